@@ -1,0 +1,308 @@
+#include "app/file_chooser.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include "common/message_box.h"
+
+namespace krugovik {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+const QString kFileTypeEntry = QStringLiteral("Текстовые файлы (*.TXT*)");
+
+// An empty three-player tournament: a blank, 3, a blank, 64 NUL characters, CR LF.
+QByteArray NewFileLine()
+{
+    return QByteArray(" 3 ") + QByteArray(64, '\0') + QByteArray("\r\n");
+}
+
+QString rootOf(const QString &path)
+{
+    for (const QFileInfo &drive : QDir::drives()) {
+        if (path.startsWith(drive.absoluteFilePath()))
+            return drive.absoluteFilePath();
+    }
+    return QDir::rootPath();
+}
+
+// Writes the content of an empty tournament; returns why it failed, or nothing.
+QString writeNewTournamentFile(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(NewFileLine());
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace
+
+QString joinPath(const QString &directory, const QString &name)
+{
+    const QChar separator = QDir::separator();
+    return directory.endsWith(separator) ? directory + name : directory + separator + name;
+}
+
+QString fileNameProblem(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("имя не может состоять из одних пробелов");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("имена «.» и «..» заняты системой");
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
+            return QStringLiteral("в имени не может быть знаков / и \\");
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("в имени не может быть управляющих символов");
+    }
+    if ((name + QStringLiteral(".TXT")).toUtf8().size() > 255)
+        return QStringLiteral("имя слишком длинное");
+    return {};
+}
+
+FileChooser::FileChooser(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmOpenFile"));
+    setWindowTitle(QStringLiteral("Выбор файла турнира"));
+
+    auto named = [](QWidget *widget, const char *name) {
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+    lblFileName = new QLabel(QStringLiteral("Имя файла:"), this);
+    txtFileName = new QLineEdit(this);
+    filFiles = new QListWidget(this);
+    lblFileType = new QLabel(QStringLiteral("Тип файла"), this);
+    cboFileType = new QComboBox(this);
+    lblDirectories = new QLabel(QStringLiteral("Каталоги:"), this);
+    lblDirName = new QLabel(this);
+    DirDirectory = new QListWidget(this);
+    lblDrive = new QLabel(QStringLiteral("Диск:"), this);
+    drvDrive = new QComboBox(this);
+    cmdOK = new QPushButton(QStringLiteral("Открыть"), this);
+    cmdCreate = new QPushButton(QStringLiteral("Создать"), this);
+    cmdClear = new QPushButton(QStringLiteral("Очистка"), this);
+    named(lblFileName, "lblFileName");
+    named(txtFileName, "txtFileName");
+    named(filFiles, "filFiles");
+    named(lblFileType, "lblFileType");
+    named(cboFileType, "cboFileType");
+    named(lblDirectories, "lblDirectories");
+    named(lblDirName, "lblDirName");
+    named(DirDirectory, "DirDirectory");
+    named(lblDrive, "lblDrive");
+    named(drvDrive, "drvDrive");
+    named(cmdOK, "cmdOK");
+    named(cmdCreate, "cmdCreate");
+    named(cmdClear, "cmdClear");
+    lblFileName->setBuddy(txtFileName);
+    lblDirName->setWordWrap(true);
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(lblFileName, 0, 0);
+    layout->addWidget(txtFileName, 1, 0);
+    layout->addWidget(filFiles, 2, 0, 3, 1);
+    layout->addWidget(lblFileType, 5, 0);
+    layout->addWidget(cboFileType, 6, 0);
+    layout->addWidget(lblDirectories, 0, 1);
+    layout->addWidget(lblDirName, 1, 1);
+    layout->addWidget(DirDirectory, 2, 1, 3, 1);
+    layout->addWidget(lblDrive, 5, 1);
+    layout->addWidget(drvDrive, 6, 1);
+    layout->addWidget(cmdOK, 1, 2);
+    layout->addWidget(cmdCreate, 2, 2);
+    layout->addWidget(cmdClear, 3, 2);
+    layout->setColumnMinimumWidth(0, 200);
+    layout->setColumnMinimumWidth(1, 220);
+    layout->setRowStretch(4, 1);
+    setTabOrder(txtFileName, filFiles);
+    setTabOrder(filFiles, cboFileType);
+    setTabOrder(cboFileType, DirDirectory);
+    setTabOrder(DirDirectory, drvDrive);
+    setTabOrder(drvDrive, cmdOK);
+    setTabOrder(cmdOK, cmdCreate);
+    setTabOrder(cmdCreate, cmdClear);
+
+    cboFileType->addItem(kFileTypeEntry);
+    cboFileType->setCurrentIndex(0);
+    for (const QFileInfo &drive : QDir::drives())
+        drvDrive->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
+                          drive.absoluteFilePath());
+
+    connect(drvDrive, &QComboBox::activated, this, &FileChooser::drvDrive_Change);
+    connect(DirDirectory, &QListWidget::itemActivated, this, &FileChooser::DirDirectory_Change);
+    connect(filFiles, &QListWidget::itemClicked, this, &FileChooser::filFiles_Click);
+    connect(filFiles, &QListWidget::itemDoubleClicked, this, &FileChooser::filFiles_DblClick);
+    connect(cmdClear, &QPushButton::clicked, this, &FileChooser::cmdClear_Click);
+    connect(cmdCreate, &QPushButton::clicked, this, &FileChooser::cmdCreate_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &FileChooser::cmdOK_Click);
+    connect(txtFileName, &QLineEdit::returnPressed, this, &FileChooser::cmdOK_Click);
+
+    Form_Load();
+}
+
+void FileChooser::Form_Load()
+{
+    setDirectory(QDir::currentPath());
+    txtFileName->clear();
+    txtFileName->setEnabled(true);
+    cmdCreate->setEnabled(true);
+    txtFileName->setFocus();
+}
+
+void FileChooser::setDirectory(const QString &path)
+{
+    m_directory = QDir::cleanPath(QDir(path).absolutePath());
+    lblDirName->setText(QDir::toNativeSeparators(m_directory));
+
+    const int driveIndex = drvDrive->findData(rootOf(m_directory));
+    if (driveIndex >= 0)
+        drvDrive->setCurrentIndex(driveIndex);
+
+    // The path from its root down, then the directories inside it, as a tree.
+    DirDirectory->clear();
+    QStringList chain;
+    for (QDir dir(m_directory);; ) {
+        chain.prepend(dir.absolutePath());
+        if (!dir.cdUp())
+            break;
+    }
+    int depth = 0;
+    for (const QString &level : chain) {
+        const QString name = QDir(level).isRoot() ? QDir::toNativeSeparators(level)
+                                                  : QDir(level).dirName();
+        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name);
+        item->setData(kPathRole, level);
+        item->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+        DirDirectory->addItem(item);
+        ++depth;
+    }
+    DirDirectory->setCurrentRow(DirDirectory->count() - 1);
+    const QFileInfoList subdirs =
+        QDir(m_directory).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &subdir : subdirs) {
+        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + subdir.fileName());
+        item->setData(kPathRole, subdir.absoluteFilePath());
+        item->setIcon(style()->standardIcon(QStyle::SP_DirClosedIcon));
+        DirDirectory->addItem(item);
+    }
+
+    // Directors name their files in either case.
+    filFiles->clear();
+    QDir files(m_directory);
+    files.setNameFilters({QStringLiteral("*.TXT*")});
+    files.setFilter(QDir::Files);
+    files.setSorting(QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : files.entryList())
+        filFiles->addItem(name);
+}
+
+void FileChooser::drvDrive_Change(int index)
+{
+    const QString root = drvDrive->itemData(index).toString();
+    if (!QDir(root).isReadable()) {
+        showMessage(this, QStringLiteral("Ошибка выбора устройства!"), QStringLiteral("Ошибка"),
+                    QMessageBox::Warning);
+        const int back = drvDrive->findData(rootOf(m_directory));
+        if (back >= 0)
+            drvDrive->setCurrentIndex(back);
+        return;
+    }
+    setDirectory(root);
+}
+
+void FileChooser::DirDirectory_Change(QListWidgetItem *item)
+{
+    setDirectory(item->data(kPathRole).toString());
+}
+
+void FileChooser::filFiles_Click(QListWidgetItem *item)
+{
+    txtFileName->setText(item->text());
+    txtFileName->setEnabled(false);
+    cmdCreate->setEnabled(false);
+}
+
+void FileChooser::filFiles_DblClick(QListWidgetItem *item)
+{
+    filFiles_Click(item);
+    cmdOK_Click();
+}
+
+void FileChooser::cmdClear_Click()
+{
+    txtFileName->clear();
+    txtFileName->setEnabled(true);
+    cmdCreate->setEnabled(true);
+    txtFileName->setFocus();
+}
+
+void FileChooser::cmdCreate_Click()
+{
+    const QString typed = txtFileName->text();
+    if (typed.isEmpty()) {
+        showMessage(this,
+                    QStringLiteral("Программа не может создать файл без имени! Наберите, "
+                                   "пожалуйста, в поле Имя файла его имя без расширения .TXT, "
+                                   "потом нажмите на кнопку Создать. Далее выберите созданный "
+                                   "файл из списка и загрузите его с помощью кнопки Открыть или "
+                                   "двойным кликом мышкой."));
+        return;
+    }
+    const QString fileName = typed + QStringLiteral(".TXT");
+    const QString problem = fileNameProblem(typed);
+    if (!problem.isEmpty()) {
+        showMessage(this,
+                    QStringLiteral("Нельзя создать файл «%1»: %2.").arg(fileName, problem),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return;
+    }
+    // New files go into the current directory, whatever directory the lists show.
+    const QString path = QDir::current().absoluteFilePath(fileName);
+    const QFileInfo existing(path);
+    if (existing.isDir()) {
+        showMessage(this,
+                    QStringLiteral("Нельзя создать файл %1: так называется папка.").arg(path),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return;
+    }
+    if (existing.exists() &&
+        !askYesNo(this,
+                  QStringLiteral("Файл %1 уже существует. Заменить его новым пустым турниром? "
+                                 "Всё, что в нём записано, будет потеряно.")
+                      .arg(fileName),
+                  kProgramName, QMessageBox::Question, QMessageBox::No))
+        return;
+    const QString failure = writeNewTournamentFile(path);
+    if (!failure.isEmpty()) {
+        showMessage(this, QStringLiteral("Не удалось создать файл %1: %2").arg(path, failure),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return;
+    }
+    Form_Load();
+}
+
+void FileChooser::cmdOK_Click()
+{
+    const QString typed = txtFileName->text();
+    if (typed.isEmpty()) {
+        showMessage(this, QStringLiteral("Файл не выбран!"));
+        return;
+    }
+    const QListWidgetItem *selected = filFiles->currentItem();
+    const QString name = selected && selected->text() == typed ? selected->text() : typed;
+    m_tourFilePath = joinPath(m_directory, name);
+    emit openRequested();
+}
+
+} // namespace krugovik

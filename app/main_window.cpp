@@ -1,0 +1,111 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include "app/file_chooser.h"
+#include "common/codepage.h"
+#include "common/message_box.h"
+#include "table/tournament_window.h"
+
+using namespace krugovik;
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(kProgramName + QLatin1Char(' ') + kProgramVersion);
+    // A font with Cyrillic at a size that fits the table's rows.
+    QFont font(QStringLiteral("DejaVu Sans"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+
+    m_area = new QMdiArea(this);
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(m_area);
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("Файл"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuOpen = mnuFile->addAction(QStringLiteral("Загрузить (создать) турнир"));
+    mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
+
+    resize(1024, 720);
+    MDIForm_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::MDIForm_Load()
+{
+    if (!codePageAvailable()) {
+        // Without the code page every name would be written as wrong bytes.
+        mnuOpen->setEnabled(false);
+        showMessage(this,
+                    QStringLiteral("В этой сборке Qt нет кодовой страницы Windows-1251. "
+                                   "Файлы турнира и базы игроков нельзя ни прочитать, ни записать."),
+                    QStringLiteral("Ошибка"), QMessageBox::Critical);
+        return;
+    }
+    // The first load opens the base once (creating it if missing) before anything else.
+    showTournament();
+    closeTournament();
+    showChooser();
+}
+
+void MainWindow::mnuOpen_Click()
+{
+    closeTournament();
+    showChooser();
+}
+
+void MainWindow::showChooser()
+{
+    if (!m_chooserWindow) {
+        m_chooser = new FileChooser;
+        connect(m_chooser, &FileChooser::openRequested, this, &MainWindow::showTournament);
+        m_chooserWindow = m_area->addSubWindow(m_chooser);
+        m_chooserWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_chooserWindow->move(0, 0);
+    } else {
+        m_chooser->Form_Load();
+    }
+    m_chooserWindow->show();
+    m_area->setActiveSubWindow(m_chooserWindow);
+}
+
+void MainWindow::showTournament()
+{
+    if (m_tournamentWindow) {
+        m_tournamentWindow->show();
+        m_area->setActiveSubWindow(m_tournamentWindow);
+        return;
+    }
+    QPointer<FileChooser> chooser = m_chooser;
+    auto *window = new TournamentWindow([chooser] {
+        return chooser ? chooser->TourFilePath() : QString();
+    });
+    connect(window, &TournamentWindow::exitRequested, this, &MainWindow::endProgram);
+    m_tournamentWindow = m_area->addSubWindow(window);
+    m_tournamentWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_tournamentWindow->setWindowFlags(m_tournamentWindow->windowFlags() &
+                                       ~Qt::WindowMaximizeButtonHint);
+    window->Form_Load();
+    m_tournamentWindow->move(0, 0);
+    m_tournamentWindow->show();
+    m_area->setActiveSubWindow(m_tournamentWindow);
+}
+
+void MainWindow::closeTournament()
+{
+    // Deleted at once, so that nothing of the old tournament outlives the next load.
+    delete m_tournamentWindow;
+}
+
+void MainWindow::endProgram()
+{
+    close();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,14 @@
+#include "common/clickable_label.h"
+
+#include <QMouseEvent>
+
+namespace krugovik {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace krugovik

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/fixed_point.h"
+
+namespace krugovik {
+
+// Reading follows one rule everywhere: the number spelled by the text's leading part,
+// blanks skipped wherever they stand, an optional leading sign, a point as the decimal
+// separator; reading stops at the first character that cannot continue the number, and
+// no number gives 0. Texts are UTF-8; any non-ASCII character stops the reading.
+
+// The number rounded to four decimals, halves to even.
+Fixed readFixed(std::string_view text);
+// The number rounded to an integer, halves to even.
+std::int64_t readInteger(std::string_view text);
+
+// Plain digits with a minus sign when negative: "1550", "-5".
+std::string formatPlain(std::int64_t value);
+// Display form: a blank (or a minus sign), no trailing zeros, no zero before the point:
+// " 0", " 1.5", " .5", "-.25", " 30".
+std::string formatDisplay(Fixed value);
+std::string formatDisplay(std::int64_t value);
+
+} // namespace krugovik

@@ -1,0 +1,21 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "app/main_window.h"
+
+int main(int argc, char *argv[])
+{
+#ifdef Q_OS_LINUX
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("krugovik: no display found; start it on a desktop, or without one as "
+                   "`xvfb-run ./krugovik`.\n",
+                   stderr);
+        return 1;
+    }
+#endif
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,8 @@
+// The table laid out for the number of players.
+#include "table/tournament_window.h"
+
+namespace krugovik {
+
+void TournamentWindow::Prokrutka() {}
+
+} // namespace krugovik

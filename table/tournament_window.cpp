@@ -1,0 +1,258 @@
+#include "table/tournament_window.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+
+#include "common/clickable_label.h"
+#include "common/message_box.h"
+#include "common/twips.h"
+#include "table/cross_table.h"
+
+namespace krugovik {
+namespace {
+
+// The window's client area in twips: wide enough for a 22-player table, tall enough
+// for the round display.
+constexpr double kWindowWidth = 15135;
+constexpr double kWindowHeight = 9700;
+constexpr double kGridLeft = 0;
+constexpr double kGridTop = 1800;
+constexpr double kPictureButton = 420;
+
+QToolButton *pictureButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
+                           const QString &toolTip)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolTip(toolTip);
+    button->setAutoRaise(false);
+    return button;
+}
+
+} // namespace
+
+TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, QWidget *parent)
+    : QWidget(parent), m_tourFilePath(std::move(tourFilePath))
+{
+    setObjectName(QStringLiteral("frmVantor"));
+    createGrid();
+    createEditor();
+    createCategories();
+    createCommands();
+    createRoundDisplay();
+    setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
+}
+
+TournamentWindow::~TournamentWindow() = default;
+
+void TournamentWindow::place(QWidget *widget, double left, double top, double width,
+                             double height)
+{
+    widget->setGeometry(twipsToPixels(left, this), twipsToPixels(top, this),
+                        twipsToPixels(width, this), twipsToPixels(height, this));
+}
+
+void TournamentWindow::createGrid()
+{
+    lblInfo = new QLabel(this);
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    place(lblInfo, 60, 1500, 12000, 285);
+
+    grdTable = new CrossTable(this);
+    grdTable->setObjectName(QStringLiteral("grdTable"));
+    grdTable->move(twipsToPixels(kGridLeft, this), twipsToPixels(kGridTop, this));
+    // The design layout: a three-player table.
+    grdTable->setRows(4);
+    grdTable->setColumns(8);
+    grdTable->setWidthTwips(6850);
+    grdTable->setHeightTwips(1215);
+}
+
+void TournamentWindow::createEditor()
+{
+    lblName = new QLabel(QStringLiteral("Игрок:"), this);
+    lblName->setObjectName(QStringLiteral("lblName"));
+    place(lblName, 60, 135, 700, 285);
+
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setMaxLength(int(kNameWidth));
+    place(txtName, 760, 90, 3000, 360);
+
+    txtRate = new QLineEdit(this);
+    txtRate->setObjectName(QStringLiteral("txtRate"));
+    txtRate->setMaxLength(int(kRateWidth));
+    txtRate->setAlignment(Qt::AlignCenter);
+    place(txtRate, 3820, 90, 700, 360);
+
+    txtNR = new QLineEdit(this);
+    txtNR->setObjectName(QStringLiteral("txtNR"));
+    txtNR->setMaxLength(int(kNrWidth));
+    txtNR->setAlignment(Qt::AlignCenter);
+    place(txtNR, 4580, 90, 360, 360);
+
+    chkRate = new QCheckBox(QStringLiteral("Рейтинг"), this);
+    chkRate->setObjectName(QStringLiteral("chkRate"));
+    chkRate->setChecked(true);
+    place(chkRate, 5020, 90, 1500, 360);
+
+    cmdPrevious = pictureButton(this, "cmdPrevious", QStyle::SP_ArrowLeft,
+                                QStringLiteral("Предыдущая запись"));
+    place(cmdPrevious, 6560, 60, kPictureButton, kPictureButton);
+    cmdNext = pictureButton(this, "cmdNext", QStyle::SP_ArrowRight,
+                            QStringLiteral("Следующая запись"));
+    place(cmdNext, 7000, 60, kPictureButton, kPictureButton);
+    cmdNew = pictureButton(this, "cmdNew", QStyle::SP_FileDialogNewFolder,
+                           QStringLiteral("Добавление нового игрока в базу"));
+    place(cmdNew, 7440, 60, kPictureButton, kPictureButton);
+}
+
+void TournamentWindow::createCategories()
+{
+    lblParring = new QLabel(this);
+    lblParring->setObjectName(QStringLiteral("lblParring"));
+    lblParring->setFrameShape(QFrame::StyledPanel);
+    place(lblParring, 0, 600, 15135, 855);
+}
+
+void TournamentWindow::createCommands()
+{
+    cmdZapisBase = pictureButton(this, "cmdZapisBase", QStyle::SP_DialogApplyButton,
+                                 QStringLiteral("Записать новые рейтинги в базу"));
+    place(cmdZapisBase, 8100, 60, kPictureButton, kPictureButton);
+    cmdPrintBase = pictureButton(this, "cmdPrintBase", QStyle::SP_FileDialogDetailedView,
+                                 QStringLiteral("Распечатать общий список игроков из базы и их рейтинги"));
+    place(cmdPrintBase, 8540, 60, kPictureButton, kPictureButton);
+
+    cmdSave = pictureButton(this, "cmdSave", QStyle::SP_DialogSaveButton,
+                            QStringLiteral("Сохранение результатов текущего турнира"));
+    place(cmdSave, 9200, 60, kPictureButton, kPictureButton);
+    cmdPrint = pictureButton(this, "cmdPrint", QStyle::SP_FileIcon,
+                             QStringLiteral("Распечатать таблицу"));
+    place(cmdPrint, 9640, 60, kPictureButton, kPictureButton);
+    lblPrint = new QLabel(QStringLiteral("Печать турнирной таблицы"), this);
+    lblPrint->setObjectName(QStringLiteral("lblPrint"));
+    place(lblPrint, 10100, 135, 2200, 285);
+
+    vscPlayer = new QScrollBar(Qt::Vertical, this);
+    vscPlayer->setObjectName(QStringLiteral("vscPlayer"));
+    vscPlayer->setRange(1, kMaxPlayers);
+    vscPlayer->setSingleStep(1);
+    vscPlayer->setPageStep(1);
+    vscPlayer->setValue(kMinPlayers);
+    vscPlayer->setToolTip(QStringLiteral("Число участников турнира"));
+    place(vscPlayer, 12360, 30, 255, 510);
+
+    chkSdvig = new QCheckBox(QStringLiteral("Полная таблица"), this);
+    chkSdvig->setObjectName(QStringLiteral("chkSdvig"));
+    chkSdvig->setChecked(true);
+    chkSdvig->setToolTip(QStringLiteral("Уменьшает поле таблицы под разрешение 800 на 600"));
+    place(chkSdvig, 12700, 90, 1500, 360);
+
+    cmdExit = new QPushButton(QStringLiteral("Выход"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    place(cmdExit, 14200, 60, 880, kPictureButton);
+    connect(cmdExit, &QPushButton::clicked, this, &TournamentWindow::cmdExit_Click);
+}
+
+void TournamentWindow::createRoundDisplay()
+{
+    for (int k = 0; k <= kBoards; ++k) {
+        lblParing[k] = new ClickableLabel(this);
+        lblParing[k]->setObjectName(QStringLiteral("lblParing_%1").arg(k));
+        lblRezult[k] = new ClickableLabel(this);
+        lblRezult[k]->setObjectName(QStringLiteral("lblRezult_%1").arg(k));
+    }
+    lblParing[0]->setText(QStringLiteral("Жеребьёвка"));
+    place(lblParing[0], 0, 8160, 1815, 255);
+    lblRezult[0]->setText(QStringLiteral("Label1"));
+    place(lblRezult[0], 0, 4680, 1215, 495);
+    lblRezult[0]->hide();
+    for (int k = 1; k <= kBoards; ++k) {
+        const bool left = k <= 6;
+        const double top = 8160 + 240 * (left ? k - 1 : k - 7);
+        lblParing[k]->setText(QString::number(k));
+        place(lblParing[k], left ? 1920 : 7200, top, 4575, 255);
+        lblRezult[k]->setAutoFillBackground(true);
+        QPalette white = lblRezult[k]->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        lblRezult[k]->setPalette(white);
+        lblRezult[k]->setAlignment(Qt::AlignCenter);
+        place(lblRezult[k], left ? 6480 : 11880, top, 615, 255);
+        lblParing[k]->hide();
+        lblRezult[k]->hide();
+    }
+    cmdPrintParing = pictureButton(this, "cmdPrintParing", QStyle::SP_FileDialogContentsView,
+                                   QStringLiteral("Печать ПРОТОКОЛА тура"));
+    place(cmdPrintParing, 120, 8520, 615, 615);
+}
+
+void TournamentWindow::Form_Load()
+{
+    ClearTurn();
+    setWindowTitle(m_tourFilePath());
+    OpenBase();
+    SetEditorButtonsAtLoad();
+    PlayerCount = kMinPlayers;
+    grdTable->setColumns(8);
+    grdTable->setRows(4);
+    TableSise();
+    LoadTurnir();
+    Prokrutka();
+    // Saving needs a player in every row.
+    cmdSave->setEnabled(true);
+    grdTable->setCurrentCell(grdTable->currentRow(), 1);
+    for (int r = 1; r <= PlayerCount; ++r) {
+        if (grdTable->text(r, 1).isEmpty())
+            cmdSave->setEnabled(false);
+    }
+    if (PlayerCount != kMinPlayers)
+        MissingRatingNote.clear();
+}
+
+void TournamentWindow::ClearTurn()
+{
+    BaseRecordNo.fill(0);
+    CorrectionMark.fill(0);
+}
+
+void TournamentWindow::TableSise()
+{
+    const int n = PlayerCount;
+    grdTable->setRowHeightTwips(0, 300);
+    grdTable->setColumnWidthTwips(0, 300);
+    grdTable->setColumnWidthTwips(1, 2700);
+    grdTable->setColumnWidthTwips(2, 600);
+    grdTable->setColumnWidthTwips(3, 700);
+    grdTable->setColumnWidthTwips(4, 1000);
+    for (const int column : {n + 2, n + 3, n + 4}) {
+        if (column >= 5)
+            grdTable->setColumnWidthTwips(column, 400);
+    }
+    const QStringList headers = {QStringLiteral("№"), QStringLiteral("Участники"),
+                                 QStringLiteral("R"), QStringLiteral("R нов."),
+                                 QStringLiteral("Результат")};
+    for (int c = 0; c < headers.size(); ++c)
+        grdTable->setText(0, c, headers[c]);
+    for (int k = 1; k <= kMinPlayers; ++k) {
+        grdTable->setText(0, k + 4, QString::number(k));
+        grdTable->setText(k, 0, QString::number(k));
+        grdTable->setColour(k, k + 4, kDiagonalGrey);
+    }
+}
+
+void TournamentWindow::cmdExit_Click()
+{
+    if (askYesNo(this, QStringLiteral("Вы действительно хотите выйти из программы?"),
+                 QStringLiteral("Выход из программы"), QMessageBox::Question))
+        emit exitRequested();
+}
+
+} // namespace krugovik

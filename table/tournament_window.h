@@ -1,0 +1,123 @@
+#pragma once
+
+// The tournament window holds the whole open tournament. Its state lives in two places:
+// the variables below and the cells of the crosstable grdTable (names, ratings and
+// results are read back from the cells). Routines are named after the widget and event
+// they handle or after what they do, take no arguments and talk through GridRow,
+// GridCol and CellText. The arithmetic lives in Qt-free functions of the subsystem
+// folders; the routines read the widgets, call them and write the widgets back. The
+// routines are spread over the folders of their subsystems.
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "base/base_file.h"
+#include "base/player_record.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
+class QToolButton;
+class QPushButton;
+
+namespace krugovik {
+
+class ClickableLabel;
+class CrossTable;
+
+inline constexpr int kMaxPlayers = 22;
+inline constexpr int kMinPlayers = 3;
+inline constexpr int kBoards = 11;          // boards of the round display, 1..11
+inline constexpr int kCategoryCount = 13;   // category options optRanc1..optRanc13
+inline const QString kNoRatingNote = QStringLiteral("Нет рейтинга у игрока");
+
+class TournamentWindow : public QWidget {
+    Q_OBJECT
+public:
+    // tourFilePath reads the path the chooser holds, at load and at every save.
+    explicit TournamentWindow(std::function<QString()> tourFilePath, QWidget *parent = nullptr);
+    ~TournamentWindow() override;
+
+    // The window's load: clears the tournament, opens the base, reads the file.
+    void Form_Load();
+
+signals:
+    // The director confirmed the exit.
+    void exitRequested();
+
+private:
+    // Construction of the widgets, positioned in twips.
+    void createGrid();
+    void createEditor();
+    void createCategories();
+    void createCommands();
+    void createRoundDisplay();
+    void place(QWidget *widget, double left, double top, double width, double height);
+
+    // Tournament state and grid layout.
+    void ClearTurn();
+    void TableSise();
+    // Tournament size and table view.
+    void Prokrutka();
+    // Tournament file.
+    void LoadTurnir();
+    // Base file and editor.
+    void OpenBase();
+    void ShowCurrentRecord();
+    void SaveCurrentRecord();
+    void SetEditorButtonsAtLoad();
+    void reportBaseFailure();
+
+    void cmdExit_Click();
+
+    std::function<QString()> m_tourFilePath;
+
+    // Widgets, named as the director's manual names them.
+    CrossTable *grdTable = nullptr;
+    QScrollBar *vscPlayer = nullptr;
+    QLabel *lblInfo = nullptr;
+    QCheckBox *chkSdvig = nullptr;
+    QToolButton *cmdSave = nullptr;
+    QToolButton *cmdPrint = nullptr;
+    QLabel *lblPrint = nullptr;
+    QLabel *lblParring = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QLabel *lblName = nullptr;
+    QLineEdit *txtName = nullptr;
+    QLineEdit *txtRate = nullptr;
+    QLineEdit *txtNR = nullptr;
+    QCheckBox *chkRate = nullptr;
+    std::array<QRadioButton *, kCategoryCount + 1> optRanc{}; // 1..13
+    QLabel *lblM = nullptr;
+    QLabel *lblD = nullptr;
+    QToolButton *cmdNew = nullptr;
+    QToolButton *cmdNext = nullptr;
+    QToolButton *cmdPrevious = nullptr;
+    QToolButton *cmdZapisBase = nullptr;
+    QToolButton *cmdPrintBase = nullptr;
+    std::array<ClickableLabel *, kBoards + 1> lblParing{}; // 0 is the round title
+    std::array<ClickableLabel *, kBoards + 1> lblRezult{};
+    QToolButton *cmdPrintParing = nullptr;
+
+    // Tournament state.
+    int PlayerCount = kMinPlayers; // number of players, 3..22
+    int GridRow = 0;               // current grid row; loop counter of many routines
+    int GridCol = 0;               // current grid column, or an opponent number around ArrayGames
+    QString CellText;              // the game cell's new text, input of ArrayGames
+    std::array<int, 31> BaseRecordNo{};   // per table row: the base record the player came from
+    std::array<int, 31> CorrectionMark{}; // per table row: 1000 established, else the correction
+    QString MissingRatingNote;     // kNoRatingNote while some player row lacks a rating
+
+    // The open player base.
+    BaseFile Base;
+    PlayerRecord CurrentPlayer;    // the record buffer of the editor
+    qint64 CurrentRecord = 1;      // 1-based record shown in the editor
+    qint64 RecordCount = 1;        // records the editor browses, at least 1
+};
+
+} // namespace krugovik

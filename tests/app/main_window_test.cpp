@@ -1,0 +1,227 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "app/file_chooser.h"
+#include "app/main_window.h"
+#include "common/colours.h"
+#include "support/test_helpers.h"
+#include "table/cross_table.h"
+
+using namespace krugovik;
+using namespace testing_support;
+
+namespace {
+
+const QByteArray kNewFile = QByteArray(" 3 ") + QByteArray(64, '\0') + QByteArray("\r\n");
+
+class MainWindowTest : public InTempDir {
+protected:
+    void SetUp() override
+    {
+        InTempDir::SetUp();
+        window = std::make_unique<MainWindow>();
+        window->show();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        InTempDir::TearDown();
+    }
+    QWidget *chooser() { return window->findChild<QWidget *>(QStringLiteral("frmOpenFile")); }
+    QWidget *tournament() { return window->findChild<QWidget *>(QStringLiteral("frmVantor")); }
+    QLineEdit *nameBox() { return child<QLineEdit>(window.get(), QStringLiteral("txtFileName")); }
+    void create(const QString &name)
+    {
+        nameBox()->setText(name);
+        click(child<QPushButton>(window.get(), QStringLiteral("cmdCreate")));
+    }
+    void open(const QString &name)
+    {
+        auto *files = child<QListWidget>(window.get(), QStringLiteral("filFiles"));
+        const auto items = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        files->setCurrentItem(items[0]);
+        emit files->itemClicked(items[0]);
+        click(child<QPushButton>(window.get(), QStringLiteral("cmdOK")));
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartUpShowsTheChooserAloneAndCreatesTheBase)
+{
+    EXPECT_EQ(window->objectName(), QStringLiteral("MDIForm1"));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Круговик")));
+    ASSERT_NE(chooser(), nullptr);
+    EXPECT_TRUE(chooser()->isVisible());
+    EXPECT_EQ(chooser()->windowTitle(), QStringLiteral("Выбор файла турнира"));
+    EXPECT_EQ(tournament(), nullptr);
+    EXPECT_TRUE(QFile::exists(QStringLiteral("BASE.DAT")));
+    auto *menuItem = child<QAction>(window.get(), QStringLiteral("mnuOpen"));
+    EXPECT_EQ(menuItem->text(), QStringLiteral("Загрузить (создать) турнир"));
+}
+
+TEST_F(MainWindowTest, CreateWritesAnEmptyTournamentIntoTheCurrentDirectory)
+{
+    create(QStringLiteral("ALPHA"));
+    EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), kNewFile);
+    auto *files = child<QListWidget>(window.get(), QStringLiteral("filFiles"));
+    EXPECT_EQ(files->findItems(QStringLiteral("ALPHA.TXT"), Qt::MatchExactly).size(), 1);
+    EXPECT_TRUE(nameBox()->text().isEmpty());
+    EXPECT_TRUE(nameBox()->isEnabled());
+}
+
+TEST_F(MainWindowTest, CreateRefusesNamesThatCannotBeFiles)
+{
+    {
+        BoxAnswerer answerer;
+        create(QString());
+        EXPECT_EQ(answerer.seen().count, 1);
+        EXPECT_TRUE(answerer.seen().text.startsWith(
+            QStringLiteral("Программа не может создать файл без имени! Наберите")));
+        EXPECT_EQ(answerer.seen().title, QStringLiteral("Круговик"));
+        EXPECT_EQ(answerer.seen().icon, QMessageBox::NoIcon);
+    }
+    for (const QString &bad : {QStringLiteral("a/b"), QStringLiteral("..\\x"), QStringLiteral("  "),
+                               QStringLiteral(".."), QStringLiteral("tab\tname")}) {
+        BoxAnswerer answerer;
+        create(bad);
+        EXPECT_EQ(answerer.seen().count, 1) << bad.toStdString();
+        EXPECT_EQ(answerer.seen().buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    }
+    EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("BASE.DAT")});
+}
+
+TEST_F(MainWindowTest, CreateOverAnExistingTournamentAsksFirst)
+{
+    writeFile(QStringLiteral("ALPHA.TXT"), "stored tournament");
+    {
+        BoxAnswerer answerer(QMessageBox::No);
+        create(QStringLiteral("ALPHA"));
+        EXPECT_EQ(answerer.seen().count, 1);
+        EXPECT_EQ(answerer.seen().buttons.size(), 2);
+    }
+    EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), QByteArray("stored tournament"));
+    {
+        BoxAnswerer answerer(QMessageBox::Yes);
+        create(QStringLiteral("ALPHA"));
+    }
+    EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), kNewFile);
+}
+
+TEST_F(MainWindowTest, OpeningWithoutANameIsRefused)
+{
+    BoxAnswerer answerer;
+    click(child<QPushButton>(window.get(), QStringLiteral("cmdOK")));
+    EXPECT_EQ(answerer.seen().text, QStringLiteral("Файл не выбран!"));
+    EXPECT_EQ(tournament(), nullptr);
+}
+
+TEST_F(MainWindowTest, ANewFileOpensAsAnEmptyThreePlayerTable)
+{
+    create(QStringLiteral("ALPHA"));
+    open(QStringLiteral("ALPHA.TXT"));
+    ASSERT_NE(tournament(), nullptr);
+    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("ALPHA.TXT")));
+    EXPECT_TRUE(chooser()->isVisible()); // the chooser stays open behind it
+    auto *grid = child<CrossTable>(window.get(), QStringLiteral("grdTable"));
+    ASSERT_EQ(grid->rows(), 4);
+    ASSERT_EQ(grid->columns(), 8);
+    const QStringList headers = {"№", "Участники", "R", "R нов.", "Результат", "1", "2", "3"};
+    const QList<double> widths = {300, 2700, 600, 700, 1000, 400, 400, 400};
+    for (int c = 0; c < 8; ++c) {
+        EXPECT_EQ(grid->model()->index(0, c).data().toString(), headers[c]);
+        EXPECT_NEAR(grid->columnWidthTwips(c), widths[c], 0.01);
+    }
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(grid->model()->index(r, 0).data().toString(), QString::number(r));
+        for (int c = 1; c < 8; ++c) {
+            const QColor colour = grid->model()->index(r, c).data(Qt::BackgroundRole).value<QColor>();
+            EXPECT_EQ(colour, c == r + 4 ? QColor(0x80, 0x80, 0x80) : toQColor(kWindowBackground))
+                << r << "," << c;
+            EXPECT_TRUE(grid->model()->index(r, c).data().toString().isEmpty());
+        }
+    }
+    EXPECT_FALSE(child<QWidget>(window.get(), QStringLiteral("cmdSave"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, OpeningAnotherTournamentReplacesTheWindow)
+{
+    create(QStringLiteral("ALPHA"));
+    create(QStringLiteral("BETA"));
+    open(QStringLiteral("ALPHA.TXT"));
+    child<QLineEdit>(window.get(), QStringLiteral("txtName"))->setText(QStringLiteral("Кто-то"));
+    child<QAction>(window.get(), QStringLiteral("mnuOpen"))->trigger();
+    EXPECT_EQ(tournament(), nullptr);
+    open(QStringLiteral("BETA.TXT"));
+    EXPECT_EQ(window->findChildren<QWidget *>(QStringLiteral("frmVantor")).size(), 1);
+    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("BETA.TXT")));
+    EXPECT_TRUE(child<QLineEdit>(window.get(), QStringLiteral("txtName"))->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, BrowsingIntoADirectoryBuildsThePathFromIt)
+{
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("club")));
+    writeFile(QStringLiteral("club/junior.txt"), kNewFile);
+    writeFile(QStringLiteral("club/notes.doc"), "x");
+    child<QAction>(window.get(), QStringLiteral("mnuOpen"))->trigger(); // lists read anew
+    auto *dirs = child<QListWidget>(window.get(), QStringLiteral("DirDirectory"));
+    const auto club = dirs->findItems(QStringLiteral("club"), Qt::MatchEndsWith);
+    ASSERT_EQ(club.size(), 1);
+    emit dirs->itemActivated(club[0]);
+    auto *files = child<QListWidget>(window.get(), QStringLiteral("filFiles"));
+    ASSERT_EQ(files->count(), 1); // the pattern matches either case, and nothing else
+    open(QStringLiteral("junior.txt"));
+    ASSERT_NE(tournament(), nullptr);
+    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("club/junior.txt")));
+}
+
+TEST(FileChooserPaths, OneSeparatorAtARootAndBelowIt)
+{
+    EXPECT_EQ(joinPath(QStringLiteral("/"), QStringLiteral("A.TXT")), QStringLiteral("/A.TXT"));
+    EXPECT_EQ(joinPath(QStringLiteral("/home/club"), QStringLiteral("A.TXT")),
+              QStringLiteral("/home/club/A.TXT"));
+    EXPECT_TRUE(fileNameProblem(QStringLiteral("Кубок 2026")).isEmpty());
+    EXPECT_FALSE(fileNameProblem(QStringLiteral(".")).isEmpty());
+    EXPECT_FALSE(fileNameProblem(QString(300, QLatin1Char('a'))).isEmpty());
+}
+
+TEST_F(MainWindowTest, ExitAsksAndEndsOnlyOnYes)
+{
+    create(QStringLiteral("ALPHA"));
+    open(QStringLiteral("ALPHA.TXT"));
+    auto *exitButton = child<QPushButton>(window.get(), QStringLiteral("cmdExit"));
+    EXPECT_EQ(exitButton->text(), QStringLiteral("Выход"));
+    {
+        BoxAnswerer answerer(QMessageBox::No);
+        click(exitButton);
+        EXPECT_EQ(answerer.seen().text, QStringLiteral("Вы действительно хотите выйти из программы?"));
+        EXPECT_EQ(answerer.seen().title, QStringLiteral("Выход из программы"));
+        EXPECT_EQ(answerer.seen().icon, QMessageBox::Question);
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_NE(tournament(), nullptr);
+    {
+        BoxAnswerer answerer(QMessageBox::Yes);
+        click(exitButton);
+    }
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(InTempDir, AnUnusableBaseIsReportedAndTheProgramGoesOn)
+{
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("BASE.DAT")));
+    BoxAnswerer answerer;
+    MainWindow window;
+    window.show();
+    EXPECT_GE(answerer.seen().count, 1);
+    EXPECT_TRUE(answerer.seen().text.contains(QStringLiteral("BASE.DAT")));
+    EXPECT_NE(window.findChild<QWidget *>(QStringLiteral("frmOpenFile")), nullptr);
+}
+
+} // namespace

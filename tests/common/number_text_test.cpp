@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "common/number_text.h"
+
+using krugovik::Fixed;
+
+struct ReadCase {
+    const char *text;
+    std::int64_t units;   // the number in ten-thousandths
+    std::int64_t integer; // the number rounded to an integer
+};
+
+class NumberReading : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(NumberReading, ReadsTheLeadingNumber)
+{
+    EXPECT_EQ(krugovik::readFixed(GetParam().text).units(), GetParam().units) << GetParam().text;
+    EXPECT_EQ(krugovik::readInteger(GetParam().text), GetParam().integer) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberReading,
+    ::testing::Values(ReadCase{"1550", 15500000, 1550}, ReadCase{" 1 5 5 0 ", 15500000, 1550},
+                      ReadCase{".5", 5000, 0}, ReadCase{" 1.5", 15000, 2},
+                      ReadCase{"2.5", 25000, 2}, ReadCase{"-30 ", -300000, -30},
+                      ReadCase{"+7", 70000, 7}, ReadCase{"- 2.5", -25000, -2},
+                      ReadCase{"12abc", 120000, 12}, ReadCase{"1.2.3", 12000, 1},
+                      ReadCase{"", 0, 0}, ReadCase{"abc", 0, 0}, ReadCase{"-", 0, 0},
+                      ReadCase{"--5", 0, 0}, ReadCase{"5-3", 50000, 5},
+                      ReadCase{"1e3", 10000, 1}, ReadCase{"&H10", 0, 0},
+                      ReadCase{"0.00005", 0, 0}, ReadCase{"0.00015", 2, 0},
+                      ReadCase{"0.000051", 1, 0}, ReadCase{"1501.5", 15015000, 1502},
+                      ReadCase{"1502.50", 15025000, 1502}, ReadCase{"2.5000001", 25000, 3},
+                      ReadCase{"\xd0\x90" "12", 0, 0}));
+
+TEST(NumberReading, HugeNumbersDoNotWrap)
+{
+    EXPECT_GT(krugovik::readInteger("99999999999999999999999"), 0);
+    EXPECT_LT(krugovik::readInteger("-99999999999999999999999"), 0);
+}
+
+TEST(NumberWriting, DisplayFormOfDecimals)
+{
+    auto shown = [](std::int64_t units) { return krugovik::formatDisplay(Fixed::fromUnits(units)); };
+    EXPECT_EQ(shown(0), " 0");
+    EXPECT_EQ(shown(15000), " 1.5");
+    EXPECT_EQ(shown(5000), " .5");
+    EXPECT_EQ(shown(7500), " .75");
+    EXPECT_EQ(shown(67500), " 6.75");
+    EXPECT_EQ(shown(30000), " 3");
+    EXPECT_EQ(shown(-2500), "-.25");
+    EXPECT_EQ(shown(-15000), "-1.5");
+    EXPECT_EQ(shown(1), " .0001");
+}
+
+TEST(NumberWriting, PlainAndDisplayIntegers)
+{
+    EXPECT_EQ(krugovik::formatPlain(1550), "1550");
+    EXPECT_EQ(krugovik::formatPlain(-5), "-5");
+    EXPECT_EQ(krugovik::formatDisplay(std::int64_t{30}), " 30");
+    EXPECT_EQ(krugovik::formatDisplay(std::int64_t{0}), " 0");
+    EXPECT_EQ(krugovik::formatDisplay(std::int64_t{-21}), "-21");
+}

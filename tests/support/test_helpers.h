@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDir>
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+class MainWindow;
+
+namespace krugovik {
+class CrossTable;
+}
+
+namespace testing_support {
+
+// What a message box showed before the test answered it.
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons;
+    int count = 0; // how many boxes were answered
+};
+
+// Answers every modal message box that opens from now on with `answer`, as a person
+// would: reads it and presses the button. Stops when the object is destroyed.
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    ~BoxAnswerer();
+    const SeenBox &seen() const { return *m_seen; }
+
+private:
+    std::shared_ptr<SeenBox> m_seen;
+    std::shared_ptr<bool> m_alive;
+};
+
+// Each test runs in an empty directory of its own that is the current directory.
+class InTempDir : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QByteArray readFile(const QString &name) const;
+    void writeFile(const QString &name, const QByteArray &bytes) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+template <typename T = QWidget> T *child(QWidget *root, const QString &name)
+{
+    T *found = root->findChild<T *>(name);
+    EXPECT_NE(found, nullptr) << "no widget " << name.toStdString();
+    return found;
+}
+
+// A left click on the centre of a widget.
+void click(QWidget *widget);
+// A left click on a cell of the crosstable.
+void clickCell(krugovik::CrossTable *table, int row, int column);
+
+// Bytes of Windows-1251 text written as UTF-8 source.
+QByteArray cp1251(const QString &text);
+
+} // namespace testing_support
