@@ -8,6 +8,7 @@
 
 #include "app/file_chooser.h"
 #include "common/codepage.h"
+#include "common/fonts.h"
 #include "common/message_box.h"
 #include "table/tournament_window.h"
 
@@ -17,10 +18,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(kProgramName + QLatin1Char(' ') + kProgramVersion);
-    // A font with Cyrillic at a size that fits the table's rows.
-    QFont font(QStringLiteral("DejaVu Sans"), 9);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(programFont(9));
 
     m_area = new QMdiArea(this);
     m_area->setObjectName(QStringLiteral("mdiArea"));

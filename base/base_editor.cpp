@@ -1,12 +1,24 @@
 // The base editor: one BASE.DAT record at a time in txtName, txtRate and txtNR.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
 
 #include "common/codepage.h"
 #include "common/message_box.h"
+#include "common/number_text.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
 namespace {
+
+// The estimate each sports category gives, by option number.
+constexpr std::array<int, kCategoryCount + 1> CategoryRating = {
+    0, 1000, 1150, 1350, 1550, 1500, 1725, 1625, 1825, 1700, 1925, 1775, 2025, 1850};
+constexpr int kLowestRating = 1000;
+constexpr int kHighestRating = 3000;
 
 QString fieldText(const std::string &field)
 {
@@ -57,6 +69,113 @@ void TournamentWindow::reportBaseFailure()
                 QStringLiteral("Ошибка"), QMessageBox::Warning);
 }
 
-void TournamentWindow::SetEditorButtonsAtLoad() {}
+void TournamentWindow::SetEditorButtonsAtLoad()
+{
+    if (!txtName->text().isEmpty() && !txtRate->text().isEmpty()) {
+        cmdNew->setEnabled(true);
+        cmdNext->setEnabled(RecordCount > 1);
+    } else {
+        cmdNew->setEnabled(false);
+        cmdNext->setEnabled(false);
+        cmdPrevious->setEnabled(false);
+    }
+    cmdPrevious->setEnabled(false);
+}
+
+void TournamentWindow::ApplyButtonRule()
+{
+    const Fixed rating = readFixed(txtRate->text().toStdString());
+    const bool valid = !txtName->text().isEmpty() && rating >= Fixed::fromInt(kLowestRating) &&
+                       rating <= Fixed::fromInt(kHighestRating);
+    cmdNew->setEnabled(valid);
+    cmdPrevious->setEnabled(valid);
+    cmdNext->setEnabled(valid);
+    if (CurrentRecord == RecordCount)
+        cmdNext->setEnabled(false);
+    if (CurrentRecord == 1)
+        cmdPrevious->setEnabled(false);
+}
+
+void TournamentWindow::txtNR_Change()
+{
+    chkRate->setChecked(txtNR->text() != QLatin1String("N"));
+}
+
+void TournamentWindow::UpdateLabel()
+{
+    const bool rated = chkRate->isChecked();
+    for (int k = 1; k <= kCategoryCount; ++k)
+        optRanc[k]->setVisible(!rated);
+    lblM->setVisible(!rated);
+    lblD->setVisible(!rated);
+    chkRate->setText(rated ? QStringLiteral("Рейтинг") : QStringLiteral("Нет рейтинга"));
+    txtRate->setEnabled(rated);
+    if (rated)
+        txtNR->setText(QString());
+}
+
+void TournamentWindow::optRanc_Click(int index)
+{
+    if (optRanc[index]->isChecked())
+        txtRate->setText(QString::number(CategoryRating[index]));
+    txtNR->setText(QStringLiteral("N"));
+    if (!txtName->text().isEmpty()) {
+        SaveCurrentRecord();
+        cmdNext->setEnabled(false);
+    }
+}
+
+void TournamentWindow::ClearOpt()
+{
+    for (int k = 1; k <= kCategoryCount; ++k)
+        optRanc[k]->hide();
+    lblM->hide();
+    lblD->hide();
+}
+
+void TournamentWindow::cmdNext_Click()
+{
+    SaveCurrentRecord();
+    ++CurrentRecord;
+    ShowCurrentRecord();
+    cmdNext->setEnabled(CurrentRecord != RecordCount);
+    txtName->setEnabled(true);
+    txtName->setFocus();
+}
+
+void TournamentWindow::cmdPrevious_Click()
+{
+    SaveCurrentRecord();
+    --CurrentRecord;
+    ShowCurrentRecord();
+    cmdPrevious->setEnabled(CurrentRecord != 1);
+    cmdNext->setEnabled(true);
+    txtName->setEnabled(true);
+    txtName->setFocus();
+}
+
+void TournamentWindow::cmdNew_Click()
+{
+    SaveCurrentRecord();
+    ++RecordCount;
+    // The new record starts in the mode of the one shown before it.
+    CurrentPlayer.setName("");
+    CurrentPlayer.setRate("");
+    if (!Base.write(RecordCount, CurrentPlayer)) {
+        --RecordCount;
+        reportBaseFailure();
+        return;
+    }
+    CurrentRecord = RecordCount;
+    ShowCurrentRecord();
+    txtName->setFocus();
+    chkRate->setEnabled(true);
+    m_categories->setExclusive(false);
+    for (int k = 1; k <= kCategoryCount; ++k)
+        optRanc[k]->setChecked(false);
+    m_categories->setExclusive(true);
+    cmdNext->setEnabled(false);
+    txtRate->setText(QString());
+}
 
 } // namespace krugovik

@@ -34,4 +34,10 @@ bool fitsCodePage(const QString &text)
     return !encoder.hasError();
 }
 
+QValidator::State CodePageValidator::validate(QString &input, int &position) const
+{
+    Q_UNUSED(position);
+    return fitsCodePage(input) ? Acceptable : Invalid;
+}
+
 } // namespace krugovik

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QValidator>
 
 namespace krugovik {
 
@@ -13,5 +14,12 @@ QByteArray toCodePage(const QString &text);
 QString fromCodePage(const QByteArray &bytes);
 // True when every character of the text has a byte in the code page.
 bool fitsCodePage(const QString &text);
+
+// Refuses, as it is typed, text that the code page cannot store.
+class CodePageValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &position) const override;
+};
 
 } // namespace krugovik

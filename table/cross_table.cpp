@@ -128,6 +128,7 @@ CrossTable::CrossTable(QWidget *parent) : QTableView(parent), m_model(new CrossT
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
 }
 
 void CrossTable::setRows(int rows)

@@ -1,5 +1,6 @@
 #include "table/tournament_window.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,8 @@
 #include <QToolButton>
 
 #include "common/clickable_label.h"
+#include "common/codepage.h"
+#include "common/fonts.h"
 #include "common/message_box.h"
 #include "common/twips.h"
 #include "table/cross_table.h"
@@ -42,6 +45,7 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, QWidge
     : QWidget(parent), m_tourFilePath(std::move(tourFilePath))
 {
     setObjectName(QStringLiteral("frmVantor"));
+    setFont(programFont(9));
     createGrid();
     createEditor();
     createCategories();
@@ -67,6 +71,8 @@ void TournamentWindow::createGrid()
 
     grdTable = new CrossTable(this);
     grdTable->setObjectName(QStringLiteral("grdTable"));
+    // Small enough for the headers to fit their columns.
+    grdTable->setFont(programFont(8));
     grdTable->move(twipsToPixels(kGridLeft, this), twipsToPixels(kGridTop, this));
     // The design layout: a three-player table.
     grdTable->setRows(4);
@@ -101,17 +107,35 @@ void TournamentWindow::createEditor()
     chkRate = new QCheckBox(QStringLiteral("Рейтинг"), this);
     chkRate->setObjectName(QStringLiteral("chkRate"));
     chkRate->setChecked(true);
-    place(chkRate, 5020, 90, 1500, 360);
+    place(chkRate, 5020, 90, 1650, 360);
 
     cmdPrevious = pictureButton(this, "cmdPrevious", QStyle::SP_ArrowLeft,
                                 QStringLiteral("Предыдущая запись"));
-    place(cmdPrevious, 6560, 60, kPictureButton, kPictureButton);
+    place(cmdPrevious, 6720, 60, kPictureButton, kPictureButton);
     cmdNext = pictureButton(this, "cmdNext", QStyle::SP_ArrowRight,
                             QStringLiteral("Следующая запись"));
-    place(cmdNext, 7000, 60, kPictureButton, kPictureButton);
+    place(cmdNext, 7160, 60, kPictureButton, kPictureButton);
     cmdNew = pictureButton(this, "cmdNew", QStyle::SP_FileDialogNewFolder,
                            QStringLiteral("Добавление нового игрока в базу"));
-    place(cmdNew, 7440, 60, kPictureButton, kPictureButton);
+    place(cmdNew, 7600, 60, kPictureButton, kPictureButton);
+
+    // Only what the base's code page can store reaches a record.
+    for (QLineEdit *box : {txtName, txtRate, txtNR})
+        box->setValidator(new CodePageValidator(box));
+    // The editor fills the flag itself.
+    txtNR->setReadOnly(true);
+    connect(txtName, &QLineEdit::textChanged, this, &TournamentWindow::ApplyButtonRule);
+    connect(txtRate, &QLineEdit::textChanged, this, &TournamentWindow::ApplyButtonRule);
+    connect(txtNR, &QLineEdit::textChanged, this, &TournamentWindow::txtNR_Change);
+    connect(chkRate, &QCheckBox::toggled, this, &TournamentWindow::UpdateLabel);
+    connect(cmdPrevious, &QToolButton::clicked, this, &TournamentWindow::cmdPrevious_Click);
+    connect(cmdNext, &QToolButton::clicked, this, &TournamentWindow::cmdNext_Click);
+    connect(cmdNew, &QToolButton::clicked, this, &TournamentWindow::cmdNew_Click);
+    setTabOrder(txtName, txtRate);
+    setTabOrder(txtRate, chkRate);
+    setTabOrder(chkRate, cmdPrevious);
+    setTabOrder(cmdPrevious, cmdNext);
+    setTabOrder(cmdNext, cmdNew);
 }
 
 void TournamentWindow::createCategories()
@@ -120,26 +144,72 @@ void TournamentWindow::createCategories()
     lblParring->setObjectName(QStringLiteral("lblParring"));
     lblParring->setFrameShape(QFrame::StyledPanel);
     place(lblParring, 0, 600, 15135, 855);
+
+    struct Category {
+        const char *caption;
+        double left;
+        double top;
+    };
+    // "Безразрядник" over "4 разряд", "3 разряд" across both rows, then the labels, then
+    // the pairs with the boys' option above the girls'.
+    constexpr double upper = 660, lower = 1050, middle = 855, pairLeft = 5250, pairStep = 1300;
+    const std::array<Category, kCategoryCount + 1> categories = {{
+        {"", 0, 0},
+        {"Безразрядник", 120, upper},
+        {"4 разряд", 120, lower},
+        {"3 разряд", 1800, middle},
+        {"2 разряд", pairLeft, upper},
+        {"2 разряд", pairLeft, lower},
+        {"1 разряд", pairLeft + pairStep, upper},
+        {"1 разряд", pairLeft + pairStep, lower},
+        {"1 балл", pairLeft + 2 * pairStep, upper},
+        {"1 балл", pairLeft + 2 * pairStep, lower},
+        {"2 балла", pairLeft + 3 * pairStep, upper},
+        {"2 балла", pairLeft + 3 * pairStep, lower},
+        {"КМС", pairLeft + 4 * pairStep, upper},
+        {"КМС", pairLeft + 4 * pairStep, lower},
+    }};
+    m_categories = new QButtonGroup(this);
+    for (int k = 1; k <= kCategoryCount; ++k) {
+        optRanc[k] = new QRadioButton(QString::fromUtf8(categories[k].caption), this);
+        optRanc[k]->setObjectName(QStringLiteral("optRanc%1").arg(k));
+        place(optRanc[k], categories[k].left, categories[k].top, k == 1 ? 1650 : 1250, 330);
+        optRanc[k]->hide();
+        m_categories->addButton(optRanc[k], k);
+    }
+    connect(m_categories, &QButtonGroup::idClicked, this, &TournamentWindow::optRanc_Click);
+
+    lblM = new QLabel(QStringLiteral("                           Юноши"), this);
+    lblM->setObjectName(QStringLiteral("lblM"));
+    // The leading blanks right-align the words; the alignment keeps them in view.
+    lblM->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(lblM, 3000, upper, 2200, 330);
+    lblD = new QLabel(QStringLiteral("                       Девушки"), this);
+    lblD->setObjectName(QStringLiteral("lblD"));
+    lblD->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(lblD, 3000, lower, 2200, 330);
+    lblM->hide();
+    lblD->hide();
 }
 
 void TournamentWindow::createCommands()
 {
     cmdZapisBase = pictureButton(this, "cmdZapisBase", QStyle::SP_DialogApplyButton,
                                  QStringLiteral("Записать новые рейтинги в базу"));
-    place(cmdZapisBase, 8100, 60, kPictureButton, kPictureButton);
+    place(cmdZapisBase, 8200, 60, kPictureButton, kPictureButton);
     cmdPrintBase = pictureButton(this, "cmdPrintBase", QStyle::SP_FileDialogDetailedView,
                                  QStringLiteral("Распечатать общий список игроков из базы и их рейтинги"));
-    place(cmdPrintBase, 8540, 60, kPictureButton, kPictureButton);
+    place(cmdPrintBase, 8640, 60, kPictureButton, kPictureButton);
 
     cmdSave = pictureButton(this, "cmdSave", QStyle::SP_DialogSaveButton,
                             QStringLiteral("Сохранение результатов текущего турнира"));
-    place(cmdSave, 9200, 60, kPictureButton, kPictureButton);
+    place(cmdSave, 9300, 60, kPictureButton, kPictureButton);
     cmdPrint = pictureButton(this, "cmdPrint", QStyle::SP_FileIcon,
                              QStringLiteral("Распечатать таблицу"));
-    place(cmdPrint, 9640, 60, kPictureButton, kPictureButton);
+    place(cmdPrint, 9740, 60, kPictureButton, kPictureButton);
     lblPrint = new QLabel(QStringLiteral("Печать турнирной таблицы"), this);
     lblPrint->setObjectName(QStringLiteral("lblPrint"));
-    place(lblPrint, 10100, 135, 2200, 285);
+    place(lblPrint, 10220, 135, 2800, 285);
 
     vscPlayer = new QScrollBar(Qt::Vertical, this);
     vscPlayer->setObjectName(QStringLiteral("vscPlayer"));
@@ -148,13 +218,15 @@ void TournamentWindow::createCommands()
     vscPlayer->setPageStep(1);
     vscPlayer->setValue(kMinPlayers);
     vscPlayer->setToolTip(QStringLiteral("Число участников турнира"));
-    place(vscPlayer, 12360, 30, 255, 510);
+    place(vscPlayer, 12300, 765, 255, 510);
+    connect(vscPlayer, &QScrollBar::valueChanged, this, &TournamentWindow::vscPlayer_Change);
 
     chkSdvig = new QCheckBox(QStringLiteral("Полная таблица"), this);
     chkSdvig->setObjectName(QStringLiteral("chkSdvig"));
     chkSdvig->setChecked(true);
     chkSdvig->setToolTip(QStringLiteral("Уменьшает поле таблицы под разрешение 800 на 600"));
-    place(chkSdvig, 12700, 90, 1500, 360);
+    place(chkSdvig, 12650, 855, 2400, 330);
+    connect(chkSdvig, &QCheckBox::toggled, this, &TournamentWindow::chkSdvig_Click);
 
     cmdExit = new QPushButton(QStringLiteral("Выход"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));

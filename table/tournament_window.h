@@ -17,6 +17,7 @@
 #include "base/player_record.h"
 
 class QAbstractButton;
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +35,7 @@ inline constexpr int kMaxPlayers = 22;
 inline constexpr int kMinPlayers = 3;
 inline constexpr int kBoards = 11;          // boards of the round display, 1..11
 inline constexpr int kCategoryCount = 13;   // category options optRanc1..optRanc13
+inline constexpr int kEstablishedMark = 1000; // CorrectionMark of an established rating
 inline const QString kNoRatingNote = QStringLiteral("Нет рейтинга у игрока");
 
 class TournamentWindow : public QWidget {
@@ -63,7 +65,10 @@ private:
     void ClearTurn();
     void TableSise();
     // Tournament size and table view.
+    void vscPlayer_Change();
     void Prokrutka();
+    void chkSdvig_Click();
+    void applyReducedView();
     // Tournament file.
     void LoadTurnir();
     // Base file and editor.
@@ -72,6 +77,17 @@ private:
     void SaveCurrentRecord();
     void SetEditorButtonsAtLoad();
     void reportBaseFailure();
+    void ApplyButtonRule();
+    void txtNR_Change();
+    void UpdateLabel();
+    void optRanc_Click(int index);
+    void ClearOpt();
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+    void cmdNew_Click();
+    // Rating correction and calculation.
+    void CorrectEstimates();
+    void Rating();
 
     void cmdExit_Click();
 
@@ -93,6 +109,7 @@ private:
     QLineEdit *txtNR = nullptr;
     QCheckBox *chkRate = nullptr;
     std::array<QRadioButton *, kCategoryCount + 1> optRanc{}; // 1..13
+    QButtonGroup *m_categories = nullptr;
     QLabel *lblM = nullptr;
     QLabel *lblD = nullptr;
     QToolButton *cmdNew = nullptr;

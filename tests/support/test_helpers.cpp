@@ -1,11 +1,17 @@
 #include "support/test_helpers.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/main_window.h"
 #include "common/codepage.h"
 #include "table/cross_table.h"
 
@@ -74,9 +80,70 @@ void InTempDir::writeFile(const QString &name, const QByteArray &bytes) const
     file.write(bytes);
 }
 
+void TournamentTest::TearDown()
+{
+    m_window.reset();
+    InTempDir::TearDown();
+}
+
+QByteArray TournamentTest::newTournamentFile()
+{
+    return QByteArray(" 3 ") + QByteArray(64, '\0') + QByteArray("\r\n");
+}
+
+void TournamentTest::start()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+}
+
+void TournamentTest::openTournament(const QByteArray &content, const QString &fileName)
+{
+    writeFile(fileName, content);
+    if (!m_window)
+        start();
+    auto *files = widget<QListWidget>(QStringLiteral("filFiles"));
+    auto *chooser = m_window->findChild<QWidget *>(QStringLiteral("frmOpenFile"));
+    ASSERT_NE(chooser, nullptr);
+    // The menu closes an open tournament and reads the lists anew.
+    if (tournament() || files->findItems(fileName, Qt::MatchExactly).isEmpty())
+        m_window->findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    const auto items = files->findItems(fileName, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    files->setCurrentItem(items[0]);
+    emit files->itemClicked(items[0]);
+    widget<QPushButton>(QStringLiteral("cmdOK"))->click();
+    ASSERT_NE(tournament(), nullptr);
+}
+
+QWidget *TournamentTest::tournament() const
+{
+    return m_window ? m_window->findChild<QWidget *>(QStringLiteral("frmVantor")) : nullptr;
+}
+
+krugovik::CrossTable *TournamentTest::grid() const
+{
+    return widget<krugovik::CrossTable>(QStringLiteral("grdTable"));
+}
+
+QString TournamentTest::cell(int row, int column) const
+{
+    return grid()->model()->index(row, column).data().toString();
+}
+
 void click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
 }
 
 void clickCell(krugovik::CrossTable *table, int row, int column)

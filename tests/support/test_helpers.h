@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class MainWindow;
+#include "app/main_window.h"
 
 namespace krugovik {
 class CrossTable;
@@ -52,6 +52,32 @@ private:
     QString m_previous;
 };
 
+// A tournament opened through the chooser, as a director opens one.
+class TournamentTest : public InTempDir {
+protected:
+    void TearDown() override;
+    // Writes the tournament file (a new, empty one by default) and opens it.
+    void openTournament(const QByteArray &content = newTournamentFile(),
+                        const QString &fileName = QStringLiteral("ALPHA.TXT"));
+    // Starts the program without opening anything.
+    void start();
+    static QByteArray newTournamentFile();
+
+    QWidget *tournament() const;
+    krugovik::CrossTable *grid() const;
+    template <typename T = QWidget> T *widget(const QString &name) const
+    {
+        T *found = m_window ? m_window->findChild<T *>(name) : nullptr;
+        EXPECT_NE(found, nullptr) << "no widget " << name.toStdString();
+        return found;
+    }
+    QString cell(int row, int column) const;
+    MainWindow *mainWindow() const { return m_window.get(); }
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
 template <typename T = QWidget> T *child(QWidget *root, const QString &name)
 {
     T *found = root->findChild<T *>(name);
@@ -61,6 +87,8 @@ template <typename T = QWidget> T *child(QWidget *root, const QString &name)
 
 // A left click on the centre of a widget.
 void click(QWidget *widget);
+// Types text into a widget key by key, any script.
+void typeText(QWidget *widget, const QString &text);
 // A left click on a cell of the crosstable.
 void clickCell(krugovik::CrossTable *table, int row, int column);
 
