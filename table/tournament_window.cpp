@@ -79,6 +79,7 @@ void TournamentWindow::createGrid()
     grdTable->setColumns(8);
     grdTable->setWidthTwips(6850);
     grdTable->setHeightTwips(1215);
+    connect(grdTable, &CrossTable::cellClicked, this, &TournamentWindow::grdTable_Click);
 }
 
 void TournamentWindow::createEditor()
@@ -293,6 +294,8 @@ void TournamentWindow::ClearTurn()
 {
     BaseRecordNo.fill(0);
     CorrectionMark.fill(0);
+    RatingCorrection.fill(0);
+    Games = GameRecords{};
 }
 
 void TournamentWindow::TableSise()

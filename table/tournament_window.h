@@ -15,6 +15,7 @@
 
 #include "base/base_file.h"
 #include "base/player_record.h"
+#include "rating/game_records.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -85,9 +86,23 @@ private:
     void cmdNext_Click();
     void cmdPrevious_Click();
     void cmdNew_Click();
+    // Clicks on the crosstable, entering players and results, standings.
+    void grdTable_Click();
+    void ClickNotRate();
+    void RefreshCompleteness();
+    void ClickGames();
+    void ClickResult();
+    void Score();
+    void Berger();
+    void ClickNetRating();
+    // Game records.
+    void ArrayGames();
     // Rating correction and calculation.
+    void ClickCorrection();
     void CorrectEstimates();
     void Rating();
+    // Rounds.
+    void ClickParing();
 
     void cmdExit_Click();
 
@@ -129,6 +144,8 @@ private:
     std::array<int, 31> BaseRecordNo{};   // per table row: the base record the player came from
     std::array<int, 31> CorrectionMark{}; // per table row: 1000 established, else the correction
     QString MissingRatingNote;     // kNoRatingNote while some player row lacks a rating
+    GameRecords Games;             // GameResults, GamePoints, GamePlayed, OpponentRating
+    std::array<int, kMaxPlayers + 1> RatingCorrection{}; // per row: correction of an estimate
 
     // The open player base.
     BaseFile Base;

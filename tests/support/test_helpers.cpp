@@ -131,6 +131,39 @@ QString TournamentTest::cell(int row, int column) const
     return grid()->model()->index(row, column).data().toString();
 }
 
+QColor TournamentTest::cellColour(int row, int column) const
+{
+    return grid()->model()->index(row, column).data(Qt::BackgroundRole).value<QColor>();
+}
+
+void TournamentTest::writeBase(const QList<std::tuple<QString, QByteArray, char>> &players)
+{
+    QByteArray bytes;
+    for (const auto &[name, rate, nr] : players)
+        bytes += cp1251(name).leftJustified(24, ' ', true) + rate.leftJustified(4, ' ', true) + nr;
+    writeFile(QStringLiteral("BASE.DAT"), bytes);
+}
+
+void TournamentTest::enterPlayers(int count)
+{
+    auto *previous = widget<QAbstractButton>(QStringLiteral("cmdPrevious"));
+    auto *next = widget<QAbstractButton>(QStringLiteral("cmdNext"));
+    while (previous->isEnabled())
+        click(previous);
+    for (int k = 1; k <= count; ++k) {
+        clickCell(grid(), k, 0);
+        if (k < count)
+            click(next);
+    }
+}
+
+void TournamentTest::setResult(int row, int opponent, const QString &text)
+{
+    for (int i = 0; i < 6 && cell(row, opponent + 4) != text; ++i)
+        clickCell(grid(), row, opponent + 4);
+    ASSERT_EQ(cell(row, opponent + 4), text);
+}
+
 void click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());

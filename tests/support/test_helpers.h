@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 #include "app/main_window.h"
 
@@ -72,6 +73,13 @@ protected:
         return found;
     }
     QString cell(int row, int column) const;
+    QColor cellColour(int row, int column) const;
+    // BASE.DAT of players given as (name, rating, flag) before the program starts.
+    void writeBase(const QList<std::tuple<QString, QByteArray, char>> &players);
+    // Enters base records 1..count into table rows 1..count through the editor.
+    void enterPlayers(int count);
+    // Clicks a game cell as often as needed to make it show `text`.
+    void setResult(int row, int opponent, const QString &text);
     MainWindow *mainWindow() const { return m_window.get(); }
 
 private:
@@ -96,3 +104,9 @@ void clickCell(krugovik::CrossTable *table, int row, int column);
 QByteArray cp1251(const QString &text);
 
 } // namespace testing_support
+
+// Readable strings in test failures.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
