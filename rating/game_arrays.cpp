@@ -2,6 +2,7 @@
 #include "common/clickable_label.h"
 #include "common/number_text.h"
 #include "rating/game_notation.h"
+#include "rating/rating_calc.h"
 #include "table/cross_table.h"
 #include "table/tournament_window.h"
 
@@ -22,9 +23,9 @@ void TournamentWindow::ArrayGames()
     std::int64_t ratingOfP = 0;
     if (isRated(*state)) {
         grdTable->setCurrentCell(q, 2);
-        ratingOfQ = readInteger(grdTable->text(q, 2).toStdString());
+        ratingOfQ = readRating(grdTable->text(q, 2).toStdString());
         grdTable->setCurrentCell(p, 2);
-        ratingOfP = readInteger(grdTable->text(p, 2).toStdString());
+        ratingOfP = readRating(grdTable->text(p, 2).toStdString());
     }
     recordGame(Games, p, q, *state, ratingOfQ, ratingOfP);
 

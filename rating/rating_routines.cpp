@@ -1,17 +1,92 @@
-// The rating routines of the tournament window.
+// The rating routines of the tournament window: corrections of initial estimates and
+// new ratings, read from and written to the crosstable.
+#include "common/number_text.h"
+#include "rating/rating_calc.h"
+#include "rating/rating_correction.h"
 #include "table/cross_table.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
+namespace {
+QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
+} // namespace
 
 void TournamentWindow::ClickCorrection()
 {
+    if (GridRow == 0 && GridCol == 2) {
+        CorrectEstimates();
+        grdTable->setText(0, 3, QStringLiteral("Корр."));
+        grdTable->setText(0, 4, QStringLiteral("Результат"));
+        for (GridRow = 1; GridRow <= PlayerCount; ++GridRow) {
+            const int p = GridRow;
+            ShownRating = readRating(grdTable->text(p, 2).toStdString());
+            if (CorrectionMark[p] == kEstablishedMark) {
+                grdTable->setText(p, 3, QString());
+                grdTable->setText(p, 4, QString());
+            } else {
+                grdTable->setText(p, 3, text(formatDisplay(ShownRating + CorrectionMark[p])));
+                grdTable->setText(p, 4, text(formatDisplay(std::int64_t(CorrectionMark[p]))));
+            }
+        }
+    }
     GridCol = grdTable->mouseColumn();
     GridRow = grdTable->mouseRow();
 }
 
-void TournamentWindow::CorrectEstimates() {}
+void TournamentWindow::CorrectEstimates()
+{
+    const int n = PlayerCount;
+    for (int i = 1; i <= n; ++i) {
+        grdTable->setCurrentCell(i, 2);
+        if (grdTable->colour(i, 2) != kEstimateColour) {
+            CorrectionMark[i] = kEstablishedMark;
+            continue;
+        }
+        int games = 0;
+        Fixed score;
+        for (int j = 1; j <= n; ++j) {
+            games += Games.played[i][j];
+            if (Games.points[i][j] == kHalf || Games.points[i][j] == kOne)
+                score += Games.points[i][j];
+        }
+        RatingCorrection[i] = ratingCorrection(games, score);
+        CorrectionMark[i] = RatingCorrection[i];
+    }
+}
 
-void TournamentWindow::Rating() {}
+void TournamentWindow::Rating()
+{
+    const int n = PlayerCount;
+    for (GridRow = 1; GridRow <= n; ++GridRow)
+        grdTable->setText(GridRow, 3, grdTable->text(GridRow, 2));
+
+    auto correctionOf = [this](int player) {
+        return CorrectionMark[player] != kEstablishedMark ? RatingCorrection[player] : 0;
+    };
+    for (GridRow = 1; GridRow <= n; ++GridRow) {
+        const int i = GridRow;
+        RatedGames rated;
+        for (GridCol = 1; GridCol <= n; ++GridCol) {
+            const int j = GridCol;
+            rated.games += Games.played[i][j];
+            rated.points += Games.points[i][j];
+            if (j != i && isRated(Games.state(i, j)))
+                rated.opponents += Fixed::fromInt(Games.opponentRating[i][j] + correctionOf(j));
+        }
+        const Fixed ownCell = readFixed(grdTable->text(i, 2).toStdString());
+        const std::int64_t ownRating =
+            std::clamp((ownCell + Fixed::fromInt(correctionOf(i))).roundToInteger(), -kRatingLimit,
+                       kRatingLimit);
+        if (const std::optional<std::int64_t> rating = newRating(rated, ownRating))
+            grdTable->setText(i, 3, text(newRatingText(*rating)));
+    }
+    for (GridRow = 1; GridRow <= n; ++GridRow) {
+        const std::int64_t old = readRating(grdTable->text(GridRow, 2).toStdString());
+        const std::int64_t now = readRating(grdTable->text(GridRow, 3).toStdString());
+        grdTable->setText(GridRow, 4, text(ratingChangeText(old, now)));
+    }
+    grdTable->setText(0, 4, QStringLiteral("Результат"));
+    grdTable->setCurrentCell(0, 4);
+}
 
 } // namespace krugovik

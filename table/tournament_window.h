@@ -146,6 +146,7 @@ private:
     QString MissingRatingNote;     // kNoRatingNote while some player row lacks a rating
     GameRecords Games;             // GameResults, GamePoints, GamePlayed, OpponentRating
     std::array<int, kMaxPlayers + 1> RatingCorrection{}; // per row: correction of an estimate
+    std::int64_t ShownRating = 0;  // the rating ClickCorrection is showing, from column 2
 
     // The open player base.
     BaseFile Base;
