@@ -242,6 +242,7 @@ void TournamentWindow::createRoundDisplay()
         lblParing[k]->setObjectName(QStringLiteral("lblParing_%1").arg(k));
         lblRezult[k] = new ClickableLabel(this);
         lblRezult[k]->setObjectName(QStringLiteral("lblRezult_%1").arg(k));
+        connect(lblRezult[k], &ClickableLabel::clicked, this, [this, k] { lblRezult_Click(k); });
     }
     lblParing[0]->setText(QStringLiteral("Жеребьёвка"));
     place(lblParing[0], 0, 8160, 1815, 255);

@@ -103,6 +103,9 @@ private:
     void Rating();
     // Rounds.
     void ClickParing();
+    void Paring();
+    void InputParing();
+    void lblRezult_Click(int Index);
 
     void cmdExit_Click();
 
@@ -147,6 +150,10 @@ private:
     GameRecords Games;             // GameResults, GamePoints, GamePlayed, OpponentRating
     std::array<int, kMaxPlayers + 1> RatingCorrection{}; // per row: correction of an estimate
     std::int64_t ShownRating = 0;  // the rating ClickCorrection is showing, from column 2
+    // While Paring runs: (i, j) = r when i meets j in round r named first, -r for the
+    // mirror, 0 for no game. All zero at any other time.
+    std::array<std::array<int, kMaxPlayers + 1>, kMaxPlayers + 1> PairingTable{};
+    int RoundNo = 0;               // the round the display shows, 0 before any selection
 
     // The open player base.
     BaseFile Base;
