@@ -237,11 +237,15 @@ void TournamentWindow::createCommands()
 
 void TournamentWindow::createRoundDisplay()
 {
+    // The labels are only 255 twips high and the result boxes 615 wide.
+    const QFont small = programFont(8);
     for (int k = 0; k <= kBoards; ++k) {
         lblParing[k] = new ClickableLabel(this);
         lblParing[k]->setObjectName(QStringLiteral("lblParing_%1").arg(k));
         lblRezult[k] = new ClickableLabel(this);
         lblRezult[k]->setObjectName(QStringLiteral("lblRezult_%1").arg(k));
+        lblParing[k]->setFont(small);
+        lblRezult[k]->setFont(small);
         connect(lblRezult[k], &ClickableLabel::clicked, this, [this, k] { lblRezult_Click(k); });
     }
     lblParing[0]->setText(QStringLiteral("Жеребьёвка"));
