@@ -19,6 +19,7 @@ GameState mirrored(GameState state);
 // The result box caption read from the first-named player's side: "1:0", "0:1",
 // "0,5-0,5", "+ -", "- +" or "".
 std::string_view caption(GameState firstNamedSide);
+// The first-named player's state a caption spells; nothing for any other text.
 std::optional<GameState> stateFromCaption(std::string_view caption);
 // The next result of the entry cycle: none, win, loss, draw, forfeit win, forfeit loss.
 GameState nextInCycle(GameState state);
@@ -28,7 +29,8 @@ bool isRated(GameState state);
 Fixed ratedPoints(GameState state);
 // Points in the standings, where a forfeit win counts as a win.
 Fixed standingPoints(GameState state);
-// The share of the opponent's points a result adds to the Berger coefficient, in halves.
+// The share of the opponent's points a result adds to the Berger coefficient, in halves:
+// 2 for a win of either kind, 1 for a draw, 0 otherwise.
 int bergerHalves(GameState state);
 
 } // namespace krugovik

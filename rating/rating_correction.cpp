@@ -1,21 +1,26 @@
 #include "rating/rating_correction.h"
 
 #include <array>
-#include <initializer_list>
+#include <cstddef>
+#include <cstdint>
 
 namespace krugovik {
 namespace {
 
+// The most entries a row has between its bounds (15 games: 4.5 to 10.5).
+constexpr std::size_t kMaxBetween = 13;
+
 // One row of the table, scores doubled so that they are whole numbers: a score at or
 // below `lower` gives -10 × games, at or above `upper` +10 × games, and each score in
-// between has its entry, from lower + 0.5 up.
+// between has its entry, from lower + 1 up.
 struct CorrectionRow {
-    int lower;
-    int upper;
-    std::initializer_list<int> between;
+    int lower;                            // doubled score, at or below it the least correction
+    int upper;                            // doubled score, at or above it the most correction
+    std::array<int, kMaxBetween> between; // rating points for doubled scores lower + 1 ...
 };
 
-const std::array<CorrectionRow, kCorrectionTableGames + 1> kCorrectionTable = {{
+// For one and two games every score has its own entry, so the bounds lie outside 0..2g.
+constexpr std::array<CorrectionRow, kCorrectionTableGames + 1> kCorrectionTable = {{
     {0, 0, {}},
     {-1, 3, {-10, 0, 10}},
     {-1, 5, {-20, -10, 0, 10, 20}},
@@ -34,22 +39,38 @@ const std::array<CorrectionRow, kCorrectionTableGames + 1> kCorrectionTable = {{
     {8, 22, {-140, -125, -95, -72, -50, -21, 0, 21, 50, 72, 95, 125, 140}},
 }};
 
+constexpr bool rowsFitTheirEntries() {
+    for (std::size_t g = 1; g < kCorrectionTable.size(); ++g) {
+        const CorrectionRow &row = kCorrectionTable[g];
+        const int count = row.upper - row.lower - 1;
+        if (count < 1 || count > int(kMaxBetween))
+            return false;
+    }
+    return true;
+}
+static_assert(rowsFitTheirEntries());
+
+// The score in halves, rounded down: floor division, so that it never overflows.
+std::int64_t doubledScore(Fixed score) {
+    constexpr std::int64_t half = Fixed::kScale / 2;
+    std::int64_t doubled = score.units() / half;
+    if (score.units() % half < 0)
+        --doubled;
+    return doubled;
+}
+
 } // namespace
 
-int ratingCorrection(int ratedGames, Fixed score)
-{
+int ratingCorrection(int ratedGames, Fixed score) {
     if (ratedGames <= 0 || ratedGames > kCorrectionTableGames)
         return 0;
     const CorrectionRow &row = kCorrectionTable[std::size_t(ratedGames)];
-    // Scores are multiples of a half; anything else counts as the half below it.
-    std::int64_t doubled = score.units() * 2 / Fixed::kScale;
-    if (score.units() < 0 && (score.units() * 2) % Fixed::kScale != 0)
-        --doubled;
+    const std::int64_t doubled = doubledScore(score);
     if (doubled <= row.lower)
         return -10 * ratedGames;
     if (doubled >= row.upper)
         return 10 * ratedGames;
-    return row.between.begin()[doubled - row.lower - 1];
+    return row.between[std::size_t(doubled - row.lower - 1)];
 }
 
 } // namespace krugovik

@@ -1,23 +1,29 @@
 #include "standings/standings.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace krugovik {
 
-Fixed playerPoints(const GameRecords &records, int i, int playerCount)
-{
+Fixed playerPoints(const GameRecords &records, int i, int playerCount) {
     Fixed points;
-    for (int j = 1; j <= playerCount && j <= kMaxTablePlayers; ++j)
+    for (int j = 1; j <= std::min(playerCount, kMaxTablePlayers); ++j)
         points += standingPoints(records.state(i, j));
     return points;
 }
 
-Fixed bergerCoefficient(const GameRecords &records, int i, const std::vector<Fixed> &shownPoints)
-{
-    // Counted in half-units so that half of an odd count of ten-thousandths is never lost
-    // before the sum: the shown points are multiples of 0.25 in practice.
-    std::int64_t halves = 0;
-    for (int j = 1; j < int(shownPoints.size()) && j <= kMaxTablePlayers; ++j)
-        halves += shownPoints[j].units() * bergerHalves(records.state(i, j));
-    return Fixed::fromUnits(divideHalfEven(halves, 2));
+Fixed bergerCoefficient(const GameRecords &records, int i, const std::vector<Fixed> &shownPoints) {
+    const Fixed limit = Fixed::fromInt(kShownPointsLimit);
+    const int last = std::min(int(shownPoints.size()) - 1, kMaxTablePlayers);
+    Fixed coefficient;
+    for (int j = 1; j <= last; ++j) {
+        const Fixed shown = std::clamp(shownPoints[std::size_t(j)], -limit, limit);
+        // Points shown are multiples of 0.25, so their half is exact; anything finer is
+        // rounded here, term by term, as a stored decimal would be.
+        const std::int64_t share = shown.units() * bergerHalves(records.state(i, j));
+        coefficient += Fixed::fromUnits(divideHalfEven(share, 2));
+    }
+    return coefficient;
 }
 
 } // namespace krugovik

@@ -1,8 +1,183 @@
 // Reading and saving the tournament file.
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "common/codepage.h"
+#include "common/message_box.h"
+#include "rating/game_notation.h"
+#include "table/cross_table.h"
+#include "table/tournament_file.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
+namespace {
 
-void TournamentWindow::LoadTurnir() {}
+// Larger files are not tournaments: 22 players take a few kilobytes.
+constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+
+// The file's bytes; nothing when it cannot be read (no path yet, missing, a folder).
+std::optional<std::string> readTournamentBytes(const QString &path)
+{
+    QFile file(path);
+    if (path.isEmpty() || QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    return bytes.toStdString();
+}
+
+// Writes the whole file or nothing: the old file stays until the new one is complete.
+// Returns why it failed, or nothing.
+QString writeTournamentBytes(const QString &path, const std::string &bytes)
+{
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("так называется папка");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+std::int64_t heldNumber(std::int64_t value)
+{
+    constexpr std::int64_t limit = 1'000'000'000;
+    return std::clamp(value, -limit, limit);
+}
+
+} // namespace
+
+void TournamentWindow::LoadTurnir()
+{
+    const QString path = m_tourFilePath();
+    const std::optional<std::string> bytes = readTournamentBytes(path);
+    // The games read, in reading order, for a second pass once every rating is known.
+    std::vector<std::pair<int, int>> games;
+    if (bytes) {
+        std::string foreign = foreignFileReason(*bytes);
+        if (foreign.empty() && qint64(bytes->size()) > kLargestFile)
+            foreign = "он слишком велик";
+        if (!foreign.empty()) {
+            // A later save would replace the file: the director must know what it is.
+            showMessage(this,
+                        QStringLiteral("Файл %1 не похож на файл турнира: %2. Таблица показана "
+                                       "пустой; сохранение заменит содержимое этого файла.")
+                            .arg(path, QString::fromStdString(foreign)),
+                        QStringLiteral("Ошибка"), QMessageBox::Warning);
+        } else {
+            ItemReader reader(*bytes);
+            readTournament(reader, games);
+        }
+    }
+    const int n = PlayerCount;
+    for (int i = 1; i <= n; ++i) {
+        for (int m = 5; m <= n + 4; ++m) {
+            const QString text = grdTable->text(i, m);
+            if (!text.isEmpty() && !stateFromCellText(text.toStdString()))
+                grdTable->setText(i, m, QString());
+        }
+    }
+    // A game read before its opponent's rating was counted against an empty cell.
+    for (const auto &[row, column] : games) {
+        CellText = grdTable->text(row, column);
+        GridRow = row;
+        GridCol = column - 4;
+        ArrayGames();
+        GridCol = column;
+    }
+}
+
+void TournamentWindow::readTournament(ItemReader &reader, std::vector<std::pair<int, int>> &games)
+{
+    const std::optional<std::int64_t> count = reader.number();
+    if (!count)
+        return;
+    PlayerCount = int(*count);
+    lblInfo->clear();
+    vscPlayer->setValue(PlayerCount);
+    vscPlayer->setMinimum(PlayerCount);
+    const int n = PlayerCount;
+    for (int i = 1; i <= n; ++i) {
+        const std::optional<std::string> name = reader.text();
+        if (!name)
+            return;
+        grdTable->setText(i, 1, fromCodePage(QByteArray::fromStdString(*name)));
+        const std::optional<std::int64_t> recordNo = reader.number();
+        if (!recordNo)
+            return;
+        BaseRecordNo[i] = int(heldNumber(*recordNo));
+        const std::optional<std::string> rating = reader.text();
+        if (!rating)
+            return;
+        grdTable->setText(i, 2, fromCodePage(QByteArray::fromStdString(*rating)));
+        const std::optional<std::int64_t> mark = reader.number();
+        if (!mark)
+            return;
+        CorrectionMark[i] = int(heldNumber(*mark));
+        for (int m = 5; m <= n + 4; ++m) {
+            if (m == i + 4)
+                continue;
+            const std::optional<std::string> result = reader.text();
+            if (!result)
+                return;
+            grdTable->setText(i, m, fromCodePage(QByteArray::fromStdString(*result)));
+            CellText = grdTable->text(i, m);
+            GridRow = i;
+            GridCol = m - 4;
+            ArrayGames();
+            GridCol = m;
+            if (stateFromCellText(CellText.toStdString()))
+                games.emplace_back(i, m);
+        }
+    }
+}
+
+void TournamentWindow::cmdSave_Click()
+{
+    const QString path = m_tourFilePath();
+    if (const std::optional<std::string> bytes = readTournamentBytes(path)) {
+        ItemReader reader(*bytes);
+        const std::optional<std::int64_t> count = reader.number();
+        // Rows removed from the table since come back, empty, before the file is replaced.
+        if (count && *count > PlayerCount && *count <= kMaxPlayers) {
+            PlayerCount = int(*count);
+            vscPlayer->setValue(PlayerCount);
+        }
+    }
+    const int n = PlayerCount;
+    std::vector<PlayerBlock> blocks(n);
+    for (int i = 1; i <= n; ++i) {
+        PlayerBlock &block = blocks[i - 1];
+        block.name = toCodePage(grdTable->text(i, 1)).toStdString();
+        block.baseRecordNo = BaseRecordNo[i];
+        block.rating = toCodePage(grdTable->text(i, 2)).toStdString();
+        block.correctionMark = CorrectionMark[i];
+        for (int j = 1; j <= n; ++j) {
+            if (j != i)
+                block.results.push_back(Games.results[i][j]);
+        }
+    }
+    const QString failure = writeTournamentBytes(path, writeTournamentFile(blocks));
+    if (!failure.isEmpty()) {
+        showMessage(this,
+                    QStringLiteral("Турнир не сохранён в файл %1: %2. Всё введённое осталось "
+                                   "в программе, а прежний файл не изменён; сохраните ещё раз.")
+                        .arg(path, failure),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return;
+    }
+    CorrectEstimates();
+    Rating();
+}
 
 } // namespace krugovik

@@ -205,6 +205,7 @@ void TournamentWindow::createCommands()
     cmdSave = pictureButton(this, "cmdSave", QStyle::SP_DialogSaveButton,
                             QStringLiteral("Сохранение результатов текущего турнира"));
     place(cmdSave, 9300, 60, kPictureButton, kPictureButton);
+    connect(cmdSave, &QToolButton::clicked, this, &TournamentWindow::cmdSave_Click);
     cmdPrint = pictureButton(this, "cmdPrint", QStyle::SP_FileIcon,
                              QStringLiteral("Распечатать таблицу"));
     place(cmdPrint, 9740, 60, kPictureButton, kPictureButton);

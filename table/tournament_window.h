@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "base/base_file.h"
 #include "base/player_record.h"
@@ -30,6 +31,7 @@ class QPushButton;
 namespace krugovik {
 
 class ClickableLabel;
+class ItemReader;
 class CrossTable;
 
 inline constexpr int kMaxPlayers = 22;
@@ -72,6 +74,8 @@ private:
     void applyReducedView();
     // Tournament file.
     void LoadTurnir();
+    void readTournament(ItemReader &reader, std::vector<std::pair<int, int>> &games);
+    void cmdSave_Click();
     // Base file and editor.
     void OpenBase();
     void ShowCurrentRecord();
