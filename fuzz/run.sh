@@ -14,5 +14,5 @@ for target in fuzz_tournament_file fuzz_base_record; do
     corpus="$build/corpus-$target"
     mkdir -p "$corpus"
     echo "fuzzing $target for ${seconds}s"
-    "$build/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+    "$build/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
 done
