@@ -201,6 +201,8 @@ void TournamentWindow::createCommands()
     cmdPrintBase = pictureButton(this, "cmdPrintBase", QStyle::SP_FileDialogDetailedView,
                                  QStringLiteral("Распечатать общий список игроков из базы и их рейтинги"));
     place(cmdPrintBase, 8640, 60, kPictureButton, kPictureButton);
+    connect(cmdZapisBase, &QToolButton::clicked, this, &TournamentWindow::cmdZapisBase_Click);
+    connect(cmdPrintBase, &QToolButton::clicked, this, &TournamentWindow::cmdPrintBase_Click);
 
     cmdSave = pictureButton(this, "cmdSave", QStyle::SP_DialogSaveButton,
                             QStringLiteral("Сохранение результатов текущего турнира"));
@@ -209,6 +211,7 @@ void TournamentWindow::createCommands()
     cmdPrint = pictureButton(this, "cmdPrint", QStyle::SP_FileIcon,
                              QStringLiteral("Распечатать таблицу"));
     place(cmdPrint, 9740, 60, kPictureButton, kPictureButton);
+    connect(cmdPrint, &QToolButton::clicked, this, &TournamentWindow::cmdPrint_Click);
     lblPrint = new QLabel(QStringLiteral("Печать турнирной таблицы"), this);
     lblPrint->setObjectName(QStringLiteral("lblPrint"));
     place(lblPrint, 10220, 135, 2800, 285);
@@ -271,6 +274,7 @@ void TournamentWindow::createRoundDisplay()
     cmdPrintParing = pictureButton(this, "cmdPrintParing", QStyle::SP_FileDialogContentsView,
                                    QStringLiteral("Печать ПРОТОКОЛА тура"));
     place(cmdPrintParing, 120, 8520, 615, 615);
+    connect(cmdPrintParing, &QToolButton::clicked, this, &TournamentWindow::cmdPrintParing_Click);
 }
 
 void TournamentWindow::Form_Load()

@@ -76,6 +76,7 @@ private:
     void LoadTurnir();
     void readTournament(ItemReader &reader, std::vector<std::pair<int, int>> &games);
     void cmdSave_Click();
+    void cmdPrint_Click();
     // Base file and editor.
     void OpenBase();
     void ShowCurrentRecord();
@@ -90,6 +91,8 @@ private:
     void cmdNext_Click();
     void cmdPrevious_Click();
     void cmdNew_Click();
+    void cmdZapisBase_Click();
+    void cmdPrintBase_Click();
     // Clicks on the crosstable, entering players and results, standings.
     void grdTable_Click();
     void ClickNotRate();
@@ -110,6 +113,7 @@ private:
     void Paring();
     void InputParing();
     void lblRezult_Click(int Index);
+    void cmdPrintParing_Click();
 
     void cmdExit_Click();
 

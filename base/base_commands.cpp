@@ -1,0 +1,69 @@
+// Commands on the whole base: writing new ratings back, printing the list.
+#include <QLineEdit>
+#include <QStringList>
+
+#include "base/base_list.h"
+#include "common/codepage.h"
+#include "common/message_box.h"
+#include "common/number_text.h"
+#include "common/printer.h"
+#include "table/cross_table.h"
+#include "table/tournament_window.h"
+
+namespace krugovik {
+
+void TournamentWindow::cmdZapisBase_Click()
+{
+    CorrectEstimates();
+    Rating();
+    QStringList skipped;
+    for (int i = 1; i <= PlayerCount; ++i) {
+        // A row never entered from the base has no record to write into.
+        if (BaseRecordNo[i] < 1 || BaseRecordNo[i] > RecordCount) {
+            skipped << QStringLiteral("%1 (строка %2)").arg(grdTable->text(i, 1)).arg(i);
+            continue;
+        }
+        CurrentRecord = BaseRecordNo[i];
+        ShowCurrentRecord();
+        txtName->setText(grdTable->text(i, 1).trimmed());
+        txtRate->setText(grdTable->text(i, 3).trimmed());
+        txtNR->setText(QString());
+        SaveCurrentRecord();
+    }
+    if (!skipped.isEmpty())
+        showMessage(this,
+                    QStringLiteral("Эти игроки не взяты из базы, и их рейтинги не записаны: %1.")
+                        .arg(skipped.join(QStringLiteral(", "))));
+}
+
+void TournamentWindow::cmdPrintBase_Click()
+{
+    // The records are read straight from the file; the editor ends on the last one.
+    std::vector<std::int64_t> ratings;
+    QStringList names;
+    ratings.reserve(std::size_t(RecordCount));
+    names.reserve(int(RecordCount));
+    for (qint64 r = 1; r <= RecordCount; ++r) {
+        const PlayerRecord record = Base.read(r);
+        ratings.push_back(readFixed(trimBlanks(record.rate)).roundToInteger());
+        names << fromCodePage(QByteArray::fromStdString(trimBlanks(record.name)))
+                     .leftJustified(int(kNameWidth), QLatin1Char(' '), true);
+    }
+    CurrentRecord = RecordCount;
+    ShowCurrentRecord();
+
+    Printer printer(QStringLiteral("Список игроков"));
+    printer.setFont(QStringLiteral("MS Sans Serif"), 14);
+    // The first letter of the title is a Latin C.
+    printer.printLine(QStringLiteral("           CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ"));
+    printer.printLine();
+    const std::vector<std::size_t> order = printOrder(ratings);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        printer.printLine(QString::fromStdString(formatDisplay(std::int64_t(k + 1))) +
+                          names[int(order[k])] +
+                          QString::fromStdString(formatDisplay(ratings[order[k]])));
+    }
+    reportPrintOutcome(printer.endDoc(), this);
+}
+
+} // namespace krugovik

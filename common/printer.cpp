@@ -1,0 +1,123 @@
+#include "common/printer.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "common/message_box.h"
+
+namespace krugovik {
+namespace {
+
+Printer::Recorder &recorder()
+{
+    static Printer::Recorder instance;
+    return instance;
+}
+
+QString pdfName(const QString &kind)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    QString name = kind + QLatin1Char(' ') + stamp + QStringLiteral(".pdf");
+    // Two printouts of the same kind in one second keep both files.
+    for (int n = 2; QFileInfo::exists(QDir::current().filePath(name)); ++n)
+        name = kind + QLatin1Char(' ') + stamp + QStringLiteral(" (%1).pdf").arg(n);
+    return QDir::current().absoluteFilePath(name);
+}
+
+// Lays the document out on the printer's pages; false when the printer refused.
+bool render(const PrintedDocument &document, QPrinter &printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF area(0, 0, page.width(), page.height());
+    if (!document.image.isNull()) {
+        const QImage image = document.image.scaled(area.size().toSize(), Qt::KeepAspectRatio,
+                                                   Qt::SmoothTransformation);
+        painter.drawImage(QPointF(0, 0), image);
+    }
+    QFont font(document.fontName);
+    font.setPointSizeF(document.fontPoints > 0 ? document.fontPoints : 12);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &printer);
+    qreal y = 0;
+    for (const QString &line : document.lines) {
+        if (y + metrics.height() > area.height()) {
+            if (!printer.newPage())
+                return false;
+            y = 0;
+        }
+        painter.drawText(QPointF(0, y + metrics.ascent()), line);
+        y += metrics.height();
+    }
+    return painter.end();
+}
+
+} // namespace
+
+void Printer::setFont(const QString &name, qreal points)
+{
+    m_document.fontName = name;
+    m_document.fontPoints = points;
+}
+
+void Printer::printLine(const QString &line)
+{
+    m_document.lines.append(line);
+}
+
+void Printer::printImage(const QImage &image)
+{
+    m_document.image = image;
+}
+
+void Printer::setRecorder(Recorder recorder)
+{
+    krugovik::recorder() = std::move(recorder);
+}
+
+PrintOutcome Printer::endDoc()
+{
+    PrintOutcome outcome;
+    if (recorder()) {
+        recorder()(m_document);
+        outcome.printed = true;
+        return outcome;
+    }
+    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
+    QPrinter printer(QPrinter::HighResolution);
+    if (installed.isNull()) {
+        outcome.pdfPath = pdfName(m_document.kind);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(outcome.pdfPath);
+    } else {
+        printer.setPrinterName(installed.printerName());
+    }
+    printer.setDocName(m_document.kind);
+    if (!render(m_document, printer)) {
+        outcome.error = outcome.pdfPath.isEmpty()
+                            ? QStringLiteral("принтер %1 не принял документ").arg(installed.printerName())
+                            : QStringLiteral("не удалось записать файл %1").arg(outcome.pdfPath);
+        return outcome;
+    }
+    outcome.printed = true;
+    return outcome;
+}
+
+void reportPrintOutcome(const PrintOutcome &outcome, QWidget *parent)
+{
+    if (!outcome.printed)
+        showMessage(parent, QStringLiteral("Печать не удалась: %1.").arg(outcome.error),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+    else if (!outcome.pdfPath.isEmpty())
+        showMessage(parent, QStringLiteral("Принтер не установлен. Документ сохранён в файл %1")
+                                .arg(outcome.pdfPath));
+}
+
+} // namespace krugovik

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace krugovik {
+
+// One printout: text lines in one font, or an image of a window.
+struct PrintedDocument {
+    QString kind;       // what is printed, for the name of a PDF: "Таблица турнира"
+    QString fontName;   // face of the text lines
+    qreal fontPoints = 0;
+    QStringList lines;  // each line's items already placed side by side
+    QImage image;       // a window's client area, when the printout is a picture
+};
+
+// How a printout ended.
+struct PrintOutcome {
+    bool printed = false; // it reached a printer or a file
+    QString pdfPath;      // where it was written when no printer is installed
+    QString error;        // why it failed
+};
+
+// The printer of the whole program: the default printer, or without one a PDF in the
+// current directory named after the kind of printout, the date and the time.
+class Printer {
+public:
+    explicit Printer(QString kind) { m_document.kind = std::move(kind); }
+
+    void setFont(const QString &name, qreal points);
+    void printLine(const QString &line = QString());
+    void printImage(const QImage &image);
+    // Ends the document and sends it out.
+    PrintOutcome endDoc();
+
+    // Tests receive the documents here instead of a printer.
+    using Recorder = std::function<void(const PrintedDocument &)>;
+    static void setRecorder(Recorder recorder);
+
+private:
+    PrintedDocument m_document;
+};
+
+// Tells the director where a PDF went or why printing failed; nothing when it printed.
+void reportPrintOutcome(const PrintOutcome &outcome, QWidget *parent);
+
+} // namespace krugovik

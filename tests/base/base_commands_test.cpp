@@ -1,0 +1,112 @@
+#include <QDir>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include "common/printer.h"
+#include "support/test_helpers.h"
+#include "table/cross_table.h"
+
+using namespace testing_support;
+using krugovik::PrintedDocument;
+using krugovik::Printer;
+
+namespace {
+
+QByteArray record(const QByteArray &name, const QByteArray &rate, char nr = ' ')
+{
+    return name.leftJustified(24, ' ', true) + rate.leftJustified(4, ' ', true) + nr;
+}
+
+class BaseCommandsTest : public TournamentTest {
+protected:
+    void SetUp() override
+    {
+        TournamentTest::SetUp();
+        Printer::setRecorder([this](const PrintedDocument &d) { printed.push_back(d); });
+    }
+    void TearDown() override
+    {
+        Printer::setRecorder(nullptr);
+        TournamentTest::TearDown();
+    }
+    std::vector<PrintedDocument> printed;
+};
+
+TEST_F(BaseCommandsTest, TheListIsSortedByRatingWithTiesInRecordOrder)
+{
+    QByteArray base = record("First", "1500") + record("Second", "1700") + record("Third", "1500") +
+                      record("NoRating", "");
+    for (int k = 5; k <= 11; ++k)
+        base += record("P" + QByteArray::number(k), "1000");
+    writeFile(QStringLiteral("BASE.DAT"), base);
+    openTournament();
+    click(widget(QStringLiteral("cmdPrintBase")));
+    ASSERT_EQ(printed.size(), 1u);
+    const PrintedDocument &list = printed[0];
+    EXPECT_EQ(list.fontName, QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(list.fontPoints, 14);
+    ASSERT_EQ(list.lines.size(), 2 + 11);
+    EXPECT_EQ(list.lines[0], QStringLiteral("           CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ"));
+    EXPECT_EQ(list.lines[0][11], QChar(0x43)); // a Latin C
+    EXPECT_EQ(list.lines[1], QString());
+    EXPECT_EQ(list.lines[2], QStringLiteral(" 1Second                   1700"));
+    EXPECT_EQ(list.lines[3], QStringLiteral(" 2First                    1500"));
+    EXPECT_EQ(list.lines[4], QStringLiteral(" 3Third                    1500"));
+    EXPECT_EQ(list.lines[11], QStringLiteral(" 10P11                      1000"));
+    EXPECT_EQ(list.lines[12], QStringLiteral(" 11NoRating                 0"));
+    // The editor is left on the last record.
+    EXPECT_EQ(widget<QLineEdit>(QStringLiteral("txtName"))->text(), QStringLiteral("P11"));
+}
+
+TEST_F(BaseCommandsTest, WriteBackStoresNewRatingsAsEstablished)
+{
+    writeBase({{QStringLiteral("Новичок"), "1200", 'N'},
+               {QStringLiteral("Опытный"), "1500", ' '},
+               {QStringLiteral("Третий"), "1500", ' '}});
+    openTournament();
+    enterPlayers(3);
+    setResult(1, 2, QStringLiteral("1"));
+    grid()->setText(3, 1, QStringLiteral("Третий Исправленный"));
+    BoxAnswerer answerer;
+    click(widget(QStringLiteral("cmdZapisBase")));
+    EXPECT_EQ(answerer.seen().count, 0);
+    EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")),
+              cp1251(QStringLiteral("Новичок")).leftJustified(24, ' ') + "1244 " +
+                  cp1251(QStringLiteral("Опытный")).leftJustified(24, ' ') + "1479 " +
+                  cp1251(QStringLiteral("Третий Исправленный")).leftJustified(24, ' ') + "1500 ");
+}
+
+TEST_F(BaseCommandsTest, RowsNotFromTheBaseAreSkippedAndNamed)
+{
+    writeBase({{"A", "1500", ' '}, {"B", "1600", ' '}, {"C", "1700", ' '}});
+    QByteArray file = " 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n\r\n\r\nStranger\r\n 0 \r\n1600\r\n 1000 "
+                      "\r\n\r\n\r\nFar\r\n 99 \r\n1700\r\n 1000 \r\n\r\n\r\n";
+    openTournament(file);
+    const QByteArray before = readFile(QStringLiteral("BASE.DAT"));
+    BoxAnswerer answerer;
+    click(widget(QStringLiteral("cmdZapisBase")));
+    EXPECT_EQ(answerer.seen().count, 1);
+    EXPECT_TRUE(answerer.seen().text.contains(QStringLiteral("Stranger")));
+    EXPECT_TRUE(answerer.seen().text.contains(QStringLiteral("Far")));
+    const QByteArray after = readFile(QStringLiteral("BASE.DAT"));
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.mid(29), before.mid(29));
+}
+
+TEST_F(BaseCommandsTest, WithoutAPrinterAPdfIsWrittenAndNamed)
+{
+    Printer::setRecorder(nullptr);
+    writeBase({{"A", "1500", ' '}});
+    openTournament();
+    BoxAnswerer answerer;
+    click(widget(QStringLiteral("cmdPrintBase")));
+    const QStringList pdfs = QDir::current().entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_TRUE(pdfs[0].startsWith(QStringLiteral("Список игроков ")));
+    EXPECT_TRUE(readFile(pdfs[0]).startsWith("%PDF"));
+    EXPECT_EQ(answerer.seen().count, 1);
+    EXPECT_TRUE(answerer.seen().text.contains(pdfs[0]));
+}
+
+} // namespace
