@@ -172,15 +172,15 @@ void FileChooser::setDirectory(const QString &path)
     // The path from its root down, then the directories inside it, as a tree.
     DirDirectory->clear();
     QStringList chain;
-    for (QDir dir(m_directory);; ) {
+    for (QDir dir(m_directory);;) {
         chain.prepend(dir.absolutePath());
         if (!dir.cdUp())
             break;
     }
     int depth = 0;
     for (const QString &level : chain) {
-        const QString name = QDir(level).isRoot() ? QDir::toNativeSeparators(level)
-                                                  : QDir(level).dirName();
+        const QString name =
+            QDir(level).isRoot() ? QDir::toNativeSeparators(level) : QDir(level).dirName();
         auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name);
         item->setData(kPathRole, level);
         item->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
@@ -189,7 +189,8 @@ void FileChooser::setDirectory(const QString &path)
     }
     DirDirectory->setCurrentRow(DirDirectory->count() - 1);
     const QFileInfoList subdirs =
-        QDir(m_directory).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        QDir(m_directory)
+            .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &subdir : subdirs) {
         auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + subdir.fileName());
         item->setData(kPathRole, subdir.absoluteFilePath());
@@ -262,8 +263,7 @@ void FileChooser::cmdCreate_Click()
     const QString fileName = typed + QStringLiteral(".TXT");
     const QString problem = fileNameProblem(typed);
     if (!problem.isEmpty()) {
-        showMessage(this,
-                    QStringLiteral("Нельзя создать файл «%1»: %2.").arg(fileName, problem),
+        showMessage(this, QStringLiteral("Нельзя создать файл «%1»: %2.").arg(fileName, problem),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
         return;
     }
@@ -271,8 +271,7 @@ void FileChooser::cmdCreate_Click()
     const QString path = QDir::current().absoluteFilePath(fileName);
     const QFileInfo existing(path);
     if (existing.isDir()) {
-        showMessage(this,
-                    QStringLiteral("Нельзя создать файл %1: так называется папка.").arg(path),
+        showMessage(this, QStringLiteral("Нельзя создать файл %1: так называется папка.").arg(path),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
         return;
     }

@@ -16,7 +16,7 @@ namespace krugovik {
 // the current directory.
 class FileChooser : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FileChooser(QWidget *parent = nullptr);
 
     // The full path of the tournament file last opened here.
@@ -25,11 +25,11 @@ public:
     // Lists back at the current directory, the name box empty and enabled.
     void Form_Load();
 
-signals:
+  signals:
     // "Открыть" set TourFilePath; the tournament window is to be shown.
     void openRequested();
 
-private:
+  private:
     void setDirectory(const QString &path);
     void drvDrive_Change(int index);
     void DirDirectory_Change(QListWidgetItem *item);

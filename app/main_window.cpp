@@ -41,10 +41,11 @@ void MainWindow::MDIForm_Load()
     if (!codePageAvailable()) {
         // Without the code page every name would be written as wrong bytes.
         mnuOpen->setEnabled(false);
-        showMessage(this,
-                    QStringLiteral("В этой сборке Qt нет кодовой страницы Windows-1251. "
-                                   "Файлы турнира и базы игроков нельзя ни прочитать, ни записать."),
-                    QStringLiteral("Ошибка"), QMessageBox::Critical);
+        showMessage(
+            this,
+            QStringLiteral("В этой сборке Qt нет кодовой страницы Windows-1251. "
+                           "Файлы турнира и базы игроков нельзя ни прочитать, ни записать."),
+            QStringLiteral("Ошибка"), QMessageBox::Critical);
         return;
     }
     // The first load opens the base once (creating it if missing) before anything else.
@@ -82,9 +83,8 @@ void MainWindow::showTournament()
         return;
     }
     QPointer<FileChooser> chooser = m_chooser;
-    auto *window = new TournamentWindow([chooser] {
-        return chooser ? chooser->TourFilePath() : QString();
-    });
+    auto *window =
+        new TournamentWindow([chooser] { return chooser ? chooser->TourFilePath() : QString(); });
     connect(window, &TournamentWindow::exitRequested, this, &MainWindow::endProgram);
     m_tournamentWindow = m_area->addSubWindow(window);
     m_tournamentWindow->setAttribute(Qt::WA_DeleteOnClose);

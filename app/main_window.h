@@ -17,11 +17,11 @@ class TournamentWindow;
 // tournament window open. Constructing it performs the start-up.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-private:
+  private:
     void MDIForm_Load();
     void mnuOpen_Click();
     void showChooser();

@@ -48,8 +48,8 @@ bool BaseFile::write(qint64 recordNo, const PlayerRecord &record)
     QByteArray bytes(qMax<qint64>(0, offset - m_file.size()), ' ');
     const RecordBytes encoded = encodeRecord(record);
     bytes.append(encoded.data(), qint64(encoded.size()));
-    if (!m_file.seek(qMin(offset, m_file.size())) ||
-        m_file.write(bytes) != bytes.size() || !m_file.flush()) {
+    if (!m_file.seek(qMin(offset, m_file.size())) || m_file.write(bytes) != bytes.size() ||
+        !m_file.flush()) {
         m_error = m_file.errorString();
         return false;
     }

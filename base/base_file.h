@@ -10,7 +10,7 @@ namespace krugovik {
 // The open player base: fixed records read and written in place. Every write reaches
 // the file at once, so nothing written is lost if the program stops later.
 class BaseFile {
-public:
+  public:
     static inline const QString kFileName = QStringLiteral("BASE.DAT");
 
     // Opens (creating when missing) the base in the current directory.
@@ -26,7 +26,7 @@ public:
     // Writes record recordNo (from 1); recordNo = count + 1 appends.
     bool write(qint64 recordNo, const PlayerRecord &record);
 
-private:
+  private:
     QFile m_file;
     QString m_error;
 };

@@ -47,7 +47,8 @@ std::int64_t recordCountForLength(std::int64_t fileLength)
 {
     // 29 is odd, so a length never lies exactly halfway between two counts.
     const std::int64_t length = static_cast<std::int64_t>(kRecordLength);
-    const std::int64_t count = (fileLength + length / 2) / length;
+    // Divided first, so that no length can overflow the rounding.
+    const std::int64_t count = fileLength / length + (fileLength % length > length / 2 ? 1 : 0);
     return std::max<std::int64_t>(count, 1);
 }
 

@@ -7,20 +7,20 @@ namespace krugovik {
 // A label that reports a mouse click, as the round display's boards need.
 class ClickableLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
 
     // The number the label carries besides its caption (a player number).
     QString tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-private:
+  private:
     QString m_tag;
 };
 

@@ -17,7 +17,7 @@ bool fitsCodePage(const QString &text);
 
 // Refuses, as it is typed, text that the code page cannot store.
 class CodePageValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString &input, int &position) const override;
 };

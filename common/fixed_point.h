@@ -7,7 +7,7 @@ namespace krugovik {
 
 // An exact decimal with four fractional digits: a signed count of ten-thousandths.
 class Fixed {
-public:
+  public:
     static constexpr std::int64_t kScale = 10000;
 
     constexpr Fixed() = default;
@@ -26,11 +26,19 @@ public:
     constexpr Fixed operator+(Fixed o) const { return Fixed(m_units + o.m_units); }
     constexpr Fixed operator-(Fixed o) const { return Fixed(m_units - o.m_units); }
     constexpr Fixed operator*(std::int64_t k) const { return Fixed(m_units * k); }
-    constexpr Fixed &operator+=(Fixed o) { m_units += o.m_units; return *this; }
-    constexpr Fixed &operator-=(Fixed o) { m_units -= o.m_units; return *this; }
+    constexpr Fixed &operator+=(Fixed o)
+    {
+        m_units += o.m_units;
+        return *this;
+    }
+    constexpr Fixed &operator-=(Fixed o)
+    {
+        m_units -= o.m_units;
+        return *this;
+    }
     constexpr auto operator<=>(const Fixed &) const = default;
 
-private:
+  private:
     constexpr explicit Fixed(std::int64_t units) : m_units(units) {}
     std::int64_t m_units = 0;
 };

@@ -2,8 +2,7 @@
 
 namespace krugovik {
 
-void showMessage(QWidget *parent, const QString &text, const QString &title,
-                 QMessageBox::Icon icon)
+void showMessage(QWidget *parent, const QString &text, const QString &title, QMessageBox::Icon icon)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();

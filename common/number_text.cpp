@@ -88,8 +88,8 @@ std::string formatDisplay(Fixed value)
     const std::int64_t units = value.units();
     const bool negative = units < 0;
     // Unsigned so that the most negative count still has a magnitude.
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(units)
-                                             : static_cast<std::uint64_t>(units);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
     const std::uint64_t whole = magnitude / Fixed::kScale;
     std::uint64_t fraction = magnitude % Fixed::kScale;
     std::string text(1, negative ? '-' : ' ');

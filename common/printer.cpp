@@ -21,7 +21,8 @@ Printer::Recorder &recorder()
 
 QString pdfName(const QString &kind)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
     QString name = kind + QLatin1Char(' ') + stamp + QStringLiteral(".pdf");
     // Two printouts of the same kind in one second keep both files.
     for (int n = 2; QFileInfo::exists(QDir::current().filePath(name)); ++n)
@@ -101,9 +102,10 @@ PrintOutcome Printer::endDoc()
     }
     printer.setDocName(m_document.kind);
     if (!render(m_document, printer)) {
-        outcome.error = outcome.pdfPath.isEmpty()
-                            ? QStringLiteral("принтер %1 не принял документ").arg(installed.printerName())
-                            : QStringLiteral("не удалось записать файл %1").arg(outcome.pdfPath);
+        outcome.error =
+            outcome.pdfPath.isEmpty()
+                ? QStringLiteral("принтер %1 не принял документ").arg(installed.printerName())
+                : QStringLiteral("не удалось записать файл %1").arg(outcome.pdfPath);
         return outcome;
     }
     outcome.printed = true;

@@ -11,11 +11,11 @@ namespace krugovik {
 
 // One printout: text lines in one font, or an image of a window.
 struct PrintedDocument {
-    QString kind;       // what is printed, for the name of a PDF: "Таблица турнира"
-    QString fontName;   // face of the text lines
+    QString kind;     // what is printed, for the name of a PDF: "Таблица турнира"
+    QString fontName; // face of the text lines
     qreal fontPoints = 0;
-    QStringList lines;  // each line's items already placed side by side
-    QImage image;       // a window's client area, when the printout is a picture
+    QStringList lines; // each line's items already placed side by side
+    QImage image;      // a window's client area, when the printout is a picture
 };
 
 // How a printout ended.
@@ -28,7 +28,7 @@ struct PrintOutcome {
 // The printer of the whole program: the default printer, or without one a PDF in the
 // current directory named after the kind of printout, the date and the time.
 class Printer {
-public:
+  public:
     explicit Printer(QString kind) { m_document.kind = std::move(kind); }
 
     void setFont(const QString &name, qreal points);
@@ -41,7 +41,7 @@ public:
     using Recorder = std::function<void(const PrintedDocument &)>;
     static void setRecorder(Recorder recorder);
 
-private:
+  private:
     PrintedDocument m_document;
 };
 

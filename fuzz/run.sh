@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and runs each for a bounded time (seconds, default 60).
-# Any finding makes the script fail.
+# Builds the fuzz targets with clang in a build folder of their own and runs each for
+# SECONDS (60 when not given). Fails on the first finding; the input that caused it is
+# left in build-fuzz/artifacts.
 set -euo pipefail
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
 seconds="${1:-60}"
-build="$here/build-fuzz"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${KRUGOVIK_FUZZ_BUILD:-$here/build-fuzz}"
+jobs="${KRUGOVIK_FUZZ_JOBS:-2}"
+targets=(fuzz_tournament_file fuzz_base_record)
+
 if [ ! -f "$build/build.ninja" ]; then
     CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DKRUGOVIK_FUZZ=ON -DBUILD_TESTING=OFF
 fi
-cmake --build "$build" --target fuzz_tournament_file fuzz_base_record
-for target in fuzz_tournament_file fuzz_base_record; do
-    corpus="$build/corpus-$target"
-    mkdir -p "$corpus"
-    echo "fuzzing $target for ${seconds}s"
-    "$build/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+cmake --build "$build" --target "${targets[@]}" -j "$jobs"
+
+# Seeds: a new file and the three-player example, so the runs start inside the format.
+seeds="$build/seeds/fuzz_tournament_file"
+mkdir -p "$seeds" "$build/seeds/fuzz_base_record"
+{ printf ' 3 '; head -c 64 /dev/zero; printf '\r\n'; } >"$seeds/new_file"
+printf ' 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\nB\r\n 2 \r\n1600\r\n 1000 \r\n0\r\n\r\nC\r\n 3 \r\n1700\r\n 1000 \r\n0.5\r\n\r\n' >"$seeds/three_players"
+printf 'Ivanov                  1550N' >"$build/seeds/fuzz_base_record/record"
+
+for target in "${targets[@]}"; do
+    corpus="$build/corpus/$target"
+    artifacts="$build/artifacts/$target/"
+    mkdir -p "$corpus" "$artifacts"
+    echo "== $target for $seconds s"
+    # libFuzzer exits non-zero on a crash, a leak, a sanitizer report or a timeout.
+    "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 \
+        -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus" "$build/seeds/$target"
 done
+echo "No findings."

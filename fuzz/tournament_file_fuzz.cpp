@@ -1,56 +1,135 @@
-// Any bytes as a tournament file: reading never crashes, never reads past the end,
-// and a file written from what was read reads back the same.
-#include <cstddef>
+// Reads any bytes as a tournament file, writes what was read and reads it again; also
+// writes blocks of arbitrary texts and numbers, as a window might hand them over.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
+#include <string_view>
 
+#include "base/player_record.h"
+#include "common/fixed_point.h"
 #include "table/tournament_file.h"
 
 using namespace krugovik;
 
+namespace {
+
+// Stops the run whatever NDEBUG says.
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void checkSameBlock(const PlayerBlock &actual, const PlayerBlock &expected)
+{
+    check(actual.name == expected.name);
+    check(actual.baseRecordNo == expected.baseRecordNo);
+    check(actual.rating == expected.rating);
+    check(actual.correctionMark == expected.correctionMark);
+    check(actual.results == expected.results);
+}
+
+// Exactly the lines of a file for the count, each ended by CR LF and by nothing else.
+void checkLines(const std::string &file, int playerCount)
+{
+    const auto lines = static_cast<std::ptrdiff_t>(tournamentLineCount(playerCount));
+    check(std::count(file.begin(), file.end(), '\n') == lines);
+    check(std::count(file.begin(), file.end(), '\r') == lines);
+    check(file.size() >= 2 && file.compare(file.size() - 2, 2, kLineEnd) == 0);
+    for (std::size_t at = file.find('\n'); at != std::string::npos; at = file.find('\n', at + 1))
+        check(file[at - 1] == '\r');
+}
+
+void readWriteReadAgain(std::string_view bytes)
+{
+    const FileKind kind = classifyTournamentFile(bytes);
+    const TournamentFile read = readTournamentFile(bytes);
+    check(read.playerCount.has_value() == !bytes.empty());
+    const bool countInRange = read.playerCount && *read.playerCount >= kFewestTournamentPlayers &&
+                              *read.playerCount <= kMostTournamentPlayers;
+    if (kind == FileKind::Tournament)
+        check(countInRange);
+    if (kind == FileKind::NoCount)
+        check(read.playerCount == 0);
+    if (!countInRange) {
+        check(read.players.empty());
+        return;
+    }
+    const int n = *read.playerCount;
+    const auto resultsPerBlock = static_cast<std::size_t>(n - 1);
+    check(read.players.size() <= static_cast<std::size_t>(n));
+    for (std::size_t i = 0; i < read.players.size(); ++i) {
+        const PlayerBlock &block = read.players[i];
+        check(block.headItemsRead >= 1 && block.headItemsRead <= kBlockHeadItems);
+        check(block.results.empty() || block.headItemsRead == kBlockHeadItems);
+        check(block.results.size() <= resultsPerBlock);
+        if (i + 1 < read.players.size())
+            check(block.headItemsRead == kBlockHeadItems &&
+                  block.results.size() == resultsPerBlock);
+    }
+    // What a window would save after this load: rows not read stay empty.
+    std::vector<PlayerBlock> saved = read.players;
+    saved.resize(static_cast<std::size_t>(n));
+    for (PlayerBlock &block : saved)
+        block.results.resize(resultsPerBlock);
+    const std::string written = writeTournamentFile(saved);
+    checkLines(written, n);
+    const TournamentFile again = readTournamentFile(written);
+    check(again.complete());
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        checkSameBlock(again.players[i], saved[i]);
+    check(writeTournamentFile(again.players) == written);
+    if (kind == FileKind::Tournament)
+        check(classifyTournamentFile(written) == FileKind::Tournament);
+}
+
+// A text as it comes back: line ends inside were written as blanks, then the line trimmed.
+std::string asReadBack(std::string text)
+{
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return trimBlanks(text);
+}
+
+void writeAnyBlocks(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const int n = input.ConsumeIntegralInRange(kFewestTournamentPlayers, kMostTournamentPlayers);
+    std::vector<PlayerBlock> blocks(static_cast<std::size_t>(n));
+    for (PlayerBlock &block : blocks) {
+        block.name = input.ConsumeRandomLengthString(40);
+        block.baseRecordNo = input.ConsumeIntegral<int>();
+        block.rating = input.ConsumeRandomLengthString(8);
+        block.correctionMark = input.ConsumeIntegral<int>();
+        // Any number of results: the writer cuts or fills them to N − 1.
+        const int results = input.ConsumeIntegralInRange(0, n + 1);
+        for (int k = 0; k < results; ++k)
+            block.results.push_back(input.ConsumeRandomLengthString(6));
+    }
+    const std::string written = writeTournamentFile(blocks);
+    checkLines(written, n);
+    const TournamentFile read = readTournamentFile(written);
+    check(read.complete());
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        PlayerBlock expected;
+        expected.name = asReadBack(blocks[i].name);
+        expected.baseRecordNo = heldItemNumber(blocks[i].baseRecordNo);
+        expected.rating = asReadBack(blocks[i].rating);
+        expected.correctionMark = heldItemNumber(blocks[i].correctionMark);
+        for (std::size_t k = 0; k + 1 < blocks.size(); ++k)
+            expected.results.push_back(
+                k < blocks[i].results.size() ? asReadBack(blocks[i].results[k]) : "");
+        checkSameBlock(read.players[i], expected);
+    }
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::string bytes(reinterpret_cast<const char *>(data), size);
-    (void)foreignFileReason(bytes);
-
-    ItemReader reader(bytes);
-    std::vector<PlayerBlock> blocks;
-    const auto count = reader.number();
-    if (!count || *count < kFewestTournamentPlayers || *count > kMostTournamentPlayers)
-        return 0;
-    const int n = int(*count);
-    for (int i = 0; i < n; ++i) {
-        PlayerBlock block;
-        const auto name = reader.text();
-        const auto recordNo = reader.number();
-        const auto rating = reader.text();
-        const auto mark = reader.number();
-        if (!name || !recordNo || !rating || !mark)
-            return 0;
-        block = {*name, *recordNo, *rating, *mark, {}};
-        for (int j = 1; j < n; ++j) {
-            const auto result = reader.text();
-            if (!result)
-                return 0;
-            block.results.push_back(*result);
-        }
-        // A line end inside an item cannot be written back as one item.
-        if (block.name.find_first_of("\r\n") != std::string::npos)
-            return 0;
-        blocks.push_back(block);
-    }
-    ItemReader again(writeTournamentFile(blocks));
-    if (again.number() != count)
-        std::abort();
-    for (const PlayerBlock &block : blocks) {
-        if (again.text() != block.name || again.number() != block.baseRecordNo ||
-            again.text() != block.rating || again.number() != block.correctionMark)
-            std::abort();
-        for (const std::string &result : block.results) {
-            if (again.text() != result)
-                std::abort();
-        }
-    }
+    readWriteReadAgain(std::string_view(reinterpret_cast<const char *>(data), size));
+    writeAnyBlocks(data, size);
     return 0;
 }

@@ -31,7 +31,8 @@ constexpr std::array<Notation, 6> kNotations = {{
     {ForfeitLoss, "-", "- +", ForfeitWin, None, false, 0, 0, 0},
 }};
 
-constexpr bool rowsFollowTheEnumeration() {
+constexpr bool rowsFollowTheEnumeration()
+{
     for (std::size_t i = 0; i < kNotations.size(); ++i) {
         if (static_cast<std::size_t>(kNotations[i].state) != i)
             return false;
@@ -40,7 +41,8 @@ constexpr bool rowsFollowTheEnumeration() {
 }
 static_assert(rowsFollowTheEnumeration());
 
-const Notation &notation(GameState state) {
+const Notation &notation(GameState state)
+{
     const auto index = static_cast<std::size_t>(state);
     // A value cast from outside the enumeration reads as an empty cell.
     return index < kNotations.size() ? kNotations[index] : kNotations[0];
@@ -48,32 +50,41 @@ const Notation &notation(GameState state) {
 
 } // namespace
 
-std::string_view cellText(GameState state) {
+std::string_view cellText(GameState state)
+{
     return notation(state).cell;
 }
-GameState mirrored(GameState state) {
+GameState mirrored(GameState state)
+{
     return notation(state).mirror;
 }
-std::string_view caption(GameState firstNamedSide) {
+std::string_view caption(GameState firstNamedSide)
+{
     return notation(firstNamedSide).caption;
 }
-GameState nextInCycle(GameState state) {
+GameState nextInCycle(GameState state)
+{
     return notation(state).next;
 }
-bool isRated(GameState state) {
+bool isRated(GameState state)
+{
     return notation(state).rated;
 }
-Fixed ratedPoints(GameState state) {
+Fixed ratedPoints(GameState state)
+{
     return Fixed::fromUnits(notation(state).ratedUnits);
 }
-Fixed standingPoints(GameState state) {
+Fixed standingPoints(GameState state)
+{
     return Fixed::fromUnits(notation(state).standingUnits);
 }
-int bergerHalves(GameState state) {
+int bergerHalves(GameState state)
+{
     return notation(state).bergerHalves;
 }
 
-std::optional<GameState> stateFromCellText(std::string_view text) {
+std::optional<GameState> stateFromCellText(std::string_view text)
+{
     for (const Notation &n : kNotations) {
         if (n.cell == text)
             return n.state;
@@ -81,7 +92,8 @@ std::optional<GameState> stateFromCellText(std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<GameState> stateFromCaption(std::string_view caption) {
+std::optional<GameState> stateFromCaption(std::string_view caption)
+{
     for (const Notation &n : kNotations) {
         if (n.caption == caption)
             return n.state;

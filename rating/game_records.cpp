@@ -2,23 +2,27 @@
 
 namespace krugovik {
 namespace {
-bool isPlayer(int n) {
+bool isPlayer(int n)
+{
     return n >= 1 && n <= kMaxTablePlayers;
 }
 } // namespace
 
-GameState GameRecords::state(int i, int j) const {
+GameState GameRecords::state(int i, int j) const
+{
     if (!isPlayer(i) || !isPlayer(j))
         return GameState::None;
     return stateFromCellText(results[i][j]).value_or(GameState::None);
 }
 
-void GameRecords::clear() {
+void GameRecords::clear()
+{
     *this = GameRecords{};
 }
 
 void recordGame(GameRecords &records, int p, int q, GameState stateOfP, std::int64_t ratingOfQ,
-                std::int64_t ratingOfP) {
+                std::int64_t ratingOfP)
+{
     if (!isPlayer(p) || !isPlayer(q) || p == q)
         return;
     const GameState stateOfQ = mirrored(stateOfP);

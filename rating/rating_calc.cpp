@@ -31,17 +31,20 @@ constexpr std::array<FactorBand, 7> kFactorBands = {{
 // Factor of every rating above the last band.
 constexpr int kTopFactor = 10;
 
-std::int64_t bounded(std::int64_t rating) {
+std::int64_t bounded(std::int64_t rating)
+{
     return std::clamp(rating, -kRatingLimit, kRatingLimit);
 }
 
 } // namespace
 
-std::int64_t readRating(std::string_view text) {
+std::int64_t readRating(std::string_view text)
+{
     return bounded(readInteger(text));
 }
 
-std::int64_t ownRating(Fixed ratingCell, bool isEstimate, int correction) {
+std::int64_t ownRating(Fixed ratingCell, bool isEstimate, int correction)
+{
     // The cell is bounded first so that adding the correction cannot overflow.
     const Fixed cell =
         std::clamp(ratingCell, Fixed::fromInt(-kRatingLimit), Fixed::fromInt(kRatingLimit));
@@ -49,12 +52,14 @@ std::int64_t ownRating(Fixed ratingCell, bool isEstimate, int correction) {
     return bounded(rating.roundToInteger());
 }
 
-Fixed expectedScore(Fixed averageOpponent, std::int64_t rating) {
+Fixed expectedScore(Fixed averageOpponent, std::int64_t rating)
+{
     const double difference = (averageOpponent - Fixed::fromInt(bounded(rating))).toDouble();
     return Fixed::fromDouble(1.0 / (std::pow(10.0, difference / kRatingSpread) + 1.0));
 }
 
-int developmentFactor(std::int64_t rating, Fixed difference) {
+int developmentFactor(std::int64_t rating, Fixed difference)
+{
     for (const FactorBand &band : kFactorBands) {
         if (rating <= band.upTo)
             return difference < kZero ? band.below : band.atOrAbove;
@@ -62,7 +67,8 @@ int developmentFactor(std::int64_t rating, Fixed difference) {
     return kTopFactor;
 }
 
-std::optional<std::int64_t> newRating(const RatedGames &games, std::int64_t rating) {
+std::optional<std::int64_t> newRating(const RatedGames &games, std::int64_t rating)
+{
     if (games.games <= 0)
         return std::nullopt;
     const std::int64_t r = bounded(rating);
@@ -73,19 +79,22 @@ std::optional<std::int64_t> newRating(const RatedGames &games, std::int64_t rati
     return result.roundToInteger();
 }
 
-std::string newRatingText(std::int64_t newRating) {
+std::string newRatingText(std::int64_t newRating)
+{
     if (newRating < kRatingFloor)
         return formatPlain(kRatingFloor);
     return formatDisplay(newRating);
 }
 
-std::string newRatingCell(std::optional<std::int64_t> newRating, std::string_view ratingCell) {
+std::string newRatingCell(std::optional<std::int64_t> newRating, std::string_view ratingCell)
+{
     if (!newRating)
         return std::string(ratingCell);
     return newRatingText(*newRating);
 }
 
-std::string ratingChangeText(std::int64_t oldRating, std::int64_t nowRating) {
+std::string ratingChangeText(std::int64_t oldRating, std::int64_t nowRating)
+{
     const std::int64_t change = bounded(nowRating) - bounded(oldRating);
     if (change > 0)
         return " +" + formatDisplay(change);

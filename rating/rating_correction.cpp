@@ -39,7 +39,8 @@ constexpr std::array<CorrectionRow, kCorrectionTableGames + 1> kCorrectionTable 
     {8, 22, {-140, -125, -95, -72, -50, -21, 0, 21, 50, 72, 95, 125, 140}},
 }};
 
-constexpr bool rowsFitTheirEntries() {
+constexpr bool rowsFitTheirEntries()
+{
     for (std::size_t g = 1; g < kCorrectionTable.size(); ++g) {
         const CorrectionRow &row = kCorrectionTable[g];
         const int count = row.upper - row.lower - 1;
@@ -51,7 +52,8 @@ constexpr bool rowsFitTheirEntries() {
 static_assert(rowsFitTheirEntries());
 
 // The score in halves, rounded down: floor division, so that it never overflows.
-std::int64_t doubledScore(Fixed score) {
+std::int64_t doubledScore(Fixed score)
+{
     constexpr std::int64_t half = Fixed::kScale / 2;
     std::int64_t doubled = score.units() / half;
     if (score.units() % half < 0)
@@ -61,7 +63,8 @@ std::int64_t doubledScore(Fixed score) {
 
 } // namespace
 
-int ratingCorrection(int ratedGames, Fixed score) {
+int ratingCorrection(int ratedGames, Fixed score)
+{
     if (ratedGames <= 0 || ratedGames > kCorrectionTableGames)
         return 0;
     const CorrectionRow &row = kCorrectionTable[std::size_t(ratedGames)];

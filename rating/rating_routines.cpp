@@ -8,7 +8,10 @@
 
 namespace krugovik {
 namespace {
-QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
+QString text(const std::string &utf8)
+{
+    return QString::fromStdString(utf8);
+}
 } // namespace
 
 void TournamentWindow::ClickCorrection()
@@ -73,12 +76,12 @@ void TournamentWindow::Rating()
             if (j != i && isRated(Games.state(i, j)))
                 rated.opponents += Fixed::fromInt(Games.opponentRating[i][j] + correctionOf(j));
         }
-        const Fixed ownCell = readFixed(grdTable->text(i, 2).toStdString());
-        const std::int64_t ownRating =
-            std::clamp((ownCell + Fixed::fromInt(correctionOf(i))).roundToInteger(), -kRatingLimit,
-                       kRatingLimit);
-        if (const std::optional<std::int64_t> rating = newRating(rated, ownRating))
-            grdTable->setText(i, 3, text(newRatingText(*rating)));
+        const QString ratingCell = grdTable->text(i, 2);
+        const std::int64_t rating =
+            ownRating(readFixed(ratingCell.toStdString()), CorrectionMark[i] != kEstablishedMark,
+                      RatingCorrection[i]);
+        grdTable->setText(i, 3,
+                          text(newRatingCell(newRating(rated, rating), ratingCell.toStdString())));
     }
     for (GridRow = 1; GridRow <= n; ++GridRow) {
         const std::int64_t old = readRating(grdTable->text(GridRow, 2).toStdString());

@@ -35,10 +35,11 @@ void TournamentWindow::cmdPrintParing_Click()
             continue;
         const QString first = lblParing[k]->tag();
         const QString second = lblRezult[k]->tag();
-        const bool isGame = std::any_of(schedule.begin(), schedule.end(), [&](const ScheduledGame &g) {
-            return g.round == RoundNo && QString::number(g.firstNamed) == first &&
-                   QString::number(g.secondNamed) == second;
-        });
+        const bool isGame =
+            std::any_of(schedule.begin(), schedule.end(), [&](const ScheduledGame &g) {
+                return g.round == RoundNo && QString::number(g.firstNamed) == first &&
+                       QString::number(g.secondNamed) == second;
+            });
         if (isGame)
             printer.printLine(field(lblParing[k]->text(), kBoardField) +
                               field(lblRezult[k]->text(), kResultField));

@@ -114,9 +114,10 @@ void TournamentWindow::lblRezult_Click(int Index)
     const int s = playerNumber(lblRezult[Index]);
     // Only a game of the shown round, between players of this table, takes a result.
     const std::vector<ScheduledGame> schedule = bergerSchedule(PlayerCount);
-    const bool isShownGame = std::any_of(schedule.begin(), schedule.end(), [&](const ScheduledGame &g) {
-        return g.round == RoundNo && g.firstNamed == f && g.secondNamed == s;
-    });
+    const bool isShownGame =
+        std::any_of(schedule.begin(), schedule.end(), [&](const ScheduledGame &g) {
+            return g.round == RoundNo && g.firstNamed == f && g.secondNamed == s;
+        });
     if (!isShownGame)
         return;
     GridRow = f;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Krugovik and then starts it (run) or runs every test (test).
-# Installs what is missing with apt-get first; run again, it only rebuilds what changed.
+# Builds Krugovik and then starts it (run) or runs every test (test); further tasks:
+# examples, sanitize, fuzz [SECONDS], bench. Installs what is missing with apt-get
+# first; run again, it only rebuilds what changed.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -8,6 +9,10 @@ what="${1:-run}"
 shift || true
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
+case "$what" in
+fuzz) packages+=(clang libclang-rt-14-dev) ;;
+bench) packages+=(libbenchmark-dev) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -22,21 +27,51 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 jobs="$(nproc)"
+# configure DIR ARGS...: only when the folder is not configured yet.
+configure() {
+    local build="$1"
+    shift
+    [ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja "$@"
+}
+
 case "$what" in
 run)
-    build="$here/build"
-    [ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-    cmake --build "$build" --target krugovik -j "$jobs"
-    exec "$build/krugovik" "$@"
+    configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    cmake --build "$here/build" --target krugovik -j "$jobs"
+    exec "$here/build/krugovik" "$@"
     ;;
 test)
-    build="$here/build-tests"
-    [ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON
-    cmake --build "$build" -j "$jobs"
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$jobs"
+    configure "$here/build-tests" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON
+    cmake --build "$here/build-tests" -j "$jobs"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$here/build-tests" --output-on-failure -j "$jobs"
+    ;;
+sanitize)
+    configure "$here/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
+        "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake --build "$here/build-sanitize" -j "$jobs"
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir "$here/build-sanitize" --output-on-failure -j "$jobs"
+    ;;
+fuzz)
+    bash "$here/fuzz/run.sh" "${1:-60}"
+    ;;
+bench)
+    configure "$here/build-bench" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKRUGOVIK_BENCH=ON
+    cmake --build "$here/build-bench" --target krugovik_bench -j "$jobs"
+    "$here/build-bench/bench/krugovik_bench" "$@"
+    ;;
+examples)
+    # A copy, so that trying things out never changes the samples in the checkout.
+    configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    cmake --build "$here/build" --target krugovik -j "$jobs"
+    try="$(mktemp -d /tmp/krugovik-examples.XXXXXX)"
+    cp "$here/examples/BASE.DAT" "$here/examples/KUBOK.TXT" "$try/"
+    echo "Trying the examples in $try"
+    cd "$try"
+    exec "$here/build/krugovik" "$@"
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|examples|sanitize|fuzz [SECONDS]|bench" >&2
     exit 2
     ;;
 esac

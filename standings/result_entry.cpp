@@ -54,8 +54,8 @@ void TournamentWindow::Berger()
     for (int j = 1; j <= PlayerCount; ++j)
         shown[j] = readFixed(grdTable->text(j, 4).toStdString());
     for (int i = 1; i <= PlayerCount; ++i)
-        grdTable->setText(i, 4,
-                          QString::fromStdString(formatDisplay(bergerCoefficient(Games, i, shown))));
+        grdTable->setText(
+            i, 4, QString::fromStdString(formatDisplay(bergerCoefficient(Games, i, shown))));
     grdTable->setText(0, 4, QStringLiteral("Бергер"));
 }
 

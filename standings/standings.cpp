@@ -5,14 +5,16 @@
 
 namespace krugovik {
 
-Fixed playerPoints(const GameRecords &records, int i, int playerCount) {
+Fixed playerPoints(const GameRecords &records, int i, int playerCount)
+{
     Fixed points;
     for (int j = 1; j <= std::min(playerCount, kMaxTablePlayers); ++j)
         points += standingPoints(records.state(i, j));
     return points;
 }
 
-Fixed bergerCoefficient(const GameRecords &records, int i, const std::vector<Fixed> &shownPoints) {
+Fixed bergerCoefficient(const GameRecords &records, int i, const std::vector<Fixed> &shownPoints)
+{
     const Fixed limit = Fixed::fromInt(kShownPointsLimit);
     const int last = std::min(int(shownPoints.size()) - 1, kMaxTablePlayers);
     Fixed coefficient;

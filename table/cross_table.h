@@ -11,7 +11,7 @@ namespace krugovik {
 // Texts and colours of the crosstable's cells; row 0 and column 0 are the fixed headers.
 class CrossTableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit CrossTableModel(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -27,7 +27,7 @@ public:
     ColourCode colour(int row, int column) const;
     void setColour(int row, int column, ColourCode colour);
 
-private:
+  private:
     struct Cell {
         QString text;
         ColourCode colour = kWindowBackground;
@@ -41,7 +41,7 @@ private:
 // The crosstable grid: a view over its model with the sizes of the layout in twips.
 class CrossTable : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit CrossTable(QWidget *parent = nullptr);
 
     int rows() const { return m_model->rowCount(); }
@@ -52,7 +52,10 @@ public:
     QString text(int row, int column) const { return m_model->text(row, column); }
     void setText(int row, int column, const QString &text) { m_model->setText(row, column, text); }
     ColourCode colour(int row, int column) const { return m_model->colour(row, column); }
-    void setColour(int row, int column, ColourCode colour) { m_model->setColour(row, column, colour); }
+    void setColour(int row, int column, ColourCode colour)
+    {
+        m_model->setColour(row, column, colour);
+    }
 
     double columnWidthTwips(int column) const;
     void setColumnWidthTwips(int column, double twips);
@@ -74,15 +77,15 @@ public:
     int mouseRow() const { return m_mouseRow; }
     int mouseColumn() const { return m_mouseColumn; }
 
-signals:
+  signals:
     void cellClicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
-private:
+  private:
     void applySize();
 
     CrossTableModel *m_model;

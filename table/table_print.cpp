@@ -22,9 +22,9 @@ void TournamentWindow::cmdPrint_Click()
         hidden.push_back(lblParing[k]);
         hidden.push_back(lblRezult[k]);
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{txtNR, cmdNext, cmdPrevious, cmdNew, txtRate,
-                                                       chkRate, txtName, lblName, cmdZapisBase,
-                                                       cmdExit, lblParring})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{txtNR, cmdNext, cmdPrevious, cmdNew, txtRate, chkRate,
+                                          txtName, lblName, cmdZapisBase, cmdExit, lblParring})
         hidden.push_back(w);
     for (int k = 1; k <= kCategoryCount; ++k)
         hidden.push_back(optRanc[k]);

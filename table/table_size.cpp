@@ -14,8 +14,14 @@ constexpr double kGameColumnWidth = 400;
 constexpr double kReducedTwips = 2300;
 constexpr double kVanishedWidth = 1;
 
-double gridHeightFor(int n) { return (n - 3) * 250 + 1215; }
-double gridWidthFor(int n) { return (n - 3) * 400 + 6850; }
+double gridHeightFor(int n)
+{
+    return (n - 3) * 250 + 1215;
+}
+double gridWidthFor(int n)
+{
+    return (n - 3) * 400 + 6850;
+}
 } // namespace
 
 void TournamentWindow::vscPlayer_Change()

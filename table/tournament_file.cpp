@@ -1,15 +1,82 @@
 #include "table/tournament_file.h"
 
-#include <cctype>
+#include <algorithm>
 
 #include "base/player_record.h"
+#include "common/fixed_point.h"
 #include "common/number_text.h"
 
 namespace krugovik {
+namespace {
+
+int heldNumber(std::string_view line)
+{
+    return heldItemNumber(readInteger(line));
+}
+
+// Whether the reading of a number finds digits at all, by the rule of readInteger: blanks
+// anywhere, a sign first, then digits or a point and digits.
+bool startsWithNumber(std::string_view line)
+{
+    bool signAllowed = true;
+    bool pointSeen = false;
+    for (const char c : line) {
+        if (c == ' ')
+            continue;
+        if (c >= '0' && c <= '9')
+            return true;
+        if (signAllowed && (c == '-' || c == '+')) {
+            signAllowed = false;
+        } else if (c == '.' && !pointSeen) {
+            signAllowed = false;
+            pointSeen = true;
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
+// Control bytes no line of a tournament holds. NUL pads a new file's first line and may
+// come with a name from the base; a tab is text.
+bool isBinaryByte(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte == 0 || byte == '\t' || byte == '\r' || byte == '\n')
+        return false;
+    return byte < 0x20 || byte == 0x7f;
+}
+
+void appendTextItem(std::string &file, std::string_view item)
+{
+    const std::size_t start = file.size();
+    file += item;
+    std::replace_if(
+        file.begin() + static_cast<std::ptrdiff_t>(start), file.end(),
+        [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    file += kLineEnd;
+}
+
+std::string firstLine(std::string_view bytes)
+{
+    return trimBlanks(bytes.substr(0, bytes.find_first_of("\r\n")));
+}
+
+bool inRange(int count)
+{
+    return count >= kFewestTournamentPlayers && count <= kMostTournamentPlayers;
+}
+
+} // namespace
+
+int heldItemNumber(std::int64_t value)
+{
+    return int(std::clamp(value, -kItemNumberLimit, kItemNumberLimit));
+}
 
 std::string newFileContent()
 {
-    return " 3 " + std::string(64, '\0') + std::string(kLineEnd);
+    return " 3 " + std::string(kNewFilePadding, '\0') + std::string(kLineEnd);
 }
 
 std::string integerItem(std::int64_t value)
@@ -18,20 +85,70 @@ std::string integerItem(std::int64_t value)
     return (value < 0 ? std::string() : std::string(" ")) + std::to_string(value) + " ";
 }
 
+bool TournamentFile::complete() const
+{
+    if (!playerCount || !inRange(*playerCount))
+        return false;
+    const auto n = static_cast<std::size_t>(*playerCount);
+    return players.size() == n && std::all_of(players.begin(), players.end(), [n](auto &block) {
+               return block.headItemsRead == kBlockHeadItems && block.results.size() == n - 1;
+           });
+}
+
+TournamentFile readTournamentFile(std::string_view bytes)
+{
+    TournamentFile file;
+    ItemReader reader{std::string(bytes)};
+    file.playerCount = reader.number();
+    if (!file.playerCount || !inRange(*file.playerCount))
+        return file;
+    const int n = *file.playerCount;
+    for (int i = 1; i <= n; ++i) {
+        std::optional<std::string> name = reader.text();
+        if (!name)
+            return file;
+        PlayerBlock &block = file.players.emplace_back();
+        block.name = std::move(*name);
+        block.headItemsRead = 1;
+        const std::optional<int> recordNo = reader.number();
+        if (!recordNo)
+            return file;
+        block.baseRecordNo = *recordNo;
+        block.headItemsRead = 2;
+        std::optional<std::string> rating = reader.text();
+        if (!rating)
+            return file;
+        block.rating = std::move(*rating);
+        block.headItemsRead = 3;
+        const std::optional<int> mark = reader.number();
+        if (!mark)
+            return file;
+        block.correctionMark = *mark;
+        block.headItemsRead = kBlockHeadItems;
+        for (int j = 1; j < n; ++j) {
+            std::optional<std::string> result = reader.text();
+            if (!result)
+                return file;
+            block.results.push_back(std::move(*result));
+        }
+    }
+    return file;
+}
+
 std::string writeTournamentFile(const std::vector<PlayerBlock> &players)
 {
-    std::string file = integerItem(std::int64_t(players.size())) + std::string(kLineEnd);
-    auto line = [&file](const std::string &item) {
-        file += item;
-        file += kLineEnd;
-    };
+    const std::size_t resultsPerBlock = players.empty() ? 0 : players.size() - 1;
+    std::string file = integerItem(static_cast<std::int64_t>(players.size()));
+    file += kLineEnd;
     for (const PlayerBlock &player : players) {
-        line(player.name);
-        line(integerItem(player.baseRecordNo));
-        line(player.rating);
-        line(integerItem(player.correctionMark));
-        for (const std::string &result : player.results)
-            line(result);
+        appendTextItem(file, player.name);
+        file += integerItem(player.baseRecordNo);
+        file += kLineEnd;
+        appendTextItem(file, player.rating);
+        file += integerItem(player.correctionMark);
+        file += kLineEnd;
+        for (std::size_t k = 0; k < resultsPerBlock; ++k)
+            appendTextItem(file, k < player.results.size() ? player.results[k] : "");
     }
     return file;
 }
@@ -42,7 +159,7 @@ std::optional<std::string> ItemReader::text()
         return std::nullopt;
     const std::size_t end = m_bytes.find_first_of("\r\n", m_position);
     const std::size_t stop = end == std::string::npos ? m_bytes.size() : end;
-    std::string line = m_bytes.substr(m_position, stop - m_position);
+    const std::string_view line = std::string_view(m_bytes).substr(m_position, stop - m_position);
     m_position = stop;
     if (m_position < m_bytes.size()) {
         const bool crlf = m_bytes[m_position] == '\r' && m_position + 1 < m_bytes.size() &&
@@ -52,32 +169,43 @@ std::optional<std::string> ItemReader::text()
     return trimBlanks(line);
 }
 
-std::optional<std::int64_t> ItemReader::number()
+std::optional<int> ItemReader::number()
 {
     const std::optional<std::string> line = text();
     if (!line)
         return std::nullopt;
-    return readInteger(*line);
+    return heldNumber(*line);
+}
+
+FileKind classifyTournamentFile(std::string_view bytes)
+{
+    if (bytes.empty())
+        return FileKind::Empty;
+    if (std::any_of(bytes.begin(), bytes.end(), isBinaryByte))
+        return FileKind::BinaryData;
+    // Only line 1 is looked at: a file cut short is still a tournament file.
+    const std::string first = firstLine(bytes);
+    if (!startsWithNumber(first))
+        return FileKind::NoCount;
+    if (!inRange(heldNumber(first)))
+        return FileKind::CountOutOfRange;
+    return FileKind::Tournament;
 }
 
 std::string foreignFileReason(std::string_view bytes)
 {
-    if (bytes.empty())
+    switch (classifyTournamentFile(bytes)) {
+    case FileKind::Tournament:
+    case FileKind::Empty:
         return {};
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        // NUL pads the first line of a new file; tabs and line ends are text.
-        if (byte < 0x20 && byte != 0 && byte != '\t' && byte != '\r' && byte != '\n')
-            return "в нём двоичные данные";
-    }
-    ItemReader reader{std::string(bytes)};
-    const std::string first = reader.text().value_or(std::string());
-    if (first.empty() || !(std::isdigit(static_cast<unsigned char>(first.front())) ||
-                           first.front() == '+' || first.front() == '-'))
+    case FileKind::BinaryData:
+        return "в нём двоичные данные";
+    case FileKind::NoCount:
         return "в первой строке нет числа участников";
-    const std::int64_t count = readInteger(first);
-    if (count < kFewestTournamentPlayers || count > kMostTournamentPlayers)
-        return "число участников " + std::to_string(count) + " вне пределов от 3 до 22";
+    case FileKind::CountOutOfRange:
+        return "число участников " + std::to_string(heldNumber(firstLine(bytes))) +
+               " вне пределов от 3 до 22";
+    }
     return {};
 }
 

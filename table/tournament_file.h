@@ -8,10 +8,30 @@
 
 namespace krugovik {
 
-// A tournament file holds one item per line, Windows-1251 bytes, lines ended by CR LF.
+// A tournament file holds one item per line in Windows-1251 bytes; this code never converts
+// them. Blanks are spaces only: a tab is text like any other byte.
+
+// The count on line 1 of a file this system lays out.
 inline constexpr int kFewestTournamentPlayers = 3;
 inline constexpr int kMostTournamentPlayers = 22;
+// The writer ends every line so; the reader also takes a lone CR or a lone LF.
 inline constexpr std::string_view kLineEnd = "\r\n";
+// NUL characters after the count on the single line of a new file.
+inline constexpr std::size_t kNewFilePadding = 64;
+// Numbers of the file are held within this bound: wide enough for a record number of any
+// base, narrow enough that no sum of them overflows.
+inline constexpr std::int64_t kItemNumberLimit = 1'000'000'000;
+// A number read from a line, held within the bound.
+int heldItemNumber(std::int64_t value);
+
+// Lines of a player's block before the results: name, record number, rating, mark.
+inline constexpr int kBlockHeadItems = 4;
+
+// Lines of a whole file for a count: line 1, then a block of N + 3 lines per player.
+constexpr int tournamentLineCount(int playerCount)
+{
+    return 1 + playerCount * (playerCount + 3);
+}
 
 // The content of a new file: a blank, 3, a blank, 64 NUL characters, CR LF.
 std::string newFileContent();
@@ -19,36 +39,77 @@ std::string newFileContent();
 // An integer item: a blank (or a minus sign), the digits and a blank: " 3 ", "-30 ".
 std::string integerItem(std::int64_t value);
 
-// One player's block as it is written.
+// The four items of a block before its results, numbered in file order.
+enum class BlockItem { Name = 1, BaseRecordNo, Rating, CorrectionMark };
+
+// One player's block, as it is written or as far as it was read.
 struct PlayerBlock {
-    std::string name;                 // name cell, code-page bytes
-    std::int64_t baseRecordNo = 0;    // the player's record in the base
-    std::string rating;               // rating cell as text
-    std::int64_t correctionMark = 0;  // 1000, or the correction of an estimate
-    std::vector<std::string> results; // against players 1..N without himself, in order
+    std::string name;                    // name cell, code-page bytes
+    int baseRecordNo = 0;                // 1-based record of the base the player came from
+    std::string rating;                  // rating cell text, code-page bytes
+    int correctionMark = 0;              // 1000 for an established rating, else the correction
+    std::vector<std::string> results;    // against players 1..N except himself, text as read
+    int headItemsRead = kBlockHeadItems; // of the four items before the results, how many
+                                         // the file held: fewer only where a cut file ends
+
+    bool holds(BlockItem item) const { return headItemsRead >= static_cast<int>(item); }
 };
 
-// The whole file: 1 + N × (N + 3) lines.
+// What a reading got before the file ended or its count was refused.
+struct TournamentFile {
+    std::optional<int> playerCount;   // line 1 as a number, held within kItemNumberLimit; none when empty
+    std::vector<PlayerBlock> players; // blocks in file order; the last may be cut short
+
+    // The count is one to lay out and every block was read whole.
+    bool complete() const;
+};
+
+// Reads items up to the first failure (the end of the bytes, a count outside 3..22) and
+// stops there without a word; extra lines after the last block are ignored. Texts are
+// kept as read, "2" or any other result included. Numbers are the leading decimal number
+// of the line (0 when none), halves to even, held within kItemNumberLimit.
+TournamentFile readTournamentFile(std::string_view bytes);
+
+// The whole file for players.size() players: exactly 1 + N × (N + 3) lines, each ended by
+// CR LF. Results are cut or filled with empty lines to N − 1 per block; a CR or LF inside
+// a text item is written as a blank, since it would end the item's line early.
 std::string writeTournamentFile(const std::vector<PlayerBlock> &players);
 
-// Reads a file item by item, each line with its blanks at both ends removed. Lines end
-// in CR LF, a lone CR or a lone LF; a last line without an end still counts.
+// Reads a file line by line. Each line is taken whole, with its blanks at both ends
+// removed; NUL and every other byte stay in the text.
 class ItemReader {
-public:
+  public:
     explicit ItemReader(std::string bytes) : m_bytes(std::move(bytes)) {}
 
-    // The next line, or nothing at the end of the file.
+    // The next line, or nothing at the end of the bytes.
     std::optional<std::string> text();
-    // The next line's leading number rounded to an integer (0 when none).
-    std::optional<std::int64_t> number();
+    // The next line's leading number, halves to even, held within kItemNumberLimit.
+    std::optional<int> number();
 
-private:
+  private:
     std::string m_bytes;
     std::size_t m_position = 0;
 };
 
-// Why the bytes are plainly not a tournament file; empty when they may be one. Empty
-// bytes are a file not yet written, not a foreign one.
+// Whether bytes may be read as a tournament file.
+enum class FileKind {
+    Tournament,      // a count of 3 to 22 on line 1 (a new file is one)
+    Empty,           // no bytes: a file not yet written, nothing to lose by saving over it
+    BinaryData,      // control bytes that no line of a tournament holds
+    NoCount,         // line 1 does not start with a number
+    CountOutOfRange, // line 1 holds a count outside 3 to 22
+};
+
+FileKind classifyTournamentFile(std::string_view bytes);
+
+// Plainly not a tournament file: a later save would replace something else.
+constexpr bool isForeign(FileKind kind)
+{
+    return kind != FileKind::Tournament && kind != FileKind::Empty;
+}
+
+// Why the bytes are plainly not a tournament file, in the director's words; empty when
+// they may be one.
 std::string foreignFileReason(std::string_view bytes);
 
 } // namespace krugovik

@@ -5,7 +5,6 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QToolButton>
-#include <algorithm>
 
 #include "common/codepage.h"
 #include "common/message_box.h"
@@ -49,12 +48,6 @@ QString writeTournamentBytes(const QString &path, const std::string &bytes)
     return {};
 }
 
-std::int64_t heldNumber(std::int64_t value)
-{
-    constexpr std::int64_t limit = 1'000'000'000;
-    return std::clamp(value, -limit, limit);
-}
-
 } // namespace
 
 void TournamentWindow::LoadTurnir()
@@ -75,8 +68,7 @@ void TournamentWindow::LoadTurnir()
                             .arg(path, QString::fromStdString(foreign)),
                         QStringLiteral("Ошибка"), QMessageBox::Warning);
         } else {
-            ItemReader reader(*bytes);
-            readTournament(reader, games);
+            readTournament(readTournamentFile(*bytes), games);
         }
     }
     const int n = PlayerCount;
@@ -97,40 +89,38 @@ void TournamentWindow::LoadTurnir()
     }
 }
 
-void TournamentWindow::readTournament(ItemReader &reader, std::vector<std::pair<int, int>> &games)
+void TournamentWindow::readTournament(const TournamentFile &file,
+                                      std::vector<std::pair<int, int>> &games)
 {
-    const std::optional<std::int64_t> count = reader.number();
-    if (!count)
+    if (!file.playerCount)
         return;
-    PlayerCount = int(*count);
+    PlayerCount = *file.playerCount;
     lblInfo->clear();
     vscPlayer->setValue(PlayerCount);
     vscPlayer->setMinimum(PlayerCount);
     const int n = PlayerCount;
-    for (int i = 1; i <= n; ++i) {
-        const std::optional<std::string> name = reader.text();
-        if (!name)
+    // Whatever the reading got is applied in file order; the rest stays as laid out.
+    for (int i = 1; i <= n && i <= int(file.players.size()); ++i) {
+        const PlayerBlock &block = file.players[std::size_t(i - 1)];
+        if (!block.holds(BlockItem::Name))
             return;
-        grdTable->setText(i, 1, fromCodePage(QByteArray::fromStdString(*name)));
-        const std::optional<std::int64_t> recordNo = reader.number();
-        if (!recordNo)
+        grdTable->setText(i, 1, fromCodePage(QByteArray::fromStdString(block.name)));
+        if (!block.holds(BlockItem::BaseRecordNo))
             return;
-        BaseRecordNo[i] = int(heldNumber(*recordNo));
-        const std::optional<std::string> rating = reader.text();
-        if (!rating)
+        BaseRecordNo[i] = block.baseRecordNo;
+        if (!block.holds(BlockItem::Rating))
             return;
-        grdTable->setText(i, 2, fromCodePage(QByteArray::fromStdString(*rating)));
-        const std::optional<std::int64_t> mark = reader.number();
-        if (!mark)
+        grdTable->setText(i, 2, fromCodePage(QByteArray::fromStdString(block.rating)));
+        if (!block.holds(BlockItem::CorrectionMark))
             return;
-        CorrectionMark[i] = int(heldNumber(*mark));
+        CorrectionMark[i] = block.correctionMark;
+        std::size_t next = 0;
         for (int m = 5; m <= n + 4; ++m) {
             if (m == i + 4)
                 continue;
-            const std::optional<std::string> result = reader.text();
-            if (!result)
+            if (next == block.results.size())
                 return;
-            grdTable->setText(i, m, fromCodePage(QByteArray::fromStdString(*result)));
+            grdTable->setText(i, m, fromCodePage(QByteArray::fromStdString(block.results[next++])));
             CellText = grdTable->text(i, m);
             GridRow = i;
             GridCol = m - 4;
@@ -146,8 +136,7 @@ void TournamentWindow::cmdSave_Click()
 {
     const QString path = m_tourFilePath();
     if (const std::optional<std::string> bytes = readTournamentBytes(path)) {
-        ItemReader reader(*bytes);
-        const std::optional<std::int64_t> count = reader.number();
+        const std::optional<int> count = readTournamentFile(*bytes).playerCount;
         // Rows removed from the table since come back, empty, before the file is replaced.
         if (count && *count > PlayerCount && *count <= kMaxPlayers) {
             PlayerCount = int(*count);

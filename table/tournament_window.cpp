@@ -56,8 +56,7 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, QWidge
 
 TournamentWindow::~TournamentWindow() = default;
 
-void TournamentWindow::place(QWidget *widget, double left, double top, double width,
-                             double height)
+void TournamentWindow::place(QWidget *widget, double left, double top, double width, double height)
 {
     widget->setGeometry(twipsToPixels(left, this), twipsToPixels(top, this),
                         twipsToPixels(width, this), twipsToPixels(height, this));
@@ -113,8 +112,8 @@ void TournamentWindow::createEditor()
     cmdPrevious = pictureButton(this, "cmdPrevious", QStyle::SP_ArrowLeft,
                                 QStringLiteral("Предыдущая запись"));
     place(cmdPrevious, 6720, 60, kPictureButton, kPictureButton);
-    cmdNext = pictureButton(this, "cmdNext", QStyle::SP_ArrowRight,
-                            QStringLiteral("Следующая запись"));
+    cmdNext =
+        pictureButton(this, "cmdNext", QStyle::SP_ArrowRight, QStringLiteral("Следующая запись"));
     place(cmdNext, 7160, 60, kPictureButton, kPictureButton);
     cmdNew = pictureButton(this, "cmdNew", QStyle::SP_FileDialogNewFolder,
                            QStringLiteral("Добавление нового игрока в базу"));
@@ -198,8 +197,9 @@ void TournamentWindow::createCommands()
     cmdZapisBase = pictureButton(this, "cmdZapisBase", QStyle::SP_DialogApplyButton,
                                  QStringLiteral("Записать новые рейтинги в базу"));
     place(cmdZapisBase, 8200, 60, kPictureButton, kPictureButton);
-    cmdPrintBase = pictureButton(this, "cmdPrintBase", QStyle::SP_FileDialogDetailedView,
-                                 QStringLiteral("Распечатать общий список игроков из базы и их рейтинги"));
+    cmdPrintBase =
+        pictureButton(this, "cmdPrintBase", QStyle::SP_FileDialogDetailedView,
+                      QStringLiteral("Распечатать общий список игроков из базы и их рейтинги"));
     place(cmdPrintBase, 8640, 60, kPictureButton, kPictureButton);
     connect(cmdZapisBase, &QToolButton::clicked, this, &TournamentWindow::cmdZapisBase_Click);
     connect(cmdPrintBase, &QToolButton::clicked, this, &TournamentWindow::cmdPrintBase_Click);
@@ -208,8 +208,8 @@ void TournamentWindow::createCommands()
                             QStringLiteral("Сохранение результатов текущего турнира"));
     place(cmdSave, 9300, 60, kPictureButton, kPictureButton);
     connect(cmdSave, &QToolButton::clicked, this, &TournamentWindow::cmdSave_Click);
-    cmdPrint = pictureButton(this, "cmdPrint", QStyle::SP_FileIcon,
-                             QStringLiteral("Распечатать таблицу"));
+    cmdPrint =
+        pictureButton(this, "cmdPrint", QStyle::SP_FileIcon, QStringLiteral("Распечатать таблицу"));
     place(cmdPrint, 9740, 60, kPictureButton, kPictureButton);
     connect(cmdPrint, &QToolButton::clicked, this, &TournamentWindow::cmdPrint_Click);
     lblPrint = new QLabel(QStringLiteral("Печать турнирной таблицы"), this);

@@ -31,19 +31,19 @@ class QPushButton;
 namespace krugovik {
 
 class ClickableLabel;
-class ItemReader;
+struct TournamentFile;
 class CrossTable;
 
 inline constexpr int kMaxPlayers = 22;
 inline constexpr int kMinPlayers = 3;
-inline constexpr int kBoards = 11;          // boards of the round display, 1..11
-inline constexpr int kCategoryCount = 13;   // category options optRanc1..optRanc13
+inline constexpr int kBoards = 11;            // boards of the round display, 1..11
+inline constexpr int kCategoryCount = 13;     // category options optRanc1..optRanc13
 inline constexpr int kEstablishedMark = 1000; // CorrectionMark of an established rating
 inline const QString kNoRatingNote = QStringLiteral("Нет рейтинга у игрока");
 
 class TournamentWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // tourFilePath reads the path the chooser holds, at load and at every save.
     explicit TournamentWindow(std::function<QString()> tourFilePath, QWidget *parent = nullptr);
     ~TournamentWindow() override;
@@ -51,11 +51,11 @@ public:
     // The window's load: clears the tournament, opens the base, reads the file.
     void Form_Load();
 
-signals:
+  signals:
     // The director confirmed the exit.
     void exitRequested();
 
-private:
+  private:
     // Construction of the widgets, positioned in twips.
     void createGrid();
     void createEditor();
@@ -74,7 +74,7 @@ private:
     void applyReducedView();
     // Tournament file.
     void LoadTurnir();
-    void readTournament(ItemReader &reader, std::vector<std::pair<int, int>> &games);
+    void readTournament(const TournamentFile &file, std::vector<std::pair<int, int>> &games);
     void cmdSave_Click();
     void cmdPrint_Click();
     // Base file and editor.
@@ -154,20 +154,20 @@ private:
     QString CellText;              // the game cell's new text, input of ArrayGames
     std::array<int, 31> BaseRecordNo{};   // per table row: the base record the player came from
     std::array<int, 31> CorrectionMark{}; // per table row: 1000 established, else the correction
-    QString MissingRatingNote;     // kNoRatingNote while some player row lacks a rating
-    GameRecords Games;             // GameResults, GamePoints, GamePlayed, OpponentRating
+    QString MissingRatingNote;            // kNoRatingNote while some player row lacks a rating
+    GameRecords Games;                    // GameResults, GamePoints, GamePlayed, OpponentRating
     std::array<int, kMaxPlayers + 1> RatingCorrection{}; // per row: correction of an estimate
-    std::int64_t ShownRating = 0;  // the rating ClickCorrection is showing, from column 2
+    std::int64_t ShownRating = 0; // the rating ClickCorrection is showing, from column 2
     // While Paring runs: (i, j) = r when i meets j in round r named first, -r for the
     // mirror, 0 for no game. All zero at any other time.
     std::array<std::array<int, kMaxPlayers + 1>, kMaxPlayers + 1> PairingTable{};
-    int RoundNo = 0;               // the round the display shows, 0 before any selection
+    int RoundNo = 0; // the round the display shows, 0 before any selection
 
     // The open player base.
     BaseFile Base;
-    PlayerRecord CurrentPlayer;    // the record buffer of the editor
-    qint64 CurrentRecord = 1;      // 1-based record shown in the editor
-    qint64 RecordCount = 1;        // records the editor browses, at least 1
+    PlayerRecord CurrentPlayer; // the record buffer of the editor
+    qint64 CurrentRecord = 1;   // 1-based record shown in the editor
+    qint64 RecordCount = 1;     // records the editor browses, at least 1
 };
 
 } // namespace krugovik

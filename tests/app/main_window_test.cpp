@@ -19,7 +19,7 @@ namespace {
 const QByteArray kNewFile = QByteArray(" 3 ") + QByteArray(64, '\0') + QByteArray("\r\n");
 
 class MainWindowTest : public InTempDir {
-protected:
+  protected:
     void SetUp() override
     {
         InTempDir::SetUp();
@@ -141,7 +141,8 @@ TEST_F(MainWindowTest, ANewFileOpensAsAnEmptyThreePlayerTable)
     for (int r = 1; r <= 3; ++r) {
         EXPECT_EQ(grid->model()->index(r, 0).data().toString(), QString::number(r));
         for (int c = 1; c < 8; ++c) {
-            const QColor colour = grid->model()->index(r, c).data(Qt::BackgroundRole).value<QColor>();
+            const QColor colour =
+                grid->model()->index(r, c).data(Qt::BackgroundRole).value<QColor>();
             EXPECT_EQ(colour, c == r + 4 ? QColor(0x80, 0x80, 0x80) : toQColor(kWindowBackground))
                 << r << "," << c;
             EXPECT_TRUE(grid->model()->index(r, c).data().toString().isEmpty());
@@ -200,7 +201,8 @@ TEST_F(MainWindowTest, ExitAsksAndEndsOnlyOnYes)
     {
         BoxAnswerer answerer(QMessageBox::No);
         click(exitButton);
-        EXPECT_EQ(answerer.seen().text, QStringLiteral("Вы действительно хотите выйти из программы?"));
+        EXPECT_EQ(answerer.seen().text,
+                  QStringLiteral("Вы действительно хотите выйти из программы?"));
         EXPECT_EQ(answerer.seen().title, QStringLiteral("Выход из программы"));
         EXPECT_EQ(answerer.seen().icon, QMessageBox::Question);
     }

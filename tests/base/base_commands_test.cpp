@@ -19,7 +19,7 @@ QByteArray record(const QByteArray &name, const QByteArray &rate, char nr = ' ')
 }
 
 class BaseCommandsTest : public TournamentTest {
-protected:
+  protected:
     void SetUp() override
     {
         TournamentTest::SetUp();
@@ -80,8 +80,9 @@ TEST_F(BaseCommandsTest, WriteBackStoresNewRatingsAsEstablished)
 TEST_F(BaseCommandsTest, RowsNotFromTheBaseAreSkippedAndNamed)
 {
     writeBase({{"A", "1500", ' '}, {"B", "1600", ' '}, {"C", "1700", ' '}});
-    QByteArray file = " 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n\r\n\r\nStranger\r\n 0 \r\n1600\r\n 1000 "
-                      "\r\n\r\n\r\nFar\r\n 99 \r\n1700\r\n 1000 \r\n\r\n\r\n";
+    QByteArray file =
+        " 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n\r\n\r\nStranger\r\n 0 \r\n1600\r\n 1000 "
+        "\r\n\r\n\r\nFar\r\n 99 \r\n1700\r\n 1000 \r\n\r\n\r\n";
     openTournament(file);
     const QByteArray before = readFile(QStringLiteral("BASE.DAT"));
     BoxAnswerer answerer;

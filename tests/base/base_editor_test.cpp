@@ -21,7 +21,7 @@ QByteArray record(const QString &name, const QByteArray &rate, char nr = ' ')
 }
 
 class BaseEditorTest : public TournamentTest {
-protected:
+  protected:
     void openWithBase(const QByteArray &base)
     {
         writeFile(QStringLiteral("BASE.DAT"), base);
@@ -69,7 +69,8 @@ TEST_F(BaseEditorTest, TheWidgetsCarryTheirTexts)
                                   "1 разряд",     "1 разряд", "1 балл",   "1 балл",   "2 балла",
                                   "2 балла",      "КМС",      "КМС"};
     for (int k = 1; k <= 13; ++k)
-        EXPECT_EQ(widget<QRadioButton>(QStringLiteral("optRanc%1").arg(k))->text(), captions[k - 1]);
+        EXPECT_EQ(widget<QRadioButton>(QStringLiteral("optRanc%1").arg(k))->text(),
+                  captions[k - 1]);
 }
 
 TEST_F(BaseEditorTest, AnEmptyBaseStartsEmptyAndTheFirstPlayerIsAdded)
@@ -98,7 +99,8 @@ TEST_F(BaseEditorTest, ARatingOutside1000To3000DisablesEveryButton)
     click(button("cmdNext"));
     ASSERT_EQ(name()->text(), QStringLiteral("B"));
     const std::pair<const char *, const char *> cases[] = {
-        {"999", "000"}, {"1000", "111"}, {"3000", "111"}, {"3001", "000"}, {"", "000"}, {"2 00", "000"}, {"15x", "000"}};
+        {"999", "000"}, {"1000", "111"}, {"3000", "111"}, {"3001", "000"},
+        {"", "000"},    {"2 00", "000"}, {"15x", "000"}};
     for (const auto &[text, expected] : cases) {
         rate()->setText(QString::fromLatin1(text));
         EXPECT_EQ(buttons(), expected) << text;
@@ -132,7 +134,8 @@ TEST_F(BaseEditorTest, ACategoryGivesItsEstimateAndIsSavedAtOnce)
 
 TEST_F(BaseEditorTest, BrowsingWritesTheRecordLeftAndShowsItsMode)
 {
-    openWithBase(record("Первый", "1500") + record("Второй", "1700", 'N') + record("Третий", "2000"));
+    openWithBase(record("Первый", "1500") + record("Второй", "1700", 'N') +
+                 record("Третий", "2000"));
     EXPECT_EQ(buttons(), "011");
     name()->setText(QStringLiteral("  Первый Исправленный"));
     click(button("cmdNext"));

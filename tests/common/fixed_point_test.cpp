@@ -45,8 +45,8 @@ TEST(FixedPoint, RoundToIntegerHalvesToEven)
 
 TEST(FixedPoint, Int16ConversionHoldsAtTheLimits)
 {
-    EXPECT_EQ(krugovik::toInt16(Fixed::fromUnits(25000)), 2);     // 2.5 → 2
-    EXPECT_EQ(krugovik::toInt16(Fixed::fromUnits(35000)), 4);     // 3.5 → 4
+    EXPECT_EQ(krugovik::toInt16(Fixed::fromUnits(25000)), 2); // 2.5 → 2
+    EXPECT_EQ(krugovik::toInt16(Fixed::fromUnits(35000)), 4); // 3.5 → 4
     EXPECT_EQ(krugovik::toInt16(std::int64_t{40000}), 32767);
     EXPECT_EQ(krugovik::toInt16(std::int64_t{-40000}), -32768);
 }

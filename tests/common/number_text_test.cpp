@@ -26,12 +26,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"+7", 70000, 7}, ReadCase{"- 2.5", -25000, -2},
                       ReadCase{"12abc", 120000, 12}, ReadCase{"1.2.3", 12000, 1},
                       ReadCase{"", 0, 0}, ReadCase{"abc", 0, 0}, ReadCase{"-", 0, 0},
-                      ReadCase{"--5", 0, 0}, ReadCase{"5-3", 50000, 5},
-                      ReadCase{"1e3", 10000, 1}, ReadCase{"&H10", 0, 0},
-                      ReadCase{"0.00005", 0, 0}, ReadCase{"0.00015", 2, 0},
+                      ReadCase{"--5", 0, 0}, ReadCase{"5-3", 50000, 5}, ReadCase{"1e3", 10000, 1},
+                      ReadCase{"&H10", 0, 0}, ReadCase{"0.00005", 0, 0}, ReadCase{"0.00015", 2, 0},
                       ReadCase{"0.000051", 1, 0}, ReadCase{"1501.5", 15015000, 1502},
                       ReadCase{"1502.50", 15025000, 1502}, ReadCase{"2.5000001", 25000, 3},
-                      ReadCase{"\xd0\x90" "12", 0, 0}));
+                      ReadCase{"\xd0\x90"
+                               "12",
+                               0, 0}));
 
 TEST(NumberReading, HugeNumbersDoNotWrap)
 {
@@ -41,7 +42,9 @@ TEST(NumberReading, HugeNumbersDoNotWrap)
 
 TEST(NumberWriting, DisplayFormOfDecimals)
 {
-    auto shown = [](std::int64_t units) { return krugovik::formatDisplay(Fixed::fromUnits(units)); };
+    auto shown = [](std::int64_t units) {
+        return krugovik::formatDisplay(Fixed::fromUnits(units));
+    };
     EXPECT_EQ(shown(0), " 0");
     EXPECT_EQ(shown(15000), " 1.5");
     EXPECT_EQ(shown(5000), " .5");

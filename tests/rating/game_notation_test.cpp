@@ -24,7 +24,8 @@ struct NotationRow {
 
 class Notation : public ::testing::TestWithParam<NotationRow> {};
 
-TEST_P(Notation, ReadsTheSameFromTextCaptionAndEitherSide) {
+TEST_P(Notation, ReadsTheSameFromTextCaptionAndEitherSide)
+{
     const NotationRow &row = GetParam();
     EXPECT_EQ(stateFromCellText(row.cell), row.state);
     EXPECT_EQ(stateFromCaption(row.caption), row.state);
@@ -53,14 +54,16 @@ INSTANTIATE_TEST_SUITE_P(
         NotationRow{"None", GameState::None, "", "", "", "", false, 0, 0, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Notation, TextsOutsideTheSixAreNoResult) {
+TEST(Notation, TextsOutsideTheSixAreNoResult)
+{
     for (const char *text : {"2", " 1", "1 ", "0,5", ".5", "0.50", "x", "+ -", " "})
         EXPECT_FALSE(stateFromCellText(text).has_value()) << '"' << text << '"';
     for (const char *text : {"1-0", "1:0 ", "0.5-0.5", "+-", "0,5:0,5", "1"})
         EXPECT_FALSE(stateFromCaption(text).has_value()) << '"' << text << '"';
 }
 
-TEST(Notation, TheEntryCycleVisitsEveryStateOnceAndReturns) {
+TEST(Notation, TheEntryCycleVisitsEveryStateOnceAndReturns)
+{
     const char *expected[] = {"1", "0", "0.5", "+", "-", ""};
     std::set<GameState> seen;
     GameState state = GameState::None;

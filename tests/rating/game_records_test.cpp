@@ -17,7 +17,8 @@ struct RecordRow {
 
 class Recording : public ::testing::TestWithParam<RecordRow> {};
 
-TEST_P(Recording, EitherCellOfAGameGivesTheSameArrays) {
+TEST_P(Recording, EitherCellOfAGameGivesTheSameArrays)
+{
     const RecordRow &row = GetParam();
     GameRecords from3;
     recordGame(from3, 3, 5, row.stateOf3, 1650, 1500);
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(SixStates, Recording,
                                            RecordRow{GameState::ForfeitLoss, "-", "+", 0, 0, 0},
                                            RecordRow{GameState::None, "", "", 0, 0, 0}));
 
-TEST(GameRecords, ALaterResultReplacesTheEarlierOne) {
+TEST(GameRecords, ALaterResultReplacesTheEarlierOne)
+{
     GameRecords records;
     recordGame(records, 1, 2, GameState::Win, 1800, 1700);
     recordGame(records, 2, 1, GameState::ForfeitWin, 1700, 1800);
@@ -57,14 +59,16 @@ TEST(GameRecords, ALaterResultReplacesTheEarlierOne) {
     EXPECT_EQ(records.opponentRating[2][1], 0);
 }
 
-TEST(GameRecords, RatingsBeyondSixteenBitsAreKept) {
+TEST(GameRecords, RatingsBeyondSixteenBitsAreKept)
+{
     GameRecords records;
     recordGame(records, 1, 22, GameState::Draw, 40000, -40000);
     EXPECT_EQ(records.opponentRating[1][22], 40000);
     EXPECT_EQ(records.opponentRating[22][1], -40000);
 }
 
-TEST(GameRecords, PlayerNumbersOutsideTheTableRecordNothing) {
+TEST(GameRecords, PlayerNumbersOutsideTheTableRecordNothing)
+{
     GameRecords records;
     recordGame(records, 0, 2, GameState::Win, 1, 1);
     recordGame(records, 23, 2, GameState::Win, 1, 1);
@@ -77,7 +81,8 @@ TEST(GameRecords, PlayerNumbersOutsideTheTableRecordNothing) {
     EXPECT_EQ(records.state(2, 23), GameState::None);
 }
 
-TEST(GameRecords, ClearEmptiesEveryArray) {
+TEST(GameRecords, ClearEmptiesEveryArray)
+{
     GameRecords records;
     recordGame(records, 1, 2, GameState::Win, 1800, 1700);
     recordGame(records, 21, 22, GameState::Draw, 1800, 1700);

@@ -7,7 +7,8 @@ using namespace krugovik;
 
 namespace {
 
-Fixed points(double value) {
+Fixed points(double value)
+{
     return Fixed::fromDouble(value);
 }
 
@@ -25,7 +26,8 @@ struct NewRatingCase {
 class NewRating : public ::testing::TestWithParam<NewRatingCase> {};
 
 // The change is read back from the new-rating cell, as the crosstable does it.
-TEST_P(NewRating, FromTheRatedGames) {
+TEST_P(NewRating, FromTheRatedGames)
+{
     const NewRatingCase &c = GetParam();
     const RatedGames games{c.games, points(c.points), Fixed::fromInt(c.opponentSum)};
     const std::optional<std::int64_t> rating = newRating(games, c.rating);
@@ -50,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NewRatingCase{"FractionalAverage", 1500, 3, 4301, 2, 1507, " 1507", " + 7"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(RatingCalc, ExpectationIsStoredToFourDecimals) {
+TEST(RatingCalc, ExpectationIsStoredToFourDecimals)
+{
     EXPECT_EQ(expectedScore(Fixed::fromInt(1700), 1800).units(), 6401);
     EXPECT_EQ(expectedScore(Fixed::fromInt(1500), 1500).units(), 5000);
     EXPECT_EQ(expectedScore(Fixed::fromInt(2200), 1800).units(), 909); // 1 / 11
@@ -66,7 +69,8 @@ struct FactorCase {
 
 class Factor : public ::testing::TestWithParam<FactorCase> {};
 
-TEST_P(Factor, DependsOnRatingAndSign) {
+TEST_P(Factor, DependsOnRatingAndSign)
+{
     const FactorCase &c = GetParam();
     EXPECT_EQ(developmentFactor(c.rating, Fixed::fromUnits(-1)), c.below) << c.rating;
     EXPECT_EQ(developmentFactor(c.rating, kZero), c.atOrAbove) << c.rating;
@@ -82,13 +86,15 @@ INSTANTIATE_TEST_SUITE_P(BandEdges, Factor,
                                            FactorCase{2199, 20, 20}, FactorCase{2200, 15, 15},
                                            FactorCase{2299, 15, 15}, FactorCase{2300, 10, 10}));
 
-TEST(RatingCalc, APlayerWithoutRatedGamesKeepsHisCell) {
+TEST(RatingCalc, APlayerWithoutRatedGamesKeepsHisCell)
+{
     EXPECT_FALSE(newRating(RatedGames{}, 1500).has_value());
     EXPECT_EQ(newRatingCell(std::nullopt, "1500 "), "1500 ");
     EXPECT_EQ(ratingChangeText(readRating("1500 "), readRating("1500 ")), " 0");
 }
 
-TEST(RatingCalc, AnEstimateIsRatedWithItsCorrection) {
+TEST(RatingCalc, AnEstimateIsRatedWithItsCorrection)
+{
     const std::int64_t rating = ownRating(readFixed("1200"), true, 40);
     EXPECT_EQ(rating, 1240);
     EXPECT_EQ(ownRating(readFixed("1200"), false, 40), 1200);
@@ -102,7 +108,8 @@ TEST(RatingCalc, AnEstimateIsRatedWithItsCorrection) {
     EXPECT_EQ(ratingChangeText(1200, *now), " + 55");
 }
 
-TEST(RatingCalc, HugeRatingsNeitherWrapNorOverflow) {
+TEST(RatingCalc, HugeRatingsNeitherWrapNorOverflow)
+{
     EXPECT_EQ(readRating("40000"), 40000);
     EXPECT_EQ(readRating("99999999999999999999"), kRatingLimit);
     EXPECT_EQ(readRating("-99999999999999999999"), -kRatingLimit);

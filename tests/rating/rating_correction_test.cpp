@@ -9,7 +9,8 @@ using namespace krugovik;
 
 namespace {
 
-Fixed score(double value) {
+Fixed score(double value)
+{
     return Fixed::fromDouble(value);
 }
 
@@ -21,7 +22,8 @@ struct CorrectionCase {
 
 class Correction : public ::testing::TestWithParam<CorrectionCase> {};
 
-TEST_P(Correction, FromTheTable) {
+TEST_P(Correction, FromTheTable)
+{
     const CorrectionCase &c = GetParam();
     EXPECT_EQ(ratingCorrection(c.games, score(c.score)), c.correction)
         << c.games << " games, " << c.score;
@@ -50,12 +52,14 @@ INSTANTIATE_TEST_SUITE_P(OddInputs, Correction,
                                            CorrectionCase{2, -7, -20}, CorrectionCase{2, 2.5, 20},
                                            CorrectionCase{15, 40, 150}));
 
-TEST(Correction, ScoresAtTheLimitsOfTheDecimal) {
+TEST(Correction, ScoresAtTheLimitsOfTheDecimal)
+{
     EXPECT_EQ(ratingCorrection(5, Fixed::fromUnits(INT64_MAX)), 50);
     EXPECT_EQ(ratingCorrection(5, Fixed::fromUnits(INT64_MIN)), -50);
 }
 
-TEST(Correction, TheTableIsMirrorSymmetricRisingAndBounded) {
+TEST(Correction, TheTableIsMirrorSymmetricRisingAndBounded)
+{
     for (int g = 0; g <= kCorrectionTableGames; ++g) {
         int previous = -10 * g;
         for (int doubled = 0; doubled <= 2 * g; ++doubled) {

@@ -10,7 +10,7 @@ using namespace testing_support;
 namespace {
 
 class RatingWindowTest : public TournamentTest {
-protected:
+  protected:
     void SetUp() override
     {
         TournamentTest::SetUp();

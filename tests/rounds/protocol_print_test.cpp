@@ -13,13 +13,14 @@ using krugovik::Printer;
 namespace {
 
 class PrintingTest : public TournamentTest {
-protected:
+  protected:
     void SetUp() override
     {
         TournamentTest::SetUp();
         Printer::setRecorder([this](const PrintedDocument &d) {
             printed.push_back(d);
-            boardOneShownWhilePrinting = widget(QStringLiteral("lblParing_1"))->isVisibleTo(tournament());
+            boardOneShownWhilePrinting =
+                widget(QStringLiteral("lblParing_1"))->isVisibleTo(tournament());
             editorShownWhilePrinting = widget(QStringLiteral("txtName"))->isVisibleTo(tournament());
         });
     }
@@ -57,7 +58,8 @@ TEST_F(PrintingTest, BeforeAnyRoundTheProtocolIsItsHeading)
     players(3, {"A", "B", "C"});
     EXPECT_EQ(protocol(), (QStringList{QStringLiteral("         ПРОТОКОЛ ТУРА №  0"), QString()}));
     EXPECT_EQ(printed[0].fontName, QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(widget(QStringLiteral("cmdPrintParing"))->toolTip(), QStringLiteral("Печать ПРОТОКОЛА тура"));
+    EXPECT_EQ(widget(QStringLiteral("cmdPrintParing"))->toolTip(),
+              QStringLiteral("Печать ПРОТОКОЛА тура"));
 }
 
 TEST_F(PrintingTest, BoardLinesFillFiftyOneAndSevenCharacters)
@@ -72,8 +74,8 @@ TEST_F(PrintingTest, BoardLinesFillFiftyOneAndSevenCharacters)
     const QStringList lines = protocol();
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("         ПРОТОКОЛ ТУРА №  1"));
-    const QString board1 = QStringLiteral("1 ") + QString::fromLatin1(longName) + QStringLiteral(" - ") +
-                           QString::fromLatin1(otherName);
+    const QString board1 = QStringLiteral("1 ") + QString::fromLatin1(longName) +
+                           QStringLiteral(" - ") + QString::fromLatin1(otherName);
     ASSERT_GT(board1.size(), 51);
     EXPECT_EQ(lines[2], board1.left(51) + QStringLiteral("0,5-0,5"));
     EXPECT_EQ(lines[3], QStringLiteral("2 B - C").leftJustified(51) + QStringLiteral("       "));
@@ -89,7 +91,8 @@ TEST_F(PrintingTest, TwentyTwoPlayersPrintElevenBoardsInOrder)
     const QStringList lines = protocol();
     ASSERT_EQ(lines.size(), 13);
     for (int k = 1; k <= 11; ++k)
-        EXPECT_TRUE(lines[k + 1].startsWith(QStringLiteral("%1 P%1 - P%2").arg(k).arg(23 - k))) << k;
+        EXPECT_TRUE(lines[k + 1].startsWith(QStringLiteral("%1 P%1 - P%2").arg(k).arg(23 - k)))
+            << k;
     // A change of the count hides the boards; the heading keeps the round.
     widget<QScrollBar>(QStringLiteral("vscPlayer"))->setValue(21);
     EXPECT_EQ(protocol(), (QStringList{QStringLiteral("         ПРОТОКОЛ ТУРА №  1"), QString()}));

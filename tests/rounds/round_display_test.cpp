@@ -15,12 +15,17 @@ const QColor kSecond(0, 192, 192);
 const QColor kGrey(128, 128, 128);
 
 class RoundDisplayTest : public TournamentTest {
-protected:
+  protected:
     void SetUp() override
     {
         TournamentTest::SetUp();
-        writeBase({{"A", "1500", ' '}, {"B", "1510", ' '}, {"C", "1520", ' '}, {"D", "1530", ' '},
-                   {"E", "1540", ' '}, {"F", "1550", ' '}, {"G", "1560", ' '}});
+        writeBase({{"A", "1500", ' '},
+                   {"B", "1510", ' '},
+                   {"C", "1520", ' '},
+                   {"D", "1530", ' '},
+                   {"E", "1540", ' '},
+                   {"F", "1550", ' '},
+                   {"G", "1560", ' '}});
         openTournament();
     }
     void players(int count, int entered)

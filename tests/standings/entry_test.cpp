@@ -14,7 +14,7 @@ const QColor kGrey(0x80, 0x80, 0x80);
 const QColor kLightYellow(255, 255, 192);
 
 class EntryTest : public TournamentTest {
-protected:
+  protected:
     void SetUp() override
     {
         TournamentTest::SetUp();
@@ -70,8 +70,9 @@ TEST_F(EntryTest, RefusalsNameTheReasonAndChangeNothing)
     {
         BoxAnswerer answerer;
         clickCell(grid(), 2, 0);
-        EXPECT_EQ(answerer.seen().text,
-                  QStringLiteral("Игрока без рейтинга или начальной оценки включать в турнир нельзя!"));
+        EXPECT_EQ(
+            answerer.seen().text,
+            QStringLiteral("Игрока без рейтинга или начальной оценки включать в турнир нельзя!"));
     }
     EXPECT_TRUE(cell(2, 1).isEmpty());
     // An empty name matches another row's empty name cell.
@@ -135,8 +136,8 @@ TEST_F(EntryTest, ClicksOutsideTheGameCellsChangeNoResult)
     enterPlayers(3);
     setResult(1, 2, QStringLiteral("1"));
     const QStringList before = gameCells();
-    for (const auto &[row, column] : {std::pair{1, 5}, {2, 6}, {1, 1}, {1, 2}, {1, 3}, {1, 4},
-                                      {0, 0}, {0, 1}}) {
+    for (const auto &[row, column] :
+         {std::pair{1, 5}, {2, 6}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {0, 0}, {0, 1}}) {
         clickCell(grid(), row, column);
         EXPECT_EQ(gameCells(), before) << row << "," << column;
     }
@@ -168,7 +169,7 @@ TEST_F(EntryTest, BergerUsesThePointsStillShown)
 {
     enterPlayers(3);
     setResult(1, 2, QStringLiteral("1"));
-    clickCell(grid(), 0, 4); // points 1, 0, 0
+    clickCell(grid(), 0, 4);              // points 1, 0, 0
     setResult(2, 3, QStringLiteral("+")); // not yet in the points shown
     clickCell(grid(), 0, 4);
     EXPECT_EQ(cell(1, 4), QStringLiteral(" 0"));
@@ -183,7 +184,10 @@ TEST_F(EntryTest, BergerUsesThePointsStillShown)
 
 TEST_F(EntryTest, ABiggerTableWithForfeits)
 {
-    writeBase({{"A", "1500", ' '}, {"B", "1500", ' '}, {"C", "1500", ' '}, {"D", "1500", ' '},
+    writeBase({{"A", "1500", ' '},
+               {"B", "1500", ' '},
+               {"C", "1500", ' '},
+               {"D", "1500", ' '},
                {"E", "1500", ' '}});
     openTournament();
     widget<QScrollBar>(QStringLiteral("vscPlayer"))->setValue(5);

@@ -18,7 +18,8 @@ struct Game {
     GameState stateOfP;
 };
 
-GameRecords recordsOf(const std::vector<Game> &games) {
+GameRecords recordsOf(const std::vector<Game> &games)
+{
     GameRecords records;
     for (const Game &game : games)
         recordGame(records, game.p, game.q, game.stateOfP, 1500, 1500);
@@ -31,7 +32,8 @@ struct Column {
     std::vector<std::string> berger;
 };
 
-Column columnOf(const GameRecords &records, int playerCount) {
+Column columnOf(const GameRecords &records, int playerCount)
+{
     Column column;
     std::vector<Fixed> shown(std::size_t(playerCount) + 1);
     for (int i = 1; i <= playerCount; ++i) {
@@ -45,7 +47,8 @@ Column columnOf(const GameRecords &records, int playerCount) {
 
 using Texts = std::vector<std::string>;
 
-TEST(Standings, ThreePlayers) {
+TEST(Standings, ThreePlayers)
+{
     // 1 beat 2, 2 beat 3, 1 drew 3.
     const GameRecords records =
         recordsOf({{1, 2, GameState::Win}, {2, 3, GameState::Win}, {3, 1, GameState::Draw}});
@@ -54,7 +57,8 @@ TEST(Standings, ThreePlayers) {
     EXPECT_EQ(column.berger, (Texts{" 1.25", " .5", " .75"}));
 }
 
-TEST(Standings, ForfeitsCountLikeWinsAndLosses) {
+TEST(Standings, ForfeitsCountLikeWinsAndLosses)
+{
     const GameRecords played =
         recordsOf({{1, 2, GameState::Win}, {2, 3, GameState::Win}, {3, 1, GameState::Draw}});
     const GameRecords forfeited = recordsOf(
@@ -65,7 +69,8 @@ TEST(Standings, ForfeitsCountLikeWinsAndLosses) {
     EXPECT_EQ(a.berger, b.berger);
 }
 
-TEST(Standings, EveryKindOfResultInOneRow) {
+TEST(Standings, EveryKindOfResultInOneRow)
+{
     // Player 1: a win, a draw, a forfeit loss, a forfeit win, and one game not played.
     const GameRecords records = recordsOf({{1, 2, GameState::Win},
                                            {1, 3, GameState::Draw},
@@ -78,13 +83,15 @@ TEST(Standings, EveryKindOfResultInOneRow) {
     EXPECT_EQ(column.berger, (Texts{" .75", " .25", " 1.25", " 2.5", " 0", " .25"}));
 }
 
-TEST(Standings, NoResultsGiveZeroEverywhere) {
+TEST(Standings, NoResultsGiveZeroEverywhere)
+{
     const Column column = columnOf(GameRecords{}, 4);
     EXPECT_EQ(column.points, (Texts{" 0", " 0", " 0", " 0"}));
     EXPECT_EQ(column.berger, (Texts{" 0", " 0", " 0", " 0"}));
 }
 
-TEST(Standings, OnlyPlayersUpToTheCountAreLookedAt) {
+TEST(Standings, OnlyPlayersUpToTheCountAreLookedAt)
+{
     const GameRecords records = recordsOf({{1, 2, GameState::Win}, {1, 4, GameState::Win}});
     EXPECT_EQ(playerPoints(records, 1, 3), kOne);
     EXPECT_EQ(playerPoints(records, 1, 1), kZero);
@@ -92,14 +99,16 @@ TEST(Standings, OnlyPlayersUpToTheCountAreLookedAt) {
     EXPECT_EQ(bergerCoefficient(records, 1, shown), kOne);
 }
 
-TEST(Standings, HalvesOfShownPointsRoundTermByTerm) {
+TEST(Standings, HalvesOfShownPointsRoundTermByTerm)
+{
     // Each draw halves an odd count of ten-thousandths: .00015 gives .0002, twice.
     const GameRecords records = recordsOf({{1, 2, GameState::Draw}, {1, 3, GameState::Draw}});
     const std::vector<Fixed> shown = {kZero, kZero, Fixed::fromUnits(3), Fixed::fromUnits(3)};
     EXPECT_EQ(bergerCoefficient(records, 1, shown).units(), 4);
 }
 
-TEST(Standings, HandEditedHugePointsAreHeldAtTheLimit) {
+TEST(Standings, HandEditedHugePointsAreHeldAtTheLimit)
+{
     const GameRecords records = recordsOf({{1, 2, GameState::Win}, {1, 3, GameState::Draw}});
     const std::vector<Fixed> huge = {kZero, kZero, Fixed::fromUnits(INT64_MAX),
                                      Fixed::fromUnits(INT64_MIN)};

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -29,33 +30,33 @@ struct SeenBox {
 // Answers every modal message box that opens from now on with `answer`, as a person
 // would: reads it and presses the button. Stops when the object is destroyed.
 class BoxAnswerer {
-public:
+  public:
     explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok);
     ~BoxAnswerer();
     const SeenBox &seen() const { return *m_seen; }
 
-private:
+  private:
     std::shared_ptr<SeenBox> m_seen;
     std::shared_ptr<bool> m_alive;
 };
 
 // Each test runs in an empty directory of its own that is the current directory.
 class InTempDir : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QByteArray readFile(const QString &name) const;
     void writeFile(const QString &name, const QByteArray &bytes) const;
 
-private:
+  private:
     QTemporaryDir m_dir;
     QString m_previous;
 };
 
 // A tournament opened through the chooser, as a director opens one.
 class TournamentTest : public InTempDir {
-protected:
+  protected:
     void TearDown() override;
     // Writes the tournament file (a new, empty one by default) and opens it.
     void openTournament(const QByteArray &content = newTournamentFile(),
@@ -82,7 +83,7 @@ protected:
     void setResult(int row, int opponent, const QString &text);
     MainWindow *mainWindow() const { return m_window.get(); }
 
-private:
+  private:
     std::unique_ptr<MainWindow> m_window;
 };
 

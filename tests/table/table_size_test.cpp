@@ -12,7 +12,7 @@ using namespace testing_support;
 namespace {
 
 class TableSizeTest : public TournamentTest {
-protected:
+  protected:
     void SetUp() override
     {
         TournamentTest::SetUp();
@@ -32,7 +32,8 @@ TEST_F(TableSizeTest, TheSpinIsATwoArrowScrollBarFrom1To22)
     EXPECT_EQ(spin()->maximum(), 22);
     EXPECT_EQ(spin()->value(), 3);
     EXPECT_EQ(spin()->singleStep(), 1);
-    EXPECT_EQ(fullView()->toolTip(), QStringLiteral("Уменьшает поле таблицы под разрешение 800 на 600"));
+    EXPECT_EQ(fullView()->toolTip(),
+              QStringLiteral("Уменьшает поле таблицы под разрешение 800 на 600"));
     EXPECT_TRUE(fullView()->isChecked());
 }
 

@@ -27,7 +27,7 @@ QByteArray threePlayers(const QByteArray &name1 = "Ivanov")
 }
 
 class TournamentFileIoTest : public TournamentTest {
-protected:
+  protected:
     void save() { click(widget(QStringLiteral("cmdSave"))); }
     QByteArray saved() { return readFile(QStringLiteral("ALPHA.TXT")); }
     QScrollBar *spin() { return widget<QScrollBar>(QStringLiteral("vscPlayer")); }
@@ -178,7 +178,8 @@ TEST_F(TournamentFileIoTest, AFileCutAnywhereLoadsWhatItHolds)
         ASSERT_EQ(grid()->rows(), 4) << length;
         for (int r = 1; r <= 3; ++r)
             for (int c = 5; c <= 7; ++c)
-                ASSERT_TRUE(cell(r, c).isEmpty() || whole.left(length).contains(cell(r, c).toLatin1()));
+                ASSERT_TRUE(cell(r, c).isEmpty() ||
+                            whole.left(length).contains(cell(r, c).toLatin1()));
     }
     EXPECT_EQ(answerer.seen().count, 1);
     // Lone CR and lone LF line ends read the same.
