@@ -38,15 +38,22 @@ void TournamentWindow::cmdZapisBase_Click()
 
 void TournamentWindow::cmdPrintBase_Click()
 {
-    // The records are read straight from the file; the editor ends on the last one.
+    // The records are read straight from the file, decoded at once: the code page has one
+    // character a byte, so record k starts at character (k - 1) × 29. The editor ends on
+    // the last record.
+    const QByteArray bytes = Base.readAll();
+    const QString text =
+        fromCodePage(bytes).leftJustified(int(RecordCount * kRecordLength), QLatin1Char(' '));
     std::vector<std::int64_t> ratings;
     QStringList names;
     ratings.reserve(std::size_t(RecordCount));
     names.reserve(int(RecordCount));
-    for (qint64 r = 1; r <= RecordCount; ++r) {
-        const PlayerRecord record = Base.read(r);
-        ratings.push_back(readFixed(trimBlanks(record.rate)).roundToInteger());
-        names << fromCodePage(QByteArray::fromStdString(trimBlanks(record.name)))
+    for (qint64 r = 0; r < RecordCount; ++r) {
+        const qsizetype start = qsizetype(r * qint64(kRecordLength));
+        const QString rate = text.mid(start + qsizetype(kRateOffset), qsizetype(kRateWidth));
+        ratings.push_back(readFixed(rate.toStdString()).roundToInteger());
+        names << text.mid(start + qsizetype(kNameOffset), qsizetype(kNameWidth))
+                     .trimmed()
                      .leftJustified(int(kNameWidth), QLatin1Char(' '), true);
     }
     CurrentRecord = RecordCount;

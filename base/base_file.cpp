@@ -33,6 +33,13 @@ PlayerRecord BaseFile::read(qint64 recordNo)
     return decodeRecord(std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
+QByteArray BaseFile::readAll()
+{
+    if (!m_file.isOpen() || !m_file.seek(0))
+        return {};
+    return m_file.readAll();
+}
+
 bool BaseFile::write(qint64 recordNo, const PlayerRecord &record)
 {
     if (!m_file.isOpen()) {

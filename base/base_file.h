@@ -23,6 +23,8 @@ class BaseFile {
     qint64 length() const;
     // A record past the end of the file reads as empty fields.
     PlayerRecord read(qint64 recordNo);
+    // Every byte of the base at once.
+    QByteArray readAll();
     // Writes record recordNo (from 1); recordNo = count + 1 appends.
     bool write(qint64 recordNo, const PlayerRecord &record);
 
