@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -28,12 +29,32 @@ constexpr double kGridLeft = 0;
 constexpr double kGridTop = 1800;
 constexpr double kPictureButton = 420;
 
-QToolButton *pictureButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
+// A printer with a sheet coming out, the sheet's lines in the colour of what it prints.
+QIcon printerIcon(const QColor &lines)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9.5, 2.5, 13, 10));
+    painter.setBrush(QColor(160, 160, 160));
+    painter.drawRoundedRect(QRectF(2.5, 11.5, 27, 11), 2, 2);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(7.5, 18.5, 17, 11));
+    painter.setPen(QPen(lines, 1.5));
+    painter.drawLine(QPointF(10, 22.5), QPointF(22, 22.5));
+    painter.drawLine(QPointF(10, 26), QPointF(19, 26));
+    return QIcon(pixmap);
+}
+
+QToolButton *pictureButton(QWidget *parent, const char *name, const QIcon &icon,
                            const QString &toolTip)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(icon);
     button->setToolTip(toolTip);
     button->setAutoRaise(false);
     return button;
@@ -109,13 +130,13 @@ void TournamentWindow::createEditor()
     chkRate->setChecked(true);
     place(chkRate, 5020, 90, 1650, 360);
 
-    cmdPrevious = pictureButton(this, "cmdPrevious", QStyle::SP_ArrowLeft,
+    cmdPrevious = pictureButton(this, "cmdPrevious", style()->standardIcon(QStyle::SP_ArrowLeft),
                                 QStringLiteral("Предыдущая запись"));
     place(cmdPrevious, 6720, 60, kPictureButton, kPictureButton);
-    cmdNext =
-        pictureButton(this, "cmdNext", QStyle::SP_ArrowRight, QStringLiteral("Следующая запись"));
+    cmdNext = pictureButton(this, "cmdNext", style()->standardIcon(QStyle::SP_ArrowRight),
+                            QStringLiteral("Следующая запись"));
     place(cmdNext, 7160, 60, kPictureButton, kPictureButton);
-    cmdNew = pictureButton(this, "cmdNew", QStyle::SP_FileDialogNewFolder,
+    cmdNew = pictureButton(this, "cmdNew", style()->standardIcon(QStyle::SP_FileDialogNewFolder),
                            QStringLiteral("Добавление нового игрока в базу"));
     place(cmdNew, 7600, 60, kPictureButton, kPictureButton);
 
@@ -194,22 +215,23 @@ void TournamentWindow::createCategories()
 
 void TournamentWindow::createCommands()
 {
-    cmdZapisBase = pictureButton(this, "cmdZapisBase", QStyle::SP_DialogApplyButton,
-                                 QStringLiteral("Записать новые рейтинги в базу"));
+    cmdZapisBase =
+        pictureButton(this, "cmdZapisBase", style()->standardIcon(QStyle::SP_DialogApplyButton),
+                      QStringLiteral("Записать новые рейтинги в базу"));
     place(cmdZapisBase, 8200, 60, kPictureButton, kPictureButton);
     cmdPrintBase =
-        pictureButton(this, "cmdPrintBase", QStyle::SP_FileDialogDetailedView,
+        pictureButton(this, "cmdPrintBase", printerIcon(QColor(30, 90, 200)),
                       QStringLiteral("Распечатать общий список игроков из базы и их рейтинги"));
     place(cmdPrintBase, 8640, 60, kPictureButton, kPictureButton);
     connect(cmdZapisBase, &QToolButton::clicked, this, &TournamentWindow::cmdZapisBase_Click);
     connect(cmdPrintBase, &QToolButton::clicked, this, &TournamentWindow::cmdPrintBase_Click);
 
-    cmdSave = pictureButton(this, "cmdSave", QStyle::SP_DialogSaveButton,
+    cmdSave = pictureButton(this, "cmdSave", style()->standardIcon(QStyle::SP_DialogSaveButton),
                             QStringLiteral("Сохранение результатов текущего турнира"));
     place(cmdSave, 9300, 60, kPictureButton, kPictureButton);
     connect(cmdSave, &QToolButton::clicked, this, &TournamentWindow::cmdSave_Click);
-    cmdPrint =
-        pictureButton(this, "cmdPrint", QStyle::SP_FileIcon, QStringLiteral("Распечатать таблицу"));
+    cmdPrint = pictureButton(this, "cmdPrint", printerIcon(QColor(90, 90, 90)),
+                             QStringLiteral("Распечатать таблицу"));
     place(cmdPrint, 9740, 60, kPictureButton, kPictureButton);
     connect(cmdPrint, &QToolButton::clicked, this, &TournamentWindow::cmdPrint_Click);
     lblPrint = new QLabel(QStringLiteral("Печать турнирной таблицы"), this);
@@ -271,8 +293,9 @@ void TournamentWindow::createRoundDisplay()
         lblParing[k]->hide();
         lblRezult[k]->hide();
     }
-    cmdPrintParing = pictureButton(this, "cmdPrintParing", QStyle::SP_FileDialogContentsView,
+    cmdPrintParing = pictureButton(this, "cmdPrintParing", printerIcon(QColor(20, 140, 60)),
                                    QStringLiteral("Печать ПРОТОКОЛА тура"));
+    cmdPrintParing->setIconSize(QSize(32, 32));
     place(cmdPrintParing, 120, 8520, 615, 615);
     connect(cmdPrintParing, &QToolButton::clicked, this, &TournamentWindow::cmdPrintParing_Click);
 }
