@@ -28,8 +28,16 @@ for target in "${targets[@]}"; do
     artifacts="$build/artifacts/$target/"
     mkdir -p "$corpus" "$artifacts"
     echo "== $target for $seconds s"
-    # libFuzzer exits non-zero on a crash, a leak, a sanitizer report or a timeout.
-    "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 \
-        -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus" "$build/seeds/$target"
+    # libFuzzer exits non-zero on a crash, a leak, a sanitizer report or a timeout. Its
+    # progress goes to a log; the end of the log is shown, all of it on a finding.
+    log="$build/$target.log"
+    if ! "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 \
+        -artifact_prefix="$artifacts" -print_final_stats=1 "$corpus" "$build/seeds/$target" \
+        >"$log" 2>&1; then
+        tail -n 60 "$log"
+        echo "Finding in $target; the input is in $artifacts"
+        exit 1
+    fi
+    grep -E '^(Done|stat::number_of_executed_units)' "$log" || true
 done
 echo "No findings."
