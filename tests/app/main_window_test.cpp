@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, ANewFileOpensAsAnEmptyThreePlayerTable)
         for (int c = 1; c < 8; ++c) {
             const QColor colour =
                 grid->model()->index(r, c).data(Qt::BackgroundRole).value<QColor>();
-            EXPECT_EQ(colour, c == r + 4 ? QColor(0x80, 0x80, 0x80) : toQColor(kWindowBackground))
+            EXPECT_EQ(colour, c == r + 4 ? kGreyCell : toQColor(kWindowBackground))
                 << r << "," << c;
             EXPECT_TRUE(grid->model()->index(r, c).data().toString().isEmpty());
         }

@@ -10,10 +10,6 @@ using namespace testing_support;
 
 namespace {
 
-const QColor kFirst(192, 255, 255);
-const QColor kSecond(0, 192, 192);
-const QColor kGrey(128, 128, 128);
-
 class RoundDisplayTest : public TournamentTest {
   protected:
     void SetUp() override
@@ -72,18 +68,18 @@ TEST_F(RoundDisplayTest, ARoundIsMarkedAndListedInBoardOrder)
     EXPECT_EQ(board(3)->text(), QStringLiteral("3 C - D"));
     EXPECT_EQ(shownBoards(), 3);
     EXPECT_TRUE(shown(box(3)));
-    EXPECT_EQ(cellColour(1, 10), kFirst);
-    EXPECT_EQ(cellColour(6, 5), kSecond);
-    EXPECT_EQ(cellColour(3, 8), kFirst);
+    EXPECT_EQ(cellColour(1, 10), kFirstNamedCell);
+    EXPECT_EQ(cellColour(6, 5), kSecondNamedCell);
+    EXPECT_EQ(cellColour(3, 8), kFirstNamedCell);
 
     selectRound(2); // 1-2, 5-3, 6-4
     EXPECT_EQ(cellColour(1, 10), krugovik::toQColor(krugovik::kWindowBackground));
     EXPECT_EQ(cellColour(6, 5), krugovik::toQColor(krugovik::kWindowBackground));
-    EXPECT_EQ(cellColour(5, 7), kFirst);
-    EXPECT_EQ(cellColour(3, 9), kSecond);
+    EXPECT_EQ(cellColour(5, 7), kFirstNamedCell);
+    EXPECT_EQ(cellColour(3, 9), kSecondNamedCell);
     EXPECT_EQ(board(2)->text(), QStringLiteral("2 E - C"));
     for (int k = 1; k <= 6; ++k)
-        EXPECT_EQ(cellColour(k, k + 4), kGrey) << k;
+        EXPECT_EQ(cellColour(k, k + 4), kGreyCell) << k;
 }
 
 TEST_F(RoundDisplayTest, ARoundWithoutGamesShowsNoBoards)

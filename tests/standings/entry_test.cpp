@@ -10,9 +10,6 @@ using namespace testing_support;
 
 namespace {
 
-const QColor kGrey(0x80, 0x80, 0x80);
-const QColor kLightYellow(255, 255, 192);
-
 class EntryTest : public TournamentTest {
   protected:
     void SetUp() override
@@ -91,7 +88,7 @@ TEST_F(EntryTest, AnEstimateIsLightYellowUntilAnEstablishedPlayerReplacesIt)
     click(widget(QStringLiteral("cmdNext")));
     clickCell(grid(), 3, 0);
     EXPECT_EQ(cell(3, 2), QStringLiteral("1350"));
-    EXPECT_EQ(cellColour(3, 2), kLightYellow);
+    EXPECT_EQ(cellColour(3, 2), kEstimateCell);
     click(widget(QStringLiteral("cmdPrevious")));
     clickCell(grid(), 3, 0);
     EXPECT_EQ(cell(3, 1), QStringLiteral("Петров Пётр"));
@@ -141,7 +138,7 @@ TEST_F(EntryTest, ClicksOutsideTheGameCellsChangeNoResult)
         clickCell(grid(), row, column);
         EXPECT_EQ(gameCells(), before) << row << "," << column;
     }
-    EXPECT_EQ(cellColour(1, 5), kGrey);
+    EXPECT_EQ(cellColour(1, 5), kGreyCell);
     EXPECT_TRUE(cell(1, 5).isEmpty());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDir>
 #include <QMessageBox>
 #include <QString>
@@ -17,6 +18,12 @@ class CrossTable;
 }
 
 namespace testing_support {
+
+// Cell colours as the director sees them, written out rather than taken from the code.
+inline const QColor kGreyCell(128, 128, 128);       // a player's game against himself
+inline const QColor kEstimateCell(255, 255, 192);   // a rating that is an initial estimate
+inline const QColor kFirstNamedCell(192, 255, 255); // first-named side of a shown game
+inline const QColor kSecondNamedCell(0, 192, 192);  // second-named side of a shown game
 
 // What a message box showed before the test answered it.
 struct SeenBox {

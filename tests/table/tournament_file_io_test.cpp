@@ -126,7 +126,7 @@ TEST_F(TournamentFileIoTest, NegativeMarksAreWrittenWithTheirSign)
     save();
     EXPECT_TRUE(saved().startsWith(" 3 \r\nEstimate\r\n 1 \r\n1200\r\n-10 \r\n0\r\n\r\n"));
     openTournament(saved());
-    EXPECT_EQ(cellColour(1, 2), QColor(255, 255, 192));
+    EXPECT_EQ(cellColour(1, 2), kEstimateCell);
     EXPECT_EQ(cellColour(2, 2), krugovik::toQColor(krugovik::kWindowBackground));
 }
 
@@ -135,7 +135,7 @@ TEST_F(TournamentFileIoTest, EstimatesKeepTheirColourInAThreePlayerTable)
     QByteArray file = threePlayers();
     file.replace("Ivanov\r\n 1 \r\n1500\r\n 1000 ", "Ivanov\r\n 1 \r\n1500\r\n 0 ");
     openTournament(file);
-    EXPECT_EQ(cellColour(1, 2), QColor(255, 255, 192));
+    EXPECT_EQ(cellColour(1, 2), kEstimateCell);
     save();
     EXPECT_EQ(saved(), file); // the estimate is not turned into an established rating
 }
