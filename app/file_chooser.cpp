@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 
 #include "common/message_box.h"
 
@@ -142,6 +143,11 @@ FileChooser::FileChooser(QWidget *parent) : QWidget(parent)
     connect(drvDrive, &QComboBox::activated, this, &FileChooser::drvDrive_Change);
     connect(DirDirectory, &QListWidget::itemActivated, this, &FileChooser::DirDirectory_Change);
     connect(filFiles, &QListWidget::itemClicked, this, &FileChooser::filFiles_Click);
+    // Moving through the files with the keys chooses as a click does.
+    connect(filFiles, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item && !m_listing)
+            filFiles_Click(item);
+    });
     connect(filFiles, &QListWidget::itemDoubleClicked, this, &FileChooser::filFiles_DblClick);
     connect(cmdClear, &QPushButton::clicked, this, &FileChooser::cmdClear_Click);
     connect(cmdCreate, &QPushButton::clicked, this, &FileChooser::cmdCreate_Click);
@@ -160,8 +166,22 @@ void FileChooser::Form_Load()
     txtFileName->setFocus();
 }
 
+void FileChooser::refreshLists()
+{
+    const QListWidgetItem *chosen = filFiles->currentItem();
+    const QString chosenName = chosen ? chosen->text() : QString();
+    setDirectory(m_directory);
+    const auto again = filFiles->findItems(chosenName, Qt::MatchExactly);
+    if (!chosenName.isEmpty() && !again.isEmpty()) {
+        m_listing = true;
+        filFiles->setCurrentItem(again.first());
+        m_listing = false;
+    }
+}
+
 void FileChooser::setDirectory(const QString &path)
 {
+    const QScopedValueRollback listing(m_listing, true);
     m_directory = QDir::cleanPath(QDir(path).absolutePath());
     lblDirName->setText(QDir::toNativeSeparators(m_directory));
 
@@ -211,6 +231,9 @@ void FileChooser::setDirectory(const QString &path)
 void FileChooser::drvDrive_Change(int index)
 {
     const QString root = drvDrive->itemData(index).toString();
+    // The drive already chosen keeps its folder.
+    if (root == rootOf(m_directory))
+        return;
     if (!QDir(root).isReadable()) {
         showMessage(this, QStringLiteral("Ошибка выбора устройства!"), QStringLiteral("Ошибка"),
                     QMessageBox::Warning);

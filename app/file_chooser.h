@@ -24,6 +24,8 @@ class FileChooser : public QWidget {
 
     // Lists back at the current directory, the name box empty and enabled.
     void Form_Load();
+    // The shown folder listed anew; the name box, "Создать" and the chosen file stay.
+    void refreshLists();
 
   signals:
     // "Открыть" set TourFilePath; the tournament window is to be shown.
@@ -55,6 +57,7 @@ class FileChooser : public QWidget {
 
     QString m_directory; // the path the lists show
     QString m_tourFilePath;
+    bool m_listing = false; // the lists are being filled: no selection is the director's
 };
 
 // The path of a file in a directory with one separator between them, also at a root.

@@ -8,8 +8,10 @@
 
 #include "app/file_chooser.h"
 #include "common/codepage.h"
+#include "common/file_layer.h"
 #include "common/fonts.h"
 #include "common/message_box.h"
+#include "common/qt_translation.h"
 #include "table/tournament_window.h"
 
 using namespace krugovik;
@@ -17,6 +19,8 @@ using namespace krugovik;
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDIForm1"));
+    useRussianQtTexts(this);
+    m_files = new FileLayer(this);
     setWindowTitle(kProgramName + QLatin1Char(' ') + kProgramVersion);
     setFont(programFont(9));
 
@@ -64,12 +68,16 @@ void MainWindow::showChooser()
 {
     if (!m_chooserWindow) {
         m_chooser = new FileChooser;
-        connect(m_chooser, &FileChooser::openRequested, this, &MainWindow::showTournament);
+        connect(m_chooser, &FileChooser::openRequested, this, [this] {
+            m_tourFilePath = m_chooser->TourFilePath();
+            showTournament();
+        });
         m_chooserWindow = m_area->addSubWindow(m_chooser);
         m_chooserWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_chooserWindow->move(0, 0);
     } else {
-        m_chooser->Form_Load();
+        // Back as the director left it; only the folder's files are listed anew.
+        m_chooser->refreshLists();
     }
     m_chooserWindow->show();
     m_area->setActiveSubWindow(m_chooserWindow);
@@ -82,9 +90,7 @@ void MainWindow::showTournament()
         m_area->setActiveSubWindow(m_tournamentWindow);
         return;
     }
-    QPointer<FileChooser> chooser = m_chooser;
-    auto *window =
-        new TournamentWindow([chooser] { return chooser ? chooser->TourFilePath() : QString(); });
+    auto *window = new TournamentWindow([this] { return m_tourFilePath; }, m_files);
     connect(window, &TournamentWindow::exitRequested, this, &MainWindow::endProgram);
     m_tournamentWindow = m_area->addSubWindow(window);
     m_tournamentWindow->setAttribute(Qt::WA_DeleteOnClose);

@@ -10,6 +10,7 @@ class QMenu;
 
 namespace krugovik {
 class FileChooser;
+class FileLayer;
 class TournamentWindow;
 } // namespace krugovik
 
@@ -35,4 +36,8 @@ class MainWindow : public QMainWindow {
     QPointer<krugovik::FileChooser> m_chooser;
     QPointer<QMdiSubWindow> m_chooserWindow;
     QPointer<QMdiSubWindow> m_tournamentWindow;
+
+    // TourFilePath as the chooser last set it; kept here so that it outlives the chooser.
+    QString m_tourFilePath;
+    krugovik::FileLayer *m_files = nullptr;
 };

@@ -16,6 +16,8 @@ void TournamentWindow::cmdZapisBase_Click()
 {
     CorrectEstimates();
     Rating();
+    if (RefuseReadOnlyBase())
+        return;
     QStringList skipped;
     for (int i = 1; i <= PlayerCount; ++i) {
         // A row never entered from the base has no record to write into.

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "common/codepage.h"
+#include "common/file_layer.h"
 #include "common/message_box.h"
 #include "common/number_text.h"
 #include "table/tournament_window.h"
@@ -34,8 +35,11 @@ std::string fieldBytes(const QString &text)
 
 void TournamentWindow::OpenBase()
 {
-    if (!Base.open())
+    const QString refusal = m_files->writeRefusal(BaseFile::kFileName);
+    if (!Base.open(BaseFile::kFileName, refusal))
         reportBaseFailure();
+    else if (Base.isReadOnly())
+        ReportReadOnlyBase();
     CurrentRecord = 1;
     RecordCount = recordCountForLength(Base.length());
     ShowCurrentRecord();
@@ -157,15 +161,16 @@ void TournamentWindow::cmdPrevious_Click()
 void TournamentWindow::cmdNew_Click()
 {
     SaveCurrentRecord();
-    ++RecordCount;
     // The new record starts in the mode of the one shown before it.
     CurrentPlayer.setName("");
     CurrentPlayer.setRate("");
-    if (!Base.write(RecordCount, CurrentPlayer)) {
-        --RecordCount;
+    // At the end the file has now: another program on this base may have appended since.
+    const qint64 appended = Base.append(CurrentPlayer);
+    if (appended == 0) {
         reportBaseFailure();
         return;
     }
+    RecordCount = appended;
     CurrentRecord = RecordCount;
     ShowCurrentRecord();
     txtName->setFocus();

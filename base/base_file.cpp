@@ -1,23 +1,40 @@
 #include "base/base_file.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace krugovik {
+namespace {
 
-bool BaseFile::open(const QString &path)
+// Another program writes one record at a time: a few milliseconds at most.
+constexpr int kLockWaitMs = 3000;
+
+} // namespace
+
+bool BaseFile::open(const QString &path, const QString &writeRefusal)
 {
     m_file.close();
     m_file.setFileName(path);
+    m_readOnly = false;
+    m_readOnlyReason.clear();
     if (QFileInfo(path).isDir()) {
         m_error = QStringLiteral("на этом месте находится папка");
         return false;
     }
-    if (!m_file.open(QIODevice::ReadWrite)) {
-        m_error = m_file.errorString();
-        return false;
+    // Unbuffered: what another program wrote meanwhile is read, not an old buffer.
+    if (writeRefusal.isEmpty() && m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        m_error.clear();
+        return true;
     }
-    m_error.clear();
-    return true;
+    const QString reason = writeRefusal.isEmpty() ? m_file.errorString() : writeRefusal;
+    if (QFileInfo::exists(path) && m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        m_readOnly = true;
+        m_readOnlyReason = reason;
+        m_error.clear();
+        return true;
+    }
+    m_error = reason;
+    return false;
 }
 
 qint64 BaseFile::length() const
@@ -46,11 +63,55 @@ bool BaseFile::write(qint64 recordNo, const PlayerRecord &record)
         m_error = m_error.isEmpty() ? QStringLiteral("файл не открыт") : m_error;
         return false;
     }
-    const qint64 offset = (recordNo - 1) * qint64(kRecordLength);
     if (recordNo < 1) {
         m_error = QStringLiteral("нет записи с номером %1").arg(recordNo);
         return false;
     }
+    if (m_readOnly) {
+        // Browsing writes back every record it leaves; one left as it was costs nothing.
+        const qint64 offset = (recordNo - 1) * qint64(kRecordLength);
+        const RecordBytes encoded = encodeRecord(record);
+        if (offset + qint64(kRecordLength) <= m_file.size() && m_file.seek(offset) &&
+            m_file.read(qint64(kRecordLength)) == QByteArray(encoded.data(), qint64(encoded.size())))
+            return true;
+        m_error = readOnlyError();
+        return false;
+    }
+    QLockFile lock(m_file.fileName() + kLockSuffix);
+    // A folder that takes no lock file still lets the base itself be written.
+    if (!lock.tryLock(kLockWaitMs) && lock.error() != QLockFile::PermissionError) {
+        m_error = QStringLiteral("база занята другой программой");
+        return false;
+    }
+    return writeAt(recordNo, record);
+}
+
+qint64 BaseFile::append(const PlayerRecord &record)
+{
+    if (!m_file.isOpen() || m_readOnly) {
+        if (m_readOnly || m_error.isEmpty())
+            m_error = m_readOnly ? readOnlyError() : QStringLiteral("файл не открыт");
+        return 0;
+    }
+    QLockFile lock(m_file.fileName() + kLockSuffix);
+    if (!lock.tryLock(kLockWaitMs) && lock.error() != QLockFile::PermissionError) {
+        m_error = QStringLiteral("база занята другой программой");
+        return 0;
+    }
+    // The end as it is now: another program may have appended since this one looked.
+    const qint64 length = m_file.size();
+    const qint64 recordNo = (length == 0 ? 0 : recordCountForLength(length)) + 1;
+    return writeAt(recordNo, record) ? recordNo : 0;
+}
+
+QString BaseFile::readOnlyError() const
+{
+    return QStringLiteral("база открыта только для чтения (%1)").arg(m_readOnlyReason);
+}
+
+bool BaseFile::writeAt(qint64 recordNo, const PlayerRecord &record)
+{
+    const qint64 offset = (recordNo - 1) * qint64(kRecordLength);
     // A cut last record is completed with blanks, as it reads, rather than left as a gap.
     QByteArray bytes(qMax<qint64>(0, offset - m_file.size()), ' ');
     const RecordBytes encoded = encodeRecord(record);

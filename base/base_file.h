@@ -8,29 +8,46 @@
 namespace krugovik {
 
 // The open player base: fixed records read and written in place. Every write reaches
-// the file at once, so nothing written is lost if the program stops later.
+// the file at once, so nothing written is lost if the program stops later. Other programs
+// may use the same base: every write holds an advisory lock beside it, and appending goes
+// at the end the file has at that moment. A base that cannot be written is opened for
+// reading only.
 class BaseFile {
   public:
     static inline const QString kFileName = QStringLiteral("BASE.DAT");
+    // Beside the base while a record is being written.
+    static inline const QString kLockSuffix = QStringLiteral(".lock");
 
-    // Opens (creating when missing) the base in the current directory.
-    bool open(const QString &path = kFileName);
+    // Opens (creating when missing) the base in the current directory; when it cannot be
+    // opened for writing, or writeRefusal says why not, it is opened for reading only.
+    bool open(const QString &path = kFileName, const QString &writeRefusal = {});
     bool isOpen() const { return m_file.isOpen(); }
+    bool isReadOnly() const { return m_readOnly; }
     QString path() const { return m_file.fileName(); }
     // Why the last open or write failed.
     QString errorText() const { return m_error; }
+    // Why the base is open for reading only.
+    QString readOnlyReason() const { return m_readOnlyReason; }
 
     qint64 length() const;
     // A record past the end of the file reads as empty fields.
     PlayerRecord read(qint64 recordNo);
     // Every byte of the base at once.
     QByteArray readAll();
-    // Writes record recordNo (from 1); recordNo = count + 1 appends.
+    // Writes record recordNo (from 1); recordNo = count + 1 appends. A base open for reading
+    // takes only a record it already holds as it is.
     bool write(qint64 recordNo, const PlayerRecord &record);
+    // Appends a record after the last one the file holds now; its number, or 0 on failure.
+    qint64 append(const PlayerRecord &record);
 
   private:
+    bool writeAt(qint64 recordNo, const PlayerRecord &record);
+    QString readOnlyError() const;
+
     QFile m_file;
     QString m_error;
+    bool m_readOnly = false;
+    QString m_readOnlyReason;
 };
 
 } // namespace krugovik

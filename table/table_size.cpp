@@ -38,9 +38,14 @@ void TournamentWindow::vscPlayer_Change()
         PlayerCount = v;
         grdTable->setColumns(v + 5);
         grdTable->setRows(v + 1);
-        grdTable->setText(0, v + 4, QString::number(v));
-        grdTable->setText(v, 0, QString::number(v));
-        grdTable->setColour(v, v + 4, kDiagonalGrey);
+        // The spin may jump (its menu, the keys Home and End, dragging): every new row and
+        // column is labelled as single steps would have labelled it.
+        for (int k = kMinPlayers + 1; k <= v; ++k) {
+            grdTable->setText(0, k + 4, QString::number(k));
+            grdTable->setText(k, 0, QString::number(k));
+            grdTable->setColour(k, k + 4, kDiagonalGrey);
+            grdTable->setColumnWidthTwips(k + 4, kGameColumnWidth);
+        }
     }
     TableSise();
     const int n = PlayerCount;

@@ -37,8 +37,8 @@ bool startsWithNumber(std::string_view line)
     return false;
 }
 
-// Control bytes no line of a tournament holds. NUL pads a new file's first line and may
-// come with a name from the base; a tab is text.
+// Control bytes that no number or result line holds. NUL pads a new file's first line; a
+// tab is text.
 bool isBinaryByte(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
@@ -55,6 +55,35 @@ void appendTextItem(std::string &file, std::string_view item)
         file.begin() + static_cast<std::ptrdiff_t>(start), file.end(),
         [](char c) { return c == '\r' || c == '\n'; }, ' ');
     file += kLineEnd;
+}
+
+// Whether line `index` (from 0) of a file of n players is a name or a rating, the items
+// that come from the director's typing or from the base.
+bool isTextItemLine(std::size_t index, int n)
+{
+    if (index == 0)
+        return false;
+    const std::size_t block = (index - 1) / std::size_t(n + 3);
+    const std::size_t item = (index - 1) % std::size_t(n + 3) + 1;
+    return block < std::size_t(n) &&
+           (item == std::size_t(BlockItem::Name) || item == std::size_t(BlockItem::Rating));
+}
+
+// Control bytes outside the names and ratings of a file of n players.
+bool controlBytesOutsideTexts(std::string_view bytes, int n)
+{
+    std::size_t index = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++index) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        if (!isTextItemLine(index, n) &&
+            std::any_of(bytes.begin() + std::ptrdiff_t(at), bytes.begin() + std::ptrdiff_t(end),
+                        isBinaryByte))
+            return true;
+        at = end;
+        if (at < bytes.size())
+            at += bytes.compare(at, 2, "\r\n") == 0 ? 2 : 1;
+    }
+    return false;
 }
 
 std::string firstLine(std::string_view bytes)
@@ -95,10 +124,16 @@ bool TournamentFile::complete() const
            });
 }
 
+std::string_view withoutEndOfFileMark(std::string_view bytes)
+{
+    const std::size_t last = bytes.find_last_not_of(kEndOfFileMark);
+    return bytes.substr(0, last == std::string_view::npos ? 0 : last + 1);
+}
+
 TournamentFile readTournamentFile(std::string_view bytes)
 {
     TournamentFile file;
-    ItemReader reader{std::string(bytes)};
+    ItemReader reader{std::string(withoutEndOfFileMark(bytes))};
     file.playerCount = reader.number();
     if (!file.playerCount || !inRange(*file.playerCount))
         return file;
@@ -181,14 +216,20 @@ FileKind classifyTournamentFile(std::string_view bytes)
 {
     if (bytes.empty())
         return FileKind::Empty;
-    if (std::any_of(bytes.begin(), bytes.end(), isBinaryByte))
-        return FileKind::BinaryData;
-    // Only line 1 is looked at: a file cut short is still a tournament file.
+    bytes = withoutEndOfFileMark(bytes);
+    if (bytes.empty())
+        return FileKind::Empty;
+    // Without a count there is no structure to place a name in: any control byte counts.
     const std::string first = firstLine(bytes);
-    if (!startsWithNumber(first))
-        return FileKind::NoCount;
-    if (!inRange(heldNumber(first)))
-        return FileKind::CountOutOfRange;
+    const bool counted = startsWithNumber(first);
+    if (!counted || !inRange(heldNumber(first))) {
+        if (std::any_of(bytes.begin(), bytes.end(), isBinaryByte))
+            return FileKind::BinaryData;
+        return counted ? FileKind::CountOutOfRange : FileKind::NoCount;
+    }
+    // A file cut short is still a tournament file.
+    if (controlBytesOutsideTexts(bytes, heldNumber(first)))
+        return FileKind::BinaryData;
     return FileKind::Tournament;
 }
 
@@ -203,7 +244,8 @@ std::string foreignFileReason(std::string_view bytes)
     case FileKind::NoCount:
         return "в первой строке нет числа участников";
     case FileKind::CountOutOfRange:
-        return "число участников " + std::to_string(heldNumber(firstLine(bytes))) +
+        return "число участников " +
+               std::to_string(heldNumber(firstLine(withoutEndOfFileMark(bytes)))) +
                " вне пределов от 3 до 22";
     }
     return {};

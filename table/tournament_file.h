@@ -64,8 +64,15 @@ struct TournamentFile {
     bool complete() const;
 };
 
+// The byte old DOS editors append after the last line; any run of it ending the file is
+// no part of the tournament.
+inline constexpr char kEndOfFileMark = '\x1a';
+// The bytes without the end-of-file marks that end them.
+std::string_view withoutEndOfFileMark(std::string_view bytes);
+
 // Reads items up to the first failure (the end of the bytes, a count outside 3..22) and
-// stops there without a word; extra lines after the last block are ignored. Texts are
+// stops there without a word; extra lines after the last block and end-of-file marks
+// ending the bytes are ignored. Texts are
 // kept as read, "2" or any other result included. Numbers are the leading decimal number
 // of the line (0 when none), halves to even, held within kItemNumberLimit.
 TournamentFile readTournamentFile(std::string_view bytes);
@@ -94,12 +101,16 @@ class ItemReader {
 // Whether bytes may be read as a tournament file.
 enum class FileKind {
     Tournament,      // a count of 3 to 22 on line 1 (a new file is one)
-    Empty,           // no bytes: a file not yet written, nothing to lose by saving over it
-    BinaryData,      // control bytes that no line of a tournament holds
+    Empty,           // no bytes (or end-of-file marks only): nothing to lose by saving over it
+    BinaryData,      // control bytes where only numbers and results stand
     NoCount,         // line 1 does not start with a number
     CountOutOfRange, // line 1 holds a count outside 3 to 22
 };
 
+// Judged by the structure: names and ratings may hold any byte (a name from the base may
+// carry a control character), every other line only text; end-of-file marks ending the
+// bytes are ignored. Whatever writeTournamentFile makes of the six result texts is a
+// Tournament.
 FileKind classifyTournamentFile(std::string_view bytes);
 
 // Plainly not a tournament file: a later save would replace something else.

@@ -1,12 +1,11 @@
 // Reading and saving the tournament file.
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QToolButton>
 
 #include "common/codepage.h"
+#include "common/file_layer.h"
 #include "common/message_box.h"
 #include "rating/game_notation.h"
 #include "table/cross_table.h"
@@ -19,41 +18,26 @@ namespace {
 // Larger files are not tournaments: 22 players take a few kilobytes.
 constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
-// The file's bytes; nothing when it cannot be read (no path yet, missing, a folder).
-std::optional<std::string> readTournamentBytes(const QString &path)
-{
-    QFile file(path);
-    if (path.isEmpty() || QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(kLargestFile + 1);
-    return bytes.toStdString();
-}
-
-// Writes the whole file or nothing: the old file stays until the new one is complete.
-// Returns why it failed, or nothing.
-QString writeTournamentBytes(const QString &path, const std::string &bytes)
-{
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("так называется папка");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 } // namespace
 
 void TournamentWindow::LoadTurnir()
 {
     const QString path = m_tourFilePath();
-    const std::optional<std::string> bytes = readTournamentBytes(path);
+    const FileLayer::Reading reading = m_files->read(path, kLargestFile + 1);
+    m_unreadTourFile.clear();
+    if (reading.outcome == FileLayer::Reading::Outcome::Unreadable) {
+        // Not the silent missing file: there is a tournament the director cannot see.
+        m_unreadTourFile = path;
+        showMessage(this,
+                    QStringLiteral("Файл %1 не удалось прочитать: %2. Таблица показана пустой; "
+                                   "прежде чем сохранение заменит этот файл, программа "
+                                   "спросит об этом.")
+                        .arg(path, reading.reason),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+    }
+    std::optional<std::string> bytes;
+    if (reading.outcome == FileLayer::Reading::Outcome::Read)
+        bytes = reading.bytes.toStdString();
     // The games read, in reading order, for a second pass once every rating is known.
     std::vector<std::pair<int, int>> games;
     if (bytes) {
@@ -135,8 +119,18 @@ void TournamentWindow::readTournament(const TournamentFile &file,
 void TournamentWindow::cmdSave_Click()
 {
     const QString path = m_tourFilePath();
-    if (const std::optional<std::string> bytes = readTournamentBytes(path)) {
-        const std::optional<int> count = readTournamentFile(*bytes).playerCount;
+    const FileLayer::Reading reading = m_files->read(path, kLargestFile + 1);
+    // A folder in the file's place is refused by the writing itself.
+    if ((reading.outcome == FileLayer::Reading::Outcome::Unreadable && !QFileInfo(path).isDir()) ||
+        path == m_unreadTourFile) {
+        const QString reason = reading.outcome == FileLayer::Reading::Outcome::Unreadable
+                                   ? reading.reason
+                                   : QStringLiteral("его не удалось прочитать при загрузке");
+        if (!ConfirmReplacingUnreadFile(path, reason))
+            return;
+    }
+    if (reading.outcome == FileLayer::Reading::Outcome::Read) {
+        const std::optional<int> count = readTournamentFile(reading.bytes.toStdString()).playerCount;
         // Rows removed from the table since come back, empty, before the file is replaced.
         if (count && *count > PlayerCount && *count <= kMaxPlayers) {
             PlayerCount = int(*count);
@@ -156,7 +150,8 @@ void TournamentWindow::cmdSave_Click()
                 block.results.push_back(Games.results[i][j]);
         }
     }
-    const QString failure = writeTournamentBytes(path, writeTournamentFile(blocks));
+    const std::string file = writeTournamentFile(blocks);
+    const QString failure = m_files->replace(path, QByteArray::fromStdString(file));
     if (!failure.isEmpty()) {
         showMessage(this,
                     QStringLiteral("Турнир не сохранён в файл %1: %2. Всё введённое осталось "

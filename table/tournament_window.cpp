@@ -62,8 +62,9 @@ QToolButton *pictureButton(QWidget *parent, const char *name, const QIcon &icon,
 
 } // namespace
 
-TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, QWidget *parent)
-    : QWidget(parent), m_tourFilePath(std::move(tourFilePath))
+TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files,
+                                   QWidget *parent)
+    : QWidget(parent), m_tourFilePath(std::move(tourFilePath)), m_files(files)
 {
     setObjectName(QStringLiteral("frmVantor"));
     setFont(programFont(9));

@@ -31,6 +31,7 @@ class QPushButton;
 namespace krugovik {
 
 class ClickableLabel;
+class FileLayer;
 struct TournamentFile;
 class CrossTable;
 
@@ -44,8 +45,10 @@ inline const QString kNoRatingNote = QStringLiteral("Нет рейтинга у 
 class TournamentWindow : public QWidget {
     Q_OBJECT
   public:
-    // tourFilePath reads the path the chooser holds, at load and at every save.
-    explicit TournamentWindow(std::function<QString()> tourFilePath, QWidget *parent = nullptr);
+    // tourFilePath reads the path the chooser set, at load and at every save; files is
+    // how the window reaches the tournament file and the base.
+    TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files,
+                     QWidget *parent = nullptr);
     ~TournamentWindow() override;
 
     // The window's load: clears the tournament, opens the base, reads the file.
@@ -117,7 +120,14 @@ class TournamentWindow : public QWidget {
 
     void cmdExit_Click();
 
+    // Files that cannot be read or written.
+    void ReportReadOnlyBase();
+    bool RefuseReadOnlyBase();
+    bool ConfirmReplacingUnreadFile(const QString &path, const QString &reason);
+
     std::function<QString()> m_tourFilePath;
+    FileLayer *m_files = nullptr;
+    QString m_unreadTourFile; // a tournament file that existed but could not be read at load
 
     // Widgets, named as the director's manual names them.
     CrossTable *grdTable = nullptr;

@@ -1,6 +1,32 @@
 #include <QApplication>
 #include <QLocale>
+#include <QWidget>
 #include <gtest/gtest.h>
+
+#include "support/test_helpers.h"
+
+namespace {
+
+// LeakSanitizer does not see a widget that Qt still lists, so a window a test forgets to
+// delete is caught here: it fails the test that left it, and is deleted so that it
+// cannot trouble the next one.
+class SurvivingWidgetCheck : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo &) override
+    {
+        const QList<QWidget *> survivors = testing_support::survivingTopLevelWidgets();
+        if (survivors.isEmpty())
+            return;
+        QStringList names;
+        for (QWidget *widget : survivors)
+            names << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()),
+                                                   widget->objectName());
+        ADD_FAILURE() << "top-level widgets survived the test: "
+                      << names.join(QStringLiteral(", ")).toStdString();
+        qDeleteAll(survivors);
+    }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -8,5 +34,6 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new SurvivingWidgetCheck);
     return RUN_ALL_TESTS();
 }

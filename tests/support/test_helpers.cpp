@@ -191,4 +191,15 @@ QByteArray cp1251(const QString &text)
     return krugovik::toCodePage(text);
 }
 
+QList<QWidget *> survivingTopLevelWidgets()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QWidget *> survivors;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->windowType() != Qt::ToolTip)
+            survivors << widget;
+    }
+    return survivors;
+}
+
 } // namespace testing_support

@@ -111,6 +111,9 @@ void clickCell(krugovik::CrossTable *table, int row, int column);
 // Bytes of Windows-1251 text written as UTF-8 source.
 QByteArray cp1251(const QString &text);
 
+// Windows still alive once deferred deletions are done, tool tips aside (Qt keeps one).
+QList<QWidget *> survivingTopLevelWidgets();
+
 } // namespace testing_support
 
 // Readable strings in test failures.

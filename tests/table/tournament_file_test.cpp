@@ -368,9 +368,62 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"SignAlone", "-\r\n", FileKind::NoCount},
                       KindCase{"TabBeforeCount", "\t3\r\n", FileKind::NoCount},
                       KindCase{"Png", "\x89PNG\r\n\x1a\n", FileKind::BinaryData},
-                      KindCase{"ControlBytesLater", " 3 \r\n\x01\x02\r\n", FileKind::BinaryData},
-                      KindCase{"Escape", " 3 \r\nA\x1b[0m\r\n", FileKind::BinaryData}),
+                      KindCase{"ControlBytesInAResult",
+                               " 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n\x01\x02\r\n",
+                               FileKind::BinaryData},
+                      KindCase{"EscapeInARecordNumber", " 3 \r\nA\x1b[0m\r\n\x1b 1\r\n",
+                               FileKind::BinaryData},
+                      KindCase{"ControlByteInTheCount", " 3\x07\r\n", FileKind::BinaryData},
+                      KindCase{"ControlBytesAfterTheLastBlock", kThreePlayersFile + "\x01\r\n",
+                               FileKind::BinaryData},
+                      KindCase{"BellInAName", " 3 \r\nA\x07B\r\n", FileKind::Tournament},
+                      KindCase{"EscapeInARating", " 3 \r\nA\r\n 1 \r\n15\x1b" "00\r\n",
+                               FileKind::Tournament},
+                      KindCase{"EndOfFileMark", kThreePlayersFile + "\x1a", FileKind::Tournament},
+                      KindCase{"EndOfFileMarkOnTheLastLine", " 3 \x1a\x1a", FileKind::Tournament},
+                      KindCase{"EndOfFileMarkAlone", "\x1a", FileKind::Empty},
+                      KindCase{"EndOfFileMarkInAResult", " 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n\x1a\r\n",
+                               FileKind::BinaryData},
+                      KindCase{"LetterWithControlBytes", "Dear\x07\r\n", FileKind::BinaryData},
+                      KindCase{"CountOutOfRangeWithControlBytes", " 40 \r\n\x07\r\n",
+                               FileKind::BinaryData}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST(TournamentFileReading, EndOfFileMarksAfterTheLastLineAreIgnored)
+{
+    for (const std::string &tail : {"\x1a"s, "\x1a\x1a\x1a"s}) {
+        const TournamentFile file = readTournamentFile(kThreePlayersFile + tail);
+        EXPECT_TRUE(file.complete());
+        expectSameBlocks(file.players, kThreePlayers);
+    }
+    // Without its line end the last line loses the mark, not its text.
+    const std::string cut = kThreePlayersFile.substr(0, kThreePlayersFile.size() - 4);
+    const TournamentFile file = readTournamentFile(cut + "\x1a");
+    EXPECT_EQ(file.players[2].results, (std::vector<std::string>{"0.5"}));
+    EXPECT_EQ(readTournamentFile("\x1a").playerCount, std::nullopt);
+    EXPECT_EQ(withoutEndOfFileMark("a\x1a b\x1a\x1a"), "a\x1a b");
+}
+
+TEST(TournamentFileWriting, NamesAndRatingsWithAnyByteLoadAgainToTheByte)
+{
+    // Every byte but the line ends, in a name and a rating, as a base may hand them over.
+    std::string anyByte;
+    for (int c = 0; c < 256; ++c) {
+        if (c != '\r' && c != '\n')
+            anyByte += char(c);
+    }
+    std::vector<PlayerBlock> players = kThreePlayers;
+    players[0].name = "A" + anyByte + "Z";
+    players[1].name = "\x07";
+    players[2].rating = "15\x1a" "0";
+    const std::string bytes = writeTournamentFile(players);
+    EXPECT_EQ(classifyTournamentFile(bytes), FileKind::Tournament);
+    EXPECT_TRUE(foreignFileReason(bytes).empty());
+    const TournamentFile file = readTournamentFile(bytes);
+    ASSERT_TRUE(file.complete());
+    expectSameBlocks(file.players, players);
+    EXPECT_EQ(writeTournamentFile(file.players), bytes);
+}
 
 TEST(TournamentFile, TheReasonNamesTheRefusedCount)
 {

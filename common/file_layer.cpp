@@ -1,0 +1,126 @@
+#include "common/file_layer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace krugovik {
+namespace {
+
+QString absolute(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+// Writes over the file from its start and cuts it to the new length, so that a failure
+// part-way leaves the old bytes behind the written ones rather than an empty file.
+QString writeInPlace(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size() || !file.resize(bytes.size()) || !file.flush())
+        return file.errorString();
+    return {};
+}
+
+} // namespace
+
+FileLayer::FileLayer(QObject *parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("fileLayer"));
+}
+
+FileLayer::Reading FileLayer::read(const QString &path, qint64 limit) const
+{
+    Reading reading;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return reading;
+    reading.outcome = Reading::Outcome::Unreadable;
+    if (info.isDir()) {
+        reading.reason = QStringLiteral("это папка");
+        return reading;
+    }
+    if (const auto refused = m_unreadable.constFind(absolute(path)); refused != m_unreadable.cend()) {
+        reading.reason = *refused;
+        return reading;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reading.reason = file.errorString();
+        return reading;
+    }
+    reading.bytes = file.read(limit);
+    if (file.error() != QFileDevice::NoError) {
+        reading.reason = file.errorString();
+        reading.bytes.clear();
+        return reading;
+    }
+    reading.outcome = Reading::Outcome::Read;
+    return reading;
+}
+
+QString FileLayer::replace(const QString &path, const QByteArray &bytes) const
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("так называется папка");
+    if (const QString refusal = writeRefusal(path); !refusal.isEmpty())
+        return refusal;
+    if (!folderTakesNewFiles(info.absolutePath())) {
+        if (!info.exists())
+            return QStringLiteral("в папке %1 нельзя создавать файлы")
+                .arg(QDir::toNativeSeparators(info.absolutePath()));
+        return writeInPlace(path, bytes);
+    }
+    QSaveFile file(path);
+    // The file system's own refusal of the temporary file is met the same way.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString FileLayer::writeRefusal(const QString &path) const
+{
+    return m_unwritable.value(absolute(path));
+}
+
+bool FileLayer::firstTime(const QString &key)
+{
+    if (m_told.contains(key))
+        return false;
+    m_told.insert(key);
+    return true;
+}
+
+void FileLayer::refuseReading(const QString &path, const QString &reason)
+{
+    m_unreadable.insert(absolute(path), reason);
+}
+
+void FileLayer::refuseNewFilesIn(const QString &folder)
+{
+    m_closedFolders.insert(QDir(folder).absolutePath());
+}
+
+void FileLayer::refuseWriting(const QString &path, const QString &reason)
+{
+    m_unwritable.insert(absolute(path), reason);
+}
+
+bool FileLayer::folderTakesNewFiles(const QString &folder) const
+{
+    return !m_closedFolders.contains(QDir(folder).absolutePath());
+}
+
+} // namespace krugovik
