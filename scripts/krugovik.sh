@@ -9,6 +9,8 @@ what="${1:-run}"
 shift || true
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
+# Qt's own Russian texts (qtbase_ru.qm) for the standard buttons and menus.
+packages+=(qt6-translations-l10n)
 case "$what" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 bench) packages+=(libbenchmark-dev) ;;
@@ -49,7 +51,11 @@ sanitize)
     configure "$here/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
         "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cmake --build "$here/build-sanitize" -j "$jobs"
-    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    # Leaks count as failures; only known one-time allocations outside the project are
+    # suppressed.
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+        LSAN_OPTIONS="suppressions=$here/scripts/lsan-suppressions.txt:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir "$here/build-sanitize" --output-on-failure -j "$jobs"
     ;;
 fuzz)
