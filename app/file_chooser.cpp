@@ -143,10 +143,12 @@ FileChooser::FileChooser(QWidget *parent) : QWidget(parent)
     connect(drvDrive, &QComboBox::activated, this, &FileChooser::drvDrive_Change);
     connect(DirDirectory, &QListWidget::itemActivated, this, &FileChooser::DirDirectory_Change);
     connect(filFiles, &QListWidget::itemClicked, this, &FileChooser::filFiles_Click);
-    // Moving through the files with the keys chooses as a click does.
-    connect(filFiles, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        if (item && !m_listing)
-            filFiles_Click(item);
+    // Moving through the files with the keys chooses as a click does. Only a selection
+    // counts: tabbing into the list makes its first file current without choosing it.
+    connect(filFiles, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> chosen = filFiles->selectedItems();
+        if (chosen.size() == 1 && !m_listing)
+            filFiles_Click(chosen.first());
     });
     connect(filFiles, &QListWidget::itemDoubleClicked, this, &FileChooser::filFiles_DblClick);
     connect(cmdClear, &QPushButton::clicked, this, &FileChooser::cmdClear_Click);
