@@ -38,6 +38,8 @@ QString rootOf(const QString &path)
 QString writeNewTournamentFile(const QString &path)
 {
     QSaveFile file(path);
+    // A folder that takes no temporary file may still let an existing file be replaced.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     file.write(NewFileLine());
