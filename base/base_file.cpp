@@ -72,7 +72,8 @@ bool BaseFile::write(qint64 recordNo, const PlayerRecord &record)
         const qint64 offset = (recordNo - 1) * qint64(kRecordLength);
         const RecordBytes encoded = encodeRecord(record);
         if (offset + qint64(kRecordLength) <= m_file.size() && m_file.seek(offset) &&
-            m_file.read(qint64(kRecordLength)) == QByteArray(encoded.data(), qint64(encoded.size())))
+            m_file.read(qint64(kRecordLength)) ==
+                QByteArray(encoded.data(), qint64(encoded.size())))
             return true;
         m_error = readOnlyError();
         return false;

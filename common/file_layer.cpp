@@ -43,7 +43,8 @@ FileLayer::Reading FileLayer::read(const QString &path, qint64 limit) const
         reading.reason = QStringLiteral("это папка");
         return reading;
     }
-    if (const auto refused = m_unreadable.constFind(absolute(path)); refused != m_unreadable.cend()) {
+    if (const auto refused = m_unreadable.constFind(absolute(path));
+        refused != m_unreadable.cend()) {
         reading.reason = *refused;
         return reading;
     }

@@ -47,9 +47,9 @@ class FileLayer : public QObject {
   private:
     bool folderTakesNewFiles(const QString &folder) const;
 
-    QHash<QString, QString> m_unreadable;  // absolute path -> reason
-    QHash<QString, QString> m_unwritable;  // absolute path -> reason
-    QSet<QString> m_closedFolders;         // absolute paths of folders refusing new files
+    QHash<QString, QString> m_unreadable; // absolute path -> reason
+    QHash<QString, QString> m_unwritable; // absolute path -> reason
+    QSet<QString> m_closedFolders;        // absolute paths of folders refusing new files
     QSet<QString> m_told;
 };
 

@@ -18,7 +18,7 @@ void useRussianQtTexts(QObject *user)
     if (!application)
         return;
     auto *texts = application->findChild<QTranslator *>(QString::fromLatin1(kTranslatorName),
-                                                         Qt::FindDirectChildrenOnly);
+                                                        Qt::FindDirectChildrenOnly);
     if (!texts) {
         texts = new QTranslator(application);
         texts->setObjectName(QString::fromLatin1(kTranslatorName));

@@ -130,7 +130,8 @@ void TournamentWindow::cmdSave_Click()
             return;
     }
     if (reading.outcome == FileLayer::Reading::Outcome::Read) {
-        const std::optional<int> count = readTournamentFile(reading.bytes.toStdString()).playerCount;
+        const std::optional<int> count =
+            readTournamentFile(reading.bytes.toStdString()).playerCount;
         // Rows removed from the table since come back, empty, before the file is replaced.
         if (count && *count > PlayerCount && *count <= kMaxPlayers) {
             PlayerCount = int(*count);

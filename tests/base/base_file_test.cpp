@@ -91,7 +91,8 @@ TEST_F(BaseFileTest, AppendingAfterACutRecordKeepsItsBytes)
     PlayerRecord record;
     record.setName("New");
     EXPECT_EQ(base.append(record), 3);
-    EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")).mid(29, 29), QByteArray(15, 'b') + QByteArray(14, ' '));
+    EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")).mid(29, 29),
+              QByteArray(15, 'b') + QByteArray(14, ' '));
     writeFile(QStringLiteral("BASE.DAT"), QByteArray(29, 'a') + QByteArray(14, 'b'));
     ASSERT_TRUE(base.open());
     EXPECT_EQ(base.append(record), 2);

@@ -71,7 +71,8 @@ TEST_F(FileFailuresTest, AnUnreadableFileThroughTheFileSeamIsReportedAndReplaced
         save();
         EXPECT_EQ(answerer.seen().count, 1);
     }
-    EXPECT_TRUE(readFile(QStringLiteral("ALPHA.TXT")).startsWith(" 3 \r\nIvanov\r\n 1 \r\n1500\r\n"));
+    EXPECT_TRUE(
+        readFile(QStringLiteral("ALPHA.TXT")).startsWith(" 3 \r\nIvanov\r\n 1 \r\n1500\r\n"));
     EXPECT_NE(readFile(QStringLiteral("ALPHA.TXT")), kThreePlayers); // the results were replaced
 }
 

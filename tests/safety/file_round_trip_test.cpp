@@ -25,7 +25,8 @@ class FileRoundTripTest : public TournamentTest {
 TEST_F(FileRoundTripTest, ANameWithABellFromTheBaseIsSavedAndLoadedBackToTheByte)
 {
     const QString bell = QStringLiteral("Ива") + QChar(0x07) + QStringLiteral("нов");
-    writeBase({{bell, "1500", ' '}, {QStringLiteral("Петров"), "1600", ' '},
+    writeBase({{bell, "1500", ' '},
+               {QStringLiteral("Петров"), "1600", ' '},
                {QStringLiteral("Сидоров"), "1700", 'N'}});
     openTournament();
     enterPlayers(3);

@@ -55,7 +55,8 @@ TEST_F(SharedBaseTest, TwoWindowsOnOneBaseEachAddingAPlayerKeepBoth)
     boys.addPlayer(QStringLiteral("Sidorov"), QStringLiteral("1700"));
     girls.addPlayer(QStringLiteral("Kuznetsova"), QStringLiteral("1650"));
     boys.addPlayer(QStringLiteral("Smirnov"), QStringLiteral("1550"));
-    EXPECT_EQ(names(), (QList<QByteArray>{"Ivanov", "Petrova", "Sidorov", "Kuznetsova", "Smirnov"}));
+    EXPECT_EQ(names(),
+              (QList<QByteArray>{"Ivanov", "Petrova", "Sidorov", "Kuznetsova", "Smirnov"}));
     // Leaving Smirnov, the boys' window shows the girls' player before him.
     EXPECT_EQ(child<QLineEdit>(&boys.window, QStringLiteral("txtName"))->text(),
               QStringLiteral("Kuznetsova"));

@@ -42,7 +42,8 @@ TEST_F(ChooserStateTest, ASaveAfterTheChooserWasClosedWritesToTheOpenedFile)
     BoxAnswerer answerer;
     click(widget(QStringLiteral("cmdSave")));
     EXPECT_EQ(answerer.seen().count, 0) << answerer.seen().text.toStdString();
-    EXPECT_TRUE(readFile(QStringLiteral("ALPHA.TXT")).startsWith(" 3 \r\nIvanov\r\n 1 \r\n1500\r\n"));
+    EXPECT_TRUE(
+        readFile(QStringLiteral("ALPHA.TXT")).startsWith(" 3 \r\nIvanov\r\n 1 \r\n1500\r\n"));
     EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("ALPHA.TXT")));
     // The menu brings a chooser back, fresh.
     menu();

@@ -18,8 +18,9 @@ class SurvivingWidgetCheck : public ::testing::EmptyTestEventListener {
             return;
         QStringList names;
         for (QWidget *widget : survivors)
-            names << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()),
-                                                   widget->objectName());
+            names << QStringLiteral("%1 \"%2\"")
+                         .arg(QString::fromLatin1(widget->metaObject()->className()),
+                              widget->objectName());
         ADD_FAILURE() << "top-level widgets survived the test: "
                       << names.join(QStringLiteral(", ")).toStdString();
         qDeleteAll(survivors);
