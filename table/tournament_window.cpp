@@ -13,6 +13,7 @@
 
 #include "common/clickable_label.h"
 #include "common/codepage.h"
+#include "common/file_layer.h"
 #include "common/fonts.h"
 #include "common/message_box.h"
 #include "common/twips.h"
@@ -67,6 +68,8 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     : QWidget(parent), m_tourFilePath(std::move(tourFilePath)), m_files(files)
 {
     setObjectName(QStringLiteral("frmVantor"));
+    if (!m_files)
+        m_files = new FileLayer(this);
     setFont(programFont(9));
     createGrid();
     createEditor();

@@ -46,9 +46,9 @@ class TournamentWindow : public QWidget {
     Q_OBJECT
   public:
     // tourFilePath reads the path the chooser set, at load and at every save; files is
-    // how the window reaches the tournament file and the base.
-    TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files,
-                     QWidget *parent = nullptr);
+    // how the window reaches the tournament file and the base (its own when none is given).
+    explicit TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files = nullptr,
+                              QWidget *parent = nullptr);
     ~TournamentWindow() override;
 
     // The window's load: clears the tournament, opens the base, reads the file.
