@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+#include <QPointer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -23,7 +24,10 @@ class SurvivingWidgetCheck : public ::testing::EmptyTestEventListener {
                               widget->objectName());
         ADD_FAILURE() << "top-level widgets survived the test: "
                       << names.join(QStringLiteral(", ")).toStdString();
-        qDeleteAll(survivors);
+        // A survivor may own another: each is deleted only while it still exists.
+        QList<QPointer<QWidget>> guarded(survivors.begin(), survivors.end());
+        for (const QPointer<QWidget> &widget : guarded)
+            delete widget.data();
     }
 };
 
