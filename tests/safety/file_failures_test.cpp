@@ -105,6 +105,20 @@ TEST_F(FileFailuresTest, AReadOnlyFolderThroughTheFileSeamIsSavedInPlace)
               (QStringList{QStringLiteral("ALPHA.TXT"), QStringLiteral("BASE.DAT")}));
 }
 
+TEST_F(FileFailuresTest, AReadOnlyFolderThroughTheFileSeamTakesALongerTournamentInPlace)
+{
+    writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
+    files()->refuseNewFilesIn(path(QString()));
+    openTournament(); // the new file's single line, shorter than what is saved over it
+    enterPlayers(3);
+    setResult(1, 2, QStringLiteral("1"));
+    setResult(1, 3, QStringLiteral("0.5"));
+    BoxAnswerer answerer;
+    save();
+    EXPECT_EQ(answerer.seen().count, 0) << answerer.seen().text.toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), kThreePlayers);
+}
+
 TEST_F(FileFailuresTest, AWritableFolderKeepsTheSaveAllOrNothing)
 {
     openTournament(kThreePlayers);
