@@ -67,10 +67,11 @@ void TournamentWindow::SaveCurrentRecord()
 
 void TournamentWindow::reportBaseFailure()
 {
-    showMessage(this,
-                QStringLiteral("Не удалось открыть или записать базу игроков %1: %2")
-                    .arg(Base.path(), Base.errorText()),
-                QStringLiteral("Ошибка"), QMessageBox::Warning);
+    QString text = QStringLiteral("Не удалось открыть или записать базу игроков %1: %2");
+    if (Base.isReadOnly())
+        text = QStringLiteral("Изменение не записано в базу игроков %1: %2.");
+    showMessage(this, text.arg(Base.path(), Base.errorText()), QStringLiteral("Ошибка"),
+                QMessageBox::Warning);
 }
 
 void TournamentWindow::SetEditorButtonsAtLoad()
