@@ -72,6 +72,8 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, QWidge
     createCategories();
     createCommands();
     createRoundDisplay();
+    createFindBox();
+    createKeyEntry();
     setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
 }
 
