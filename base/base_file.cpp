@@ -12,9 +12,7 @@ bool BaseFile::open(const QString &path)
         m_error = QStringLiteral("на этом месте находится папка");
         return false;
     }
-    // Unbuffered: another program (another window) may change the base, and every read
-    // must see the file as it is now, not a stale buffer.
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+    if (!m_file.open(QIODevice::ReadWrite)) {
         m_error = m_file.errorString();
         return false;
     }

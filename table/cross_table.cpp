@@ -246,6 +246,8 @@ void CrossTable::keyPressEvent(QKeyEvent *event)
     case Qt::Key_End:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
         QTableView::keyPressEvent(event);
         return;
     default:
