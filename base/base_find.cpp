@@ -103,10 +103,13 @@ void TournamentWindow::txtFind_Edited()
         rate->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_findMatches->appendRow({name, rate});
     }
-    if (found.empty())
+    if (found.empty()) {
         m_findCompleter->popup()->hide();
-    else
-        m_findCompleter->complete();
+        return;
+    }
+    m_findCompleter->complete();
+    // Nothing chosen until the director chooses: Enter then goes to the next match.
+    m_findCompleter->popup()->setCurrentIndex(QModelIndex());
 }
 
 void TournamentWindow::txtFind_Change()
