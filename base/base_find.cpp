@@ -114,6 +114,8 @@ void TournamentWindow::txtFind_Edited()
 
 void TournamentWindow::txtFind_Change()
 {
+    if (txtFind->toolTip() != kNotFound)
+        return;
     txtFind->setPalette(QPalette());
     txtFind->setToolTip(kFindToolTip);
 }
