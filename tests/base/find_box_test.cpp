@@ -54,7 +54,10 @@ class FindBoxTest : public TournamentTest {
     }
     void enter() { QTest::keyClick(findBox(), Qt::Key_Return); }
     // Bytes of record k (from 1) of the base on disk.
-    QByteArray baseRecord(int k) { return readFile(QStringLiteral("BASE.DAT")).mid((k - 1) * 29, 29); }
+    QByteArray baseRecord(int k)
+    {
+        return readFile(QStringLiteral("BASE.DAT")).mid((k - 1) * 29, 29);
+    }
 };
 
 TEST_F(FindBoxTest, TypingListsTheMatchesWithTheirRatings)
@@ -63,10 +66,10 @@ TEST_F(FindBoxTest, TypingListsTheMatchesWithTheirRatings)
     EXPECT_FALSE(findBox()->toolTip().isEmpty());
     type(QStringLiteral("ПЕТР"));
     EXPECT_TRUE(popup()->isVisible());
-    EXPECT_EQ(entries(), (QStringList{QStringLiteral("Петров Пётр|1600"),
-                                      QStringLiteral("петрова Анна|1550"),
-                                      QStringLiteral("ПЕТРОВСКИЙ Олег|1800"),
-                                      QStringLiteral("Петрушина Ира|1450")}));
+    EXPECT_EQ(entries(),
+              (QStringList{QStringLiteral("Петров Пётр|1600"), QStringLiteral("петрова Анна|1550"),
+                           QStringLiteral("ПЕТРОВСКИЙ Олег|1800"),
+                           QStringLiteral("Петрушина Ира|1450")}));
     // "ё" and "е" are one letter, either way round.
     findBox()->clear();
     type(QStringLiteral("сём"));
@@ -184,8 +187,8 @@ TEST_F(FindBoxTest, AnEditOfTheShownRecordIsSavedOnLeaving)
     type(QStringLiteral("лев"));
     enter();
     EXPECT_EQ(shownName(), QStringLiteral("Семенов Лев"));
-    EXPECT_EQ(baseRecord(1), cp1251(QStringLiteral("Абрамов Артемий")).leftJustified(24, ' ') +
-                                 "1750 ");
+    EXPECT_EQ(baseRecord(1),
+              cp1251(QStringLiteral("Абрамов Артемий")).leftJustified(24, ' ') + "1750 ");
     // And back by the edited name.
     findBox()->clear();
     type(QStringLiteral("артемий"));

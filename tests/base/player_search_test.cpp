@@ -17,7 +17,7 @@ std::string record(std::string_view name, std::string_view rate, char nr = ' ')
 }
 
 // Windows-1251 bytes of a few Cyrillic words, written out.
-const std::string kPetrovPyotr = "\xCF\xE5\xF2\xF0\xEE\xE2 \xCF\xB8\xF2\xF0";  // Петров Пётр
+const std::string kPetrovPyotr = "\xCF\xE5\xF2\xF0\xEE\xE2 \xCF\xB8\xF2\xF0"; // Петров Пётр
 const std::string kPetrovaAnna = "\xEF\xE5\xF2\xF0\xEE\xE2\xE0 \xC0\xED\xED\xE0"; // петрова Анна
 const std::string kSyomina = "\xD1\xB8\xEC\xE8\xED\xE0";                          // Сёмина
 const std::string kSemenov = "\xD1\xE5\xEC\xE5\xED\xEE\xE2";                      // Семенов
@@ -85,8 +85,8 @@ TEST(PlayerSearch, FoldingTouchesOnlyLetters)
 class PlayerSearchInBase : public ::testing::Test {
   protected:
     std::string base = record(kIvanov, "1400") + record(kPetrovPyotr, "1600") +
-                       record(kSyomina, "1500", 'N') + record(kPetrovaAnna, "") +
-                       record("", "") + record(kPETR + "\xEE\xE2", "1800");
+                       record(kSyomina, "1500", 'N') + record(kPetrovaAnna, "") + record("", "") +
+                       record(kPETR + "\xEE\xE2", "1800");
 };
 
 TEST_F(PlayerSearchInBase, ListsMatchesInRecordOrderWithNameAndRating)

@@ -40,10 +40,7 @@ class KeyEntryTest : public TournamentTest {
     }
     void key(char c) { QTest::keyClick(grid(), c); }
     void key(Qt::Key k) { QTest::keyClick(grid(), k); }
-    QString board(int k)
-    {
-        return widget<QLabel>(QStringLiteral("lblRezult_%1").arg(k))->text();
-    }
+    QString board(int k) { return widget<QLabel>(QStringLiteral("lblRezult_%1").arg(k))->text(); }
 };
 
 TEST_F(KeyEntryTest, EachKeySetsTheGameAndItsMirror)
@@ -110,8 +107,8 @@ TEST_F(KeyEntryTest, KeyedResultsAreTheGameRecordsThroughSaveAndReload)
     EXPECT_EQ(cell(3, 4), QStringLiteral(" 1.5"));
     click(widget(QStringLiteral("cmdSave")));
     openTournament(readFile(QStringLiteral("ALPHA.TXT")));
-    const QStringList games = {cell(1, 6), cell(1, 7), cell(2, 5), cell(2, 7), cell(3, 5),
-                               cell(3, 6)};
+    const QStringList games = {cell(1, 6), cell(1, 7), cell(2, 5),
+                               cell(2, 7), cell(3, 5), cell(3, 6)};
     EXPECT_EQ(games, (QStringList{"1", "0.5", "0", "-", "0.5", "+"}));
     goTo(0, 4);
     key(' ');
@@ -239,12 +236,12 @@ TEST_F(KeyEntryTest, ArrowsTabHomeAndEndMoveTheCurrentCell)
 TEST_F(KeyEntryTest, TheTooltipListsTheKeys)
 {
     const QString tip = grid()->toolTip();
-    for (const QString &word : {QStringLiteral("1 — победа"), QStringLiteral("0 — поражение"),
-                                QStringLiteral("5 или ="), QStringLiteral("+ — победа без игры"),
-                                QStringLiteral("- — поражение без игры"), QStringLiteral("Delete"),
-                                QStringLiteral("Backspace"), QStringLiteral("пробел"),
-                                QStringLiteral("Enter"), QStringLiteral("Tab"),
-                                QStringLiteral("Home"), QStringLiteral("End")})
+    for (const QString &word :
+         {QStringLiteral("1 — победа"), QStringLiteral("0 — поражение"), QStringLiteral("5 или ="),
+          QStringLiteral("+ — победа без игры"), QStringLiteral("- — поражение без игры"),
+          QStringLiteral("Delete"), QStringLiteral("Backspace"), QStringLiteral("пробел"),
+          QStringLiteral("Enter"), QStringLiteral("Tab"), QStringLiteral("Home"),
+          QStringLiteral("End")})
         EXPECT_TRUE(tip.contains(word)) << word.toStdString();
 }
 
