@@ -6,11 +6,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <string_view>
 
 #include "common/twips.h"
+#include "standings/result_keys.h"
 
 namespace krugovik {
 namespace {
+QString keyName(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
 // Rows whose height no routine sets.
 constexpr double kDefaultRowTwips = 250;
 } // namespace
@@ -265,17 +272,17 @@ void CrossTable::keyPressEvent(QKeyEvent *event)
     QString key;
     switch (event->key()) {
     case Qt::Key_Delete:
-        key = QStringLiteral("Delete");
+        key = keyName(kKeyDelete);
         break;
     case Qt::Key_Backspace:
-        key = QStringLiteral("Backspace");
+        key = keyName(kKeyBackspace);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        key = QStringLiteral("Enter");
+        key = keyName(kKeyEnter);
         break;
     case Qt::Key_Space:
-        key = QStringLiteral(" ");
+        key = keyName(kKeySpace);
         break;
     default:
         key = event->text();

@@ -81,8 +81,8 @@ class CrossTable : public QTableView {
 
   signals:
     void cellClicked();
-    // A key that is no move, pressed on the keyboard's cell: its character, or "Delete",
-    // "Backspace", "Enter" (names as in standings/result_keys.h).
+    // A key that is no move, pressed on the keyboard's cell: its character, or the name
+    // of a key that types none (standings/result_keys.h).
     void cellKeyPressed(int row, int column, const QString &key);
 
   protected:
