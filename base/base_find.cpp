@@ -68,7 +68,6 @@ void TournamentWindow::createFindBox()
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
-    connect(txtFind, &QLineEdit::textEdited, this, &TournamentWindow::txtFind_Edited);
     connect(txtFind, &QLineEdit::textChanged, this, &TournamentWindow::txtFind_Change);
     connect(txtFind, &QLineEdit::returnPressed, this, &TournamentWindow::txtFind_Enter);
     connect(m_findCompleter, qOverload<const QModelIndex &>(&QCompleter::activated), this,
@@ -88,8 +87,12 @@ void TournamentWindow::UpdateFindBox()
     txtFind->setEnabled(recordMayBeLeft());
 }
 
-void TournamentWindow::txtFind_Edited()
+void TournamentWindow::txtFind_Change()
 {
+    if (txtFind->toolTip() == kNotFound) {
+        txtFind->setPalette(QPalette());
+        txtFind->setToolTip(kFindToolTip);
+    }
     // The base as it is now: another window may have changed it since it was opened.
     const QByteArray base = Base.readAll();
     const std::vector<FoundPlayer> found =
@@ -110,14 +113,6 @@ void TournamentWindow::txtFind_Edited()
     m_findCompleter->complete();
     // Nothing chosen until the director chooses: Enter then goes to the next match.
     m_findCompleter->popup()->setCurrentIndex(QModelIndex());
-}
-
-void TournamentWindow::txtFind_Change()
-{
-    if (txtFind->toolTip() != kNotFound)
-        return;
-    txtFind->setPalette(QPalette());
-    txtFind->setToolTip(kFindToolTip);
 }
 
 void TournamentWindow::txtFind_Enter()

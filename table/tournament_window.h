@@ -124,7 +124,6 @@ class TournamentWindow : public QWidget {
     // A name, and a rating from 1000 to 3000: the arrows may leave the record on show.
     bool recordMayBeLeft() const;
     void UpdateFindBox();
-    void txtFind_Edited();
     void txtFind_Change();
     void txtFind_Enter();
     void ShowFoundRecord(qint64 recordNo);

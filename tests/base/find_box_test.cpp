@@ -84,6 +84,11 @@ TEST_F(FindBoxTest, TypingListsTheMatchesWithTheirRatings)
     EXPECT_FALSE(popup()->isVisible());
     // Nothing moved while typing.
     EXPECT_EQ(shownName(), QStringLiteral("Абрамов Артём"));
+    // Text put in at once (pasted) is searched as typed text is.
+    findBox()->setText(QStringLiteral("ИРА"));
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("Петрушина Ира|1450")});
+    findBox()->clear();
+    EXPECT_FALSE(popup()->isVisible());
 }
 
 TEST_F(FindBoxTest, TheListStopsAtTwentyEntries)
