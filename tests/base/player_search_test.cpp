@@ -34,6 +34,11 @@ struct MatchCase {
     bool matches;
 };
 
+void PrintTo(const MatchCase &c, std::ostream *out)
+{
+    *out << c.title;
+}
+
 class NameMatching : public ::testing::TestWithParam<MatchCase> {};
 
 TEST_P(NameMatching, FollowsTheRule)

@@ -15,6 +15,11 @@ struct KeyCase {
     std::string_view resultText; // the cell text a SetResult key leads to
 };
 
+void PrintTo(const KeyCase &c, std::ostream *out)
+{
+    *out << c.title;
+}
+
 class ResultKeys : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(ResultKeys, KeyMeansWhatTheDirectorReads)
