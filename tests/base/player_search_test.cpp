@@ -1,3 +1,4 @@
+#include <cctype>
 #include <gtest/gtest.h>
 
 #include "base/player_search.h"

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "support/test_helpers.h"
