@@ -85,13 +85,19 @@ void TournamentWindow::SetEditorButtonsAtLoad()
         cmdPrevious->setEnabled(false);
     }
     cmdPrevious->setEnabled(false);
+    UpdateFindBox();
+}
+
+bool TournamentWindow::recordMayBeLeft() const
+{
+    const Fixed rating = readFixed(txtRate->text().toStdString());
+    return !txtName->text().isEmpty() && rating >= Fixed::fromInt(kLowestRating) &&
+           rating <= Fixed::fromInt(kHighestRating);
 }
 
 void TournamentWindow::ApplyButtonRule()
 {
-    const Fixed rating = readFixed(txtRate->text().toStdString());
-    const bool valid = !txtName->text().isEmpty() && rating >= Fixed::fromInt(kLowestRating) &&
-                       rating <= Fixed::fromInt(kHighestRating);
+    const bool valid = recordMayBeLeft();
     cmdNew->setEnabled(valid);
     cmdPrevious->setEnabled(valid);
     cmdNext->setEnabled(valid);

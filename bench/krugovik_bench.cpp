@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -181,6 +182,62 @@ void Base_Baseline_ReadFile100k(benchmark::State &state)
     }
 }
 
+// The find box on a 100,000-record base: a window with the base open and record 1 shown.
+std::unique_ptr<krugovik::TournamentWindow> windowOn100k()
+{
+    writeFile(QStringLiteral("BASE.DAT"), base(100000));
+    auto window = std::make_unique<krugovik::TournamentWindow>([] { return QString(); });
+    window->Form_Load();
+    window->show();
+    return window;
+}
+
+void typeKey(QWidget *widget, Qt::Key key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Each keystroke reads the base and searches it whole: the text matches no name, so the
+// search cannot stop early.
+void Find_Keystroke100k(benchmark::State &state)
+{
+    const auto window = windowOn100k();
+    auto *find = window->findChild<QLineEdit *>(QStringLiteral("txtFind"));
+    find->setText(QStringLiteral("zz"));
+    bool longer = false;
+    for (auto _ : state) {
+        if (longer)
+            typeKey(find, Qt::Key_Backspace, QString());
+        else
+            typeKey(find, Qt::Key_Z, QStringLiteral("z"));
+        longer = !longer;
+    }
+}
+
+// Enter with a text only the last record matches: the whole base searched, record 1 or
+// the last saved, the last shown.
+void Find_Enter100k(benchmark::State &state)
+{
+    const auto window = windowOn100k();
+    auto *find = window->findChild<QLineEdit *>(QStringLiteral("txtFind"));
+    find->setText(QStringLiteral("Player 100000"));
+    for (auto _ : state)
+        typeKey(find, Qt::Key_Return, QStringLiteral("\r"));
+}
+
+void Find_Baseline_ReadBase100k(benchmark::State &state)
+{
+    writeFile(QStringLiteral("BASE.DAT"), base(100000));
+    for (auto _ : state) {
+        QFile file(QStringLiteral("BASE.DAT"));
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll().size());
+    }
+}
+
 } // namespace
 
 BENCHMARK(StartUp_ChooserShown)->Unit(benchmark::kMillisecond);
@@ -193,6 +250,9 @@ BENCHMARK(Base_Open100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(Base_Baseline_OpenEmpty)->Unit(benchmark::kMillisecond);
 BENCHMARK(Base_PrintoutLines100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(Base_Baseline_ReadFile100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(Find_Keystroke100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(Find_Enter100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(Find_Baseline_ReadBase100k)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -2,13 +2,22 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <string_view>
 
 #include "common/twips.h"
+#include "standings/result_keys.h"
 
 namespace krugovik {
 namespace {
+QString keyName(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
 // Rows whose height no routine sets.
 constexpr double kDefaultRowTwips = 250;
 } // namespace
@@ -124,7 +133,9 @@ CrossTable::CrossTable(QWidget *parent) : QTableView(parent), m_model(new CrossT
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
+    // The keyboard enters results too: the grid takes the focus, Tab moves between cells.
+    setFocusPolicy(Qt::StrongFocus);
+    setTabKeyNavigation(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrap(false);
@@ -205,6 +216,10 @@ void CrossTable::mousePressEvent(QMouseEvent *event)
     m_mouseRow = index.isValid() ? index.row() : -1;
     m_mouseColumn = index.isValid() ? index.column() : -1;
     m_pressed = true;
+    // The keyboard goes on from the clicked cell.
+    if (index.isValid())
+        QTableView::setCurrentIndex(index);
+    setFocus(Qt::MouseFocusReason);
 }
 
 void CrossTable::mouseReleaseEvent(QMouseEvent *event)
@@ -219,6 +234,108 @@ void CrossTable::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // A double click is two clicks: the second press arrives here.
     mousePressEvent(event);
+}
+
+void CrossTable::setMouseCell(int row, int column)
+{
+    m_mouseRow = row;
+    m_mouseColumn = column;
+}
+
+void CrossTable::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        QTableView::keyPressEvent(event);
+        return;
+    default:
+        break;
+    }
+    // "+" needs Shift on most keyboards, the keypad adds its own modifier; with any other
+    // modifier the key belongs to a shortcut.
+    const Qt::KeyboardModifiers others =
+        event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const QModelIndex current = currentIndex();
+    if (others != Qt::NoModifier || !current.isValid()) {
+        event->ignore();
+        return;
+    }
+    QString key;
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        key = keyName(kKeyDelete);
+        break;
+    case Qt::Key_Backspace:
+        key = keyName(kKeyBackspace);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        key = keyName(kKeyEnter);
+        break;
+    case Qt::Key_Space:
+        key = keyName(kKeySpace);
+        break;
+    default:
+        key = event->text();
+        break;
+    }
+    // No search by typed letters, as an item view would do: every character is ours.
+    if (key.isEmpty() || key.at(0).category() == QChar::Other_Control) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit cellKeyPressed(current.row(), current.column(), key);
+}
+
+QModelIndex CrossTable::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex start = currentIndex();
+    const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
+    // The reduced view only narrows columns to nothing: the cursor steps over them, on in
+    // the direction it went.
+    if (!next.isValid() || columnWidth(next.column()) > 1)
+        return next;
+    const bool forward = !start.isValid() || next.column() > start.column() ||
+                         (next.column() == start.column() && next.row() > start.row());
+    for (int c = next.column(); c >= 0 && c < columns(); c += forward ? 1 : -1) {
+        if (columnWidth(c) > 1)
+            return m_model->index(next.row(), c);
+    }
+    return start;
+}
+
+void CrossTable::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (!hasFocus() || !currentIndex().isValid())
+        return;
+    // A frame that shows on every cell colour: white, grey, light yellow, both cyans.
+    QPainter painter(viewport());
+    painter.setPen(QPen(QColor(0, 0, 170), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(visualRect(currentIndex()).adjusted(1, 1, -1, -1));
+}
+
+void CrossTable::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void CrossTable::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
 }
 
 } // namespace krugovik

@@ -76,14 +76,24 @@ class CrossTable : public QTableView {
     // The cell under the mouse at the last click; -1 where the pointer was on no cell.
     int mouseRow() const { return m_mouseRow; }
     int mouseColumn() const { return m_mouseColumn; }
+    // A key acting as a click takes the cell under the keyboard for the cell clicked.
+    void setMouseCell(int row, int column);
 
   signals:
     void cellClicked();
+    // A key that is no move, pressed on the keyboard's cell: its character, or the name
+    // of a key that types none (standings/result_keys.h).
+    void cellKeyPressed(int row, int column, const QString &key);
 
   protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
   private:
     void applySize();

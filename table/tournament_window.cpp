@@ -76,6 +76,8 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     createCategories();
     createCommands();
     createRoundDisplay();
+    createFindBox();
+    createKeyEntry();
     setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
 }
 

@@ -21,6 +21,8 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QCompleter;
+class QStandardItemModel;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -125,6 +127,21 @@ class TournamentWindow : public QWidget {
     bool RefuseReadOnlyBase();
     bool ConfirmReplacingUnreadFile(const QString &path, const QString &reason);
 
+    // Finding a player in the base (base/base_find.cpp).
+    void createFindBox();
+    // A name, and a rating from 1000 to 3000: the arrows may leave the record on show.
+    bool recordMayBeLeft() const;
+    void UpdateFindBox();
+    void txtFind_Change();
+    void txtFind_Enter();
+    void ShowFoundRecord(qint64 recordNo);
+    // Results from the keyboard (standings/key_entry.cpp). Every key that changes
+    // anything passes through grdTable_KeyDown: a result key through KeyGames, Space and
+    // Enter through grdTable_Click.
+    void createKeyEntry();
+    void grdTable_KeyDown(int row, int column, const QString &key);
+    void KeyGames(const QString &text);
+
     std::function<QString()> m_tourFilePath;
     FileLayer *m_files = nullptr;
     QString m_unreadTourFile; // a tournament file that existed but could not be read at load
@@ -156,6 +173,9 @@ class TournamentWindow : public QWidget {
     std::array<ClickableLabel *, kBoards + 1> lblParing{}; // 0 is the round title
     std::array<ClickableLabel *, kBoards + 1> lblRezult{};
     QToolButton *cmdPrintParing = nullptr;
+    QLineEdit *txtFind = nullptr;
+    QCompleter *m_findCompleter = nullptr;
+    QStandardItemModel *m_findMatches = nullptr; // the pop-up list: name, rating
 
     // Tournament state.
     int PlayerCount = kMinPlayers; // number of players, 3..22

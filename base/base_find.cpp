@@ -1,0 +1,149 @@
+// Finding a player in the base: the box txtFind in the editor's row and its pop-up list.
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardItemModel>
+#include <QToolButton>
+#include <QTreeView>
+#include <algorithm>
+
+#include "base/player_search.h"
+#include "common/codepage.h"
+#include "common/fonts.h"
+#include "table/cross_table.h"
+#include "table/tournament_window.h"
+
+namespace krugovik {
+namespace {
+
+constexpr std::size_t kListedMatches = 20;
+constexpr int kRecordRole = Qt::UserRole; // the record number behind an entry
+const QString kFindToolTip =
+    QStringLiteral("Поиск игрока в базе по части имени (без учёта регистра, «ё» как «е»): "
+                   "выберите игрока из списка или нажмите Enter — следующий найденный");
+const QString kNotFound = QStringLiteral("Не найдено");
+
+QString fieldText(const std::string &field)
+{
+    return fromCodePage(QByteArray::fromStdString(field));
+}
+
+} // namespace
+
+void TournamentWindow::createFindBox()
+{
+    // Room for the box in the editor's row: the print label takes two lines.
+    lblPrint->setWordWrap(true);
+    lblPrint->setFont(programFont(8));
+    place(lblPrint, 10220, 30, 1760, 480);
+
+    txtFind = new QLineEdit(this);
+    txtFind->setObjectName(QStringLiteral("txtFind"));
+    txtFind->setPlaceholderText(QStringLiteral("Найти в базе"));
+    txtFind->setToolTip(kFindToolTip);
+    txtFind->setClearButtonEnabled(true);
+    txtFind->setValidator(new CodePageValidator(txtFind));
+    txtFind->setEnabled(false);
+    place(txtFind, 12020, 90, 2100, 360);
+
+    m_findMatches = new QStandardItemModel(0, 2, this);
+    auto *list = new QTreeView;
+    list->setObjectName(QStringLiteral("lstFind"));
+    list->setHeaderHidden(true);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setMinimumWidth(280);
+    m_findCompleter = new QCompleter(m_findMatches, this);
+    m_findCompleter->setObjectName(QStringLiteral("cmpFind"));
+    // The search is ours: the list shows what it found, as it found it.
+    m_findCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_findCompleter->setMaxVisibleItems(int(kListedMatches));
+    m_findCompleter->setWidget(txtFind);
+    m_findCompleter->setPopup(list);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+
+    connect(txtFind, &QLineEdit::textChanged, this, &TournamentWindow::txtFind_Change);
+    connect(txtFind, &QLineEdit::returnPressed, this, &TournamentWindow::txtFind_Enter);
+    connect(m_findCompleter, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+            [this](const QModelIndex &index) {
+                ShowFoundRecord(index.siblingAtColumn(0).data(kRecordRole).toLongLong());
+            });
+    connect(txtName, &QLineEdit::textChanged, this, &TournamentWindow::UpdateFindBox);
+    // From the editor's buttons to the box and on into the table, whose cells take Tab.
+    setTabOrder(cmdNew, txtFind);
+    setTabOrder(txtFind, grdTable);
+    connect(txtRate, &QLineEdit::textChanged, this, &TournamentWindow::UpdateFindBox);
+}
+
+void TournamentWindow::UpdateFindBox()
+{
+    // The found record replaces the one on show, so the box follows the arrows' rule.
+    txtFind->setEnabled(recordMayBeLeft());
+}
+
+void TournamentWindow::txtFind_Change()
+{
+    if (txtFind->toolTip() == kNotFound) {
+        txtFind->setPalette(QPalette());
+        txtFind->setToolTip(kFindToolTip);
+    }
+    // The base as it is now: another window may have changed it since it was opened.
+    const QByteArray base = Base.readAll();
+    const std::vector<FoundPlayer> found =
+        findPlayers(std::string_view(base.constData(), std::size_t(base.size())),
+                    toCodePage(txtFind->text()).toStdString(), kListedMatches);
+    m_findMatches->removeRows(0, m_findMatches->rowCount());
+    for (const FoundPlayer &player : found) {
+        auto *name = new QStandardItem(fieldText(player.name));
+        name->setData(qlonglong(player.recordNo), kRecordRole);
+        auto *rate = new QStandardItem(fieldText(player.rate));
+        rate->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_findMatches->appendRow({name, rate});
+    }
+    if (found.empty()) {
+        m_findCompleter->popup()->hide();
+        return;
+    }
+    m_findCompleter->complete();
+    // Nothing chosen until the director chooses: Enter then goes to the next match.
+    m_findCompleter->popup()->setCurrentIndex(QModelIndex());
+}
+
+void TournamentWindow::txtFind_Enter()
+{
+    if (txtFind->text().trimmed().isEmpty())
+        return;
+    const QByteArray base = Base.readAll();
+    const qint64 found =
+        findNextPlayer(std::string_view(base.constData(), std::size_t(base.size())),
+                       toCodePage(txtFind->text()).toStdString(), CurrentRecord);
+    if (found == 0) {
+        QPalette red = txtFind->palette();
+        red.setColor(QPalette::Text, Qt::red);
+        txtFind->setPalette(red);
+        txtFind->setToolTip(kNotFound);
+        return;
+    }
+    ShowFoundRecord(found);
+}
+
+void TournamentWindow::ShowFoundRecord(qint64 recordNo)
+{
+    if (recordNo < 1)
+        return;
+    SaveCurrentRecord();
+    // Records another window has added since the base was opened are browsed too.
+    RecordCount = std::max<qint64>(RecordCount, recordCountForLength(Base.length()));
+    CurrentRecord = recordNo;
+    ShowCurrentRecord();
+    cmdNext->setEnabled(CurrentRecord != RecordCount);
+    cmdPrevious->setEnabled(CurrentRecord != 1);
+}
+
+} // namespace krugovik

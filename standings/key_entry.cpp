@@ -1,0 +1,64 @@
+// Results entered from the keyboard on the crosstable's current cell.
+#include <QLineEdit>
+
+#include "rating/game_notation.h"
+#include "standings/result_keys.h"
+#include "table/cross_table.h"
+#include "table/tournament_window.h"
+
+namespace krugovik {
+
+void TournamentWindow::createKeyEntry()
+{
+    const QString keys = QStringLiteral(
+        "Клавиатура: стрелки, Tab, Home, End — выбор клетки.\n"
+        "В клетке партии: 1 — победа, 0 — поражение, 5 или = — ничья (0.5),\n"
+        "+ — победа без игры, - — поражение без игры, Delete или Backspace — без результата,\n"
+        "пробел — следующий результат, как щелчок.\n"
+        "Enter или пробел на номере игрока — занести в строку игрока из базы,\n"
+        "на заголовке — как щелчок по нему.");
+    grdTable->setToolTip(keys);
+    grdTable->viewport()->setToolTip(keys);
+    connect(grdTable, &CrossTable::cellKeyPressed, this, &TournamentWindow::grdTable_KeyDown);
+}
+
+void TournamentWindow::grdTable_KeyDown(int row, int column, const QString &key)
+{
+    const bool gameCell = row >= 1 && column >= 5 && column != row + 4;
+    const CellKey meaning = cellKey(key.toStdString(), gameCell);
+    switch (meaning.action) {
+    case CellKeyAction::Click:
+        grdTable->setMouseCell(row, column);
+        grdTable_Click();
+        break;
+    case CellKeyAction::SetResult:
+        GridRow = row;
+        GridCol = column;
+        KeyGames(QString::fromUtf8(cellText(meaning.result)));
+        break;
+    case CellKeyAction::Nothing:
+        break;
+    }
+}
+
+// What ClickGames does, with the text the key names in place of the next in the cycle,
+// then the refresh that follows every click.
+void TournamentWindow::KeyGames(const QString &text)
+{
+    const std::optional<GameState> state = stateFromCellText(text.toStdString());
+    if (MissingRatingNote != kNoRatingNote && state && GridRow >= 1 && GridCol >= 5 &&
+        GridCol != GridRow + 4) {
+        const int i = GridRow;
+        const int k = GridCol;
+        const int j = k - 4;
+        grdTable->setText(i, k, text);
+        CellText = grdTable->text(i, k);
+        GridCol = j;
+        ArrayGames();
+        GridCol = k;
+        grdTable->setText(j, i + 4, QString::fromUtf8(cellText(mirrored(*state))));
+    }
+    RefreshCompleteness();
+}
+
+} // namespace krugovik
