@@ -9,6 +9,10 @@ what="${1:-run}"
 shift || true
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
+# The HTML checker the web page export is tested with.
+case "$what" in
+test | sanitize) packages+=(tidy) ;;
+esac
 case "$what" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 bench) packages+=(libbenchmark-dev) ;;
