@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <string>
 
 class QAction;
 class QMdiArea;
@@ -11,6 +12,7 @@ class QMenu;
 namespace krugovik {
 class FileChooser;
 class TournamentWindow;
+struct TournamentSnapshot;
 } // namespace krugovik
 
 // The frame of the program: the menu and the area in which the chooser and the
@@ -35,4 +37,21 @@ class MainWindow : public QMainWindow {
     QPointer<krugovik::FileChooser> m_chooser;
     QPointer<QMdiSubWindow> m_chooserWindow;
     QPointer<QMdiSubWindow> m_tournamentWindow;
+
+    // The results menu: the standings printout and the exports of the open tournament.
+    void createResultsMenu();
+    void setResultsEnabled(bool enabled);
+    krugovik::TournamentWindow *openTournamentWindow() const;
+    void mnuStandings_Click();
+    void mnuExportHtml_Click();
+    void mnuExportCsv_Click();
+    void mnuExportTrf_Click();
+    using ResultsWriter = std::string (*)(const krugovik::TournamentSnapshot &);
+    void exportResults(const QString &title, const QString &extension, const QString &filter,
+                       ResultsWriter writer);
+    QMenu *mnuResults = nullptr;
+    QAction *mnuStandings = nullptr;
+    QAction *mnuExportHtml = nullptr;
+    QAction *mnuExportCsv = nullptr;
+    QAction *mnuExportTrf = nullptr;
 };

@@ -32,6 +32,7 @@ namespace krugovik {
 
 class ClickableLabel;
 struct TournamentFile;
+struct TournamentSnapshot;
 class CrossTable;
 
 inline constexpr int kMaxPlayers = 22;
@@ -50,6 +51,10 @@ class TournamentWindow : public QWidget {
 
     // The window's load: clears the tournament, opens the base, reads the file.
     void Form_Load();
+
+    // The tournament as the exports read it: names, ratings and game arrays of the rows,
+    // the file's name and today's date. Changes nothing.
+    TournamentSnapshot snapshot() const;
 
   signals:
     // The director confirmed the exit.
