@@ -9,9 +9,9 @@ what="${1:-run}"
 shift || true
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
-# The HTML checker the web page export is tested with.
+# The HTML checker and the PDF reader the results menu is tested with.
 case "$what" in
-test | sanitize) packages+=(tidy) ;;
+test | sanitize) packages+=(tidy poppler-utils) ;;
 esac
 case "$what" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;

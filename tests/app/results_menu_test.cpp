@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -259,6 +260,20 @@ TEST_F(ResultsMenu, TheStandingsOfTwentyTwoFitOnePage)
     for (const QString &name : kNames)
         EXPECT_TRUE(text.contains(name)) << name.toStdString();
     EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "pages";
+}
+
+TEST_F(ResultsMenu, WithoutAPrinterTheStandingsGoToAPdfThatAMessageNames)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed";
+    openTournament(tournamentFile(4));
+    BoxAnswerer boxes;
+    item("mnuStandings")->trigger();
+    const QStringList pdfs = QDir::current().entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_TRUE(pdfs[0].startsWith(QStringLiteral("Итоговая таблица 20"))) << pdfs[0].toStdString();
+    EXPECT_EQ(boxes.seen().count, 1);
+    EXPECT_TRUE(boxes.seen().text.contains(path(pdfs[0]))) << boxes.seen().text.toStdString();
 }
 
 TEST_F(ResultsMenu, TheTablePrintoutIsTextThatCanBeSearched)
