@@ -15,8 +15,8 @@
 #include "common/save_file.h"
 #include "export/csv_export.h"
 #include "export/html_export.h"
-#include "export/trf_export.h"
 #include "export/tournament_snapshot.h"
+#include "export/trf_export.h"
 #include "standings/standings_print.h"
 #include "table/tournament_window.h"
 
@@ -32,8 +32,8 @@ void MainWindow::createResultsMenu()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    mnuStandings = add(QStringLiteral("Итоговая таблица"), "mnuStandings",
-                       &MainWindow::mnuStandings_Click);
+    mnuStandings =
+        add(QStringLiteral("Итоговая таблица"), "mnuStandings", &MainWindow::mnuStandings_Click);
     mnuExportHtml = add(QStringLiteral("Сохранить для сайта (HTML)…"), "mnuExportHtml",
                         &MainWindow::mnuExportHtml_Click);
     mnuExportCsv = add(QStringLiteral("Сохранить для таблиц (CSV)…"), "mnuExportCsv",
@@ -108,8 +108,7 @@ void MainWindow::exportResults(const QString &title, const QString &extension,
         return;
     const QString path = dialog.selectedFiles().constFirst();
     const std::string bytes = writer(snapshot);
-    const QString failure =
-        saveWholeFile(path, QByteArray(bytes.data(), qsizetype(bytes.size())));
+    const QString failure = saveWholeFile(path, QByteArray(bytes.data(), qsizetype(bytes.size())));
     if (!failure.isEmpty())
         showMessage(this, QStringLiteral("Файл %1 не сохранён: %2.").arg(path, failure),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);

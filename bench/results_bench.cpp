@@ -11,8 +11,8 @@
 #include "common/save_file.h"
 #include "export/csv_export.h"
 #include "export/html_export.h"
-#include "export/trf_export.h"
 #include "export/tournament_snapshot.h"
+#include "export/trf_export.h"
 #include "standings/standings_print.h"
 #include "table/tournament_window.h"
 
@@ -45,8 +45,8 @@ std::unique_ptr<krugovik::TournamentWindow> openTournament22()
     file.open(QIODevice::WriteOnly);
     file.write(tournament22());
     file.close();
-    auto window = std::make_unique<krugovik::TournamentWindow>(
-        [] { return QStringLiteral("TURNIR22.TXT"); });
+    auto window =
+        std::make_unique<krugovik::TournamentWindow>([] { return QStringLiteral("TURNIR22.TXT"); });
     window->Form_Load();
     window->show();
     return window;
@@ -73,12 +73,30 @@ void exportBaseline(benchmark::State &state, Writer writer)
     state.counters["bytes"] = double(same.size());
 }
 
-void Export_Html22(benchmark::State &state) { exportFile(state, &krugovik::exportHtml); }
-void Export_Baseline_HtmlBytes(benchmark::State &state) { exportBaseline(state, &krugovik::exportHtml); }
-void Export_Csv22(benchmark::State &state) { exportFile(state, &krugovik::exportCsv); }
-void Export_Baseline_CsvBytes(benchmark::State &state) { exportBaseline(state, &krugovik::exportCsv); }
-void Export_Trf22(benchmark::State &state) { exportFile(state, &krugovik::exportTrf); }
-void Export_Baseline_TrfBytes(benchmark::State &state) { exportBaseline(state, &krugovik::exportTrf); }
+void Export_Html22(benchmark::State &state)
+{
+    exportFile(state, &krugovik::exportHtml);
+}
+void Export_Baseline_HtmlBytes(benchmark::State &state)
+{
+    exportBaseline(state, &krugovik::exportHtml);
+}
+void Export_Csv22(benchmark::State &state)
+{
+    exportFile(state, &krugovik::exportCsv);
+}
+void Export_Baseline_CsvBytes(benchmark::State &state)
+{
+    exportBaseline(state, &krugovik::exportCsv);
+}
+void Export_Trf22(benchmark::State &state)
+{
+    exportFile(state, &krugovik::exportTrf);
+}
+void Export_Baseline_TrfBytes(benchmark::State &state)
+{
+    exportBaseline(state, &krugovik::exportTrf);
+}
 
 void Print_Standings22(benchmark::State &state)
 {

@@ -44,10 +44,10 @@ std::string exportCsv(const TournamentSnapshot &snapshot)
     out += kLineEnd;
     for (const StandingLine &line : finalStandings(snapshot)) {
         const SnapshotPlayer &player = snapshot.players[std::size_t(line.player - 1)];
-        const std::string fields[] = {line.place,       std::to_string(line.player),
-                                      player.name,      player.ratingCell,
-                                      line.newRating,   line.change,
-                                      line.points,      line.berger};
+        const std::string fields[] = {line.place,     std::to_string(line.player),
+                                      player.name,    player.ratingCell,
+                                      line.newRating, line.change,
+                                      line.points,    line.berger};
         bool first = true;
         for (const std::string &text : fields) {
             if (!first)

@@ -9,7 +9,8 @@ namespace krugovik {
 namespace {
 
 // Light yellow as the crosstable marks an estimate, grey as its diagonal.
-constexpr const char *kStyle = R"(body { font-family: "DejaVu Sans", Arial, sans-serif; margin: 1.5em; color: #000; background: #fff; }
+constexpr const char *kStyle =
+    R"(body { font-family: "DejaVu Sans", Arial, sans-serif; margin: 1.5em; color: #000; background: #fff; }
 h1 { font-size: 1.6em; margin: 0 0 0.2em 0; }
 h2 { font-size: 1.2em; margin: 1.4em 0 0.4em 0; }
 p.date { margin: 0; color: #444; }
@@ -85,8 +86,8 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     out += "<p class=\"date\">" + escaped(snapshot.date) + "</p>\n";
 
     out += "<h2>Итоговая таблица</h2>\n<table>\n<thead>\n<tr>";
-    for (const char *title : {"Место", "№", "Участник", "Рейтинг", "Очки", "Бергер",
-                              "Новый рейтинг", "Изменение"})
+    for (const char *title :
+         {"Место", "№", "Участник", "Рейтинг", "Очки", "Бергер", "Новый рейтинг", "Изменение"})
         out += header(title);
     out += "</tr>\n</thead>\n<tbody>\n";
     for (const StandingLine &line : lines) {

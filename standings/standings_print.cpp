@@ -79,10 +79,10 @@ QPicture drawStandings(const TournamentSnapshot &snapshot)
     int y = top + kRowHeight;
     for (const StandingLine &line : lines) {
         const SnapshotPlayer &player = snapshot.players[std::size_t(line.player - 1)];
-        const std::array<QString, 8> cells = {
-            text(line.place),  QString::number(line.player), text(player.name),
-            text(player.ratingCell), text(line.points), text(line.berger),
-            text(line.newRating),    text(line.change)};
+        const std::array<QString, 8> cells = {text(line.place),     QString::number(line.player),
+                                              text(player.name),    text(player.ratingCell),
+                                              text(line.points),    text(line.berger),
+                                              text(line.newRating), text(line.change)};
         x = 0;
         for (std::size_t k = 0; k < kColumns.size(); ++k) {
             const QRect cell(x, y, kColumns[k].width, kRowHeight);

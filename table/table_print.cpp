@@ -30,8 +30,9 @@ QPicture drawShownChildren(QWidget *window)
         if (const auto *label = qobject_cast<QLabel *>(w)) {
             if (label->text().isEmpty())
                 continue;
-            area.setWidth(std::min(area.width(), label->fontMetrics().horizontalAdvance(
-                                                      label->text()) + 2 * label->margin() + 4));
+            area.setWidth(
+                std::min(area.width(), label->fontMetrics().horizontalAdvance(label->text()) +
+                                           2 * label->margin() + 4));
         }
         shown |= area;
     }

@@ -21,17 +21,17 @@ namespace {
 
 // Twenty-two juniors, each name unique in the table.
 const QStringList kNames = {
-    QStringLiteral("Абрамов Артём"),    QStringLiteral("Белова Дарья"),
-    QStringLiteral("Васильев Глеб"),    QStringLiteral("Григорьева Ева"),
-    QStringLiteral("Давыдов Егор"),     QStringLiteral("Ершова Жанна"),
-    QStringLiteral("Жуков Захар"),      QStringLiteral("Зайцева Инна"),
-    QStringLiteral("Ильин Кирилл"),     QStringLiteral("Козлова Лада"),
-    QStringLiteral("Лебедев Марк"),     QStringLiteral("Морозова Нина"),
-    QStringLiteral("Никитин Олег"),     QStringLiteral("Орлова Полина"),
-    QStringLiteral("Павлов Роман"),     QStringLiteral("Романова Софья"),
-    QStringLiteral("Соколов Тимур"),    QStringLiteral("Тихонова Ульяна"),
-    QStringLiteral("Уваров Фёдор"),     QStringLiteral("Фролова Христина"),
-    QStringLiteral("Хохлов Цезарь"),    QStringLiteral("Чернова Шура; \"Ш\""),
+    QStringLiteral("Абрамов Артём"), QStringLiteral("Белова Дарья"),
+    QStringLiteral("Васильев Глеб"), QStringLiteral("Григорьева Ева"),
+    QStringLiteral("Давыдов Егор"),  QStringLiteral("Ершова Жанна"),
+    QStringLiteral("Жуков Захар"),   QStringLiteral("Зайцева Инна"),
+    QStringLiteral("Ильин Кирилл"),  QStringLiteral("Козлова Лада"),
+    QStringLiteral("Лебедев Марк"),  QStringLiteral("Морозова Нина"),
+    QStringLiteral("Никитин Олег"),  QStringLiteral("Орлова Полина"),
+    QStringLiteral("Павлов Роман"),  QStringLiteral("Романова Софья"),
+    QStringLiteral("Соколов Тимур"), QStringLiteral("Тихонова Ульяна"),
+    QStringLiteral("Уваров Фёдор"),  QStringLiteral("Фролова Христина"),
+    QStringLiteral("Хохлов Цезарь"), QStringLiteral("Чернова Шура; \"Ш\""),
 };
 
 // A tournament file of `count` players with ratings from 1300 up, player 3 an
@@ -100,7 +100,8 @@ std::shared_ptr<SeenDialog> answerSaveDialog(const QString &fileName)
 QString pdfText(const QString &pdf)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -174,8 +175,8 @@ TEST_F(ResultsMenu, EachExportProposesTheTournamentsNameAndWritesItsFile)
         QString title;
         QByteArray start;
     } exports[] = {
-        {"mnuExportHtml", QStringLiteral("KUBOK.html"), QStringLiteral("Сохранить для сайта (HTML)"),
-         "<!DOCTYPE html>\n<html lang=\"ru\">"},
+        {"mnuExportHtml", QStringLiteral("KUBOK.html"),
+         QStringLiteral("Сохранить для сайта (HTML)"), "<!DOCTYPE html>\n<html lang=\"ru\">"},
         {"mnuExportCsv", QStringLiteral("KUBOK.csv"), QStringLiteral("Сохранить для таблиц (CSV)"),
          "\xEF\xBB\xBF\xD0\x9C\xD0\xB5\xD1\x81\xD1\x82\xD0\xBE;"},
         {"mnuExportTrf", QStringLiteral("KUBOK.trf"), QStringLiteral("Сохранить отчёт TRF"),
@@ -221,7 +222,8 @@ TEST_F(ResultsMenu, AFailureNamesTheFileAndLeavesNothingBehind)
     EXPECT_EQ(boxes.seen().count, 1);
     EXPECT_TRUE(boxes.seen().text.startsWith(QStringLiteral("Файл %1 не сохранён: ").arg(target)))
         << boxes.seen().text.toStdString();
-    EXPECT_GT(boxes.seen().text.size(), QStringLiteral("Файл %1 не сохранён: .").arg(target).size());
+    EXPECT_GT(boxes.seen().text.size(),
+              QStringLiteral("Файл %1 не сохранён: .").arg(target).size());
     EXPECT_EQ(readFile(QStringLiteral("NOTAFOLDER")), QByteArray("x"));
 }
 
@@ -279,8 +281,8 @@ TEST_F(ResultsMenu, WithoutAPrinterTheStandingsGoToAPdfThatAMessageNames)
 TEST_F(ResultsMenu, TheTablePrintoutIsTextThatCanBeSearched)
 {
     openTournament(tournamentFile(22));
-    const PrintedDocument document = printed(
-        [this] { click(widget(QStringLiteral("cmdPrint"))); }, QStringLiteral("table.pdf"));
+    const PrintedDocument document =
+        printed([this] { click(widget(QStringLiteral("cmdPrint"))); }, QStringLiteral("table.pdf"));
     // Wider than tall, so it goes on a landscape page.
     EXPECT_GT(document.picture.boundingRect().width(), document.picture.boundingRect().height());
     EXPECT_LT(QFileInfo(path(QStringLiteral("table.pdf"))).size(), 300 * 1024);

@@ -66,10 +66,10 @@ TournamentSnapshot fivePlayers()
 // yet, so no new ratings are shown.
 TournamentSnapshot sharedPlace()
 {
-    return snapshotOf("SHARED",
-                      {{"A", "1500", false}, {"B", "1400", false}, {"C", "", false},
-                       {"D", "1600", false}},
-                      {{1, 2, W}, {1, 3, W}, {1, 4, W}, {2, 3, W}, {3, 4, W}, {4, 2, W}});
+    return snapshotOf(
+        "SHARED",
+        {{"A", "1500", false}, {"B", "1400", false}, {"C", "", false}, {"D", "1600", false}},
+        {{1, 2, W}, {1, 3, W}, {1, 4, W}, {2, 3, W}, {3, 4, W}, {4, 2, W}});
 }
 
 std::string golden(const std::string &name)
