@@ -33,6 +33,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     mnuOpen = mnuFile->addAction(QStringLiteral("Загрузить (создать) турнир"));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
+    createResultsMenu();
 
     resize(1024, 720);
     MDIForm_Load();
@@ -97,6 +98,11 @@ void MainWindow::showTournament()
     m_tournamentWindow->setWindowFlags(m_tournamentWindow->windowFlags() &
                                        ~Qt::WindowMaximizeButtonHint);
     window->Form_Load();
+    setResultsEnabled(true);
+    connect(m_tournamentWindow, &QObject::destroyed, mnuResults, [menu = mnuResults] {
+        menu->setEnabled(false);
+        menu->menuAction()->setEnabled(false);
+    });
     m_tournamentWindow->move(0, 0);
     m_tournamentWindow->show();
     m_area->setActiveSubWindow(m_tournamentWindow);

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <string>
 
 class QAction;
 class QMdiArea;
@@ -12,6 +13,7 @@ namespace krugovik {
 class FileChooser;
 class FileLayer;
 class TournamentWindow;
+struct TournamentSnapshot;
 } // namespace krugovik
 
 // The frame of the program: the menu and the area in which the chooser and the
@@ -40,4 +42,20 @@ class MainWindow : public QMainWindow {
     // TourFilePath as the chooser last set it; kept here so that it outlives the chooser.
     QString m_tourFilePath;
     krugovik::FileLayer *m_files = nullptr;
+    // The results menu: the standings printout and the exports of the open tournament.
+    void createResultsMenu();
+    void setResultsEnabled(bool enabled);
+    krugovik::TournamentWindow *openTournamentWindow() const;
+    void mnuStandings_Click();
+    void mnuExportHtml_Click();
+    void mnuExportCsv_Click();
+    void mnuExportTrf_Click();
+    using ResultsWriter = std::string (*)(const krugovik::TournamentSnapshot &);
+    void exportResults(const QString &title, const QString &extension, const QString &filter,
+                       ResultsWriter writer);
+    QMenu *mnuResults = nullptr;
+    QAction *mnuStandings = nullptr;
+    QAction *mnuExportHtml = nullptr;
+    QAction *mnuExportCsv = nullptr;
+    QAction *mnuExportTrf = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 #include "common/message_box.h"
 
@@ -38,6 +39,18 @@ bool render(const PrintedDocument &document, QPrinter &printer)
         return false;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRectF area(0, 0, page.width(), page.height());
+    if (!document.picture.isNull()) {
+        // The picture was drawn at screen resolution from the origin, and playing it on
+        // the printer enlarges it to the printer's resolution.
+        const QRectF frame = document.picture.boundingRect();
+        const qreal toPrinter = qreal(printer.logicalDpiX()) / document.picture.logicalDpiX();
+        const qreal fit = std::min(area.width() / (frame.width() * toPrinter),
+                                   area.height() / (frame.height() * toPrinter));
+        painter.save();
+        painter.scale(fit, fit);
+        painter.drawPicture(QPointF(0, 0), document.picture);
+        painter.restore();
+    }
     if (!document.image.isNull()) {
         const QImage image = document.image.scaled(area.size().toSize(), Qt::KeepAspectRatio,
                                                    Qt::SmoothTransformation);
@@ -60,7 +73,25 @@ bool render(const PrintedDocument &document, QPrinter &printer)
     return painter.end();
 }
 
+// A picture wider than tall goes on a landscape page.
+void prepare(const PrintedDocument &document, QPrinter &printer)
+{
+    const QRect frame = document.picture.boundingRect();
+    if (!document.picture.isNull() && frame.width() > frame.height())
+        printer.setPageOrientation(QPageLayout::Landscape);
+}
+
 } // namespace
+
+bool writePdf(const PrintedDocument &document, const QString &path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(document.kind);
+    prepare(document, printer);
+    return render(document, printer);
+}
 
 void Printer::setFont(const QString &name, qreal points)
 {
@@ -76,6 +107,11 @@ void Printer::printLine(const QString &line)
 void Printer::printImage(const QImage &image)
 {
     m_document.image = image;
+}
+
+void Printer::printPicture(const QPicture &picture)
+{
+    m_document.picture = picture;
 }
 
 void Printer::setRecorder(Recorder recorder)
@@ -101,6 +137,7 @@ PrintOutcome Printer::endDoc()
         printer.setPrinterName(installed.printerName());
     }
     printer.setDocName(m_document.kind);
+    prepare(m_document, printer);
     if (!render(m_document, printer)) {
         outcome.error =
             outcome.pdfPath.isEmpty()

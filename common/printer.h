@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPicture>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -9,13 +10,16 @@ class QWidget;
 
 namespace krugovik {
 
-// One printout: text lines in one font, or an image of a window.
+// One printout: text lines in one font, an image of a window, or a vector drawing.
 struct PrintedDocument {
     QString kind;     // what is printed, for the name of a PDF: "Таблица турнира"
     QString fontName; // face of the text lines
     qreal fontPoints = 0;
     QStringList lines; // each line's items already placed side by side
     QImage image;      // a window's client area, when the printout is a picture
+    // Vector drawing in screen pixels from the origin; its bounding rectangle is scaled to
+    // the page's width (or height, if tighter), on a landscape page when wider than tall.
+    QPicture picture;
 };
 
 // How a printout ended.
@@ -34,6 +38,7 @@ class Printer {
     void setFont(const QString &name, qreal points);
     void printLine(const QString &line = QString());
     void printImage(const QImage &image);
+    void printPicture(const QPicture &picture);
     // Ends the document and sends it out.
     PrintOutcome endDoc();
 
@@ -44,6 +49,9 @@ class Printer {
   private:
     PrintedDocument m_document;
 };
+
+// Lays the document out in a PDF file; false when it could not be written.
+bool writePdf(const PrintedDocument &document, const QString &path);
 
 // Tells the director where a PDF went or why printing failed; nothing when it printed.
 void reportPrintOutcome(const PrintOutcome &outcome, QWidget *parent);

@@ -11,6 +11,10 @@ shift || true
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
 # Qt's own Russian texts (qtbase_ru.qm) for the standard buttons and menus.
 packages+=(qt6-translations-l10n)
+# The HTML checker and the PDF reader the results menu is tested with.
+case "$what" in
+test | sanitize) packages+=(tidy poppler-utils) ;;
+esac
 case "$what" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 bench) packages+=(libbenchmark-dev) ;;

@@ -1,17 +1,52 @@
-// The crosstable printed as a picture of the window.
+// The crosstable printed as a drawing of the window: text and lines, not a bitmap.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "common/clickable_label.h"
 #include "common/printer.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
+namespace {
+
+// The window's shown children as a drawing, cut to the area they cover so that the
+// table fills the page's width.
+QPicture drawShownChildren(QWidget *window)
+{
+    QRect shown;
+    for (QWidget *w : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isHidden())
+            continue;
+        QRect area = w->geometry();
+        // A label counts as far as its text reaches; an empty one not at all.
+        if (const auto *label = qobject_cast<QLabel *>(w)) {
+            if (label->text().isEmpty())
+                continue;
+            area.setWidth(
+                std::min(area.width(), label->fontMetrics().horizontalAdvance(label->text()) +
+                                           2 * label->margin() + 4));
+        }
+        shown |= area;
+    }
+    QPicture picture;
+    {
+        // Drawn into a picture, since a widget rendered straight onto a printer is a bitmap.
+        QPainter painter(&picture);
+        window->render(&painter, QPoint(), QRegion(shown), QWidget::DrawChildren);
+    }
+    picture.setBoundingRect(QRect(QPoint(), shown.size()));
+    return picture;
+}
+
+} // namespace
 
 void TournamentWindow::cmdPrint_Click()
 {
@@ -42,7 +77,7 @@ void TournamentWindow::cmdPrint_Click()
         w->hide();
     }
     Printer printer(QStringLiteral("Таблица турнира"));
-    printer.printImage(grab().toImage());
+    printer.printPicture(drawShownChildren(this));
     const PrintOutcome outcome = printer.endDoc();
     for (std::size_t k = 0; k < hidden.size(); ++k)
         hidden[k]->setHidden(wasHidden[k]);

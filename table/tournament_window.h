@@ -35,6 +35,7 @@ namespace krugovik {
 class ClickableLabel;
 class FileLayer;
 struct TournamentFile;
+struct TournamentSnapshot;
 class CrossTable;
 
 inline constexpr int kMaxPlayers = 22;
@@ -55,6 +56,10 @@ class TournamentWindow : public QWidget {
 
     // The window's load: clears the tournament, opens the base, reads the file.
     void Form_Load();
+
+    // The tournament as the exports read it: names, ratings and game arrays of the rows,
+    // the file's name and today's date. Changes nothing.
+    TournamentSnapshot snapshot() const;
 
   signals:
     // The director confirmed the exit.

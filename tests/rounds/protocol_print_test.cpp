@@ -105,7 +105,7 @@ TEST_F(PrintingTest, TheTablePrintsAloneAndEverythingComesBackAsItWas)
     printed.clear();
     click(widget(QStringLiteral("cmdPrint")));
     ASSERT_EQ(printed.size(), 1u);
-    EXPECT_FALSE(printed[0].image.isNull());
+    EXPECT_FALSE(printed[0].picture.isNull());
     EXPECT_FALSE(boardOneShownWhilePrinting);
     EXPECT_FALSE(editorShownWhilePrinting);
     EXPECT_TRUE(widget(QStringLiteral("lblParing_1"))->isVisibleTo(tournament()));

@@ -1,0 +1,115 @@
+// The menu "Итоги": the final standings printed, and the tournament saved for the web,
+// for spreadsheets and for other tournament programs.
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/file_chooser.h"
+#include "app/main_window.h"
+#include "common/message_box.h"
+#include "common/printer.h"
+#include "common/save_file.h"
+#include "export/csv_export.h"
+#include "export/html_export.h"
+#include "export/tournament_snapshot.h"
+#include "export/trf_export.h"
+#include "standings/standings_print.h"
+#include "table/tournament_window.h"
+
+using namespace krugovik;
+
+void MainWindow::createResultsMenu()
+{
+    mnuResults = menuBar()->addMenu(QStringLiteral("Итоги"));
+    mnuResults->setObjectName(QStringLiteral("mnuResults"));
+    auto add = [this](const QString &text, const char *name, void (MainWindow::*slot)()) {
+        QAction *action = mnuResults->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    mnuStandings =
+        add(QStringLiteral("Итоговая таблица"), "mnuStandings", &MainWindow::mnuStandings_Click);
+    mnuExportHtml = add(QStringLiteral("Сохранить для сайта (HTML)…"), "mnuExportHtml",
+                        &MainWindow::mnuExportHtml_Click);
+    mnuExportCsv = add(QStringLiteral("Сохранить для таблиц (CSV)…"), "mnuExportCsv",
+                       &MainWindow::mnuExportCsv_Click);
+    mnuExportTrf = add(QStringLiteral("Сохранить отчёт TRF…"), "mnuExportTrf",
+                       &MainWindow::mnuExportTrf_Click);
+    setResultsEnabled(false);
+}
+
+void MainWindow::setResultsEnabled(bool enabled)
+{
+    mnuResults->setEnabled(enabled);
+    mnuResults->menuAction()->setEnabled(enabled);
+}
+
+TournamentWindow *MainWindow::openTournamentWindow() const
+{
+    return m_tournamentWindow ? qobject_cast<TournamentWindow *>(m_tournamentWindow->widget())
+                              : nullptr;
+}
+
+void MainWindow::mnuStandings_Click()
+{
+    const TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    Printer printer(QStringLiteral("Итоговая таблица"));
+    printer.printPicture(drawStandings(tournament->snapshot()));
+    reportPrintOutcome(printer.endDoc(), this);
+}
+
+void MainWindow::mnuExportHtml_Click()
+{
+    exportResults(QStringLiteral("Сохранить для сайта (HTML)"), QStringLiteral("html"),
+                  QStringLiteral("Веб-страница (*.html)"), &exportHtml);
+}
+
+void MainWindow::mnuExportCsv_Click()
+{
+    exportResults(QStringLiteral("Сохранить для таблиц (CSV)"), QStringLiteral("csv"),
+                  QStringLiteral("Таблица CSV (*.csv)"), &exportCsv);
+}
+
+void MainWindow::mnuExportTrf_Click()
+{
+    exportResults(QStringLiteral("Сохранить отчёт TRF"), QStringLiteral("trf"),
+                  QStringLiteral("Отчёт TRF (*.trf)"), &exportTrf);
+}
+
+void MainWindow::exportResults(const QString &title, const QString &extension,
+                               const QString &filter, ResultsWriter writer)
+{
+    const TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    const TournamentSnapshot snapshot = tournament->snapshot();
+    // Beside the tournament file, under its name: KUBOK.TXT gives KUBOK.html.
+    const QString tourFile = m_chooser ? m_chooser->TourFilePath() : QString();
+    const QDir folder = tourFile.isEmpty() ? QDir::current() : QFileInfo(tourFile).absoluteDir();
+    const QString proposed =
+        folder.filePath(QString::fromStdString(snapshot.name) + QLatin1Char('.') + extension);
+
+    QFileDialog dialog(this, title, proposed, filter);
+    dialog.setObjectName(QStringLiteral("dlgExport"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(extension);
+    dialog.selectFile(proposed);
+    dialog.setModal(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    const std::string bytes = writer(snapshot);
+    const QString failure = saveWholeFile(path, QByteArray(bytes.data(), qsizetype(bytes.size())));
+    if (!failure.isEmpty())
+        showMessage(this, QStringLiteral("Файл %1 не сохранён: %2.").arg(path, failure),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+}

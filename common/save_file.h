@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace krugovik {
+
+// Writes the whole file or nothing: an old file stays until the new one is complete.
+// Returns why it failed, or an empty text.
+QString saveWholeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace krugovik

@@ -1,0 +1,67 @@
+#include "export/csv_export.h"
+
+#include <cstddef>
+
+#include "export/final_standings.h"
+#include "rating/game_notation.h"
+
+namespace krugovik {
+namespace {
+
+constexpr char kSeparator = ';';
+constexpr const char *kLineEnd = "\r\n";
+constexpr const char *kByteOrderMark = "\xEF\xBB\xBF";
+
+// A field holding the separator, a quote or a line break is quoted, its quotes doubled.
+std::string field(const std::string &text)
+{
+    if (text.find_first_of(";\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// A game as spreadsheets read it: the draw with a decimal comma.
+std::string gameField(GameState state)
+{
+    return state == GameState::Draw ? "0,5" : std::string(cellText(state));
+}
+
+} // namespace
+
+std::string exportCsv(const TournamentSnapshot &snapshot)
+{
+    const std::size_t n = snapshot.players.size();
+    std::string out = kByteOrderMark;
+    out += "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки;Бергер";
+    for (std::size_t j = 1; j <= n; ++j)
+        out += kSeparator + std::to_string(j);
+    out += kLineEnd;
+    for (const StandingLine &line : finalStandings(snapshot)) {
+        const SnapshotPlayer &player = snapshot.players[std::size_t(line.player - 1)];
+        const std::string fields[] = {line.place,     std::to_string(line.player),
+                                      player.name,    player.ratingCell,
+                                      line.newRating, line.change,
+                                      line.points,    line.berger};
+        bool first = true;
+        for (const std::string &text : fields) {
+            if (!first)
+                out += kSeparator;
+            out += field(text);
+            first = false;
+        }
+        for (int j = 1; j <= int(n); ++j) {
+            out += kSeparator;
+            out += j == line.player ? "X" : gameField(snapshot.games.state(line.player, j));
+        }
+        out += kLineEnd;
+    }
+    return out;
+}
+
+} // namespace krugovik

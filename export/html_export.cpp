@@ -1,0 +1,124 @@
+#include "export/html_export.h"
+
+#include <cstddef>
+
+#include "export/final_standings.h"
+#include "rating/game_notation.h"
+
+namespace krugovik {
+namespace {
+
+// Light yellow as the crosstable marks an estimate, grey as its diagonal.
+constexpr const char *kStyle =
+    R"(body { font-family: "DejaVu Sans", Arial, sans-serif; margin: 1.5em; color: #000; background: #fff; }
+h1 { font-size: 1.6em; margin: 0 0 0.2em 0; }
+h2 { font-size: 1.2em; margin: 1.4em 0 0.4em 0; }
+p.date { margin: 0; color: #444; }
+table { border-collapse: collapse; }
+th, td { border: 1px solid #999; padding: 0.15em 0.45em; }
+th { background: #eee; font-weight: bold; }
+td.n { text-align: right; }
+td.g { text-align: center; min-width: 1.3em; }
+td.self { background: #808080; }
+td.est { background: #ffffc0; }
+)";
+
+std::string escaped(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string cell(const std::string &text, const std::string &cls = {})
+{
+    const std::string open = cls.empty() ? "<td>" : "<td class=\"" + cls + "\">";
+    return open + escaped(text) + "</td>";
+}
+
+std::string header(const std::string &text)
+{
+    return "<th>" + escaped(text) + "</th>";
+}
+
+std::string gameText(GameState state)
+{
+    return state == GameState::Draw ? "½" : std::string(cellText(state));
+}
+
+} // namespace
+
+std::string exportHtml(const TournamentSnapshot &snapshot)
+{
+    const std::vector<StandingLine> lines = finalStandings(snapshot);
+    const std::size_t n = snapshot.players.size();
+    std::vector<const StandingLine *> byPlayer(n + 1, nullptr);
+    for (const StandingLine &line : lines)
+        byPlayer[std::size_t(line.player)] = &line;
+    auto playerOf = [&](const StandingLine &line) -> const SnapshotPlayer & {
+        return snapshot.players[std::size_t(line.player - 1)];
+    };
+    auto ratingClass = [](const SnapshotPlayer &player) {
+        return std::string(player.estimate ? "n est" : "n");
+    };
+
+    std::string out = "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n";
+    out += "<title>" + escaped(snapshot.name) + "</title>\n";
+    out += "<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
+    out += "<h1>" + escaped(snapshot.name) + "</h1>\n";
+    out += "<p class=\"date\">" + escaped(snapshot.date) + "</p>\n";
+
+    out += "<h2>Итоговая таблица</h2>\n<table>\n<thead>\n<tr>";
+    for (const char *title :
+         {"Место", "№", "Участник", "Рейтинг", "Очки", "Бергер", "Новый рейтинг", "Изменение"})
+        out += header(title);
+    out += "</tr>\n</thead>\n<tbody>\n";
+    for (const StandingLine &line : lines) {
+        const SnapshotPlayer &player = playerOf(line);
+        out += "<tr>" + cell(line.place, "n") + cell(std::to_string(line.player), "n") +
+               cell(player.name) + cell(player.ratingCell, ratingClass(player)) +
+               cell(line.points, "n") + cell(line.berger, "n") + cell(line.newRating, "n") +
+               cell(line.change, "n") + "</tr>\n";
+    }
+    out += "</tbody>\n</table>\n";
+
+    out += "<h2>Турнирная таблица</h2>\n<table>\n<thead>\n<tr>";
+    out += header("№") + header("Участник") + header("Рейтинг");
+    for (std::size_t j = 1; j <= n; ++j)
+        out += header(std::to_string(j));
+    out += header("Очки") + header("Место") + "</tr>\n</thead>\n<tbody>\n";
+    for (std::size_t i = 1; i <= n; ++i) {
+        const StandingLine &line = *byPlayer[i];
+        const SnapshotPlayer &player = playerOf(line);
+        out += "<tr>" + cell(std::to_string(i), "n") + cell(player.name) +
+               cell(player.ratingCell, ratingClass(player));
+        for (std::size_t j = 1; j <= n; ++j) {
+            if (j == i)
+                out += cell("", "g self");
+            else
+                out += cell(gameText(snapshot.games.state(int(i), int(j))), "g");
+        }
+        out += cell(line.points, "n") + cell(line.place, "n") + "</tr>\n";
+    }
+    out += "</tbody>\n</table>\n</body>\n</html>\n";
+    return out;
+}
+
+} // namespace krugovik

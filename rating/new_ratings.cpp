@@ -1,0 +1,54 @@
+#include "rating/new_ratings.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "common/number_text.h"
+#include "rating/rating_calc.h"
+#include "rating/rating_correction.h"
+
+namespace krugovik {
+
+std::vector<NewRating> computeNewRatings(const std::vector<RatingCell> &cells,
+                                         const GameRecords &records)
+{
+    const int n = std::min(int(cells.size()), kMaxTablePlayers);
+    auto cellOf = [&](int player) -> const RatingCell & { return cells[std::size_t(player - 1)]; };
+
+    std::vector<int> correction(std::size_t(n) + 1, 0);
+    for (int i = 1; i <= n; ++i) {
+        if (!cellOf(i).estimate)
+            continue;
+        int games = 0;
+        Fixed score;
+        for (int j = 1; j <= n; ++j) {
+            games += records.played[i][j];
+            if (records.points[i][j] == kHalf || records.points[i][j] == kOne)
+                score += records.points[i][j];
+        }
+        correction[std::size_t(i)] = ratingCorrection(games, score);
+    }
+
+    std::vector<NewRating> result(static_cast<std::size_t>(n));
+    for (int i = 1; i <= n; ++i) {
+        RatedGames rated;
+        for (int j = 1; j <= n; ++j) {
+            rated.games += records.played[i][j];
+            rated.points += records.points[i][j];
+            if (j != i && isRated(records.state(i, j)))
+                rated.opponents +=
+                    Fixed::fromInt(records.opponentRating[i][j] + correction[std::size_t(j)]);
+        }
+        const RatingCell &cell = cellOf(i);
+        const std::int64_t rating =
+            ownRating(readFixed(cell.text), cell.estimate, correction[std::size_t(i)]);
+        NewRating &out = result[std::size_t(i - 1)];
+        out.cell = newRatingCell(newRating(rated, rating), cell.text);
+        out.value = readRating(out.cell);
+        out.delta = out.value - readRating(cell.text);
+        out.change = ratingChangeText(readRating(cell.text), out.value);
+    }
+    return result;
+}
+
+} // namespace krugovik

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rating/game_records.h"
+
+namespace krugovik {
+
+// A player's rating as the crosstable holds it.
+struct RatingCell {
+    std::string text;      // the rating cell's text
+    bool estimate = false; // the cell is marked as an initial estimate
+};
+
+// What the new-rating command shows for one player.
+struct NewRating {
+    std::string cell;       // column 3: " 1547", "1000" at the floor, or the rating cell's text
+    std::string change;     // column 4: " + 47", "-21", " 0"
+    std::int64_t value = 0; // the new rating as an integer
+    std::int64_t delta = 0; // the change against the rating cell, in rating points
+};
+
+// Corrects the estimates and rates players 1..cells.size() from the game arrays, as the
+// new-rating command does in the table, without touching anything else.
+std::vector<NewRating> computeNewRatings(const std::vector<RatingCell> &cells,
+                                         const GameRecords &records);
+
+} // namespace krugovik

@@ -1,0 +1,297 @@
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "common/printer.h"
+#include "support/test_helpers.h"
+#include "table/cross_table.h"
+
+using namespace testing_support;
+using krugovik::PrintedDocument;
+using krugovik::Printer;
+
+namespace {
+
+// Twenty-two juniors, each name unique in the table.
+const QStringList kNames = {
+    QStringLiteral("Абрамов Артём"), QStringLiteral("Белова Дарья"),
+    QStringLiteral("Васильев Глеб"), QStringLiteral("Григорьева Ева"),
+    QStringLiteral("Давыдов Егор"),  QStringLiteral("Ершова Жанна"),
+    QStringLiteral("Жуков Захар"),   QStringLiteral("Зайцева Инна"),
+    QStringLiteral("Ильин Кирилл"),  QStringLiteral("Козлова Лада"),
+    QStringLiteral("Лебедев Марк"),  QStringLiteral("Морозова Нина"),
+    QStringLiteral("Никитин Олег"),  QStringLiteral("Орлова Полина"),
+    QStringLiteral("Павлов Роман"),  QStringLiteral("Романова Софья"),
+    QStringLiteral("Соколов Тимур"), QStringLiteral("Тихонова Ульяна"),
+    QStringLiteral("Уваров Фёдор"),  QStringLiteral("Фролова Христина"),
+    QStringLiteral("Хохлов Цезарь"), QStringLiteral("Чернова Шура; \"Ш\""),
+};
+
+// A tournament file of `count` players with ratings from 1300 up, player 3 an
+// estimate; every game decided by the lower number winning, except draws where i + j
+// is divisible by 5 and no result yet for the pair 1-2.
+QByteArray tournamentFile(int count)
+{
+    QByteArray bytes = " " + QByteArray::number(count) + " \r\n";
+    for (int i = 1; i <= count; ++i) {
+        bytes += cp1251(kNames[i - 1]) + "\r\n";
+        bytes += " " + QByteArray::number(i) + " \r\n";
+        bytes += QByteArray::number(1300 + 25 * i) + "\r\n";
+        bytes += i == 3 ? " 0 \r\n" : " 1000 \r\n";
+        for (int j = 1; j <= count; ++j) {
+            if (j == i)
+                continue;
+            QByteArray result = i < j ? "1" : "0";
+            if ((i + j) % 5 == 0)
+                result = "0.5";
+            if (i + j == 3)
+                result = "";
+            bytes += result + "\r\n";
+        }
+    }
+    return bytes;
+}
+
+// What the save dialog showed before the test answered it.
+struct SeenDialog {
+    QString title;
+    QString directory;
+    QStringList selected;
+    bool nativeOff = false;
+    int count = 0;
+};
+
+// Answers the next save dialog: with `fileName` (relative to the dialog's folder, or
+// absolute), or with Cancel when it is empty.
+std::shared_ptr<SeenDialog> answerSaveDialog(const QString &fileName)
+{
+    auto seen = std::make_shared<SeenDialog>();
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [seen, fileName, poll] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(5, *poll);
+            return;
+        }
+        seen->title = dialog->windowTitle();
+        seen->directory = dialog->directory().absolutePath();
+        seen->selected = dialog->selectedFiles();
+        seen->nativeOff = dialog->testOption(QFileDialog::DontUseNativeDialog);
+        ++seen->count;
+        if (fileName.isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(fileName);
+            static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+        }
+        *poll = nullptr; // ends the cycle of the shared pointers
+    };
+    QTimer::singleShot(5, *poll);
+    return seen;
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class ResultsMenu : public TournamentTest {
+  protected:
+    void TearDown() override
+    {
+        Printer::setRecorder(nullptr);
+        TournamentTest::TearDown();
+    }
+    QMenu *menu() const { return widget<QMenu>(QStringLiteral("mnuResults")); }
+    QAction *item(const char *name) const { return widget<QAction>(QString::fromLatin1(name)); }
+    QStringList gridTexts() const
+    {
+        QStringList texts;
+        for (int r = 0; r < grid()->rows(); ++r)
+            for (int c = 0; c < grid()->columns(); ++c)
+                texts << cell(r, c) << cellColour(r, c).name();
+        return texts;
+    }
+    // Prints through the menu or the button into a PDF in the current folder.
+    PrintedDocument printed(const std::function<void()> &print, const QString &pdf)
+    {
+        std::vector<PrintedDocument> documents;
+        Printer::setRecorder([&](const PrintedDocument &d) { documents.push_back(d); });
+        print();
+        Printer::setRecorder(nullptr);
+        EXPECT_EQ(documents.size(), 1u);
+        if (documents.empty())
+            return PrintedDocument();
+        EXPECT_TRUE(krugovik::writePdf(documents[0], path(pdf)));
+        return documents[0];
+    }
+    static bool havePdfTools()
+    {
+        return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+    }
+};
+
+TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
+{
+    start();
+    EXPECT_FALSE(menu()->isEnabled());
+    EXPECT_FALSE(menu()->menuAction()->isEnabled());
+    EXPECT_EQ(menu()->title(), QStringLiteral("Итоги"));
+    QStringList texts;
+    for (QAction *action : menu()->actions())
+        texts << action->text();
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Итоговая таблица"),
+                                  QStringLiteral("Сохранить для сайта (HTML)…"),
+                                  QStringLiteral("Сохранить для таблиц (CSV)…"),
+                                  QStringLiteral("Сохранить отчёт TRF…")}));
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 1);
+
+    openTournament();
+    EXPECT_TRUE(menu()->isEnabled());
+    EXPECT_TRUE(menu()->menuAction()->isEnabled());
+    item("mnuOpen")->trigger();
+    EXPECT_FALSE(menu()->isEnabled());
+    EXPECT_FALSE(menu()->menuAction()->isEnabled());
+}
+
+TEST_F(ResultsMenu, EachExportProposesTheTournamentsNameAndWritesItsFile)
+{
+    openTournament(tournamentFile(5), QStringLiteral("KUBOK.TXT"));
+    const QStringList before = gridTexts();
+    const struct {
+        const char *action;
+        QString file;
+        QString title;
+        QByteArray start;
+    } exports[] = {
+        {"mnuExportHtml", QStringLiteral("KUBOK.html"),
+         QStringLiteral("Сохранить для сайта (HTML)"), "<!DOCTYPE html>\n<html lang=\"ru\">"},
+        {"mnuExportCsv", QStringLiteral("KUBOK.csv"), QStringLiteral("Сохранить для таблиц (CSV)"),
+         "\xEF\xBB\xBF\xD0\x9C\xD0\xB5\xD1\x81\xD1\x82\xD0\xBE;"},
+        {"mnuExportTrf", QStringLiteral("KUBOK.trf"), QStringLiteral("Сохранить отчёт TRF"),
+         "012 KUBOK\r\n062 5\r\n092 Individual: round-robin\r\n001    1"},
+    };
+    for (const auto &e : exports) {
+        const auto seen = answerSaveDialog(e.file);
+        item(e.action)->trigger();
+        EXPECT_EQ(seen->count, 1) << e.action;
+        EXPECT_TRUE(seen->nativeOff);
+        EXPECT_EQ(seen->title, e.title);
+        EXPECT_EQ(seen->directory, QDir::current().absolutePath());
+        EXPECT_EQ(seen->selected, QStringList{path(e.file)});
+        EXPECT_TRUE(readFile(e.file).startsWith(e.start)) << e.action;
+    }
+    // The names went out as UTF-8, the player with quotes among them.
+    EXPECT_TRUE(readFile(QStringLiteral("KUBOK.html")).contains(kNames[4].toUtf8()));
+    // Nothing in the window changed.
+    EXPECT_EQ(gridTexts(), before);
+}
+
+TEST_F(ResultsMenu, CancelWritesNothing)
+{
+    openTournament(tournamentFile(4));
+    for (const char *action : {"mnuExportHtml", "mnuExportCsv", "mnuExportTrf"}) {
+        const auto seen = answerSaveDialog(QString());
+        item(action)->trigger();
+        EXPECT_EQ(seen->count, 1);
+    }
+    EXPECT_EQ(QDir::current().entryList(QDir::Files),
+              (QStringList{QStringLiteral("ALPHA.TXT"), QStringLiteral("BASE.DAT")}));
+}
+
+TEST_F(ResultsMenu, AFailureNamesTheFileAndLeavesNothingBehind)
+{
+    openTournament(tournamentFile(4));
+    writeFile(QStringLiteral("NOTAFOLDER"), "x");
+    const QString target = path(QStringLiteral("NOTAFOLDER/ALPHA.csv"));
+    BoxAnswerer boxes;
+    const auto seen = answerSaveDialog(target);
+    item("mnuExportCsv")->trigger();
+    EXPECT_EQ(seen->count, 1);
+    EXPECT_EQ(boxes.seen().count, 1);
+    EXPECT_TRUE(boxes.seen().text.startsWith(QStringLiteral("Файл %1 не сохранён: ").arg(target)))
+        << boxes.seen().text.toStdString();
+    EXPECT_GT(boxes.seen().text.size(),
+              QStringLiteral("Файл %1 не сохранён: .").arg(target).size());
+    EXPECT_EQ(readFile(QStringLiteral("NOTAFOLDER")), QByteArray("x"));
+}
+
+TEST_F(ResultsMenu, TheNewRatingsAreThoseOfTheNewRatingCommand)
+{
+    openTournament(tournamentFile(6));
+    const auto seen = answerSaveDialog(QStringLiteral("ALPHA.csv"));
+    item("mnuExportCsv")->trigger();
+    const QList<QByteArray> lines = readFile(QStringLiteral("ALPHA.csv")).split('\n');
+    ASSERT_GE(lines.size(), 7);
+    clickCell(grid(), 0, 3);
+    for (int k = 1; k <= 6; ++k) {
+        const QStringList fields = QString::fromUtf8(lines[k].trimmed()).split(QLatin1Char(';'));
+        const int player = fields[1].toInt();
+        EXPECT_EQ(fields[4], cell(player, 3).trimmed()) << "player " << player;
+        EXPECT_EQ(fields[5], cell(player, 4).remove(QLatin1Char(' '))) << "player " << player;
+    }
+}
+
+TEST_F(ResultsMenu, TheStandingsOfTwentyTwoFitOnePage)
+{
+    openTournament(tournamentFile(22), QStringLiteral("KUBOK.TXT"));
+    const QStringList before = gridTexts();
+    const PrintedDocument document =
+        printed([this] { item("mnuStandings")->trigger(); }, QStringLiteral("standings.pdf"));
+    EXPECT_EQ(document.kind, QStringLiteral("Итоговая таблица"));
+    EXPECT_FALSE(document.picture.isNull());
+    // Portrait: the picture is taller than wide.
+    EXPECT_GT(document.picture.boundingRect().height(), document.picture.boundingRect().width());
+    EXPECT_EQ(gridTexts(), before);
+    if (!havePdfTools())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QString text = pdfText(path(QStringLiteral("standings.pdf")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Итоговая таблица")));
+    EXPECT_TRUE(text.contains(QStringLiteral("KUBOK")));
+    for (const QString &name : kNames)
+        EXPECT_TRUE(text.contains(name)) << name.toStdString();
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "pages";
+}
+
+TEST_F(ResultsMenu, WithoutAPrinterTheStandingsGoToAPdfThatAMessageNames)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed";
+    openTournament(tournamentFile(4));
+    BoxAnswerer boxes;
+    item("mnuStandings")->trigger();
+    const QStringList pdfs = QDir::current().entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_TRUE(pdfs[0].startsWith(QStringLiteral("Итоговая таблица 20"))) << pdfs[0].toStdString();
+    EXPECT_EQ(boxes.seen().count, 1);
+    EXPECT_TRUE(boxes.seen().text.contains(path(pdfs[0]))) << boxes.seen().text.toStdString();
+}
+
+TEST_F(ResultsMenu, TheTablePrintoutIsTextThatCanBeSearched)
+{
+    openTournament(tournamentFile(22));
+    const PrintedDocument document =
+        printed([this] { click(widget(QStringLiteral("cmdPrint"))); }, QStringLiteral("table.pdf"));
+    // Wider than tall, so it goes on a landscape page.
+    EXPECT_GT(document.picture.boundingRect().width(), document.picture.boundingRect().height());
+    EXPECT_LT(QFileInfo(path(QStringLiteral("table.pdf"))).size(), 300 * 1024);
+    if (!havePdfTools())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QString text = pdfText(path(QStringLiteral("table.pdf")));
+    for (const QString &name : kNames)
+        EXPECT_TRUE(text.contains(name)) << name.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Распечатать таблицу")));
+}
+
+} // namespace

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "export/csv_export.h"
+#include "export/final_standings.h"
+#include "export/html_export.h"
+#include "export/trf_export.h"
+#include "rating/new_ratings.h"
+
+using namespace krugovik;
+
+namespace {
+
+constexpr GameState W = GameState::Win;
+constexpr GameState L = GameState::Loss;
+constexpr GameState D = GameState::Draw;
+constexpr GameState FW = GameState::ForfeitWin;
+
+struct Game {
+    int p;
+    int q;
+    GameState stateOfP;
+};
+
+TournamentSnapshot snapshotOf(std::string name, std::vector<SnapshotPlayer> players,
+                              const std::vector<Game> &games)
+{
+    TournamentSnapshot snapshot;
+    snapshot.name = std::move(name);
+    snapshot.date = "07.12.2026";
+    snapshot.players = std::move(players);
+    auto rating = [&](int player) {
+        return std::stoll("0" + snapshot.players[std::size_t(player - 1)].ratingCell);
+    };
+    for (const Game &g : games)
+        recordGame(snapshot.games, g.p, g.q, g.stateOfP, rating(g.q), rating(g.p));
+    return snapshot;
+}
+
+// Five players, so one sits out each round: a draw, a forfeit, a game not yet played,
+// an estimate, and names with a semicolon, quotes and an ampersand.
+TournamentSnapshot fivePlayers()
+{
+    return snapshotOf("ZIMA 2026",
+                      {{"Иванов Пётр", "1712", false},
+                       {"Смирнова; Анна", "1588", false},
+                       {"Козлов \"Лис\" Иван", "1300", true},
+                       {"Орлов & Денис", "1845", false},
+                       {"Ли Ян", "1450", false}},
+                      {{1, 2, W},
+                       {1, 3, D},
+                       {1, 4, L},
+                       {1, 5, FW},
+                       {2, 3, W},
+                       {2, 4, D},
+                       {3, 4, W},
+                       {3, 5, L},
+                       {4, 5, W}});
+}
+
+// Four players, three of them beaten in a cycle and sharing a place; one has no rating
+// yet, so no new ratings are shown.
+TournamentSnapshot sharedPlace()
+{
+    return snapshotOf(
+        "SHARED",
+        {{"A", "1500", false}, {"B", "1400", false}, {"C", "", false}, {"D", "1600", false}},
+        {{1, 2, W}, {1, 3, W}, {1, 4, W}, {2, 3, W}, {3, 4, W}, {4, 2, W}});
+}
+
+std::string golden(const std::string &name)
+{
+    std::ifstream in(std::string(KRUGOVIK_GOLDEN_DIR) + "/" + name, std::ios::binary);
+    EXPECT_TRUE(in) << "no golden file " << name;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Compares with the golden file; a differing result is left beside the test for diff.
+void expectGolden(const std::string &name, const std::string &actual)
+{
+    const std::string expected = golden(name);
+    if (actual != expected) {
+        std::ofstream(name + ".actual", std::ios::binary) << actual;
+        ADD_FAILURE() << name << " differs; see " << name << ".actual";
+    }
+}
+
+std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
+    return lines;
+}
+
+TEST(Exports, MatchTheirGoldenFiles)
+{
+    expectGolden("zima.csv", exportCsv(fivePlayers()));
+    expectGolden("zima.html", exportHtml(fivePlayers()));
+    expectGolden("zima.trf", exportTrf(fivePlayers()));
+    expectGolden("shared.csv", exportCsv(sharedPlace()));
+    expectGolden("shared.html", exportHtml(sharedPlace()));
+    expectGolden("shared.trf", exportTrf(sharedPlace()));
+}
+
+TEST(FinalStandings, PlacesPointsAndRatingsAsTheTableWouldShowThem)
+{
+    const std::vector<StandingLine> lines = finalStandings(fivePlayers());
+    ASSERT_EQ(lines.size(), 5u);
+    // 4 and 1 have 2.5 points, Berger 4.25 and 3.25; 3 and 2 have 1.5, Berger 3.75 and 2.75.
+    std::vector<int> order;
+    for (const StandingLine &line : lines)
+        order.push_back(line.player);
+    EXPECT_EQ(order, (std::vector<int>{4, 1, 3, 2, 5}));
+    EXPECT_EQ(lines[0].points, "2,5");
+    EXPECT_EQ(lines[0].berger, "4,25");
+    EXPECT_EQ(lines[4].points, "1");
+    EXPECT_EQ(lines[4].berger, "1,5");
+
+    const std::vector<StandingLine> shared = finalStandings(sharedPlace());
+    EXPECT_EQ(shared[1].place, "2-4");
+    EXPECT_EQ(shared[3].place, "2-4");
+    EXPECT_EQ(shared[0].newRating, "");
+    EXPECT_EQ(shared[0].change, "");
+}
+
+TEST(FinalStandings, CommaNumbers)
+{
+    EXPECT_EQ(commaNumber(Fixed::fromUnits(25000)), "2,5");
+    EXPECT_EQ(commaNumber(Fixed::fromUnits(5000)), "0,5");
+    EXPECT_EQ(commaNumber(Fixed::fromUnits(67500)), "6,75");
+    EXPECT_EQ(commaNumber(Fixed::fromUnits(0)), "0");
+    EXPECT_EQ(commaNumber(Fixed::fromUnits(30000)), "3");
+}
+
+TEST(NewRatings, AsTheNewRatingCommandComputesThem)
+{
+    // R 1500 against five opponents of 1500 with 3.5 points: 1530. R 1010 against four of
+    // 1010 without a point: 960, shown at the floor. A player without games keeps his cell.
+    std::vector<RatingCell> cells = {{"1500", false}};
+    for (int k = 0; k < 5; ++k)
+        cells.push_back({"1500", false});
+    cells.push_back({"1510", false});
+    GameRecords records;
+    const GameState results[] = {W, W, W, D, L};
+    for (int k = 0; k < 5; ++k)
+        recordGame(records, 1, k + 2, results[k], 1500, 1500);
+    const std::vector<NewRating> rated = computeNewRatings(cells, records);
+    ASSERT_EQ(rated.size(), 7u);
+    EXPECT_EQ(rated[0].cell, " 1530");
+    EXPECT_EQ(rated[0].change, " + 30");
+    EXPECT_EQ(rated[0].delta, 30);
+    EXPECT_EQ(rated[6].cell, "1510");
+    EXPECT_EQ(rated[6].change, " 0");
+
+    GameRecords floor;
+    std::vector<RatingCell> low(5, {"1010", false});
+    for (int k = 2; k <= 5; ++k)
+        recordGame(floor, 1, k, L, 1010, 1010);
+    const std::vector<NewRating> floored = computeNewRatings(low, floor);
+    EXPECT_EQ(floored[0].cell, "1000");
+    EXPECT_EQ(floored[0].value, 1000);
+    EXPECT_EQ(floored[0].change, "-10");
+}
+
+TEST(NewRatings, AnEstimateIsRatedWithItsCorrection)
+{
+    // An estimate of 1200 who wins his only game gets a correction of 10, and his
+    // opponent counts him at 1210.
+    GameRecords records;
+    recordGame(records, 1, 2, W, 1200, 1200);
+    const std::vector<NewRating> rated =
+        computeNewRatings({{"1200", true}, {"1200", false}}, records);
+    // 1210 against 1200: E = 0.5144, K = 40, 1210 + 40 × 0.4856 = 1229.4 → 1229.
+    EXPECT_EQ(rated[0].value, 1229);
+    EXPECT_EQ(rated[0].change, " + 29");
+    // 1200 against 1210: E = 0.4856, K = 25, 1200 − 25 × 0.4856 = 1187.86 → 1188.
+    EXPECT_EQ(rated[1].value, 1188);
+}
+
+TEST(Csv, FramingQuotingAndTheOwnColumn)
+{
+    const std::string csv = exportCsv(fivePlayers());
+    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    const std::vector<std::string> lines = linesOf(csv.substr(3));
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки;Бергер;1;2;3;4;5");
+    // Player 3 is third: his name quoted, his own column X, the draw with a comma.
+    EXPECT_TRUE(lines[3].starts_with("3;3;\"Козлов \"\"Лис\"\" Иван\";1300;")) << lines[3];
+    EXPECT_NE(lines[4].find("\"Смирнова; Анна\""), std::string::npos);
+    EXPECT_TRUE(lines[2].ends_with(";X;1;0,5;0;+")) << lines[2];
+    // The game of 2 and 5 has no result: an empty field.
+    EXPECT_TRUE(lines[4].ends_with(";0;X;1;0,5;")) << lines[4];
+}
+
+// The text of a TRF line between two columns counted from 1, in characters.
+std::u32string columns(const std::string &line, std::size_t first, std::size_t last)
+{
+    std::u32string wide;
+    for (std::size_t k = 0; k < line.size();) {
+        const unsigned char c = static_cast<unsigned char>(line[k]);
+        if (c < 0x80) {
+            wide += char32_t(c);
+            ++k;
+        } else {
+            wide += char32_t(((c & 0x1F) << 6) | (static_cast<unsigned char>(line[k + 1]) & 0x3F));
+            k += 2;
+        }
+    }
+    return first - 1 < wide.size() ? wide.substr(first - 1, last - first + 1) : std::u32string();
+}
+
+TEST(Trf, ColumnsOfAPlayerLine)
+{
+    const std::vector<std::string> lines = linesOf(exportTrf(fivePlayers()));
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "012 ZIMA 2026");
+    EXPECT_EQ(lines[1], "062 5");
+    EXPECT_EQ(lines[2], "092 Individual: round-robin");
+    // Player 1, second: sits out round 1, then 1-2 (won), 3-1 (draw, black), 1-4 (lost),
+    // 5-1 (a forfeit win, black).
+    const std::string &one = lines[3];
+    EXPECT_EQ(columns(one, 1, 4), U"001 ");
+    EXPECT_EQ(columns(one, 5, 8), U"   1");
+    EXPECT_EQ(columns(one, 15, 47), U"Иванов Пётр                      ");
+    EXPECT_EQ(columns(one, 49, 52), U"1712");
+    EXPECT_EQ(columns(one, 81, 84), U" 2.5");
+    EXPECT_EQ(columns(one, 86, 89), U"   2");
+    EXPECT_EQ(columns(one, 92, 99), U"0000 - Z");
+    EXPECT_EQ(columns(one, 102, 109), U"   2 w 1");
+    EXPECT_EQ(columns(one, 112, 119), U"   3 b =");
+    EXPECT_EQ(columns(one, 122, 129), U"   4 w 0");
+    EXPECT_EQ(columns(one, 132, 139), U"   5 b +");
+    // Player 2's game against 5 in round 1 has no result: its block is blank.
+    EXPECT_EQ(columns(lines[4], 90, 101), U"            ");
+    EXPECT_EQ(columns(lines[4], 102, 109), U"   1 b 0");
+    EXPECT_EQ(columns(lines[4], 112, 119), U"0000 - Z");
+}
+
+TEST(Html, SelfContainedAndEscaped)
+{
+    const std::string html = exportHtml(fivePlayers());
+    EXPECT_TRUE(html.starts_with("<!DOCTYPE html>\n<html lang=\"ru\">"));
+    EXPECT_NE(html.find("<title>ZIMA 2026</title>"), std::string::npos);
+    EXPECT_NE(html.find("Орлов &amp; Денис"), std::string::npos);
+    EXPECT_NE(html.find("Козлов &quot;Лис&quot; Иван"), std::string::npos);
+    EXPECT_NE(html.find("<td class=\"n est\">1300</td>"), std::string::npos);
+    EXPECT_NE(html.find("<td class=\"g\">½</td>"), std::string::npos);
+    for (const char *outside : {"<script", "<link", "<img", "src=", "url(", "@import"})
+        EXPECT_EQ(html.find(outside), std::string::npos) << outside;
+}
+
+} // namespace
