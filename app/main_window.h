@@ -7,6 +7,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QUndoGroup;
 
 namespace krugovik {
 class FileChooser;
@@ -35,4 +36,11 @@ class MainWindow : public QMainWindow {
     QPointer<krugovik::FileChooser> m_chooser;
     QPointer<QMdiSubWindow> m_chooserWindow;
     QPointer<QMdiSubWindow> m_tournamentWindow;
+
+    // Правка: takes back and brings back steps of the open tournament's table.
+    void createEditMenu();
+    QMenu *mnuEdit = nullptr;
+    QAction *actUndo = nullptr;
+    QAction *actRedo = nullptr;
+    QUndoGroup *m_history = nullptr; // its active stack is the open tournament's
 };

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "base/base_file.h"
@@ -27,11 +28,13 @@ class QRadioButton;
 class QScrollBar;
 class QToolButton;
 class QPushButton;
+class QUndoStack;
 
 namespace krugovik {
 
 class ClickableLabel;
 struct TournamentFile;
+struct TableSnapshot;
 class CrossTable;
 
 inline constexpr int kMaxPlayers = 22;
@@ -50,6 +53,9 @@ class TournamentWindow : public QWidget {
 
     // The window's load: clears the tournament, opens the base, reads the file.
     void Form_Load();
+
+    // The steps of table entry that can be taken back; the main window's menu follows it.
+    QUndoStack *undoStack() const { return m_history; }
 
   signals:
     // The director confirmed the exit.
@@ -116,6 +122,27 @@ class TournamentWindow : public QWidget {
     void cmdPrintParing_Click();
 
     void cmdExit_Click();
+
+    // Taking steps back, the name check of the write-back, and the guides that tell the
+    // director where he is: the record number and who sits out the shown round.
+    void createGuides();
+    // Runs action as one step of the history (entering a player, changing a result);
+    // nothing is recorded when it changed nothing. A step inside a step joins it.
+    void runStep(const QString &text, const std::function<void()> &action);
+    TableSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const TableSnapshot &snapshot);
+    void ClearHistory();
+    // Per table row: false when the director chose not to write a row whose name differs
+    // from the name in its record.
+    std::vector<bool> RowsToWriteBack();
+    void ShowRecordNumber();
+    void ShowFreePlayer();
+    void FitBoardLines();
+    QUndoStack *m_history = nullptr;
+    std::shared_ptr<const TableSnapshot> m_lastAfter; // shared with the next step's before
+    bool m_inStep = false;
+    QLabel *lblRecord = nullptr;
+    QLabel *lblFree = nullptr;
 
     std::function<QString()> m_tourFilePath;
 
