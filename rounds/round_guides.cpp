@@ -16,6 +16,7 @@ void TournamentWindow::ShowFreePlayer()
         return;
     }
     lblFree->setText(QStringLiteral("Отдыхает: ") + grdTable->text(free, 1));
+    lblFree->setToolTip(lblFree->text());
     lblFree->show();
 }
 

@@ -156,10 +156,11 @@ void TournamentWindow::createGuides()
 
     lblFree = new QLabel(this);
     lblFree->setObjectName(QStringLiteral("lblFree"));
-    lblFree->setFont(programFont(8));
+    // Under the round title there is room for a narrow column only.
+    lblFree->setFont(programFont(7.5));
     lblFree->setWordWrap(true);
     lblFree->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lblFree, 0, 9180, 1900, 480);
+    place(lblFree, 0, 9140, 1900, 560);
     lblFree->hide();
 }
 
