@@ -20,8 +20,8 @@ std::string mismatchQuestion(const std::vector<NameMismatch> &mismatches)
 {
     std::string text = "В этих строках таблицы игрок не тот, что в его записи базы:\n\n";
     for (const NameMismatch &m : mismatches) {
-        text += "строка " + std::to_string(m.row) + ": в таблице «" + m.tableName +
-                "», в базе «" + m.baseName + "»\n";
+        text += "строка " + std::to_string(m.row) + ": в таблице «" + m.tableName + "», в базе «" +
+                m.baseName + "»\n";
     }
     text += "\nЗаписать новые рейтинги и в эти записи базы? При ответе «Нет» записываются "
             "только строки, в которых имена совпадают.";

@@ -11,7 +11,7 @@ namespace krugovik {
 
 // A table row that would be written into its base record; names are UTF-8.
 struct WriteBackRow {
-    int row = 0;          // table row, 1..22
+    int row = 0;           // table row, 1..22
     std::string tableName; // the name cell of the row
     std::string baseName;  // the name stored in the row's record
 };

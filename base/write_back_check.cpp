@@ -23,8 +23,7 @@ std::vector<bool> TournamentWindow::RowsToWriteBack()
     if (mismatches.empty())
         return write;
     if (askYesNo(this, QString::fromStdString(mismatchQuestion(mismatches)),
-                 QStringLiteral("Запись рейтингов в базу"), QMessageBox::Question,
-                 QMessageBox::No))
+                 QStringLiteral("Запись рейтингов в базу"), QMessageBox::Question, QMessageBox::No))
         return write;
     for (const NameMismatch &m : mismatches)
         write[std::size_t(m.row)] = false;

@@ -22,16 +22,16 @@ struct LabelSnapshot {
 };
 
 struct TableSnapshot {
-    int rows = 0;                       // grid rows, header row included
-    int columns = 0;                    // grid columns, header column included
-    std::vector<std::string> texts;     // cell texts row by row, UTF-8
-    std::vector<std::uint32_t> colours; // cell colours row by row, &HBBGGRR codes
-    std::array<int, 31> baseRecordNo{};     // per table row: the base record
-    std::array<int, 31> correctionMark{};   // per table row: 1000 or the correction
-    std::array<int, 23> ratingCorrection{}; // per row: correction of an estimate
-    GameRecords games;                      // the game arrays
-    std::string missingRatingNote;          // UTF-8
-    int roundNo = 0;                        // the round the display shows
+    int rows = 0;                               // grid rows, header row included
+    int columns = 0;                            // grid columns, header column included
+    std::vector<std::string> texts;             // cell texts row by row, UTF-8
+    std::vector<std::uint32_t> colours;         // cell colours row by row, &HBBGGRR codes
+    std::array<int, 31> baseRecordNo{};         // per table row: the base record
+    std::array<int, 31> correctionMark{};       // per table row: 1000 or the correction
+    std::array<int, 23> ratingCorrection{};     // per row: correction of an estimate
+    GameRecords games;                          // the game arrays
+    std::string missingRatingNote;              // UTF-8
+    int roundNo = 0;                            // the round the display shows
     std::array<LabelSnapshot, 12> boardLines{}; // round title and board lines 1..11
     std::array<LabelSnapshot, 12> resultBoxes{};
     LabelSnapshot freePlayer; // who sits out the shown round

@@ -275,7 +275,8 @@ void TournamentWindow::createRoundDisplay()
         lblParing[k]->setFont(small);
         lblRezult[k]->setFont(small);
         connect(lblRezult[k], &ClickableLabel::clicked, this, [this, k] {
-            runStep(QStringLiteral("результат на доске %1").arg(k), [this, k] { lblRezult_Click(k); });
+            runStep(QStringLiteral("результат на доске %1").arg(k),
+                    [this, k] { lblRezult_Click(k); });
         });
     }
     lblParing[0]->setText(QStringLiteral("Жеребьёвка"));
