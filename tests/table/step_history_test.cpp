@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -180,6 +181,26 @@ TEST_F(StepHistoryTest, HeaderCommandsAreNoStepsAndAreTakenBackWithTheStep)
     undo()->trigger();
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_EQ(cell(1, 1), QString());
+}
+
+TEST_F(StepHistoryTest, TheEditMenuHoldsUndoAndRedoWithTheirKeys)
+{
+    auto *menu = mainWindow()->findChild<QMenu *>(QStringLiteral("mnuEdit"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("Правка"));
+    EXPECT_EQ(menu->actions(), (QList<QAction *>{undo(), redo()}));
+    EXPECT_EQ(undo()->shortcuts(), QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Z"))});
+    EXPECT_EQ(redo()->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                   QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    // Without a tournament there is nothing to take back.
+    players(3);
+    undo()->trigger();
+    ASSERT_TRUE(undo()->isEnabled());
+    ASSERT_TRUE(redo()->isEnabled());
+    mainWindow()->findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    EXPECT_FALSE(undo()->isEnabled());
+    EXPECT_FALSE(redo()->isEnabled());
 }
 
 TEST_F(StepHistoryTest, ClicksThatChangeNothingAreNoSteps)
