@@ -131,6 +131,7 @@ void TournamentWindow::RestoreSnapshot(const TableSnapshot &s)
         restoreLabel(lblRezult[k], s.resultBoxes[k]);
     }
     lblFree->setText(QString::fromStdString(s.freePlayer.caption));
+    lblFree->setToolTip(lblFree->text());
     lblFree->setHidden(!s.freePlayer.shown);
     cmdSave->setEnabled(s.saveEnabled);
     cmdZapisBase->setEnabled(s.writeBackEnabled);
