@@ -5,6 +5,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include "app/file_chooser.h"
 #include "common/codepage.h"
@@ -33,6 +35,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     mnuOpen = mnuFile->addAction(QStringLiteral("Загрузить (создать) турнир"));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
+    createEditMenu();
     createResultsMenu();
 
     resize(1024, 720);
@@ -103,6 +106,9 @@ void MainWindow::showTournament()
         menu->setEnabled(false);
         menu->menuAction()->setEnabled(false);
     });
+    // A closed tournament's history leaves the group with its window.
+    m_history->addStack(window->undoStack());
+    m_history->setActiveStack(window->undoStack());
     m_tournamentWindow->move(0, 0);
     m_tournamentWindow->show();
     m_area->setActiveSubWindow(m_tournamentWindow);
@@ -118,4 +124,20 @@ void MainWindow::endProgram()
 {
     close();
     QCoreApplication::quit();
+}
+
+void MainWindow::createEditMenu()
+{
+    m_history = new QUndoGroup(this);
+    mnuEdit = menuBar()->addMenu(QStringLiteral("Правка"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    actUndo = m_history->createUndoAction(this, QStringLiteral("Отменить"));
+    actUndo->setObjectName(QStringLiteral("actUndo"));
+    actUndo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    actRedo = m_history->createRedoAction(this, QStringLiteral("Повторить"));
+    actRedo->setObjectName(QStringLiteral("actRedo"));
+    actRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuEdit->addAction(actUndo);
+    mnuEdit->addAction(actRedo);
 }

@@ -8,6 +8,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QUndoGroup;
 
 namespace krugovik {
 class FileChooser;
@@ -58,4 +59,10 @@ class MainWindow : public QMainWindow {
     QAction *mnuExportHtml = nullptr;
     QAction *mnuExportCsv = nullptr;
     QAction *mnuExportTrf = nullptr;
+    // Правка: takes back and brings back steps of the open tournament's table.
+    void createEditMenu();
+    QMenu *mnuEdit = nullptr;
+    QAction *actUndo = nullptr;
+    QAction *actRedo = nullptr;
+    QUndoGroup *m_history = nullptr; // its active stack is the open tournament's
 };

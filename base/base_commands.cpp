@@ -18,6 +18,7 @@ void TournamentWindow::cmdZapisBase_Click()
     Rating();
     if (RefuseReadOnlyBase())
         return;
+    const std::vector<bool> write = RowsToWriteBack();
     QStringList skipped;
     for (int i = 1; i <= PlayerCount; ++i) {
         // A row never entered from the base has no record to write into.
@@ -25,6 +26,8 @@ void TournamentWindow::cmdZapisBase_Click()
             skipped << QStringLiteral("%1 (строка %2)").arg(grdTable->text(i, 1)).arg(i);
             continue;
         }
+        if (!write[std::size_t(i)])
+            continue;
         CurrentRecord = BaseRecordNo[i];
         ShowCurrentRecord();
         txtName->setText(grdTable->text(i, 1).trimmed());

@@ -54,6 +54,7 @@ void TournamentWindow::ShowCurrentRecord()
     txtRate->setText(fieldText(trimBlanks(CurrentPlayer.rate)));
     CurrentPlayer.setNr(trimBlanks(CurrentPlayer.nr));
     txtNR->setText(fieldText(trimBlanks(CurrentPlayer.nr)));
+    ShowRecordNumber();
 }
 
 void TournamentWindow::SaveCurrentRecord()

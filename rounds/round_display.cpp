@@ -57,6 +57,7 @@ void TournamentWindow::Paring()
     }
     grdTable->setColour(n, n + 4, kDiagonalGrey);
     InputParing();
+    ShowFreePlayer();
     // A round without a game shows no boards, rather than those of the round before.
     if (!roundHasGame) {
         for (int k = 1; k <= kBoards; ++k) {
@@ -80,6 +81,7 @@ void TournamentWindow::Paring()
     }
     for (auto &row : PairingTable)
         row.fill(0);
+    FitBoardLines();
 }
 
 void TournamentWindow::InputParing()

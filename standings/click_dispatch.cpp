@@ -27,13 +27,23 @@ void TournamentWindow::grdTable_Click()
             }
         }
     }
-    ClickGames();
-    ClickResult();
-    ClickParing();
-    ClickCorrection();
-    ClickNotRate();
-    ClickNetRating();
-    RefreshCompleteness();
+    const auto dispatch = [this] {
+        ClickGames();
+        ClickResult();
+        ClickParing();
+        ClickCorrection();
+        ClickNotRate();
+        ClickNetRating();
+        RefreshCompleteness();
+    };
+    // Entering a player and changing a result are steps the director can take back;
+    // the header commands are not.
+    if (GridRow >= 1 && GridCol == 0)
+        runStep(QStringLiteral("ввод игрока в строку %1").arg(GridRow), dispatch);
+    else if (GridRow >= 1 && GridCol >= 5)
+        runStep(QStringLiteral("результат партии %1-%2").arg(GridRow).arg(GridCol - 4), dispatch);
+    else
+        dispatch();
 }
 
 void TournamentWindow::RefreshCompleteness()

@@ -32,9 +32,12 @@ void TournamentWindow::grdTable_KeyDown(int row, int column, const QString &key)
         grdTable_Click();
         break;
     case CellKeyAction::SetResult:
-        GridRow = row;
-        GridCol = column;
-        KeyGames(QString::fromUtf8(cellText(meaning.result)));
+        // One step of the history, as a click on the cell is.
+        runStep(QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4), [&] {
+            GridRow = row;
+            GridCol = column;
+            KeyGames(QString::fromUtf8(cellText(meaning.result)));
+        });
         break;
     case CellKeyAction::Nothing:
         break;

@@ -66,6 +66,8 @@ void TournamentWindow::cmdPrint_Click()
     hidden.push_back(lblM);
     hidden.push_back(lblD);
     hidden.push_back(txtFind);
+    hidden.push_back(lblRecord);
+    hidden.push_back(lblFree);
     for (QWidget *w : std::initializer_list<QWidget *>{vscPlayer, cmdSave, chkSdvig, cmdPrint,
                                                        lblPrint, cmdPrintBase})
         hidden.push_back(w);

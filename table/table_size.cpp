@@ -65,6 +65,8 @@ void TournamentWindow::vscPlayer_Change()
         lblParing[k]->hide();
         lblRezult[k]->hide();
     }
+    lblFree->hide();
+    ClearHistory();
     grdTable->setHeightTwips(gridHeightFor(n));
     grdTable->setWidthTwips(gridWidthFor(n));
     // The reduced view outlives a change of the count: check box, widths and grid agree.

@@ -17,6 +17,7 @@
 #include "common/fonts.h"
 #include "common/message_box.h"
 #include "common/twips.h"
+#include "rounds/board_line_label.h"
 #include "table/cross_table.h"
 
 namespace krugovik {
@@ -78,6 +79,7 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     createRoundDisplay();
     createFindBox();
     createKeyEntry();
+    createGuides();
     setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
 }
 
@@ -272,13 +274,16 @@ void TournamentWindow::createRoundDisplay()
     // The labels are only 255 twips high and the result boxes 615 wide.
     const QFont small = programFont(8);
     for (int k = 0; k <= kBoards; ++k) {
-        lblParing[k] = new ClickableLabel(this);
+        lblParing[k] = k == 0 ? new ClickableLabel(this) : new BoardLineLabel(this);
         lblParing[k]->setObjectName(QStringLiteral("lblParing_%1").arg(k));
         lblRezult[k] = new ClickableLabel(this);
         lblRezult[k]->setObjectName(QStringLiteral("lblRezult_%1").arg(k));
         lblParing[k]->setFont(small);
         lblRezult[k]->setFont(small);
-        connect(lblRezult[k], &ClickableLabel::clicked, this, [this, k] { lblRezult_Click(k); });
+        connect(lblRezult[k], &ClickableLabel::clicked, this, [this, k] {
+            runStep(QStringLiteral("результат на доске %1").arg(k),
+                    [this, k] { lblRezult_Click(k); });
+        });
     }
     lblParing[0]->setText(QStringLiteral("Жеребьёвка"));
     place(lblParing[0], 0, 8160, 1815, 255);
@@ -327,6 +332,9 @@ void TournamentWindow::Form_Load()
     }
     if (PlayerCount != kMinPlayers)
         MissingRatingNote.clear();
+    // Every tournament starts without history, and no stray key reaches the editor.
+    ClearHistory();
+    grdTable->setFocus();
 }
 
 void TournamentWindow::ClearTurn()

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "base/base_file.h"
@@ -29,6 +30,7 @@ class QRadioButton;
 class QScrollBar;
 class QToolButton;
 class QPushButton;
+class QUndoStack;
 
 namespace krugovik {
 
@@ -36,6 +38,7 @@ class ClickableLabel;
 class FileLayer;
 struct TournamentFile;
 struct TournamentSnapshot;
+struct TableSnapshot;
 class CrossTable;
 
 inline constexpr int kMaxPlayers = 22;
@@ -60,6 +63,8 @@ class TournamentWindow : public QWidget {
     // The tournament as the exports read it: names, ratings and game arrays of the rows,
     // the file's name and today's date. Changes nothing.
     TournamentSnapshot snapshot() const;
+    // The steps of table entry that can be taken back; the main window's menu follows it.
+    QUndoStack *undoStack() const { return m_history; }
 
   signals:
     // The director confirmed the exit.
@@ -146,6 +151,26 @@ class TournamentWindow : public QWidget {
     void createKeyEntry();
     void grdTable_KeyDown(int row, int column, const QString &key);
     void KeyGames(const QString &text);
+    // Taking steps back, the name check of the write-back, and the guides that tell the
+    // director where he is: the record number and who sits out the shown round.
+    void createGuides();
+    // Runs action as one step of the history (entering a player, changing a result);
+    // nothing is recorded when it changed nothing. A step inside a step joins it.
+    void runStep(const QString &text, const std::function<void()> &action);
+    TableSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const TableSnapshot &snapshot);
+    void ClearHistory();
+    // Per table row: false when the director chose not to write a row whose name differs
+    // from the name in its record.
+    std::vector<bool> RowsToWriteBack();
+    void ShowRecordNumber();
+    void ShowFreePlayer();
+    void FitBoardLines();
+    QUndoStack *m_history = nullptr;
+    std::shared_ptr<const TableSnapshot> m_lastAfter; // shared with the next step's before
+    bool m_inStep = false;
+    QLabel *lblRecord = nullptr;
+    QLabel *lblFree = nullptr;
 
     std::function<QString()> m_tourFilePath;
     FileLayer *m_files = nullptr;

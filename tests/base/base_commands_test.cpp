@@ -68,9 +68,10 @@ TEST_F(BaseCommandsTest, WriteBackStoresNewRatingsAsEstablished)
     enterPlayers(3);
     setResult(1, 2, QStringLiteral("1"));
     grid()->setText(3, 1, QStringLiteral("Третий Исправленный"));
-    BoxAnswerer answerer;
+    // A name that differs from its record is written only when the director says so.
+    BoxAnswerer answerer(QMessageBox::Yes);
     click(widget(QStringLiteral("cmdZapisBase")));
-    EXPECT_EQ(answerer.seen().count, 0);
+    EXPECT_EQ(answerer.seen().count, 1);
     EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")),
               cp1251(QStringLiteral("Новичок")).leftJustified(24, ' ') + "1244 " +
                   cp1251(QStringLiteral("Опытный")).leftJustified(24, ' ') + "1479 " +
