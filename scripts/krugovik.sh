@@ -65,7 +65,7 @@ examples)
     configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     cmake --build "$here/build" --target krugovik -j "$jobs"
     try="$(mktemp -d /tmp/krugovik-examples.XXXXXX)"
-    cp "$here/examples/BASE.DAT" "$here/examples/KUBOK.TXT" "$try/"
+    cp "$here/examples/BASE.DAT" "$here/examples/KUBOK.TXT" "$here/examples/PERVENSTVO.TXT" "$try/"
     echo "Trying the examples in $try"
     cd "$try"
     exec "$here/build/krugovik" "$@"
