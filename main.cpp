@@ -16,6 +16,8 @@ int main(int argc, char *argv[])
     }
 #endif
     QApplication app(argc, argv);
+    // Lets the desktop match the window with the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.krugovik.Krugovik"));
     if (qEnvironmentVariableIsSet(krugovik::kSmokeCheckVariable))
         return krugovik::runSmokeCheck();
     MainWindow window;

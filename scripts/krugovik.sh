@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Krugovik and then starts it (run) or runs every test (test); further tasks:
-# examples, sanitize, fuzz [SECONDS], bench, package. Installs what is missing with apt-get
+# examples, sanitize, fuzz [SECONDS], bench, package, screenshots. Installs what is missing with apt-get
 # first; run again, it only rebuilds what changed.
 set -euo pipefail
 
@@ -13,6 +13,7 @@ case "$what" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 bench) packages+=(libbenchmark-dev) ;;
 test) packages+=(appstream desktop-file-utils poppler-utils) ;;
+screenshots) packages+=(poppler-utils) ;;
 package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
     qt6-translations-l10n fonts-dejavu-core) ;;
 esac
@@ -85,8 +86,14 @@ package)
     cp "$here"/build-package/krugovik_*.deb "$here/"
     bash "$here/scripts/check_package.sh" "$here"/krugovik_*.deb
     ;;
+screenshots)
+    # The handbook's pictures, made anew from the samples.
+    configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    cmake --build "$here/build" --target krugovik_screenshots -j "$jobs"
+    "$here/build/krugovik_screenshots" "$here/doc/images"
+    ;;
 *)
-    echo "usage: $0 run|test|examples|sanitize|fuzz [SECONDS]|bench|package" >&2
+    echo "usage: $0 run|test|examples|sanitize|fuzz [SECONDS]|bench|package|screenshots" >&2
     exit 2
     ;;
 esac
