@@ -50,10 +50,11 @@ mkdir "$scratch/run"
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 grep -q '^Exec=krugovik$' "$root/usr/share/applications/$id.desktop" ||
     fail "the desktop entry does not start krugovik"
-appstream="$(appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" 2>&1)" ||
+# The whole tree, so that the metainfo is checked together with its desktop entry.
+appstream="$(appstreamcli validate-tree --no-net "$root" 2>&1)" ||
     { echo "$appstream"; fail "the AppStream data does not validate"; }
 echo "$appstream"
-! grep -qE '^(E|W):' <<<"$appstream" || fail "the AppStream data has errors or warnings"
+! grep -qE '^[[:space:]]*(E|W):' <<<"$appstream" || fail "the AppStream data has errors or warnings"
 
 lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
 echo "check_package: $(basename "$deb") is fine"

@@ -12,7 +12,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
 case "$what" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 bench) packages+=(libbenchmark-dev) ;;
-test) packages+=(appstream desktop-file-utils poppler-utils) ;;
+test | sanitize) packages+=(appstream desktop-file-utils poppler-utils) ;;
 screenshots) packages+=(poppler-utils) ;;
 package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
     qt6-translations-l10n fonts-dejavu-core) ;;
