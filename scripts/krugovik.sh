@@ -13,7 +13,7 @@ case "$what" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 bench) packages+=(libbenchmark-dev) ;;
 test | sanitize) packages+=(appstream desktop-file-utils poppler-utils) ;;
-screenshots) packages+=(poppler-utils) ;;
+screenshots) packages+=(poppler-utils qt6-translations-l10n) ;;
 package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
     qt6-translations-l10n fonts-dejavu-core) ;;
 esac

@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QTimer>
 #include <QTranslator>
@@ -106,6 +107,39 @@ class Director {
         if (picture.isNull() || !picture.save(path))
             throw StepFailed("cannot write " + path.toStdString());
         std::printf("%s\n", qPrintable(path));
+    }
+
+    // Presses a button that asks a question, shows the window with the question over it
+    // (a title bar drawn above the box, as a window manager would) and answers No.
+    void shootQuestion(const QString &button, const QString &name)
+    {
+        QString problem = QStringLiteral("no question came up");
+        QTimer::singleShot(50, [this, name, &problem] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QImage picture = m_window.grab().toImage();
+            const QImage face = box->grab().toImage();
+            const int bar = QFontMetrics(box->font()).height() + 10;
+            const QRect frame((picture.width() - face.width()) / 2,
+                              (picture.height() - face.height() - bar) / 2, face.width() + 2,
+                              face.height() + bar + 1);
+            QPainter painter(&picture);
+            painter.fillRect(frame, box->palette().color(QPalette::Highlight));
+            painter.setPen(box->palette().color(QPalette::HighlightedText));
+            painter.drawText(QRect(frame.left(), frame.top(), frame.width(), bar), Qt::AlignCenter,
+                             box->windowTitle());
+            painter.drawImage(frame.left() + 1, frame.top() + bar, face);
+            painter.end();
+            const QString path = m_out.filePath(name + QStringLiteral(".png"));
+            problem = picture.save(path) ? QString() : QStringLiteral("cannot write ") + path;
+            if (problem.isEmpty())
+                std::printf("%s\n", qPrintable(path));
+            box->button(QMessageBox::No)->click();
+        });
+        press(button);
+        if (!problem.isEmpty())
+            throw StepFailed(problem.toStdString());
     }
 
     void fitWindow()
@@ -225,6 +259,9 @@ void takeSteps(MainWindow &window, const QDir &out)
         director.press(QStringLiteral("cmdNext"));
     director.press(QStringLiteral("optRanc5"));
     director.shoot(QStringLiteral("editor-categories"));
+
+    // The exit question, answered No: the program stays.
+    director.shootQuestion(QStringLiteral("cmdExit"), QStringLiteral("exit-question"));
 
     shootStandings(director, window, out);
 
