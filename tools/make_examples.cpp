@@ -59,9 +59,9 @@ struct Forfeit {
 // not played (a player ill or late), and the seed of its results.
 struct Event {
     const char *fileName;
-    int firstRecord;       // 1-based base record of table row 1; the rows follow in order
-    int players;           // 3..22
-    int roundsPlayed;      // rounds of the Berger schedule that have results
+    int firstRecord;  // 1-based base record of table row 1; the rows follow in order
+    int players;      // 3..22
+    int roundsPlayed; // rounds of the Berger schedule that have results
     std::vector<Forfeit> forfeits;
     std::uint64_t seed;
 };

@@ -2,7 +2,6 @@
 // folder offscreen, works through them as a director would (chooser, clicks on the
 // crosstable, the editor, the menus) and saves one PNG of the main window per step.
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
@@ -18,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
@@ -153,7 +153,8 @@ class Director {
             }
         }
         const QSize chrome = m_window.size() - m_window.centralWidget()->size();
-        m_window.resize(std::max(width + chrome.width(), 640), std::max(height + chrome.height(), 480));
+        m_window.resize(std::max(width + chrome.width(), 640),
+                        std::max(height + chrome.height(), 480));
         settle();
     }
 
@@ -213,8 +214,8 @@ void shootStandings(Director &director, MainWindow &window, const QDir &out)
         director.settle();
     }
     QString pdf;
-    for (const QFileInfo &info : QDir::current().entryInfoList({QStringLiteral("*.pdf")}, QDir::Files,
-                                                               QDir::Time)) {
+    for (const QFileInfo &info :
+         QDir::current().entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time)) {
         if (info.lastModified() >= before) {
             pdf = info.absoluteFilePath();
             break;
@@ -223,10 +224,11 @@ void shootStandings(Director &director, MainWindow &window, const QDir &out)
     if (pdf.isEmpty())
         throw StepFailed("the standings printout made no PDF");
     const QString target = out.filePath(QStringLiteral("standings"));
-    const int rc = QProcess::execute(QStringLiteral("pdftoppm"),
-                                     {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
-                                      QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                      QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, target});
+    const int rc =
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                           QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                           QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, target});
     if (rc != 0)
         throw StepFailed("pdftoppm (poppler-utils) could not draw the standings PDF");
     std::printf("%s.png\n", qPrintable(target));
@@ -288,7 +290,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(QStringLiteral("qtbase_ru"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
     const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));

@@ -101,7 +101,10 @@ TEST_P(SampleTest, GamesFollowTheScheduleAndAgreeWithTheBase)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, SampleTest,
-                         ::testing::Values(Sample{"KUBOK.TXT", 10, 9}, Sample{"PERVENSTVO.TXT", 7, 4}),
-                         [](const auto &info) { return std::string(info.param.players == 10 ? "Cup" : "Championship"); });
+                         ::testing::Values(Sample{"KUBOK.TXT", 10, 9},
+                                           Sample{"PERVENSTVO.TXT", 7, 4}),
+                         [](const auto &info) {
+                             return std::string(info.param.players == 10 ? "Cup" : "Championship");
+                         });
 
 } // namespace

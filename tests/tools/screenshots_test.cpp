@@ -30,9 +30,12 @@ class ScreenshotsTest : public InTempDir {};
 
 TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
 {
-    QStringList expected = {QStringLiteral("chooser"),           QStringLiteral("table-points"),
-                            QStringLiteral("table-new-ratings"), QStringLiteral("table-round"),
-                            QStringLiteral("editor-categories"), QStringLiteral("exit-question"),
+    QStringList expected = {QStringLiteral("chooser"),
+                            QStringLiteral("table-points"),
+                            QStringLiteral("table-new-ratings"),
+                            QStringLiteral("table-round"),
+                            QStringLiteral("editor-categories"),
+                            QStringLiteral("exit-question"),
                             QStringLiteral("tournament-in-progress")};
     {
         // The standings picture can be made only where the menu item exists.
