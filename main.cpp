@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/smoke_check.h"
 
 int main(int argc, char *argv[])
 {
@@ -15,6 +16,10 @@ int main(int argc, char *argv[])
     }
 #endif
     QApplication app(argc, argv);
+    // Lets the desktop match the window with the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.krugovik.Krugovik"));
+    if (qEnvironmentVariableIsSet(krugovik::kSmokeCheckVariable))
+        return krugovik::runSmokeCheck();
     MainWindow window;
     window.show();
     return app.exec();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Krugovik and then starts it (run) or runs every test (test); further tasks:
-# examples, sanitize, fuzz [SECONDS], bench. Installs what is missing with apt-get
+# examples, sanitize, fuzz [SECONDS], bench, package, screenshots. Installs what is missing with apt-get
 # first; run again, it only rebuilds what changed.
 set -euo pipefail
 
@@ -18,6 +18,10 @@ esac
 case "$what" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 bench) packages+=(libbenchmark-dev) ;;
+test | sanitize) packages+=(appstream desktop-file-utils poppler-utils) ;;
+screenshots) packages+=(poppler-utils qt6-translations-l10n) ;;
+package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
+    qt6-translations-l10n fonts-dejavu-core) ;;
 esac
 
 missing=()
@@ -75,13 +79,31 @@ examples)
     configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     cmake --build "$here/build" --target krugovik -j "$jobs"
     try="$(mktemp -d /tmp/krugovik-examples.XXXXXX)"
-    cp "$here/examples/BASE.DAT" "$here/examples/KUBOK.TXT" "$try/"
+    cp "$here/examples/BASE.DAT" "$here/examples/KUBOK.TXT" "$here/examples/PERVENSTVO.TXT" "$try/"
     echo "Trying the examples in $try"
     cd "$try"
     exec "$here/build/krugovik" "$@"
     ;;
+package)
+    # A Release build of its own with Debian's hardening, packed by CPack into
+    # krugovik_<version>_<arch>.deb in the checkout, then unpacked and checked.
+    configure "$here/build-package" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        "-DCMAKE_CXX_FLAGS=-D_FORTIFY_SOURCE=2 -fstack-protector-strong -fstack-clash-protection" \
+        "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro -Wl,-z,now"
+    cmake --build "$here/build-package" -j "$jobs"
+    (cd "$here/build-package" && cpack -G DEB)
+    rm -f "$here"/krugovik_*.deb
+    cp "$here"/build-package/krugovik_*.deb "$here/"
+    bash "$here/scripts/check_package.sh" "$here"/krugovik_*.deb
+    ;;
+screenshots)
+    # The handbook's pictures, made anew from the samples.
+    configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    cmake --build "$here/build" --target krugovik_screenshots -j "$jobs"
+    "$here/build/krugovik_screenshots" "$here/doc/images"
+    ;;
 *)
-    echo "usage: $0 run|test|examples|sanitize|fuzz [SECONDS]|bench" >&2
+    echo "usage: $0 run|test|examples|sanitize|fuzz [SECONDS]|bench|package|screenshots" >&2
     exit 2
     ;;
 esac

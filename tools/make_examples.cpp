@@ -1,11 +1,16 @@
-// Writes the sample base and a finished ten-player tournament into a folder:
-// make_examples DIR. Names and results are made up; the results follow the ratings.
+// Writes the sample base and two tournaments into a folder: make_examples DIR.
+// KUBOK.TXT is a finished ten-player junior event, PERVENSTVO.TXT a seven-player one
+// after round 4. Names are made up; results are drawn from the ratings as a real event's
+// fall out, from a fixed seed, so every run writes the same bytes.
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "base/player_record.h"
@@ -42,25 +47,105 @@ const Junior kJuniors[] = {
     {"Ильин Саша", 1956, false},    {"Карпова Зоя", 1611, false},   {"Лосев Ваня", 1771, false},
     {"Миронова Аня", 1444, false},
 };
-constexpr int kTournamentPlayers = 10;
+
+// A game of the schedule that was not played: the winner's opponent did not come.
+struct Forfeit {
+    int round;
+    int winner; // table rows
+    int loser;
+};
+
+// One sample tournament: which base records play, how far it has got, which games were
+// not played (a player ill or late), and the seed of its results.
+struct Event {
+    const char *fileName;
+    int firstRecord;  // 1-based base record of table row 1; the rows follow in order
+    int players;      // 3..22
+    int roundsPlayed; // rounds of the Berger schedule that have results
+    std::vector<Forfeit> forfeits;
+    std::uint64_t seed;
+};
+
+// A small deterministic generator (SplitMix64), the same on every platform.
+class Dice {
+  public:
+    explicit Dice(std::uint64_t seed) : m_state(seed) {}
+    double next() // uniform in [0, 1)
+    {
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        z ^= z >> 31;
+        return double(z >> 11) / double(1ull << 53);
+    }
+
+  private:
+    std::uint64_t m_state;
+};
+
+// A played game between juniors of these ratings, first against second: the expected
+// score decides, and close games are drawn more often than lopsided ones.
+GameState playedGame(int first, int second, Dice &dice)
+{
+    const double expected = 1.0 / (1.0 + std::pow(10.0, (second - first) / 400.0));
+    const double drawShare = 0.32 * (1.0 - std::abs(2.0 * expected - 1.0));
+    const double win = expected - drawShare / 2.0;
+    const double roll = dice.next();
+    if (roll < win)
+        return GameState::Win;
+    if (roll < win + drawShare)
+        return GameState::Draw;
+    return GameState::Loss;
+}
+
+std::vector<PlayerBlock> tournament(const Event &event)
+{
+    const int n = event.players;
+    std::vector<std::vector<GameState>> games(n + 1, std::vector<GameState>(n + 1));
+    Dice dice(event.seed);
+    for (const ScheduledGame &g : bergerSchedule(n)) {
+        if (g.round > event.roundsPlayed)
+            continue;
+        const Junior &first = kJuniors[event.firstRecord + g.firstNamed - 2];
+        const Junior &second = kJuniors[event.firstRecord + g.secondNamed - 2];
+        GameState result = playedGame(first.rating, second.rating, dice);
+        for (const Forfeit &f : event.forfeits) {
+            if (f.round == g.round && f.winner == g.firstNamed && f.loser == g.secondNamed)
+                result = GameState::ForfeitWin;
+            if (f.round == g.round && f.winner == g.secondNamed && f.loser == g.firstNamed)
+                result = GameState::ForfeitLoss;
+        }
+        games[g.firstNamed][g.secondNamed] = result;
+        games[g.secondNamed][g.firstNamed] = mirrored(result);
+    }
+    std::vector<PlayerBlock> blocks;
+    for (int i = 1; i <= n; ++i) {
+        const int record = event.firstRecord + i - 1;
+        const Junior &junior = kJuniors[record - 1];
+        PlayerBlock block;
+        block.name = toCodePage(QString::fromUtf8(junior.name)).toStdString();
+        block.baseRecordNo = record;
+        block.rating = formatPlain(junior.rating);
+        int rated = 0;
+        Fixed score;
+        for (int j = 1; j <= n; ++j) {
+            if (j == i)
+                continue;
+            block.results.emplace_back(cellText(games[i][j]));
+            rated += isRated(games[i][j]) ? 1 : 0;
+            score += ratedPoints(games[i][j]);
+        }
+        // As a save stores them: the corrections of the estimates from the games so far.
+        block.correctionMark = junior.estimate ? ratingCorrection(rated, score) : 1000;
+        blocks.push_back(block);
+    }
+    return blocks;
+}
 
 bool write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The result of first against second, decided by the ratings and the round.
-GameState result(int firstRating, int secondRating, int round)
-{
-    const int edge = firstRating - secondRating + ((round * 37) % 9 - 4) * 40;
-    if (round % 7 == 3)
-        return edge >= 0 ? GameState::ForfeitWin : GameState::ForfeitLoss;
-    if (edge > 60)
-        return GameState::Win;
-    if (edge < -60)
-        return GameState::Loss;
-    return GameState::Draw;
 }
 
 } // namespace
@@ -83,42 +168,22 @@ int main(int argc, char *argv[])
         const RecordBytes bytes = encodeRecord(record);
         base.append(bytes.data(), qsizetype(bytes.size()));
     }
-
-    // The first ten juniors play; every game of the schedule has its result.
-    std::vector<std::vector<GameState>> games(kTournamentPlayers + 1,
-                                              std::vector<GameState>(kTournamentPlayers + 1));
-    for (const ScheduledGame &g : bergerSchedule(kTournamentPlayers)) {
-        const GameState first =
-            result(kJuniors[g.firstNamed - 1].rating, kJuniors[g.secondNamed - 1].rating, g.round);
-        games[g.firstNamed][g.secondNamed] = first;
-        games[g.secondNamed][g.firstNamed] = mirrored(first);
-    }
-    std::vector<PlayerBlock> blocks;
-    for (int i = 1; i <= kTournamentPlayers; ++i) {
-        const Junior &junior = kJuniors[i - 1];
-        PlayerBlock block;
-        block.name = toCodePage(QString::fromUtf8(junior.name)).toStdString();
-        block.baseRecordNo = i;
-        block.rating = formatPlain(junior.rating);
-        int rated = 0;
-        Fixed score;
-        for (int j = 1; j <= kTournamentPlayers; ++j) {
-            if (j == i)
-                continue;
-            block.results.emplace_back(cellText(games[i][j]));
-            rated += isRated(games[i][j]) ? 1 : 0;
-            score += ratedPoints(games[i][j]);
-        }
-        // As a save after the corrections were shown stores them.
-        block.correctionMark = junior.estimate ? ratingCorrection(rated, score) : 1000;
-        blocks.push_back(block);
-    }
-    const std::string tournament = writeTournamentFile(blocks);
-    if (!write(dir.filePath(QStringLiteral("BASE.DAT")), base) ||
-        !write(dir.filePath(QStringLiteral("KUBOK.TXT")),
-               QByteArray(tournament.data(), qsizetype(tournament.size())))) {
+    if (!write(dir.filePath(QStringLiteral("BASE.DAT")), base)) {
         std::fputs("make_examples: cannot write into the folder\n", stderr);
         return 1;
+    }
+
+    // The cup: all nine rounds played; two games were not, in rounds 4 and 7.
+    const Event cup{"KUBOK.TXT", 1, 10, 9, {{4, 8, 6}, {7, 10, 4}}, 1};
+    // The championship: seven players, four of its seven rounds played.
+    const Event championship{"PERVENSTVO.TXT", 21, 7, 4, {}, 6};
+    for (const Event &event : {cup, championship}) {
+        const std::string bytes = writeTournamentFile(tournament(event));
+        if (!write(dir.filePath(QString::fromLatin1(event.fileName)),
+                   QByteArray(bytes.data(), qsizetype(bytes.size())))) {
+            std::fputs("make_examples: cannot write into the folder\n", stderr);
+            return 1;
+        }
     }
     return 0;
 }

@@ -1,0 +1,318 @@
+// Makes the handbook's pictures: krugovik_screenshots DIR. Opens the samples in a scratch
+// folder offscreen, works through them as a director would (chooser, clicks on the
+// crosstable, the editor, the menus) and saves one PNG of the main window per step.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QListWidget>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+#include "app/main_window.h"
+#include "table/cross_table.h"
+
+namespace {
+
+// A step that cannot be taken as the director would take it.
+struct StepFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Director {
+  public:
+    Director(MainWindow &window, QDir out) : m_window(window), m_out(std::move(out)) {}
+
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        T *found = m_window.findChild<T *>(name);
+        if (!found)
+            throw StepFailed("no " + name.toStdString() + " on screen");
+        return found;
+    }
+
+    void settle() const
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    // Picks a file in the chooser's list and presses "Открыть".
+    void pickFile(const QString &name, bool open)
+    {
+        auto *files = find<QListWidget>(QStringLiteral("filFiles"));
+        const auto items = files->findItems(name, Qt::MatchExactly);
+        if (items.size() != 1)
+            throw StepFailed("the chooser does not list " + name.toStdString());
+        files->setCurrentItem(items[0]);
+        emit files->itemClicked(items[0]);
+        if (open)
+            find<QAbstractButton>(QStringLiteral("cmdOK"))->click();
+        settle();
+    }
+
+    void clickCell(int row, int column)
+    {
+        auto *grid = find<krugovik::CrossTable>(QStringLiteral("grdTable"));
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        if (!cell.isValid())
+            throw StepFailed("the crosstable does not show its cell " + std::to_string(row) + "," +
+                             std::to_string(column));
+        const QPointF at = cell.center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, grid->viewport()->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, grid->viewport()->mapToGlobal(at),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &release);
+        settle();
+    }
+
+    QString cell(int row, int column)
+    {
+        auto *grid = find<krugovik::CrossTable>(QStringLiteral("grdTable"));
+        return grid->model()->index(row, column).data().toString();
+    }
+
+    void press(const QString &button)
+    {
+        auto *widget = find<QAbstractButton>(button);
+        if (!widget->isEnabled())
+            throw StepFailed(button.toStdString() + " is disabled");
+        widget->click();
+        settle();
+    }
+
+    // The main window as the director sees it, sized to show the open window whole.
+    void shoot(const QString &name)
+    {
+        settle();
+        const QImage picture = m_window.grab().toImage();
+        const QString path = m_out.filePath(name + QStringLiteral(".png"));
+        if (picture.isNull() || !picture.save(path))
+            throw StepFailed("cannot write " + path.toStdString());
+        std::printf("%s\n", qPrintable(path));
+    }
+
+    // Presses a button that asks a question, shows the window with the question over it
+    // (a title bar drawn above the box, as a window manager would) and answers No.
+    void shootQuestion(const QString &button, const QString &name)
+    {
+        QString problem = QStringLiteral("no question came up");
+        QTimer::singleShot(50, [this, name, &problem] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QImage picture = m_window.grab().toImage();
+            const QImage face = box->grab().toImage();
+            const int bar = QFontMetrics(box->font()).height() + 10;
+            const QRect frame((picture.width() - face.width()) / 2,
+                              (picture.height() - face.height() - bar) / 2, face.width() + 2,
+                              face.height() + bar + 1);
+            QPainter painter(&picture);
+            painter.fillRect(frame, box->palette().color(QPalette::Highlight));
+            painter.setPen(box->palette().color(QPalette::HighlightedText));
+            painter.drawText(QRect(frame.left(), frame.top(), frame.width(), bar), Qt::AlignCenter,
+                             box->windowTitle());
+            painter.drawImage(frame.left() + 1, frame.top() + bar, face);
+            painter.end();
+            const QString path = m_out.filePath(name + QStringLiteral(".png"));
+            problem = picture.save(path) ? QString() : QStringLiteral("cannot write ") + path;
+            if (problem.isEmpty())
+                std::printf("%s\n", qPrintable(path));
+            box->button(QMessageBox::No)->click();
+        });
+        press(button);
+        if (!problem.isEmpty())
+            throw StepFailed(problem.toStdString());
+    }
+
+    void fitWindow()
+    {
+        int width = 0;
+        int height = 0;
+        for (QMdiSubWindow *sub : m_window.findChildren<QMdiSubWindow *>()) {
+            if (sub->isVisible()) {
+                width = std::max(width, sub->frameGeometry().right() + 1);
+                height = std::max(height, sub->frameGeometry().bottom() + 1);
+            }
+        }
+        const QSize chrome = m_window.size() - m_window.centralWidget()->size();
+        m_window.resize(std::max(width + chrome.width(), 640),
+                        std::max(height + chrome.height(), 480));
+        settle();
+    }
+
+  private:
+    MainWindow &m_window;
+    QDir m_out;
+};
+
+// Presses the default button of every modal message box that opens while it lives.
+class BoxAnswerer {
+  public:
+    BoxAnswerer() : m_alive(std::make_shared<bool>(true)) { poll(m_alive); }
+    ~BoxAnswerer() { *m_alive = false; }
+
+  private:
+    static void poll(std::shared_ptr<bool> alive)
+    {
+        QTimer::singleShot(10, [alive] {
+            if (!*alive)
+                return;
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                QAbstractButton *button = box->defaultButton();
+                if (!button)
+                    button = box->buttons().value(0);
+                if (button)
+                    button->click();
+            }
+            poll(alive);
+        });
+    }
+    std::shared_ptr<bool> m_alive;
+};
+
+bool copySamples(const QDir &from, const QDir &to)
+{
+    for (const char *name : {"BASE.DAT", "KUBOK.TXT", "PERVENSTVO.TXT"}) {
+        const QString file = QString::fromLatin1(name);
+        if (!QFile::copy(from.filePath(file), to.filePath(file)))
+            return false;
+    }
+    return true;
+}
+
+// The standings are printed; without a printer they become a PDF in the current folder,
+// whose first page is turned into the picture.
+void shootStandings(Director &director, MainWindow &window, const QDir &out)
+{
+    auto *standings = window.findChild<QAction *>(QStringLiteral("mnuStandings"));
+    if (!standings) {
+        std::puts("standings: skipped, this build has no menu item mnuStandings");
+        return;
+    }
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    {
+        BoxAnswerer answerer;
+        standings->trigger();
+        director.settle();
+    }
+    QString pdf;
+    for (const QFileInfo &info :
+         QDir::current().entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time)) {
+        if (info.lastModified() >= before) {
+            pdf = info.absoluteFilePath();
+            break;
+        }
+    }
+    if (pdf.isEmpty())
+        throw StepFailed("the standings printout made no PDF");
+    const QString target = out.filePath(QStringLiteral("standings"));
+    const int rc =
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                           QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                           QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, target});
+    if (rc != 0)
+        throw StepFailed("pdftoppm (poppler-utils) could not draw the standings PDF");
+    std::printf("%s.png\n", qPrintable(target));
+}
+
+void takeSteps(MainWindow &window, const QDir &out)
+{
+    Director director(window, out);
+    director.fitWindow();
+
+    // The chooser, with the cup picked.
+    director.pickFile(QStringLiteral("KUBOK.TXT"), false);
+    director.shoot(QStringLiteral("chooser"));
+
+    // The finished cup: points, then new ratings, then a round of the schedule.
+    director.pickFile(QStringLiteral("KUBOK.TXT"), true);
+    director.fitWindow();
+    director.clickCell(0, 4);
+    if (director.cell(0, 4) != QStringLiteral("Очков"))
+        throw StepFailed("the points did not come up");
+    director.shoot(QStringLiteral("table-points"));
+    director.clickCell(0, 3);
+    director.shoot(QStringLiteral("table-new-ratings"));
+    director.clickCell(0, 4 + 5);
+    director.shoot(QStringLiteral("table-round"));
+
+    // The editor on a player whose rating is an estimate: the categories are on show,
+    // and her category is chosen.
+    for (int i = 0; i < 3; ++i)
+        director.press(QStringLiteral("cmdNext"));
+    director.press(QStringLiteral("optRanc5"));
+    director.shoot(QStringLiteral("editor-categories"));
+
+    // The exit question, answered No: the program stays.
+    director.shootQuestion(QStringLiteral("cmdExit"), QStringLiteral("exit-question"));
+
+    shootStandings(director, window, out);
+
+    // The championship in progress: the next round to play is shown.
+    director.find<QAction>(QStringLiteral("mnuOpen"))->trigger();
+    director.settle();
+    director.pickFile(QStringLiteral("PERVENSTVO.TXT"), true);
+    director.fitWindow();
+    director.clickCell(0, 4);
+    director.clickCell(0, 4 + 5);
+    director.shoot(QStringLiteral("tournament-in-progress"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::fputs("usage: krugovik_screenshots DIR\n", stderr);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+
+    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
+    // A fixed folder, since its path is the window's caption in every picture.
+    QDir scratch(QDir::temp().filePath(QStringLiteral("krugovik-handbook")));
+    scratch.removeRecursively();
+    if (!out.mkpath(QStringLiteral(".")) || !scratch.mkpath(QStringLiteral("Турниры")) ||
+        !scratch.cd(QStringLiteral("Турниры")) ||
+        !copySamples(QDir(QStringLiteral(KRUGOVIK_EXAMPLES_DIR)), scratch)) {
+        std::fputs("krugovik_screenshots: cannot prepare the folders\n", stderr);
+        return 1;
+    }
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(scratch.path());
+    int rc = 0;
+    {
+        MainWindow window;
+        window.show();
+        try {
+            takeSteps(window, out);
+        } catch (const StepFailed &failure) {
+            std::fprintf(stderr, "krugovik_screenshots: %s\n", failure.what());
+            rc = 1;
+        }
+    }
+    QDir::setCurrent(previous);
+    scratch.cdUp();
+    scratch.removeRecursively();
+    return rc;
+}
