@@ -1,9 +1,9 @@
 #include "common/file_layer.h"
+#include "common/save_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace krugovik {
 namespace {
@@ -76,19 +76,8 @@ QString FileLayer::replace(const QString &path, const QByteArray &bytes) const
                 .arg(QDir::toNativeSeparators(info.absolutePath()));
         return writeInPlace(path, bytes);
     }
-    QSaveFile file(path);
     // The file system's own refusal of the temporary file is met the same way.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return saveWholeFile(path, bytes, true);
 }
 
 QString FileLayer::writeRefusal(const QString &path) const

@@ -5,11 +5,12 @@
 
 namespace krugovik {
 
-QString saveWholeFile(const QString &path, const QByteArray &bytes)
+QString saveWholeFile(const QString &path, const QByteArray &bytes, bool directWriteFallback)
 {
     if (QFileInfo(path).isDir())
         return QStringLiteral("так называется папка");
     QSaveFile file(path);
+    file.setDirectWriteFallback(directWriteFallback);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (file.write(bytes) != bytes.size()) {

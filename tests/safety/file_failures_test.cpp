@@ -15,14 +15,6 @@ using namespace testing_support;
 
 namespace {
 
-QByteArray lines(const QList<QByteArray> &items)
-{
-    QByteArray text;
-    for (const QByteArray &item : items)
-        text += item + "\r\n";
-    return text;
-}
-
 const QByteArray kThreePlayers =
     lines({" 3 ", "Ivanov", " 1 ", "1500", " 1000 ", "1", "0.5", "Petrov", " 2 ", "1600", " 1000 ",
            "0", "", "Sidorov", " 3 ", "1700", " 1000 ", "0.5", ""});

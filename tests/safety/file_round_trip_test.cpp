@@ -9,14 +9,6 @@ using namespace testing_support;
 
 namespace {
 
-QByteArray lines(const QList<QByteArray> &items)
-{
-    QByteArray text;
-    for (const QByteArray &item : items)
-        text += item + "\r\n";
-    return text;
-}
-
 class FileRoundTripTest : public TournamentTest {
   protected:
     void save() { click(widget(QStringLiteral("cmdSave"))); }

@@ -114,6 +114,15 @@ QByteArray cp1251(const QString &text);
 // Windows still alive once deferred deletions are done, tool tips aside (Qt keeps one).
 QList<QWidget *> survivingTopLevelWidgets();
 
+// A tournament file's text: one item per line, each ended by CR LF.
+inline QByteArray lines(const QList<QByteArray> &items)
+{
+    QByteArray text;
+    for (const QByteArray &item : items)
+        text += item + "\r\n";
+    return text;
+}
+
 } // namespace testing_support
 
 // Readable strings in test failures.

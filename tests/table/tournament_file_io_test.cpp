@@ -11,14 +11,6 @@ using namespace testing_support;
 
 namespace {
 
-QByteArray lines(const QList<QByteArray> &items)
-{
-    QByteArray text;
-    for (const QByteArray &item : items)
-        text += item + "\r\n";
-    return text;
-}
-
 // Player 1 beat 2 and drew with 3; 2 against 3 not played; all established.
 QByteArray threePlayers(const QByteArray &name1 = "Ivanov")
 {
