@@ -45,7 +45,10 @@ void TournamentWindow::cmdPrintBase_Click()
 {
     // The records are read straight from the file, decoded at once: the code page has one
     // character a byte, so record k starts at character (k - 1) × 29. The editor ends on
-    // the last record.
+    // the last record. An edit of the record on show is kept first, as the arrows keep it,
+    // since leaving the record would otherwise lose it.
+    if (recordMayBeLeft())
+        SaveCurrentRecord();
     const QByteArray bytes = Base.readAll();
     const QString text =
         fromCodePage(bytes).leftJustified(int(RecordCount * kRecordLength), QLatin1Char(' '));

@@ -59,6 +59,19 @@ TEST_F(BaseCommandsTest, TheListIsSortedByRatingWithTiesInRecordOrder)
     EXPECT_EQ(widget<QLineEdit>(QStringLiteral("txtName"))->text(), QStringLiteral("P11"));
 }
 
+TEST_F(BaseCommandsTest, AnEditOfTheShownRecordIsKeptAndPrinted)
+{
+    writeFile(QStringLiteral("BASE.DAT"), record("First", "1500") + record("Second", "1700"));
+    openTournament();
+    auto *rate = widget<QLineEdit>(QStringLiteral("txtRate"));
+    rate->selectAll();
+    QTest::keyClicks(rate, QStringLiteral("1800"));
+    click(widget(QStringLiteral("cmdPrintBase")));
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0].lines[2], QStringLiteral(" 1First                    1800"));
+    EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")).left(29), record("First", "1800"));
+}
+
 TEST_F(BaseCommandsTest, WriteBackStoresNewRatingsAsEstablished)
 {
     writeBase({{QStringLiteral("Новичок"), "1200", 'N'},
