@@ -122,6 +122,16 @@ void CrossTableModel::setColour(int row, int column, ColourCode colour)
     emit dataChanged(changed, changed, {Qt::BackgroundRole});
 }
 
+void CrossTableModel::setCells(const CrossCells &cells)
+{
+    if (cells.size() != m_cells.size() || (!cells.isEmpty() && cells[0].size() != m_columns) ||
+        cells == m_cells)
+        return;
+    m_cells = cells;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, m_columns - 1),
+                     {Qt::DisplayRole, Qt::BackgroundRole});
+}
+
 CrossTable::CrossTable(QWidget *parent) : QTableView(parent), m_model(new CrossTableModel(this))
 {
     setModel(m_model);

@@ -8,6 +8,17 @@
 
 namespace krugovik {
 
+// One cell of the crosstable: its text and its background colour.
+struct CrossCell {
+    QString text;
+    ColourCode colour = kWindowBackground;
+
+    bool operator==(const CrossCell &) const = default;
+};
+// All cells, [row][column]. Copies share their data until one of them changes, so the
+// history can keep the whole grid of every step cheaply.
+using CrossCells = QVector<QVector<CrossCell>>;
+
 // Texts and colours of the crosstable's cells; row 0 and column 0 are the fixed headers.
 class CrossTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -27,11 +38,12 @@ class CrossTableModel : public QAbstractTableModel {
     ColourCode colour(int row, int column) const;
     void setColour(int row, int column, ColourCode colour);
 
+    const CrossCells &cells() const { return m_cells; }
+    // Puts back cells taken from a grid of the same size; other sizes are ignored.
+    void setCells(const CrossCells &cells);
+
   private:
-    struct Cell {
-        QString text;
-        ColourCode colour = kWindowBackground;
-    };
+    using Cell = CrossCell;
     bool contains(int row, int column) const;
 
     int m_columns = 0;
@@ -56,6 +68,8 @@ class CrossTable : public QTableView {
     {
         m_model->setColour(row, column, colour);
     }
+    const CrossCells &cells() const { return m_model->cells(); }
+    void setCells(const CrossCells &cells) { m_model->setCells(cells); }
 
     double columnWidthTwips(int column) const;
     void setColumnWidthTwips(int column, double twips);

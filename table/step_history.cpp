@@ -46,7 +46,7 @@ class TableStep : public QUndoCommand {
 
 LabelSnapshot labelSnapshot(const QLabel *label, const QString &tag)
 {
-    return {label->text().toStdString(), tag.toStdString(), !label->isHidden()};
+    return {label->text(), tag, !label->isHidden()};
 }
 
 } // namespace
@@ -76,19 +76,12 @@ TableSnapshot TournamentWindow::TakeSnapshot() const
     TableSnapshot s;
     s.rows = grdTable->rows();
     s.columns = grdTable->columns();
-    s.texts.reserve(std::size_t(s.rows * s.columns));
-    s.colours.reserve(std::size_t(s.rows * s.columns));
-    for (int r = 0; r < s.rows; ++r) {
-        for (int c = 0; c < s.columns; ++c) {
-            s.texts.push_back(grdTable->text(r, c).toStdString());
-            s.colours.push_back(grdTable->colour(r, c));
-        }
-    }
+    s.cells = grdTable->cells();
     s.baseRecordNo = BaseRecordNo;
     s.correctionMark = CorrectionMark;
     s.ratingCorrection = RatingCorrection;
     s.games = Games;
-    s.missingRatingNote = MissingRatingNote.toStdString();
+    s.missingRatingNote = MissingRatingNote;
     s.roundNo = RoundNo;
     for (int k = 0; k <= kBoards; ++k) {
         s.boardLines[k] = labelSnapshot(lblParing[k], lblParing[k]->tag());
@@ -99,7 +92,7 @@ TableSnapshot TournamentWindow::TakeSnapshot() const
     s.writeBackEnabled = cmdZapisBase->isEnabled();
     s.gridRow = GridRow;
     s.gridCol = GridCol;
-    s.cellText = CellText.toStdString();
+    s.cellText = CellText;
     return s;
 }
 
@@ -108,36 +101,30 @@ void TournamentWindow::RestoreSnapshot(const TableSnapshot &s)
     // Every change of the count empties the history, so the sizes always agree.
     if (s.rows != grdTable->rows() || s.columns != grdTable->columns())
         return;
-    std::size_t at = 0;
-    for (int r = 0; r < s.rows; ++r) {
-        for (int c = 0; c < s.columns; ++c, ++at) {
-            grdTable->setText(r, c, QString::fromStdString(s.texts[at]));
-            grdTable->setColour(r, c, s.colours[at]);
-        }
-    }
+    grdTable->setCells(s.cells);
     BaseRecordNo = s.baseRecordNo;
     CorrectionMark = s.correctionMark;
     RatingCorrection = s.ratingCorrection;
     Games = s.games;
-    MissingRatingNote = QString::fromStdString(s.missingRatingNote);
+    MissingRatingNote = s.missingRatingNote;
     RoundNo = s.roundNo;
     auto restoreLabel = [](ClickableLabel *label, const LabelSnapshot &saved) {
-        label->setText(QString::fromStdString(saved.caption));
-        label->setTag(QString::fromStdString(saved.tag));
+        label->setText(saved.caption);
+        label->setTag(saved.tag);
         label->setHidden(!saved.shown);
     };
     for (int k = 0; k <= kBoards; ++k) {
         restoreLabel(lblParing[k], s.boardLines[k]);
         restoreLabel(lblRezult[k], s.resultBoxes[k]);
     }
-    lblFree->setText(QString::fromStdString(s.freePlayer.caption));
+    lblFree->setText(s.freePlayer.caption);
     lblFree->setToolTip(lblFree->text());
     lblFree->setHidden(!s.freePlayer.shown);
     cmdSave->setEnabled(s.saveEnabled);
     cmdZapisBase->setEnabled(s.writeBackEnabled);
     GridRow = s.gridRow;
     GridCol = s.gridCol;
-    CellText = QString::fromStdString(s.cellText);
+    CellText = s.cellText;
     FitBoardLines();
 }
 

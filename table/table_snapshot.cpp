@@ -13,7 +13,7 @@ bool sameGames(const GameRecords &a, const GameRecords &b)
 
 auto fields(const TableSnapshot &s)
 {
-    return std::tie(s.rows, s.columns, s.texts, s.colours, s.baseRecordNo, s.correctionMark,
+    return std::tie(s.rows, s.columns, s.cells, s.baseRecordNo, s.correctionMark,
                     s.ratingCorrection, s.missingRatingNote, s.roundNo, s.boardLines, s.resultBoxes,
                     s.freePlayer, s.saveEnabled, s.writeBackEnabled, s.gridRow, s.gridCol,
                     s.cellText);
