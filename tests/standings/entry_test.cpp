@@ -15,11 +15,7 @@ class EntryTest : public TournamentTest {
     void SetUp() override
     {
         TournamentTest::SetUp();
-        writeBase({{QStringLiteral("Иванов Иван"), "1500", ' '},
-                   {QStringLiteral("Петров Пётр"), "1600", ' '},
-                   {QStringLiteral("Сидорова Аня"), "1350", 'N'},
-                   {QStringLiteral("Без рейтинга"), "", ' '}});
-        openTournament();
+        openWithFourPlayerBase();
     }
     QLineEdit *nameBox() { return widget<QLineEdit>(QStringLiteral("txtName")); }
     bool saveEnabled() { return widget(QStringLiteral("cmdSave"))->isEnabled(); }

@@ -17,11 +17,7 @@ class KeyEntryTest : public TournamentTest {
     void SetUp() override
     {
         TournamentTest::SetUp();
-        writeBase({{QStringLiteral("Иванов Иван"), "1500", ' '},
-                   {QStringLiteral("Петров Пётр"), "1600", ' '},
-                   {QStringLiteral("Сидорова Аня"), "1350", 'N'},
-                   {QStringLiteral("Без рейтинга"), "", ' '}});
-        openTournament();
+        openWithFourPlayerBase();
     }
     // The keyboard's cell, reached by keys only: to the top left corner, then down and right.
     void goTo(int row, int column)

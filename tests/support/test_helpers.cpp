@@ -136,6 +136,15 @@ QColor TournamentTest::cellColour(int row, int column) const
     return grid()->model()->index(row, column).data(Qt::BackgroundRole).value<QColor>();
 }
 
+void TournamentTest::openWithFourPlayerBase()
+{
+    writeBase({{QStringLiteral("Иванов Иван"), "1500", ' '},
+               {QStringLiteral("Петров Пётр"), "1600", ' '},
+               {QStringLiteral("Сидорова Аня"), "1350", 'N'},
+               {QStringLiteral("Без рейтинга"), "", ' '}});
+    openTournament();
+}
+
 void TournamentTest::writeBase(const QList<std::tuple<QString, QByteArray, char>> &players)
 {
     QByteArray bytes;

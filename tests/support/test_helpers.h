@@ -84,6 +84,9 @@ class TournamentTest : public InTempDir {
     QColor cellColour(int row, int column) const;
     // BASE.DAT of players given as (name, rating, flag) before the program starts.
     void writeBase(const QList<std::tuple<QString, QByteArray, char>> &players);
+    // Three rated players (the third an estimate) and one without a rating, then an empty
+    // tournament opened: the usual start of the entry tests.
+    void openWithFourPlayerBase();
     // Enters base records 1..count into table rows 1..count through the editor.
     void enterPlayers(int count);
     // Clicks a game cell as often as needed to make it show `text`.
