@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Krugovik and then starts it (run) or runs every test (test); further tasks:
-# examples, sanitize, fuzz [SECONDS], bench, package, screenshots. Installs what is missing with apt-get
-# first; run again, it only rebuilds what changed.
+# examples, sanitize, fuzz [SECONDS], bench, package, screenshots. Installs what is missing
+# with apt-get first; run again, it only rebuilds what changed.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -11,17 +11,15 @@ shift || true
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
 # Qt's own Russian texts (qtbase_ru.qm) for the standard buttons and menus.
 packages+=(qt6-translations-l10n)
-# The HTML checker and the PDF reader the results menu is tested with.
 case "$what" in
-test | sanitize) packages+=(tidy poppler-utils) ;;
-esac
-case "$what" in
+# The HTML checker, the PDF reader and the validators of the desktop entry and AppStream
+# data that the tests call.
+test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 bench) packages+=(libbenchmark-dev) ;;
-test | sanitize) packages+=(appstream desktop-file-utils poppler-utils) ;;
-screenshots) packages+=(poppler-utils qt6-translations-l10n) ;;
+screenshots) packages+=(poppler-utils) ;;
 package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
-    qt6-translations-l10n fonts-dejavu-core) ;;
+    fonts-dejavu-core) ;;
 esac
 
 missing=()
