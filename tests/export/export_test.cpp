@@ -10,6 +10,7 @@
 #include "export/html_export.h"
 #include "export/trf_export.h"
 #include "rating/new_ratings.h"
+#include "support/game_list.h"
 
 using namespace krugovik;
 
@@ -20,11 +21,7 @@ constexpr GameState L = GameState::Loss;
 constexpr GameState D = GameState::Draw;
 constexpr GameState FW = GameState::ForfeitWin;
 
-struct Game {
-    int p;
-    int q;
-    GameState stateOfP;
-};
+using testing_support::Game;
 
 TournamentSnapshot snapshotOf(std::string name, std::vector<SnapshotPlayer> players,
                               const std::vector<Game> &games)

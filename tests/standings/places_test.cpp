@@ -6,17 +6,13 @@
 #include "common/number_text.h"
 #include "rating/game_records.h"
 #include "standings/places.h"
+#include "support/game_list.h"
 
 using namespace krugovik;
+using testing_support::Game;
+using testing_support::recordsOf;
 
 namespace {
-
-// Player p's side of the game against q.
-struct Game {
-    int p;
-    int q;
-    GameState stateOfP;
-};
 
 // Expected line of the standings: table number and place text.
 struct Line {
@@ -90,11 +86,8 @@ class Places : public ::testing::TestWithParam<PlacesCase> {};
 TEST_P(Places, RanksAsADirectorWould)
 {
     const PlacesCase &c = GetParam();
-    GameRecords records;
-    for (const Game &game : c.games)
-        recordGame(records, game.p, game.q, game.stateOfP, 1500, 1500);
     std::vector<Line> lines;
-    for (const PlaceRow &row : rankPlayers(records, c.playerCount))
+    for (const PlaceRow &row : rankPlayers(recordsOf(c.games), c.playerCount))
         lines.push_back({row.player, placeText(row)});
     EXPECT_EQ(lines, c.expected);
 }

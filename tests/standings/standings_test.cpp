@@ -6,25 +6,13 @@
 #include "common/number_text.h"
 #include "rating/game_records.h"
 #include "standings/standings.h"
+#include "support/game_list.h"
 
 using namespace krugovik;
+using testing_support::Game;
+using testing_support::recordsOf;
 
 namespace {
-
-// A game of the table: player p's side against q.
-struct Game {
-    int p;
-    int q;
-    GameState stateOfP;
-};
-
-GameRecords recordsOf(const std::vector<Game> &games)
-{
-    GameRecords records;
-    for (const Game &game : games)
-        recordGame(records, game.p, game.q, game.stateOfP, 1500, 1500);
-    return records;
-}
 
 // Column 4 as the crosstable shows it: points, then Berger coefficients from those points.
 struct Column {
