@@ -8,22 +8,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScopedValueRollback>
 
 #include "common/message_box.h"
+#include "common/save_file.h"
+#include "table/tournament_file.h"
 
 namespace krugovik {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 const QString kFileTypeEntry = QStringLiteral("Текстовые файлы (*.TXT*)");
-
-// An empty three-player tournament: a blank, 3, a blank, 64 NUL characters, CR LF.
-QByteArray NewFileLine()
-{
-    return QByteArray(" 3 ") + QByteArray(64, '\0') + QByteArray("\r\n");
-}
 
 QString rootOf(const QString &path)
 {
@@ -32,20 +27,6 @@ QString rootOf(const QString &path)
             return drive.absoluteFilePath();
     }
     return QDir::rootPath();
-}
-
-// Writes the content of an empty tournament; returns why it failed, or nothing.
-QString writeNewTournamentFile(const QString &path)
-{
-    QSaveFile file(path);
-    // A folder that takes no temporary file may still let an existing file be replaced.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(NewFileLine());
-    if (!file.commit())
-        return file.errorString();
-    return {};
 }
 
 } // namespace
@@ -177,9 +158,8 @@ void FileChooser::refreshLists()
     setDirectory(m_directory);
     const auto again = filFiles->findItems(chosenName, Qt::MatchExactly);
     if (!chosenName.isEmpty() && !again.isEmpty()) {
-        m_listing = true;
+        const QScopedValueRollback listing(m_listing, true);
         filFiles->setCurrentItem(again.first());
-        m_listing = false;
     }
 }
 
@@ -309,7 +289,9 @@ void FileChooser::cmdCreate_Click()
                       .arg(fileName),
                   kProgramName, QMessageBox::Question, QMessageBox::No))
         return;
-    const QString failure = writeNewTournamentFile(path);
+    // A folder that takes no temporary file may still let an existing file be replaced.
+    const QString failure =
+        saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
     if (!failure.isEmpty()) {
         showMessage(this, QStringLiteral("Не удалось создать файл %1: %2").arg(path, failure),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);

@@ -83,11 +83,6 @@ bool NameSearch::matches(std::string_view nameField) const
            name.end();
 }
 
-std::int64_t searchRecordCount(std::string_view base)
-{
-    return recordCountForLength(std::int64_t(base.size()));
-}
-
 std::vector<FoundPlayer> findPlayers(std::string_view base, std::string_view query,
                                      std::size_t limit)
 {
@@ -95,10 +90,11 @@ std::vector<FoundPlayer> findPlayers(std::string_view base, std::string_view que
     std::vector<FoundPlayer> found;
     if (search.isEmpty())
         return found;
-    const std::int64_t count = searchRecordCount(base);
+    // A cut last record counts as the editor counts it, from 1 however short the base.
+    const std::int64_t count = recordCountForLength(std::int64_t(base.size()));
     for (std::int64_t r = 1; r <= count && found.size() < limit; ++r) {
         const std::string_view bytes = recordBytes(base, r);
-        if (!search.matches(bytes.substr(0, std::min(bytes.size(), kNameWidth))))
+        if (!search.matches(bytes.substr(kNameOffset, kNameWidth)))
             continue;
         const PlayerRecord record = decodeRecord(bytes);
         found.push_back({r, trimBlanks(record.name), trimBlanks(record.rate)});
@@ -111,12 +107,13 @@ std::int64_t findNextPlayer(std::string_view base, std::string_view query, std::
     const NameSearch search(query);
     if (search.isEmpty())
         return 0;
-    const std::int64_t count = searchRecordCount(base);
+    // A cut last record counts as the editor counts it, from 1 however short the base.
+    const std::int64_t count = recordCountForLength(std::int64_t(base.size()));
     after = std::clamp<std::int64_t>(after, 0, count);
     for (std::int64_t step = 1; step <= count; ++step) {
         const std::int64_t r = (after + step - 1) % count + 1;
         const std::string_view bytes = recordBytes(base, r);
-        if (search.matches(bytes.substr(0, std::min(bytes.size(), kNameWidth))))
+        if (search.matches(bytes.substr(kNameOffset, kNameWidth)))
             return r;
     }
     return 0;

@@ -35,10 +35,6 @@ class NameSearch {
     std::string m_query; // folded
 };
 
-// The number of records in a base of these bytes; a cut last record counts as the
-// editor counts it, from 1 however short the base.
-std::int64_t searchRecordCount(std::string_view base);
-
 // The first `limit` matching records, in record order.
 std::vector<FoundPlayer> findPlayers(std::string_view base, std::string_view query,
                                      std::size_t limit);

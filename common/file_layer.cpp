@@ -76,7 +76,8 @@ QString FileLayer::replace(const QString &path, const QByteArray &bytes) const
                 .arg(QDir::toNativeSeparators(info.absolutePath()));
         return writeInPlace(path, bytes);
     }
-    // The file system's own refusal of the temporary file is met the same way.
+    // Should the file system itself refuse the temporary file, QSaveFile writes the file
+    // directly instead.
     return saveWholeFile(path, bytes, true);
 }
 

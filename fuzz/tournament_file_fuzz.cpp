@@ -9,18 +9,16 @@
 
 #include "base/player_record.h"
 #include "common/fixed_point.h"
+#include "rating/game_notation.h"
 #include "table/tournament_file.h"
 
 using namespace krugovik;
 
 namespace {
 
-// The texts of a game cell: "1", "0", "0.5", "+", "-" or empty.
-const char *const kCellTexts[] = {"1", "0", "0.5", "+", "-", ""};
-
 bool isCellText(const std::string &text)
 {
-    return std::find(std::begin(kCellTexts), std::end(kCellTexts), text) != std::end(kCellTexts);
+    return stateFromCellText(text).has_value();
 }
 
 // Stops the run whatever NDEBUG says.
@@ -118,7 +116,8 @@ void writeAnyBlocks(const std::uint8_t *data, std::size_t size)
             if (input.ConsumeBool())
                 block.results.push_back(input.ConsumeRandomLengthString(6));
             else
-                block.results.push_back(input.PickValueInArray(kCellTexts));
+                block.results.emplace_back(
+                    cellText(GameState(input.ConsumeIntegralInRange(0, 5))));
         }
     }
     const std::string written = writeTournamentFile(blocks);

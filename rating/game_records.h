@@ -28,6 +28,8 @@ struct GameRecords {
     GameState state(int i, int j) const;
     // Back to the reset state: every result empty, every number 0.
     void clear();
+
+    bool operator==(const GameRecords &) const = default;
 };
 
 // Records the game of p against q with p's side in `stateOfP`, for both players.

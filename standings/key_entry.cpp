@@ -36,7 +36,7 @@ void TournamentWindow::grdTable_KeyDown(int row, int column, const QString &key)
         runStep(QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4), [&] {
             GridRow = row;
             GridCol = column;
-            KeyGames(QString::fromUtf8(cellText(meaning.result)));
+            KeyGames(meaning.result);
         });
         break;
     case CellKeyAction::Nothing:
@@ -44,23 +44,13 @@ void TournamentWindow::grdTable_KeyDown(int row, int column, const QString &key)
     }
 }
 
-// What ClickGames does, with the text the key names in place of the next in the cycle,
+// What ClickGames does, with the result the key names in place of the next in the cycle,
 // then the refresh that follows every click.
-void TournamentWindow::KeyGames(const QString &text)
+void TournamentWindow::KeyGames(GameState state)
 {
-    const std::optional<GameState> state = stateFromCellText(text.toStdString());
-    if (MissingRatingNote != kNoRatingNote && state && GridRow >= 1 && GridCol >= 5 &&
-        GridCol != GridRow + 4) {
-        const int i = GridRow;
-        const int k = GridCol;
-        const int j = k - 4;
-        grdTable->setText(i, k, text);
-        CellText = grdTable->text(i, k);
-        GridCol = j;
-        ArrayGames();
-        GridCol = k;
-        grdTable->setText(j, i + 4, QString::fromUtf8(cellText(mirrored(*state))));
-    }
+    if (MissingRatingNote != kNoRatingNote && GridRow >= 1 && GridCol >= 5 &&
+        GridCol != GridRow + 4)
+        SetGame(state);
     RefreshCompleteness();
 }
 

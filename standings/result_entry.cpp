@@ -13,19 +13,24 @@ void TournamentWindow::ClickGames()
         return;
     if (GridRow < 1 || GridCol < 5 || GridCol == GridRow + 4)
         return;
+    const std::optional<GameState> now =
+        stateFromCellText(grdTable->text(GridRow, GridCol).toStdString());
+    if (!now)
+        return;
+    SetGame(nextInCycle(*now));
+}
+
+void TournamentWindow::SetGame(GameState state)
+{
     const int i = GridRow;
     const int k = GridCol;
     const int j = k - 4;
-    const std::optional<GameState> now = stateFromCellText(grdTable->text(i, k).toStdString());
-    if (!now)
-        return;
-    const GameState next = nextInCycle(*now);
-    grdTable->setText(i, k, QString::fromUtf8(cellText(next)));
+    grdTable->setText(i, k, QString::fromUtf8(cellText(state)));
     CellText = grdTable->text(i, k);
     GridCol = j;
     ArrayGames();
     GridCol = k;
-    grdTable->setText(j, i + 4, QString::fromUtf8(cellText(mirrored(next))));
+    grdTable->setText(j, i + 4, QString::fromUtf8(cellText(mirrored(state))));
 }
 
 void TournamentWindow::ClickResult()

@@ -133,9 +133,6 @@ void TournamentWindow::createGuides()
     m_history = new QUndoStack(this);
     m_history->setObjectName(QStringLiteral("undoStack"));
     m_history->setUndoLimit(kHistorySteps);
-    // The table takes the keyboard when clicked, so that Ctrl+Z after a wrong click
-    // reaches the history rather than the editor's text box.
-    grdTable->setFocusPolicy(Qt::StrongFocus);
 
     lblRecord = new QLabel(this);
     lblRecord->setObjectName(QStringLiteral("lblRecord"));

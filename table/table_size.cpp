@@ -40,12 +40,7 @@ void TournamentWindow::vscPlayer_Change()
         grdTable->setRows(v + 1);
         // The spin may jump (its menu, the keys Home and End, dragging): every new row and
         // column is labelled as single steps would have labelled it.
-        for (int k = kMinPlayers + 1; k <= v; ++k) {
-            grdTable->setText(0, k + 4, QString::number(k));
-            grdTable->setText(k, 0, QString::number(k));
-            grdTable->setColour(k, k + 4, kDiagonalGrey);
-            grdTable->setColumnWidthTwips(k + 4, kGameColumnWidth);
-        }
+        LabelRows();
     }
     TableSise();
     const int n = PlayerCount;
@@ -86,15 +81,20 @@ void TournamentWindow::vscPlayer_Change()
     cmdZapisBase->setEnabled(true);
 }
 
-void TournamentWindow::Prokrutka()
+void TournamentWindow::LabelRows()
 {
-    const int n = PlayerCount;
-    for (int k = 4; k <= n; ++k) {
+    for (int k = kMinPlayers + 1; k <= PlayerCount; ++k) {
         grdTable->setText(0, k + 4, QString::number(k));
         grdTable->setText(k, 0, QString::number(k));
         grdTable->setColour(k, k + 4, kDiagonalGrey);
         grdTable->setColumnWidthTwips(k + 4, kGameColumnWidth);
     }
+}
+
+void TournamentWindow::Prokrutka()
+{
+    const int n = PlayerCount;
+    LabelRows();
     // Estimates are marked for every count, but only in rows that hold a player: the
     // empty rows of a new file carry the mark 0.
     for (int i = 1; i <= n; ++i) {

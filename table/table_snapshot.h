@@ -39,7 +39,7 @@ struct TableSnapshot {
     int gridCol = 0;
     QString cellText;
 
-    bool operator==(const TableSnapshot &other) const;
+    bool operator==(const TableSnapshot &) const = default;
 };
 
 } // namespace krugovik

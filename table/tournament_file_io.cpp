@@ -35,14 +35,12 @@ void TournamentWindow::LoadTurnir()
                         .arg(path, reading.reason),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
     }
-    std::optional<std::string> bytes;
-    if (reading.outcome == FileLayer::Reading::Outcome::Read)
-        bytes = reading.bytes.toStdString();
     // The games read, in reading order, for a second pass once every rating is known.
     std::vector<std::pair<int, int>> games;
-    if (bytes) {
-        std::string foreign = foreignFileReason(*bytes);
-        if (foreign.empty() && qint64(bytes->size()) > kLargestFile)
+    if (reading.outcome == FileLayer::Reading::Outcome::Read) {
+        const std::string bytes = reading.bytes.toStdString();
+        std::string foreign = foreignFileReason(bytes);
+        if (foreign.empty() && qint64(bytes.size()) > kLargestFile)
             foreign = "он слишком велик";
         if (!foreign.empty()) {
             // A later save would replace the file: the director must know what it is.
@@ -52,7 +50,7 @@ void TournamentWindow::LoadTurnir()
                             .arg(path, QString::fromStdString(foreign)),
                         QStringLiteral("Ошибка"), QMessageBox::Warning);
         } else {
-            readTournament(readTournamentFile(*bytes), games);
+            readTournament(readTournamentFile(bytes), games);
         }
     }
     const int n = PlayerCount;

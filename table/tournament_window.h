@@ -85,6 +85,8 @@ class TournamentWindow : public QWidget {
     // Tournament size and table view.
     void vscPlayer_Change();
     void Prokrutka();
+    // Numbers, grey diagonal and widths of rows and columns 4..PlayerCount.
+    void LabelRows();
     void chkSdvig_Click();
     void applyReducedView();
     // Tournament file.
@@ -113,6 +115,8 @@ class TournamentWindow : public QWidget {
     void ClickNotRate();
     void RefreshCompleteness();
     void ClickGames();
+    // Puts the game of the cell (GridRow, GridCol) into state, then its mirror.
+    void SetGame(GameState state);
     void ClickResult();
     void Score();
     void Berger();
@@ -150,7 +154,7 @@ class TournamentWindow : public QWidget {
     // Enter through grdTable_Click.
     void createKeyEntry();
     void grdTable_KeyDown(int row, int column, const QString &key);
-    void KeyGames(const QString &text);
+    void KeyGames(GameState state);
     // Taking steps back, the name check of the write-back, and the guides that tell the
     // director where he is: the record number and who sits out the shown round.
     void createGuides();
