@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/file_chooser.h"
 #include "app/main_window.h"
 #include "common/message_box.h"
 #include "common/printer.h"
@@ -91,8 +90,8 @@ void MainWindow::exportResults(const QString &title, const QString &extension,
         return;
     const TournamentSnapshot snapshot = tournament->snapshot();
     // Beside the tournament file, under its name: KUBOK.TXT gives KUBOK.html.
-    const QString tourFile = m_chooser ? m_chooser->TourFilePath() : QString();
-    const QDir folder = tourFile.isEmpty() ? QDir::current() : QFileInfo(tourFile).absoluteDir();
+    const QDir folder =
+        m_tourFilePath.isEmpty() ? QDir::current() : QFileInfo(m_tourFilePath).absoluteDir();
     const QString proposed =
         folder.filePath(QString::fromStdString(snapshot.name) + QLatin1Char('.') + extension);
 
@@ -100,7 +99,6 @@ void MainWindow::exportResults(const QString &title, const QString &extension,
     dialog.setObjectName(QStringLiteral("dlgExport"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(extension);
     dialog.selectFile(proposed);
     dialog.setModal(true);

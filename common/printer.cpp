@@ -51,11 +51,6 @@ bool render(const PrintedDocument &document, QPrinter &printer)
         painter.drawPicture(QPointF(0, 0), document.picture);
         painter.restore();
     }
-    if (!document.image.isNull()) {
-        const QImage image = document.image.scaled(area.size().toSize(), Qt::KeepAspectRatio,
-                                                   Qt::SmoothTransformation);
-        painter.drawImage(QPointF(0, 0), image);
-    }
     QFont font(document.fontName);
     font.setPointSizeF(document.fontPoints > 0 ? document.fontPoints : 12);
     painter.setFont(font);
@@ -102,11 +97,6 @@ void Printer::setFont(const QString &name, qreal points)
 void Printer::printLine(const QString &line)
 {
     m_document.lines.append(line);
-}
-
-void Printer::printImage(const QImage &image)
-{
-    m_document.image = image;
 }
 
 void Printer::printPicture(const QPicture &picture)

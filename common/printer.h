@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPicture>
 #include <QString>
 #include <QStringList>
@@ -10,13 +9,12 @@ class QWidget;
 
 namespace krugovik {
 
-// One printout: text lines in one font, an image of a window, or a vector drawing.
+// One printout: text lines in one font, or a vector drawing.
 struct PrintedDocument {
     QString kind;     // what is printed, for the name of a PDF: "Таблица турнира"
     QString fontName; // face of the text lines
     qreal fontPoints = 0;
     QStringList lines; // each line's items already placed side by side
-    QImage image;      // a window's client area, when the printout is a picture
     // Vector drawing in screen pixels from the origin; its bounding rectangle is scaled to
     // the page's width (or height, if tighter), on a landscape page when wider than tall.
     QPicture picture;
@@ -37,7 +35,6 @@ class Printer {
 
     void setFont(const QString &name, qreal points);
     void printLine(const QString &line = QString());
-    void printImage(const QImage &image);
     void printPicture(const QPicture &picture);
     // Ends the document and sends it out.
     PrintOutcome endDoc();

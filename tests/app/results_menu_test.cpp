@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinterInfo>
@@ -196,6 +197,26 @@ TEST_F(ResultsMenu, EachExportProposesTheTournamentsNameAndWritesItsFile)
     EXPECT_TRUE(readFile(QStringLiteral("KUBOK.html")).contains(kNames[4].toUtf8()));
     // Nothing in the window changed.
     EXPECT_EQ(gridTexts(), before);
+}
+
+TEST_F(ResultsMenu, AnExportAfterTheChooserWasClosedIsProposedBesideTheTournament)
+{
+    openTournament(tournamentFile(5), QStringLiteral("KUBOK.TXT"));
+    const QString tournamentFolder = QDir::current().absolutePath();
+    auto *frame = qobject_cast<QMdiSubWindow *>(
+        mainWindow()->findChild<QWidget *>(QStringLiteral("frmOpenFile"))->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The program's current folder is no longer the tournament's.
+    ASSERT_TRUE(QDir::current().mkdir(QStringLiteral("elsewhere")));
+    ASSERT_TRUE(QDir::setCurrent(QStringLiteral("elsewhere")));
+
+    const auto seen = answerSaveDialog(QStringLiteral("KUBOK.csv"));
+    item("mnuExportCsv")->trigger();
+    EXPECT_EQ(seen->count, 1);
+    EXPECT_EQ(seen->directory, tournamentFolder);
+    EXPECT_TRUE(QFileInfo::exists(tournamentFolder + QStringLiteral("/KUBOK.csv")));
 }
 
 TEST_F(ResultsMenu, CancelWritesNothing)
