@@ -29,29 +29,6 @@ std::string commaNumber(Fixed value)
     return text;
 }
 
-std::string fitCharacters(const std::string &text, std::size_t width)
-{
-    std::string out;
-    std::size_t characters = 0;
-    for (std::size_t k = 0; k < text.size();) {
-        std::size_t length = 1;
-        const unsigned char lead = static_cast<unsigned char>(text[k]);
-        if (lead >= 0xF0)
-            length = 4;
-        else if (lead >= 0xE0)
-            length = 3;
-        else if (lead >= 0xC0)
-            length = 2;
-        if (characters == width)
-            break;
-        out.append(text, k, length);
-        ++characters;
-        k += length;
-    }
-    out.append(width - characters, ' ');
-    return out;
-}
-
 std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
 {
     const int n = std::min(int(snapshot.players.size()), kMaxTablePlayers);
@@ -63,7 +40,9 @@ std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
         // The new-rating command refuses while a rating cell is empty.
         everyoneRated = everyoneRated && !player.ratingCell.empty();
     }
-    const std::vector<NewRating> ratings = computeNewRatings(cells, snapshot.games);
+    std::vector<NewRating> ratings;
+    if (everyoneRated)
+        ratings = computeNewRatings(cells, snapshot.games);
 
     std::vector<StandingLine> lines;
     for (const PlaceRow &row : rankPlayers(snapshot.games, n)) {

@@ -25,7 +25,4 @@ std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot);
 // A decimal comma and no trailing zeros: "2,5", "0,5", "6,75", "0".
 std::string commaNumber(Fixed value);
 
-// Text in UTF-8 counted in characters, cut or padded with blanks to `width` characters.
-std::string fitCharacters(const std::string &text, std::size_t width);
-
 } // namespace krugovik

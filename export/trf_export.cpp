@@ -63,6 +63,29 @@ char resultCode(GameState state)
     return ' ';
 }
 
+// Text in UTF-8 counted in characters, cut or padded with blanks to `width` characters:
+// the name field is counted in characters by the programs that read the file.
+std::string fitCharacters(const std::string &text, std::size_t width)
+{
+    std::string out;
+    std::size_t characters = 0;
+    for (std::size_t k = 0; k < text.size() && characters < width;) {
+        std::size_t length = 1;
+        const unsigned char lead = static_cast<unsigned char>(text[k]);
+        if (lead >= 0xF0)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC0)
+            length = 2;
+        out.append(text, k, length);
+        ++characters;
+        k += length;
+    }
+    out.append(width - characters, ' ');
+    return out;
+}
+
 } // namespace
 
 std::string exportTrf(const TournamentSnapshot &snapshot)

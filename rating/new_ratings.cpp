@@ -9,6 +9,32 @@
 
 namespace krugovik {
 
+int estimateCorrection(const GameRecords &records, int i, int playerCount)
+{
+    int games = 0;
+    Fixed score;
+    for (int j = 1; j <= playerCount; ++j) {
+        games += records.played[i][j];
+        if (records.points[i][j] == kHalf || records.points[i][j] == kOne)
+            score += records.points[i][j];
+    }
+    return ratingCorrection(games, score);
+}
+
+RatedGames ratedGames(const GameRecords &records, int i, int playerCount,
+                      const std::vector<int> &correction)
+{
+    RatedGames rated;
+    for (int j = 1; j <= playerCount; ++j) {
+        rated.games += records.played[i][j];
+        rated.points += records.points[i][j];
+        if (j != i && isRated(records.state(i, j)))
+            rated.opponents +=
+                Fixed::fromInt(records.opponentRating[i][j] + correction[std::size_t(j)]);
+    }
+    return rated;
+}
+
 std::vector<NewRating> computeNewRatings(const std::vector<RatingCell> &cells,
                                          const GameRecords &records)
 {
@@ -17,28 +43,13 @@ std::vector<NewRating> computeNewRatings(const std::vector<RatingCell> &cells,
 
     std::vector<int> correction(std::size_t(n) + 1, 0);
     for (int i = 1; i <= n; ++i) {
-        if (!cellOf(i).estimate)
-            continue;
-        int games = 0;
-        Fixed score;
-        for (int j = 1; j <= n; ++j) {
-            games += records.played[i][j];
-            if (records.points[i][j] == kHalf || records.points[i][j] == kOne)
-                score += records.points[i][j];
-        }
-        correction[std::size_t(i)] = ratingCorrection(games, score);
+        if (cellOf(i).estimate)
+            correction[std::size_t(i)] = estimateCorrection(records, i, n);
     }
 
     std::vector<NewRating> result(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        RatedGames rated;
-        for (int j = 1; j <= n; ++j) {
-            rated.games += records.played[i][j];
-            rated.points += records.points[i][j];
-            if (j != i && isRated(records.state(i, j)))
-                rated.opponents +=
-                    Fixed::fromInt(records.opponentRating[i][j] + correction[std::size_t(j)]);
-        }
+        const RatedGames rated = ratedGames(records, i, n, correction);
         const RatingCell &cell = cellOf(i);
         const std::int64_t rating =
             ownRating(readFixed(cell.text), cell.estimate, correction[std::size_t(i)]);

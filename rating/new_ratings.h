@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rating/game_records.h"
+#include "rating/rating_calc.h"
 
 namespace krugovik {
 
@@ -21,6 +22,14 @@ struct NewRating {
     std::int64_t value = 0; // the new rating as an integer
     std::int64_t delta = 0; // the change against the rating cell, in rating points
 };
+
+// The correction of player i's estimate from his games against players 1..playerCount.
+int estimateCorrection(const GameRecords &records, int i, int playerCount);
+
+// Player i's rated games against players 1..playerCount; correction[j] is added to the
+// rating each opponent j had when the game was recorded (0 for an established rating).
+RatedGames ratedGames(const GameRecords &records, int i, int playerCount,
+                      const std::vector<int> &correction);
 
 // Corrects the estimates and rates players 1..cells.size() from the game arrays, as the
 // new-rating command does in the table, without touching anything else.

@@ -2,6 +2,7 @@
 // new ratings, read from and written to the crosstable.
 #include "common/number_text.h"
 #include "rating/rating_calc.h"
+#include "rating/new_ratings.h"
 #include "rating/rating_correction.h"
 #include "table/cross_table.h"
 #include "table/tournament_window.h"
@@ -45,14 +46,7 @@ void TournamentWindow::CorrectEstimates()
             CorrectionMark[i] = kEstablishedMark;
             continue;
         }
-        int games = 0;
-        Fixed score;
-        for (int j = 1; j <= n; ++j) {
-            games += Games.played[i][j];
-            if (Games.points[i][j] == kHalf || Games.points[i][j] == kOne)
-                score += Games.points[i][j];
-        }
-        RatingCorrection[i] = ratingCorrection(games, score);
+        RatingCorrection[i] = estimateCorrection(Games, i, n);
         CorrectionMark[i] = RatingCorrection[i];
     }
 }
@@ -63,19 +57,15 @@ void TournamentWindow::Rating()
     for (GridRow = 1; GridRow <= n; ++GridRow)
         grdTable->setText(GridRow, 3, grdTable->text(GridRow, 2));
 
-    auto correctionOf = [this](int player) {
-        return CorrectionMark[player] != kEstablishedMark ? RatingCorrection[player] : 0;
-    };
+    std::vector<int> correction(std::size_t(n) + 1, 0);
+    for (int j = 1; j <= n; ++j) {
+        if (CorrectionMark[j] != kEstablishedMark)
+            correction[std::size_t(j)] = RatingCorrection[j];
+    }
     for (GridRow = 1; GridRow <= n; ++GridRow) {
         const int i = GridRow;
-        RatedGames rated;
-        for (GridCol = 1; GridCol <= n; ++GridCol) {
-            const int j = GridCol;
-            rated.games += Games.played[i][j];
-            rated.points += Games.points[i][j];
-            if (j != i && isRated(Games.state(i, j)))
-                rated.opponents += Fixed::fromInt(Games.opponentRating[i][j] + correctionOf(j));
-        }
+        const RatedGames rated = ratedGames(Games, i, n, correction);
+        GridCol = n + 1; // where the opponents' loop leaves it
         const QString ratingCell = grdTable->text(i, 2);
         const std::int64_t rating =
             ownRating(readFixed(ratingCell.toStdString()), CorrectionMark[i] != kEstablishedMark,
