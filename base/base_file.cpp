@@ -79,26 +79,32 @@ bool BaseFile::write(qint64 recordNo, const PlayerRecord &record)
         return false;
     }
     QLockFile lock(m_file.fileName() + kLockSuffix);
+    return lockForWriting(lock) && writeAt(recordNo, record);
+}
+
+bool BaseFile::lockForWriting(QLockFile &lock)
+{
     // A folder that takes no lock file still lets the base itself be written.
     if (!lock.tryLock(kLockWaitMs) && lock.error() != QLockFile::PermissionError) {
         m_error = QStringLiteral("база занята другой программой");
         return false;
     }
-    return writeAt(recordNo, record);
+    return true;
 }
 
 qint64 BaseFile::append(const PlayerRecord &record)
 {
-    if (!m_file.isOpen() || m_readOnly) {
-        if (m_readOnly || m_error.isEmpty())
-            m_error = m_readOnly ? readOnlyError() : QStringLiteral("файл не открыт");
+    if (m_readOnly) {
+        m_error = readOnlyError();
+        return 0;
+    }
+    if (!m_file.isOpen()) {
+        m_error = m_error.isEmpty() ? QStringLiteral("файл не открыт") : m_error;
         return 0;
     }
     QLockFile lock(m_file.fileName() + kLockSuffix);
-    if (!lock.tryLock(kLockWaitMs) && lock.error() != QLockFile::PermissionError) {
-        m_error = QStringLiteral("база занята другой программой");
+    if (!lockForWriting(lock))
         return 0;
-    }
     // The end as it is now: another program may have appended since this one looked.
     const qint64 length = m_file.size();
     const qint64 recordNo = (length == 0 ? 0 : recordCountForLength(length)) + 1;

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QString>
 
+class QLockFile;
+
 #include "base/player_record.h"
 
 namespace krugovik {
@@ -42,6 +44,9 @@ class BaseFile {
 
   private:
     bool writeAt(qint64 recordNo, const PlayerRecord &record);
+    // Takes the lock beside the base for one write; false, with the reason, while another
+    // program holds it.
+    bool lockForWriting(QLockFile &lock);
     QString readOnlyError() const;
 
     QFile m_file;

@@ -15,9 +15,7 @@ using namespace testing_support;
 
 namespace {
 
-const QByteArray kThreePlayers =
-    lines({" 3 ", "Ivanov", " 1 ", "1500", " 1000 ", "1", "0.5", "Petrov", " 2 ", "1600", " 1000 ",
-           "0", "", "Sidorov", " 3 ", "1700", " 1000 ", "0.5", ""});
+const QByteArray kThreePlayers = threePlayers();
 
 ino_t inodeOf(const QString &path)
 {
@@ -32,7 +30,6 @@ class FileFailuresTest : public TournamentTest {
         start();
         return mainWindow()->findChild<krugovik::FileLayer *>(QStringLiteral("fileLayer"));
     }
-    void save() { click(widget(QStringLiteral("cmdSave"))); }
 };
 
 TEST_F(FileFailuresTest, AnUnreadableFileThroughTheFileSeamIsReportedAndReplacedOnlyOnYes)

@@ -9,10 +9,7 @@ using namespace testing_support;
 
 namespace {
 
-class FileRoundTripTest : public TournamentTest {
-  protected:
-    void save() { click(widget(QStringLiteral("cmdSave"))); }
-};
+class FileRoundTripTest : public TournamentTest {};
 
 TEST_F(FileRoundTripTest, ANameWithABellFromTheBaseIsSavedAndLoadedBackToTheByte)
 {
@@ -43,9 +40,7 @@ TEST_F(FileRoundTripTest, ANameWithABellFromTheBaseIsSavedAndLoadedBackToTheByte
 
 TEST_F(FileRoundTripTest, AFileEndingInTheDosEndOfFileMarkLoadsWhole)
 {
-    const QByteArray tournament =
-        lines({" 3 ", "Ivanov", " 1 ", "1500", " 1000 ", "1", "0.5", "Petrov", " 2 ", "1600",
-               " 1000 ", "0", "", "Sidorov", " 3 ", "1700", " 1000 ", "0.5", ""});
+    const QByteArray tournament = threePlayers();
     for (const QByteArray &content : {tournament + "\x1a", tournament.chopped(2) + "\x1a"}) {
         BoxAnswerer answerer;
         openTournament(content);

@@ -136,6 +136,11 @@ QColor TournamentTest::cellColour(int row, int column) const
     return grid()->model()->index(row, column).data(Qt::BackgroundRole).value<QColor>();
 }
 
+void TournamentTest::save()
+{
+    click(widget(QStringLiteral("cmdSave")));
+}
+
 void TournamentTest::openWithFourPlayerBase()
 {
     writeBase({{QStringLiteral("Иванов Иван"), "1500", ' '},

@@ -87,6 +87,8 @@ class TournamentTest : public InTempDir {
     // Three rated players (the third an estimate) and one without a rating, then an empty
     // tournament opened: the usual start of the entry tests.
     void openWithFourPlayerBase();
+    // Presses the save button of the tournament window.
+    void save();
     // Enters base records 1..count into table rows 1..count through the editor.
     void enterPlayers(int count);
     // Clicks a game cell as often as needed to make it show `text`.
@@ -124,6 +126,13 @@ inline QByteArray lines(const QList<QByteArray> &items)
     for (const QByteArray &item : items)
         text += item + "\r\n";
     return text;
+}
+
+// Three established players: 1 beat 2 and drew with 3; 2 against 3 not played.
+inline QByteArray threePlayers(const QByteArray &name1 = "Ivanov")
+{
+    return lines({" 3 ", name1, " 1 ", "1500", " 1000 ", "1", "0.5", "Petrov", " 2 ", "1600",
+                  " 1000 ", "0", "", "Sidorov", " 3 ", "1700", " 1000 ", "0.5", ""});
 }
 
 } // namespace testing_support

@@ -11,16 +11,8 @@ using namespace testing_support;
 
 namespace {
 
-// Player 1 beat 2 and drew with 3; 2 against 3 not played; all established.
-QByteArray threePlayers(const QByteArray &name1 = "Ivanov")
-{
-    return lines({" 3 ", name1, " 1 ", "1500", " 1000 ", "1", "0.5", "Petrov", " 2 ", "1600",
-                  " 1000 ", "0", "", "Sidorov", " 3 ", "1700", " 1000 ", "0.5", ""});
-}
-
 class TournamentFileIoTest : public TournamentTest {
   protected:
-    void save() { click(widget(QStringLiteral("cmdSave"))); }
     QByteArray saved() { return readFile(QStringLiteral("ALPHA.TXT")); }
     QScrollBar *spin() { return widget<QScrollBar>(QStringLiteral("vscPlayer")); }
 };
