@@ -36,9 +36,7 @@ class PrintingTest : public TournamentTest {
             base.append({QString::fromLatin1(name), "1500", ' '});
         writeBase(base);
         openTournament();
-        auto *spin = widget<QScrollBar>(QStringLiteral("vscPlayer"));
-        while (spin->value() < count)
-            spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        setPlayerCount(count);
         enterPlayers(int(names.size()));
     }
     QStringList protocol()

@@ -27,9 +27,7 @@ class RoundDisplayTest : public TournamentTest {
     void players(int count, int entered)
     {
         // Arrow by arrow, as a director does, so that every row gets its number.
-        auto *spin = widget<QScrollBar>(QStringLiteral("vscPlayer"));
-        while (spin->value() < count)
-            spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        setPlayerCount(count);
         enterPlayers(entered);
     }
     QLabel *board(int k) { return widget<QLabel>(QStringLiteral("lblParing_%1").arg(k)); }

@@ -10,6 +10,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "app/main_window.h"
 #include "common/codepage.h"
@@ -134,6 +135,13 @@ QString TournamentTest::cell(int row, int column) const
 QColor TournamentTest::cellColour(int row, int column) const
 {
     return grid()->model()->index(row, column).data(Qt::BackgroundRole).value<QColor>();
+}
+
+void TournamentTest::setPlayerCount(int count)
+{
+    auto *spin = widget<QScrollBar>(QStringLiteral("vscPlayer"));
+    while (spin->value() < count)
+        spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 }
 
 void TournamentTest::save()

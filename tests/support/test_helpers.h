@@ -87,6 +87,8 @@ class TournamentTest : public InTempDir {
     // Three rated players (the third an estimate) and one without a rating, then an empty
     // tournament opened: the usual start of the entry tests.
     void openWithFourPlayerBase();
+    // Steps the spin up to count players, arrow by arrow as a director does.
+    void setPlayerCount(int count);
     // Presses the save button of the tournament window.
     void save();
     // Enters base records 1..count into table rows 1..count through the editor.

@@ -30,9 +30,7 @@ class StepHistoryTest : public TournamentTest {
     }
     void players(int count)
     {
-        auto *spin = widget<QScrollBar>(QStringLiteral("vscPlayer"));
-        while (spin->value() < count)
-            spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        setPlayerCount(count);
         enterPlayers(count);
     }
     QAction *undo() const { return mainWindow()->findChild<QAction *>(QStringLiteral("actUndo")); }

@@ -90,9 +90,7 @@ TEST_F(DirectorWorkflow, FromAnEmptyFolderToPrintedResults)
     addPlayersToTheBase();
     ASSERT_EQ(readFile(QStringLiteral("BASE.DAT")).size(), 8 * 29);
 
-    auto *spin = w<QScrollBar>("vscPlayer");
-    while (spin->value() < 8)
-        spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    setPlayerCount(8);
     ASSERT_EQ(grid()->rows(), 9);
     enterPlayers(8);
     for (int k = 0; k < 8; ++k) {

@@ -37,9 +37,7 @@ class GuidesTest : public TournamentTest {
     QLabel *label(const QString &name) { return widget<QLabel>(name); }
     void players(int count)
     {
-        auto *spin = widget<QScrollBar>(QStringLiteral("vscPlayer"));
-        while (spin->value() < count)
-            spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        setPlayerCount(count);
         enterPlayers(count);
     }
     void selectRound(int round) { clickCell(grid(), 0, round + 4); }
