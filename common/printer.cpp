@@ -34,6 +34,11 @@ QString pdfName(const QString &kind)
 // Lays the document out on the printer's pages; false when the printer refused.
 bool render(const PrintedDocument &document, QPrinter &printer)
 {
+    printer.setDocName(document.kind);
+    // A picture wider than tall goes on a landscape page.
+    const QRect picture = document.picture.boundingRect();
+    if (!document.picture.isNull() && picture.width() > picture.height())
+        printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -68,14 +73,6 @@ bool render(const PrintedDocument &document, QPrinter &printer)
     return painter.end();
 }
 
-// A picture wider than tall goes on a landscape page.
-void prepare(const PrintedDocument &document, QPrinter &printer)
-{
-    const QRect frame = document.picture.boundingRect();
-    if (!document.picture.isNull() && frame.width() > frame.height())
-        printer.setPageOrientation(QPageLayout::Landscape);
-}
-
 } // namespace
 
 bool writePdf(const PrintedDocument &document, const QString &path)
@@ -83,8 +80,6 @@ bool writePdf(const PrintedDocument &document, const QString &path)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setDocName(document.kind);
-    prepare(document, printer);
     return render(document, printer);
 }
 
@@ -118,17 +113,16 @@ PrintOutcome Printer::endDoc()
         return outcome;
     }
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
-    QPrinter printer(QPrinter::HighResolution);
+    bool rendered = false;
     if (installed.isNull()) {
         outcome.pdfPath = pdfName(m_document.kind);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(outcome.pdfPath);
+        rendered = writePdf(m_document, outcome.pdfPath);
     } else {
+        QPrinter printer(QPrinter::HighResolution);
         printer.setPrinterName(installed.printerName());
+        rendered = render(m_document, printer);
     }
-    printer.setDocName(m_document.kind);
-    prepare(m_document, printer);
-    if (!render(m_document, printer)) {
+    if (!rendered) {
         outcome.error =
             outcome.pdfPath.isEmpty()
                 ? QStringLiteral("принтер %1 не принял документ").arg(installed.printerName())
