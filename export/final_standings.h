@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct StandingLine {
     std::string newRating; // "1547"; empty while some player has no rating
     std::string change;    // "+47", "-21", "0"; empty while some player has no rating
 };
+
+// Column titles of the standings, in the order of a standings line.
+inline constexpr std::array<const char *, 8> kStandingTitles = {
+    "Место", "№", "Участник", "Рейтинг", "Очки", "Бергер", "Новый рейтинг", "Изменение"};
 
 // The standings in place order, with new ratings computed on the side.
 std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot);

@@ -86,8 +86,7 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     out += "<p class=\"date\">" + escaped(snapshot.date) + "</p>\n";
 
     out += "<h2>Итоговая таблица</h2>\n<table>\n<thead>\n<tr>";
-    for (const char *title :
-         {"Место", "№", "Участник", "Рейтинг", "Очки", "Бергер", "Новый рейтинг", "Изменение"})
+    for (const char *title : kStandingTitles)
         out += header(title);
     out += "</tr>\n</thead>\n<tbody>\n";
     for (const StandingLine &line : lines) {

@@ -16,23 +16,23 @@ constexpr int kPageHeight = 990;
 constexpr int kRowHeight = 22;
 constexpr int kCellPadding = 5;
 
+// Widths and alignments of the columns, in the order of kStandingTitles.
 struct Column {
-    const char *title;
     int width;
     Qt::Alignment alignment;
 };
 
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr std::array<Column, 8> kColumns = {{
-    {"Место", 52, kRight},
-    {"№", 32, kRight},
-    {"Участник", 214, kLeft},
-    {"Рейтинг", 68, kRight},
-    {"Очки", 50, kRight},
-    {"Бергер", 62, kRight},
-    {"Новый рейтинг", 114, kRight},
-    {"Изменение", 92, kRight},
+constexpr std::array<Column, kStandingTitles.size()> kColumns = {{
+    {52, kRight},
+    {32, kRight},
+    {214, kLeft},
+    {68, kRight},
+    {50, kRight},
+    {62, kRight},
+    {114, kRight},
+    {92, kRight},
 }};
 
 QString text(const std::string &utf8)
@@ -69,10 +69,11 @@ QPicture drawStandings(const TournamentSnapshot &snapshot)
     painter.setFont(header);
     painter.fillRect(QRect(0, top, tableWidth, kRowHeight), QColor(235, 235, 235));
     int x = 0;
-    for (const Column &column : kColumns) {
-        painter.drawText(QRect(x + kCellPadding, top, column.width - 2 * kCellPadding, kRowHeight),
-                         Qt::AlignCenter, QString::fromUtf8(column.title));
-        x += column.width;
+    for (std::size_t k = 0; k < kColumns.size(); ++k) {
+        painter.drawText(
+            QRect(x + kCellPadding, top, kColumns[k].width - 2 * kCellPadding, kRowHeight),
+            Qt::AlignCenter, QString::fromUtf8(kStandingTitles[k]));
+        x += kColumns[k].width;
     }
 
     painter.setFont(programFont(10));
