@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <tuple>
 #include <utility>
 
@@ -19,7 +20,7 @@ bool isWin(GameState state)
 // Points each member of the group scored against the others, in group order; nothing
 // when some game among them still lacks a result.
 std::optional<std::vector<Fixed>> mutualPoints(const GameRecords &records,
-                                               const std::vector<PlaceRow> &group)
+                                               std::span<const PlaceRow> group)
 {
     std::vector<Fixed> points(group.size());
     for (std::size_t a = 0; a < group.size(); ++a) {
@@ -57,42 +58,39 @@ std::vector<PlaceRow> rankPlayers(const GameRecords &records, int playerCount)
         return std::tie(a.points, a.berger) > std::tie(b.points, b.berger);
     });
 
-    std::vector<PlaceRow> ranked;
-    ranked.reserve(rows.size());
+    // Within a group equal on both, the points among its members (once all their games
+    // have results), then wins; equal keys share the places they cover.
+    std::vector<Fixed> mutual(static_cast<std::size_t>(n) + 1); // by player
+    auto key = [&](const PlaceRow &row) {
+        return std::make_pair(mutual[std::size_t(row.player)], row.wins);
+    };
     for (std::size_t start = 0; start < rows.size();) {
         std::size_t end = start + 1;
         while (end < rows.size() && rows[end].points == rows[start].points &&
                rows[end].berger == rows[start].berger)
             ++end;
-        std::vector<PlaceRow> group(rows.begin() + std::ptrdiff_t(start),
-                                    rows.begin() + std::ptrdiff_t(end));
-        std::vector<Fixed> mutual(group.size());
+        const std::span<PlaceRow> group(rows.begin() + std::ptrdiff_t(start), end - start);
         if (group.size() > 1) {
-            if (const auto scored = mutualPoints(records, group))
-                mutual = *scored;
+            if (const auto scored = mutualPoints(records, group)) {
+                for (std::size_t k = 0; k < group.size(); ++k)
+                    mutual[std::size_t(group[k].player)] = (*scored)[k];
+            }
         }
-        std::vector<std::size_t> order(group.size());
-        for (std::size_t k = 0; k < order.size(); ++k)
-            order[k] = k;
-        auto key = [&](std::size_t k) { return std::make_pair(mutual[k], group[k].wins); };
-        std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return key(a) > key(b); });
-        // Equal keys share the places they cover; the stable sort kept them in table order.
-        for (std::size_t k = 0; k < order.size();) {
+        std::stable_sort(group.begin(), group.end(),
+                         [&](const PlaceRow &a, const PlaceRow &b) { return key(a) > key(b); });
+        for (std::size_t k = 0; k < group.size();) {
             std::size_t last = k + 1;
-            while (last < order.size() && key(order[last]) == key(order[k]))
+            while (last < group.size() && key(group[last]) == key(group[k]))
                 ++last;
             for (std::size_t m = k; m < last; ++m) {
-                PlaceRow row = group[order[m]];
-                row.firstPlace = int(start + k) + 1;
-                row.lastPlace = int(start + last);
-                ranked.push_back(row);
+                group[m].firstPlace = int(start + k) + 1;
+                group[m].lastPlace = int(start + last);
             }
             k = last;
         }
         start = end;
     }
-    return ranked;
+    return rows;
 }
 
 std::string placeText(const PlaceRow &row)
