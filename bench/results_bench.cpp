@@ -54,7 +54,7 @@ std::unique_ptr<krugovik::TournamentWindow> openTournament22()
 
 using Writer = std::string (*)(const krugovik::TournamentSnapshot &);
 
-void exportFile(benchmark::State &state, Writer writer)
+void Export(benchmark::State &state, Writer writer)
 {
     const auto window = openTournament22();
     for (auto _ : state) {
@@ -64,38 +64,13 @@ void exportFile(benchmark::State &state, Writer writer)
     }
 }
 
-void exportBaseline(benchmark::State &state, Writer writer)
+void Export_Baseline(benchmark::State &state, Writer writer)
 {
     const auto window = openTournament22();
     const QByteArray same(qsizetype(writer(window->snapshot()).size()), 'x');
     for (auto _ : state)
         krugovik::saveWholeFile(QStringLiteral("export.out"), same);
     state.counters["bytes"] = double(same.size());
-}
-
-void Export_Html22(benchmark::State &state)
-{
-    exportFile(state, &krugovik::exportHtml);
-}
-void Export_Baseline_HtmlBytes(benchmark::State &state)
-{
-    exportBaseline(state, &krugovik::exportHtml);
-}
-void Export_Csv22(benchmark::State &state)
-{
-    exportFile(state, &krugovik::exportCsv);
-}
-void Export_Baseline_CsvBytes(benchmark::State &state)
-{
-    exportBaseline(state, &krugovik::exportCsv);
-}
-void Export_Trf22(benchmark::State &state)
-{
-    exportFile(state, &krugovik::exportTrf);
-}
-void Export_Baseline_TrfBytes(benchmark::State &state)
-{
-    exportBaseline(state, &krugovik::exportTrf);
 }
 
 void Print_Standings22(benchmark::State &state)
@@ -135,12 +110,12 @@ void Print_Baseline_EmptyPdfPage(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(Export_Html22)->Unit(benchmark::kMillisecond);
-BENCHMARK(Export_Baseline_HtmlBytes)->Unit(benchmark::kMillisecond);
-BENCHMARK(Export_Csv22)->Unit(benchmark::kMillisecond);
-BENCHMARK(Export_Baseline_CsvBytes)->Unit(benchmark::kMillisecond);
-BENCHMARK(Export_Trf22)->Unit(benchmark::kMillisecond);
-BENCHMARK(Export_Baseline_TrfBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Export, Html22, &krugovik::exportHtml)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Export_Baseline, HtmlBytes, &krugovik::exportHtml)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Export, Csv22, &krugovik::exportCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Export_Baseline, CsvBytes, &krugovik::exportCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Export, Trf22, &krugovik::exportTrf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Export_Baseline, TrfBytes, &krugovik::exportTrf)->Unit(benchmark::kMillisecond);
 BENCHMARK(Print_Standings22)->Unit(benchmark::kMillisecond);
 BENCHMARK(Print_Table22)->Unit(benchmark::kMillisecond);
 BENCHMARK(Print_Baseline_EmptyPdfPage)->Unit(benchmark::kMillisecond);
