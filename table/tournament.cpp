@@ -1,0 +1,676 @@
+#include "table/tournament.h"
+
+#include <algorithm>
+
+#include "common/number_text.h"
+#include "common/windows1251.h"
+#include "rating/rating_calc.h"
+#include "rounds/berger_schedule.h"
+#include "rounds/sitting_out.h"
+#include "standings/standings.h"
+#include "table/tournament_file.h"
+
+namespace krugovik {
+namespace {
+
+const std::string kNoRatingNote = "Нет рейтинга у игрока";
+
+// Where a cell of the mark table stands in a game of the shown round.
+constexpr std::uint8_t kFirstNamedSide = 1;
+constexpr std::uint8_t kSecondNamedSide = 2;
+
+} // namespace
+
+Tournament::Tournament() : m_cycles(1)
+{
+    for (int k = 1; k <= kBoards; ++k)
+        m_boards[std::size_t(k)].line = std::to_string(k);
+}
+
+std::size_t Tournament::index(int row)
+{
+    return std::size_t(std::clamp(row, 0, kMostPlayers));
+}
+
+std::size_t Tournament::boardIndex(int board)
+{
+    return std::size_t(std::clamp(board, 0, kBoards));
+}
+
+std::string Tournament::text(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return {};
+    if (row == 0) {
+        switch (column) {
+        case 0:
+            return "№";
+        case 1:
+            return "Участники";
+        case 2:
+            return "R";
+        case 3:
+            return m_correctionHeader ? "Корр." : "R нов.";
+        case 4:
+            switch (m_resultHeader) {
+            case ResultHeader::Points:
+                return "Очков";
+            case ResultHeader::Berger:
+                return "Бергер";
+            case ResultHeader::Result:
+                break;
+            }
+            return "Результат";
+        default:
+            return std::to_string((column - 5) % m_playerCount + 1);
+        }
+    }
+    switch (column) {
+    case 0:
+        return std::to_string(row);
+    case 1:
+        return name(row);
+    case 2:
+        return rating(row);
+    case 3:
+    case 4:
+        if (!m_columnsValid)
+            computeColumns();
+        return column == 3 ? m_column3[index(row)] : m_column4[index(row)];
+    default:
+        break;
+    }
+    const std::optional<GameKey> key = gameAt(row, column);
+    return key ? std::string(cellText(cell(*key))) : std::string();
+}
+
+CellColour Tournament::colour(int row, int column) const
+{
+    if (row < 1 || row >= rowCount() || column < 2 || column >= columnCount())
+        return CellColour::Window;
+    if (column == 2)
+        return estimate(row) ? CellColour::Estimate : CellColour::Window;
+    if (column < 5)
+        return CellColour::Window;
+    const std::optional<GameKey> key = gameAt(row, column);
+    if (!key)
+        return CellColour::Diagonal;
+    if (key->cycle != 0)
+        return CellColour::Window;
+    switch (m_marks[std::size_t(key->player)][std::size_t(key->opponent)]) {
+    case kFirstNamedSide:
+        return CellColour::FirstNamed;
+    case kSecondNamedSide:
+        return CellColour::SecondNamed;
+    default:
+        return CellColour::Window;
+    }
+}
+
+std::optional<GameKey> Tournament::gameAt(int row, int column) const
+{
+    if (!isPlayer(row) || column < 5 || column >= columnCount())
+        return std::nullopt;
+    const int offset = column - 5;
+    const GameKey key{offset / m_playerCount, row, offset % m_playerCount + 1};
+    if (key.opponent == key.player)
+        return std::nullopt;
+    return key;
+}
+
+int Tournament::columnOf(const GameKey &key) const
+{
+    return 4 + key.cycle * m_playerCount + key.opponent;
+}
+
+GameState Tournament::cell(const GameKey &key) const
+{
+    if (key.cycle < 0 || key.cycle >= cycles())
+        return GameState::None;
+    return m_cycles[std::size_t(key.cycle)].cells[index(key.player)][index(key.opponent)];
+}
+
+GameState &Tournament::cellRef(const GameKey &key)
+{
+    return m_cycles[std::size_t(key.cycle)].cells[index(key.player)][index(key.opponent)];
+}
+
+std::string Tournament::missingRatingNote() const
+{
+    return m_ratingMissing ? kNoRatingNote : std::string();
+}
+
+std::string Tournament::roundTitle() const
+{
+    if (m_roundNo == 0)
+        return "Жеребьёвка";
+    // Two blanks before the number: the second is where a minus sign would stand.
+    return "Жеребьёвка " + formatDisplay(std::int64_t(m_roundNo)) + " тур.";
+}
+
+std::string Tournament::boardCaption(int board) const
+{
+    if (board < 1 || board > m_shownBoards)
+        return {};
+    const Board &b = m_boards[boardIndex(board)];
+    return std::string(caption(cell({0, b.first, b.second})));
+}
+
+bool Tournament::anyRatingMissing() const
+{
+    for (int r = 1; r <= m_playerCount; ++r) {
+        if (rating(r).empty())
+            return true;
+    }
+    return false;
+}
+
+// Loading and saving.
+
+void Tournament::load(std::optional<std::string_view> fileBytes)
+{
+    *this = Tournament();
+    if (fileBytes)
+        LoadTurnir(*fileBytes);
+    Prokrutka();
+    // Saving needs a player in every row.
+    m_saveEnabled = true;
+    for (int r = 1; r <= m_playerCount; ++r) {
+        if (name(r).empty())
+            m_saveEnabled = false;
+    }
+    if (m_playerCount != kFewestPlayers)
+        m_ratingMissing = false;
+}
+
+void Tournament::LoadTurnir(std::string_view bytes)
+{
+    const TournamentFile file = readTournamentFile(bytes);
+    if (!file.playerCount || *file.playerCount < kFewestPlayers || *file.playerCount > kMostPlayers)
+        return;
+    const int n = *file.playerCount;
+    m_lowestCount = n;
+    if (n != m_playerCount)
+        ChangePlayerCount(n);
+    // Every result is recorded once all ratings are read, in reading order, so that a
+    // game read before its opponent's block counts against his rating.
+    std::vector<GameKey> read;
+    for (int i = 1; i <= n && i <= int(file.players.size()); ++i) {
+        const PlayerBlock &block = file.players[std::size_t(i - 1)];
+        Row &row = m_rows[index(i)];
+        if (!block.holds(BlockItem::Name))
+            break;
+        row.name = fromWindows1251(block.name);
+        if (!block.holds(BlockItem::BaseRecordNo))
+            break;
+        row.baseRecordNo = block.baseRecordNo;
+        if (!block.holds(BlockItem::Rating))
+            break;
+        row.rating = fromWindows1251(block.rating);
+        if (!block.holds(BlockItem::CorrectionMark))
+            break;
+        m_correctionMark[index(i)] = block.correctionMark;
+        std::size_t next = 0;
+        for (int j = 1; j <= n && next < block.results.size(); ++j) {
+            if (j == i)
+                continue;
+            const GameKey key{0, i, j};
+            const std::optional<GameState> state = stateFromCellText(block.results[next++]);
+            cellRef(key) = state.value_or(GameState::None);
+            if (state)
+                read.push_back(key);
+        }
+        if (next < std::size_t(n - 1))
+            break;
+    }
+    for (const GameKey &key : read)
+        ArrayGames(key, cell(key));
+    touch();
+}
+
+void Tournament::Prokrutka()
+{
+    // Only rows that hold a player: the empty rows of a new file carry the mark 0.
+    for (int i = 1; i <= m_playerCount; ++i) {
+        Row &row = m_rows[index(i)];
+        if ((!row.name.empty() || !row.rating.empty()) &&
+            m_correctionMark[index(i)] != kEstablishedMark)
+            row.estimate = true;
+    }
+    touch();
+}
+
+std::string Tournament::fileBytes() const
+{
+    std::vector<PlayerBlock> blocks(static_cast<std::size_t>(m_playerCount));
+    for (int i = 1; i <= m_playerCount; ++i) {
+        PlayerBlock &block = blocks[std::size_t(i - 1)];
+        block.name = toWindows1251(name(i));
+        block.baseRecordNo = baseRecordNo(i);
+        block.rating = toWindows1251(rating(i));
+        block.correctionMark = correctionMark(i);
+        for (int j = 1; j <= m_playerCount; ++j) {
+            if (j != i)
+                block.results.push_back(games().results[std::size_t(i)][std::size_t(j)]);
+        }
+    }
+    return writeTournamentFile(blocks);
+}
+
+void Tournament::raiseToCountOnDisk(std::string_view diskBytes)
+{
+    const std::optional<int> count = readTournamentFile(diskBytes).playerCount;
+    if (count && *count > m_playerCount && *count <= kMostPlayers)
+        ChangePlayerCount(*count);
+}
+
+void Tournament::saved()
+{
+    CorrectEstimates();
+    Rating();
+}
+
+// The size of the table.
+
+void Tournament::ChangePlayerCount(int value)
+{
+    m_saveEnabled = m_writeBackEnabled = true;
+    m_ratingMissing = true;
+    if (value >= kFewestPlayers && value <= kMostPlayers)
+        resize(value);
+    TableSise();
+    m_marks = {};
+    for (int i = 1; i <= m_playerCount; ++i) {
+        if (name(i).empty())
+            m_saveEnabled = m_writeBackEnabled = false;
+    }
+    m_shownBoards = 0;
+    m_freeLine.clear();
+    touch();
+    m_ratingMissing = anyRatingMissing();
+    if (m_ratingMissing)
+        return;
+    CorrectEstimates();
+    Rating();
+    m_correctionHeader = false;
+    m_saveEnabled = m_writeBackEnabled = true;
+}
+
+void Tournament::resize(int count)
+{
+    // The cells go; the record number stays with the arrays.
+    for (int i = count + 1; i <= kMostPlayers; ++i)
+        m_rows[index(i)] = Row{{}, {}, false, baseRecordNo(i)};
+    for (CycleGames &cycle : m_cycles) {
+        for (int i = 1; i <= kMostPlayers; ++i) {
+            for (int j = 1; j <= kMostPlayers; ++j) {
+                if (i > count || j > count)
+                    cycle.cells[index(i)][index(j)] = GameState::None;
+            }
+        }
+    }
+    m_playerCount = count;
+}
+
+void Tournament::TableSise()
+{
+    m_correctionHeader = false;
+    m_resultHeader = ResultHeader::Result;
+}
+
+// Clicks and keys.
+
+EntryCheck Tournament::checkEntry(int row, const PlayerEntry &player) const
+{
+    if (player.rating.empty())
+        return {EntryRefusal::NoRating, 0};
+    for (int k = 1; k <= m_playerCount; ++k) {
+        if (name(k) == player.name && k != row)
+            return {EntryRefusal::AlreadyEntered, k};
+    }
+    return {};
+}
+
+Step Tournament::click(int row, int column, const PlayerEntry &editor)
+{
+    if (column == 0 && row != 0 && checkEntry(row, editor).refusal != EntryRefusal::None)
+        return {};
+    Step step;
+    if (isPlayer(row) && column == 0) {
+        step.kind = Step::Kind::Entry;
+        step.row = row;
+    } else if (isPlayer(row) && column >= 5 && column < columnCount()) {
+        // The diagonal too: the refresh after it is a step when it changes anything.
+        step.kind = Step::Kind::Game;
+        step.game = gameAt(row, column).value_or(GameKey{0, row, row});
+    }
+    step.before = values(step);
+    ClickGames(row, column);
+    if (row == 0 && column == 4)
+        ClickResult();
+    if (row == 0 && column >= 5)
+        ClickParing(column);
+    if (row == 0 && column == 2)
+        ClickCorrection();
+    if (column == 0 && isPlayer(row))
+        ClickNotRate(row, editor);
+    if (row == 0 && column == 3)
+        ClickNetRating();
+    RefreshCompleteness();
+    step.after = values(step);
+    return step;
+}
+
+Step Tournament::keyResult(int row, int column, GameState state)
+{
+    const std::optional<GameKey> key = gameAt(row, column);
+    if (!key)
+        return {};
+    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}}), {}};
+    if (!m_ratingMissing)
+        SetGame(*key, state);
+    RefreshCompleteness();
+    step.after = values(step);
+    return step;
+}
+
+Step Tournament::clickResultBox(int board)
+{
+    if (m_ratingMissing || board < 1 || board > m_shownBoards)
+        return {};
+    const Board &b = m_boards[boardIndex(board)];
+    // Only a game of the shown round between players of this table takes a result.
+    const std::vector<ScheduledGame> schedule = bergerSchedule(m_playerCount);
+    const bool isShownGame =
+        std::any_of(schedule.begin(), schedule.end(), [&](const ScheduledGame &g) {
+            return g.round == m_roundNo && g.firstNamed == b.first && g.secondNamed == b.second;
+        });
+    if (!isShownGame)
+        return {};
+    const GameKey key{0, b.first, b.second};
+    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
+    SetGame(key, nextInCycle(cell(key)));
+    step.after = values(step);
+    return step;
+}
+
+GameSide Tournament::side(const GameKey &key) const
+{
+    const GameRecords &records = games(key.cycle);
+    const auto p = index(key.player);
+    const auto q = index(key.opponent);
+    return {cell(key), records.results[p][q], records.points[p][q], records.played[p][q],
+            records.opponentRating[p][q]};
+}
+
+void Tournament::setSide(const GameKey &key, const GameSide &side)
+{
+    GameRecords &records = m_cycles[std::size_t(key.cycle)].records;
+    const auto p = index(key.player);
+    const auto q = index(key.opponent);
+    cellRef(key) = side.cell;
+    records.results[p][q] = side.result;
+    records.points[p][q] = side.points;
+    records.played[p][q] = side.played;
+    records.opponentRating[p][q] = side.opponentRating;
+}
+
+StepValues Tournament::values(const Step &step) const
+{
+    StepValues v;
+    if (step.kind == Step::Kind::Game) {
+        v.player = side(step.game);
+        v.opponent = side(step.game.mirror());
+    } else if (step.kind == Step::Kind::Entry) {
+        v.row = m_rows[index(step.row)];
+    }
+    v.ratingMissing = m_ratingMissing;
+    v.correctionHeader = m_correctionHeader;
+    v.saveEnabled = m_saveEnabled;
+    v.writeBackEnabled = m_writeBackEnabled;
+    v.correctionMark = m_correctionMark;
+    v.ratingCorrection = m_ratingCorrection;
+    return v;
+}
+
+void Tournament::restore(const Step &step, const StepValues &v)
+{
+    if (step.kind == Step::Kind::Game && step.game.cycle >= 0 && step.game.cycle < cycles()) {
+        setSide(step.game, v.player);
+        setSide(step.game.mirror(), v.opponent);
+    } else if (step.kind == Step::Kind::Entry) {
+        m_rows[index(step.row)] = v.row;
+    }
+    m_ratingMissing = v.ratingMissing;
+    m_correctionHeader = v.correctionHeader;
+    m_saveEnabled = v.saveEnabled;
+    m_writeBackEnabled = v.writeBackEnabled;
+    m_correctionMark = v.correctionMark;
+    m_ratingCorrection = v.ratingCorrection;
+    touch();
+}
+
+void Tournament::RefreshCompleteness()
+{
+    m_ratingMissing = anyRatingMissing();
+    if (!m_ratingMissing) {
+        m_correctionHeader = false;
+        m_saveEnabled = m_writeBackEnabled = true;
+    }
+}
+
+void Tournament::ClickNotRate(int row, const PlayerEntry &player)
+{
+    Row &r = m_rows[index(row)];
+    r.name = player.name;
+    r.rating = player.rating;
+    r.baseRecordNo = player.baseRecordNo;
+    r.estimate = player.estimate;
+    m_correctionMark[index(row)] = player.estimate ? 0 : kEstablishedMark;
+    touch();
+}
+
+void Tournament::ClickGames(int row, int column)
+{
+    if (m_ratingMissing)
+        return;
+    if (const std::optional<GameKey> key = gameAt(row, column))
+        SetGame(*key, nextInCycle(cell(*key)));
+}
+
+void Tournament::SetGame(const GameKey &key, GameState state)
+{
+    cellRef(key) = state;
+    ArrayGames(key, state);
+    cellRef(key.mirror()) = mirrored(state);
+}
+
+void Tournament::ArrayGames(const GameKey &key, GameState state)
+{
+    if (key.cycle < 0 || key.cycle >= cycles() || !isPlayer(key.player) ||
+        !isPlayer(key.opponent) || key.player == key.opponent)
+        return;
+    // A rated game keeps the ratings the rows show now.
+    const bool rated = isRated(state);
+    const std::int64_t ratingOfOpponent = rated ? readRating(rating(key.opponent)) : 0;
+    const std::int64_t ratingOfPlayer = rated ? readRating(rating(key.player)) : 0;
+    recordGame(m_cycles[std::size_t(key.cycle)].records, key.player, key.opponent, state,
+               ratingOfOpponent, ratingOfPlayer);
+    touch();
+}
+
+// Points, Berger coefficients, corrections and new ratings.
+
+void Tournament::ClickResult()
+{
+    if (m_resultHeader == ResultHeader::Points)
+        Berger();
+    else
+        Score();
+}
+
+void Tournament::Score()
+{
+    m_resultColumn = ResultColumn::Points;
+    m_resultHeader = ResultHeader::Points;
+    touch();
+}
+
+void Tournament::Berger()
+{
+    m_resultColumn = ResultColumn::Berger;
+    m_resultHeader = ResultHeader::Berger;
+    touch();
+}
+
+void Tournament::ClickCorrection()
+{
+    CorrectEstimates();
+    m_correctionHeader = true;
+    m_resultHeader = ResultHeader::Result;
+    m_ratingColumn = RatingColumn::Corrections;
+    m_resultColumn = ResultColumn::Corrections;
+    touch();
+}
+
+void Tournament::CorrectEstimates()
+{
+    for (int i = 1; i <= m_playerCount; ++i) {
+        if (!estimate(i)) {
+            m_correctionMark[index(i)] = kEstablishedMark;
+            continue;
+        }
+        m_ratingCorrection[index(i)] = estimateCorrection(games(), i, m_playerCount);
+        m_correctionMark[index(i)] = m_ratingCorrection[index(i)];
+    }
+}
+
+void Tournament::ClickNetRating()
+{
+    // Looks at every row and never clears the note.
+    if (anyRatingMissing())
+        m_ratingMissing = true;
+    if (m_ratingMissing)
+        return;
+    CorrectEstimates();
+    Rating();
+    m_correctionHeader = false;
+    m_saveEnabled = m_writeBackEnabled = true;
+}
+
+void Tournament::Rating()
+{
+    m_ratingColumn = RatingColumn::NewRatings;
+    m_resultColumn = ResultColumn::Changes;
+    m_resultHeader = ResultHeader::Result;
+    touch();
+}
+
+std::vector<NewRating> Tournament::newRatings() const
+{
+    std::vector<RatingCell> cells;
+    for (int i = 1; i <= m_playerCount; ++i)
+        cells.push_back({rating(i), estimate(i)});
+    return computeNewRatings(cells, games());
+}
+
+void Tournament::computeColumns() const
+{
+    const int n = m_playerCount;
+    m_column3.fill({});
+    m_column4.fill({});
+    // A column whose command would refuse now is left empty.
+    const bool newRatingsShown =
+        (m_ratingColumn == RatingColumn::NewRatings || m_resultColumn == ResultColumn::Changes) &&
+        !anyRatingMissing();
+    const std::vector<NewRating> ratings =
+        newRatingsShown ? newRatings() : std::vector<NewRating>();
+    std::vector<Fixed> points(std::size_t(n) + 1);
+    for (int j = 1; j <= n; ++j)
+        points[std::size_t(j)] = playerPoints(games(), j, n);
+    for (int i = 1; i <= n; ++i) {
+        const auto at = index(i);
+        const int correction = estimate(i) ? estimateCorrection(games(), i, n) : 0;
+        switch (m_ratingColumn) {
+        case RatingColumn::NewRatings:
+            if (newRatingsShown)
+                m_column3[at] = ratings[std::size_t(i - 1)].cell;
+            break;
+        case RatingColumn::Corrections:
+            if (estimate(i))
+                m_column3[at] = formatDisplay(readRating(rating(i)) + correction);
+            break;
+        case RatingColumn::Empty:
+            break;
+        }
+        switch (m_resultColumn) {
+        case ResultColumn::Changes:
+            if (newRatingsShown)
+                m_column4[at] = ratings[std::size_t(i - 1)].change;
+            break;
+        case ResultColumn::Corrections:
+            if (estimate(i))
+                m_column4[at] = formatDisplay(std::int64_t(correction));
+            break;
+        case ResultColumn::Points:
+            m_column4[at] = formatDisplay(points[std::size_t(i)]);
+            break;
+        case ResultColumn::Berger:
+            m_column4[at] = formatDisplay(bergerCoefficient(games(), i, points));
+            break;
+        case ResultColumn::Empty:
+            break;
+        }
+    }
+    m_columnsValid = true;
+}
+
+// The round display.
+
+void Tournament::ClickParing(int column)
+{
+    if (column < 5 || column >= columnCount())
+        return;
+    m_roundNo = column - 4;
+    Paring();
+}
+
+void Tournament::Paring()
+{
+    m_marks = {};
+    // Boards keep the players they were last filled with; only their lines start afresh.
+    for (int k = 1; k <= kBoards; ++k)
+        m_boards[std::size_t(k)].line = std::to_string(k);
+    int count = 0;
+    // The schedule lists a round's games by first-named player: the board order.
+    for (const ScheduledGame &game : bergerSchedule(m_playerCount)) {
+        if (game.round != m_roundNo)
+            continue;
+        m_marks[index(game.firstNamed)][index(game.secondNamed)] = kFirstNamedSide;
+        m_marks[index(game.secondNamed)][index(game.firstNamed)] = kSecondNamedSide;
+        if (count == kBoards)
+            continue;
+        ++count;
+        m_boards[std::size_t(count)] = {game.firstNamed, game.secondNamed,
+                                        std::to_string(count) + ' ' + name(game.firstNamed) +
+                                            " - " + name(game.secondNamed)};
+    }
+    m_shownBoards = count;
+    const int free = sittingOut(m_playerCount, m_roundNo);
+    m_freeLine = free == 0 ? std::string() : "Отдыхает: " + name(free);
+}
+
+// The exports.
+
+TournamentSnapshot Tournament::snapshot(std::string name, std::string date) const
+{
+    TournamentSnapshot s;
+    s.name = std::move(name);
+    s.date = std::move(date);
+    for (int i = 1; i <= m_playerCount; ++i)
+        s.players.push_back({this->name(i), rating(i), estimate(i)});
+    s.games = games();
+    return s;
+}
+
+} // namespace krugovik

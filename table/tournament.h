@@ -1,0 +1,288 @@
+#pragma once
+
+// The open tournament as plain data: the players of the rows, every game with its mirror,
+// and everything the crosstable and the round display show of them. It is the only thing
+// that changes them: windows read it and call its operations, the history keeps the values
+// an operation changed, the file is read into it and written from it. The operations named
+// after the table's routines keep those names (ClickGames, ArrayGames, Score, Berger,
+// CorrectEstimates, Rating, Paring).
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/fixed_point.h"
+#include "export/tournament_snapshot.h"
+#include "rating/game_notation.h"
+#include "rating/game_records.h"
+#include "rating/new_ratings.h"
+
+namespace krugovik {
+
+// A cell's background in the crosstable.
+enum class CellColour {
+    Window,      // the system's window background: every ordinary cell
+    Estimate,    // light yellow: a rating that is only an initial estimate
+    Diagonal,    // grey: a player's game against himself
+    FirstNamed,  // light cyan: the first-named side of a game of the shown round
+    SecondNamed, // dark cyan: the second-named side of it
+};
+
+// One side of one game: the cycle (0 for the first), the player whose side it is and his
+// opponent, both table numbers 1..22. Its mirror swaps the two players.
+struct GameKey {
+    int cycle = 0;
+    int player = 0;
+    int opponent = 0;
+
+    GameKey mirror() const { return {cycle, opponent, player}; }
+    bool operator==(const GameKey &) const = default;
+};
+
+// The player the base editor offers for a row.
+struct PlayerEntry {
+    std::string name;      // UTF-8, as the editor shows it
+    std::string rating;    // the rating text as typed
+    bool estimate = false; // the rating is an initial estimate
+    int baseRecordNo = 0;  // 1-based record of the base he comes from
+};
+
+// Why a player may not enter a row.
+enum class EntryRefusal {
+    None,
+    NoRating,       // the editor's rating is empty
+    AlreadyEntered, // another row holds a player of that name
+};
+struct EntryCheck {
+    EntryRefusal refusal = EntryRefusal::None;
+    int row = 0; // AlreadyEntered: the row that holds him
+};
+
+// Column 3 of the player rows shows one of these.
+enum class RatingColumn { Empty, NewRatings, Corrections };
+// Column 4 of the player rows shows one of these.
+enum class ResultColumn { Empty, Changes, Corrections, Points, Berger };
+
+// Everything one side of a game holds: its cell and its entries of the game arrays.
+struct GameSide {
+    GameState cell = GameState::None; // what the crosstable shows
+    std::string result;               // GameResults
+    Fixed points;                     // GamePoints
+    std::int16_t played = 0;          // GamePlayed
+    std::int64_t opponentRating = 0;  // OpponentRating
+
+    bool operator==(const GameSide &) const = default;
+};
+
+// A row's player as it was entered.
+struct RowValues {
+    std::string name;
+    std::string rating;
+    bool estimate = false;
+    int baseRecordNo = 0;
+
+    bool operator==(const RowValues &) const = default;
+};
+
+// Per table row 1..22, index 0 unused.
+using RowNumbers = std::array<int, 23>;
+
+// What a step of entry may change, taken before and after it: the game or the row it
+// concerns, the completeness the refresh after a click sets, and the correction marks
+// (a save between a step and its undo settles them anew).
+struct StepValues {
+    GameSide player;   // a game: the clicked side
+    GameSide opponent; // a game: the mirrored side
+    RowValues row;     // an entry: the row's player
+    bool ratingMissing = false;
+    bool correctionHeader = false; // column 3's header reads "Корр."
+    bool saveEnabled = false;
+    bool writeBackEnabled = false;
+    RowNumbers correctionMark{};
+    RowNumbers ratingCorrection{};
+
+    bool operator==(const StepValues &) const = default;
+};
+
+// One step of entry the director can take back: a result set or a player entered.
+struct Step {
+    enum class Kind { None, Game, Entry };
+    Kind kind = Kind::None;
+    GameKey game; // Game: the side that was clicked, or the first-named side of a board
+    int row = 0;  // Entry: the row entered
+    StepValues before;
+    StepValues after;
+
+    bool changed() const { return kind != Kind::None && before != after; }
+};
+
+class Tournament {
+  public:
+    static constexpr int kFewestPlayers = 3;
+    static constexpr int kMostPlayers = 22;
+    static constexpr int kBoards = 11;            // boards of the round display, 1..11
+    static constexpr int kEstablishedMark = 1000; // CorrectionMark of an established rating
+
+    // An empty three-player table, as the window's load lays it out before the file.
+    Tournament();
+
+    // Size.
+    int playerCount() const { return m_playerCount; }
+    int cycles() const { return int(m_cycles.size()); }
+    // The count the spin may not go below: the count the file held, else 1.
+    int lowestCount() const { return m_lowestCount; }
+    int rowCount() const { return m_playerCount + 1; }
+    int columnCount() const { return 5 + m_playerCount * cycles(); }
+
+    // The crosstable, cell by cell; row 0 and column 0 are the headers. Outside the
+    // table: an empty text and the window colour.
+    std::string text(int row, int column) const;
+    CellColour colour(int row, int column) const;
+    // The game of a cell off the diagonal.
+    std::optional<GameKey> gameAt(int row, int column) const;
+    int columnOf(const GameKey &key) const;
+
+    // The rows' players, 1..22 (rows beyond the count are empty).
+    const std::string &name(int row) const { return m_rows[index(row)].name; }
+    const std::string &rating(int row) const { return m_rows[index(row)].rating; }
+    bool estimate(int row) const { return m_rows[index(row)].estimate; }
+    int baseRecordNo(int row) const { return m_rows[index(row)].baseRecordNo; }
+    int correctionMark(int row) const { return m_correctionMark[index(row)]; }
+    int ratingCorrection(int row) const { return m_ratingCorrection[index(row)]; }
+    GameState cell(const GameKey &key) const;
+    // The game arrays of a cycle.
+    const GameRecords &games(int cycle = 0) const { return m_cycles[std::size_t(cycle)].records; }
+    RatingColumn ratingColumn() const { return m_ratingColumn; }
+    ResultColumn resultColumn() const { return m_resultColumn; }
+
+    // "Нет рейтинга у игрока" while results may not be entered, else empty.
+    std::string missingRatingNote() const;
+    bool saveEnabled() const { return m_saveEnabled; }
+    bool writeBackEnabled() const { return m_writeBackEnabled; }
+
+    // The round display: the title, the boards 1..shownBoards() of the shown round, each
+    // with its line and its result box, and who sits out.
+    int roundNo() const { return m_roundNo; }
+    std::string roundTitle() const;
+    int shownBoards() const { return m_shownBoards; }
+    // The board line's caption: its number, and the players when it was filled.
+    const std::string &boardLine(int board) const { return m_boards[boardIndex(board)].line; }
+    // The result box: the game from the first-named player's side, "" for a hidden board.
+    std::string boardCaption(int board) const;
+    int boardFirst(int board) const { return m_boards[boardIndex(board)].first; }
+    int boardSecond(int board) const { return m_boards[boardIndex(board)].second; }
+    // "Отдыхает: NAME", or empty when nobody sits out the shown round.
+    const std::string &freePlayerLine() const { return m_freeLine; }
+
+    // The window's load from the file's bytes, or without a file: everything cleared, the
+    // table laid out for the file's count, rows and results read as far as the file goes,
+    // estimates marked. A result line outside the six texts leaves its cell empty.
+    void load(std::optional<std::string_view> fileBytes);
+    // The tournament file as a save writes it.
+    std::string fileBytes() const;
+    // Before a save: a larger count in the file on disk is laid out first, so that rows
+    // removed since come back (empty) and their record numbers, marks and results are kept.
+    void raiseToCountOnDisk(std::string_view diskBytes);
+    // After the file was written, the marks and new ratings are brought up to date.
+    void saved();
+    // The spin's change to `value`: only 3..22 lay the table out anew. Rows beyond the
+    // count lose their cells; their record numbers, marks and game arrays stay.
+    void ChangePlayerCount(int value);
+
+    // Whether the editor's player may enter the row.
+    EntryCheck checkEntry(int row, const PlayerEntry &player) const;
+    // A click on a cell: the click dispatch, then the refresh of the note, of column 3's
+    // header and of the save commands. `editor` enters a row on a click on its number.
+    Step click(int row, int column, const PlayerEntry &editor);
+    // A result key on a game cell: the game gets `state`, then the refresh.
+    Step keyResult(int row, int column, GameState state);
+    // A click on a board's result box: the game steps to the next result.
+    Step clickResultBox(int board);
+    // Puts back the values of a step, before or after it.
+    void restore(const Step &step, const StepValues &values);
+
+    // The routines of the table.
+    void ClickGames(int row, int column);
+    void ArrayGames(const GameKey &key, GameState state);
+    void ClickResult();
+    void Score();
+    void Berger();
+    void ClickCorrection();
+    void CorrectEstimates();
+    void ClickNetRating();
+    void Rating();
+    void ClickParing(int column);
+    void Paring();
+
+    // New ratings of rows 1..N, computed as the new-rating command computes them.
+    std::vector<NewRating> newRatings() const;
+    // Names, ratings and game arrays of rows 1..N for the exports.
+    TournamentSnapshot snapshot(std::string name, std::string date) const;
+
+  private:
+    // One row's player and the light yellow mark of his rating cell.
+    using Row = RowValues;
+    // One board of the round display as it was last filled.
+    struct Board {
+        int first = 0;    // first-named player
+        int second = 0;   // second-named player
+        std::string line; // the board line's caption
+    };
+    // The games of one cycle: what the cells show and what the arrays hold, which may
+    // differ (a result line outside the six texts empties its cell and leaves the arrays).
+    struct CycleGames {
+        GameRecords records;
+        std::array<std::array<GameState, 23>, 23> cells{};
+    };
+    enum class ResultHeader { Result, Points, Berger };
+
+    static std::size_t index(int row);
+    static std::size_t boardIndex(int board);
+    bool isPlayer(int n) const { return n >= 1 && n <= m_playerCount; }
+    bool anyRatingMissing() const;
+    GameState &cellRef(const GameKey &key);
+    GameSide side(const GameKey &key) const;
+    void setSide(const GameKey &key, const GameSide &side);
+    StepValues values(const Step &step) const;
+    void SetGame(const GameKey &key, GameState state);
+    void ClickNotRate(int row, const PlayerEntry &player);
+    void RefreshCompleteness();
+    void TableSise();
+    void LoadTurnir(std::string_view bytes);
+    void Prokrutka();
+    void resize(int count);
+    // Columns 3 and 4 computed again after any change, when next read.
+    void touch() { m_columnsValid = false; }
+    void computeColumns() const;
+
+    int m_playerCount = kFewestPlayers;
+    int m_lowestCount = 1;
+    std::array<Row, 23> m_rows{};
+    RowNumbers m_correctionMark{};   // 1000 established, else the correction of an estimate
+    RowNumbers m_ratingCorrection{}; // per row: the correction last computed, rating points
+    std::vector<CycleGames> m_cycles;
+
+    RatingColumn m_ratingColumn = RatingColumn::Empty;
+    ResultColumn m_resultColumn = ResultColumn::Empty;
+    bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
+    ResultHeader m_resultHeader = ResultHeader::Result;
+    bool m_ratingMissing = false; // MissingRatingNote holds its message
+    bool m_saveEnabled = true;
+    bool m_writeBackEnabled = true;
+
+    int m_roundNo = 0; // the round the display shows, 0 before any selection
+    // Per cell of the first cycle: 1 first-named, 2 second-named side of a marked game.
+    std::array<std::array<std::uint8_t, 23>, 23> m_marks{};
+    std::array<Board, kBoards + 1> m_boards{};
+    int m_shownBoards = 0;
+    std::string m_freeLine;
+
+    mutable bool m_columnsValid = false;
+    mutable std::array<std::string, 23> m_column3;
+    mutable std::array<std::string, 23> m_column4;
+};
+
+} // namespace krugovik
