@@ -1,0 +1,128 @@
+#include "table/tournament_document.h"
+
+#include <QUndoStack>
+
+#include "table/table_step.h"
+
+namespace krugovik {
+namespace {
+
+// Steps kept for taking back.
+constexpr int kHistorySteps = 200;
+
+} // namespace
+
+TournamentDocument::TournamentDocument(QObject *parent)
+    : QObject(parent), m_history(new QUndoStack(this))
+{
+    m_history->setObjectName(QStringLiteral("undoStack"));
+    m_history->setUndoLimit(kHistorySteps);
+}
+
+void TournamentDocument::load(std::optional<std::string> bytes)
+{
+    m_history->clear();
+    if (bytes)
+        m_tournament.load(std::string_view(*bytes));
+    else
+        m_tournament.load(std::nullopt);
+    emit changed({true, {}, true, false});
+}
+
+void TournamentDocument::raiseToCountOnDisk(const std::string &diskBytes)
+{
+    const int count = m_tournament.playerCount();
+    m_tournament.raiseToCountOnDisk(diskBytes);
+    if (m_tournament.playerCount() == count)
+        return;
+    m_history->clear();
+    emit changed({true, {}, true, true});
+}
+
+void TournamentDocument::saved()
+{
+    apply([](Tournament &t) { t.saved(); }, false);
+}
+
+void TournamentDocument::changePlayerCount(int value)
+{
+    const int count = m_tournament.playerCount();
+    m_history->clear();
+    m_tournament.ChangePlayerCount(value);
+    emit changed({true, {}, true, m_tournament.playerCount() != count});
+}
+
+void TournamentDocument::click(int row, int column, const PlayerEntry &editor)
+{
+    const auto operation = [&](Tournament &t) { return t.click(row, column, editor); };
+    if (row >= 1 && column == 0)
+        pushStep(QStringLiteral("ввод игрока в строку %1").arg(row), operation);
+    else if (row >= 1 && column >= 5)
+        pushStep(QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4), operation);
+    else
+        apply([&](Tournament &t) { t.click(row, column, editor); }, false);
+}
+
+void TournamentDocument::key(int row, int column, GameState state)
+{
+    pushStep(QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4),
+             [&](Tournament &t) { return t.keyResult(row, column, state); });
+}
+
+void TournamentDocument::clickResultBox(int board)
+{
+    pushStep(QStringLiteral("результат на доске %1").arg(board),
+             [&](Tournament &t) { return t.clickResultBox(board); });
+}
+
+void TournamentDocument::correctAndRate()
+{
+    apply(
+        [](Tournament &t) {
+            t.CorrectEstimates();
+            t.Rating();
+        },
+        false);
+}
+
+void TournamentDocument::restore(const Step &step, const StepValues &values)
+{
+    m_tournament.restore(step, values);
+    emit changed(changeOf(step));
+}
+
+void TournamentDocument::apply(const std::function<void(Tournament &)> &operation, bool content)
+{
+    operation(m_tournament);
+    const Tournament &t = m_tournament;
+    emit changed({false, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, content});
+}
+
+void TournamentDocument::pushStep(const QString &text,
+                                  const std::function<Step(Tournament &)> &operation)
+{
+    Step step = operation(m_tournament);
+    if (!step.changed())
+        return;
+    m_history->push(new TableStep(this, text, step));
+    emit changed(changeOf(step));
+}
+
+TableChange TournamentDocument::changeOf(const Step &step) const
+{
+    const Tournament &t = m_tournament;
+    TableChange change;
+    change.content = true;
+    // Columns 3 and 4 follow every change, and the refresh may set column 3's header.
+    change.cells << QRect(3, 0, 2, t.rowCount());
+    if (step.kind == Step::Kind::Game) {
+        change.cells << QRect(t.columnOf(step.game), step.game.player, 1, 1)
+                     << QRect(t.columnOf(step.game.mirror()), step.game.opponent, 1, 1);
+        change.rounds = t.shownBoards() > 0;
+    } else if (step.kind == Step::Kind::Entry) {
+        change.cells << QRect(1, step.row, 2, 1);
+    }
+    return change;
+}
+
+} // namespace krugovik

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QRect>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "table/tournament.h"
+
+class QUndoStack;
+
+namespace krugovik {
+
+// What an operation on the open tournament changed, for whoever shows it.
+struct TableChange {
+    bool layout = false;  // the number of players may have changed: every cell may differ
+    QList<QRect> cells;   // cells whose text or colour changed; x is the column, y the row
+    bool rounds = false;  // the round display may differ
+    bool content = false; // what the tournament file holds changed
+};
+
+// The open tournament beside its history. It owns the Tournament and the QUndoStack, runs
+// every change through them and says what changed; steps of entry become commands that
+// keep the values they changed, so that taking them back puts exactly those values back.
+class TournamentDocument : public QObject {
+    Q_OBJECT
+  public:
+    explicit TournamentDocument(QObject *parent = nullptr);
+
+    const Tournament &tournament() const { return m_tournament; }
+    QUndoStack *undoStack() const { return m_history; }
+
+    // Loads the file's bytes, or the empty three-player table without a file; the history
+    // starts afresh.
+    void load(std::optional<std::string> bytes);
+    // Before a save: a larger count on disk is laid out first.
+    void raiseToCountOnDisk(const std::string &diskBytes);
+    // After the file was written: marks and new ratings brought up to date.
+    void saved();
+    // The spin's change; the history starts afresh, since its steps belong to the old size.
+    void changePlayerCount(int value);
+    // A click on a cell; entering a player and changing a result are steps of the history.
+    // The caller has made the entry check for a click on a row's number.
+    void click(int row, int column, const PlayerEntry &editor);
+    // A result key on a game cell, one step.
+    void key(int row, int column, GameState state);
+    // A click on a board's result box, one step.
+    void clickResultBox(int board);
+    // The write-back's own correction and rating, no step of the history.
+    void correctAndRate();
+
+    // Puts back one side of a step: what the history's commands do.
+    void restore(const Step &step, const StepValues &values);
+
+  signals:
+    void changed(const krugovik::TableChange &change);
+
+  private:
+    // Runs an operation that is no step and reports everything it may have changed.
+    void apply(const std::function<void(Tournament &)> &operation, bool content);
+    TableChange changeOf(const Step &step) const;
+    // Runs a step of entry; one that changed anything goes into the history.
+    void pushStep(const QString &text, const std::function<Step(Tournament &)> &operation);
+
+    Tournament m_tournament;
+    QUndoStack *m_history;
+};
+
+} // namespace krugovik
