@@ -357,6 +357,8 @@ Step Tournament::click(int row, int column, const PlayerEntry &editor)
     if (row == 0 && column == 3)
         ClickNetRating();
     RefreshCompleteness();
+    if (row >= 1 && (column == 0 || column >= 5))
+        RefreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -370,6 +372,7 @@ Step Tournament::keyResult(int row, int column, GameState state)
     if (!m_ratingMissing)
         SetGame(*key, state);
     RefreshCompleteness();
+    RefreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -390,6 +393,7 @@ Step Tournament::clickResultBox(int board)
     const GameKey key{0, b.first, b.second};
     Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
     SetGame(key, nextInCycle(cell(key)));
+    RefreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -459,6 +463,14 @@ void Tournament::RefreshCompleteness()
     }
 }
 
+void Tournament::RefreshShownColumns()
+{
+    if (m_ratingColumn == RatingColumn::Corrections ||
+        (m_ratingColumn == RatingColumn::NewRatings && !m_ratingMissing))
+        CorrectEstimates();
+    touch();
+}
+
 void Tournament::ClickNotRate(int row, const PlayerEntry &player)
 {
     Row &r = m_rows[index(row)];
@@ -511,14 +523,12 @@ void Tournament::ClickResult()
 
 void Tournament::Score()
 {
-    m_resultColumn = ResultColumn::Points;
     m_resultHeader = ResultHeader::Points;
     touch();
 }
 
 void Tournament::Berger()
 {
-    m_resultColumn = ResultColumn::Berger;
     m_resultHeader = ResultHeader::Berger;
     touch();
 }
@@ -529,7 +539,6 @@ void Tournament::ClickCorrection()
     m_correctionHeader = true;
     m_resultHeader = ResultHeader::Result;
     m_ratingColumn = RatingColumn::Corrections;
-    m_resultColumn = ResultColumn::Corrections;
     touch();
 }
 
@@ -561,7 +570,6 @@ void Tournament::ClickNetRating()
 void Tournament::Rating()
 {
     m_ratingColumn = RatingColumn::NewRatings;
-    m_resultColumn = ResultColumn::Changes;
     m_resultHeader = ResultHeader::Result;
     touch();
 }
@@ -579,10 +587,8 @@ void Tournament::computeColumns() const
     const int n = m_playerCount;
     m_column3.fill({});
     m_column4.fill({});
-    // A column whose command would refuse now is left empty.
-    const bool newRatingsShown =
-        (m_ratingColumn == RatingColumn::NewRatings || m_resultColumn == ResultColumn::Changes) &&
-        !anyRatingMissing();
+    // New ratings are shown only while their command would compute them.
+    const bool newRatingsShown = m_ratingColumn == RatingColumn::NewRatings && !m_ratingMissing;
     const std::vector<NewRating> ratings =
         newRatingsShown ? newRatings() : std::vector<NewRating>();
     std::vector<Fixed> points(std::size_t(n) + 1);
@@ -590,35 +596,24 @@ void Tournament::computeColumns() const
         points[std::size_t(j)] = playerPoints(games(), j, n);
     for (int i = 1; i <= n; ++i) {
         const auto at = index(i);
-        const int correction = estimate(i) ? estimateCorrection(games(), i, n) : 0;
-        switch (m_ratingColumn) {
-        case RatingColumn::NewRatings:
-            if (newRatingsShown)
-                m_column3[at] = ratings[std::size_t(i - 1)].cell;
-            break;
-        case RatingColumn::Corrections:
-            if (estimate(i))
-                m_column3[at] = formatDisplay(readRating(rating(i)) + correction);
-            break;
-        case RatingColumn::Empty:
-            break;
+        std::string change;
+        if (newRatingsShown) {
+            m_column3[at] = ratings[std::size_t(i - 1)].cell;
+            change = ratings[std::size_t(i - 1)].change;
+        } else if (m_ratingColumn == RatingColumn::Corrections && estimate(i)) {
+            const int correction = estimateCorrection(games(), i, n);
+            m_column3[at] = formatDisplay(readRating(rating(i)) + correction);
+            change = formatDisplay(std::int64_t(correction));
         }
-        switch (m_resultColumn) {
-        case ResultColumn::Changes:
-            if (newRatingsShown)
-                m_column4[at] = ratings[std::size_t(i - 1)].change;
-            break;
-        case ResultColumn::Corrections:
-            if (estimate(i))
-                m_column4[at] = formatDisplay(std::int64_t(correction));
-            break;
-        case ResultColumn::Points:
+        switch (m_resultHeader) {
+        case ResultHeader::Points:
             m_column4[at] = formatDisplay(points[std::size_t(i)]);
             break;
-        case ResultColumn::Berger:
+        case ResultHeader::Berger:
             m_column4[at] = formatDisplay(bergerCoefficient(games(), i, points));
             break;
-        case ResultColumn::Empty:
+        case ResultHeader::Result:
+            m_column4[at] = std::move(change);
             break;
         }
     }

@@ -61,10 +61,9 @@ struct EntryCheck {
     int row = 0; // AlreadyEntered: the row that holds him
 };
 
-// Column 3 of the player rows shows one of these.
+// What column 3 of the player rows shows; column 4 follows it under the header
+// "Результат", and shows points or Berger coefficients under "Очков" or "Бергер".
 enum class RatingColumn { Empty, NewRatings, Corrections };
-// Column 4 of the player rows shows one of these.
-enum class ResultColumn { Empty, Changes, Corrections, Points, Berger };
 
 // Everything one side of a game holds: its cell and its entries of the game arrays.
 struct GameSide {
@@ -156,7 +155,6 @@ class Tournament {
     // The game arrays of a cycle.
     const GameRecords &games(int cycle = 0) const { return m_cycles[std::size_t(cycle)].records; }
     RatingColumn ratingColumn() const { return m_ratingColumn; }
-    ResultColumn resultColumn() const { return m_resultColumn; }
 
     // "Нет рейтинга у игрока" while results may not be entered, else empty.
     std::string missingRatingNote() const;
@@ -250,6 +248,9 @@ class Tournament {
     void SetGame(const GameKey &key, GameState state);
     void ClickNotRate(int row, const PlayerEntry &player);
     void RefreshCompleteness();
+    // After a result or a player changed: what columns 3 and 4 show is computed again,
+    // and with it the corrections of the estimates.
+    void RefreshShownColumns();
     void TableSise();
     void LoadTurnir(std::string_view bytes);
     void Prokrutka();
@@ -266,7 +267,6 @@ class Tournament {
     std::vector<CycleGames> m_cycles;
 
     RatingColumn m_ratingColumn = RatingColumn::Empty;
-    ResultColumn m_resultColumn = ResultColumn::Empty;
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
     ResultHeader m_resultHeader = ResultHeader::Result;
     bool m_ratingMissing = false; // MissingRatingNote holds its message
