@@ -177,4 +177,20 @@ TEST_F(FullDiskTest, ACsvExportKeepsTheOldFileAndNamesIt)
     EXPECT_EQ(readFile(QStringLiteral("ALPHA.csv")), "old;export\r\n");
 }
 
+TEST_F(FullDiskTest, APrintoutWithoutAPrinterLeavesNoPdfAndClaimsNone)
+{
+    Printer::setRecorder(nullptr);
+    openTournament(kThreePlayers);
+    fillDisk();
+    const QStringList before = files();
+    BoxAnswerer answerer;
+    mainWindow()->findChild<QAction *>(QStringLiteral("mnuStandings"))->trigger();
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(answerer.seen().count, 1);
+    EXPECT_EQ(answerer.seen().icon, QMessageBox::Warning);
+    EXPECT_FALSE(answerer.seen().text.contains(QStringLiteral("сохранён")));
+    EXPECT_TRUE(answerer.seen().text.contains(QStringLiteral("Итоговая таблица")));
+    EXPECT_TRUE(answerer.seen().text.contains(noSpace())) << answerer.seen().text.toStdString();
+}
+
 } // namespace
