@@ -271,6 +271,20 @@ TEST(Trf, ColumnsOfAPlayerLine)
     EXPECT_EQ(columns(lines[4], 112, 119), U"0000 - Z");
 }
 
+TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
+{
+    const std::vector<std::string> names = {"A\rB",   "A\nB", "A\r\nB", std::string("A\0B", 3),
+                                            "A\001B", "A\tB", "A\177B"};
+    for (const std::string &name : names) {
+        const std::vector<std::string> lines = linesOf(exportTrf(namedFirst(name)));
+        ASSERT_EQ(lines.size(), 5u) << name;
+        const std::u32string expected = U"A" + std::u32string(name.size() - 2, U' ') + U"B" +
+                                        std::u32string(33 - name.size(), U' ');
+        EXPECT_EQ(columns(lines[3], 15, 47), expected) << name;
+        EXPECT_EQ(columns(lines[3], 49, 52), U"1500") << name;
+    }
+}
+
 TEST(Html, SelfContainedAndEscaped)
 {
     const std::string html = exportHtml(fivePlayers());
