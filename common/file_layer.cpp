@@ -64,8 +64,8 @@ QString FileLayer::replace(const QString &path, const QByteArray &bytes) const
                 .arg(QDir::toNativeSeparators(info.absolutePath()));
         return writeInPlace(path, bytes);
     }
-    // Should the file system itself refuse the temporary file, QSaveFile writes the file
-    // directly instead.
+    // Should the file system itself refuse the temporary file, the file is written in
+    // place instead.
     return saveWholeFile(path, bytes, true);
 }
 
