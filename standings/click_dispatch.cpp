@@ -27,7 +27,9 @@ void TournamentWindow::grdTable_Click()
             }
         }
     }
-    const auto dispatch = [this] {
+    // A player or a result may change; the header commands compute their columns themselves.
+    const bool tableCell = GridRow >= 1 && (GridCol == 0 || GridCol >= 5);
+    const auto dispatch = [this, tableCell] {
         ClickGames();
         ClickResult();
         ClickParing();
@@ -35,6 +37,8 @@ void TournamentWindow::grdTable_Click()
         ClickNotRate();
         ClickNetRating();
         RefreshCompleteness();
+        if (tableCell)
+            RefreshShownColumns();
     };
     // Entering a player and changing a result are steps the director can take back;
     // the header commands are not.
