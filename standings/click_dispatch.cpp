@@ -1,4 +1,6 @@
 // Every click on the crosstable, and entering the editor's player into a row.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -11,6 +13,9 @@ namespace krugovik {
 
 void TournamentWindow::grdTable_Click()
 {
+    // A click that reached the table past an open find list closes the list as well.
+    if (m_findCompleter->popup()->isVisible())
+        m_findCompleter->popup()->hide();
     GridCol = grdTable->mouseColumn();
     GridRow = grdTable->mouseRow();
     if (GridCol == 0 && GridRow != 0) {
