@@ -21,7 +21,6 @@ enum class Interruption {
     ClickOnTheTableClosesTheFindList,
     PlayerChosenFromTheFindList,
     FindListClosedWithEscape,
-    MessageBoxOfTheTable,
     MessageBoxOfAButton,
     MenuClosedWithEscape,
     MenuCommandWithABox,
@@ -29,7 +28,6 @@ enum class Interruption {
 const char *const kInterruptionNames[] = {"ClickOnTheTableClosesTheFindList",
                                           "PlayerChosenFromTheFindList",
                                           "FindListClosedWithEscape",
-                                          "MessageBoxOfTheTable",
                                           "MessageBoxOfAButton",
                                           "MenuClosedWithEscape",
                                           "MenuCommandWithABox"};
@@ -97,15 +95,6 @@ TEST_P(KeyboardFocusTest, DigitsTypedAfterwardsLandInTheTable)
         openFindList();
         press(Qt::Key_Escape);
         break;
-    case Interruption::MessageBoxOfTheTable: {
-        // No rating in the editor: the player cannot be entered.
-        widget<QLineEdit>(QStringLiteral("txtRate"))->clear();
-        BoxAnswerer ok;
-        clickTable(2, 0);
-        EXPECT_EQ(ok.seen().count, 1);
-        clickTable(1, 6);
-        break;
-    }
     case Interruption::MessageBoxOfAButton: {
         BoxAnswerer ok;
         click(widget(QStringLiteral("cmdPrintBase"))); // without a printer a PDF, and a box
@@ -135,7 +124,6 @@ INSTANTIATE_TEST_SUITE_P(Interruptions, KeyboardFocusTest,
                          ::testing::Values(Interruption::ClickOnTheTableClosesTheFindList,
                                            Interruption::PlayerChosenFromTheFindList,
                                            Interruption::FindListClosedWithEscape,
-                                           Interruption::MessageBoxOfTheTable,
                                            Interruption::MessageBoxOfAButton,
                                            Interruption::MenuClosedWithEscape,
                                            Interruption::MenuCommandWithABox),
