@@ -12,6 +12,7 @@
 #include "common/codepage.h"
 #include "common/file_layer.h"
 #include "common/fonts.h"
+#include "common/keyboard_return.h"
 #include "common/message_box.h"
 #include "common/qt_translation.h"
 #include "table/tournament_window.h"
@@ -37,6 +38,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
     createEditMenu();
     createResultsMenu();
+    returnKeyboardAfterMenus(menuBar());
 
     resize(1024, 720);
     MDIForm_Load();

@@ -121,10 +121,14 @@ class TournamentWindow : public QWidget {
     void Score();
     void Berger();
     void ClickNetRating();
+    // Computes again whatever columns 3 and 4 show, after a result or a player changed.
+    void RefreshShownColumns();
     // Game records.
     void ArrayGames();
     // Rating correction and calculation.
     void ClickCorrection();
+    // Corrected estimates into column 3, and the corrections into column 4 when asked.
+    void showCorrections(bool withColumn4);
     void CorrectEstimates();
     void Rating();
     // Rounds.
@@ -226,6 +230,9 @@ class TournamentWindow : public QWidget {
     // mirror, 0 for no game. All zero at any other time.
     std::array<std::array<int, kMaxPlayers + 1>, kMaxPlayers + 1> PairingTable{};
     int RoundNo = 0; // the round the display shows, 0 before any selection
+    // What column 3 shows, and column 4 under the header "Результат".
+    enum class RatingColumns { Nothing, NewRatings, Corrections };
+    RatingColumns m_ratingColumns = RatingColumns::Nothing;
 
     // The open player base.
     BaseFile Base;
