@@ -58,6 +58,7 @@ struct Standings {
     std::array<std::vector<Side>, kMaxTablePlayers + 1> games{}; // counted games only
     std::array<int, kMaxTablePlayers + 1> halves{};              // points, in halves
     std::array<int, kMaxTablePlayers + 1> ownHalves{};           // for those without a place
+    int roundCount = 0; // rounds of the event, every cycle's included
 };
 
 Standings countedGames(const RoundRobinResults &in)
@@ -84,6 +85,7 @@ Standings countedGames(const RoundRobinResults &in)
                     si = iLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                     sj = jLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                 }
+                s.roundCount = std::max(s.roundCount, round);
                 const bool iBlack = in.white[std::size_t(c)][std::size_t(i)][std::size_t(j)] == j;
                 all[std::size_t(i)].push_back({j, iBlack, si});
                 all[std::size_t(j)].push_back({i, !iBlack, sj});
@@ -111,11 +113,6 @@ Standings countedGames(const RoundRobinResults &in)
         }
     }
     return s;
-}
-
-int placedCount(const Standings &s)
-{
-    return int(std::count(s.placed.begin() + 1, s.placed.begin() + 1 + s.playerCount, true));
 }
 
 std::int64_t roundHalfUp(std::int64_t numerator, std::int64_t divisor)
@@ -146,10 +143,11 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         return Fixed::fromUnits(quarters * (Fixed::kScale / 4));
     }
     case TieBreakKind::Koya: {
-        // The limit in hundredths of a half point: a share of the games each placed
-        // player has in the standings, then the shift.
-        const std::int64_t maxHalves = 2 * std::int64_t(placedCount(s) - 1) * s.cycleCount;
-        const std::int64_t limit = tb.koyaPercent * maxHalves + 100 * tb.koyaShiftHalves;
+        // The limit in hundredths of a half point: a share of the maximum score, one
+        // point for every round of the event (the round an odd count sits out
+        // included), then the shift.
+        const std::int64_t limit =
+            tb.koyaPercent * 2 * std::int64_t(s.roundCount) + 100 * tb.koyaShiftHalves;
         std::int64_t sum = 0;
         for (const Side &g : games) {
             if (100 * std::int64_t(s.halves[std::size_t(g.opponent)]) >= limit)

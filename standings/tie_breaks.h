@@ -71,7 +71,7 @@ struct TieBreakRow {
     int player = 0;            // table number, 1..N
     int firstPlace = 0;        // first place the rank covers; 0 for a player without one
     int lastPlace = 0;         // last place; above firstPlace when the place is shared
-    Fixed points;              // points in the games that count, a forfeit win as a win
+    Fixed points;              // points in the games that count; his own for one without a place
     std::vector<Fixed> values; // one per tie-break of the list, in its order
     bool withdrawn = false;    // left the event before its end
 };

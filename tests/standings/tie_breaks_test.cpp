@@ -71,6 +71,11 @@ struct TieBreakCase {
     int cycles = 1;
 };
 
+void PrintTo(const TieBreakCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class TieBreakGolden : public testing::TestWithParam<TieBreakCase> {};
 
 TEST_P(TieBreakGolden, RanksAsWorkedOutByHand)
@@ -148,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         TieBreakCase{"WithdrawnEarlyHasNoPlace",
                      {"x1=0", "0x=.", "==x.", "1..x"},
                      fideRoundRobinTieBreaks(),
-                     "1:1/0/1/1/.5 3:2/0/0/1/.5 2:3/0/0/.5/.5 4:-/0/0/0/0",
+                     "1:1/0/1/1/0 3:2/0/0/1/.5 2:3/0/0/.5/0 4:-/0/0/0/0",
                      {},
                      {0, 0, 0, 1}},
         // Player 4 played two of three: his last game is a forfeit win for player 2.
