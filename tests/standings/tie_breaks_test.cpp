@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -66,8 +65,8 @@ struct TieBreakCase {
     std::vector<std::string> rows;
     std::vector<TieBreak> rules;
     std::string expected;
+    std::vector<int> withdrawnAfter = {}; // by player, from player 1
     std::vector<int> ratings = {};
-    std::vector<int> withdrawnAfter = {};
     int cycles = 1;
 };
 
@@ -92,86 +91,54 @@ TEST_P(TieBreakGolden, RanksAsWorkedOutByHand)
 const std::vector<std::string> kTieInsideTie = {"x10110", "0x1110", "10x011",
                                                 "001x11", "0000x1", "11000x"};
 const std::vector<std::string> kSonneborn = {"x+0=", "-x1=", "10x0", "==1x"};
+const std::vector<std::string> kForfeit = {"x+01", "-x11", "10x=", "00=x"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TieBreakGolden,
-    testing::Values(
-        // 1-2 and 3-4 tie among the four, and their own games part each pair.
-        TieBreakCase{"DirectEncounterTieInsideFourWayTie",
-                     kTieInsideTie,
-                     {{K::DirectEncounter}},
-                     "1:1/1 2:2/2 4:3/3 3:4/4 6:5/0 5:6/0"},
-        TieBreakCase{"PointsAmongTiedAreNotReapplied",
-                     kTieInsideTie,
-                     {{K::PointsAmongTied}},
-                     "1:1-2/2 2:1-2/2 3:3-4/1 4:3-4/1 6:5/0 5:6/0"},
-        TieBreakCase{"DirectEncounterThreeWayTie",
-                     {"x1=0=", "0x1==", "=0x1=", "1=0x0", "===1x"},
-                     {{K::DirectEncounter}},
-                     "5:1/0 1:2/1 2:3/2 3:4/3 4:5/0"},
-        TieBreakCase{"AllDrawnFourShareFirst",
-                     {"x===", "=x==", "==x=", "===x"},
-                     fideRoundRobinTieBreaks(),
-                     "1:1-4/0/0/2.25/1.5 2:1-4/0/0/2.25/1.5 3:1-4/0/0/2.25/1.5 4:1-4/0/0/2.25/1.5"},
-        // A forfeit is a game for the direct encounter and a win for WIN, not for WON.
-        TieBreakCase{"ForfeitCountsForDirectEncounter",
-                     {"x+01", "-x11", "10x=", "00=x"},
-                     {{K::DirectEncounter}},
-                     "1:1/1 2:2/2 3:3/0 4:4/0"},
-        TieBreakCase{"WinsIncludeForfeits",
-                     {"x+01", "-x11", "10x=", "00=x"},
-                     {{K::Wins}},
-                     "1:1-2/2 2:1-2/2 3:3/1 4:4/0"},
-        TieBreakCase{"WinsOverBoardLeaveForfeitsOut",
-                     {"x+01", "-x11", "10x=", "00=x"},
-                     {{K::WinsOverBoard}},
-                     "2:1/2 1:2/1 3:3/1 4:4/0"},
-        TieBreakCase{"BlackGamesThenBlackWins",
-                     {"x110", "0x-1", "0+x1", "100x"},
-                     {{K::BlackGames}, {K::BlackWins}},
-                     "1:1-2/1/1 3:1-2/1/1 4:3/2/1 2:4/1/0"},
-        TieBreakCase{"SonnebornBergerCountsForfeitWin",
-                     kSonneborn,
-                     {{K::SonnebornBerger}},
-                     "4:1/2.5 1:2/2.5 2:3/2 3:4/1.5"},
-        TieBreakCase{"KoyaAtHalfTheMaximum", kSonneborn, {{K::Koya}}, "4:1/1 1:2/1.5 2:3/.5 3:4/1"},
-        TieBreakCase{"KoyaLimitOneHalfLower",
-                     kSonneborn,
-                     {{K::Koya, 50, -1}},
-                     "4:1/2 1:2-3/1.5 2:2-3/1.5 3:4/1"},
-        TieBreakCase{"KoyaLimitAtSeventyPercent",
-                     kSonneborn,
-                     {{K::Koya, 70, 0}},
-                     "4:1/0 1:2-3/0 2:2-3/0 3:4/0"},
-        // Ratings 2000, 1800, 1600 and an unrated player, who counts in neither.
-        TieBreakCase{"RatingsLeaveForfeitsAndUnratedOut",
-                     kSonneborn,
-                     {{K::AverageOpponentRating}, {K::PerformanceRating}},
-                     "4:1/1800/1925 2:2/1600/2400 1:3/1600/800 3:4/1900/1900",
-                     {2000, 1800, 1600, 0}},
-        // Player 4 played one game of three: it counts for nobody and he has no place.
-        TieBreakCase{"WithdrawnEarlyHasNoPlace",
-                     {"x1=0", "0x=.", "==x.", "1..x"},
-                     fideRoundRobinTieBreaks(),
-                     "1:1/0/1/1/0 3:2/0/0/1/.5 2:3/0/0/.5/0 4:-/0/0/0/0",
-                     {},
-                     {0, 0, 0, 1}},
-        // Player 4 played two of three: his last game is a forfeit win for player 2.
-        TieBreakCase{"WithdrawnLateLosesTheRestByForfeit",
-                     {"x1=0", "0x=.", "==x1", "1.0x"},
-                     fideRoundRobinTieBreaks(),
-                     "3:1/0/1/2.5/1 1:2/1/1/2.5/1.5 2:3/2/1/2/.5 4:4/0/1/1.5/1",
-                     {},
-                     {0, 0, 0, 2}},
-        // Two cycles, the second begun: 1 beat 2 twice, which averages to one game.
-        TieBreakCase{"DirectEncounterAveragesRepeatedGames",
-                     {"x100x1..", "0x110x..", "10x1..x.", "100x...x"},
-                     {{K::DirectEncounter}},
-                     "1:1-3/0 2:1-3/0 3:1-3/0 4:4/0",
-                     {},
-                     {},
-                     2}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
+    // 1-2 and 3-4 tie among the four, and their own games part each pair.
+    TieBreakCase{"DirectEncounterTieInsideFourWayTie", kTieInsideTie, {{K::DirectEncounter}},
+                 "1:1/1 2:2/2 4:3/3 3:4/4 6:5/0 5:6/0"},
+    TieBreakCase{"PointsAmongTiedAreNotReapplied", kTieInsideTie, {{K::PointsAmongTied}},
+                 "1:1-2/2 2:1-2/2 3:3-4/1 4:3-4/1 6:5/0 5:6/0"},
+    TieBreakCase{"DirectEncounterThreeWayTie", {"x1=0=", "0x1==", "=0x1=", "1=0x0", "===1x"},
+                 {{K::DirectEncounter}}, "5:1/0 1:2/1 2:3/2 3:4/3 4:5/0"},
+    TieBreakCase{"AllDrawnFourShareFirst", {"x===", "=x==", "==x=", "===x"},
+                 fideRoundRobinTieBreaks(),
+                 "1:1-4/0/0/2.25/1.5 2:1-4/0/0/2.25/1.5 3:1-4/0/0/2.25/1.5 4:1-4/0/0/2.25/1.5"},
+    // A forfeit is a game for the direct encounter and a win for WIN, not for WON.
+    TieBreakCase{"ForfeitCountsForDirectEncounter", kForfeit, {{K::DirectEncounter}},
+                 "1:1/1 2:2/2 3:3/0 4:4/0"},
+    TieBreakCase{"WinsIncludeForfeits", kForfeit, {{K::Wins}}, "1:1-2/2 2:1-2/2 3:3/1 4:4/0"},
+    TieBreakCase{"WinsOverBoardLeaveForfeitsOut", kForfeit, {{K::WinsOverBoard}},
+                 "2:1/2 1:2/1 3:3/1 4:4/0"},
+    TieBreakCase{"BlackGamesThenBlackWins", {"x110", "0x-1", "0+x1", "100x"},
+                 {{K::BlackGames}, {K::BlackWins}}, "1:1-2/1/1 3:1-2/1/1 4:3/2/1 2:4/1/0"},
+    TieBreakCase{"SonnebornBergerCountsForfeitWin", kSonneborn, {{K::SonnebornBerger}},
+                 "4:1/2.5 1:2/2.5 2:3/2 3:4/1.5"},
+    TieBreakCase{"KoyaAtHalfTheMaximum", kSonneborn, {{K::Koya}}, "4:1/1 1:2/1.5 2:3/.5 3:4/1"},
+    TieBreakCase{"KoyaLimitOneHalfLower", kSonneborn, {{K::Koya, 50, -1}},
+                 "4:1/2 1:2-3/1.5 2:2-3/1.5 3:4/1"},
+    TieBreakCase{"KoyaLimitAtSeventyPercent", kSonneborn, {{K::Koya, 70, 0}},
+                 "4:1/0 1:2-3/0 2:2-3/0 3:4/0"},
+    // Ratings 2000, 1800, 1600 and an unrated player, who counts in neither.
+    TieBreakCase{"RatingsLeaveForfeitsAndUnratedOut", kSonneborn,
+                 {{K::AverageOpponentRating}, {K::PerformanceRating}},
+                 "4:1/1800/1925 2:2/1600/2400 1:3/1600/800 3:4/1900/1900", {},
+                 {2000, 1800, 1600, 0}},
+    // Player 4 played one game of three: it counts for nobody and he has no place.
+    TieBreakCase{"WithdrawnEarlyHasNoPlace", {"x1=0", "0x=.", "==x.", "1..x"},
+                 fideRoundRobinTieBreaks(),
+                 "1:1/0/1/1/0 3:2/0/0/1/.5 2:3/0/0/.5/0 4:-/0/0/0/0", {0, 0, 0, 1}},
+    // Player 4 played two of three: his last game is a forfeit win for player 2.
+    TieBreakCase{"WithdrawnLateLosesTheRestByForfeit", {"x1=0", "0x=.", "==x1", "1.0x"},
+                 fideRoundRobinTieBreaks(),
+                 "3:1/0/1/2.5/1 1:2/1/1/2.5/1.5 2:3/2/1/2/.5 4:4/0/1/1.5/1", {0, 0, 0, 2}},
+    // Two cycles, the second begun: 1 beat 2 twice, which averages to one game.
+    TieBreakCase{"DirectEncounterAveragesRepeatedGames",
+                 {"x100x1..", "0x110x..", "10x1..x.", "100x...x"}, {{K::DirectEncounter}},
+                 "1:1-3/0 2:1-3/0 3:1-3/0 4:4/0", {}, {}, 2}),
     [](const testing::TestParamInfo<TieBreakCase> &info) { return info.param.name; });
+// clang-format on
 
 TEST(TieBreakCodes, SpellFideAcronymsWithLimits)
 {
