@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include "app/club_folder.h"
 #include "common/message_box.h"
 #include "common/save_file.h"
 #include "table/tournament_file.h"
@@ -333,6 +334,7 @@ void FileChooser::cmdOK_Click()
     if (name.isEmpty())
         name = typed;
     m_tourFilePath = joinPath(m_directory, name);
+    rememberTournamentFolder(m_tourFilePath);
     emit openRequested();
 }
 
