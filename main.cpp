@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.krugovik.Krugovik"));
     if (qEnvironmentVariableIsSet(krugovik::kSmokeCheckVariable))
         return krugovik::runSmokeCheck();
-    const krugovik::ClubStart club = krugovik::enterClubFolderIfAsked();
+    const krugovik::ClubStart club = krugovik::enterClubFolderIfAsked(app.arguments());
     MainWindow window;
     window.show();
     krugovik::tellClubStart(&window, club);

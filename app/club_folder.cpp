@@ -13,6 +13,9 @@ namespace krugovik {
 namespace {
 
 const QString kFolderKey = QStringLiteral("folder");
+// Marks the application object of a process that works in the club folder, as the current
+// folder is the process's too.
+constexpr char kClubProperty[] = "krugovikClubFolder";
 
 QString shown(const QString &path)
 {
@@ -78,7 +81,7 @@ ClubPlaces installedClubPlaces()
 
 bool clubFolderAsked()
 {
-    return !qEnvironmentVariableIsEmpty(kClubFolderVariable);
+    return QCoreApplication::instance()->property(kClubProperty).toBool();
 }
 
 ClubStart enterClubFolder(const ClubPlaces &places)
@@ -110,9 +113,11 @@ ClubStart enterClubFolder(const ClubPlaces &places)
     return start;
 }
 
-ClubStart enterClubFolderIfAsked()
+ClubStart enterClubFolderIfAsked(const QStringList &arguments)
 {
-    return clubFolderAsked() ? enterClubFolder(installedClubPlaces()) : ClubStart{};
+    const bool asked = arguments.contains(kClubOption);
+    QCoreApplication::instance()->setProperty(kClubProperty, asked);
+    return asked ? enterClubFolder(installedClubPlaces()) : ClubStart{};
 }
 
 void rememberTournamentFolder(const QString &tourFilePath)
@@ -137,11 +142,13 @@ QString clubStartMessage(const ClubStart &start)
     }
     if (!start.firstTime)
         return start.problem;
-    QString text = QStringLiteral("Программа работает в папке клуба %1.").arg(shown(start.folder));
+    // On a line of its own, so that the path is not broken where the box wraps.
+    QString text =
+        QStringLiteral("Программа работает в папке клуба:\n\n%1\n\n").arg(shown(start.folder));
     if (!start.copied.isEmpty())
-        text += QStringLiteral(" В неё скопированы примеры: %1.")
+        text += QStringLiteral("В неё скопированы примеры базы игроков и турниров: %1. ")
                     .arg(start.copied.join(QStringLiteral(", ")));
-    text += QStringLiteral(" Базу игроков BASE.DAT программа берёт из этой папки. В следующий раз "
+    text += QStringLiteral("Базу игроков BASE.DAT программа берёт из этой папки. В следующий раз "
                            "она откроется в папке последнего открытого турнира.");
     if (!start.problem.isEmpty())
         text += QStringLiteral("\n\n") + start.problem;

@@ -7,9 +7,9 @@ class QWidget;
 
 namespace krugovik {
 
-// Set (to anything but empty) by the desktop entry alone: the program then works in the
-// club folder instead of the folder it was started in, which is the home folder there.
-inline constexpr char kClubFolderVariable[] = "KRUGOVIK_CLUB_FOLDER";
+// Given by the desktop entry alone: the program then works in the club folder instead of
+// the folder it was started in, which is the home folder there.
+inline const QString kClubOption = QStringLiteral("--club");
 // The club folder made in the home folder on the first start from the desktop entry.
 inline const QString kClubFolderName = QStringLiteral("Krugovik");
 
@@ -30,19 +30,20 @@ struct ClubStart {
 
 // The installed samples, the home folder and the program's own settings file.
 ClubPlaces installedClubPlaces();
-// Whether the desktop entry started the program.
+// Whether this process was started with the club option.
 bool clubFolderAsked();
 
 // Makes the remembered folder of the last tournament the current one; without it (or when
 // it is gone), the club folder in the home folder, made and given the samples that are not
 // there yet. Never overwrites a file. Remembers the folder it chose.
 ClubStart enterClubFolder(const ClubPlaces &places);
-// The start from the desktop entry enters the club folder; a start from a shell changes
-// nothing and works in the folder it was started in.
-ClubStart enterClubFolderIfAsked();
+// Started with the club option, as the desktop entry starts it, the process enters the club
+// folder and remembers tournaments from then on; without it nothing changes and the program
+// works in the folder it was started in.
+ClubStart enterClubFolderIfAsked(const QStringList &arguments);
 
 // Remembers the folder of a tournament just opened, for the next start from the desktop
-// entry. A start from a shell remembers nothing.
+// entry. A process started without the club option remembers nothing.
 void rememberTournamentFolder(const QString &tourFilePath);
 void rememberTournamentFolder(const QString &tourFilePath, const QString &settingsFile);
 

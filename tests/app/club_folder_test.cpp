@@ -69,7 +69,7 @@ TEST_F(ClubFolderTest, OnlyTheDesktopEntryMovesTheProgramAndRemembersTournaments
     const auto restore = qScopeGuard([saved = qgetenv("HOME")] {
         QStandardPaths::setTestModeEnabled(false);
         qputenv("HOME", saved);
-        qunsetenv(kClubFolderVariable);
+        enterClubFolderIfAsked({});
     });
     qputenv("HOME", home.toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
@@ -77,10 +77,11 @@ TEST_F(ClubFolderTest, OnlyTheDesktopEntryMovesTheProgramAndRemembersTournaments
     writeFile("club/A.TXT", " 3 \r\n");
     for (const bool desktop : {false, true}) {
         SCOPED_TRACE(desktop ? "desktop entry" : "shell");
+        QStringList arguments{"krugovik"};
         if (desktop)
-            qputenv(kClubFolderVariable, "1");
+            arguments << kClubOption;
         QDir::setCurrent(home);
-        EXPECT_EQ(enterClubFolderIfAsked().folder, desktop ? path("Krugovik") : QString());
+        EXPECT_EQ(enterClubFolderIfAsked(arguments).folder, desktop ? path("Krugovik") : QString());
         EXPECT_EQ(QDir::currentPath(), desktop ? path("Krugovik") : home);
 
         QDir::setCurrent(path("club"));
@@ -88,7 +89,7 @@ TEST_F(ClubFolderTest, OnlyTheDesktopEntryMovesTheProgramAndRemembersTournaments
         chooser.findChild<QLineEdit *>("txtFileName")->setText("A.TXT");
         click(chooser.findChild<QPushButton *>("cmdOK"));
         QDir::setCurrent(home);
-        EXPECT_EQ(enterClubFolderIfAsked().folder, desktop ? path("club") : QString());
+        EXPECT_EQ(enterClubFolderIfAsked(arguments).folder, desktop ? path("club") : QString());
     }
     // A build tree finds the samples too.
     EXPECT_TRUE(QFileInfo::exists(installedClubPlaces().examples + "/BASE.DAT"));
