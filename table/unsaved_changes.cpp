@@ -1,6 +1,8 @@
 // Changes not yet saved: the caption's mark, the question before the tournament is left,
 // and the recovery copy that keeps them through a crash or a power cut.
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -18,6 +20,36 @@ namespace {
 // The copy trails the first change of a burst by this much, so that a crash loses at most
 // a second of work while a click never waits for the disk.
 constexpr int kRecoveryDelayMs = 500;
+
+// The question about unsaved changes. Discard takes Qt's own words «Не сохранять» rather
+// than the generic wording a platform would pick, also after the texts are translated anew.
+class SaveQuestion : public QMessageBox {
+  public:
+    SaveQuestion(const QString &text, QWidget *parent)
+        : QMessageBox(QMessageBox::Question, kProgramName, text,
+                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent)
+    {
+        setDefaultButton(QMessageBox::Save);
+        nameDiscard();
+    }
+
+  protected:
+    // After the box and its buttons have taken the new texts.
+    bool event(QEvent *event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LanguageChange)
+            nameDiscard();
+        return handled;
+    }
+
+  private:
+    void nameDiscard()
+    {
+        button(QMessageBox::Discard)
+            ->setText(QCoreApplication::translate("QCocoaTheme", "Don't Save"));
+    }
+};
 
 } // namespace
 
@@ -71,10 +103,7 @@ void TournamentWindow::WriteRecoveryCopy()
 int TournamentWindow::AskSavingChanges()
 {
     const QString name = QFileInfo(m_tourFilePath()).fileName();
-    QMessageBox box(QMessageBox::Question, kProgramName,
-                    QStringLiteral("Сохранить изменения в турнире %1?").arg(name),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setDefaultButton(QMessageBox::Save);
+    SaveQuestion box(QStringLiteral("Сохранить изменения в турнире %1?").arg(name), this);
     return box.exec();
 }
 
