@@ -91,8 +91,7 @@ TournamentWindow::~TournamentWindow()
 {
     // Gone without the question (the program ended some other way): the work still reaches
     // the recovery copy.
-    if (m_recoveryTimer->isActive())
-        WriteRecoveryCopy();
+    WritePendingRecoveryCopy();
     // The history empties itself as it goes, after this window has stopped listening.
     m_history->disconnect(this);
 }

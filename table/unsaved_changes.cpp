@@ -56,6 +56,7 @@ class SaveQuestion : public QMessageBox {
 void TournamentWindow::createRecoveryCopy()
 {
     m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setObjectName(QStringLiteral("recoveryTimer"));
     m_recoveryTimer->setSingleShot(true);
     m_recoveryTimer->setInterval(kRecoveryDelayMs);
     connect(m_recoveryTimer, &QTimer::timeout, this, &TournamentWindow::WriteRecoveryCopy);
@@ -85,6 +86,14 @@ void TournamentWindow::MarkSaved()
     setWindowModified(false);
     m_recoveryTimer->stop();
     removeRecoveryCopy(m_recoveryPath);
+}
+
+void TournamentWindow::WritePendingRecoveryCopy()
+{
+    if (!m_recoveryTimer->isActive())
+        return;
+    m_recoveryTimer->stop();
+    WriteRecoveryCopy();
 }
 
 void TournamentWindow::WriteRecoveryCopy()

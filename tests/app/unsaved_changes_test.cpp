@@ -29,6 +29,11 @@ struct LeavingCase {
     QMessageBox::StandardButton answer;
 };
 
+void PrintTo(const LeavingCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class LeavingTest : public TournamentTest, public ::testing::WithParamInterface<LeavingCase> {
   protected:
     void choose(const QString &fileName)
