@@ -20,7 +20,7 @@ const QString kExitQuestion = QStringLiteral("Вы действительно х
 const QByteArray kAlpha = threePlayers();
 const QByteArray kBeta = threePlayers("Betov");
 
-enum class Way { CloseMainWindow, ExitButton, LoadMenu, OpenOtherFile };
+enum class Way { CloseMainWindow, ExitButton, LoadMenu, OpenOtherFile, CloseTournamentFrame };
 
 struct LeavingCase {
     std::string name;
@@ -59,6 +59,10 @@ class LeavingTest : public TournamentTest, public ::testing::WithParamInterface<
             break;
         case Way::OpenOtherFile:
             choose(QStringLiteral("BETA.TXT"));
+            break;
+        case Way::CloseTournamentFrame:
+            tournament()->parentWidget()->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             break;
         }
     }
@@ -117,6 +121,7 @@ TEST_P(LeavingTest, AsksOnceAndSavesDiscardsOrStays)
         EXPECT_FALSE(mainWindow()->isVisible());
         break;
     case Way::LoadMenu:
+    case Way::CloseTournamentFrame:
         EXPECT_EQ(tournament(), nullptr);
         break;
     case Way::OpenOtherFile:
@@ -133,10 +138,12 @@ TEST_P(LeavingTest, AsksOnceAndSavesDiscardsOrStays)
 
 std::vector<LeavingCase> leavingCases()
 {
-    const std::pair<const char *, Way> ways[] = {{"CloseMainWindow", Way::CloseMainWindow},
-                                                 {"ExitButton", Way::ExitButton},
-                                                 {"LoadMenu", Way::LoadMenu},
-                                                 {"OpenOtherFile", Way::OpenOtherFile}};
+    const std::pair<const char *, Way> ways[] = {
+        {"CloseMainWindow", Way::CloseMainWindow},
+        {"ExitButton", Way::ExitButton},
+        {"LoadMenu", Way::LoadMenu},
+        {"OpenOtherFile", Way::OpenOtherFile},
+        {"CloseTournamentFrame", Way::CloseTournamentFrame}};
     const std::pair<const char *, QMessageBox::StandardButton> answers[] = {
         {"Save", QMessageBox::Save},
         {"Discard", QMessageBox::Discard},
