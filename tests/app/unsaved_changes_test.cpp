@@ -1,11 +1,12 @@
-// Changes not yet saved: every way out of a tournament asks about them once, and a file that
-// is no tournament is never replaced without a question.
+// Changes not yet saved: every way out asks about them once, a killed program's recovery
+// copy brings them back, and a file that is no tournament is replaced only on Yes.
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
+#include <csignal>
 #include <gtest/gtest.h>
 
 #include "support/test_helpers.h"
@@ -15,10 +16,45 @@ using namespace testing_support;
 
 namespace {
 
-const QString kSaveQuestion = QStringLiteral("Сохранить изменения в турнире ALPHA.TXT?");
-const QString kExitQuestion = QStringLiteral("Вы действительно хотите выйти из программы?");
-const QByteArray kAlpha = threePlayers();
+const QByteArray kAlpha = threePlayers(); // 2 against 3 not played
 const QByteArray kBeta = threePlayers("Betov");
+
+class UnsavedTest : public TournamentTest {
+  protected:
+    void SetUp() override
+    {
+        TournamentTest::SetUp();
+        writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
+        writeFile(QStringLiteral("ALPHA.TXT"), kAlpha);
+        writeFile(QStringLiteral("BETA.TXT"), kBeta);
+    }
+    // Opens a listed file through the chooser as it stands on disk.
+    void choose(const QString &fileName)
+    {
+        if (!mainWindow())
+            start();
+        auto *files = widget<QListWidget>(QStringLiteral("filFiles"));
+        const auto items = files->findItems(fileName, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1);
+        files->setCurrentItem(items[0]);
+        emit files->itemClicked(items[0]);
+        click(widget(QStringLiteral("cmdOK")));
+    }
+    void menu(const char *name) { mainWindow()->findChild<QAction *>(name)->trigger(); }
+    QString copyOfAlpha() const { return krugovik::recoveryCopyPath(path("ALPHA.TXT")); }
+};
+
+// Runs check on the next message box, then presses key in it.
+void onNextBox(const std::function<void(QMessageBox *)> &check, Qt::Key key)
+{
+    QTimer::singleShot(5, [check, key] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return onNextBox(check, key);
+        check(box);
+        QTest::keyClick(box, key);
+    });
+}
 
 enum class Way { CloseMainWindow, ExitButton, LoadMenu, OpenOtherFile, CloseTournamentFrame };
 
@@ -34,20 +70,21 @@ void PrintTo(const LeavingCase &c, std::ostream *out)
     *out << c.name;
 }
 
-class LeavingTest : public TournamentTest, public ::testing::WithParamInterface<LeavingCase> {
-  protected:
-    void choose(const QString &fileName)
-    {
-        auto *files = widget<QListWidget>(QStringLiteral("filFiles"));
-        const auto items = files->findItems(fileName, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1);
-        files->setCurrentItem(items[0]);
-        emit files->itemClicked(items[0]);
-        click(widget(QStringLiteral("cmdOK")));
+class LeavingTest : public UnsavedTest, public ::testing::WithParamInterface<LeavingCase> {};
+
+TEST_P(LeavingTest, AsksOnceAndSavesDiscardsOrStays)
+{
+    const LeavingCase &c = GetParam();
+    choose("ALPHA.TXT");
+    if (c.changed) {
+        setResult(2, 3, QStringLiteral("1"));
+        // The copy trails the change by at most a second.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(copyOfAlpha()); }, 1000));
     }
-    void leave(Way way)
+    EXPECT_EQ(tournament()->isWindowModified(), c.changed);
     {
-        switch (way) {
+        BoxAnswerer answerer(c.answer);
+        switch (c.way) {
         case Way::CloseMainWindow:
             mainWindow()->close();
             break;
@@ -55,84 +92,51 @@ class LeavingTest : public TournamentTest, public ::testing::WithParamInterface<
             click(widget(QStringLiteral("cmdExit")));
             break;
         case Way::LoadMenu:
-            mainWindow()->findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+            menu("mnuOpen");
             break;
         case Way::OpenOtherFile:
-            choose(QStringLiteral("BETA.TXT"));
+            choose("BETA.TXT");
             break;
         case Way::CloseTournamentFrame:
             tournament()->parentWidget()->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             break;
         }
-    }
-};
-
-TEST_P(LeavingTest, AsksOnceAndSavesDiscardsOrStays)
-{
-    const LeavingCase &c = GetParam();
-    writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
-    writeFile(QStringLiteral("BETA.TXT"), kBeta);
-    openTournament(kAlpha);
-    const QString copy = krugovik::recoveryCopyPath(path(QStringLiteral("ALPHA.TXT")));
-    if (c.changed) {
-        setResult(2, 3, QStringLiteral("1"));
-        // The copy trails the change by at most a second.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(copy); }, 1000));
-    }
-    EXPECT_EQ(tournament()->isWindowModified(), c.changed);
-
-    const bool stays = c.changed && c.answer == QMessageBox::Cancel;
-    {
-        BoxAnswerer answerer(c.answer);
-        leave(c.way);
-        const QString asked = c.changed                  ? kSaveQuestion
-                              : c.way == Way::ExitButton ? kExitQuestion
-                                                         : QString();
-        EXPECT_EQ(answerer.seen().count, asked.isEmpty() ? 0 : 1);
+        const QString asked = c.changed ? QStringLiteral("Сохранить изменения в турнире ALPHA.TXT?")
+                              : c.way == Way::ExitButton
+                                  ? QStringLiteral("Вы действительно хотите выйти из программы?")
+                                  : QString();
         EXPECT_EQ(answerer.seen().text, asked);
+        EXPECT_EQ(answerer.seen().count, asked.isEmpty() ? 0 : 1);
         if (c.changed) {
-            auto buttons = answerer.seen().buttons;
-            std::sort(buttons.begin(), buttons.end());
-            EXPECT_EQ(buttons, (QList<QMessageBox::StandardButton>{
-                                   QMessageBox::Save, QMessageBox::Cancel, QMessageBox::Discard}));
+            EXPECT_EQ(QSet(answerer.seen().buttons.begin(), answerer.seen().buttons.end()),
+                      (QSet{QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}));
         }
     }
-
-    const bool saved = c.changed && c.answer == QMessageBox::Save;
-    EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")) != kAlpha, saved);
-    EXPECT_EQ(QFile::exists(copy), stays);
+    const bool stays = c.changed && c.answer == QMessageBox::Cancel;
+    EXPECT_EQ(readFile("ALPHA.TXT") != kAlpha, c.changed && c.answer == QMessageBox::Save);
+    EXPECT_EQ(QFile::exists(copyOfAlpha()), stays);
     if (stays) {
-        // Everything as it was: the window, its mark, and the path its save writes to.
-        ASSERT_NE(tournament(), nullptr);
+        // As it was: the table, its mark, and the file its save writes.
         EXPECT_TRUE(mainWindow()->isVisible());
+        ASSERT_NE(tournament(), nullptr);
         EXPECT_TRUE(tournament()->isWindowModified());
-        EXPECT_EQ(cell(2, 7), QStringLiteral("1"));
         save();
         EXPECT_FALSE(tournament()->isWindowModified());
-        EXPECT_FALSE(QFile::exists(copy));
-        EXPECT_NE(readFile(QStringLiteral("ALPHA.TXT")), kAlpha);
-        EXPECT_EQ(readFile(QStringLiteral("BETA.TXT")), kBeta);
-        return;
-    }
-    switch (c.way) {
-    case Way::CloseMainWindow:
-    case Way::ExitButton:
-        EXPECT_FALSE(mainWindow()->isVisible());
-        break;
-    case Way::LoadMenu:
-    case Way::CloseTournamentFrame:
-        EXPECT_EQ(tournament(), nullptr);
-        break;
-    case Way::OpenOtherFile:
-        // The other tournament, loaded anew, and nothing of the first.
+        EXPECT_FALSE(QFile::exists(copyOfAlpha()));
+        EXPECT_NE(readFile("ALPHA.TXT"), kAlpha);
+        EXPECT_EQ(readFile("BETA.TXT"), kBeta);
+    } else if (c.way == Way::OpenOtherFile) {
+        // The other tournament, loaded anew, with nothing of the first.
         ASSERT_NE(tournament(), nullptr);
-        EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("BETA.TXT")) + "[*]");
+        EXPECT_EQ(tournament()->windowTitle(), path("BETA.TXT") + "[*]");
         EXPECT_EQ(cell(1, 1), QStringLiteral("Betov"));
         EXPECT_EQ(cell(2, 7), QString());
         EXPECT_FALSE(tournament()->isWindowModified());
-        EXPECT_EQ(readFile(QStringLiteral("BETA.TXT")), kBeta);
-        break;
+    } else {
+        const bool ended = c.way == Way::CloseMainWindow || c.way == Way::ExitButton;
+        EXPECT_EQ(mainWindow()->isVisible(), !ended);
+        EXPECT_EQ(tournament() == nullptr, !ended);
     }
 }
 
@@ -144,15 +148,12 @@ std::vector<LeavingCase> leavingCases()
         {"LoadMenu", Way::LoadMenu},
         {"OpenOtherFile", Way::OpenOtherFile},
         {"CloseTournamentFrame", Way::CloseTournamentFrame}};
-    const std::pair<const char *, QMessageBox::StandardButton> answers[] = {
-        {"Save", QMessageBox::Save},
-        {"Discard", QMessageBox::Discard},
-        {"Cancel", QMessageBox::Cancel}};
     std::vector<LeavingCase> cases;
-    for (const auto &[wayName, way] : ways) {
-        cases.push_back({std::string(wayName) + "_Unchanged", way, false, QMessageBox::Yes});
-        for (const auto &[answerName, answer] : answers)
-            cases.push_back({std::string(wayName) + "_" + answerName, way, true, answer});
+    for (const auto &[name, way] : ways) {
+        cases.push_back({std::string(name) + "_Unchanged", way, false, QMessageBox::Yes});
+        cases.push_back({std::string(name) + "_Save", way, true, QMessageBox::Save});
+        cases.push_back({std::string(name) + "_Discard", way, true, QMessageBox::Discard});
+        cases.push_back({std::string(name) + "_Cancel", way, true, QMessageBox::Cancel});
     }
     return cases;
 }
@@ -160,94 +161,119 @@ std::vector<LeavingCase> leavingCases()
 INSTANTIATE_TEST_SUITE_P(WaysOut, LeavingTest, ::testing::ValuesIn(leavingCases()),
                          [](const auto &info) { return info.param.name; });
 
-// Runs check on the next message box, then presses key in it.
-void onNextBox(const std::function<void(QMessageBox *)> &check, Qt::Key key)
+TEST_F(UnsavedTest, TheQuestionIsRussianSavesOnEnterAndStaysOnEscape)
 {
-    QTimer::singleShot(5, [check, key] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            onNextBox(check, key);
-            return;
-        }
-        check(box);
-        QTest::keyClick(box, key);
-    });
-}
-
-TEST_F(TournamentTest, TheQuestionIsRussianSavesOnEnterAndStaysOnEscape)
-{
-    writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
-    openTournament(kAlpha);
+    choose("ALPHA.TXT");
     setResult(2, 3, QStringLiteral("1"));
     QStringList texts;
-    const auto read = [&](QMessageBox *box) {
-        for (const auto button : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
-            texts << box->button(button)->text().remove(QLatin1Char('&'));
-        texts << box->button(box->standardButton(box->defaultButton()))->text().remove('&');
-    };
-    onNextBox(read, Qt::Key_Escape);
-    mainWindow()->findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    onNextBox(
+        [&](QMessageBox *box) {
+            for (auto b : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+                texts << box->button(b)->text().remove('&');
+            texts << box->defaultButton()->text().remove('&');
+        },
+        Qt::Key_Escape);
+    menu("mnuOpen");
     EXPECT_EQ(texts, (QStringList{"Сохранить", "Не сохранять", "Отмена", "Сохранить"}));
     ASSERT_NE(tournament(), nullptr);
-    EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), kAlpha);
+    EXPECT_EQ(readFile("ALPHA.TXT"), kAlpha);
     onNextBox([](QMessageBox *) {}, Qt::Key_Return);
-    mainWindow()->findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    menu("mnuOpen");
     EXPECT_EQ(tournament(), nullptr);
-    EXPECT_NE(readFile(QStringLiteral("ALPHA.TXT")), kAlpha);
+    EXPECT_NE(readFile("ALPHA.TXT"), kAlpha);
 }
 
-TEST_F(TournamentTest, WhatCountsAsAChange)
+TEST_F(UnsavedTest, ResultsUndoRedoAndTheCountAreChangesHeaderCommandsAreNot)
 {
-    writeBase({{"Ivanov", "1500", ' '},
-               {"Petrov", "1600", ' '},
-               {"Sidorov", "1700", ' '},
-               {"Orlov", "1800", ' '}});
-    openTournament(kAlpha);
+    choose("ALPHA.TXT");
     const auto modified = [this] { return tournament()->isWindowModified(); };
-    // Header commands are no change.
-    for (const int column : {3, 4, 4, 2})
+    for (const int column : {3, 4, 4, 2, 5}) // new ratings, points, Berger, R, round 1
         clickCell(grid(), 0, column);
-    clickCell(grid(), 0, 5); // a round shown
     EXPECT_FALSE(modified());
     setResult(2, 3, QStringLiteral("1"));
     EXPECT_TRUE(modified());
-    mainWindow()->findChild<QAction *>(QStringLiteral("actUndo"))->trigger();
+    menu("actUndo");
     EXPECT_FALSE(modified()); // back to what the file holds
-    mainWindow()->findChild<QAction *>(QStringLiteral("actRedo"))->trigger();
+    menu("actRedo");
     EXPECT_TRUE(modified());
     save();
     EXPECT_FALSE(modified());
-    mainWindow()->findChild<QAction *>(QStringLiteral("actUndo"))->trigger();
-    EXPECT_TRUE(modified()); // away from what the file holds
+    menu("actUndo");
+    EXPECT_TRUE(modified());
     save();
     setPlayerCount(4);
     EXPECT_TRUE(modified());
 }
 
-TEST_F(TournamentTest, AFileThatIsNoTournamentIsReplacedOnlyOnYes)
+TEST_F(UnsavedTest, AFileThatIsNoTournamentIsReplacedOnlyOnYes)
 {
     const QByteArray cmake = "cmake_minimum_required(VERSION 3.25)\nproject(x)\n";
-    writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
     {
         BoxAnswerer told;
         openTournament(cmake, QStringLiteral("CMakeLists.txt"));
         EXPECT_TRUE(told.seen().text.contains(QStringLiteral("не похож на файл турнира")));
     }
     enterPlayers(3);
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    onNextBox([&](QMessageBox *box) { defaultButton = box->standardButton(box->defaultButton()); },
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton;
+    onNextBox([&](QMessageBox *box) { byDefault = box->standardButton(box->defaultButton()); },
               Qt::Key_Return);
     save();
-    EXPECT_EQ(defaultButton, QMessageBox::No);
-    EXPECT_EQ(readFile(QStringLiteral("CMakeLists.txt")), cmake);
+    EXPECT_EQ(byDefault, QMessageBox::No);
+    EXPECT_EQ(readFile("CMakeLists.txt"), cmake);
     {
         BoxAnswerer answerer(QMessageBox::Yes);
         save();
         EXPECT_EQ(answerer.seen().count, 1);
-        EXPECT_EQ(answerer.seen().title, QStringLiteral("Сохранение"));
-        EXPECT_TRUE(answerer.seen().text.contains(path(QStringLiteral("CMakeLists.txt"))));
+        EXPECT_TRUE(answerer.seen().text.contains(path("CMakeLists.txt")));
     }
-    EXPECT_TRUE(readFile(QStringLiteral("CMakeLists.txt")).startsWith(" 3 \r\nIvanov\r\n"));
+    EXPECT_TRUE(readFile("CMakeLists.txt").startsWith(" 3 \r\nIvanov\r\n"));
 }
+
+class CrashTest : public UnsavedTest,
+                  public ::testing::WithParamInterface<QMessageBox::StandardButton> {};
+
+TEST_P(CrashTest, AKilledProgramsResultsAreOfferedOnce)
+{
+    // A program of its own enters 2-3 "1" in ALPHA.TXT and dies once the copy is written.
+    QProcess child;
+    child.start(QStringLiteral(KRUGOVIK_CRASH_CHILD),
+                {QCoreApplication::applicationName(), QStringLiteral("ALPHA.TXT")});
+    ASSERT_TRUE(child.waitForReadyRead(30000)) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.readLine().trimmed(), QByteArray("copy written"));
+    ::kill(pid_t(child.processId()), SIGKILL);
+    ASSERT_TRUE(child.waitForFinished());
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    ASSERT_TRUE(QFile::exists(copyOfAlpha()));
+    EXPECT_FALSE(copyOfAlpha().startsWith(QDir::currentPath())); // never beside the tournament
+    const QString date =
+        QFileInfo(copyOfAlpha()).lastModified().toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+
+    const bool restore = GetParam() == QMessageBox::Yes;
+    {
+        BoxAnswerer answerer(GetParam());
+        choose("ALPHA.TXT");
+        EXPECT_EQ(answerer.seen().count, 1);
+        EXPECT_EQ(answerer.seen().text,
+                  "Найдена несохранённая версия турнира ALPHA.TXT от " + date + ". Восстановить?");
+        EXPECT_EQ(answerer.seen().buttons,
+                  (QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No}));
+    }
+    EXPECT_EQ(cell(2, 7), restore ? QStringLiteral("1") : QString());
+    EXPECT_EQ(cell(3, 6), restore ? QStringLiteral("0") : QString());
+    EXPECT_EQ(cell(1, 6), QStringLiteral("1")); // what the file held stays
+    EXPECT_EQ(tournament()->isWindowModified(), restore);
+    EXPECT_EQ(QFile::exists(copyOfAlpha()), restore);
+    EXPECT_EQ(readFile("ALPHA.TXT"), kAlpha);
+    save();
+    EXPECT_FALSE(QFile::exists(copyOfAlpha()));
+    EXPECT_EQ(readFile("ALPHA.TXT").contains("Petrov\r\n 2 \r\n1600\r\n 1000 \r\n0\r\n1\r\n"),
+              restore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CrashTest, ::testing::Values(QMessageBox::Yes, QMessageBox::No),
+                         [](const auto &info) {
+                             return std::string(info.param == QMessageBox::Yes ? "Restore"
+                                                                               : "Drop");
+                         });
 
 } // namespace
