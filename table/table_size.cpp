@@ -73,6 +73,9 @@ void TournamentWindow::vscPlayer_Change()
     for (int i = 1; i <= n; ++i) {
         if (grdTable->text(i, 2).isEmpty()) {
             MissingRatingNote = kNoRatingNote;
+            // No new ratings for a table with an empty row, rather than stale ones.
+            if (!m_loading)
+                RefreshShownColumns();
             return;
         }
         MissingRatingNote.clear();

@@ -328,8 +328,7 @@ void TournamentWindow::Form_Load()
     m_changedOutsideHistory = false;
     m_recoveryPath = recoveryCopyPath(m_tourFilePath());
     ClearTurn();
-    // The caption marks changes not yet saved.
-    setWindowTitle(m_tourFilePath() + QStringLiteral("[*]"));
+    setWindowTitle(m_tourFilePath());
     OpenBase();
     SetEditorButtonsAtLoad();
     PlayerCount = kMinPlayers;
@@ -351,7 +350,7 @@ void TournamentWindow::Form_Load()
     ClearHistory();
     m_loading = false;
     // A restored recovery copy is the one change a load can bring.
-    setWindowModified(hasUnsavedChanges());
+    ShowUnsavedMark();
     grdTable->setFocus();
 }
 

@@ -168,6 +168,8 @@ class TournamentWindow : public QWidget {
     void createRecoveryCopy();
     void TableChanged();
     void MarkSaved();
+    // The caption: the path, with the mark of unsaved changes while there are any.
+    void ShowUnsavedMark();
     int AskSavingChanges();
     bool AskRestoring(const QDateTime &written);
     void WriteRecoveryCopy();

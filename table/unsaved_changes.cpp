@@ -64,6 +64,17 @@ void TournamentWindow::createRecoveryCopy()
     connect(m_history, &QUndoStack::indexChanged, this, &TournamentWindow::TableChanged);
 }
 
+void TournamentWindow::ShowUnsavedMark()
+{
+    // The caption is the bare path while nothing is unsaved; the mark needs its placeholder.
+    const bool modified = hasUnsavedChanges();
+    if (modified)
+        setWindowTitle(m_tourFilePath() + QStringLiteral("[*]"));
+    setWindowModified(modified);
+    if (!modified)
+        setWindowTitle(m_tourFilePath());
+}
+
 bool TournamentWindow::hasUnsavedChanges() const
 {
     return m_changedOutsideHistory || !m_history->isClean();
@@ -73,7 +84,7 @@ void TournamentWindow::TableChanged()
 {
     if (m_loading)
         return;
-    setWindowModified(hasUnsavedChanges());
+    ShowUnsavedMark();
     // Not restarted by later changes: a run of clicks cannot hold the copy back.
     if (!m_recoveryTimer->isActive())
         m_recoveryTimer->start();
@@ -83,7 +94,7 @@ void TournamentWindow::MarkSaved()
 {
     m_changedOutsideHistory = false;
     m_history->setClean();
-    setWindowModified(false);
+    ShowUnsavedMark();
     m_recoveryTimer->stop();
     removeRecoveryCopy(m_recoveryPath);
 }

@@ -44,7 +44,7 @@ TEST_F(ChooserStateTest, ASaveAfterTheChooserWasClosedWritesToTheOpenedFile)
     EXPECT_EQ(answerer.seen().count, 0) << answerer.seen().text.toStdString();
     EXPECT_TRUE(
         readFile(QStringLiteral("ALPHA.TXT")).startsWith(" 3 \r\nIvanov\r\n 1 \r\n1500\r\n"));
-    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("ALPHA.TXT")) + "[*]");
+    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("ALPHA.TXT")));
     // The menu brings a chooser back, fresh.
     menu();
     ASSERT_NE(chooser(), nullptr);
@@ -111,7 +111,7 @@ TEST_F(ChooserStateTest, TheArrowKeysChooseAFileAsAClickDoes)
     EXPECT_EQ(nameBox()->text(), QStringLiteral("A.TXT"));
     click(widget(QStringLiteral("cmdOK")));
     ASSERT_NE(tournament(), nullptr);
-    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("A.TXT")) + "[*]");
+    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("A.TXT")));
 }
 
 TEST_F(ChooserStateTest, ATypedNameFindsItsFileInAnyCase)

@@ -126,6 +126,7 @@ TEST_F(ShownColumnsTest, NewRatingsGoWhileAPlayerLacksOneAndComeBack)
     openTournament(fourPlayers());
     clickCell(grid(), 0, 3);
     setPlayerCount(5);
+    EXPECT_EQ(cell(1, 3), QString()) << "new ratings of four players left beside an empty row";
     clickCell(grid(), 1, 0); // Antonov entered again while row 5 is empty
     for (int r = 1; r <= 5; ++r) {
         EXPECT_EQ(cell(r, 3), QString()) << r;
