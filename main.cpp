@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/club_folder.h"
 #include "app/main_window.h"
 #include "app/smoke_check.h"
 
@@ -20,7 +21,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.krugovik.Krugovik"));
     if (qEnvironmentVariableIsSet(krugovik::kSmokeCheckVariable))
         return krugovik::runSmokeCheck();
+    const krugovik::ClubStart club = krugovik::enterClubFolderIfAsked(app.arguments());
     MainWindow window;
     window.show();
+    krugovik::tellClubStart(&window, club);
     return app.exec();
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include "app/club_folder.h"
 #include "common/message_box.h"
 #include "common/save_file.h"
 #include "table/tournament_file.h"
@@ -27,6 +28,21 @@ QString rootOf(const QString &path)
             return drive.absoluteFilePath();
     }
     return QDir::rootPath();
+}
+
+// The name under which an entry of the folder exists, matched as the director reads names:
+// regardless of case, an exact match first. Empty when there is none.
+QString existingName(const QString &folder, const QString &name, QDir::Filters filters)
+{
+    const QStringList entries =
+        QDir(folder).entryList(filters | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (entries.contains(name))
+        return name;
+    for (const QString &entry : entries) {
+        if (QString::compare(entry, name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
 }
 
 } // namespace
@@ -274,8 +290,12 @@ void FileChooser::cmdCreate_Click()
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
         return;
     }
-    // New files go into the current directory, whatever directory the lists show.
-    const QString path = QDir::current().absoluteFilePath(fileName);
+    // New files go into the current directory, whatever directory the lists show. A file
+    // there under the same name in another case is the one replaced.
+    const QString existingFile =
+        existingName(QDir::currentPath(), fileName, QDir::Files | QDir::Dirs);
+    const QString path =
+        QDir::current().absoluteFilePath(existingFile.isEmpty() ? fileName : existingFile);
     const QFileInfo existing(path);
     if (existing.isDir()) {
         showMessage(this, QStringLiteral("Нельзя создать файл %1: так называется папка.").arg(path),
@@ -286,12 +306,11 @@ void FileChooser::cmdCreate_Click()
         !askYesNo(this,
                   QStringLiteral("Файл %1 уже существует. Заменить его новым пустым турниром? "
                                  "Всё, что в нём записано, будет потеряно.")
-                      .arg(fileName),
+                      .arg(existing.fileName()),
                   kProgramName, QMessageBox::Question, QMessageBox::No))
         return;
     // A folder that takes no temporary file may still let an existing file be replaced.
-    const QString failure =
-        saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
+    const QString failure = saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
     if (!failure.isEmpty()) {
         showMessage(this, QStringLiteral("Не удалось создать файл %1: %2").arg(path, failure),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
@@ -307,9 +326,15 @@ void FileChooser::cmdOK_Click()
         showMessage(this, QStringLiteral("Файл не выбран!"));
         return;
     }
-    const QListWidgetItem *selected = filFiles->currentItem();
-    const QString name = selected && selected->text() == typed ? selected->text() : typed;
+    // The name chosen or typed opens the file it names in any case, the extension typed or
+    // not; a name that names no file is opened as typed.
+    QString name = existingName(m_directory, typed, QDir::Files);
+    if (name.isEmpty())
+        name = existingName(m_directory, typed + QStringLiteral(".TXT"), QDir::Files);
+    if (name.isEmpty())
+        name = typed;
     m_tourFilePath = joinPath(m_directory, name);
+    rememberTournamentFolder(m_tourFilePath);
     emit openRequested();
 }
 

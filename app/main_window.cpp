@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include "common/codepage.h"
 #include "common/file_layer.h"
 #include "common/fonts.h"
+#include "common/keyboard_return.h"
 #include "common/message_box.h"
 #include "common/qt_translation.h"
 #include "table/tournament_window.h"
@@ -37,6 +39,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
     createEditMenu();
     createResultsMenu();
+    returnKeyboardAfterMenus(menuBar());
 
     resize(1024, 720);
     MDIForm_Load();
@@ -64,18 +67,32 @@ void MainWindow::MDIForm_Load()
 
 void MainWindow::mnuOpen_Click()
 {
+    if (!mayCloseTournament())
+        return;
     closeTournament();
     showChooser();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!mayCloseTournament()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::mayCloseTournament()
+{
+    TournamentWindow *window = openTournamentWindow();
+    return !window || window->ConfirmLeaving();
 }
 
 void MainWindow::showChooser()
 {
     if (!m_chooserWindow) {
         m_chooser = new FileChooser;
-        connect(m_chooser, &FileChooser::openRequested, this, [this] {
-            m_tourFilePath = m_chooser->TourFilePath();
-            showTournament();
-        });
+        connect(m_chooser, &FileChooser::openRequested, this, &MainWindow::openChosenTournament);
         m_chooserWindow = m_area->addSubWindow(m_chooser);
         m_chooserWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_chooserWindow->move(0, 0);
@@ -85,6 +102,20 @@ void MainWindow::showChooser()
     }
     m_chooserWindow->show();
     m_area->setActiveSubWindow(m_chooserWindow);
+}
+
+void MainWindow::openChosenTournament()
+{
+    const QString path = m_chooser->TourFilePath();
+    // Another file closes the open tournament and loads anew; the same one is only shown.
+    if (m_tournamentWindow && path != m_tourFilePath) {
+        // The path changes only once the old tournament is left: its save writes its own file.
+        if (!mayCloseTournament())
+            return;
+        closeTournament();
+    }
+    m_tourFilePath = path;
+    showTournament();
 }
 
 void MainWindow::showTournament()

@@ -25,11 +25,17 @@ class MainWindow : public QMainWindow {
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
   private:
     void MDIForm_Load();
     void mnuOpen_Click();
     void showChooser();
     void showTournament();
+    void openChosenTournament();
+    // Asks about the open tournament's unsaved changes; false when it is to stay open.
+    bool mayCloseTournament();
     void closeTournament();
     void endProgram();
 

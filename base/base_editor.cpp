@@ -59,11 +59,20 @@ void TournamentWindow::ShowCurrentRecord()
 
 void TournamentWindow::SaveCurrentRecord()
 {
-    CurrentPlayer.setName(fieldBytes(txtName->text()));
-    CurrentPlayer.setRate(fieldBytes(txtRate->text()));
-    CurrentPlayer.setNr(fieldBytes(txtNR->text()));
-    if (!Base.write(CurrentRecord, CurrentPlayer))
+    PlayerRecord edited;
+    edited.setName(fieldBytes(txtName->text()));
+    edited.setRate(fieldBytes(txtRate->text()));
+    edited.setNr(fieldBytes(txtNR->text()));
+    // CurrentPlayer holds the record as shown. Only what the director changed since is
+    // written, so another window's write into this record survives browsing.
+    const ChangedFields changed = changedFields(CurrentPlayer, edited);
+    if (!changed.any())
+        return;
+    if (!Base.writeChanges(CurrentRecord, edited, changed)) {
         reportBaseFailure();
+        return;
+    }
+    CurrentPlayer = edited;
 }
 
 void TournamentWindow::reportBaseFailure()
@@ -172,6 +181,7 @@ void TournamentWindow::cmdNew_Click()
     // The new record starts in the mode of the one shown before it.
     CurrentPlayer.setName("");
     CurrentPlayer.setRate("");
+    CurrentPlayer.setNr(fieldBytes(txtNR->text()));
     // At the end the file has now: another program on this base may have appended since.
     const qint64 appended = Base.append(CurrentPlayer);
     if (appended == 0) {

@@ -82,6 +82,15 @@ bool BaseFile::write(qint64 recordNo, const PlayerRecord &record)
     return lockForWriting(lock) && writeAt(recordNo, record);
 }
 
+bool BaseFile::writeChanges(qint64 recordNo, const PlayerRecord &edited, ChangedFields changed)
+{
+    if (m_readOnly || !m_file.isOpen() || recordNo < 1)
+        return write(recordNo, mergeRecord(read(recordNo), edited, changed));
+    // Another window may have written the record since this one read it.
+    QLockFile lock(m_file.fileName() + kLockSuffix);
+    return lockForWriting(lock) && writeAt(recordNo, mergeRecord(read(recordNo), edited, changed));
+}
+
 bool BaseFile::lockForWriting(QLockFile &lock)
 {
     // A folder that takes no lock file still lets the base itself be written.

@@ -39,6 +39,9 @@ class BaseFile {
     // Writes record recordNo (from 1); recordNo = count + 1 appends. A base open for reading
     // takes only a record it already holds as it is.
     bool write(qint64 recordNo, const PlayerRecord &record);
+    // Writes the changed fields of edited into record recordNo as the file holds it at
+    // that moment, read again under the lock; the other fields stay as they are there.
+    bool writeChanges(qint64 recordNo, const PlayerRecord &edited, ChangedFields changed);
     // Appends a record after the last one the file holds now; its number, or 0 on failure.
     qint64 append(const PlayerRecord &record);
 

@@ -1,9 +1,11 @@
 // Finding a player in the base: the box txtFind in the editor's row and its pop-up list.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStandardItemModel>
 #include <QToolButton>
 #include <QTreeView>
@@ -29,6 +31,95 @@ QString fieldText(const std::string &field)
 {
     return fromCodePage(QByteArray::fromStdString(field));
 }
+
+// The keyboard around the find list. A click on the crosstable while the list is open goes
+// to the table, not only closing the list; a choice from the list, or Escape, gives the
+// keyboard back to the table when the table had it before the find box.
+class FindListKeyboard : public QObject {
+  public:
+    FindListKeyboard(QLineEdit *find, QAbstractItemView *list, CrossTable *table)
+        : QObject(find), m_find(find), m_list(list), m_table(table)
+    {
+        // Installed after the completer's filter, so it sees the list's events first.
+        list->installEventFilter(this);
+        find->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+            // A window that only became active again says nothing about where the keys were.
+            if (now == m_find && old)
+                m_tableHadKeys = old == m_table;
+        });
+    }
+
+    void returnToTable()
+    {
+        if (m_tableHadKeys)
+            giveKeysToTable();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_find) {
+            if (event->type() == QEvent::FocusIn)
+                takeFocusIn(static_cast<QFocusEvent *>(event)->reason());
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && m_tableHadKeys) {
+            m_list->hide();
+            returnToTable();
+            return true;
+        }
+        if (event->type() != QEvent::MouseButtonPress)
+            return false;
+        const auto *press = static_cast<QMouseEvent *>(event);
+        const QPoint global = press->globalPosition().toPoint();
+        if (press->button() != Qt::LeftButton ||
+            m_list->rect().contains(m_list->mapFromGlobal(global)) ||
+            QApplication::widgetAt(global) != m_table->viewport())
+            return false;
+        m_list->hide();
+        // The press closed the list before the table could see it: the table gets it now,
+        // as one whole click. The system's release, if it follows, finds no press to end.
+        const QPointF local = m_table->viewport()->mapFromGlobal(press->globalPosition());
+        QMouseEvent down(QEvent::MouseButtonPress, local, press->globalPosition(), Qt::LeftButton,
+                         Qt::LeftButton, press->modifiers());
+        QCoreApplication::sendEvent(m_table->viewport(), &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, local, press->globalPosition(), Qt::LeftButton,
+                       Qt::NoButton, press->modifiers());
+        QCoreApplication::sendEvent(m_table->viewport(), &up);
+        giveKeysToTable();
+        return true;
+    }
+
+  private:
+    void giveKeysToTable()
+    {
+        if (!m_table->isVisible())
+            return;
+        m_keysReturned = true;
+        // With some window systems the closed list still counts as the active window.
+        m_table->activateWindow();
+        m_table->setFocus(Qt::OtherFocusReason);
+    }
+
+    void takeFocusIn(Qt::FocusReason reason)
+    {
+        // Some window systems activate the list's window late, after it closed, and its
+        // focus goes to the box; the keys stay with the table they were given back to.
+        if (reason == Qt::ActiveWindowFocusReason && m_keysReturned && !m_list->isVisible()) {
+            m_table->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            m_keysReturned = false;
+    }
+
+    QLineEdit *m_find;
+    QAbstractItemView *m_list;
+    CrossTable *m_table;
+    bool m_tableHadKeys = false;
+    bool m_keysReturned = false; // until the director takes the box again
+};
 
 } // namespace
 
@@ -70,9 +161,11 @@ void TournamentWindow::createFindBox()
 
     connect(txtFind, &QLineEdit::textChanged, this, &TournamentWindow::txtFind_Change);
     connect(txtFind, &QLineEdit::returnPressed, this, &TournamentWindow::txtFind_Enter);
+    auto *keyboard = new FindListKeyboard(txtFind, list, grdTable);
     connect(m_findCompleter, qOverload<const QModelIndex &>(&QCompleter::activated), this,
-            [this](const QModelIndex &index) {
+            [this, keyboard](const QModelIndex &index) {
                 ShowFoundRecord(index.siblingAtColumn(0).data(kRecordRole).toLongLong());
+                keyboard->returnToTable();
             });
     connect(txtName, &QLineEdit::textChanged, this, &TournamentWindow::UpdateFindBox);
     // From the editor's buttons to the box and on into the table, whose cells take Tab.

@@ -20,6 +20,28 @@ std::string trimBlanks(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
+ChangedFields changedFields(const PlayerRecord &shown, const PlayerRecord &edited)
+{
+    ChangedFields changed;
+    changed.name = shown.name != edited.name;
+    changed.rate = shown.rate != edited.rate;
+    changed.nr = changed.rate || shown.nr != edited.nr;
+    return changed;
+}
+
+PlayerRecord mergeRecord(const PlayerRecord &stored, const PlayerRecord &edited,
+                         ChangedFields changed)
+{
+    PlayerRecord merged = stored;
+    if (changed.name)
+        merged.name = edited.name;
+    if (changed.rate)
+        merged.rate = edited.rate;
+    if (changed.nr)
+        merged.nr = edited.nr;
+    return merged;
+}
+
 RecordBytes encodeRecord(const PlayerRecord &record)
 {
     RecordBytes bytes;

@@ -34,6 +34,22 @@ struct PlayerRecord {
     void setNr(std::string_view text) { nr = storeFixedWidth(text, kNrWidth); }
 };
 
+// The fields of a record the director changed in the editor.
+struct ChangedFields {
+    bool name = false;
+    bool rate = false;
+    bool nr = false;
+    bool any() const { return name || rate || nr; }
+};
+
+// What differs between the record as shown and as the editor holds it now. A changed
+// rating takes its flag along: only together do they say what the rating is.
+ChangedFields changedFields(const PlayerRecord &shown, const PlayerRecord &edited);
+// The record to write over the one the file holds now: the changed fields from edited,
+// every other field as stored.
+PlayerRecord mergeRecord(const PlayerRecord &stored, const PlayerRecord &edited,
+                         ChangedFields changed);
+
 RecordBytes encodeRecord(const PlayerRecord &record);
 // Missing bytes (a record cut by the end of the file) read as blanks.
 PlayerRecord decodeRecord(std::string_view bytes);

@@ -13,18 +13,6 @@ QString absolute(const QString &path)
     return QFileInfo(path).absoluteFilePath();
 }
 
-// Writes over the file from its start and cuts it to the new length, so that a failure
-// part-way leaves the old bytes behind the written ones rather than an empty file.
-QString writeInPlace(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.resize(bytes.size()) || !file.flush())
-        return file.errorString();
-    return {};
-}
-
 } // namespace
 
 FileLayer::FileLayer(QObject *parent) : QObject(parent)
@@ -76,8 +64,8 @@ QString FileLayer::replace(const QString &path, const QByteArray &bytes) const
                 .arg(QDir::toNativeSeparators(info.absolutePath()));
         return writeInPlace(path, bytes);
     }
-    // Should the file system itself refuse the temporary file, QSaveFile writes the file
-    // directly instead.
+    // Should the file system itself refuse the temporary file, the file is written in
+    // place instead.
     return saveWholeFile(path, bytes, true);
 }
 

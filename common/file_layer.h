@@ -30,7 +30,8 @@ class FileLayer : public QObject {
     Reading read(const QString &path, qint64 limit) const;
 
     // Replaces the file's content: all or nothing through a temporary file beside it, or,
-    // where the folder takes no new file, written in place. Returns why it failed.
+    // where the folder takes no new file, written in place with the old bytes put back
+    // should that fail. Returns why it failed.
     QString replace(const QString &path, const QByteArray &bytes) const;
 
     // Why the file may only be read, when that is known before opening it.

@@ -1,15 +1,18 @@
 #include "common/printer.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
 
 #include "common/message_box.h"
+#include "common/save_file.h"
 
 namespace krugovik {
 namespace {
@@ -31,10 +34,10 @@ QString pdfName(const QString &kind)
     return QDir::current().absoluteFilePath(name);
 }
 
-// Lays the document out on the printer's pages; false when the printer refused.
-bool render(const PrintedDocument &document, QPrinter &printer)
+// Lays the document out on the pages of a printer or a PDF at `resolution` dots per inch;
+// false when the device refused.
+bool render(const PrintedDocument &document, QPagedPaintDevice &printer, int resolution)
 {
-    printer.setDocName(document.kind);
     // A picture wider than tall goes on a landscape page.
     const QRect picture = document.picture.boundingRect();
     if (!document.picture.isNull() && picture.width() > picture.height())
@@ -42,7 +45,7 @@ bool render(const PrintedDocument &document, QPrinter &printer)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF page = printer.pageLayout().paintRectPixels(resolution);
     const QRectF area(0, 0, page.width(), page.height());
     if (!document.picture.isNull()) {
         // The picture was drawn at screen resolution from the origin, and playing it on
@@ -75,12 +78,26 @@ bool render(const PrintedDocument &document, QPrinter &printer)
 
 } // namespace
 
-bool writePdf(const PrintedDocument &document, const QString &path)
+bool writePdf(const PrintedDocument &document, const QString &path, QString *reason)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    return render(document, printer);
+    // Laid out in memory first: the file is then written whole or not at all.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool rendered = false;
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(document.kind);
+        rendered = render(document, pdf, pdf.resolution());
+    }
+    QString failure;
+    // A PDF ends with its trailer; without it the document is cut short.
+    if (!rendered || !buffer.data().trimmed().endsWith("%%EOF"))
+        failure = QStringLiteral("документ не удалось составить");
+    else
+        failure = saveWholeFile(path, buffer.data());
+    if (reason)
+        *reason = failure;
+    return failure.isEmpty();
 }
 
 void Printer::setFont(const QString &name, qreal points)
@@ -113,20 +130,23 @@ PrintOutcome Printer::endDoc()
         return outcome;
     }
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
-    bool rendered = false;
     if (installed.isNull()) {
-        outcome.pdfPath = pdfName(m_document.kind);
-        rendered = writePdf(m_document, outcome.pdfPath);
-    } else {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName(installed.printerName());
-        rendered = render(m_document, printer);
+        const QString path = pdfName(m_document.kind);
+        QString reason;
+        if (!writePdf(m_document, path, &reason)) {
+            outcome.error = QStringLiteral("не удалось записать файл %1: %2").arg(path, reason);
+            return outcome;
+        }
+        outcome.pdfPath = path;
+        outcome.printed = true;
+        return outcome;
     }
-    if (!rendered) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(installed.printerName());
+    printer.setDocName(m_document.kind);
+    if (!render(m_document, printer, printer.resolution())) {
         outcome.error =
-            outcome.pdfPath.isEmpty()
-                ? QStringLiteral("принтер %1 не принял документ").arg(installed.printerName())
-                : QStringLiteral("не удалось записать файл %1").arg(outcome.pdfPath);
+            QStringLiteral("принтер %1 не принял документ").arg(installed.printerName());
         return outcome;
     }
     outcome.printed = true;

@@ -23,7 +23,7 @@ struct PrintedDocument {
 // How a printout ended.
 struct PrintOutcome {
     bool printed = false; // it reached a printer or a file
-    QString pdfPath;      // where it was written when no printer is installed
+    QString pdfPath;      // where it was written, whole, when no printer is installed
     QString error;        // why it failed
 };
 
@@ -47,8 +47,9 @@ class Printer {
     PrintedDocument m_document;
 };
 
-// Lays the document out in a PDF file; false when it could not be written.
-bool writePdf(const PrintedDocument &document, const QString &path);
+// Lays the document out in a PDF file, written whole or not at all; false when it could
+// not be written, with the reason given where asked for.
+bool writePdf(const PrintedDocument &document, const QString &path, QString *reason = nullptr);
 
 // Tells the director where a PDF went or why printing failed; nothing when it printed.
 void reportPrintOutcome(const PrintOutcome &outcome, QWidget *parent);

@@ -1,6 +1,8 @@
 #include "export/csv_export.h"
 
+#include <cctype>
 #include <cstddef>
+#include <string_view>
 
 #include "export/final_standings.h"
 #include "rating/game_notation.h"
@@ -12,13 +14,37 @@ constexpr char kSeparator = ';';
 constexpr const char *kLineEnd = "\r\n";
 constexpr const char *kByteOrderMark = "\xEF\xBB\xBF";
 
+// A number as the table writes one: a sign, digits, perhaps a comma and more digits.
+bool isNumber(const std::string &text)
+{
+    std::size_t k = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
+    const std::size_t digits = k;
+    while (k < text.size() && std::isdigit(static_cast<unsigned char>(text[k])))
+        ++k;
+    if (k == digits)
+        return false;
+    if (k < text.size() && text[k] == ',') {
+        const std::size_t fraction = ++k;
+        while (k < text.size() && std::isdigit(static_cast<unsigned char>(text[k])))
+            ++k;
+        if (k == fraction)
+            return false;
+    }
+    return k == text.size();
+}
+
+// Text that a spreadsheet would take for a formula is marked as text with an apostrophe.
 // A field holding the separator, a quote or a line break is quoted, its quotes doubled.
 std::string field(const std::string &text)
 {
-    if (text.find_first_of(";\"\r\n") == std::string::npos)
-        return text;
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
+    const bool asIs = text == "+" || text == "-" || isNumber(text);
+    const std::string marked = formula && !asIs ? '\'' + text : text;
+    if (marked.find_first_of(";\"\r\n") == std::string::npos)
+        return marked;
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : marked) {
         if (c == '"')
             quoted += '"';
         quoted += c;

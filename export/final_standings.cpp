@@ -25,7 +25,7 @@ std::string commaNumber(Fixed value)
     // ".5" becomes "0,5", "-.5" becomes "-0,5".
     const std::size_t comma = text.find(',');
     if (comma == 0 || (comma == 1 && text.front() == '-'))
-        text.insert(comma, "0");
+        text.insert(text.begin() + std::ptrdiff_t(comma), '0');
     return text;
 }
 

@@ -63,6 +63,19 @@ char resultCode(GameState state)
     return ' ';
 }
 
+// Text with its control bytes blanked: a line break in a name would split its line.
+std::string blankControls(std::string text)
+{
+    std::replace_if(
+        text.begin(), text.end(),
+        [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return byte < 0x20 || byte == 0x7f;
+        },
+        ' ');
+    return text;
+}
+
 // Text in UTF-8 counted in characters, cut or padded with blanks to `width` characters:
 // the name field is counted in characters by the programs that read the file.
 std::string fitCharacters(const std::string &text, std::size_t width)
@@ -91,7 +104,7 @@ std::string fitCharacters(const std::string &text, std::size_t width)
 std::string exportTrf(const TournamentSnapshot &snapshot)
 {
     const int n = std::min(int(snapshot.players.size()), kMaxTablePlayers);
-    std::string out = "012 " + snapshot.name + kLineEnd;
+    std::string out = "012 " + blankControls(snapshot.name) + kLineEnd;
     out += "062 " + std::to_string(n) + kLineEnd;
     out += std::string("092 Individual: round-robin") + kLineEnd;
 
@@ -135,7 +148,8 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
             put(line, column + kColourOffset, first ? "w" : "b");
             put(line, column + kResultOffset, std::string(1, resultCode(state)));
         }
-        line.replace(kNameColumn - 1, kNameWidth, fitCharacters(player.name, kNameWidth));
+        line.replace(kNameColumn - 1, kNameWidth,
+                     fitCharacters(blankControls(player.name), kNameWidth));
         line.erase(line.find_last_not_of(' ') + 1);
         out += line + kLineEnd;
     }

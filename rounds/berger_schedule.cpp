@@ -1,6 +1,7 @@
 #include "rounds/berger_schedule.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace krugovik {
 namespace {
@@ -11,6 +12,44 @@ constexpr int kMostPlayers = 22;
 ScheduledGame game(int round, bool firstIsA, int a, int b)
 {
     return firstIsA ? ScheduledGame{round, a, b} : ScheduledGame{round, b, a};
+}
+
+// The game of two distinct players of 1..playerCount in the one-cycle table. The table is
+// drawn for an even M; with an odd count player M is the free player, and whoever the
+// rule pairs with him sits out.
+ScheduledGame tableGame(int playerCount, int a, int b)
+{
+    const int rounds = roundCount(playerCount);
+    const int m = rounds + 1;
+    const auto [i, j] = std::minmax(a, b);
+    if (j == m)
+        return game((2 * i - 2) % rounds + 1, i <= m / 2, i, m);
+    return game((i + j - 2) % rounds + 1, (i + j) % 2 != 0, i, j);
+}
+
+void sortByBoards(std::vector<ScheduledGame> &games)
+{
+    std::sort(games.begin(), games.end(), [](const ScheduledGame &a, const ScheduledGame &b) {
+        return a.round != b.round ? a.round < b.round : a.firstNamed < b.firstNamed;
+    });
+}
+
+bool cyclesInRange(int playerCount, int cycles)
+{
+    return roundCount(playerCount) > 0 && cycles >= 1 && cycles <= kMostCycles;
+}
+
+// Only the first cycle of two or more swaps its last two rounds.
+bool swapsLastRounds(int cycles, bool reverseLastRounds, int cycle)
+{
+    return reverseLastRounds && cycles >= 2 && cycle == 1;
+}
+
+// Where within its cycle table round r is played, and, the swap being its own inverse,
+// which table round is played at place r.
+int placeInCycle(int rounds, bool swapLastTwo, int r)
+{
+    return swapLastTwo && r >= rounds - 1 ? 2 * rounds - 1 - r : r;
 }
 
 } // namespace
@@ -26,24 +65,57 @@ int roundCount(int playerCount)
 std::vector<ScheduledGame> bergerSchedule(int playerCount)
 {
     std::vector<ScheduledGame> games;
-    const int rounds = roundCount(playerCount);
-    if (rounds == 0)
+    if (roundCount(playerCount) == 0)
         return games;
-    // The table is drawn for an even M; with an odd count player M is the free player,
-    // and whoever the rule pairs with him sits out.
-    const int m = rounds + 1;
-    for (int i = 1; i < m; ++i) {
-        for (int j = i + 1; j < m; ++j)
-            games.push_back(game((i + j - 2) % rounds + 1, (i + j) % 2 != 0, i, j));
+    for (int i = 1; i <= playerCount; ++i) {
+        for (int j = i + 1; j <= playerCount; ++j)
+            games.push_back(tableGame(playerCount, i, j));
     }
-    if (m == playerCount) {
-        for (int k = 1; k < m; ++k)
-            games.push_back(game((2 * k - 2) % rounds + 1, k <= m / 2, k, m));
-    }
-    std::sort(games.begin(), games.end(), [](const ScheduledGame &a, const ScheduledGame &b) {
-        return a.round != b.round ? a.round < b.round : a.firstNamed < b.firstNamed;
-    });
+    sortByBoards(games);
     return games;
+}
+
+std::vector<ScheduledGame> bergerSchedule(int playerCount, int cycles, bool reverseLastRounds)
+{
+    std::vector<ScheduledGame> games;
+    if (!cyclesInRange(playerCount, cycles))
+        return games;
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        for (int i = 1; i <= playerCount; ++i) {
+            for (int j = i + 1; j <= playerCount; ++j)
+                games.push_back(
+                    *scheduledGame(playerCount, cycles, reverseLastRounds, cycle, i, j));
+        }
+    }
+    sortByBoards(games);
+    return games;
+}
+
+std::optional<ScheduledGame> scheduledGame(int playerCount, int cycles, bool reverseLastRounds,
+                                           int cycle, int a, int b)
+{
+    if (!cyclesInRange(playerCount, cycles) || cycle < 1 || cycle > cycles || a == b ||
+        std::min(a, b) < 1 || std::max(a, b) > playerCount)
+        return std::nullopt;
+    const int rounds = roundCount(playerCount);
+    ScheduledGame g = tableGame(playerCount, a, b);
+    g.round = (cycle - 1) * rounds +
+              placeInCycle(rounds, swapsLastRounds(cycles, reverseLastRounds, cycle), g.round);
+    if (cycle % 2 == 0)
+        std::swap(g.firstNamed, g.secondNamed);
+    return g;
+}
+
+int tableRound(int playerCount, int cycles, bool reverseLastRounds, int round)
+{
+    if (!cyclesInRange(playerCount, cycles))
+        return 0;
+    const int rounds = roundCount(playerCount);
+    if (round < 1 || round > cycles * rounds)
+        return 0;
+    const int cycle = (round - 1) / rounds + 1;
+    return placeInCycle(rounds, swapsLastRounds(cycles, reverseLastRounds, cycle),
+                        (round - 1) % rounds + 1);
 }
 
 } // namespace krugovik

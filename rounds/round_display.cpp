@@ -136,6 +136,7 @@ void TournamentWindow::lblRezult_Click(int Index)
     ArrayGames();
     GridCol = s + 4;
     grdTable->setText(s, f + 4, QString::fromUtf8(cellText(mirrored(next))));
+    RefreshShownColumns();
     grdTable->setCurrentCell(s, f + 4);
 }
 

@@ -48,7 +48,7 @@ mkdir "$scratch/run"
     fail "the unpacked binary's smoke check failed"
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
-grep -q '^Exec=krugovik$' "$root/usr/share/applications/$id.desktop" ||
+grep -q '^Exec=krugovik --club$' "$root/usr/share/applications/$id.desktop" ||
     fail "the desktop entry does not start krugovik"
 # The whole tree, so that the metainfo is checked together with its desktop entry.
 appstream="$(appstreamcli validate-tree --no-net "$root" 2>&1)" ||

@@ -30,8 +30,9 @@ for package in "${packages[@]}"; do
 done
 if [ "${#missing[@]}" -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    # Another apt run may hold the package database: wait for it rather than fail.
+    apt-get -o DPkg::Lock::Timeout=300 update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -qq "${missing[@]}"
 fi
 
 jobs="$(nproc)"

@@ -1,4 +1,6 @@
 // Every click on the crosstable, and entering the editor's player into a row.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -11,6 +13,9 @@ namespace krugovik {
 
 void TournamentWindow::grdTable_Click()
 {
+    // A click that reached the table past an open find list closes the list as well.
+    if (m_findCompleter->popup()->isVisible())
+        m_findCompleter->popup()->hide();
     GridCol = grdTable->mouseColumn();
     GridRow = grdTable->mouseRow();
     if (GridCol == 0 && GridRow != 0) {
@@ -27,7 +32,9 @@ void TournamentWindow::grdTable_Click()
             }
         }
     }
-    const auto dispatch = [this] {
+    // A player or a result may change; the header commands compute their columns themselves.
+    const bool tableCell = GridRow >= 1 && (GridCol == 0 || GridCol >= 5);
+    const auto dispatch = [this, tableCell] {
         ClickGames();
         ClickResult();
         ClickParing();
@@ -35,6 +42,8 @@ void TournamentWindow::grdTable_Click()
         ClickNotRate();
         ClickNetRating();
         RefreshCompleteness();
+        if (tableCell)
+            RefreshShownColumns();
     };
     // Entering a player and changing a result are steps the director can take back;
     // the header commands are not.

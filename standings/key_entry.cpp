@@ -52,6 +52,7 @@ void TournamentWindow::KeyGames(GameState state)
         GridCol != GridRow + 4)
         SetGame(state);
     RefreshCompleteness();
+    RefreshShownColumns();
 }
 
 } // namespace krugovik

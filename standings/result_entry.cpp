@@ -54,13 +54,13 @@ void TournamentWindow::Score()
 
 void TournamentWindow::Berger()
 {
-    // The points that column 4 shows now, which a result entered since may not count yet.
-    std::vector<Fixed> shown(PlayerCount + 1);
+    // The points from the games: column 4 may show something else by now.
+    std::vector<Fixed> points(PlayerCount + 1);
     for (int j = 1; j <= PlayerCount; ++j)
-        shown[j] = readFixed(grdTable->text(j, 4).toStdString());
+        points[j] = playerPoints(Games, j, PlayerCount);
     for (int i = 1; i <= PlayerCount; ++i)
         grdTable->setText(
-            i, 4, QString::fromStdString(formatDisplay(bergerCoefficient(Games, i, shown))));
+            i, 4, QString::fromStdString(formatDisplay(bergerCoefficient(Games, i, points))));
     grdTable->setText(0, 4, QStringLiteral("Бергер"));
 }
 

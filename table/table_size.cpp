@@ -26,6 +26,8 @@ double gridWidthFor(int n)
 
 void TournamentWindow::vscPlayer_Change()
 {
+    if (!m_loading)
+        m_changedOutsideHistory = true;
     cmdSave->setEnabled(true);
     cmdZapisBase->setEnabled(true);
     MissingRatingNote = kNoRatingNote;
@@ -67,9 +69,13 @@ void TournamentWindow::vscPlayer_Change()
     // The reduced view outlives a change of the count: check box, widths and grid agree.
     if (!chkSdvig->isChecked())
         applyReducedView();
+    TableChanged();
     for (int i = 1; i <= n; ++i) {
         if (grdTable->text(i, 2).isEmpty()) {
             MissingRatingNote = kNoRatingNote;
+            // No new ratings for a table with an empty row, rather than stale ones.
+            if (!m_loading)
+                RefreshShownColumns();
             return;
         }
         MissingRatingNote.clear();

@@ -111,7 +111,9 @@ std::string newFileContent()
 std::string integerItem(std::int64_t value)
 {
     // The sign stands where a non-negative number has its blank.
-    return (value < 0 ? std::string() : std::string(" ")) + std::to_string(value) + " ";
+    std::string item = value < 0 ? std::string() : std::string(1, ' ');
+    item.append(std::to_string(value)).push_back(' ');
+    return item;
 }
 
 bool TournamentFile::complete() const

@@ -9,6 +9,7 @@
 #include "common/message_box.h"
 #include "rating/game_notation.h"
 #include "table/cross_table.h"
+#include "table/recovery_copy.h"
 #include "table/tournament_file.h"
 #include "table/tournament_window.h"
 
@@ -17,6 +18,16 @@ namespace {
 
 // Larger files are not tournaments: 22 players take a few kilobytes.
 constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+
+// Why bytes read with a limit of kLargestFile + 1 are not a tournament; empty when they
+// may be one.
+std::string foreignReason(const std::string &bytes)
+{
+    std::string reason = foreignFileReason(bytes);
+    if (reason.empty() && qint64(bytes.size()) > kLargestFile)
+        reason = "он слишком велик";
+    return reason;
+}
 
 } // namespace
 
@@ -35,18 +46,32 @@ void TournamentWindow::LoadTurnir()
                         .arg(path, reading.reason),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
     }
+    // Work a crash left in the recovery copy is read in the file's place, on the
+    // director's word; it stays a change until it is saved.
+    bool read = reading.outcome == FileLayer::Reading::Outcome::Read;
+    QByteArray content = reading.bytes;
+    if (reading.outcome != FileLayer::Reading::Outcome::Unreadable) {
+        const std::optional<FoundCopy> copy =
+            findRecoveryCopy(path, read ? std::optional<QByteArray>(reading.bytes) : std::nullopt);
+        if (copy && AskRestoring(copy->written)) {
+            content = copy->bytes;
+            read = true;
+            m_changedOutsideHistory = true;
+        } else if (copy) {
+            removeRecoveryCopy(m_recoveryPath);
+        }
+    }
     // The games read, in reading order, for a second pass once every rating is known.
     std::vector<std::pair<int, int>> games;
-    if (reading.outcome == FileLayer::Reading::Outcome::Read) {
-        const std::string bytes = reading.bytes.toStdString();
-        std::string foreign = foreignFileReason(bytes);
-        if (foreign.empty() && qint64(bytes.size()) > kLargestFile)
-            foreign = "он слишком велик";
+    if (read) {
+        const std::string bytes = content.toStdString();
+        const std::string foreign = foreignReason(bytes);
         if (!foreign.empty()) {
             // A later save would replace the file: the director must know what it is.
             showMessage(this,
                         QStringLiteral("Файл %1 не похож на файл турнира: %2. Таблица показана "
-                                       "пустой; сохранение заменит содержимое этого файла.")
+                                       "пустой; прежде чем сохранение заменит этот файл, "
+                                       "программа спросит об этом.")
                             .arg(path, QString::fromStdString(foreign)),
                         QStringLiteral("Ошибка"), QMessageBox::Warning);
         } else {
@@ -116,6 +141,11 @@ void TournamentWindow::readTournament(const TournamentFile &file,
 
 void TournamentWindow::cmdSave_Click()
 {
+    SaveTournament();
+}
+
+bool TournamentWindow::SaveTournament()
+{
     const QString path = m_tourFilePath();
     const FileLayer::Reading reading = m_files->read(path, kLargestFile + 1);
     // A folder in the file's place is refused by the writing itself.
@@ -125,9 +155,13 @@ void TournamentWindow::cmdSave_Click()
                                    ? reading.reason
                                    : QStringLiteral("его не удалось прочитать при загрузке");
         if (!ConfirmReplacingUnreadFile(path, reason))
-            return;
+            return false;
     }
     if (reading.outcome == FileLayer::Reading::Outcome::Read) {
+        // Something else than a tournament is replaced only on the director's word.
+        const std::string foreign = foreignReason(reading.bytes.toStdString());
+        if (!foreign.empty() && !ConfirmReplacingForeignFile(path, QString::fromStdString(foreign)))
+            return false;
         const std::optional<int> count =
             readTournamentFile(reading.bytes.toStdString()).playerCount;
         // Rows removed from the table since come back, empty, before the file is replaced.
@@ -136,6 +170,24 @@ void TournamentWindow::cmdSave_Click()
             vscPlayer->setValue(PlayerCount);
         }
     }
+    const QString failure =
+        m_files->replace(path, QByteArray::fromStdString(TournamentFileBytes()));
+    if (!failure.isEmpty()) {
+        showMessage(this,
+                    QStringLiteral("Турнир не сохранён в файл %1: %2. Всё введённое осталось "
+                                   "в программе, а прежний файл не изменён; сохраните ещё раз.")
+                        .arg(path, failure),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return false;
+    }
+    MarkSaved();
+    CorrectEstimates();
+    Rating();
+    return true;
+}
+
+std::string TournamentWindow::TournamentFileBytes() const
+{
     const int n = PlayerCount;
     std::vector<PlayerBlock> blocks(n);
     for (int i = 1; i <= n; ++i) {
@@ -149,18 +201,7 @@ void TournamentWindow::cmdSave_Click()
                 block.results.push_back(Games.results[i][j]);
         }
     }
-    const std::string file = writeTournamentFile(blocks);
-    const QString failure = m_files->replace(path, QByteArray::fromStdString(file));
-    if (!failure.isEmpty()) {
-        showMessage(this,
-                    QStringLiteral("Турнир не сохранён в файл %1: %2. Всё введённое осталось "
-                                   "в программе, а прежний файл не изменён; сохраните ещё раз.")
-                        .arg(path, failure),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
-        return;
-    }
-    CorrectEstimates();
-    Rating();
+    return writeTournamentFile(blocks);
 }
 
 } // namespace krugovik

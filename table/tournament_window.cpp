@@ -9,7 +9,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "common/clickable_label.h"
 #include "common/codepage.h"
@@ -19,6 +21,7 @@
 #include "common/twips.h"
 #include "rounds/board_line_label.h"
 #include "table/cross_table.h"
+#include "table/recovery_copy.h"
 
 namespace krugovik {
 namespace {
@@ -80,10 +83,18 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     createFindBox();
     createKeyEntry();
     createGuides();
+    createRecoveryCopy();
     setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
 }
 
-TournamentWindow::~TournamentWindow() = default;
+TournamentWindow::~TournamentWindow()
+{
+    // Gone without the question (the program ended some other way): the work still reaches
+    // the recovery copy.
+    WritePendingRecoveryCopy();
+    // The history empties itself as it goes, after this window has stopped listening.
+    m_history->disconnect(this);
+}
 
 void TournamentWindow::place(QWidget *widget, double left, double top, double width, double height)
 {
@@ -313,6 +324,9 @@ void TournamentWindow::createRoundDisplay()
 
 void TournamentWindow::Form_Load()
 {
+    m_loading = true;
+    m_changedOutsideHistory = false;
+    m_recoveryPath = recoveryCopyPath(m_tourFilePath());
     ClearTurn();
     setWindowTitle(m_tourFilePath());
     OpenBase();
@@ -334,6 +348,9 @@ void TournamentWindow::Form_Load()
         MissingRatingNote.clear();
     // Every tournament starts without history, and no stray key reaches the editor.
     ClearHistory();
+    m_loading = false;
+    // A restored recovery copy is the one change a load can bring.
+    ShowUnsavedMark();
     grdTable->setFocus();
 }
 
@@ -372,6 +389,12 @@ void TournamentWindow::TableSise()
 
 void TournamentWindow::cmdExit_Click()
 {
+    // With changes not yet saved, the question about them takes the exit question's place.
+    if (hasUnsavedChanges()) {
+        if (ConfirmLeaving())
+            emit exitRequested();
+        return;
+    }
     if (askYesNo(this, QStringLiteral("Вы действительно хотите выйти из программы?"),
                  QStringLiteral("Выход из программы"), QMessageBox::Question))
         emit exitRequested();

@@ -20,6 +20,7 @@
 #include "rating/game_records.h"
 
 class QAbstractButton;
+class QDateTime;
 class QButtonGroup;
 class QCheckBox;
 class QCompleter;
@@ -30,6 +31,7 @@ class QRadioButton;
 class QScrollBar;
 class QToolButton;
 class QPushButton;
+class QTimer;
 class QUndoStack;
 
 namespace krugovik {
@@ -66,9 +68,21 @@ class TournamentWindow : public QWidget {
     // The steps of table entry that can be taken back; the main window's menu follows it.
     QUndoStack *undoStack() const { return m_history; }
 
+    // A player entered, a result changed or the number of players changed since the
+    // tournament was loaded or saved.
+    bool hasUnsavedChanges() const;
+    // Before the tournament is left: asks whether to save its changes, if it has any.
+    // False when the director chose to stay or the save failed; nothing has changed then.
+    bool ConfirmLeaving();
+    // Writes a recovery copy that is due now rather than when its timer fires.
+    void WritePendingRecoveryCopy();
+
   signals:
     // The director confirmed the exit.
     void exitRequested();
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     // Construction of the widgets, positioned in twips.
@@ -93,6 +107,10 @@ class TournamentWindow : public QWidget {
     void LoadTurnir();
     void readTournament(const TournamentFile &file, std::vector<std::pair<int, int>> &games);
     void cmdSave_Click();
+    // Writes the tournament file; false when nothing was written.
+    bool SaveTournament();
+    // The tournament file's bytes for the table as it stands.
+    std::string TournamentFileBytes() const;
     void cmdPrint_Click();
     // Base file and editor.
     void OpenBase();
@@ -121,10 +139,14 @@ class TournamentWindow : public QWidget {
     void Score();
     void Berger();
     void ClickNetRating();
+    // Computes again whatever columns 3 and 4 show, after a result or a player changed.
+    void RefreshShownColumns();
     // Game records.
     void ArrayGames();
     // Rating correction and calculation.
     void ClickCorrection();
+    // Corrected estimates into column 3, and the corrections into column 4 when asked.
+    void showCorrections(bool withColumn4);
     void CorrectEstimates();
     void Rating();
     // Rounds.
@@ -140,6 +162,21 @@ class TournamentWindow : public QWidget {
     void ReportReadOnlyBase();
     bool RefuseReadOnlyBase();
     bool ConfirmReplacingUnreadFile(const QString &path, const QString &reason);
+    bool ConfirmReplacingForeignFile(const QString &path, const QString &reason);
+
+    // Changes not yet saved, and the recovery copy that keeps them through a crash.
+    void createRecoveryCopy();
+    void TableChanged();
+    void MarkSaved();
+    // The caption: the path, with the mark of unsaved changes while there are any.
+    void ShowUnsavedMark();
+    int AskSavingChanges();
+    bool AskRestoring(const QDateTime &written);
+    void WriteRecoveryCopy();
+    bool m_loading = false;               // inside Form_Load: what it lays out is no change
+    bool m_changedOutsideHistory = false; // the count changed, or a recovery copy was restored
+    QTimer *m_recoveryTimer = nullptr;    // pending write of the recovery copy
+    QString m_recoveryPath;               // the copy of the tournament loaded last
 
     // Finding a player in the base (base/base_find.cpp).
     void createFindBox();
@@ -226,6 +263,9 @@ class TournamentWindow : public QWidget {
     // mirror, 0 for no game. All zero at any other time.
     std::array<std::array<int, kMaxPlayers + 1>, kMaxPlayers + 1> PairingTable{};
     int RoundNo = 0; // the round the display shows, 0 before any selection
+    // What column 3 shows, and column 4 under the header "Результат".
+    enum class RatingColumns { Nothing, NewRatings, Corrections };
+    RatingColumns m_ratingColumns = RatingColumns::Nothing;
 
     // The open player base.
     BaseFile Base;

@@ -1,4 +1,5 @@
-// A tournament file that exists but could not be read is replaced only on the director's word.
+// A tournament file that exists but could not be read, or a file that is no tournament, is
+// replaced only on the director's word.
 #include "common/message_box.h"
 #include "table/tournament_window.h"
 
@@ -15,6 +16,15 @@ bool TournamentWindow::ConfirmReplacingUnreadFile(const QString &path, const QSt
     if (replace)
         m_unreadTourFile.clear();
     return replace;
+}
+
+bool TournamentWindow::ConfirmReplacingForeignFile(const QString &path, const QString &reason)
+{
+    return askYesNo(this,
+                    QStringLiteral("Файл %1 не похож на файл турнира: %2. Если его заменить, "
+                                   "его содержимое будет потеряно. Заменить файл этой таблицей?")
+                        .arg(path, reason),
+                    QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
 }
 
 } // namespace krugovik

@@ -198,6 +198,35 @@ TEST(Csv, FramingQuotingAndTheOwnColumn)
     EXPECT_TRUE(lines[4].ends_with(";0;X;1;0,5;")) << lines[4];
 }
 
+// Two players, the first under the name given: 1 beat 2.
+TournamentSnapshot namedFirst(const std::string &name)
+{
+    return snapshotOf("NAMES", {{name, "1500", false}, {"B", "1400", false}}, {{1, 2, W}});
+}
+
+TEST(Csv, TextThatASpreadsheetWouldRunIsMarkedAsText)
+{
+    const struct {
+        std::string name;
+        std::string field; // as the name's field is written
+    } cases[] = {
+        {"=HYPERLINK(\"http://x\";\"y\")", "\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\""},
+        {"+7 999 000", "'+7 999 000"},
+        {"-Иванов", "'-Иванов"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tтаб", "'\tтаб"},
+        {"\rкаретка", "\"'\rкаретка\""},
+        {"Иванов=Петров", "Иванов=Петров"},
+        {"-12", "-12"},
+        {"+3,5", "+3,5"},
+    };
+    for (const auto &c : cases) {
+        const std::vector<std::string> lines = linesOf(exportCsv(namedFirst(c.name)).substr(3));
+        ASSERT_EQ(lines.size(), 3u) << c.name;
+        EXPECT_TRUE(lines[1].starts_with("1;1;" + c.field + ";1500;")) << lines[1];
+    }
+}
+
 // The text of a TRF line between two columns counted from 1, in characters.
 std::u32string columns(const std::string &line, std::size_t first, std::size_t last)
 {
@@ -240,6 +269,20 @@ TEST(Trf, ColumnsOfAPlayerLine)
     EXPECT_EQ(columns(lines[4], 90, 101), U"            ");
     EXPECT_EQ(columns(lines[4], 102, 109), U"   1 b 0");
     EXPECT_EQ(columns(lines[4], 112, 119), U"0000 - Z");
+}
+
+TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
+{
+    const std::vector<std::string> names = {"A\rB",   "A\nB", "A\r\nB", std::string("A\0B", 3),
+                                            "A\001B", "A\tB", "A\177B"};
+    for (const std::string &name : names) {
+        const std::vector<std::string> lines = linesOf(exportTrf(namedFirst(name)));
+        ASSERT_EQ(lines.size(), 5u) << name;
+        const std::u32string expected = U"A" + std::u32string(name.size() - 2, U' ') + U"B" +
+                                        std::u32string(33 - name.size(), U' ');
+        EXPECT_EQ(columns(lines[3], 15, 47), expected) << name;
+        EXPECT_EQ(columns(lines[3], 49, 52), U"1500") << name;
+    }
 }
 
 TEST(Html, SelfContainedAndEscaped)

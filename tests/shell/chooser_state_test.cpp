@@ -114,6 +114,46 @@ TEST_F(ChooserStateTest, TheArrowKeysChooseAFileAsAClickDoes)
     EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("A.TXT")));
 }
 
+TEST_F(ChooserStateTest, ATypedNameFindsItsFileInAnyCase)
+{
+    const QByteArray kubok = threePlayers();
+    const QString kubokName = QStringLiteral("KUBOK.TXT");
+    const QString cupName = QStringLiteral("Кубок Города.TXT");
+    writeFile(kubokName, kubok);
+    writeFile(cupName, kubok);
+    start();
+    const QStringList files = QDir::current().entryList(QDir::Files);
+    const struct {
+        QString typed;
+        QString file; // the existing file it names
+    } cases[] = {
+        {QStringLiteral("kubok"), kubokName},
+        {QStringLiteral("кУБОК гОРОДА"), cupName},
+    };
+    for (const auto &c : cases) {
+        // "Создать" asks before it replaces the file, under the file's own name.
+        nameBox()->setText(c.typed);
+        {
+            BoxAnswerer answerer(QMessageBox::No);
+            click(widget(QStringLiteral("cmdCreate")));
+            EXPECT_EQ(answerer.seen().count, 1) << c.typed.toStdString();
+            EXPECT_TRUE(answerer.seen().text.contains(c.file))
+                << answerer.seen().text.toStdString();
+        }
+        EXPECT_EQ(QDir::current().entryList(QDir::Files), files);
+        EXPECT_EQ(readFile(c.file), kubok);
+        // "Открыть" opens it.
+        BoxAnswerer answerer;
+        click(widget(QStringLiteral("cmdOK")));
+        EXPECT_EQ(answerer.seen().count, 0) << answerer.seen().text.toStdString();
+        ASSERT_NE(tournament(), nullptr);
+        EXPECT_EQ(tournament()->windowTitle(), path(c.file));
+        EXPECT_EQ(cell(1, 1), QStringLiteral("Ivanov"));
+        menu();
+        click(widget(QStringLiteral("cmdClear")));
+    }
+}
+
 TEST_F(ChooserStateTest, ChoosingTheDriveAlreadyChosenChangesNothing)
 {
     start();

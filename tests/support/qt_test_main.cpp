@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -36,6 +38,10 @@ class SurvivingWidgetCheck : public ::testing::EmptyTestEventListener {
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Recovery copies go to a data folder of this run, never the user's; programs the
+    // tests start inherit it.
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -223,6 +223,7 @@ TEST_F(StepHistoryTest, TheEditMenuHoldsUndoAndRedoWithTheirKeys)
     undo()->trigger();
     ASSERT_TRUE(undo()->isEnabled());
     ASSERT_TRUE(redo()->isEnabled());
+    BoxAnswerer discard(QMessageBox::Discard);
     mainWindow()->findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_FALSE(redo()->isEnabled());
@@ -254,7 +255,10 @@ TEST_F(StepHistoryTest, ALoadOrAChangeOfTheCountEmptiesTheHistory)
     players(3);
     setResult(1, 2, QStringLiteral("1"));
     ASSERT_TRUE(undo()->isEnabled());
-    openTournament();
+    {
+        BoxAnswerer discard(QMessageBox::Discard);
+        openTournament();
+    }
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_FALSE(redo()->isEnabled());
     players(3);

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/fixed_point.h"
+#include "rating/game_notation.h"
+#include "rating/game_records.h"
+
+namespace krugovik {
+
+// The most cycles a round-robin may have.
+inline constexpr int kMaxCycles = 4;
+
+// A round-robin, finished or not, as plain data for the standings. Players are table
+// numbers 1..playerCount, cycles 0..cycleCount-1; index 0 of each player table is unused.
+struct RoundRobinResults {
+    template <typename T> using Table = GameRecords::Table<T>;
+
+    int playerCount = 0; // 3..22
+    int cycleCount = 1;  // 1..kMaxCycles
+    // games[c][i][j]: player i's side of his game against j in cycle c; the pair's entry
+    // with i < j is the one read, its mirror is implied.
+    std::array<Table<GameState>, kMaxCycles> games{};
+    // white[c][i][j]: the table number of the player who had White in that game.
+    std::array<Table<int>, kMaxCycles> white{};
+    // round[c][i][j]: the round of that game, counted through all cycles from 1.
+    std::array<Table<int>, kMaxCycles> round{};
+    // Each player's rating in rating points; 0 when unknown.
+    std::array<int, kMaxTablePlayers + 1> rating{};
+    // The round after which the player withdrew; 0 when he did not.
+    std::array<int, kMaxTablePlayers + 1> withdrawnAfter{};
+};
+
+// The tie-breaks a round-robin can be ranked by, by their acronyms where they have one.
+enum class TieBreakKind {
+    DirectEncounter,       // DE: points among the tied players, reapplied to subgroups
+    Wins,                  // WIN: wins, forfeit wins included
+    WinsOverBoard,         // WON: wins over the board
+    BlackGames,            // BPG: games played over the board with Black
+    BlackWins,             // BWG: wins over the board with Black
+    SonnebornBerger,       // SB: the Berger coefficient
+    Koya,                  // KS: points against opponents at or above a limit
+    AverageOpponentRating, // ARO
+    PerformanceRating,     // TPR
+    PointsAmongTied,       // the points among the tied players, applied once
+};
+
+// One entry of the ordered list of tie-breaks.
+struct TieBreak {
+    TieBreakKind kind = TieBreakKind::DirectEncounter;
+    int koyaPercent = 50;    // Koya: the limit as a share of the maximum score, percent
+    int koyaShiftHalves = 0; // Koya: the limit moved by this many half points
+
+    bool operator==(const TieBreak &) const = default;
+};
+
+// Points, Berger coefficient, points among the tied players, wins: the program's own
+// order, the default.
+std::vector<TieBreak> classicTieBreaks();
+// FIDE's recommendation for round-robins: DE, WIN, SB, KS.
+std::vector<TieBreak> fideRoundRobinTieBreaks();
+
+// FIDE's acronym with its modifier: "DE", "KS", "KS/L40", "KS/L-1". The points among the
+// tied players, which FIDE does not name, are written "DE".
+std::string fideCode(const TieBreak &tieBreak);
+
+// One player's line of the standings under a list of tie-breaks.
+struct TieBreakRow {
+    int player = 0;            // table number, 1..N
+    int firstPlace = 0;        // first place the rank covers; 0 for a player without one
+    int lastPlace = 0;         // last place; above firstPlace when the place is shared
+    Fixed points;              // points in the games that count; his own for one without a place
+    std::vector<Fixed> values; // one per tie-break of the list, in its order
+    bool withdrawn = false;    // left the event before its end
+};
+
+// The players ranked by points and then the tie-breaks in order, placed rows first in
+// place order, then the players without a place, each group in table order when tied.
+// A withdrawn player who played fewer than half of his games over the board has no place
+// and none of his games count; the other withdrawn players lose the rest by forfeit.
+std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
+                                         const std::vector<TieBreak> &tieBreaks);
+
+// "3" for a place of its own, "3-4" for a shared one, "" for none.
+std::string placeText(const TieBreakRow &row);
+
+} // namespace krugovik
