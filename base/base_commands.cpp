@@ -7,31 +7,33 @@
 #include "common/message_box.h"
 #include "common/number_text.h"
 #include "common/printer.h"
-#include "table/cross_table.h"
+#include "table/tournament_document.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
 
 void TournamentWindow::cmdZapisBase_Click()
 {
-    CorrectEstimates();
-    Rating();
+    m_document->correctAndRate();
     if (RefuseReadOnlyBase())
         return;
+    const Tournament &t = m_document->tournament();
+    const std::vector<NewRating> ratings = t.newRatings();
     const std::vector<bool> write = RowsToWriteBack();
     QStringList skipped;
-    for (int i = 1; i <= PlayerCount; ++i) {
+    for (int i = 1; i <= t.playerCount(); ++i) {
+        const QString name = QString::fromStdString(t.name(i));
         // A row never entered from the base has no record to write into.
-        if (BaseRecordNo[i] < 1 || BaseRecordNo[i] > RecordCount) {
-            skipped << QStringLiteral("%1 (строка %2)").arg(grdTable->text(i, 1)).arg(i);
+        if (t.baseRecordNo(i) < 1 || t.baseRecordNo(i) > RecordCount) {
+            skipped << QStringLiteral("%1 (строка %2)").arg(name).arg(i);
             continue;
         }
         if (!write[std::size_t(i)])
             continue;
-        CurrentRecord = BaseRecordNo[i];
+        CurrentRecord = t.baseRecordNo(i);
         ShowCurrentRecord();
-        txtName->setText(grdTable->text(i, 1).trimmed());
-        txtRate->setText(grdTable->text(i, 3).trimmed());
+        txtName->setText(name.trimmed());
+        txtRate->setText(QString::fromStdString(ratings[std::size_t(i - 1)].cell).trimmed());
         txtNR->setText(QString());
         SaveCurrentRecord();
     }

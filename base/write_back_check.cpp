@@ -2,22 +2,23 @@
 #include "base/name_check.h"
 #include "common/codepage.h"
 #include "common/message_box.h"
-#include "table/cross_table.h"
+#include "table/tournament_document.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
 
 std::vector<bool> TournamentWindow::RowsToWriteBack()
 {
-    std::vector<bool> write(std::size_t(PlayerCount) + 1, true);
+    const Tournament &t = m_document->tournament();
+    std::vector<bool> write(std::size_t(t.playerCount()) + 1, true);
     std::vector<WriteBackRow> rows;
-    for (int i = 1; i <= PlayerCount; ++i) {
+    for (int i = 1; i <= t.playerCount(); ++i) {
         // Rows without a record of this base are left out by the write-back itself.
-        if (BaseRecordNo[i] < 1 || BaseRecordNo[i] > RecordCount)
+        if (t.baseRecordNo(i) < 1 || t.baseRecordNo(i) > RecordCount)
             continue;
-        const PlayerRecord stored = Base.read(BaseRecordNo[i]);
-        rows.push_back({i, grdTable->text(i, 1).toStdString(),
-                        fromCodePage(QByteArray::fromStdString(stored.name)).toStdString()});
+        const PlayerRecord stored = Base.read(t.baseRecordNo(i));
+        rows.push_back(
+            {i, t.name(i), fromCodePage(QByteArray::fromStdString(stored.name)).toStdString()});
     }
     const std::vector<NameMismatch> mismatches = nameMismatches(rows);
     if (mismatches.empty())

@@ -1,24 +1,8 @@
-// Who sits out the shown round, and board lines drawn to fit their labels.
-#include <QLabel>
-
+// Board lines drawn to fit their labels.
 #include "rounds/board_line_label.h"
-#include "rounds/sitting_out.h"
-#include "table/cross_table.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
-
-void TournamentWindow::ShowFreePlayer()
-{
-    const int free = sittingOut(PlayerCount, RoundNo);
-    if (free == 0) {
-        lblFree->hide();
-        return;
-    }
-    lblFree->setText(QStringLiteral("Отдыхает: ") + grdTable->text(free, 1));
-    lblFree->setToolTip(lblFree->text());
-    lblFree->show();
-}
 
 void TournamentWindow::FitBoardLines()
 {

@@ -4,6 +4,7 @@
 #include "rating/game_notation.h"
 #include "standings/result_keys.h"
 #include "table/cross_table.h"
+#include "table/tournament_document.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
@@ -33,26 +34,11 @@ void TournamentWindow::grdTable_KeyDown(int row, int column, const QString &key)
         break;
     case CellKeyAction::SetResult:
         // One step of the history, as a click on the cell is.
-        runStep(QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4), [&] {
-            GridRow = row;
-            GridCol = column;
-            KeyGames(meaning.result);
-        });
+        m_document->key(row, column, meaning.result);
         break;
     case CellKeyAction::Nothing:
         break;
     }
-}
-
-// What ClickGames does, with the result the key names in place of the next in the cycle,
-// then the refresh that follows every click.
-void TournamentWindow::KeyGames(GameState state)
-{
-    if (MissingRatingNote != kNoRatingNote && GridRow >= 1 && GridCol >= 5 &&
-        GridCol != GridRow + 4)
-        SetGame(state);
-    RefreshCompleteness();
-    RefreshShownColumns();
 }
 
 } // namespace krugovik

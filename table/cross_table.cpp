@@ -1,11 +1,9 @@
 #include "table/cross_table.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPalette>
 #include <string_view>
 
 #include "common/twips.h"
@@ -18,123 +16,13 @@ QString keyName(std::string_view name)
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-// Rows whose height no routine sets.
+// Rows and columns whose size the layout does not set.
 constexpr double kDefaultRowTwips = 250;
+constexpr double kDefaultColumnTwips = 400;
 } // namespace
 
-CrossTableModel::CrossTableModel(QObject *parent) : QAbstractTableModel(parent) {}
-
-int CrossTableModel::rowCount(const QModelIndex &parent) const
+CrossTable::CrossTable(QWidget *parent) : QTableView(parent)
 {
-    return parent.isValid() ? 0 : int(m_cells.size());
-}
-
-int CrossTableModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_columns;
-}
-
-QVariant CrossTableModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || !contains(index.row(), index.column()))
-        return {};
-    const Cell &cell = m_cells[index.row()][index.column()];
-    switch (role) {
-    case Qt::DisplayRole:
-        return cell.text;
-    case Qt::BackgroundRole:
-        // Fixed cells look like headers unless a routine gave them a colour.
-        if (cell.colour == kWindowBackground && (index.row() == 0 || index.column() == 0))
-            return QGuiApplication::palette().color(QPalette::Button);
-        return toQColor(cell.colour);
-    case Qt::TextAlignmentRole:
-        if (index.column() == 1 && index.row() > 0)
-            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-        return QVariant::fromValue(Qt::AlignCenter);
-    default:
-        return {};
-    }
-}
-
-void CrossTableModel::setRows(int rows)
-{
-    rows = qMax(rows, 0);
-    const int old = int(m_cells.size());
-    if (rows > old) {
-        beginInsertRows({}, old, rows - 1);
-        m_cells.resize(rows, QVector<Cell>(m_columns));
-        endInsertRows();
-    } else if (rows < old) {
-        beginRemoveRows({}, rows, old - 1);
-        m_cells.resize(rows);
-        endRemoveRows();
-    }
-}
-
-void CrossTableModel::setColumns(int columns)
-{
-    columns = qMax(columns, 0);
-    if (columns > m_columns) {
-        beginInsertColumns({}, m_columns, columns - 1);
-        m_columns = columns;
-        for (auto &row : m_cells)
-            row.resize(columns);
-        endInsertColumns();
-    } else if (columns < m_columns) {
-        beginRemoveColumns({}, columns, m_columns - 1);
-        m_columns = columns;
-        for (auto &row : m_cells)
-            row.resize(columns);
-        endRemoveColumns();
-    }
-}
-
-bool CrossTableModel::contains(int row, int column) const
-{
-    return row >= 0 && row < int(m_cells.size()) && column >= 0 && column < m_columns;
-}
-
-QString CrossTableModel::text(int row, int column) const
-{
-    return contains(row, column) ? m_cells[row][column].text : QString();
-}
-
-void CrossTableModel::setText(int row, int column, const QString &text)
-{
-    if (!contains(row, column) || m_cells[row][column].text == text)
-        return;
-    m_cells[row][column].text = text;
-    const QModelIndex changed = index(row, column);
-    emit dataChanged(changed, changed, {Qt::DisplayRole});
-}
-
-ColourCode CrossTableModel::colour(int row, int column) const
-{
-    return contains(row, column) ? m_cells[row][column].colour : kWindowBackground;
-}
-
-void CrossTableModel::setColour(int row, int column, ColourCode colour)
-{
-    if (!contains(row, column) || m_cells[row][column].colour == colour)
-        return;
-    m_cells[row][column].colour = colour;
-    const QModelIndex changed = index(row, column);
-    emit dataChanged(changed, changed, {Qt::BackgroundRole});
-}
-
-void CrossTableModel::setCells(const CrossCells &cells)
-{
-    if (cells.size() != m_cells.size() || (!cells.isEmpty() && cells[0].size() != m_columns) ||
-        cells == m_cells)
-        return;
-    m_cells = cells;
-    emit dataChanged(index(0, 0), index(rowCount() - 1, m_columns - 1),
-                     {Qt::DisplayRole, Qt::BackgroundRole});
-}
-
-CrossTable::CrossTable(QWidget *parent) : QTableView(parent), m_model(new CrossTableModel(this))
-{
-    setModel(m_model);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(0);
@@ -152,22 +40,34 @@ CrossTable::CrossTable(QWidget *parent) : QTableView(parent), m_model(new CrossT
     setTextElideMode(Qt::ElideNone);
 }
 
-void CrossTable::setRows(int rows)
+void CrossTable::setModel(QAbstractItemModel *model)
 {
-    const int old = m_model->rowCount();
-    m_model->setRows(rows);
-    for (int r = old; r < m_model->rowCount(); ++r)
+    QTableView::setModel(model);
+    m_columnTwips.clear();
+    sizeNewColumns({}, 0, columns() - 1);
+    sizeNewRows({}, 0, rows() - 1);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &CrossTable::sizeNewRows);
+    connect(model, &QAbstractItemModel::columnsInserted, this, &CrossTable::sizeNewColumns);
+    connect(model, &QAbstractItemModel::columnsRemoved, this,
+            [this] { m_columnTwips.resize(columns()); });
+}
+
+void CrossTable::sizeNewRows(const QModelIndex &parent, int first, int last)
+{
+    if (parent.isValid())
+        return;
+    for (int r = first; r <= last; ++r)
         setRowHeightTwips(r, kDefaultRowTwips);
 }
 
-void CrossTable::setColumns(int columns)
+void CrossTable::sizeNewColumns(const QModelIndex &parent, int first, int last)
 {
-    const int old = m_model->columnCount();
-    m_model->setColumns(columns);
-    m_columnTwips.resize(m_model->columnCount());
-    // A new column gets the grid's default width until a routine sets its own.
-    for (int c = old; c < m_model->columnCount(); ++c)
-        setColumnWidthTwips(c, 400);
+    if (parent.isValid())
+        return;
+    m_columnTwips.insert(first, last - first + 1, 0);
+    // A new column gets the grid's default width until the layout sets its own.
+    for (int c = first; c <= last; ++c)
+        setColumnWidthTwips(c, kDefaultColumnTwips);
 }
 
 double CrossTable::columnWidthTwips(int column) const
@@ -210,12 +110,6 @@ void CrossTable::applySize()
 {
     setFixedSize(qMax(twipsToPixels(m_widthTwips, this), 0),
                  qMax(twipsToPixels(m_heightTwips, this), 0));
-}
-
-void CrossTable::setCurrentCell(int row, int column)
-{
-    m_currentRow = row;
-    m_currentColumn = column;
 }
 
 void CrossTable::mousePressEvent(QMouseEvent *event)
@@ -319,7 +213,7 @@ QModelIndex CrossTable::moveCursor(CursorAction cursorAction, Qt::KeyboardModifi
                          (next.column() == start.column() && next.row() > start.row());
     for (int c = next.column(); c >= 0 && c < columns(); c += forward ? 1 : -1) {
         if (columnWidth(c) > 1)
-            return m_model->index(next.row(), c);
+            return model()->index(next.row(), c);
     }
     return start;
 }

@@ -1,75 +1,22 @@
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QTableView>
 #include <QVector>
 
-#include "common/colours.h"
-
 namespace krugovik {
 
-// One cell of the crosstable: its text and its background colour.
-struct CrossCell {
-    QString text;
-    ColourCode colour = kWindowBackground;
-
-    bool operator==(const CrossCell &) const = default;
-};
-// All cells, [row][column]. Copies share their data until one of them changes, so the
-// history can keep the whole grid of every step cheaply.
-using CrossCells = QVector<QVector<CrossCell>>;
-
-// Texts and colours of the crosstable's cells; row 0 and column 0 are the fixed headers.
-class CrossTableModel : public QAbstractTableModel {
-    Q_OBJECT
-  public:
-    explicit CrossTableModel(QObject *parent = nullptr);
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-
-    // Shrinking drops the last rows or columns with their cells; growing adds empty ones.
-    void setRows(int rows);
-    void setColumns(int columns);
-
-    QString text(int row, int column) const;
-    void setText(int row, int column, const QString &text);
-    ColourCode colour(int row, int column) const;
-    void setColour(int row, int column, ColourCode colour);
-
-    const CrossCells &cells() const { return m_cells; }
-    // Puts back cells taken from a grid of the same size; other sizes are ignored.
-    void setCells(const CrossCells &cells);
-
-  private:
-    using Cell = CrossCell;
-    bool contains(int row, int column) const;
-
-    int m_columns = 0;
-    QVector<QVector<Cell>> m_cells; // [row][column]
-};
-
-// The crosstable grid: a view over its model with the sizes of the layout in twips.
+// The crosstable grid: a view over the tournament's item model, with the sizes of the
+// layout in twips. A click and a key on a cell are reported; what they mean is the
+// window's to decide.
 class CrossTable : public QTableView {
     Q_OBJECT
   public:
     explicit CrossTable(QWidget *parent = nullptr);
 
-    int rows() const { return m_model->rowCount(); }
-    int columns() const { return m_model->columnCount(); }
-    void setRows(int rows);
-    void setColumns(int columns);
+    void setModel(QAbstractItemModel *model) override;
 
-    QString text(int row, int column) const { return m_model->text(row, column); }
-    void setText(int row, int column, const QString &text) { m_model->setText(row, column, text); }
-    ColourCode colour(int row, int column) const { return m_model->colour(row, column); }
-    void setColour(int row, int column, ColourCode colour)
-    {
-        m_model->setColour(row, column, colour);
-    }
-    const CrossCells &cells() const { return m_model->cells(); }
-    void setCells(const CrossCells &cells) { m_model->setCells(cells); }
+    int rows() const { return model() ? model()->rowCount() : 0; }
+    int columns() const { return model() ? model()->columnCount() : 0; }
 
     double columnWidthTwips(int column) const;
     void setColumnWidthTwips(int column, double twips);
@@ -81,11 +28,6 @@ class CrossTable : public QTableView {
     double heightTwips() const { return m_heightTwips; }
     void setWidthTwips(double twips);
     void setHeightTwips(double twips);
-
-    // The current cell, which routines move as they read and write.
-    int currentRow() const { return m_currentRow; }
-    int currentColumn() const { return m_currentColumn; }
-    void setCurrentCell(int row, int column);
 
     // The cell under the mouse at the last click; -1 where the pointer was on no cell.
     int mouseRow() const { return m_mouseRow; }
@@ -111,13 +53,13 @@ class CrossTable : public QTableView {
 
   private:
     void applySize();
+    // Rows and columns the model adds get the grid's default sizes.
+    void sizeNewRows(const QModelIndex &parent, int first, int last);
+    void sizeNewColumns(const QModelIndex &parent, int first, int last);
 
-    CrossTableModel *m_model;
     QVector<double> m_columnTwips;
     double m_widthTwips = 0;
     double m_heightTwips = 0;
-    int m_currentRow = 0;
-    int m_currentColumn = 0;
     int m_mouseRow = -1;
     int m_mouseColumn = -1;
     bool m_pressed = false;

@@ -23,8 +23,28 @@ constexpr std::uint8_t kSecondNamedSide = 2;
 
 Tournament::Tournament() : m_cycles(1)
 {
+    auto shown = std::make_shared<ShownState>();
     for (int k = 1; k <= kBoards; ++k)
-        m_boards[std::size_t(k)].line = std::to_string(k);
+        shown->boards[std::size_t(k)].line = std::to_string(k);
+    m_shown = std::move(shown);
+}
+
+bool StepValues::operator==(const StepValues &other) const
+{
+    const bool sameShown = shown == other.shown || (shown && other.shown && *shown == *other.shown);
+    return sameShown && player == other.player && opponent == other.opponent && row == other.row &&
+           ratingMissing == other.ratingMissing && correctionHeader == other.correctionHeader &&
+           saveEnabled == other.saveEnabled && writeBackEnabled == other.writeBackEnabled &&
+           correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection;
+}
+
+ShownState &Tournament::editShown()
+{
+    if (m_shown.use_count() > 1)
+        m_shown = std::make_shared<ShownState>(*m_shown);
+    touch();
+    // Only this tournament holds it now.
+    return const_cast<ShownState &>(*m_shown);
 }
 
 std::size_t Tournament::index(int row)
@@ -52,7 +72,7 @@ std::string Tournament::text(int row, int column) const
         case 3:
             return m_correctionHeader ? "Корр." : "R нов.";
         case 4:
-            switch (m_resultHeader) {
+            switch (m_shown->resultHeader) {
             case ResultHeader::Points:
                 return "Очков";
             case ResultHeader::Berger:
@@ -97,7 +117,7 @@ CellColour Tournament::colour(int row, int column) const
         return CellColour::Diagonal;
     if (key->cycle != 0)
         return CellColour::Window;
-    switch (m_marks[std::size_t(key->player)][std::size_t(key->opponent)]) {
+    switch (m_shown->marks[std::size_t(key->player)][std::size_t(key->opponent)]) {
     case kFirstNamedSide:
         return CellColour::FirstNamed;
     case kSecondNamedSide:
@@ -142,17 +162,17 @@ std::string Tournament::missingRatingNote() const
 
 std::string Tournament::roundTitle() const
 {
-    if (m_roundNo == 0)
+    if (roundNo() == 0)
         return "Жеребьёвка";
     // Two blanks before the number: the second is where a minus sign would stand.
-    return "Жеребьёвка " + formatDisplay(std::int64_t(m_roundNo)) + " тур.";
+    return "Жеребьёвка " + formatDisplay(std::int64_t(roundNo())) + " тур.";
 }
 
 std::string Tournament::boardCaption(int board) const
 {
-    if (board < 1 || board > m_shownBoards)
+    if (board < 1 || board > shownBoards())
         return {};
-    const Board &b = m_boards[boardIndex(board)];
+    const Board &b = m_shown->boards[boardIndex(board)];
     return std::string(caption(cell({0, b.first, b.second})));
 }
 
@@ -279,17 +299,19 @@ void Tournament::ChangePlayerCount(int value)
     if (value >= kFewestPlayers && value <= kMostPlayers)
         resize(value);
     TableSise();
-    m_marks = {};
+    ShownState &shown = editShown();
+    shown.marks = {};
     for (int i = 1; i <= m_playerCount; ++i) {
         if (name(i).empty())
             m_saveEnabled = m_writeBackEnabled = false;
     }
-    m_shownBoards = 0;
-    m_freeLine.clear();
-    touch();
+    shown.shownBoards = 0;
+    shown.freeLine.clear();
     m_ratingMissing = anyRatingMissing();
-    if (m_ratingMissing)
+    if (m_ratingMissing) {
+        RefreshShownColumns();
         return;
+    }
     CorrectEstimates();
     Rating();
     m_correctionHeader = false;
@@ -315,7 +337,8 @@ void Tournament::resize(int count)
 void Tournament::TableSise()
 {
     m_correctionHeader = false;
-    m_resultHeader = ResultHeader::Result;
+    if (m_shown->resultHeader != ResultHeader::Result)
+        editShown().resultHeader = ResultHeader::Result;
 }
 
 // Clicks and keys.
@@ -379,14 +402,14 @@ Step Tournament::keyResult(int row, int column, GameState state)
 
 Step Tournament::clickResultBox(int board)
 {
-    if (m_ratingMissing || board < 1 || board > m_shownBoards)
+    if (m_ratingMissing || board < 1 || board > shownBoards())
         return {};
-    const Board &b = m_boards[boardIndex(board)];
+    const Board &b = m_shown->boards[boardIndex(board)];
     // Only a game of the shown round between players of this table takes a result.
     const std::vector<ScheduledGame> schedule = bergerSchedule(m_playerCount);
     const bool isShownGame =
         std::any_of(schedule.begin(), schedule.end(), [&](const ScheduledGame &g) {
-            return g.round == m_roundNo && g.firstNamed == b.first && g.secondNamed == b.second;
+            return g.round == roundNo() && g.firstNamed == b.first && g.secondNamed == b.second;
         });
     if (!isShownGame)
         return {};
@@ -430,6 +453,7 @@ StepValues Tournament::values(const Step &step) const
     }
     v.ratingMissing = m_ratingMissing;
     v.correctionHeader = m_correctionHeader;
+    v.shown = m_shown;
     v.saveEnabled = m_saveEnabled;
     v.writeBackEnabled = m_writeBackEnabled;
     v.correctionMark = m_correctionMark;
@@ -451,6 +475,8 @@ void Tournament::restore(const Step &step, const StepValues &v)
     m_writeBackEnabled = v.writeBackEnabled;
     m_correctionMark = v.correctionMark;
     m_ratingCorrection = v.ratingCorrection;
+    if (v.shown)
+        m_shown = v.shown;
     touch();
 }
 
@@ -465,8 +491,8 @@ void Tournament::RefreshCompleteness()
 
 void Tournament::RefreshShownColumns()
 {
-    if (m_ratingColumn == RatingColumn::Corrections ||
-        (m_ratingColumn == RatingColumn::NewRatings && !m_ratingMissing))
+    if (ratingColumn() == RatingColumn::Corrections ||
+        (ratingColumn() == RatingColumn::NewRatings && !m_ratingMissing))
         CorrectEstimates();
     touch();
 }
@@ -515,7 +541,7 @@ void Tournament::ArrayGames(const GameKey &key, GameState state)
 
 void Tournament::ClickResult()
 {
-    if (m_resultHeader == ResultHeader::Points)
+    if (m_shown->resultHeader == ResultHeader::Points)
         Berger();
     else
         Score();
@@ -523,23 +549,21 @@ void Tournament::ClickResult()
 
 void Tournament::Score()
 {
-    m_resultHeader = ResultHeader::Points;
-    touch();
+    editShown().resultHeader = ResultHeader::Points;
 }
 
 void Tournament::Berger()
 {
-    m_resultHeader = ResultHeader::Berger;
-    touch();
+    editShown().resultHeader = ResultHeader::Berger;
 }
 
 void Tournament::ClickCorrection()
 {
     CorrectEstimates();
     m_correctionHeader = true;
-    m_resultHeader = ResultHeader::Result;
-    m_ratingColumn = RatingColumn::Corrections;
-    touch();
+    ShownState &shown = editShown();
+    shown.resultHeader = ResultHeader::Result;
+    shown.ratingColumn = RatingColumn::Corrections;
 }
 
 void Tournament::CorrectEstimates()
@@ -569,8 +593,12 @@ void Tournament::ClickNetRating()
 
 void Tournament::Rating()
 {
-    m_ratingColumn = RatingColumn::NewRatings;
-    m_resultHeader = ResultHeader::Result;
+    if (ratingColumn() != RatingColumn::NewRatings ||
+        m_shown->resultHeader != ResultHeader::Result) {
+        ShownState &shown = editShown();
+        shown.ratingColumn = RatingColumn::NewRatings;
+        shown.resultHeader = ResultHeader::Result;
+    }
     touch();
 }
 
@@ -588,7 +616,7 @@ void Tournament::computeColumns() const
     m_column3.fill({});
     m_column4.fill({});
     // New ratings are shown only while their command would compute them.
-    const bool newRatingsShown = m_ratingColumn == RatingColumn::NewRatings && !m_ratingMissing;
+    const bool newRatingsShown = ratingColumn() == RatingColumn::NewRatings && !m_ratingMissing;
     const std::vector<NewRating> ratings =
         newRatingsShown ? newRatings() : std::vector<NewRating>();
     std::vector<Fixed> points(std::size_t(n) + 1);
@@ -600,12 +628,12 @@ void Tournament::computeColumns() const
         if (newRatingsShown) {
             m_column3[at] = ratings[std::size_t(i - 1)].cell;
             change = ratings[std::size_t(i - 1)].change;
-        } else if (m_ratingColumn == RatingColumn::Corrections && estimate(i)) {
+        } else if (ratingColumn() == RatingColumn::Corrections && estimate(i)) {
             const int correction = estimateCorrection(games(), i, n);
             m_column3[at] = formatDisplay(readRating(rating(i)) + correction);
             change = formatDisplay(std::int64_t(correction));
         }
-        switch (m_resultHeader) {
+        switch (m_shown->resultHeader) {
         case ResultHeader::Points:
             m_column4[at] = formatDisplay(points[std::size_t(i)]);
             break;
@@ -626,33 +654,34 @@ void Tournament::ClickParing(int column)
 {
     if (column < 5 || column >= columnCount())
         return;
-    m_roundNo = column - 4;
+    editShown().roundNo = column - 4;
     Paring();
 }
 
 void Tournament::Paring()
 {
-    m_marks = {};
+    ShownState &shown = editShown();
+    shown.marks = {};
     // Boards keep the players they were last filled with; only their lines start afresh.
     for (int k = 1; k <= kBoards; ++k)
-        m_boards[std::size_t(k)].line = std::to_string(k);
+        shown.boards[std::size_t(k)].line = std::to_string(k);
     int count = 0;
     // The schedule lists a round's games by first-named player: the board order.
     for (const ScheduledGame &game : bergerSchedule(m_playerCount)) {
-        if (game.round != m_roundNo)
+        if (game.round != shown.roundNo)
             continue;
-        m_marks[index(game.firstNamed)][index(game.secondNamed)] = kFirstNamedSide;
-        m_marks[index(game.secondNamed)][index(game.firstNamed)] = kSecondNamedSide;
+        shown.marks[index(game.firstNamed)][index(game.secondNamed)] = kFirstNamedSide;
+        shown.marks[index(game.secondNamed)][index(game.firstNamed)] = kSecondNamedSide;
         if (count == kBoards)
             continue;
         ++count;
-        m_boards[std::size_t(count)] = {game.firstNamed, game.secondNamed,
-                                        std::to_string(count) + ' ' + name(game.firstNamed) +
-                                            " - " + name(game.secondNamed)};
+        shown.boards[std::size_t(count)] = {game.firstNamed, game.secondNamed,
+                                            std::to_string(count) + ' ' + name(game.firstNamed) +
+                                                " - " + name(game.secondNamed)};
     }
-    m_shownBoards = count;
-    const int free = sittingOut(m_playerCount, m_roundNo);
-    m_freeLine = free == 0 ? std::string() : "Отдыхает: " + name(free);
+    shown.shownBoards = count;
+    const int free = sittingOut(m_playerCount, shown.roundNo);
+    shown.freeLine = free == 0 ? std::string() : "Отдыхает: " + name(free);
 }
 
 // The exports.

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,6 +65,32 @@ struct EntryCheck {
 // What column 3 of the player rows shows; column 4 follows it under the header
 // "Результат", and shows points or Berger coefficients under "Очков" or "Бергер".
 enum class RatingColumn { Empty, NewRatings, Corrections };
+// The header of column 4: "Результат", "Очков" or "Бергер".
+enum class ResultHeader { Result, Points, Berger };
+
+// One board of the round display as it was last filled.
+struct Board {
+    int first = 0;    // first-named player
+    int second = 0;   // second-named player
+    std::string line; // the board line's caption: its number and the players' names
+
+    bool operator==(const Board &) const = default;
+};
+
+// What the header commands chose to show: column 4's header, what columns 3 and 4 show,
+// and the round display. A step taken back brings it back as it was at the step.
+struct ShownState {
+    ResultHeader resultHeader = ResultHeader::Result;
+    RatingColumn ratingColumn = RatingColumn::Empty;
+    int roundNo = 0; // the round the display shows, 0 before any selection
+    // Per cell of the first cycle: 1 first-named, 2 second-named side of a marked game.
+    std::array<std::array<std::uint8_t, 23>, 23> marks{};
+    std::array<Board, 12> boards{}; // 1..11; hiding a board keeps its players
+    int shownBoards = 0;            // boards 1..shownBoards are on show
+    std::string freeLine;           // "Отдыхает: NAME", or empty
+
+    bool operator==(const ShownState &) const = default;
+};
 
 // Everything one side of a game holds: its cell and its entries of the game arrays.
 struct GameSide {
@@ -91,7 +118,8 @@ using RowNumbers = std::array<int, 23>;
 
 // What a step of entry may change, taken before and after it: the game or the row it
 // concerns, the completeness the refresh after a click sets, and the correction marks
-// (a save between a step and its undo settles them anew).
+// (a save between a step and its undo settles them anew). With them goes what the header
+// commands showed, so that taking the step back shows the table as it was.
 struct StepValues {
     GameSide player;   // a game: the clicked side
     GameSide opponent; // a game: the mirrored side
@@ -102,8 +130,9 @@ struct StepValues {
     bool writeBackEnabled = false;
     RowNumbers correctionMark{};
     RowNumbers ratingCorrection{};
+    std::shared_ptr<const ShownState> shown;
 
-    bool operator==(const StepValues &) const = default;
+    bool operator==(const StepValues &other) const;
 };
 
 // One step of entry the director can take back: a result set or a player entered.
@@ -154,7 +183,7 @@ class Tournament {
     GameState cell(const GameKey &key) const;
     // The game arrays of a cycle.
     const GameRecords &games(int cycle = 0) const { return m_cycles[std::size_t(cycle)].records; }
-    RatingColumn ratingColumn() const { return m_ratingColumn; }
+    RatingColumn ratingColumn() const { return m_shown->ratingColumn; }
 
     // "Нет рейтинга у игрока" while results may not be entered, else empty.
     std::string missingRatingNote() const;
@@ -163,17 +192,20 @@ class Tournament {
 
     // The round display: the title, the boards 1..shownBoards() of the shown round, each
     // with its line and its result box, and who sits out.
-    int roundNo() const { return m_roundNo; }
+    int roundNo() const { return m_shown->roundNo; }
     std::string roundTitle() const;
-    int shownBoards() const { return m_shownBoards; }
+    int shownBoards() const { return m_shown->shownBoards; }
     // The board line's caption: its number, and the players when it was filled.
-    const std::string &boardLine(int board) const { return m_boards[boardIndex(board)].line; }
+    const std::string &boardLine(int board) const
+    {
+        return m_shown->boards[boardIndex(board)].line;
+    }
     // The result box: the game from the first-named player's side, "" for a hidden board.
     std::string boardCaption(int board) const;
-    int boardFirst(int board) const { return m_boards[boardIndex(board)].first; }
-    int boardSecond(int board) const { return m_boards[boardIndex(board)].second; }
+    int boardFirst(int board) const { return m_shown->boards[boardIndex(board)].first; }
+    int boardSecond(int board) const { return m_shown->boards[boardIndex(board)].second; }
     // "Отдыхает: NAME", or empty when nobody sits out the shown round.
-    const std::string &freePlayerLine() const { return m_freeLine; }
+    const std::string &freePlayerLine() const { return m_shown->freeLine; }
 
     // The window's load from the file's bytes, or without a file: everything cleared, the
     // table laid out for the file's count, rows and results read as far as the file goes,
@@ -223,20 +255,12 @@ class Tournament {
   private:
     // One row's player and the light yellow mark of his rating cell.
     using Row = RowValues;
-    // One board of the round display as it was last filled.
-    struct Board {
-        int first = 0;    // first-named player
-        int second = 0;   // second-named player
-        std::string line; // the board line's caption
-    };
     // The games of one cycle: what the cells show and what the arrays hold, which may
     // differ (a result line outside the six texts empties its cell and leaves the arrays).
     struct CycleGames {
         GameRecords records;
         std::array<std::array<GameState, 23>, 23> cells{};
     };
-    enum class ResultHeader { Result, Points, Berger };
-
     static std::size_t index(int row);
     static std::size_t boardIndex(int board);
     bool isPlayer(int n) const { return n >= 1 && n <= m_playerCount; }
@@ -257,6 +281,8 @@ class Tournament {
     void resize(int count);
     // Columns 3 and 4 computed again after any change, when next read.
     void touch() { m_columnsValid = false; }
+    // What the header commands show, copied first when a step still shares it.
+    ShownState &editShown();
     void computeColumns() const;
 
     int m_playerCount = kFewestPlayers;
@@ -266,19 +292,11 @@ class Tournament {
     RowNumbers m_ratingCorrection{}; // per row: the correction last computed, rating points
     std::vector<CycleGames> m_cycles;
 
-    RatingColumn m_ratingColumn = RatingColumn::Empty;
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
-    ResultHeader m_resultHeader = ResultHeader::Result;
+    std::shared_ptr<const ShownState> m_shown;
     bool m_ratingMissing = false; // MissingRatingNote holds its message
     bool m_saveEnabled = true;
     bool m_writeBackEnabled = true;
-
-    int m_roundNo = 0; // the round the display shows, 0 before any selection
-    // Per cell of the first cycle: 1 first-named, 2 second-named side of a marked game.
-    std::array<std::array<std::uint8_t, 23>, 23> m_marks{};
-    std::array<Board, kBoards + 1> m_boards{};
-    int m_shownBoards = 0;
-    std::string m_freeLine;
 
     mutable bool m_columnsValid = false;
     mutable std::array<std::string, 23> m_column3;

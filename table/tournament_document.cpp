@@ -46,10 +46,9 @@ void TournamentDocument::saved()
 
 void TournamentDocument::changePlayerCount(int value)
 {
-    const int count = m_tournament.playerCount();
     m_history->clear();
     m_tournament.ChangePlayerCount(value);
-    emit changed({true, {}, true, m_tournament.playerCount() != count});
+    emit changed({true, {}, true, true});
 }
 
 void TournamentDocument::click(int row, int column, const PlayerEntry &editor)
@@ -88,7 +87,9 @@ void TournamentDocument::correctAndRate()
 void TournamentDocument::restore(const Step &step, const StepValues &values)
 {
     m_tournament.restore(step, values);
-    emit changed(changeOf(step));
+    // What the header commands showed at the step comes back with it.
+    const Tournament &t = m_tournament;
+    emit changed({false, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, true});
 }
 
 void TournamentDocument::apply(const std::function<void(Tournament &)> &operation, bool content)

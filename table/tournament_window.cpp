@@ -22,6 +22,8 @@
 #include "rounds/board_line_label.h"
 #include "table/cross_table.h"
 #include "table/recovery_copy.h"
+#include "table/tournament_document.h"
+#include "table/tournament_table_model.h"
 
 namespace krugovik {
 namespace {
@@ -93,7 +95,8 @@ TournamentWindow::~TournamentWindow()
     // the recovery copy.
     WritePendingRecoveryCopy();
     // The history empties itself as it goes, after this window has stopped listening.
-    m_history->disconnect(this);
+    m_document->disconnect(this);
+    m_document->undoStack()->disconnect(this);
 }
 
 void TournamentWindow::place(QWidget *widget, double left, double top, double width, double height)
@@ -108,16 +111,17 @@ void TournamentWindow::createGrid()
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     place(lblInfo, 60, 1500, 12000, 285);
 
+    m_document = new TournamentDocument(this);
+    connect(m_document, &TournamentDocument::changed, this, &TournamentWindow::ShowTournament);
     grdTable = new CrossTable(this);
     grdTable->setObjectName(QStringLiteral("grdTable"));
+    // The item model goes with the document, and the view lets go of it then.
+    grdTable->setModel(new TournamentTableModel(m_document, m_document));
     // Small enough for the headers to fit their columns.
     grdTable->setFont(programFont(8));
     grdTable->move(twipsToPixels(kGridLeft, this), twipsToPixels(kGridTop, this));
     // The design layout: a three-player table.
-    grdTable->setRows(4);
-    grdTable->setColumns(8);
-    grdTable->setWidthTwips(6850);
-    grdTable->setHeightTwips(1215);
+    LayOutGrid();
     connect(grdTable, &CrossTable::cellClicked, this, &TournamentWindow::grdTable_Click);
 }
 
@@ -291,10 +295,8 @@ void TournamentWindow::createRoundDisplay()
         lblRezult[k]->setObjectName(QStringLiteral("lblRezult_%1").arg(k));
         lblParing[k]->setFont(small);
         lblRezult[k]->setFont(small);
-        connect(lblRezult[k], &ClickableLabel::clicked, this, [this, k] {
-            runStep(QStringLiteral("результат на доске %1").arg(k),
-                    [this, k] { lblRezult_Click(k); });
-        });
+        connect(lblRezult[k], &ClickableLabel::clicked, this,
+                [this, k] { m_document->clickResultBox(k); });
     }
     lblParing[0]->setText(QStringLiteral("Жеребьёвка"));
     place(lblParing[0], 0, 8160, 1815, 255);
@@ -327,64 +329,29 @@ void TournamentWindow::Form_Load()
     m_loading = true;
     m_changedOutsideHistory = false;
     m_recoveryPath = recoveryCopyPath(m_tourFilePath());
-    ClearTurn();
     setWindowTitle(m_tourFilePath());
     OpenBase();
     SetEditorButtonsAtLoad();
-    PlayerCount = kMinPlayers;
-    grdTable->setColumns(8);
-    grdTable->setRows(4);
-    TableSise();
-    LoadTurnir();
-    Prokrutka();
-    // Saving needs a player in every row.
-    cmdSave->setEnabled(true);
-    grdTable->setCurrentCell(grdTable->currentRow(), 1);
-    for (int r = 1; r <= PlayerCount; ++r) {
-        if (grdTable->text(r, 1).isEmpty())
-            cmdSave->setEnabled(false);
+    const std::optional<std::string> bytes = LoadTurnir();
+    if (bytes)
+        lblInfo->clear();
+    // A new tournament and a new history; the spin cannot go below the count read.
+    m_document->load(bytes);
+    {
+        const QSignalBlocker quiet(vscPlayer);
+        vscPlayer->setValue(m_document->tournament().playerCount());
+        vscPlayer->setMinimum(m_document->tournament().lowestCount());
     }
-    if (PlayerCount != kMinPlayers)
-        MissingRatingNote.clear();
-    // Every tournament starts without history, and no stray key reaches the editor.
-    ClearHistory();
     m_loading = false;
     // A restored recovery copy is the one change a load can bring.
     ShowUnsavedMark();
+    // No stray key reaches the editor.
     grdTable->setFocus();
 }
 
-void TournamentWindow::ClearTurn()
+QUndoStack *TournamentWindow::undoStack() const
 {
-    BaseRecordNo.fill(0);
-    CorrectionMark.fill(0);
-    RatingCorrection.fill(0);
-    Games = GameRecords{};
-}
-
-void TournamentWindow::TableSise()
-{
-    const int n = PlayerCount;
-    grdTable->setRowHeightTwips(0, 300);
-    grdTable->setColumnWidthTwips(0, 300);
-    grdTable->setColumnWidthTwips(1, 2700);
-    grdTable->setColumnWidthTwips(2, 600);
-    grdTable->setColumnWidthTwips(3, 700);
-    grdTable->setColumnWidthTwips(4, 1000);
-    for (const int column : {n + 2, n + 3, n + 4}) {
-        if (column >= 5)
-            grdTable->setColumnWidthTwips(column, 400);
-    }
-    const QStringList headers = {QStringLiteral("№"), QStringLiteral("Участники"),
-                                 QStringLiteral("R"), QStringLiteral("R нов."),
-                                 QStringLiteral("Результат")};
-    for (int c = 0; c < headers.size(); ++c)
-        grdTable->setText(0, c, headers[c]);
-    for (int k = 1; k <= kMinPlayers; ++k) {
-        grdTable->setText(0, k + 4, QString::number(k));
-        grdTable->setText(k, 0, QString::number(k));
-        grdTable->setColour(k, k + 4, kDiagonalGrey);
-    }
+    return m_document->undoStack();
 }
 
 void TournamentWindow::cmdExit_Click()

@@ -1,12 +1,10 @@
 #pragma once
 
-// The tournament window holds the whole open tournament. Its state lives in two places:
-// the variables below and the cells of the crosstable grdTable (names, ratings and
-// results are read back from the cells). Routines are named after the widget and event
-// they handle or after what they do, take no arguments and talk through GridRow,
-// GridCol and CellText. The arithmetic lives in Qt-free functions of the subsystem
-// folders; the routines read the widgets, call them and write the widgets back. The
-// routines are spread over the folders of their subsystems.
+// The tournament window is a view of the open tournament. The tournament lives in a
+// TournamentDocument: a Qt-free Tournament, the only thing that changes players and
+// results, beside the history of its steps. The window gathers the director's input,
+// calls the document and shows what it says changed; the crosstable grdTable is a view
+// over the document's item model.
 
 #include <QString>
 #include <QWidget>
@@ -17,7 +15,7 @@
 
 #include "base/base_file.h"
 #include "base/player_record.h"
-#include "rating/game_records.h"
+#include "table/tournament.h"
 
 class QAbstractButton;
 class QDateTime;
@@ -38,17 +36,15 @@ namespace krugovik {
 
 class ClickableLabel;
 class FileLayer;
-struct TournamentFile;
 struct TournamentSnapshot;
-struct TableSnapshot;
+struct TableChange;
 class CrossTable;
+class TournamentDocument;
 
 inline constexpr int kMaxPlayers = 22;
 inline constexpr int kMinPlayers = 3;
-inline constexpr int kBoards = 11;            // boards of the round display, 1..11
-inline constexpr int kCategoryCount = 13;     // category options optRanc1..optRanc13
-inline constexpr int kEstablishedMark = 1000; // CorrectionMark of an established rating
-inline const QString kNoRatingNote = QStringLiteral("Нет рейтинга у игрока");
+inline constexpr int kBoards = 11;        // boards of the round display, 1..11
+inline constexpr int kCategoryCount = 13; // category options optRanc1..optRanc13
 
 class TournamentWindow : public QWidget {
     Q_OBJECT
@@ -66,7 +62,7 @@ class TournamentWindow : public QWidget {
     // the file's name and today's date. Changes nothing.
     TournamentSnapshot snapshot() const;
     // The steps of table entry that can be taken back; the main window's menu follows it.
-    QUndoStack *undoStack() const { return m_history; }
+    QUndoStack *undoStack() const;
 
     // A player entered, a result changed or the number of players changed since the
     // tournament was loaded or saved.
@@ -93,24 +89,18 @@ class TournamentWindow : public QWidget {
     void createRoundDisplay();
     void place(QWidget *widget, double left, double top, double width, double height);
 
-    // Tournament state and grid layout.
-    void ClearTurn();
-    void TableSise();
-    // Tournament size and table view.
+    // The table laid out for the tournament's size, and the reduced view.
     void vscPlayer_Change();
-    void Prokrutka();
-    // Numbers, grey diagonal and widths of rows and columns 4..PlayerCount.
-    void LabelRows();
+    void LayOutGrid();
     void chkSdvig_Click();
     void applyReducedView();
-    // Tournament file.
-    void LoadTurnir();
-    void readTournament(const TournamentFile &file, std::vector<std::pair<int, int>> &games);
+    // Shows what the document says changed.
+    void ShowTournament(const TableChange &change);
+    // Tournament file: its bytes as read, or nothing when there are none to load.
+    std::optional<std::string> LoadTurnir();
     void cmdSave_Click();
     // Writes the tournament file; false when nothing was written.
     bool SaveTournament();
-    // The tournament file's bytes for the table as it stands.
-    std::string TournamentFileBytes() const;
     void cmdPrint_Click();
     // Base file and editor.
     void OpenBase();
@@ -128,32 +118,11 @@ class TournamentWindow : public QWidget {
     void cmdNew_Click();
     void cmdZapisBase_Click();
     void cmdPrintBase_Click();
-    // Clicks on the crosstable, entering players and results, standings.
+    // Clicks on the crosstable and on the result boxes of the round display.
     void grdTable_Click();
-    void ClickNotRate();
-    void RefreshCompleteness();
-    void ClickGames();
-    // Puts the game of the cell (GridRow, GridCol) into state, then its mirror.
-    void SetGame(GameState state);
-    void ClickResult();
-    void Score();
-    void Berger();
-    void ClickNetRating();
-    // Computes again whatever columns 3 and 4 show, after a result or a player changed.
-    void RefreshShownColumns();
-    // Game records.
-    void ArrayGames();
-    // Rating correction and calculation.
-    void ClickCorrection();
-    // Corrected estimates into column 3, and the corrections into column 4 when asked.
-    void showCorrections(bool withColumn4);
-    void CorrectEstimates();
-    void Rating();
-    // Rounds.
-    void ClickParing();
-    void Paring();
-    void InputParing();
-    void lblRezult_Click(int Index);
+    // The player the editor offers for a row.
+    PlayerEntry EditorPlayer() const;
+    void ShowRounds();
     void cmdPrintParing_Click();
 
     void cmdExit_Click();
@@ -187,29 +156,19 @@ class TournamentWindow : public QWidget {
     void txtFind_Enter();
     void ShowFoundRecord(qint64 recordNo);
     // Results from the keyboard (standings/key_entry.cpp). Every key that changes
-    // anything passes through grdTable_KeyDown: a result key through KeyGames, Space and
+    // anything passes through grdTable_KeyDown: a result key to the document, Space and
     // Enter through grdTable_Click.
     void createKeyEntry();
     void grdTable_KeyDown(int row, int column, const QString &key);
-    void KeyGames(GameState state);
-    // Taking steps back, the name check of the write-back, and the guides that tell the
-    // director where he is: the record number and who sits out the shown round.
+    // The name check of the write-back, and the guides that tell the director where he
+    // is: the record number and who sits out the shown round.
     void createGuides();
-    // Runs action as one step of the history (entering a player, changing a result);
-    // nothing is recorded when it changed nothing. A step inside a step joins it.
-    void runStep(const QString &text, const std::function<void()> &action);
-    TableSnapshot TakeSnapshot() const;
-    void RestoreSnapshot(const TableSnapshot &snapshot);
-    void ClearHistory();
     // Per table row: false when the director chose not to write a row whose name differs
     // from the name in its record.
     std::vector<bool> RowsToWriteBack();
     void ShowRecordNumber();
-    void ShowFreePlayer();
     void FitBoardLines();
-    QUndoStack *m_history = nullptr;
-    std::shared_ptr<const TableSnapshot> m_lastAfter; // shared with the next step's before
-    bool m_inStep = false;
+    TournamentDocument *m_document = nullptr; // the open tournament and its history
     QLabel *lblRecord = nullptr;
     QLabel *lblFree = nullptr;
 
@@ -247,25 +206,6 @@ class TournamentWindow : public QWidget {
     QLineEdit *txtFind = nullptr;
     QCompleter *m_findCompleter = nullptr;
     QStandardItemModel *m_findMatches = nullptr; // the pop-up list: name, rating
-
-    // Tournament state.
-    int PlayerCount = kMinPlayers; // number of players, 3..22
-    int GridRow = 0;               // current grid row; loop counter of many routines
-    int GridCol = 0;               // current grid column, or an opponent number around ArrayGames
-    QString CellText;              // the game cell's new text, input of ArrayGames
-    std::array<int, 31> BaseRecordNo{};   // per table row: the base record the player came from
-    std::array<int, 31> CorrectionMark{}; // per table row: 1000 established, else the correction
-    QString MissingRatingNote;            // kNoRatingNote while some player row lacks a rating
-    GameRecords Games;                    // GameResults, GamePoints, GamePlayed, OpponentRating
-    std::array<int, kMaxPlayers + 1> RatingCorrection{}; // per row: correction of an estimate
-    std::int64_t ShownRating = 0; // the rating ClickCorrection is showing, from column 2
-    // While Paring runs: (i, j) = r when i meets j in round r named first, -r for the
-    // mirror, 0 for no game. All zero at any other time.
-    std::array<std::array<int, kMaxPlayers + 1>, kMaxPlayers + 1> PairingTable{};
-    int RoundNo = 0; // the round the display shows, 0 before any selection
-    // What column 3 shows, and column 4 under the header "Результат".
-    enum class RatingColumns { Nothing, NewRatings, Corrections };
-    RatingColumns m_ratingColumns = RatingColumns::Nothing;
 
     // The open player base.
     BaseFile Base;

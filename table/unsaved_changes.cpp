@@ -12,6 +12,7 @@
 
 #include "common/message_box.h"
 #include "table/recovery_copy.h"
+#include "table/tournament_document.h"
 #include "table/tournament_window.h"
 
 namespace krugovik {
@@ -61,7 +62,8 @@ void TournamentWindow::createRecoveryCopy()
     m_recoveryTimer->setInterval(kRecoveryDelayMs);
     connect(m_recoveryTimer, &QTimer::timeout, this, &TournamentWindow::WriteRecoveryCopy);
     // Every step pushed, taken back or brought back moves the history's index.
-    connect(m_history, &QUndoStack::indexChanged, this, &TournamentWindow::TableChanged);
+    connect(m_document->undoStack(), &QUndoStack::indexChanged, this,
+            &TournamentWindow::TableChanged);
 }
 
 void TournamentWindow::ShowUnsavedMark()
@@ -77,7 +79,7 @@ void TournamentWindow::ShowUnsavedMark()
 
 bool TournamentWindow::hasUnsavedChanges() const
 {
-    return m_changedOutsideHistory || !m_history->isClean();
+    return m_changedOutsideHistory || !m_document->undoStack()->isClean();
 }
 
 void TournamentWindow::TableChanged()
@@ -93,7 +95,7 @@ void TournamentWindow::TableChanged()
 void TournamentWindow::MarkSaved()
 {
     m_changedOutsideHistory = false;
-    m_history->setClean();
+    m_document->undoStack()->setClean();
     ShowUnsavedMark();
     m_recoveryTimer->stop();
     removeRecoveryCopy(m_recoveryPath);
@@ -117,7 +119,8 @@ void TournamentWindow::WriteRecoveryCopy()
         return;
     }
     // A copy that cannot be written is no loss of its own; the next change tries again.
-    writeRecoveryCopy(m_recoveryPath, QByteArray::fromStdString(TournamentFileBytes()));
+    writeRecoveryCopy(m_recoveryPath,
+                      QByteArray::fromStdString(m_document->tournament().fileBytes()));
 }
 
 int TournamentWindow::AskSavingChanges()

@@ -244,14 +244,20 @@ TEST_F(KeyEntryTest, TheTooltipListsTheKeys)
 
 TEST_F(KeyEntryTest, AKeyReplacesATextOutsideTheSix)
 {
-    enterPlayers(3);
-    grid()->setText(1, 6, QStringLiteral("x"));
+    // Player 1's line of the game against 2 holds no result: the cell shows none, while
+    // player 2's line keeps the game.
+    QByteArray file = threePlayers();
+    file.replace("Ivanov\r\n 1 \r\n1500\r\n 1000 \r\n1", "Ivanov\r\n 1 \r\n1500\r\n 1000 \r\nx");
+    openTournament(file);
+    ASSERT_EQ(cell(1, 6), QString());
+    ASSERT_EQ(cell(2, 5), QStringLiteral("0"));
     goTo(1, 6);
-    key(' ');
-    EXPECT_EQ(cell(1, 6), QStringLiteral("x")); // as a click: left alone
     key('1');
     EXPECT_EQ(cell(1, 6), QStringLiteral("1"));
     EXPECT_EQ(cell(2, 5), QStringLiteral("0"));
+    key(' '); // as a click: the next in the cycle
+    EXPECT_EQ(cell(1, 6), QStringLiteral("0"));
+    EXPECT_EQ(cell(2, 5), QStringLiteral("1"));
 }
 
 } // namespace
