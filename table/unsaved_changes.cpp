@@ -70,8 +70,12 @@ void TournamentWindow::ShowUnsavedMark()
 {
     // The caption is the bare path while nothing is unsaved; the mark needs its placeholder.
     const bool modified = hasUnsavedChanges();
+    const QString title = m_tourFilePath() + (modified ? QStringLiteral("[*]") : QString());
+    // Every change asks; the frame redraws its caption only when the caption changes.
+    if (modified == isWindowModified() && windowTitle() == title)
+        return;
     if (modified)
-        setWindowTitle(m_tourFilePath() + QStringLiteral("[*]"));
+        setWindowTitle(title);
     setWindowModified(modified);
     if (!modified)
         setWindowTitle(m_tourFilePath());
