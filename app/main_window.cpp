@@ -16,7 +16,7 @@
 #include "common/keyboard_return.h"
 #include "common/message_box.h"
 #include "common/qt_translation.h"
-#include "table/tournament_window.h"
+#include "ui/tournament_window.h"
 
 using namespace krugovik;
 

@@ -17,7 +17,7 @@
 #include "export/tournament_snapshot.h"
 #include "export/trf_export.h"
 #include "standings/standings_print.h"
-#include "table/tournament_window.h"
+#include "ui/tournament_window.h"
 
 using namespace krugovik;
 

@@ -20,8 +20,8 @@
 
 #include "app/main_window.h"
 #include "common/printer.h"
-#include "table/cross_table.h"
-#include "table/tournament_window.h"
+#include "ui/cross_table.h"
+#include "ui/tournament_window.h"
 
 namespace {
 

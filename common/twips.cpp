@@ -25,4 +25,10 @@ double pixelsToTwips(int pixels, const QWidget *widget)
     return pixelsToTwips(pixels, widget->logicalDpiY());
 }
 
+void placeInTwips(QWidget *widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(twipsToPixels(left, widget), twipsToPixels(top, widget),
+                        twipsToPixels(width, widget), twipsToPixels(height, widget));
+}
+
 } // namespace krugovik

@@ -13,5 +13,7 @@ double pixelsToTwips(int pixels, double logicalDpi);
 // The same with the logical dpi of the screen the widget is on.
 int twipsToPixels(double twips, const QWidget *widget);
 double pixelsToTwips(int pixels, const QWidget *widget);
+// Puts a widget at a place given in twips within its parent.
+void placeInTwips(QWidget *widget, double left, double top, double width, double height);
 
 } // namespace krugovik

@@ -23,7 +23,7 @@
 #include <stdexcept>
 
 #include "app/main_window.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 namespace {
 

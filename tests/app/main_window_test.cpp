@@ -9,7 +9,7 @@
 #include "app/main_window.h"
 #include "common/colours.h"
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace krugovik;
 using namespace testing_support;

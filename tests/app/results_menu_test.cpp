@@ -12,7 +12,7 @@
 
 #include "common/printer.h"
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace testing_support;
 using krugovik::PrintedDocument;

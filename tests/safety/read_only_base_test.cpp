@@ -8,7 +8,7 @@
 
 #include "common/file_layer.h"
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace testing_support;
 

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 #include "table/recovery_copy.h"
 
 int main(int argc, char *argv[])

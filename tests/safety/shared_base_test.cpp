@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "common/printer.h"
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace testing_support;
 

@@ -7,7 +7,7 @@
 
 #include "common/colours.h"
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace testing_support;
 

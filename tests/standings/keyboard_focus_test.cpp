@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace testing_support;
 

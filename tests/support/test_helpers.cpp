@@ -14,7 +14,7 @@
 
 #include "app/main_window.h"
 #include "common/codepage.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 namespace testing_support {
 namespace {

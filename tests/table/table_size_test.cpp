@@ -4,7 +4,7 @@
 
 #include "common/colours.h"
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace krugovik;
 using namespace testing_support;

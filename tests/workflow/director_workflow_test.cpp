@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace testing_support;
 

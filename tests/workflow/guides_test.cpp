@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "base/name_check.h"
-#include "rounds/board_line_label.h"
+#include "ui/board_line_label.h"
 #include "support/test_helpers.h"
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 using namespace testing_support;
 

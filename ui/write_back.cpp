@@ -1,18 +1,20 @@
-// Commands on the whole base: writing new ratings back, printing the list.
+// Commands on the whole base: writing new ratings back, with the check of names that
+// differ from their records, and printing the list.
 #include <QLineEdit>
 #include <QStringList>
 
 #include "base/base_list.h"
+#include "base/name_check.h"
 #include "common/codepage.h"
 #include "common/message_box.h"
 #include "common/number_text.h"
 #include "common/printer.h"
-#include "table/tournament_document.h"
-#include "table/tournament_window.h"
+#include "ui/base_editor.h"
+#include "ui/tournament_document.h"
 
 namespace krugovik {
 
-void TournamentWindow::cmdZapisBase_Click()
+void BaseEditor::cmdZapisBase_Click()
 {
     m_document->correctAndRate();
     if (RefuseReadOnlyBase())
@@ -38,12 +40,12 @@ void TournamentWindow::cmdZapisBase_Click()
         SaveCurrentRecord();
     }
     if (!skipped.isEmpty())
-        showMessage(this,
+        showMessage(m_window,
                     QStringLiteral("Эти игроки не взяты из базы, и их рейтинги не записаны: %1.")
                         .arg(skipped.join(QStringLiteral(", "))));
 }
 
-void TournamentWindow::cmdPrintBase_Click()
+void BaseEditor::cmdPrintBase_Click()
 {
     // The records are read straight from the file, decoded at once: the code page has one
     // character a byte, so record k starts at character (k - 1) × 29. The editor ends on
@@ -80,7 +82,31 @@ void TournamentWindow::cmdPrintBase_Click()
                           names[int(order[k])] +
                           QString::fromStdString(formatDisplay(ratings[order[k]])));
     }
-    reportPrintOutcome(printer.endDoc(), this);
+    reportPrintOutcome(printer.endDoc(), m_window);
+}
+
+std::vector<bool> BaseEditor::RowsToWriteBack()
+{
+    const Tournament &t = m_document->tournament();
+    std::vector<bool> write(std::size_t(t.playerCount()) + 1, true);
+    std::vector<WriteBackRow> rows;
+    for (int i = 1; i <= t.playerCount(); ++i) {
+        // Rows without a record of this base are left out by the write-back itself.
+        if (t.baseRecordNo(i) < 1 || t.baseRecordNo(i) > RecordCount)
+            continue;
+        const PlayerRecord stored = Base.read(t.baseRecordNo(i));
+        rows.push_back(
+            {i, t.name(i), fromCodePage(QByteArray::fromStdString(stored.name)).toStdString()});
+    }
+    const std::vector<NameMismatch> mismatches = nameMismatches(rows);
+    if (mismatches.empty())
+        return write;
+    if (askYesNo(m_window, QString::fromStdString(mismatchQuestion(mismatches)),
+                 QStringLiteral("Запись рейтингов в базу"), QMessageBox::Question, QMessageBox::No))
+        return write;
+    for (const NameMismatch &m : mismatches)
+        write[std::size_t(m.row)] = false;
+    return write;
 }
 
 } // namespace krugovik

@@ -1,12 +1,13 @@
-// Reading and saving the tournament file.
+// Reading and saving the tournament file; a file that exists but could not be read, or a
+// file that is no tournament, is replaced only on the director's word.
 #include <QFileInfo>
 
 #include "common/file_layer.h"
 #include "common/message_box.h"
 #include "table/recovery_copy.h"
-#include "table/tournament_document.h"
 #include "table/tournament_file.h"
-#include "table/tournament_window.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_window.h"
 
 namespace krugovik {
 namespace {
@@ -111,6 +112,28 @@ bool TournamentWindow::SaveTournament()
     MarkSaved();
     m_document->saved();
     return true;
+}
+
+bool TournamentWindow::ConfirmReplacingUnreadFile(const QString &path, const QString &reason)
+{
+    const bool replace = askYesNo(
+        this,
+        QStringLiteral("Файл %1 не удалось прочитать: %2. Если его заменить, записанный в нём "
+                       "турнир будет потерян. Заменить файл этой таблицей?")
+            .arg(path, reason),
+        QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
+    if (replace)
+        m_unreadTourFile.clear();
+    return replace;
+}
+
+bool TournamentWindow::ConfirmReplacingForeignFile(const QString &path, const QString &reason)
+{
+    return askYesNo(this,
+                    QStringLiteral("Файл %1 не похож на файл турнира: %2. Если его заменить, "
+                                   "его содержимое будет потеряно. Заменить файл этой таблицей?")
+                        .arg(path, reason),
+                    QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
 }
 
 } // namespace krugovik

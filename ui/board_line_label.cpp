@@ -1,4 +1,4 @@
-#include "rounds/board_line_label.h"
+#include "ui/board_line_label.h"
 
 #include <QFontMetrics>
 #include <QPainter>

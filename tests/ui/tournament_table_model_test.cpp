@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <set>
 
-#include "table/tournament_document.h"
-#include "table/tournament_table_model.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_table_model.h"
 
 using namespace krugovik;
 

@@ -1,8 +1,8 @@
-#include "table/tournament_document.h"
+#include "ui/tournament_document.h"
 
 #include <QUndoStack>
 
-#include "table/table_step.h"
+#include "ui/table_step.h"
 
 namespace krugovik {
 namespace {

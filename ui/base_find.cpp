@@ -14,8 +14,9 @@
 #include "base/player_search.h"
 #include "common/codepage.h"
 #include "common/fonts.h"
-#include "table/cross_table.h"
-#include "table/tournament_window.h"
+#include "common/twips.h"
+#include "ui/base_editor.h"
+#include "ui/cross_table.h"
 
 namespace krugovik {
 namespace {
@@ -123,21 +124,16 @@ class FindListKeyboard : public QObject {
 
 } // namespace
 
-void TournamentWindow::createFindBox()
+void BaseEditor::createFindBox(CrossTable *table)
 {
-    // Room for the box in the editor's row: the print label takes two lines.
-    lblPrint->setWordWrap(true);
-    lblPrint->setFont(programFont(8));
-    place(lblPrint, 10220, 30, 1760, 480);
-
-    txtFind = new QLineEdit(this);
+    txtFind = new QLineEdit(m_window);
     txtFind->setObjectName(QStringLiteral("txtFind"));
     txtFind->setPlaceholderText(QStringLiteral("Найти в базе"));
     txtFind->setToolTip(kFindToolTip);
     txtFind->setClearButtonEnabled(true);
     txtFind->setValidator(new CodePageValidator(txtFind));
     txtFind->setEnabled(false);
-    place(txtFind, 12020, 90, 2100, 360);
+    placeInTwips(txtFind, 12020, 90, 2100, 360);
 
     m_findMatches = new QStandardItemModel(0, 2, this);
     auto *list = new QTreeView;
@@ -159,28 +155,39 @@ void TournamentWindow::createFindBox()
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
-    connect(txtFind, &QLineEdit::textChanged, this, &TournamentWindow::txtFind_Change);
-    connect(txtFind, &QLineEdit::returnPressed, this, &TournamentWindow::txtFind_Enter);
-    auto *keyboard = new FindListKeyboard(txtFind, list, grdTable);
+    connect(txtFind, &QLineEdit::textChanged, this, &BaseEditor::txtFind_Change);
+    connect(txtFind, &QLineEdit::returnPressed, this, &BaseEditor::txtFind_Enter);
+    auto *keyboard = new FindListKeyboard(txtFind, list, table);
     connect(m_findCompleter, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this, keyboard](const QModelIndex &index) {
                 ShowFoundRecord(index.siblingAtColumn(0).data(kRecordRole).toLongLong());
                 keyboard->returnToTable();
             });
-    connect(txtName, &QLineEdit::textChanged, this, &TournamentWindow::UpdateFindBox);
+    connect(txtName, &QLineEdit::textChanged, this, &BaseEditor::UpdateFindBox);
     // From the editor's buttons to the box and on into the table, whose cells take Tab.
-    setTabOrder(cmdNew, txtFind);
-    setTabOrder(txtFind, grdTable);
-    connect(txtRate, &QLineEdit::textChanged, this, &TournamentWindow::UpdateFindBox);
+    QWidget::setTabOrder(cmdNew, txtFind);
+    QWidget::setTabOrder(txtFind, table);
+    connect(txtRate, &QLineEdit::textChanged, this, &BaseEditor::UpdateFindBox);
+
+    lblRecord = new QLabel(m_window);
+    lblRecord->setObjectName(QStringLiteral("lblRecord"));
+    lblRecord->setFont(programFont(8));
+    placeInTwips(lblRecord, 12650, 1190, 2400, 255);
 }
 
-void TournamentWindow::UpdateFindBox()
+void BaseEditor::closeFindList()
+{
+    if (m_findCompleter->popup()->isVisible())
+        m_findCompleter->popup()->hide();
+}
+
+void BaseEditor::UpdateFindBox()
 {
     // The found record replaces the one on show, so the box follows the arrows' rule.
     txtFind->setEnabled(recordMayBeLeft());
 }
 
-void TournamentWindow::txtFind_Change()
+void BaseEditor::txtFind_Change()
 {
     if (txtFind->toolTip() == kNotFound) {
         txtFind->setPalette(QPalette());
@@ -208,7 +215,7 @@ void TournamentWindow::txtFind_Change()
     m_findCompleter->popup()->setCurrentIndex(QModelIndex());
 }
 
-void TournamentWindow::txtFind_Enter()
+void BaseEditor::txtFind_Enter()
 {
     if (txtFind->text().trimmed().isEmpty())
         return;
@@ -226,7 +233,7 @@ void TournamentWindow::txtFind_Enter()
     ShowFoundRecord(found);
 }
 
-void TournamentWindow::ShowFoundRecord(qint64 recordNo)
+void BaseEditor::ShowFoundRecord(qint64 recordNo)
 {
     if (recordNo < 1)
         return;

@@ -1,4 +1,4 @@
-#include "table/cross_table.h"
+#include "ui/cross_table.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

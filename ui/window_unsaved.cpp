@@ -12,8 +12,8 @@
 
 #include "common/message_box.h"
 #include "table/recovery_copy.h"
-#include "table/tournament_document.h"
-#include "table/tournament_window.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_window.h"
 
 namespace krugovik {
 namespace {

@@ -1,11 +1,11 @@
-#include "table/tournament_table_model.h"
+#include "ui/tournament_table_model.h"
 
 #include <QGuiApplication>
 #include <QPalette>
 #include <array>
 
 #include "common/colours.h"
-#include "table/tournament_document.h"
+#include "ui/tournament_document.h"
 
 namespace krugovik {
 namespace {

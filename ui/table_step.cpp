@@ -1,6 +1,6 @@
-#include "table/table_step.h"
+#include "ui/table_step.h"
 
-#include "table/tournament_document.h"
+#include "ui/tournament_document.h"
 
 namespace krugovik {
 

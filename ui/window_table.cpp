@@ -1,14 +1,16 @@
-// The table laid out for the number of players, the reduced view, and the window following
-// what the document says changed.
+// The crosstable: clicks and keys go to the document, the table is laid out for the number
+// of players, and the window follows what the document says changed.
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include "common/clickable_label.h"
-#include "table/cross_table.h"
-#include "table/tournament_document.h"
-#include "table/tournament_window.h"
+#include "common/message_box.h"
+#include "standings/result_keys.h"
+#include "ui/base_editor.h"
+#include "ui/cross_table.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_window.h"
 
 namespace krugovik {
 namespace {
@@ -30,6 +32,48 @@ double gridWidthFor(int n)
 }
 } // namespace
 
+void TournamentWindow::grdTable_Click()
+{
+    // A click that reached the table past an open find list closes the list as well.
+    m_editor->closeFindList();
+    const int column = grdTable->mouseColumn();
+    const int row = grdTable->mouseRow();
+    const PlayerEntry player = m_editor->player();
+    if (column == 0 && row != 0) {
+        const EntryCheck check = m_document->tournament().checkEntry(row, player);
+        if (check.refusal == EntryRefusal::NoRating) {
+            showMessage(this, QStringLiteral("Игрока без рейтинга или начальной оценки включать "
+                                             "в турнир нельзя!"));
+            return;
+        }
+        if (check.refusal == EntryRefusal::AlreadyEntered) {
+            showMessage(this, QStringLiteral("Игрок ") +
+                                  QString::fromStdString(m_document->tournament().name(check.row)) +
+                                  QStringLiteral(" уже занесён в турнирную таблицу!"));
+            return;
+        }
+    }
+    m_document->click(row, column, player);
+}
+
+void TournamentWindow::grdTable_KeyDown(int row, int column, const QString &key)
+{
+    const bool gameCell = m_document->tournament().gameAt(row, column).has_value();
+    const CellKey meaning = cellKey(key.toStdString(), gameCell);
+    switch (meaning.action) {
+    case CellKeyAction::Click:
+        grdTable->setMouseCell(row, column);
+        grdTable_Click();
+        break;
+    case CellKeyAction::SetResult:
+        // One step of the history, as a click on the cell is.
+        m_document->key(row, column, meaning.result);
+        break;
+    case CellKeyAction::Nothing:
+        break;
+    }
+}
+
 void TournamentWindow::vscPlayer_Change()
 {
     m_document->changePlayerCount(vscPlayer->value());
@@ -39,14 +83,11 @@ void TournamentWindow::ShowTournament(const TableChange &change)
 {
     const Tournament &t = m_document->tournament();
     cmdSave->setEnabled(t.saveEnabled());
-    cmdZapisBase->setEnabled(t.writeBackEnabled());
     if (change.layout) {
         const QSignalBlocker quiet(vscPlayer);
         vscPlayer->setValue(t.playerCount());
         LayOutGrid();
     }
-    if (change.rounds)
-        ShowRounds();
     if (!change.content || m_loading)
         return;
     // The number of players is no step of the history.

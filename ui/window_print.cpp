@@ -1,18 +1,12 @@
 // The crosstable printed as a drawing of the window: text and lines, not a bitmap.
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPicture>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QToolButton>
 #include <algorithm>
 
-#include "common/clickable_label.h"
 #include "common/printer.h"
-#include "table/tournament_window.h"
+#include "ui/cross_table.h"
+#include "ui/tournament_window.h"
 
 namespace krugovik {
 namespace {
@@ -52,26 +46,11 @@ void TournamentWindow::cmdPrint_Click()
 {
     // Everything but the table and the information label leaves the picture; each control
     // comes back as it was, so no board without a game and no hidden option shows up.
-    std::vector<QWidget *> hidden = {cmdPrintParing};
-    for (int k = 0; k <= kBoards; ++k) {
-        hidden.push_back(lblParing[k]);
-        hidden.push_back(lblRezult[k]);
+    std::vector<QWidget *> hidden;
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w != grdTable && w != lblInfo && !w->isWindow())
+            hidden.push_back(w);
     }
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{txtNR, cmdNext, cmdPrevious, cmdNew, txtRate, chkRate,
-                                          txtName, lblName, cmdZapisBase, cmdExit, lblParring})
-        hidden.push_back(w);
-    for (int k = 1; k <= kCategoryCount; ++k)
-        hidden.push_back(optRanc[k]);
-    hidden.push_back(lblM);
-    hidden.push_back(lblD);
-    hidden.push_back(txtFind);
-    hidden.push_back(lblRecord);
-    hidden.push_back(lblFree);
-    for (QWidget *w : std::initializer_list<QWidget *>{vscPlayer, cmdSave, chkSdvig, cmdPrint,
-                                                       lblPrint, cmdPrintBase})
-        hidden.push_back(w);
-
     std::vector<bool> wasHidden;
     wasHidden.reserve(hidden.size());
     for (QWidget *w : hidden) {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+
+class QLabel;
+class QToolButton;
+class QWidget;
+
+namespace krugovik {
+
+class ClickableLabel;
+class TournamentDocument;
+
+// The round display below the crosstable: the title, the boards of the shown round with
+// their result boxes, who sits out, and the printed protocol of the round. It shows what
+// the tournament holds; a click on a result box goes to the document. Its widgets are the
+// window's children, placed in twips.
+class RoundDisplay : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kBoards = 11; // boards 1..11; label 0 is the title
+
+    RoundDisplay(QWidget *window, TournamentDocument *document);
+
+    // Shows the round as the tournament holds it now.
+    void show();
+
+  private:
+    void cmdPrintParing_Click();
+    void FitBoardLines();
+
+    QWidget *m_window;
+    TournamentDocument *m_document;
+    std::array<ClickableLabel *, kBoards + 1> lblParing{}; // 0 is the round title
+    std::array<ClickableLabel *, kBoards + 1> lblRezult{};
+    QLabel *lblFree = nullptr; // who sits out the shown round
+    QToolButton *cmdPrintParing = nullptr;
+};
+
+} // namespace krugovik

@@ -1,0 +1,187 @@
+#include "ui/tournament_window.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include "common/file_layer.h"
+#include "common/fonts.h"
+#include "common/message_box.h"
+#include "common/twips.h"
+#include "export/tournament_snapshot.h"
+#include "table/recovery_copy.h"
+#include "ui/base_editor.h"
+#include "ui/cross_table.h"
+#include "ui/picture_button.h"
+#include "ui/round_display.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_table_model.h"
+
+namespace krugovik {
+namespace {
+
+// The window's client area in twips: wide enough for a 22-player table, tall enough
+// for the round display.
+constexpr double kWindowWidth = 15135;
+constexpr double kWindowHeight = 9700;
+constexpr double kGridLeft = 0;
+constexpr double kGridTop = 1800;
+
+const QString kTableKeys = QStringLiteral(
+    "Клавиатура: стрелки, Tab, Home, End — выбор клетки.\n"
+    "В клетке партии: 1 — победа, 0 — поражение, 5 или = — ничья (0.5),\n"
+    "+ — победа без игры, - — поражение без игры, Delete или Backspace — без результата,\n"
+    "пробел — следующий результат, как щелчок.\n"
+    "Enter или пробел на номере игрока — занести в строку игрока из базы,\n"
+    "на заголовке — как щелчок по нему.");
+
+} // namespace
+
+TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files,
+                                   QWidget *parent)
+    : QWidget(parent), m_tourFilePath(std::move(tourFilePath)), m_files(files)
+{
+    setObjectName(QStringLiteral("frmVantor"));
+    if (!m_files)
+        m_files = new FileLayer(this);
+    setFont(programFont(9));
+    // The widgets come in the order the keyboard visits them.
+    createGrid();
+    m_editor = new BaseEditor(this, m_files, m_document);
+    createCommands();
+    m_rounds = new RoundDisplay(this, m_document);
+    m_editor->createFindBox(grdTable);
+    createRecoveryCopy();
+    setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
+}
+
+TournamentWindow::~TournamentWindow()
+{
+    // Gone without the question (the program ended some other way): the work still reaches
+    // the recovery copy.
+    WritePendingRecoveryCopy();
+    // The history empties itself as it goes, after this window has stopped listening.
+    m_document->disconnect(this);
+    m_document->undoStack()->disconnect(this);
+}
+
+void TournamentWindow::createGrid()
+{
+    lblInfo = new QLabel(this);
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    placeInTwips(lblInfo, 60, 1500, 12000, 285);
+
+    m_document = new TournamentDocument(this);
+    grdTable = new CrossTable(this);
+    grdTable->setObjectName(QStringLiteral("grdTable"));
+    // The item model goes with the document, and the view lets go of it then. It hears of
+    // every change first, so that the window finds the grid's new size.
+    grdTable->setModel(new TournamentTableModel(m_document, m_document));
+    connect(m_document, &TournamentDocument::changed, this, &TournamentWindow::ShowTournament);
+    // Small enough for the headers to fit their columns.
+    grdTable->setFont(programFont(8));
+    grdTable->move(twipsToPixels(kGridLeft, this), twipsToPixels(kGridTop, this));
+    grdTable->setToolTip(kTableKeys);
+    grdTable->viewport()->setToolTip(kTableKeys);
+    // The design layout: a three-player table.
+    LayOutGrid();
+    connect(grdTable, &CrossTable::cellClicked, this, &TournamentWindow::grdTable_Click);
+    connect(grdTable, &CrossTable::cellKeyPressed, this, &TournamentWindow::grdTable_KeyDown);
+}
+
+void TournamentWindow::createCommands()
+{
+    cmdSave = pictureButton(this, "cmdSave", style()->standardIcon(QStyle::SP_DialogSaveButton),
+                            QStringLiteral("Сохранение результатов текущего турнира"));
+    placeInTwips(cmdSave, 9300, 60, kPictureButton, kPictureButton);
+    connect(cmdSave, &QToolButton::clicked, this, &TournamentWindow::cmdSave_Click);
+    cmdPrint = pictureButton(this, "cmdPrint", printerIcon(QColor(90, 90, 90)),
+                             QStringLiteral("Распечатать таблицу"));
+    placeInTwips(cmdPrint, 9740, 60, kPictureButton, kPictureButton);
+    connect(cmdPrint, &QToolButton::clicked, this, &TournamentWindow::cmdPrint_Click);
+    // The find box shares the editor's row: the print label takes two lines.
+    lblPrint = new QLabel(QStringLiteral("Печать турнирной таблицы"), this);
+    lblPrint->setObjectName(QStringLiteral("lblPrint"));
+    lblPrint->setWordWrap(true);
+    lblPrint->setFont(programFont(8));
+    placeInTwips(lblPrint, 10220, 30, 1760, 480);
+
+    vscPlayer = new QScrollBar(Qt::Vertical, this);
+    vscPlayer->setObjectName(QStringLiteral("vscPlayer"));
+    vscPlayer->setRange(1, Tournament::kMostPlayers);
+    vscPlayer->setSingleStep(1);
+    vscPlayer->setPageStep(1);
+    vscPlayer->setValue(Tournament::kFewestPlayers);
+    vscPlayer->setToolTip(QStringLiteral("Число участников турнира"));
+    placeInTwips(vscPlayer, 12300, 765, 255, 510);
+    connect(vscPlayer, &QScrollBar::valueChanged, this, &TournamentWindow::vscPlayer_Change);
+
+    chkSdvig = new QCheckBox(QStringLiteral("Полная таблица"), this);
+    chkSdvig->setObjectName(QStringLiteral("chkSdvig"));
+    chkSdvig->setChecked(true);
+    chkSdvig->setToolTip(QStringLiteral("Уменьшает поле таблицы под разрешение 800 на 600"));
+    placeInTwips(chkSdvig, 12650, 855, 2400, 330);
+    connect(chkSdvig, &QCheckBox::toggled, this, &TournamentWindow::chkSdvig_Click);
+
+    cmdExit = new QPushButton(QStringLiteral("Выход"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    placeInTwips(cmdExit, 14200, 60, 880, kPictureButton);
+    connect(cmdExit, &QPushButton::clicked, this, &TournamentWindow::cmdExit_Click);
+}
+
+void TournamentWindow::Form_Load()
+{
+    m_loading = true;
+    m_changedOutsideHistory = false;
+    m_recoveryPath = recoveryCopyPath(m_tourFilePath());
+    setWindowTitle(m_tourFilePath());
+    m_editor->load();
+    const std::optional<std::string> bytes = LoadTurnir();
+    if (bytes)
+        lblInfo->clear();
+    // A new tournament and a new history; the spin cannot go below the count read.
+    m_document->load(bytes);
+    {
+        const QSignalBlocker quiet(vscPlayer);
+        vscPlayer->setValue(m_document->tournament().playerCount());
+        vscPlayer->setMinimum(m_document->tournament().lowestCount());
+    }
+    m_loading = false;
+    // A restored recovery copy is the one change a load can bring.
+    ShowUnsavedMark();
+    // No stray key reaches the editor.
+    grdTable->setFocus();
+}
+
+TournamentSnapshot TournamentWindow::snapshot() const
+{
+    return m_document->tournament().snapshot(
+        QFileInfo(m_tourFilePath()).completeBaseName().toStdString(),
+        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString());
+}
+
+QUndoStack *TournamentWindow::undoStack() const
+{
+    return m_document->undoStack();
+}
+
+void TournamentWindow::cmdExit_Click()
+{
+    // With changes not yet saved, the question about them takes the exit question's place.
+    if (hasUnsavedChanges()) {
+        if (ConfirmLeaving())
+            emit exitRequested();
+        return;
+    }
+    if (askYesNo(this, QStringLiteral("Вы действительно хотите выйти из программы?"),
+                 QStringLiteral("Выход из программы"), QMessageBox::Question))
+        emit exitRequested();
+}
+
+} // namespace krugovik

@@ -1,0 +1,131 @@
+#pragma once
+
+// The tournament window is a view of the open tournament. The tournament lives in a
+// TournamentDocument: a Qt-free Tournament (table/tournament.h), the only thing that changes
+// players and results, beside the history of its steps. The window gathers the director's
+// input, calls the document and shows what the document says changed: the crosstable
+// grdTable is a view over the document's item model, the base editor and the round display
+// are parts of their own. Messages and dialogs come from here; the file is read and written
+// here, its bytes made and taken apart by the model.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QDateTime;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class QUndoStack;
+
+namespace krugovik {
+
+class BaseEditor;
+class CrossTable;
+class FileLayer;
+class RoundDisplay;
+class TournamentDocument;
+struct TableChange;
+struct TournamentSnapshot;
+
+class TournamentWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // tourFilePath reads the path the chooser set, at load and at every save; files is
+    // how the window reaches the tournament file and the base (its own when none is given).
+    explicit TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files = nullptr,
+                              QWidget *parent = nullptr);
+    ~TournamentWindow() override;
+
+    // The window's load: clears the tournament, opens the base, reads the file.
+    void Form_Load();
+
+    // The tournament as the exports read it: names, ratings and game arrays of the rows,
+    // the file's name and today's date. Changes nothing.
+    TournamentSnapshot snapshot() const;
+    // The steps of table entry that can be taken back; the main window's menu follows it.
+    QUndoStack *undoStack() const;
+
+    // A player entered, a result changed or the number of players changed since the
+    // tournament was loaded or saved.
+    bool hasUnsavedChanges() const;
+    // Before the tournament is left: asks whether to save its changes, if it has any.
+    // False when the director chose to stay or the save failed; nothing has changed then.
+    bool ConfirmLeaving();
+    // Writes a recovery copy that is due now rather than when its timer fires.
+    void WritePendingRecoveryCopy();
+
+  signals:
+    // The director confirmed the exit.
+    void exitRequested();
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    // Construction: the crosstable with the number of players, and the window's commands.
+    void createGrid();
+    void createCommands();
+
+    // The crosstable (ui/window_table.cpp): clicks and keys go to the document, the table
+    // is laid out for the number of players and follows what the document says changed.
+    void grdTable_Click();
+    void grdTable_KeyDown(int row, int column, const QString &key);
+    void vscPlayer_Change();
+    void ShowTournament(const TableChange &change);
+    void LayOutGrid();
+    void chkSdvig_Click();
+    void applyReducedView();
+
+    // The tournament file (ui/window_file.cpp): its bytes as read, or nothing when there
+    // are none to load; the save, and the questions before a file is replaced.
+    std::optional<std::string> LoadTurnir();
+    void cmdSave_Click();
+    // Writes the tournament file; false when nothing was written.
+    bool SaveTournament();
+    bool ConfirmReplacingUnreadFile(const QString &path, const QString &reason);
+    bool ConfirmReplacingForeignFile(const QString &path, const QString &reason);
+
+    // Changes not yet saved, and the recovery copy that keeps them through a crash
+    // (ui/window_unsaved.cpp).
+    void createRecoveryCopy();
+    void TableChanged();
+    void MarkSaved();
+    // The caption: the path, with the mark of unsaved changes while there are any.
+    void ShowUnsavedMark();
+    int AskSavingChanges();
+    bool AskRestoring(const QDateTime &written);
+    void WriteRecoveryCopy();
+
+    // The table printed as a drawing of the window (ui/window_print.cpp), and the exit.
+    void cmdPrint_Click();
+    void cmdExit_Click();
+
+    std::function<QString()> m_tourFilePath;
+    FileLayer *m_files = nullptr;
+    TournamentDocument *m_document = nullptr; // the open tournament and its history
+    BaseEditor *m_editor = nullptr;           // the player base and its editor
+    RoundDisplay *m_rounds = nullptr;         // the shown round below the table
+    QString m_unreadTourFile; // a tournament file that existed but could not be read at load
+    bool m_loading = false;   // inside Form_Load: what it lays out is no change
+    bool m_changedOutsideHistory = false; // the count changed, or a recovery copy was restored
+    QTimer *m_recoveryTimer = nullptr;    // pending write of the recovery copy
+    QString m_recoveryPath;               // the copy of the tournament loaded last
+
+    // Widgets, named as the director's manual names them.
+    CrossTable *grdTable = nullptr;
+    QScrollBar *vscPlayer = nullptr;
+    QLabel *lblInfo = nullptr;
+    QCheckBox *chkSdvig = nullptr;
+    QToolButton *cmdSave = nullptr;
+    QToolButton *cmdPrint = nullptr;
+    QLabel *lblPrint = nullptr;
+    QPushButton *cmdExit = nullptr;
+};
+
+} // namespace krugovik
