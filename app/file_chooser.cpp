@@ -198,12 +198,15 @@ void FileChooser::setDirectory(const QString &path)
             break;
     }
     int depth = 0;
+    // One icon for all the open folders, one for all the folders inside: the style makes a
+    // new one at every call.
+    const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
     for (const QString &level : chain) {
         const QString name =
             QDir(level).isRoot() ? QDir::toNativeSeparators(level) : QDir(level).dirName();
         auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name);
         item->setData(kPathRole, level);
-        item->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+        item->setIcon(openFolder);
         DirDirectory->addItem(item);
         ++depth;
     }
@@ -211,10 +214,12 @@ void FileChooser::setDirectory(const QString &path)
     const QFileInfoList subdirs =
         QDir(m_directory)
             .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QIcon closedFolder =
+        subdirs.isEmpty() ? QIcon() : style()->standardIcon(QStyle::SP_DirClosedIcon);
     for (const QFileInfo &subdir : subdirs) {
         auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + subdir.fileName());
         item->setData(kPathRole, subdir.absoluteFilePath());
-        item->setIcon(style()->standardIcon(QStyle::SP_DirClosedIcon));
+        item->setIcon(closedFolder);
         DirDirectory->addItem(item);
     }
 

@@ -16,6 +16,7 @@
 #include "common/keyboard_return.h"
 #include "common/message_box.h"
 #include "common/qt_translation.h"
+#include "ui/base_editor.h"
 #include "ui/tournament_window.h"
 
 using namespace krugovik;
@@ -59,9 +60,9 @@ void MainWindow::MDIForm_Load()
             QStringLiteral("Ошибка"), QMessageBox::Critical);
         return;
     }
-    // The first load opens the base once (creating it if missing) before anything else.
-    showTournament();
-    closeTournament();
+    // What the first load of the tournament window does before anything else, without
+    // building a window only to close it: the base opened once, created if missing.
+    openBaseAtStartUp(m_files, this);
     showChooser();
 }
 
@@ -91,7 +92,9 @@ bool MainWindow::mayCloseTournament()
 void MainWindow::showChooser()
 {
     if (!m_chooserWindow) {
-        m_chooser = new FileChooser;
+        // Built inside the area, its widgets take the program's font from the start rather
+        // than laying their texts out twice.
+        m_chooser = new FileChooser(m_area);
         connect(m_chooser, &FileChooser::openRequested, this, &MainWindow::openChosenTournament);
         m_chooserWindow = m_area->addSubWindow(m_chooser);
         m_chooserWindow->setAttribute(Qt::WA_DeleteOnClose);
@@ -125,7 +128,7 @@ void MainWindow::showTournament()
         m_area->setActiveSubWindow(m_tournamentWindow);
         return;
     }
-    auto *window = new TournamentWindow([this] { return m_tourFilePath; }, m_files);
+    auto *window = new TournamentWindow([this] { return m_tourFilePath; }, m_files, m_area);
     connect(window, &TournamentWindow::exitRequested, this, &MainWindow::endProgram);
     m_tournamentWindow = m_area->addSubWindow(window);
     m_tournamentWindow->setAttribute(Qt::WA_DeleteOnClose);

@@ -28,6 +28,10 @@ void useRussianQtTexts(QObject *user)
             return;
         }
         QCoreApplication::installTranslator(texts);
+        // The change reaches the widgets that exist now, before the windows are built: the
+        // widgets built later take Qt's Russian texts as they are made, rather than each
+        // being translated anew at the first turn of the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     }
     texts->setProperty(kUsersProperty, texts->property(kUsersProperty).toInt() + 1);
     QObject::connect(user, &QObject::destroyed, texts, [texts] {
