@@ -118,9 +118,9 @@ TEST(FinalStandings, PlacesPointsAndRatingsAsTheTableWouldShowThem)
         order.push_back(line.player);
     EXPECT_EQ(order, (std::vector<int>{4, 1, 3, 2, 5}));
     EXPECT_EQ(lines[0].points, "2,5");
-    EXPECT_EQ(lines[0].berger, "4,25");
+    EXPECT_EQ(lines[0].tieBreaks, std::vector<std::string>{"4,25"});
     EXPECT_EQ(lines[4].points, "1");
-    EXPECT_EQ(lines[4].berger, "1,5");
+    EXPECT_EQ(lines[4].tieBreaks, std::vector<std::string>{"1,5"});
 
     const std::vector<StandingLine> shared = finalStandings(sharedPlace());
     EXPECT_EQ(shared[1].place, "2-4");
@@ -247,16 +247,21 @@ std::u32string columns(const std::string &line, std::size_t first, std::size_t l
 TEST(Trf, ColumnsOfAPlayerLine)
 {
     const std::vector<std::string> lines = linesOf(exportTrf(fivePlayers()));
-    ASSERT_EQ(lines.size(), 8u);
+    ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[0], "012 ZIMA 2026");
-    EXPECT_EQ(lines[1], "062 5");
-    EXPECT_EQ(lines[2], "092 Individual: round-robin");
+    EXPECT_EQ(lines[1], "052 2026/12/07");
+    EXPECT_EQ(lines[2], "062 5");
+    EXPECT_EQ(lines[3], "092 Individual: Round Robin");
+    EXPECT_EQ(lines[4], "142 5");
+    EXPECT_EQ(lines[5], "XXR 5");
+    EXPECT_EQ(lines[6], "192 FIDE_ROUNDROBIN");
+    EXPECT_EQ(lines[7], "202 SB DE WIN");
     // Player 1, second: sits out round 1, then 1-2 (won), 3-1 (draw, black), 1-4 (lost),
     // 5-1 (a forfeit win, black).
-    const std::string &one = lines[3];
+    const std::string &one = lines[8];
     EXPECT_EQ(columns(one, 1, 4), U"001 ");
     EXPECT_EQ(columns(one, 5, 8), U"   1");
-    EXPECT_EQ(columns(one, 15, 47), U"Иванов Пётр                      ");
+    EXPECT_EQ(columns(one, 15, 47), U"Ivanov Petr                      ");
     EXPECT_EQ(columns(one, 49, 52), U"1712");
     EXPECT_EQ(columns(one, 81, 84), U" 2.5");
     EXPECT_EQ(columns(one, 86, 89), U"   2");
@@ -266,9 +271,9 @@ TEST(Trf, ColumnsOfAPlayerLine)
     EXPECT_EQ(columns(one, 122, 129), U"   4 w 0");
     EXPECT_EQ(columns(one, 132, 139), U"   5 b +");
     // Player 2's game against 5 in round 1 has no result: its block is blank.
-    EXPECT_EQ(columns(lines[4], 90, 101), U"            ");
-    EXPECT_EQ(columns(lines[4], 102, 109), U"   1 b 0");
-    EXPECT_EQ(columns(lines[4], 112, 119), U"0000 - Z");
+    EXPECT_EQ(columns(lines[9], 90, 101), U"            ");
+    EXPECT_EQ(columns(lines[9], 102, 109), U"   1 b 0");
+    EXPECT_EQ(columns(lines[9], 112, 119), U"0000 - Z");
 }
 
 TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
@@ -277,11 +282,11 @@ TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
                                             "A\001B", "A\tB", "A\177B"};
     for (const std::string &name : names) {
         const std::vector<std::string> lines = linesOf(exportTrf(namedFirst(name)));
-        ASSERT_EQ(lines.size(), 5u) << name;
+        ASSERT_EQ(lines.size(), 10u) << name;
         const std::u32string expected = U"A" + std::u32string(name.size() - 2, U' ') + U"B" +
                                         std::u32string(33 - name.size(), U' ');
-        EXPECT_EQ(columns(lines[3], 15, 47), expected) << name;
-        EXPECT_EQ(columns(lines[3], 49, 52), U"1500") << name;
+        EXPECT_EQ(columns(lines[8], 15, 47), expected) << name;
+        EXPECT_EQ(columns(lines[8], 49, 52), U"1500") << name;
     }
 }
 
