@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -69,6 +70,83 @@ TournamentSnapshot sharedPlace()
         {{1, 2, W}, {1, 3, W}, {1, 4, W}, {2, 3, W}, {3, 4, W}, {4, 2, W}});
 }
 
+// Six players under FIDE's order: 1, 2 and 3 tied on points, wins and among themselves
+// (each beat one of the others), then parted by Sonneborn-Berger. Щукин left after round 2
+// with two games played, too few for a place: his games count for nobody.
+TournamentSnapshot fideWithAWithdrawal()
+{
+    TournamentSnapshot snapshot = snapshotOf("Кубок Щукина",
+                                             {{"Ёлкин Артём", "1650", false},
+                                              {"Смирнова Анна", "1588", false},
+                                              {"Чайковская Ксения", "1300", true},
+                                              {"Орлов Денис", "1845", false},
+                                              {"Ли Ян", "1450", false},
+                                              {"Щукин Юрий", "1500", false}},
+                                             {{1, 2, W},
+                                              {3, 1, W},
+                                              {2, 3, W},
+                                              {1, 4, D},
+                                              {1, 5, W},
+                                              {2, 4, W},
+                                              {2, 5, D},
+                                              {3, 4, D},
+                                              {3, 5, W},
+                                              {4, 5, W},
+                                              {1, 6, W},
+                                              {6, 4, W}});
+    snapshot.tieBreaks = fideRoundRobinTieBreaks();
+    snapshot.players[5].withdrawnAfter = 2;
+    return snapshot;
+}
+
+// Five players in two cycles, the first cycle's last rounds swapped, under every tie-break.
+// Player 3 left after round 7 with six games played: he keeps his place and loses rounds
+// 8 and 9 by forfeit. Player 5 has no rating.
+TournamentSnapshot everyTieBreakInTwoCycles()
+{
+    TournamentSnapshot snapshot = snapshotOf("Осень 2026",
+                                             {{"Иванов Пётр", "1712", false},
+                                              {"Хабибуллин Шамиль", "1588", false},
+                                              {"Объедков Ильич", "1300", false},
+                                              {"Орлов & Денис", "1845", false},
+                                              {"Ли Ян", "", false}},
+                                             {{1, 2, W},
+                                              {1, 3, D},
+                                              {1, 4, L},
+                                              {5, 1, FW},
+                                              {2, 3, W},
+                                              {2, 4, D},
+                                              {2, 5, L},
+                                              {3, 4, W},
+                                              {3, 5, D},
+                                              {4, 5, W}});
+    snapshot.cycles = 2;
+    snapshot.reverseLastRounds = true;
+    snapshot.laterCycles.resize(1);
+    for (const Game &g : std::vector<Game>{{1, 2, D},
+                                           {1, 4, W},
+                                           {1, 5, W},
+                                           {2, 4, L},
+                                           {2, 5, W},
+                                           {3, 4, L},
+                                           {3, 5, W},
+                                           {4, 5, D}})
+        recordGame(snapshot.laterCycles[0], g.p, g.q, g.stateOfP, 0, 0);
+    using K = TieBreakKind;
+    snapshot.tieBreaks = {{K::DirectEncounter},
+                          {K::Wins},
+                          {K::WinsOverBoard},
+                          {K::BlackGames},
+                          {K::BlackWins},
+                          {K::SonnebornBerger},
+                          {K::Koya},
+                          {K::Koya, 40},
+                          {K::AverageOpponentRating},
+                          {K::PerformanceRating}};
+    snapshot.players[2].withdrawnAfter = 7;
+    return snapshot;
+}
+
 std::string golden(const std::string &name)
 {
     std::ifstream in(std::string(KRUGOVIK_GOLDEN_DIR) + "/" + name, std::ios::binary);
@@ -106,6 +184,22 @@ TEST(Exports, MatchTheirGoldenFiles)
     expectGolden("shared.csv", exportCsv(sharedPlace()));
     expectGolden("shared.html", exportHtml(sharedPlace()));
     expectGolden("shared.trf", exportTrf(sharedPlace()));
+}
+
+TEST(Exports, UnderChosenTieBreaksWithWithdrawalsMatchTheirGoldenFiles)
+{
+    const struct {
+        std::string name;
+        TournamentSnapshot snapshot;
+    } cases[] = {{"kubok", fideWithAWithdrawal()}, {"osen", everyTieBreakInTwoCycles()}};
+    for (const auto &c : cases) {
+        expectGolden(c.name + ".csv", exportCsv(c.snapshot));
+        expectGolden(c.name + ".html", exportHtml(c.snapshot));
+        const std::string trf = exportTrf(c.snapshot);
+        expectGolden(c.name + ".trf", trf);
+        EXPECT_TRUE(std::all_of(trf.begin(), trf.end(), [](char b) { return (b & 0x80) == 0; }))
+            << c.name << ".trf holds a byte outside ASCII";
+    }
 }
 
 TEST(FinalStandings, PlacesPointsAndRatingsAsTheTableWouldShowThem)
