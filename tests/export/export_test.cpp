@@ -9,6 +9,7 @@
 #include "export/csv_export.h"
 #include "export/final_standings.h"
 #include "export/html_export.h"
+#include "export/latin_text.h"
 #include "export/trf_export.h"
 #include "rating/new_ratings.h"
 #include "support/game_list.h"
@@ -382,6 +383,17 @@ TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
         EXPECT_EQ(columns(lines[8], 15, 47), expected) << name;
         EXPECT_EQ(columns(lines[8], 49, 52), U"1500") << name;
     }
+}
+
+TEST(Trf, NamesInLatinLetters)
+{
+    const std::vector<std::string> names = {"Щукин Юрий", "Ёлкин Артём",   "Объедков Ильич",
+                                            "Їжак Євген", "Müller Jürgen", "Орлов & «Лис»",
+                                            "中文",       "A\tB"};
+    const std::vector<std::string> expected = {
+        "Shchukin Yuriy", "Yelkin Artem",    "Ob\"yedkov Il'ich", "Izhak Evgen",
+        "Muller Jurgen",  "Orlov & <<Lis>>", "zhong wen",         "A\tB"};
+    EXPECT_EQ(asciiLatin(names), expected);
 }
 
 TEST(Html, SelfContainedAndEscaped)
