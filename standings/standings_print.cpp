@@ -1,6 +1,7 @@
 #include "standings/standings_print.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -37,21 +38,26 @@ constexpr std::array<Column, kStandingTitles.size()> kColumns = {{
 }};
 // The Berger column, whose place the chosen tie-breaks take.
 constexpr std::size_t kBergerColumn = 5;
+// Under another order the fixed columns narrow (their titles wrap) and each tie-break gets
+// a column wide enough for the longest word of its title.
+constexpr std::array<Column, kStandingTitles.size()> kNarrowColumns = {{
+    {48, kRight},
+    {28, kRight},
+    {190, kLeft},
+    {60, kRight},
+    {44, kRight},
+    {84, kRight},
+    {64, kRight},
+    {76, kRight},
+}};
 
-// The columns of the snapshot's standings: one per tie-break in the Berger column's place,
-// all narrowed alike when they would not fit on the page.
-std::vector<Column> columnsOf(std::size_t tieBreaks)
+// The columns of the snapshot's standings: one per tie-break in the Berger column's place.
+std::vector<Column> columnsOf(bool defaultOrder, std::size_t tieBreaks)
 {
-    std::vector<Column> columns(kColumns.begin(), kColumns.end());
+    const auto &base = defaultOrder ? kColumns : kNarrowColumns;
+    std::vector<Column> columns(base.begin(), base.end());
     columns.erase(columns.begin() + kBergerColumn);
-    columns.insert(columns.begin() + kBergerColumn, tieBreaks, kColumns[kBergerColumn]);
-    int total = 0;
-    for (const Column &column : columns)
-        total += column.width;
-    if (total > kPageWidth) {
-        for (Column &column : columns)
-            column.width = column.width * kPageWidth / total;
-    }
+    columns.insert(columns.begin() + kBergerColumn, tieBreaks, base[kBergerColumn]);
     return columns;
 }
 
@@ -77,19 +83,25 @@ QPicture drawStandings(const TournamentSnapshot &snapshot)
     painter.drawText(QRect(0, 36, kPageWidth, 24), Qt::AlignLeft | Qt::AlignVCenter,
                      text(snapshot.name) + QStringLiteral("    ") + text(snapshot.date));
 
+    const std::string rules = placeRulesLine(snapshot);
     const std::vector<std::string> titles = standingTitles(snapshot);
-    const std::vector<Column> columns = columnsOf(tieBreakTitles(snapshot).size());
+    const std::vector<Column> columns = columnsOf(rules.empty(), tieBreakTitles(snapshot).size());
     int tableWidth = 0;
     for (const Column &column : columns)
         tableWidth += column.width;
     const int top = 76;
     const std::vector<StandingLine> lines = finalStandings(snapshot);
     const int rows = int(lines.size()) + 1;
-    // Long tie-break titles wrap onto a taller header.
-    const std::string rules = placeRulesLine(snapshot);
-    const int headerHeight = rules.empty() ? kRowHeight : 3 * kRowHeight;
+    // Long tie-break titles wrap onto a taller header; a table wider than the page is
+    // drawn smaller, text and all.
+    const int headerHeight = rules.empty() ? kRowHeight : 4 * kRowHeight;
+    const qreal scale = std::min<qreal>(1, qreal(kPageWidth) / tableWidth);
+    painter.save();
+    painter.translate(0, top);
+    painter.scale(scale, scale);
+    painter.translate(0, -top);
 
-    QFont header = programFont(9);
+    QFont header = programFont(rules.empty() ? 9 : 8);
     header.setBold(true);
     painter.setFont(header);
     painter.fillRect(QRect(0, top, tableWidth, headerHeight), QColor(235, 235, 235));
@@ -137,9 +149,11 @@ QPicture drawStandings(const TournamentSnapshot &snapshot)
         if (k < columns.size())
             x += columns[k].width;
     }
+    painter.restore();
     if (!rules.empty()) {
         painter.setFont(programFont(10));
-        painter.drawText(QRect(0, bottom + 8, kPageWidth, 3 * kRowHeight),
+        const int tableBottom = top + int((bottom - top) * scale);
+        painter.drawText(QRect(0, tableBottom + 8, kPageWidth, 3 * kRowHeight),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text(rules));
     }
     painter.end();
