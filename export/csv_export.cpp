@@ -1,10 +1,12 @@
 #include "export/csv_export.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 #include <string_view>
 
 #include "export/final_standings.h"
+#include "export/snapshot_results.h"
 #include "rating/game_notation.h"
 
 namespace krugovik {
@@ -63,17 +65,25 @@ std::string gameField(GameState state)
 std::string exportCsv(const TournamentSnapshot &snapshot)
 {
     const std::size_t n = snapshot.players.size();
+    const int cycles = std::clamp(snapshot.cycles, 1, kMaxCycles);
     std::string out = kByteOrderMark;
-    out += "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки;Бергер";
-    for (std::size_t j = 1; j <= n; ++j)
-        out += kSeparator + std::to_string(j);
+    out += "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки";
+    for (const std::string &title : tieBreakTitles(snapshot))
+        out += kSeparator + field(title);
+    for (int c = 1; c <= cycles; ++c) {
+        // Later cycles' columns are told apart by the cycle: "3 (2)".
+        const std::string cycle = c == 1 ? "" : " (" + std::to_string(c) + ')';
+        for (std::size_t j = 1; j <= n; ++j)
+            out += kSeparator + std::to_string(j) + cycle;
+    }
     out += kLineEnd;
     for (const StandingLine &line : finalStandings(snapshot)) {
         const SnapshotPlayer &player = snapshot.players[std::size_t(line.player - 1)];
-        const std::string fields[] = {line.place,     std::to_string(line.player),
-                                      player.name,    player.ratingCell,
-                                      line.newRating, line.change,
-                                      line.points,    line.berger};
+        std::vector<std::string> fields = {line.place,     std::to_string(line.player),
+                                           line.name,      player.ratingCell,
+                                           line.newRating, line.change,
+                                           line.points};
+        fields.insert(fields.end(), line.tieBreaks.begin(), line.tieBreaks.end());
         bool first = true;
         for (const std::string &text : fields) {
             if (!first)
@@ -81,12 +91,17 @@ std::string exportCsv(const TournamentSnapshot &snapshot)
             out += field(text);
             first = false;
         }
-        for (int j = 1; j <= int(n); ++j) {
-            out += kSeparator;
-            out += j == line.player ? "X" : gameField(snapshot.games.state(line.player, j));
+        for (int c = 1; c <= cycles; ++c) {
+            for (int j = 1; j <= int(n); ++j) {
+                out += kSeparator;
+                out +=
+                    j == line.player ? "X" : gameField(countedState(snapshot, c, line.player, j));
+            }
         }
         out += kLineEnd;
     }
+    if (const std::string rules = placeRulesLine(snapshot); !rules.empty())
+        out += field(rules) + kLineEnd;
     return out;
 }
 

@@ -3,15 +3,51 @@
 #include <algorithm>
 
 #include "common/number_text.h"
+#include "export/snapshot_results.h"
 #include "rating/new_ratings.h"
-#include "standings/places.h"
 
 namespace krugovik {
 namespace {
 
+constexpr const char *kWithdrawnMark = " (выбыл)";
+
 std::string signedChange(std::int64_t delta)
 {
     return delta > 0 ? '+' + std::to_string(delta) : std::to_string(delta);
+}
+
+// A tie-break's Russian name as a column title («Победы») and inside the rules line
+// («победы»).
+struct TieBreakName {
+    const char *title;
+    const char *inLine;
+};
+
+TieBreakName nameOf(TieBreakKind kind)
+{
+    switch (kind) {
+    case TieBreakKind::DirectEncounter:
+        return {"Личная встреча", "личная встреча"};
+    case TieBreakKind::Wins:
+        return {"Победы", "победы"};
+    case TieBreakKind::WinsOverBoard:
+        return {"Победы в партиях", "победы в партиях"};
+    case TieBreakKind::BlackGames:
+        return {"Партии чёрными", "партии чёрными"};
+    case TieBreakKind::BlackWins:
+        return {"Победы чёрными", "победы чёрными"};
+    case TieBreakKind::SonnebornBerger:
+        return {"Зоннеборн-Бергер", "Зоннеборн-Бергер"};
+    case TieBreakKind::Koya:
+        return {"Койя", "Койя"};
+    case TieBreakKind::AverageOpponentRating:
+        return {"Средний рейтинг соперников", "средний рейтинг соперников"};
+    case TieBreakKind::PerformanceRating:
+        return {"Турнирный перфоманс", "турнирный перфоманс"};
+    case TieBreakKind::PointsAmongTied:
+        break;
+    }
+    return {"Очки между собой", "очки между собой"};
 }
 
 } // namespace
@@ -27,6 +63,44 @@ std::string commaNumber(Fixed value)
     if (comma == 0 || (comma == 1 && text.front() == '-'))
         text.insert(text.begin() + std::ptrdiff_t(comma), '0');
     return text;
+}
+
+std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot)
+{
+    if (isDefaultOrder(snapshot))
+        return {"Бергер"};
+    std::vector<std::string> titles;
+    for (const TieBreak &tb : snapshot.tieBreaks)
+        titles.push_back(std::string(nameOf(tb.kind).title) + " (" + fideCode(tb) + ')');
+    return titles;
+}
+
+std::vector<std::string> standingTitles(const TournamentSnapshot &snapshot)
+{
+    std::vector<std::string> titles;
+    for (const char *title : kStandingTitles) {
+        if (std::string_view(title) == "Бергер") {
+            for (std::string &tieBreak : tieBreakTitles(snapshot))
+                titles.push_back(std::move(tieBreak));
+        } else {
+            titles.push_back(title);
+        }
+    }
+    return titles;
+}
+
+std::string placeRulesLine(const TournamentSnapshot &snapshot)
+{
+    if (isDefaultOrder(snapshot))
+        return {};
+    std::string line = "Места: очки";
+    bool first = true;
+    for (const TieBreak &tb : snapshot.tieBreaks) {
+        line += first ? ", затем " : ", ";
+        line += std::string(nameOf(tb.kind).inLine) + " (" + fideCode(tb) + ')';
+        first = false;
+    }
+    return line;
 }
 
 std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
@@ -45,13 +119,21 @@ std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
         ratings = computeNewRatings(cells, snapshot.games);
 
     std::vector<StandingLine> lines;
-    for (const PlaceRow &row : rankPlayers(snapshot.games, n)) {
+    for (const TieBreakRow &row :
+         rankByTieBreaks(roundRobinResults(snapshot), placeRules(snapshot))) {
         StandingLine line;
         line.player = row.player;
         line.firstPlace = row.firstPlace;
         line.place = placeText(row);
+        line.withdrawn = row.withdrawn;
+        line.name = snapshot.players[std::size_t(row.player - 1)].name;
+        if (row.withdrawn)
+            line.name += kWithdrawnMark;
         line.points = commaNumber(row.points);
-        line.berger = commaNumber(row.berger);
+        // The default order shows only the Berger coefficient, its first tie-break.
+        const std::size_t shown = isDefaultOrder(snapshot) ? 1 : row.values.size();
+        for (std::size_t k = 0; k < shown; ++k)
+            line.tieBreaks.push_back(commaNumber(row.values[k]));
         if (everyoneRated) {
             const NewRating &rating = ratings[std::size_t(row.player - 1)];
             line.newRating = std::to_string(rating.value);

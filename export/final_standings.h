@@ -11,20 +11,33 @@ namespace krugovik {
 
 // One line of the final standings, ready to be written out.
 struct StandingLine {
-    int player = 0;        // table number
-    int firstPlace = 0;    // the first place the line's rank covers
-    std::string place;     // "1", "3-4"
-    std::string points;    // "2,5"
-    std::string berger;    // "6,75"
-    std::string newRating; // "1547"; empty while some player has no rating
-    std::string change;    // "+47", "-21", "0"; empty while some player has no rating
+    int player = 0;                     // table number
+    int firstPlace = 0;                 // the first place the line's rank covers; 0 for none
+    std::string place;                  // "1", "3-4"; empty for a player without a place
+    std::string name;                   // the name, marked « (выбыл)» for one who withdrew
+    std::string points;                 // "2,5"
+    std::vector<std::string> tieBreaks; // one per column of tieBreakTitles: "6,75"
+    std::string newRating;              // "1547"; empty while some player has no rating
+    std::string change;                 // "+47", "-21", "0"; empty while some player has no rating
+    bool withdrawn = false;             // left the event before its end
 };
 
-// Column titles of the standings, in the order of a standings line.
+// Column titles of the standings under the default order, in the order of a line.
 inline constexpr std::array<const char *, 8> kStandingTitles = {
     "Место", "№", "Участник", "Рейтинг", "Очки", "Бергер", "Новый рейтинг", "Изменение"};
 
-// The standings in place order, with new ratings computed on the side.
+// The tie-break columns: «Бергер» under the default order, else one per tie-break titled
+// by its name and acronym, «Победы (WIN)».
+std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot);
+// Every column title in the order of a line: kStandingTitles with the tie-break columns
+// in place of «Бергер».
+std::vector<std::string> standingTitles(const TournamentSnapshot &snapshot);
+// The line under the table that names the order of places, «Места: очки, затем личная
+// встреча (DE), победы (WIN)»; empty under the default order.
+std::string placeRulesLine(const TournamentSnapshot &snapshot);
+
+// The standings in place order, the players without a place last, with new ratings
+// computed on the side.
 std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot);
 
 // A decimal comma and no trailing zeros: "2,5", "0,5", "6,75", "0".

@@ -1,8 +1,10 @@
 #include "export/html_export.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "export/final_standings.h"
+#include "export/snapshot_results.h"
 #include "rating/game_notation.h"
 
 namespace krugovik {
@@ -69,6 +71,7 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
 {
     const std::vector<StandingLine> lines = finalStandings(snapshot);
     const std::size_t n = snapshot.players.size();
+    const int cycles = std::clamp(snapshot.cycles, 1, kMaxCycles);
     std::vector<const StandingLine *> byPlayer(n + 1, nullptr);
     for (const StandingLine &line : lines)
         byPlayer[std::size_t(line.player)] = &line;
@@ -78,6 +81,13 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     auto ratingClass = [](const SnapshotPlayer &player) {
         return std::string(player.estimate ? "n est" : "n");
     };
+    // One cell holds the pair's games of every cycle: "1 ½".
+    auto games = [&](std::size_t i, std::size_t j) {
+        std::string text;
+        for (int c = 1; c <= cycles; ++c)
+            text += (c == 1 ? "" : " ") + gameText(countedState(snapshot, c, int(i), int(j)));
+        return text;
+    };
 
     std::string out = "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n";
     out += "<title>" + escaped(snapshot.name) + "</title>\n";
@@ -86,17 +96,21 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     out += "<p class=\"date\">" + escaped(snapshot.date) + "</p>\n";
 
     out += "<h2>Итоговая таблица</h2>\n<table>\n<thead>\n<tr>";
-    for (const char *title : kStandingTitles)
+    for (const std::string &title : standingTitles(snapshot))
         out += header(title);
     out += "</tr>\n</thead>\n<tbody>\n";
     for (const StandingLine &line : lines) {
         const SnapshotPlayer &player = playerOf(line);
         out += "<tr>" + cell(line.place, "n") + cell(std::to_string(line.player), "n") +
-               cell(player.name) + cell(player.ratingCell, ratingClass(player)) +
-               cell(line.points, "n") + cell(line.berger, "n") + cell(line.newRating, "n") +
-               cell(line.change, "n") + "</tr>\n";
+               cell(line.name) + cell(player.ratingCell, ratingClass(player)) +
+               cell(line.points, "n");
+        for (const std::string &value : line.tieBreaks)
+            out += cell(value, "n");
+        out += cell(line.newRating, "n") + cell(line.change, "n") + "</tr>\n";
     }
     out += "</tbody>\n</table>\n";
+    if (const std::string rules = placeRulesLine(snapshot); !rules.empty())
+        out += "<p class=\"rules\">" + escaped(rules) + "</p>\n";
 
     out += "<h2>Турнирная таблица</h2>\n<table>\n<thead>\n<tr>";
     out += header("№") + header("Участник") + header("Рейтинг");
@@ -106,13 +120,13 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     for (std::size_t i = 1; i <= n; ++i) {
         const StandingLine &line = *byPlayer[i];
         const SnapshotPlayer &player = playerOf(line);
-        out += "<tr>" + cell(std::to_string(i), "n") + cell(player.name) +
+        out += "<tr>" + cell(std::to_string(i), "n") + cell(line.name) +
                cell(player.ratingCell, ratingClass(player));
         for (std::size_t j = 1; j <= n; ++j) {
             if (j == i)
                 out += cell("", "g self");
             else
-                out += cell(gameText(snapshot.games.state(int(i), int(j))), "g");
+                out += cell(games(i, j), "g");
         }
         out += cell(line.points, "n") + cell(line.place, "n") + "</tr>\n";
     }

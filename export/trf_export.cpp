@@ -4,10 +4,10 @@
 #include <cstddef>
 
 #include "common/number_text.h"
-#include "export/final_standings.h"
+#include "export/latin_text.h"
+#include "export/snapshot_results.h"
 #include "rating/rating_calc.h"
 #include "rounds/berger_schedule.h"
-#include "standings/places.h"
 
 namespace krugovik {
 namespace {
@@ -23,6 +23,13 @@ constexpr std::size_t kPlaceColumn = 86, kPlaceWidth = 4;
 constexpr std::size_t kFirstRoundColumn = 92, kRoundStep = 10;
 constexpr std::size_t kOpponentWidth = 4;
 constexpr std::size_t kColourOffset = 5, kResultOffset = 7;
+
+// Text cut or padded with blanks to `width` bytes.
+std::string fitAscii(std::string text, std::size_t width)
+{
+    text.resize(width, ' ');
+    return text;
+}
 
 // Writes text into an ASCII line at a column counted from 1, padding with blanks.
 void put(std::string &line, std::size_t column, const std::string &text)
@@ -76,80 +83,108 @@ std::string blankControls(std::string text)
     return text;
 }
 
-// Text in UTF-8 counted in characters, cut or padded with blanks to `width` characters:
-// the name field is counted in characters by the programs that read the file.
-std::string fitCharacters(const std::string &text, std::size_t width)
+// "07.12.2026" as the format writes a date, "2026/12/07"; empty for anything else.
+std::string trfDate(const std::string &date)
 {
-    std::string out;
-    std::size_t characters = 0;
-    for (std::size_t k = 0; k < text.size() && characters < width;) {
-        std::size_t length = 1;
-        const unsigned char lead = static_cast<unsigned char>(text[k]);
-        if (lead >= 0xF0)
-            length = 4;
-        else if (lead >= 0xE0)
-            length = 3;
-        else if (lead >= 0xC0)
-            length = 2;
-        out.append(text, k, length);
-        ++characters;
-        k += length;
-    }
-    out.append(width - characters, ' ');
-    return out;
+    const bool shaped = date.size() == 10 && date[2] == '.' && date[5] == '.' &&
+                        std::all_of(date.begin(), date.end(),
+                                    [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
+    return shaped ? date.substr(6, 4) + '/' + date.substr(3, 2) + '/' + date.substr(0, 2)
+                  : std::string();
 }
+
+// The type of tournament coded for line 192: FIDE's codes for one cycle and for two with
+// the first cycle's last rounds swapped, the plain Berger table repeated n times else.
+std::string tournamentTypeCode(int cycles, bool reverseLastRounds)
+{
+    if (cycles == 1)
+        return "FIDE_ROUNDROBIN";
+    if (cycles == 2 && reverseLastRounds)
+        return "FIDE_DOUBLEROUNDROBIN";
+    return "BERGER_ROUNDROBIN_G" + std::to_string(cycles);
+}
+
+// One player's game of a round as the 001 line needs it.
+struct RoundGame {
+    int opponent = 0; // 0 when he sits the round out
+    int cycle = 0;
+    bool white = false;
+};
 
 } // namespace
 
 std::string exportTrf(const TournamentSnapshot &snapshot)
 {
     const int n = std::min(int(snapshot.players.size()), kMaxTablePlayers);
-    std::string out = "012 " + blankControls(snapshot.name) + kLineEnd;
+    const int cycles = std::clamp(snapshot.cycles, 1, kMaxCycles);
+    const int rounds = roundCount(n) * cycles;
+
+    std::vector<std::string> texts = {snapshot.name};
+    for (int i = 1; i <= n; ++i)
+        texts.push_back(snapshot.players[std::size_t(i - 1)].name);
+    const std::vector<std::string> latin = asciiLatin(texts);
+
+    std::string out = "012 " + blankControls(latin[0]) + kLineEnd;
+    if (const std::string start = trfDate(snapshot.startDate); !start.empty())
+        out += "042 " + start + kLineEnd;
+    if (const std::string end = trfDate(snapshot.date); !end.empty())
+        out += "052 " + end + kLineEnd;
     out += "062 " + std::to_string(n) + kLineEnd;
-    out += std::string("092 Individual: round-robin") + kLineEnd;
+    out += std::string("092 Individual: Round Robin") + kLineEnd;
+    // Readers take the count of rounds from 142 or from XXR; an event whose last rounds
+    // hold only forfeits would lose them without it.
+    out += "142 " + std::to_string(rounds) + kLineEnd;
+    out += "XXR " + std::to_string(rounds) + kLineEnd;
+    out += "192 " + tournamentTypeCode(cycles, snapshot.reverseLastRounds) + kLineEnd;
+    std::string codes;
+    for (const TieBreak &tb : placeRules(snapshot))
+        codes += (codes.empty() ? "" : " ") + fideCode(tb);
+    out += "202 " + codes + kLineEnd;
 
     std::vector<int> place(std::size_t(n) + 1);
     std::vector<Fixed> points(std::size_t(n) + 1);
-    for (const PlaceRow &row : rankPlayers(snapshot.games, n)) {
+    for (const TieBreakRow &row :
+         rankByTieBreaks(roundRobinResults(snapshot), placeRules(snapshot))) {
         place[std::size_t(row.player)] = row.firstPlace;
-        points[std::size_t(row.player)] = row.points;
+        // One without a place scores nothing that counts.
+        points[std::size_t(row.player)] = row.firstPlace > 0 ? row.points : kZero;
     }
-    const int rounds = roundCount(n);
-    const std::vector<ScheduledGame> schedule = bergerSchedule(n);
+    std::vector<std::vector<RoundGame>> schedule(std::size_t(n) + 1,
+                                                 std::vector<RoundGame>(std::size_t(rounds) + 1));
+    for (const ScheduledGame &g : bergerSchedule(n, cycles, snapshot.reverseLastRounds)) {
+        const int cycle = (g.round - 1) / roundCount(n) + 1;
+        schedule[std::size_t(g.firstNamed)][std::size_t(g.round)] = {g.secondNamed, cycle, true};
+        schedule[std::size_t(g.secondNamed)][std::size_t(g.round)] = {g.firstNamed, cycle, false};
+    }
 
     for (int i = 1; i <= n; ++i) {
         const SnapshotPlayer &player = snapshot.players[std::size_t(i - 1)];
-        // Built in ASCII with the name's field left blank: columns count characters, and
-        // the name's may take more than one byte each.
         std::string line = "001";
         putRight(line, kRankColumn, kRankWidth, std::to_string(i));
+        put(line, kNameColumn, fitAscii(blankControls(latin[std::size_t(i)]), kNameWidth));
         const std::int64_t rating = readRating(player.ratingCell);
-        if (rating != 0)
+        if (rating > 0)
             putRight(line, kRatingColumn, kRatingWidth, std::to_string(rating));
         putRight(line, kPointsColumn, kPointsWidth, oneDecimal(points[std::size_t(i)]));
         putRight(line, kPlaceColumn, kPlaceWidth, std::to_string(place[std::size_t(i)]));
         for (int r = 1; r <= rounds; ++r) {
             const std::size_t column = kFirstRoundColumn + kRoundStep * std::size_t(r - 1);
-            const auto game =
-                std::find_if(schedule.begin(), schedule.end(), [&](const ScheduledGame &g) {
-                    return g.round == r && (g.firstNamed == i || g.secondNamed == i);
-                });
-            if (game == schedule.end()) {
+            const RoundGame &game = schedule[std::size_t(i)][std::size_t(r)];
+            if (game.opponent == 0) {
                 put(line, column, "0000 - Z");
                 continue;
             }
-            const bool first = game->firstNamed == i;
-            const int opponent = first ? game->secondNamed : game->firstNamed;
-            const GameState state = snapshot.games.state(i, opponent);
+            const GameState state = countedState(snapshot, game.cycle, i, game.opponent);
             // A game without a result is left blank, as a round not yet paired.
             if (state == GameState::None)
                 continue;
-            putRight(line, column, kOpponentWidth, std::to_string(opponent));
-            put(line, column + kColourOffset, first ? "w" : "b");
-            put(line, column + kResultOffset, std::string(1, resultCode(state)));
+            putRight(line, column, kOpponentWidth, std::to_string(game.opponent));
+            put(line, column + kColourOffset, game.white ? "w" : "b");
+            // The games of a player without a place count for nobody: paired, no result.
+            const bool counted = place[std::size_t(i)] > 0 && place[std::size_t(game.opponent)] > 0;
+            if (counted)
+                put(line, column + kResultOffset, std::string(1, resultCode(state)));
         }
-        line.replace(kNameColumn - 1, kNameWidth,
-                     fitCharacters(blankControls(player.name), kNameWidth));
         line.erase(line.find_last_not_of(' ') + 1);
         out += line + kLineEnd;
     }

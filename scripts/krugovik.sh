@@ -9,6 +9,8 @@ what="${1:-run}"
 shift || true
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
+# ICU's transliterator for the Latin names of the TRF.
+packages+=(libicu-dev)
 # Qt's own Russian texts (qtbase_ru.qm) for the standard buttons and menus.
 packages+=(qt6-translations-l10n)
 case "$what" in

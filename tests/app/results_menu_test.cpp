@@ -181,7 +181,7 @@ TEST_F(ResultsMenu, EachExportProposesTheTournamentsNameAndWritesItsFile)
         {"mnuExportCsv", QStringLiteral("KUBOK.csv"), QStringLiteral("Сохранить для таблиц (CSV)"),
          "\xEF\xBB\xBF\xD0\x9C\xD0\xB5\xD1\x81\xD1\x82\xD0\xBE;"},
         {"mnuExportTrf", QStringLiteral("KUBOK.trf"), QStringLiteral("Сохранить отчёт TRF"),
-         "012 KUBOK\r\n062 5\r\n092 Individual: round-robin\r\n001    1"},
+         "012 KUBOK\r\n052 "},
     };
     for (const auto &e : exports) {
         const auto seen = answerSaveDialog(e.file);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -8,6 +9,7 @@
 #include "export/csv_export.h"
 #include "export/final_standings.h"
 #include "export/html_export.h"
+#include "export/latin_text.h"
 #include "export/trf_export.h"
 #include "rating/new_ratings.h"
 #include "support/game_list.h"
@@ -69,6 +71,83 @@ TournamentSnapshot sharedPlace()
         {{1, 2, W}, {1, 3, W}, {1, 4, W}, {2, 3, W}, {3, 4, W}, {4, 2, W}});
 }
 
+// Six players under FIDE's order: 1, 2 and 3 tied on points, wins and among themselves
+// (each beat one of the others), then parted by Sonneborn-Berger. Щукин left after round 2
+// with two games played, too few for a place: his games count for nobody.
+TournamentSnapshot fideWithAWithdrawal()
+{
+    TournamentSnapshot snapshot = snapshotOf("Кубок Щукина",
+                                             {{"Ёлкин Артём", "1650", false},
+                                              {"Смирнова Анна", "1588", false},
+                                              {"Чайковская Ксения", "1300", true},
+                                              {"Орлов Денис", "1845", false},
+                                              {"Ли Ян", "1450", false},
+                                              {"Щукин Юрий", "1500", false}},
+                                             {{1, 2, W},
+                                              {3, 1, W},
+                                              {2, 3, W},
+                                              {1, 4, D},
+                                              {1, 5, W},
+                                              {2, 4, W},
+                                              {2, 5, D},
+                                              {3, 4, D},
+                                              {3, 5, W},
+                                              {4, 5, W},
+                                              {1, 6, W},
+                                              {6, 4, W}});
+    snapshot.tieBreaks = fideRoundRobinTieBreaks();
+    snapshot.players[5].withdrawnAfter = 2;
+    return snapshot;
+}
+
+// Five players in two cycles, the first cycle's last rounds swapped, under every tie-break.
+// Player 3 left after round 7 with six games played: he keeps his place and loses rounds
+// 8 and 9 by forfeit. Player 5 has no rating.
+TournamentSnapshot everyTieBreakInTwoCycles()
+{
+    TournamentSnapshot snapshot = snapshotOf("Осень 2026",
+                                             {{"Иванов Пётр", "1712", false},
+                                              {"Хабибуллин Шамиль", "1588", false},
+                                              {"Объедков Ильич", "1300", false},
+                                              {"Орлов & Денис", "1845", false},
+                                              {"Ли Ян", "", false}},
+                                             {{1, 2, W},
+                                              {1, 3, D},
+                                              {1, 4, L},
+                                              {5, 1, FW},
+                                              {2, 3, W},
+                                              {2, 4, D},
+                                              {2, 5, L},
+                                              {3, 4, W},
+                                              {3, 5, D},
+                                              {4, 5, W}});
+    snapshot.cycles = 2;
+    snapshot.reverseLastRounds = true;
+    snapshot.laterCycles.resize(1);
+    for (const Game &g : std::vector<Game>{{1, 2, D},
+                                           {1, 4, W},
+                                           {1, 5, W},
+                                           {2, 4, L},
+                                           {2, 5, W},
+                                           {3, 4, L},
+                                           {3, 5, W},
+                                           {4, 5, D}})
+        recordGame(snapshot.laterCycles[0], g.p, g.q, g.stateOfP, 0, 0);
+    using K = TieBreakKind;
+    snapshot.tieBreaks = {{K::DirectEncounter},
+                          {K::Wins},
+                          {K::WinsOverBoard},
+                          {K::BlackGames},
+                          {K::BlackWins},
+                          {K::SonnebornBerger},
+                          {K::Koya},
+                          {K::Koya, 40},
+                          {K::AverageOpponentRating},
+                          {K::PerformanceRating}};
+    snapshot.players[2].withdrawnAfter = 7;
+    return snapshot;
+}
+
 std::string golden(const std::string &name)
 {
     std::ifstream in(std::string(KRUGOVIK_GOLDEN_DIR) + "/" + name, std::ios::binary);
@@ -108,6 +187,22 @@ TEST(Exports, MatchTheirGoldenFiles)
     expectGolden("shared.trf", exportTrf(sharedPlace()));
 }
 
+TEST(Exports, UnderChosenTieBreaksWithWithdrawalsMatchTheirGoldenFiles)
+{
+    const struct {
+        std::string name;
+        TournamentSnapshot snapshot;
+    } cases[] = {{"kubok", fideWithAWithdrawal()}, {"osen", everyTieBreakInTwoCycles()}};
+    for (const auto &c : cases) {
+        expectGolden(c.name + ".csv", exportCsv(c.snapshot));
+        expectGolden(c.name + ".html", exportHtml(c.snapshot));
+        const std::string trf = exportTrf(c.snapshot);
+        expectGolden(c.name + ".trf", trf);
+        EXPECT_TRUE(std::all_of(trf.begin(), trf.end(), [](char b) { return (b & 0x80) == 0; }))
+            << c.name << ".trf holds a byte outside ASCII";
+    }
+}
+
 TEST(FinalStandings, PlacesPointsAndRatingsAsTheTableWouldShowThem)
 {
     const std::vector<StandingLine> lines = finalStandings(fivePlayers());
@@ -118,9 +213,9 @@ TEST(FinalStandings, PlacesPointsAndRatingsAsTheTableWouldShowThem)
         order.push_back(line.player);
     EXPECT_EQ(order, (std::vector<int>{4, 1, 3, 2, 5}));
     EXPECT_EQ(lines[0].points, "2,5");
-    EXPECT_EQ(lines[0].berger, "4,25");
+    EXPECT_EQ(lines[0].tieBreaks, std::vector<std::string>{"4,25"});
     EXPECT_EQ(lines[4].points, "1");
-    EXPECT_EQ(lines[4].berger, "1,5");
+    EXPECT_EQ(lines[4].tieBreaks, std::vector<std::string>{"1,5"});
 
     const std::vector<StandingLine> shared = finalStandings(sharedPlace());
     EXPECT_EQ(shared[1].place, "2-4");
@@ -247,16 +342,21 @@ std::u32string columns(const std::string &line, std::size_t first, std::size_t l
 TEST(Trf, ColumnsOfAPlayerLine)
 {
     const std::vector<std::string> lines = linesOf(exportTrf(fivePlayers()));
-    ASSERT_EQ(lines.size(), 8u);
+    ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[0], "012 ZIMA 2026");
-    EXPECT_EQ(lines[1], "062 5");
-    EXPECT_EQ(lines[2], "092 Individual: round-robin");
+    EXPECT_EQ(lines[1], "052 2026/12/07");
+    EXPECT_EQ(lines[2], "062 5");
+    EXPECT_EQ(lines[3], "092 Individual: Round Robin");
+    EXPECT_EQ(lines[4], "142 5");
+    EXPECT_EQ(lines[5], "XXR 5");
+    EXPECT_EQ(lines[6], "192 FIDE_ROUNDROBIN");
+    EXPECT_EQ(lines[7], "202 SB DE WIN");
     // Player 1, second: sits out round 1, then 1-2 (won), 3-1 (draw, black), 1-4 (lost),
     // 5-1 (a forfeit win, black).
-    const std::string &one = lines[3];
+    const std::string &one = lines[8];
     EXPECT_EQ(columns(one, 1, 4), U"001 ");
     EXPECT_EQ(columns(one, 5, 8), U"   1");
-    EXPECT_EQ(columns(one, 15, 47), U"Иванов Пётр                      ");
+    EXPECT_EQ(columns(one, 15, 47), U"Ivanov Petr                      ");
     EXPECT_EQ(columns(one, 49, 52), U"1712");
     EXPECT_EQ(columns(one, 81, 84), U" 2.5");
     EXPECT_EQ(columns(one, 86, 89), U"   2");
@@ -266,9 +366,9 @@ TEST(Trf, ColumnsOfAPlayerLine)
     EXPECT_EQ(columns(one, 122, 129), U"   4 w 0");
     EXPECT_EQ(columns(one, 132, 139), U"   5 b +");
     // Player 2's game against 5 in round 1 has no result: its block is blank.
-    EXPECT_EQ(columns(lines[4], 90, 101), U"            ");
-    EXPECT_EQ(columns(lines[4], 102, 109), U"   1 b 0");
-    EXPECT_EQ(columns(lines[4], 112, 119), U"0000 - Z");
+    EXPECT_EQ(columns(lines[9], 90, 101), U"            ");
+    EXPECT_EQ(columns(lines[9], 102, 109), U"   1 b 0");
+    EXPECT_EQ(columns(lines[9], 112, 119), U"0000 - Z");
 }
 
 TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
@@ -277,12 +377,23 @@ TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
                                             "A\001B", "A\tB", "A\177B"};
     for (const std::string &name : names) {
         const std::vector<std::string> lines = linesOf(exportTrf(namedFirst(name)));
-        ASSERT_EQ(lines.size(), 5u) << name;
+        ASSERT_EQ(lines.size(), 10u) << name;
         const std::u32string expected = U"A" + std::u32string(name.size() - 2, U' ') + U"B" +
                                         std::u32string(33 - name.size(), U' ');
-        EXPECT_EQ(columns(lines[3], 15, 47), expected) << name;
-        EXPECT_EQ(columns(lines[3], 49, 52), U"1500") << name;
+        EXPECT_EQ(columns(lines[8], 15, 47), expected) << name;
+        EXPECT_EQ(columns(lines[8], 49, 52), U"1500") << name;
     }
+}
+
+TEST(Trf, NamesInLatinLetters)
+{
+    const std::vector<std::string> names = {"Щукин Юрий", "Ёлкин Артём",   "Объедков Ильич",
+                                            "Їжак Євген", "Müller Jürgen", "Орлов & «Лис»",
+                                            "中文",       "A\tB"};
+    const std::vector<std::string> expected = {
+        "Shchukin Yuriy", "Yelkin Artem",    "Ob\"yedkov Il'ich", "Izhak Evgen",
+        "Muller Jurgen",  "Orlov & <<Lis>>", "zhong wen",         "A\tB"};
+    EXPECT_EQ(asciiLatin(names), expected);
 }
 
 TEST(Html, SelfContainedAndEscaped)

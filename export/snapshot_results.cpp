@@ -1,0 +1,93 @@
+#include "export/snapshot_results.h"
+
+#include <algorithm>
+
+#include "rating/rating_calc.h"
+#include "rounds/berger_schedule.h"
+
+namespace krugovik {
+namespace {
+
+int playerCountOf(const TournamentSnapshot &snapshot)
+{
+    return std::min(int(snapshot.players.size()), kMaxTablePlayers);
+}
+
+int cycleCountOf(const TournamentSnapshot &snapshot)
+{
+    return std::clamp(snapshot.cycles, 1, kMaxCycles);
+}
+
+} // namespace
+
+const GameRecords &cycleGames(const TournamentSnapshot &snapshot, int cycle)
+{
+    static const GameRecords kNone{};
+    if (cycle == 1)
+        return snapshot.games;
+    const std::size_t later = std::size_t(cycle - 2);
+    return cycle > 1 && later < snapshot.laterCycles.size() ? snapshot.laterCycles[later] : kNone;
+}
+
+GameState countedState(const TournamentSnapshot &snapshot, int cycle, int i, int j)
+{
+    const GameState stored = cycleGames(snapshot, cycle).state(i, j);
+    const int n = playerCountOf(snapshot);
+    const auto game =
+        scheduledGame(n, cycleCountOf(snapshot), snapshot.reverseLastRounds, cycle, i, j);
+    if (!game)
+        return stored;
+    auto left = [&](int p) {
+        const int after = snapshot.players[std::size_t(p - 1)].withdrawnAfter;
+        return after > 0 && game->round > after;
+    };
+    if (left(i))
+        return GameState::ForfeitLoss;
+    if (left(j))
+        return GameState::ForfeitWin;
+    return stored;
+}
+
+std::vector<TieBreak> placeRules(const TournamentSnapshot &snapshot)
+{
+    return snapshot.tieBreaks.empty() ? classicTieBreaks() : snapshot.tieBreaks;
+}
+
+bool isDefaultOrder(const TournamentSnapshot &snapshot)
+{
+    return placeRules(snapshot) == classicTieBreaks();
+}
+
+RoundRobinResults roundRobinResults(const TournamentSnapshot &snapshot)
+{
+    RoundRobinResults results;
+    const int n = playerCountOf(snapshot);
+    results.playerCount = n;
+    results.cycleCount = cycleCountOf(snapshot);
+    for (int p = 1; p <= n; ++p) {
+        const SnapshotPlayer &player = snapshot.players[std::size_t(p - 1)];
+        results.rating[std::size_t(p)] =
+            int(std::max<std::int64_t>(0, readRating(player.ratingCell)));
+        results.withdrawnAfter[std::size_t(p)] = std::max(0, player.withdrawnAfter);
+    }
+    for (int c = 1; c <= results.cycleCount; ++c) {
+        const GameRecords &games = cycleGames(snapshot, c);
+        auto &state = results.games[std::size_t(c - 1)];
+        auto &white = results.white[std::size_t(c - 1)];
+        auto &round = results.round[std::size_t(c - 1)];
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= n; ++j) {
+                state[std::size_t(i)][std::size_t(j)] = games.state(i, j);
+                // A table too small for a schedule still has its results.
+                if (const auto game =
+                        scheduledGame(n, results.cycleCount, snapshot.reverseLastRounds, c, i, j)) {
+                    white[std::size_t(i)][std::size_t(j)] = game->firstNamed;
+                    round[std::size_t(i)][std::size_t(j)] = game->round;
+                }
+            }
+        }
+    }
+    return results;
+}
+
+} // namespace krugovik
