@@ -694,6 +694,9 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
     for (int i = 1; i <= m_playerCount; ++i)
         s.players.push_back({this->name(i), rating(i), estimate(i)});
     s.games = games();
+    s.cycles = cycles();
+    for (int c = 1; c < cycles(); ++c)
+        s.laterCycles.push_back(games(c));
     return s;
 }
 
