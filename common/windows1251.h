@@ -5,9 +5,9 @@
 
 namespace krugovik {
 
-// The files of the system hold Windows-1251 bytes; the tournament model holds UTF-8. The
-// two conversions agree with the toolkit's codec byte for byte: every byte has a character
-// (0x98 is U+0098), so bytes read are written back unchanged.
+// The files of the system hold Windows-1251 bytes; the tournament model holds UTF-8. Both
+// conversions are the toolkit's codec, in which every byte has a character (0x98 is
+// U+0098), so bytes read are written back unchanged.
 
 // UTF-8 text from Windows-1251 bytes.
 std::string fromWindows1251(std::string_view bytes);
