@@ -84,8 +84,11 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     // One cell holds the pair's games of every cycle: "1 ½".
     auto games = [&](std::size_t i, std::size_t j) {
         std::string text;
-        for (int c = 1; c <= cycles; ++c)
-            text += (c == 1 ? "" : " ") + gameText(countedState(snapshot, c, int(i), int(j)));
+        for (int c = 1; c <= cycles; ++c) {
+            if (c > 1)
+                text += ' ';
+            text += gameText(countedState(snapshot, c, int(i), int(j)));
+        }
         return text;
     };
 

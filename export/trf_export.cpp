@@ -138,7 +138,7 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     out += "192 " + tournamentTypeCode(cycles, snapshot.reverseLastRounds) + kLineEnd;
     std::string codes;
     for (const TieBreak &tb : placeRules(snapshot))
-        codes += (codes.empty() ? "" : " ") + fideCode(tb);
+        codes.append(codes.empty() ? "" : " ").append(fideCode(tb));
     out += "202 " + codes + kLineEnd;
 
     std::vector<int> place(std::size_t(n) + 1);
