@@ -628,8 +628,8 @@ void Tournament::ArrayGames(const GameKey &key, GameState state)
     const bool rated = isRated(state);
     const std::int64_t ratingOfOpponent = rated ? readRating(rating(key.opponent)) : 0;
     const std::int64_t ratingOfPlayer = rated ? readRating(rating(key.player)) : 0;
-    recordGame(m_records[std::size_t(key.cycle)], key.player, key.opponent, state,
-               ratingOfOpponent, ratingOfPlayer);
+    recordGame(m_records[std::size_t(key.cycle)], key.player, key.opponent, state, ratingOfOpponent,
+               ratingOfPlayer);
     touch();
 }
 
@@ -784,10 +784,10 @@ void Tournament::Paring()
                                                 " - " + name(game.secondNamed)};
     }
     shown.shownBoards = count;
-    const int free = sittingOut(
-        m_playerCount, scheduled ? tableRound(m_playerCount, cycles(), m_reverseLastRounds,
-                                              shown.roundNo)
-                                 : shown.roundNo);
+    const int free =
+        sittingOut(m_playerCount, scheduled ? tableRound(m_playerCount, cycles(),
+                                                         m_reverseLastRounds, shown.roundNo)
+                                            : shown.roundNo);
     shown.freeLine = free == 0 ? std::string() : "Отдыхает: " + name(free);
 }
 

@@ -83,7 +83,7 @@ struct Board {
 struct ShownState {
     ResultHeader resultHeader = ResultHeader::Result;
     RatingColumn ratingColumn = RatingColumn::Empty;
-    int roundNo = 0; // the round the display shows, 0 before any selection
+    int roundNo = 0;    // the round the display shows, 0 before any selection
     int roundCycle = 0; // the cycle (0 for the first) whose block holds the shown round's games
     // Per cell of that cycle: 1 first-named, 2 second-named side of a marked game.
     std::array<std::array<std::uint8_t, 23>, 23> marks{};
@@ -130,8 +130,8 @@ struct StepValues {
     bool correctionHeader = false; // column 3's header reads "Корр."
     bool saveEnabled = false;
     bool writeBackEnabled = false;
-    int cycles = 1;                 // how often each pair meets
-    bool reverseLastRounds = true;  // cycle 1's last two rounds swapped
+    int cycles = 1;                // how often each pair meets
+    bool reverseLastRounds = true; // cycle 1's last two rounds swapped
     RowNumbers correctionMark{};
     RowNumbers ratingCorrection{};
     std::shared_ptr<const ShownState> shown;

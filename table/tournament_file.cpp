@@ -247,7 +247,8 @@ std::string checkCycleResults(const std::vector<std::string> &results, int n, in
     }
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
-            if (state[std::size_t(j)][std::size_t(i)] != mirrored(state[std::size_t(i)][std::size_t(j)]))
+            if (state[std::size_t(j)][std::size_t(i)] !=
+                mirrored(state[std::size_t(i)][std::size_t(j)]))
                 return "в цикле " + std::to_string(cycle) + " результаты партии " +
                        std::to_string(i) + "-" + std::to_string(j) + " не согласованы";
         }
@@ -359,8 +360,8 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
             if (strictNumber(section.argument, 2, ext.cycles) != expected)
                 return outOfRange(), out;
             if (lines.size() - at < resultLines) {
-                out.error = "в дополнении файла неполны результаты цикла " +
-                            std::to_string(expected);
+                out.error =
+                    "в дополнении файла неполны результаты цикла " + std::to_string(expected);
                 return out;
             }
             ext.laterResults.emplace_back(lines.begin() + std::ptrdiff_t(at),

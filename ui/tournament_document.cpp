@@ -108,8 +108,8 @@ void TournamentDocument::restore(const Step &step, const StepValues &values)
     m_tournament.restore(step, values);
     // What the header commands showed at the step comes back with it.
     const Tournament &t = m_tournament;
-    emit changed({t.columnCount() != columns, {QRect(0, 0, t.columnCount(), t.rowCount())}, true,
-                  true});
+    emit changed(
+        {t.columnCount() != columns, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, true});
 }
 
 void TournamentDocument::apply(const std::function<void(Tournament &)> &operation, bool content)
