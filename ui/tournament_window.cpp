@@ -133,7 +133,8 @@ void TournamentWindow::createCommands()
 
     lblCycles = new QLabel(QStringLiteral("Циклов:"), this);
     lblCycles->setObjectName(QStringLiteral("lblCycles"));
-    placeInTwips(lblCycles, 12300, 1230, 800, 285);
+    // On the row above the grid, right of where the information label's short texts end.
+    placeInTwips(lblCycles, 7700, 1500, 800, 285);
     spnCycles = new QSpinBox(this);
     spnCycles->setObjectName(QStringLiteral("spnCycles"));
     spnCycles->setRange(1, kMostCycles);
@@ -141,16 +142,17 @@ void TournamentWindow::createCommands()
     spnCycles->setToolTip(QStringLiteral("Сколько раз встречается каждая пара игроков: 1 — "
                                          "круговой турнир, 2 — двухкруговой"));
     lblCycles->setBuddy(spnCycles);
-    placeInTwips(spnCycles, 13100, 1200, 700, 330);
+    placeInTwips(spnCycles, 8500, 1470, 650, 315);
     connect(spnCycles, &QSpinBox::valueChanged, this, &TournamentWindow::spnCycles_Change);
-    chkReverseLastRounds = new QCheckBox(QStringLiteral("Два последних тура наоборот"), this);
+    chkReverseLastRounds =
+        new QCheckBox(QStringLiteral("Два последних тура 1-го цикла наоборот"), this);
     chkReverseLastRounds->setObjectName(QStringLiteral("chkReverseLastRounds"));
     chkReverseLastRounds->setChecked(true);
     chkReverseLastRounds->setToolTip(
         QStringLiteral("Два последних тура первого цикла играются в обратном порядке, чтобы "
                        "никто не играл трижды подряд одним цветом (совет ФИДЕ для "
                        "многокруговых турниров)"));
-    placeInTwips(chkReverseLastRounds, 12300, 1530, 2800, 285);
+    placeInTwips(chkReverseLastRounds, 9350, 1500, 5000, 285);
     connect(chkReverseLastRounds, &QCheckBox::toggled, this,
             &TournamentWindow::chkReverseLastRounds_Click);
 
