@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -48,8 +49,8 @@ void clickCell(krugovik::CrossTable *table, int row, int column)
                       table->visualRect(table->model()->index(row, column)).center());
 }
 
-// A tournament window opened on ALPHA.TXT with 22 players entered from the base.
-std::unique_ptr<MainWindow> openTwentyTwo()
+// A tournament window opened on ALPHA.TXT with `players` players entered from the base.
+std::unique_ptr<MainWindow> openTournament(int players)
 {
     auto window = std::make_unique<MainWindow>();
     window->show();
@@ -58,15 +59,20 @@ std::unique_ptr<MainWindow> openTwentyTwo()
         ->setText(QStringLiteral("ALPHA.TXT"));
     window->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
     auto *spin = window->findChild<QScrollBar *>(QStringLiteral("vscPlayer"));
-    while (spin->value() < 22)
+    while (spin->value() < players)
         spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     auto *grid = window->findChild<krugovik::CrossTable *>(QStringLiteral("grdTable"));
     auto *next = window->findChild<QAbstractButton *>(QStringLiteral("cmdNext"));
-    for (int k = 1; k <= 22; ++k) {
+    for (int k = 1; k <= players; ++k) {
         clickCell(grid, k, 0);
         next->click();
     }
     return window;
+}
+
+std::unique_ptr<MainWindow> openTwentyTwo()
+{
+    return openTournament(22);
 }
 
 void StartUp_ChooserShown(benchmark::State &state)
@@ -103,6 +109,20 @@ void Click_GameCell22(benchmark::State &state)
     auto *grid = window->findChild<krugovik::CrossTable *>(QStringLiteral("grdTable"));
     for (auto _ : state)
         clickCell(grid, 5, 17);
+    window.reset();
+    forgetRecoveryCopies();
+}
+
+// A double round-robin's worst small case: 8 players in 4 cycles, a game of the last block.
+void Click_GameCell8In4Cycles(benchmark::State &state)
+{
+    auto window = openTournament(8);
+    window->findChild<QSpinBox *>(QStringLiteral("spnCycles"))->setValue(4);
+    auto *grid = window->findChild<krugovik::CrossTable *>(QStringLiteral("grdTable"));
+    const int column = 4 + 3 * 8 + 7;
+    grid->scrollTo(grid->model()->index(5, column));
+    for (auto _ : state)
+        clickCell(grid, 5, column);
     window.reset();
     forgetRecoveryCopies();
 }
@@ -282,6 +302,7 @@ void Find_Baseline_ReadBase100k(benchmark::State &state)
 BENCHMARK(StartUp_ChooserShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(StartUp_Baseline_BareMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(Click_GameCell22)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Click_GameCell8In4Cycles)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Click_Baseline_BareTableWidget)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Click_GameCell22_CopyWrittenEachTime)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Click_Baseline_SaveFile22)->Unit(benchmark::kMicrosecond);

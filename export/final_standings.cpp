@@ -115,8 +115,12 @@ std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
         everyoneRated = everyoneRated && !player.ratingCell.empty();
     }
     std::vector<NewRating> ratings;
-    if (everyoneRated)
-        ratings = computeNewRatings(cells, snapshot.games);
+    if (everyoneRated) {
+        // Every cycle's rated games count.
+        std::vector<GameRecords> cycles = {snapshot.games};
+        cycles.insert(cycles.end(), snapshot.laterCycles.begin(), snapshot.laterCycles.end());
+        ratings = computeNewRatings(cells, cycles);
+    }
 
     std::vector<StandingLine> lines;
     for (const TieBreakRow &row :

@@ -93,13 +93,14 @@ std::string trfDate(const std::string &date)
                   : std::string();
 }
 
-// The type of tournament coded for line 192: FIDE's codes for one cycle and for two with
-// the first cycle's last rounds swapped, the plain Berger table repeated n times else.
-std::string tournamentTypeCode(int cycles, bool reverseLastRounds)
+// The type of tournament coded for line 192: FIDE's codes for one cycle and for two (the
+// rounds themselves, swapped or not, stand in the 001 lines), the Berger table repeated n
+// times for more.
+std::string tournamentTypeCode(int cycles)
 {
     if (cycles == 1)
         return "FIDE_ROUNDROBIN";
-    if (cycles == 2 && reverseLastRounds)
+    if (cycles == 2)
         return "FIDE_DOUBLEROUNDROBIN";
     return "BERGER_ROUNDROBIN_G" + std::to_string(cycles);
 }
@@ -135,7 +136,7 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     // hold only forfeits would lose them without it.
     out += "142 " + std::to_string(rounds) + kLineEnd;
     out += "XXR " + std::to_string(rounds) + kLineEnd;
-    out += "192 " + tournamentTypeCode(cycles, snapshot.reverseLastRounds) + kLineEnd;
+    out += "192 " + tournamentTypeCode(cycles) + kLineEnd;
     std::string codes;
     for (const TieBreak &tb : placeRules(snapshot))
         codes.append(codes.empty() ? "" : " ").append(fideCode(tb));

@@ -11,12 +11,19 @@ namespace krugovik {
 
 int estimateCorrection(const GameRecords &records, int i, int playerCount)
 {
+    return estimateCorrection(std::span<const GameRecords>(&records, 1), i, playerCount);
+}
+
+int estimateCorrection(std::span<const GameRecords> cycles, int i, int playerCount)
+{
     int games = 0;
     Fixed score;
-    for (int j = 1; j <= playerCount; ++j) {
-        games += records.played[i][j];
-        if (records.points[i][j] == kHalf || records.points[i][j] == kOne)
-            score += records.points[i][j];
+    for (const GameRecords &records : cycles) {
+        for (int j = 1; j <= playerCount; ++j) {
+            games += records.played[i][j];
+            if (records.points[i][j] == kHalf || records.points[i][j] == kOne)
+                score += records.points[i][j];
+        }
     }
     return ratingCorrection(games, score);
 }
@@ -24,19 +31,33 @@ int estimateCorrection(const GameRecords &records, int i, int playerCount)
 RatedGames ratedGames(const GameRecords &records, int i, int playerCount,
                       const std::vector<int> &correction)
 {
+    return ratedGames(std::span<const GameRecords>(&records, 1), i, playerCount, correction);
+}
+
+RatedGames ratedGames(std::span<const GameRecords> cycles, int i, int playerCount,
+                      const std::vector<int> &correction)
+{
     RatedGames rated;
-    for (int j = 1; j <= playerCount; ++j) {
-        rated.games += records.played[i][j];
-        rated.points += records.points[i][j];
-        if (j != i && isRated(records.state(i, j)))
-            rated.opponents +=
-                Fixed::fromInt(records.opponentRating[i][j] + correction[std::size_t(j)]);
+    for (const GameRecords &records : cycles) {
+        for (int j = 1; j <= playerCount; ++j) {
+            rated.games += records.played[i][j];
+            rated.points += records.points[i][j];
+            if (j != i && isRated(records.state(i, j)))
+                rated.opponents +=
+                    Fixed::fromInt(records.opponentRating[i][j] + correction[std::size_t(j)]);
+        }
     }
     return rated;
 }
 
 std::vector<NewRating> computeNewRatings(const std::vector<RatingCell> &cells,
                                          const GameRecords &records)
+{
+    return computeNewRatings(cells, std::span<const GameRecords>(&records, 1));
+}
+
+std::vector<NewRating> computeNewRatings(const std::vector<RatingCell> &cells,
+                                         std::span<const GameRecords> records)
 {
     const int n = std::min(int(cells.size()), kMaxTablePlayers);
     auto cellOf = [&](int player) -> const RatingCell & { return cells[std::size_t(player - 1)]; };

@@ -18,10 +18,12 @@ const std::string kNoRatingNote = "Нет рейтинга у игрока";
 // Where a cell of the mark table stands in a game of the shown round.
 constexpr std::uint8_t kFirstNamedSide = 1;
 constexpr std::uint8_t kSecondNamedSide = 2;
+// The round cycle of a header beyond the rounds of a cycle: a round without games.
+constexpr int kNoRoundCycle = -1;
 
 } // namespace
 
-Tournament::Tournament() : m_cycles(1)
+Tournament::Tournament() : m_records(1), m_cells(1)
 {
     auto shown = std::make_shared<ShownState>();
     for (int k = 1; k <= kBoards; ++k)
@@ -35,6 +37,7 @@ bool StepValues::operator==(const StepValues &other) const
     return sameShown && player == other.player && opponent == other.opponent && row == other.row &&
            ratingMissing == other.ratingMissing && correctionHeader == other.correctionHeader &&
            saveEnabled == other.saveEnabled && writeBackEnabled == other.writeBackEnabled &&
+           cycles == other.cycles && reverseLastRounds == other.reverseLastRounds &&
            correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection;
 }
 
@@ -115,7 +118,7 @@ CellColour Tournament::colour(int row, int column) const
     const std::optional<GameKey> key = gameAt(row, column);
     if (!key)
         return CellColour::Diagonal;
-    if (key->cycle != 0)
+    if (key->cycle != m_shown->roundCycle)
         return CellColour::Window;
     switch (m_shown->marks[std::size_t(key->player)][std::size_t(key->opponent)]) {
     case kFirstNamedSide:
@@ -147,12 +150,38 @@ GameState Tournament::cell(const GameKey &key) const
 {
     if (key.cycle < 0 || key.cycle >= cycles())
         return GameState::None;
-    return m_cycles[std::size_t(key.cycle)].cells[index(key.player)][index(key.opponent)];
+    return m_cells[std::size_t(key.cycle)][index(key.player)][index(key.opponent)];
 }
 
 GameState &Tournament::cellRef(const GameKey &key)
 {
-    return m_cycles[std::size_t(key.cycle)].cells[index(key.player)][index(key.opponent)];
+    return m_cells[std::size_t(key.cycle)][index(key.player)][index(key.opponent)];
+}
+
+int Tournament::lastCycleWithResults() const
+{
+    for (int c = cycles(); c >= 1; --c) {
+        const CycleCells &cells = m_cells[std::size_t(c - 1)];
+        const GameRecords &records = m_records[std::size_t(c - 1)];
+        for (int i = 1; i <= kMostPlayers; ++i) {
+            for (int j = 1; j <= kMostPlayers; ++j) {
+                if (cells[index(i)][index(j)] != GameState::None ||
+                    !records.results[index(i)][index(j)].empty())
+                    return c;
+            }
+        }
+    }
+    return 0;
+}
+
+int Tournament::roundsPerCycle() const
+{
+    return roundCount(m_playerCount);
+}
+
+std::vector<ScheduledGame> Tournament::schedule() const
+{
+    return bergerSchedule(m_playerCount, cycles(), m_reverseLastRounds);
 }
 
 std::string Tournament::missingRatingNote() const
@@ -173,7 +202,7 @@ std::string Tournament::boardCaption(int board) const
     if (board < 1 || board > shownBoards())
         return {};
     const Board &b = m_shown->boards[boardIndex(board)];
-    return std::string(caption(cell({0, b.first, b.second})));
+    return std::string(caption(cell({m_shown->roundCycle, b.first, b.second})));
 }
 
 bool Tournament::anyRatingMissing() const
@@ -243,6 +272,29 @@ void Tournament::LoadTurnir(std::string_view bytes)
         if (next < std::size_t(n - 1))
             break;
     }
+    // The further cycles, when the file holds them whole; the window refuses a file whose
+    // extension does not read.
+    const FileExtensionRead extension = readFileExtension(bytes, n);
+    if (extension.error.empty() && extension.extension.cycles > 1) {
+        resizeCycles(extension.extension.cycles);
+        m_reverseLastRounds = extension.extension.reverseLastRounds;
+        for (int c = 2; c <= cycles(); ++c) {
+            const std::vector<std::string> &results =
+                extension.extension.laterResults[std::size_t(c - 2)];
+            std::size_t next = 0;
+            for (int i = 1; i <= n; ++i) {
+                for (int j = 1; j <= n; ++j) {
+                    if (j == i)
+                        continue;
+                    const GameKey key{c - 1, i, j};
+                    const std::optional<GameState> state = stateFromCellText(results[next++]);
+                    cellRef(key) = state.value_or(GameState::None);
+                    if (state)
+                        read.push_back(key);
+                }
+            }
+        }
+    }
     for (const GameKey &key : read)
         ArrayGames(key, cell(key));
     touch();
@@ -274,7 +326,19 @@ std::string Tournament::fileBytes() const
                 block.results.push_back(games().results[std::size_t(i)][std::size_t(j)]);
         }
     }
-    return writeTournamentFile(blocks);
+    FileExtension extension;
+    extension.cycles = cycles();
+    extension.reverseLastRounds = m_reverseLastRounds;
+    for (int c = 1; c < cycles(); ++c) {
+        std::vector<std::string> &results = extension.laterResults.emplace_back();
+        for (int i = 1; i <= m_playerCount; ++i) {
+            for (int j = 1; j <= m_playerCount; ++j) {
+                if (j != i)
+                    results.push_back(games(c).results[std::size_t(i)][std::size_t(j)]);
+            }
+        }
+    }
+    return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
 
 void Tournament::raiseToCountOnDisk(std::string_view diskBytes)
@@ -323,15 +387,43 @@ void Tournament::resize(int count)
     // The cells go; the record number stays with the arrays.
     for (int i = count + 1; i <= kMostPlayers; ++i)
         m_rows[index(i)] = Row{{}, {}, false, baseRecordNo(i)};
-    for (CycleGames &cycle : m_cycles) {
+    for (CycleCells &cells : m_cells) {
         for (int i = 1; i <= kMostPlayers; ++i) {
             for (int j = 1; j <= kMostPlayers; ++j) {
                 if (i > count || j > count)
-                    cycle.cells[index(i)][index(j)] = GameState::None;
+                    cells[index(i)][index(j)] = GameState::None;
             }
         }
     }
     m_playerCount = count;
+}
+
+void Tournament::resizeCycles(int count)
+{
+    // A cycle that comes back starts empty.
+    m_records.resize(std::size_t(count));
+    m_cells.resize(std::size_t(count));
+    touch();
+}
+
+Step Tournament::setCycles(int count, bool reverseLastRounds)
+{
+    if (count < 1 || count > kMostCycles || count < lastCycleWithResults() ||
+        (count == cycles() && reverseLastRounds == m_reverseLastRounds))
+        return {};
+    Step step;
+    step.kind = Step::Kind::Cycles;
+    step.before = values(step);
+    resizeCycles(count);
+    m_reverseLastRounds = reverseLastRounds;
+    // The shown round's games may lie elsewhere now: the display starts afresh.
+    ShownState &shown = editShown();
+    shown.marks = {};
+    shown.roundCycle = 0;
+    shown.shownBoards = 0;
+    shown.freeLine.clear();
+    step.after = values(step);
+    return step;
 }
 
 void Tournament::TableSise()
@@ -406,14 +498,13 @@ Step Tournament::clickResultBox(int board)
         return {};
     const Board &b = m_shown->boards[boardIndex(board)];
     // Only a game of the shown round between players of this table takes a result.
-    const std::vector<ScheduledGame> schedule = bergerSchedule(m_playerCount);
-    const bool isShownGame =
-        std::any_of(schedule.begin(), schedule.end(), [&](const ScheduledGame &g) {
-            return g.round == roundNo() && g.firstNamed == b.first && g.secondNamed == b.second;
-        });
+    const std::vector<ScheduledGame> games = schedule();
+    const bool isShownGame = std::any_of(games.begin(), games.end(), [&](const ScheduledGame &g) {
+        return g.round == roundNo() && g.firstNamed == b.first && g.secondNamed == b.second;
+    });
     if (!isShownGame)
         return {};
-    const GameKey key{0, b.first, b.second};
+    const GameKey key{m_shown->roundCycle, b.first, b.second};
     Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
     SetGame(key, nextInCycle(cell(key)));
     RefreshShownColumns();
@@ -432,7 +523,7 @@ GameSide Tournament::side(const GameKey &key) const
 
 void Tournament::setSide(const GameKey &key, const GameSide &side)
 {
-    GameRecords &records = m_cycles[std::size_t(key.cycle)].records;
+    GameRecords &records = m_records[std::size_t(key.cycle)];
     const auto p = index(key.player);
     const auto q = index(key.opponent);
     cellRef(key) = side.cell;
@@ -456,6 +547,8 @@ StepValues Tournament::values(const Step &step) const
     v.shown = m_shown;
     v.saveEnabled = m_saveEnabled;
     v.writeBackEnabled = m_writeBackEnabled;
+    v.cycles = cycles();
+    v.reverseLastRounds = m_reverseLastRounds;
     v.correctionMark = m_correctionMark;
     v.ratingCorrection = m_ratingCorrection;
     return v;
@@ -469,6 +562,9 @@ void Tournament::restore(const Step &step, const StepValues &v)
     } else if (step.kind == Step::Kind::Entry) {
         m_rows[index(step.row)] = v.row;
     }
+    if (v.cycles != cycles())
+        resizeCycles(v.cycles);
+    m_reverseLastRounds = v.reverseLastRounds;
     m_ratingMissing = v.ratingMissing;
     m_correctionHeader = v.correctionHeader;
     m_saveEnabled = v.saveEnabled;
@@ -532,8 +628,8 @@ void Tournament::ArrayGames(const GameKey &key, GameState state)
     const bool rated = isRated(state);
     const std::int64_t ratingOfOpponent = rated ? readRating(rating(key.opponent)) : 0;
     const std::int64_t ratingOfPlayer = rated ? readRating(rating(key.player)) : 0;
-    recordGame(m_cycles[std::size_t(key.cycle)].records, key.player, key.opponent, state,
-               ratingOfOpponent, ratingOfPlayer);
+    recordGame(m_records[std::size_t(key.cycle)], key.player, key.opponent, state, ratingOfOpponent,
+               ratingOfPlayer);
     touch();
 }
 
@@ -573,7 +669,7 @@ void Tournament::CorrectEstimates()
             m_correctionMark[index(i)] = kEstablishedMark;
             continue;
         }
-        m_ratingCorrection[index(i)] = estimateCorrection(games(), i, m_playerCount);
+        m_ratingCorrection[index(i)] = estimateCorrection(m_records, i, m_playerCount);
         m_correctionMark[index(i)] = m_ratingCorrection[index(i)];
     }
 }
@@ -607,7 +703,7 @@ std::vector<NewRating> Tournament::newRatings() const
     std::vector<RatingCell> cells;
     for (int i = 1; i <= m_playerCount; ++i)
         cells.push_back({rating(i), estimate(i)});
-    return computeNewRatings(cells, games());
+    return computeNewRatings(cells, m_records);
 }
 
 void Tournament::computeColumns() const
@@ -621,7 +717,7 @@ void Tournament::computeColumns() const
         newRatingsShown ? newRatings() : std::vector<NewRating>();
     std::vector<Fixed> points(std::size_t(n) + 1);
     for (int j = 1; j <= n; ++j)
-        points[std::size_t(j)] = playerPoints(games(), j, n);
+        points[std::size_t(j)] = playerPoints(m_records, j, n);
     for (int i = 1; i <= n; ++i) {
         const auto at = index(i);
         std::string change;
@@ -629,7 +725,7 @@ void Tournament::computeColumns() const
             m_column3[at] = ratings[std::size_t(i - 1)].cell;
             change = ratings[std::size_t(i - 1)].change;
         } else if (ratingColumn() == RatingColumn::Corrections && estimate(i)) {
-            const int correction = estimateCorrection(games(), i, n);
+            const int correction = estimateCorrection(m_records, i, n);
             m_column3[at] = formatDisplay(readRating(rating(i)) + correction);
             change = formatDisplay(std::int64_t(correction));
         }
@@ -638,7 +734,7 @@ void Tournament::computeColumns() const
             m_column4[at] = formatDisplay(points[std::size_t(i)]);
             break;
         case ResultHeader::Berger:
-            m_column4[at] = formatDisplay(bergerCoefficient(games(), i, points));
+            m_column4[at] = formatDisplay(bergerCoefficient(m_records, i, points));
             break;
         case ResultHeader::Result:
             m_column4[at] = std::move(change);
@@ -654,7 +750,14 @@ void Tournament::ClickParing(int column)
 {
     if (column < 5 || column >= columnCount())
         return;
-    editShown().roundNo = column - 4;
+    // Header j of cycle c's block shows round (c - 1)R + j; a header beyond R shows the
+    // empty round j, as in one cycle.
+    const int cycle = (column - 5) / m_playerCount;
+    const int j = (column - 5) % m_playerCount + 1;
+    const int rounds = roundsPerCycle();
+    ShownState &shown = editShown();
+    shown.roundNo = j <= rounds ? cycle * rounds + j : j;
+    shown.roundCycle = j <= rounds ? cycle : kNoRoundCycle;
     Paring();
 }
 
@@ -667,8 +770,9 @@ void Tournament::Paring()
         shown.boards[std::size_t(k)].line = std::to_string(k);
     int count = 0;
     // The schedule lists a round's games by first-named player: the board order.
-    for (const ScheduledGame &game : bergerSchedule(m_playerCount)) {
-        if (game.round != shown.roundNo)
+    const bool scheduled = shown.roundCycle != kNoRoundCycle;
+    for (const ScheduledGame &game : schedule()) {
+        if (game.round != shown.roundNo || !scheduled)
             continue;
         shown.marks[index(game.firstNamed)][index(game.secondNamed)] = kFirstNamedSide;
         shown.marks[index(game.secondNamed)][index(game.firstNamed)] = kSecondNamedSide;
@@ -680,7 +784,10 @@ void Tournament::Paring()
                                                 " - " + name(game.secondNamed)};
     }
     shown.shownBoards = count;
-    const int free = sittingOut(m_playerCount, shown.roundNo);
+    const int free =
+        sittingOut(m_playerCount, scheduled ? tableRound(m_playerCount, cycles(),
+                                                         m_reverseLastRounds, shown.roundNo)
+                                            : shown.roundNo);
     shown.freeLine = free == 0 ? std::string() : "Отдыхает: " + name(free);
 }
 
@@ -695,6 +802,7 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
         s.players.push_back({this->name(i), rating(i), estimate(i)});
     s.games = games();
     s.cycles = cycles();
+    s.reverseLastRounds = m_reverseLastRounds;
     for (int c = 1; c < cycles(); ++c)
         s.laterCycles.push_back(games(c));
     return s;

@@ -20,6 +20,7 @@
 #include "rating/game_notation.h"
 #include "rating/game_records.h"
 #include "rating/new_ratings.h"
+#include "rounds/berger_schedule.h"
 
 namespace krugovik {
 
@@ -82,8 +83,9 @@ struct Board {
 struct ShownState {
     ResultHeader resultHeader = ResultHeader::Result;
     RatingColumn ratingColumn = RatingColumn::Empty;
-    int roundNo = 0; // the round the display shows, 0 before any selection
-    // Per cell of the first cycle: 1 first-named, 2 second-named side of a marked game.
+    int roundNo = 0;    // the round the display shows, 0 before any selection
+    int roundCycle = 0; // the cycle (0 for the first) whose block holds the shown round's games
+    // Per cell of that cycle: 1 first-named, 2 second-named side of a marked game.
     std::array<std::array<std::uint8_t, 23>, 23> marks{};
     std::array<Board, 12> boards{}; // 1..11; hiding a board keeps its players
     int shownBoards = 0;            // boards 1..shownBoards are on show
@@ -128,6 +130,8 @@ struct StepValues {
     bool correctionHeader = false; // column 3's header reads "Корр."
     bool saveEnabled = false;
     bool writeBackEnabled = false;
+    int cycles = 1;                // how often each pair meets
+    bool reverseLastRounds = true; // cycle 1's last two rounds swapped
     RowNumbers correctionMark{};
     RowNumbers ratingCorrection{};
     std::shared_ptr<const ShownState> shown;
@@ -135,9 +139,10 @@ struct StepValues {
     bool operator==(const StepValues &other) const;
 };
 
-// One step of entry the director can take back: a result set or a player entered.
+// One step of entry the director can take back: a result set, a player entered, or the
+// number of cycles (with the order of cycle 1's last rounds) changed.
 struct Step {
-    enum class Kind { None, Game, Entry };
+    enum class Kind { None, Game, Entry, Cycles };
     Kind kind = Kind::None;
     GameKey game; // Game: the side that was clicked, or the first-named side of a board
     int row = 0;  // Entry: the row entered
@@ -159,7 +164,11 @@ class Tournament {
 
     // Size.
     int playerCount() const { return m_playerCount; }
-    int cycles() const { return int(m_cycles.size()); }
+    int cycles() const { return int(m_records.size()); }
+    // Cycle 1 plays its last two rounds the other way round (with two cycles or more).
+    bool reverseLastRounds() const { return m_reverseLastRounds; }
+    // The last cycle (1-based) in which a game has a result; 0 when none has.
+    int lastCycleWithResults() const;
     // The count the spin may not go below: the count the file held, else 1.
     int lowestCount() const { return m_lowestCount; }
     int rowCount() const { return m_playerCount + 1; }
@@ -182,7 +191,7 @@ class Tournament {
     int ratingCorrection(int row) const { return m_ratingCorrection[index(row)]; }
     GameState cell(const GameKey &key) const;
     // The game arrays of a cycle.
-    const GameRecords &games(int cycle = 0) const { return m_cycles[std::size_t(cycle)].records; }
+    const GameRecords &games(int cycle = 0) const { return m_records[std::size_t(cycle)]; }
     RatingColumn ratingColumn() const { return m_shown->ratingColumn; }
 
     // "Нет рейтинга у игрока" while results may not be entered, else empty.
@@ -231,6 +240,9 @@ class Tournament {
     Step keyResult(int row, int column, GameState state);
     // A click on a board's result box: the game steps to the next result.
     Step clickResultBox(int board);
+    // The spin of cycles and the check box of the last rounds: 1..kMostCycles cycles. Nothing
+    // changes when a cycle that would go holds a result (see lastCycleWithResults).
+    Step setCycles(int count, bool reverseLastRounds);
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
 
@@ -255,12 +267,9 @@ class Tournament {
   private:
     // One row's player and the light yellow mark of his rating cell.
     using Row = RowValues;
-    // The games of one cycle: what the cells show and what the arrays hold, which may
-    // differ (a result line outside the six texts empties its cell and leaves the arrays).
-    struct CycleGames {
-        GameRecords records;
-        std::array<std::array<GameState, 23>, 23> cells{};
-    };
+    // What the cells of one cycle show, which may differ from its game arrays (a result line
+    // outside the six texts empties its cell and leaves the arrays).
+    using CycleCells = std::array<std::array<GameState, 23>, 23>;
     static std::size_t index(int row);
     static std::size_t boardIndex(int board);
     bool isPlayer(int n) const { return n >= 1 && n <= m_playerCount; }
@@ -279,6 +288,10 @@ class Tournament {
     void LoadTurnir(std::string_view bytes);
     void Prokrutka();
     void resize(int count);
+    void resizeCycles(int count);
+    // Rounds of one cycle, and the schedule of every cycle.
+    int roundsPerCycle() const;
+    std::vector<ScheduledGame> schedule() const;
     // Columns 3 and 4 computed again after any change, when next read.
     void touch() { m_columnsValid = false; }
     // What the header commands show, copied first when a step still shares it.
@@ -290,7 +303,10 @@ class Tournament {
     std::array<Row, 23> m_rows{};
     RowNumbers m_correctionMark{};   // 1000 established, else the correction of an estimate
     RowNumbers m_ratingCorrection{}; // per row: the correction last computed, rating points
-    std::vector<CycleGames> m_cycles;
+    // Per cycle, the first first: the game arrays and the cells.
+    std::vector<GameRecords> m_records;
+    std::vector<CycleCells> m_cells;
+    bool m_reverseLastRounds = true;
 
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
     std::shared_ptr<const ShownState> m_shown;

@@ -1,10 +1,12 @@
 #include "table/tournament_file.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "base/player_record.h"
 #include "common/fixed_point.h"
 #include "common/number_text.h"
+#include "rating/game_notation.h"
 
 namespace krugovik {
 namespace {
@@ -188,6 +190,200 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players)
             appendTextItem(file, k < player.results.size() ? player.results[k] : "");
     }
     return file;
+}
+
+namespace {
+
+// The extension's sections in the order they must come.
+enum class Section { None, Cycles, Reverse, Results };
+
+struct SectionLine {
+    std::string_view word;
+    std::string_view argument;
+};
+
+SectionLine splitSection(std::string_view line)
+{
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string_view::npos)
+        return {line, {}};
+    return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+// A whole line of decimal digits within [low, high]; nothing else.
+std::optional<int> strictNumber(std::string_view text, int low, int high)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty() ||
+        text.front() == '-' || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+void appendLine(std::string &out, std::string_view line)
+{
+    out += line;
+    out += kLineEnd;
+}
+
+// The results of one further cycle: every text one of the six, every game mirrored.
+std::string checkCycleResults(const std::vector<std::string> &results, int n, int cycle)
+{
+    std::vector<std::vector<GameState>> state(std::size_t(n) + 1,
+                                              std::vector<GameState>(std::size_t(n) + 1));
+    std::size_t next = 0;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            if (j == i)
+                continue;
+            const std::string &text = results[next++];
+            const std::optional<GameState> read = stateFromCellText(text);
+            if (!read)
+                return "в цикле " + std::to_string(cycle) + " результат «" + text +
+                       "» не из шести возможных";
+            state[std::size_t(i)][std::size_t(j)] = *read;
+        }
+    }
+    for (int i = 1; i <= n; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            if (state[std::size_t(j)][std::size_t(i)] !=
+                mirrored(state[std::size_t(i)][std::size_t(j)]))
+                return "в цикле " + std::to_string(cycle) + " результаты партии " +
+                       std::to_string(i) + "-" + std::to_string(j) + " не согласованы";
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::string writeFileExtension(const FileExtension &extension)
+{
+    if (!extension.needed())
+        return {};
+    std::string body;
+    int lines = 0;
+    const auto add = [&](std::string_view line) {
+        appendTextItem(body, line);
+        ++lines;
+    };
+    add("CYCLES " + std::to_string(extension.cycles));
+    add(std::string("REVERSE ") + (extension.reverseLastRounds ? "1" : "0"));
+    for (std::size_t c = 0; c < extension.laterResults.size(); ++c) {
+        add("RESULTS " + std::to_string(c + 2));
+        for (const std::string &result : extension.laterResults[c])
+            add(result);
+    }
+    std::string out;
+    appendLine(out, kExtensionMarker);
+    out += body;
+    appendLine(out, std::string(kExtensionEnd) + " " + std::to_string(lines));
+    return out;
+}
+
+FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
+{
+    FileExtensionRead out;
+    if (!inRange(playerCount))
+        return out;
+    const int n = playerCount;
+    ItemReader reader{std::string(withoutEndOfFileMark(bytes))};
+    for (int k = 0; k < tournamentLineCount(n); ++k) {
+        if (!reader.text())
+            return out;
+    }
+    const std::optional<std::string> marker = reader.text();
+    // Lines after the last block that are no extension are no part of the tournament.
+    if (!marker || marker->rfind("*KRUGOVIK", 0) != 0)
+        return out;
+    if (*marker != kExtensionMarker) {
+        out.error = "дополнение файла «" + *marker + "» записано более новой версией программы";
+        return out;
+    }
+    std::vector<std::string> lines;
+    std::optional<std::string> line;
+    while ((line = reader.text()) && splitSection(*line).word != kExtensionEnd)
+        lines.push_back(std::move(*line));
+    if (!line) {
+        out.error = "дополнение файла оборвано: нет строки *END";
+        return out;
+    }
+    if (strictNumber(splitSection(*line).argument, 0, int(kItemNumberLimit)) != int(lines.size())) {
+        out.error = "в дополнении файла " + std::to_string(lines.size()) +
+                    " строк, а строка *END называет другое число";
+        return out;
+    }
+
+    FileExtension &ext = out.extension;
+    const std::size_t resultLines = std::size_t(n) * std::size_t(n - 1);
+    Section last = Section::None;
+    bool reverseRead = false;
+    for (std::size_t at = 0; at < lines.size();) {
+        const std::string &text = lines[at++];
+        const SectionLine section = splitSection(text);
+        Section kind = Section::None;
+        if (section.word == "CYCLES")
+            kind = Section::Cycles;
+        else if (section.word == "REVERSE")
+            kind = Section::Reverse;
+        else if (section.word == "RESULTS")
+            kind = Section::Results;
+        if (kind == Section::None) {
+            out.error = "в дополнении файла неизвестный раздел «" + text + "»";
+            return out;
+        }
+        // Each section once and in order, RESULTS once per further cycle; REVERSE and
+        // RESULTS only after CYCLES.
+        const bool inOrder = kind > last || (kind == Section::Results && last == kind);
+        if (!inOrder || (kind != Section::Cycles && last == Section::None)) {
+            out.error = "в дополнении файла раздел «" + text + "» не на своём месте";
+            return out;
+        }
+        last = kind;
+        const auto outOfRange = [&] {
+            out.error = "в дополнении файла число вне пределов в строке «" + text + "»";
+        };
+        if (kind == Section::Cycles) {
+            const std::optional<int> count = strictNumber(section.argument, 2, 4);
+            if (!count)
+                return outOfRange(), out;
+            ext.cycles = *count;
+        } else if (kind == Section::Reverse) {
+            const std::optional<int> flag = strictNumber(section.argument, 0, 1);
+            if (!flag)
+                return outOfRange(), out;
+            ext.reverseLastRounds = *flag == 1;
+            reverseRead = true;
+        } else {
+            const int expected = int(ext.laterResults.size()) + 2;
+            if (strictNumber(section.argument, 2, ext.cycles) != expected)
+                return outOfRange(), out;
+            if (lines.size() - at < resultLines) {
+                out.error =
+                    "в дополнении файла неполны результаты цикла " + std::to_string(expected);
+                return out;
+            }
+            ext.laterResults.emplace_back(lines.begin() + std::ptrdiff_t(at),
+                                          lines.begin() + std::ptrdiff_t(at + resultLines));
+            at += resultLines;
+            if (std::string why = checkCycleResults(ext.laterResults.back(), n, expected);
+                !why.empty()) {
+                out.error = "в дополнении файла " + why;
+                return out;
+            }
+        }
+    }
+    if (ext.cycles > 1 && !reverseRead) {
+        out.error = "в дополнении файла нет строки REVERSE";
+        return out;
+    }
+    if (int(ext.laterResults.size()) != ext.cycles - 1) {
+        out.error = "в дополнении файла нет результатов цикла " +
+                    std::to_string(int(ext.laterResults.size()) + 2);
+        return out;
+    }
+    return out;
 }
 
 std::optional<std::string> ItemReader::text()

@@ -82,6 +82,42 @@ TournamentFile readTournamentFile(std::string_view bytes);
 // a text item is written as a blank, since it would end the item's line early.
 std::string writeTournamentFile(const std::vector<PlayerBlock> &players);
 
+// What follows the last player block: the cycles beyond the first (and whatever else a
+// tournament holds beyond what one cycle can), in lines ending CR LF, ASCII only:
+//
+//     *KRUGOVIK 2             the marker and the extension's version
+//     CYCLES C                only when C > 1 (2..4)
+//     REVERSE 0|1             only when C > 1: cycle 1's last two rounds swapped
+//     RESULTS c               for c = 2..C, then N(N - 1) result lines, i = 1..N, j != i
+//     *END k                  k = the lines between the marker and this one
+//
+// A file without it reads as one cycle, and a one-cycle tournament writes none, so that an
+// older reader still reads the first cycle.
+inline constexpr std::string_view kExtensionMarker = "*KRUGOVIK 2";
+inline constexpr std::string_view kExtensionEnd = "*END";
+
+struct FileExtension {
+    int cycles = 1;                // how often each pair meets, 1..4
+    bool reverseLastRounds = true; // cycle 1's last two rounds swapped
+    // Cycles 2..cycles: the result texts of i against j, i = 1..N, j = 1..N, j != i.
+    std::vector<std::vector<std::string>> laterResults;
+
+    // Whether anything differs from a file without the extension.
+    bool needed() const { return cycles > 1; }
+};
+
+// The extension's lines, or nothing when it is not needed.
+std::string writeFileExtension(const FileExtension &extension);
+
+// The extension of a file of playerCount players as read; error is the director's reason
+// when the marker is there and what follows it does not read (then nothing of the file
+// may be taken for the tournament), empty otherwise.
+struct FileExtensionRead {
+    FileExtension extension;
+    std::string error;
+};
+FileExtensionRead readFileExtension(std::string_view bytes, int playerCount);
+
 // Reads a file line by line. Each line is taken whole, with its blanks at both ends
 // removed; NUL and every other byte stay in the text.
 class ItemReader {

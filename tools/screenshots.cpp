@@ -17,7 +17,9 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
+#include <QUndoStack>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -61,6 +63,19 @@ class Director {
         emit files->itemClicked(items[0]);
         if (open)
             find<QAbstractButton>(QStringLiteral("cmdOK"))->click();
+        settle();
+    }
+
+    void clickLabel(const QString &name)
+    {
+        auto *label = find<QWidget>(name);
+        const QPointF at = label->rect().center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &release);
         settle();
     }
 
@@ -271,6 +286,26 @@ void takeSteps(MainWindow &window, const QDir &out)
     director.clickCell(0, 4);
     director.clickCell(0, 4 + 5);
     director.shoot(QStringLiteral("tournament-in-progress"));
+
+    // The cup as a double round-robin: the second cycle's block, its first round (round 10)
+    // on show and its results entered on the result boxes; then taken back, leaving the
+    // sample as it was.
+    director.find<QAction>(QStringLiteral("mnuOpen"))->trigger();
+    director.settle();
+    director.pickFile(QStringLiteral("KUBOK.TXT"), true);
+    director.fitWindow();
+    director.find<QSpinBox>(QStringLiteral("spnCycles"))->setValue(2);
+    director.settle();
+    director.clickCell(0, 4);
+    director.clickCell(0, 4 + 10 + 1);
+    for (int board = 1; board <= 5; ++board) {
+        for (int clicks = 0; clicks < board % 3 + 1; ++clicks)
+            director.clickLabel(QStringLiteral("lblRezult_%1").arg(board));
+    }
+    director.shoot(QStringLiteral("double-round-robin"));
+    auto *history = director.find<QUndoStack>(QStringLiteral("undoStack"));
+    history->setIndex(history->cleanIndex());
+    director.settle();
 }
 
 } // namespace

@@ -51,21 +51,39 @@ void TournamentDocument::changePlayerCount(int value)
     emit changed({true, {}, true, true});
 }
 
+QString TournamentDocument::gameText(int row, int column) const
+{
+    const std::optional<GameKey> key = m_tournament.gameAt(row, column);
+    if (!key || m_tournament.cycles() == 1)
+        return QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4);
+    return QStringLiteral("результат партии %1-%2 (цикл %3)")
+        .arg(key->player)
+        .arg(key->opponent)
+        .arg(key->cycle + 1);
+}
+
+void TournamentDocument::setCycles(int count, bool reverseLastRounds)
+{
+    const QString text = count != m_tournament.cycles()
+                             ? QStringLiteral("число циклов %1").arg(count)
+                             : QStringLiteral("порядок двух последних туров");
+    pushStep(text, [&](Tournament &t) { return t.setCycles(count, reverseLastRounds); });
+}
+
 void TournamentDocument::click(int row, int column, const PlayerEntry &editor)
 {
     const auto operation = [&](Tournament &t) { return t.click(row, column, editor); };
     if (row >= 1 && column == 0)
         pushStep(QStringLiteral("ввод игрока в строку %1").arg(row), operation);
     else if (row >= 1 && column >= 5)
-        pushStep(QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4), operation);
+        pushStep(gameText(row, column), operation);
     else
         apply([&](Tournament &t) { t.click(row, column, editor); }, false);
 }
 
 void TournamentDocument::key(int row, int column, GameState state)
 {
-    pushStep(QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4),
-             [&](Tournament &t) { return t.keyResult(row, column, state); });
+    pushStep(gameText(row, column), [&](Tournament &t) { return t.keyResult(row, column, state); });
 }
 
 void TournamentDocument::clickResultBox(int board)
@@ -86,10 +104,12 @@ void TournamentDocument::correctAndRate()
 
 void TournamentDocument::restore(const Step &step, const StepValues &values)
 {
+    const int columns = m_tournament.columnCount();
     m_tournament.restore(step, values);
     // What the header commands showed at the step comes back with it.
     const Tournament &t = m_tournament;
-    emit changed({false, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, true});
+    emit changed(
+        {t.columnCount() != columns, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, true});
 }
 
 void TournamentDocument::apply(const std::function<void(Tournament &)> &operation, bool content)
@@ -122,6 +142,9 @@ TableChange TournamentDocument::changeOf(const Step &step) const
         change.rounds = t.shownBoards() > 0;
     } else if (step.kind == Step::Kind::Entry) {
         change.cells << QRect(1, step.row, 2, 1);
+    } else if (step.kind == Step::Kind::Cycles) {
+        change.layout = true;
+        change.rounds = true;
     }
     return change;
 }

@@ -41,6 +41,8 @@ class TournamentDocument : public QObject {
     void saved();
     // The spin's change; the history starts afresh, since its steps belong to the old size.
     void changePlayerCount(int value);
+    // The spin of cycles or the check box of the last rounds, one step.
+    void setCycles(int count, bool reverseLastRounds);
     // A click on a cell; entering a player and changing a result are steps of the history.
     // The caller has made the entry check for a click on a row's number.
     void click(int row, int column, const PlayerEntry &editor);
@@ -61,6 +63,8 @@ class TournamentDocument : public QObject {
     // Runs an operation that is no step and reports everything it may have changed.
     void apply(const std::function<void(Tournament &)> &operation, bool content);
     TableChange changeOf(const Step &step) const;
+    // The history's name of a game's step.
+    QString gameText(int row, int column) const;
     // Runs a step of entry; one that changed anything goes into the history.
     void pushStep(const QString &text, const std::function<Step(Tournament &)> &operation);
 

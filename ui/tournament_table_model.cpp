@@ -50,6 +50,11 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
             return QGuiApplication::palette().color(QPalette::Button);
         return toQColor(kCellColours[std::size_t(colour)]);
     }
+    case Qt::ToolTipRole:
+        // With several cycles the header of a game column names its block's cycle.
+        if (row == 0 && column >= 5 && t.cycles() > 1)
+            return QStringLiteral("Цикл %1").arg((column - 5) / t.playerCount() + 1);
+        return {};
     case Qt::TextAlignmentRole:
         if (column == 1 && row > 0)
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);

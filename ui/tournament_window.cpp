@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
 #include <QUndoStack>
@@ -15,6 +16,7 @@
 #include "common/message_box.h"
 #include "common/twips.h"
 #include "export/tournament_snapshot.h"
+#include "rounds/berger_schedule.h"
 #include "table/recovery_copy.h"
 #include "ui/base_editor.h"
 #include "ui/cross_table.h"
@@ -128,6 +130,31 @@ void TournamentWindow::createCommands()
     chkSdvig->setToolTip(QStringLiteral("Уменьшает поле таблицы под разрешение 800 на 600"));
     placeInTwips(chkSdvig, 12650, 855, 2400, 330);
     connect(chkSdvig, &QCheckBox::toggled, this, &TournamentWindow::chkSdvig_Click);
+
+    lblCycles = new QLabel(QStringLiteral("Циклов:"), this);
+    lblCycles->setObjectName(QStringLiteral("lblCycles"));
+    // On the row above the grid, right of where the information label's short texts end.
+    placeInTwips(lblCycles, 7700, 1500, 800, 285);
+    spnCycles = new QSpinBox(this);
+    spnCycles->setObjectName(QStringLiteral("spnCycles"));
+    spnCycles->setRange(1, kMostCycles);
+    spnCycles->setValue(1);
+    spnCycles->setToolTip(QStringLiteral("Сколько раз встречается каждая пара игроков: 1 — "
+                                         "круговой турнир, 2 — двухкруговой"));
+    lblCycles->setBuddy(spnCycles);
+    placeInTwips(spnCycles, 8500, 1470, 650, 315);
+    connect(spnCycles, &QSpinBox::valueChanged, this, &TournamentWindow::spnCycles_Change);
+    chkReverseLastRounds =
+        new QCheckBox(QStringLiteral("Два последних тура 1-го цикла наоборот"), this);
+    chkReverseLastRounds->setObjectName(QStringLiteral("chkReverseLastRounds"));
+    chkReverseLastRounds->setChecked(true);
+    chkReverseLastRounds->setToolTip(
+        QStringLiteral("Два последних тура первого цикла играются в обратном порядке, чтобы "
+                       "никто не играл трижды подряд одним цветом (совет ФИДЕ для "
+                       "многокруговых турниров)"));
+    placeInTwips(chkReverseLastRounds, 9350, 1500, 5000, 285);
+    connect(chkReverseLastRounds, &QCheckBox::toggled, this,
+            &TournamentWindow::chkReverseLastRounds_Click);
 
     cmdExit = new QPushButton(QStringLiteral("Выход"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));

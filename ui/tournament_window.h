@@ -19,6 +19,7 @@ class QDateTime;
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class QSpinBox;
 class QTimer;
 class QToolButton;
 class QUndoStack;
@@ -81,6 +82,12 @@ class TournamentWindow : public QWidget {
     void LayOutGrid();
     void chkSdvig_Click();
     void applyReducedView();
+    // The width of the grid: every block of game columns, narrowed by the reduced view, and
+    // no wider than the window, scrolling sideways beyond it.
+    void fitGridWidth();
+    // The number of cycles and the order of cycle 1's last rounds: steps of the history.
+    void spnCycles_Change();
+    void chkReverseLastRounds_Click();
 
     // The tournament file (ui/window_file.cpp): its bytes as read, or nothing when there
     // are none to load; the save, and the questions before a file is replaced.
@@ -122,6 +129,9 @@ class TournamentWindow : public QWidget {
     QScrollBar *vscPlayer = nullptr;
     QLabel *lblInfo = nullptr;
     QCheckBox *chkSdvig = nullptr;
+    QLabel *lblCycles = nullptr;
+    QSpinBox *spnCycles = nullptr;
+    QCheckBox *chkReverseLastRounds = nullptr;
     QToolButton *cmdSave = nullptr;
     QToolButton *cmdPrint = nullptr;
     QLabel *lblPrint = nullptr;

@@ -61,8 +61,21 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
         return std::nullopt;
     std::string bytes = content.toStdString();
     const std::string foreign = foreignReason(bytes);
-    if (foreign.empty())
-        return bytes;
+    if (foreign.empty()) {
+        // What follows the first cycle must read whole, or the file is not taken at all.
+        const std::string broken =
+            readFileExtension(bytes, readTournamentFile(bytes).playerCount.value_or(0)).error;
+        if (broken.empty())
+            return bytes;
+        m_unreadTourFile = path;
+        showMessage(this,
+                    QStringLiteral("Файл %1 не прочитан: %2. Таблица показана пустой; прежде "
+                                   "чем сохранение заменит этот файл, программа спросит об "
+                                   "этом.")
+                        .arg(path, QString::fromStdString(broken)),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return std::nullopt;
+    }
     // A later save would replace the file: the director must know what it is.
     showMessage(this,
                 QStringLiteral("Файл %1 не похож на файл турнира: %2. Таблица показана "

@@ -1,7 +1,9 @@
 // The crosstable printed as a drawing of the window: text and lines, not a bitmap.
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPicture>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "common/printer.h"
@@ -57,9 +59,23 @@ void TournamentWindow::cmdPrint_Click()
         wasHidden.push_back(w->isHidden());
         w->hide();
     }
+    // A grid that scrolls sideways is printed whole: every block of every cycle.
+    const QSize windowSize = size();
+    const bool scrolled = grdTable->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+    if (scrolled) {
+        const int whole = grdTable->horizontalHeader()->length() + 2 * grdTable->frameWidth();
+        grdTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grdTable->horizontalScrollBar()->setValue(0);
+        grdTable->setFixedWidth(whole);
+        setFixedSize(std::max(windowSize.width(), grdTable->x() + whole), windowSize.height());
+    }
     Printer printer(QStringLiteral("Таблица турнира"));
     printer.printPicture(drawShownChildren(this));
     const PrintOutcome outcome = printer.endDoc();
+    if (scrolled) {
+        setFixedSize(windowSize);
+        fitGridWidth();
+    }
     for (std::size_t k = 0; k < hidden.size(); ++k)
         hidden[k]->setHidden(wasHidden[k]);
     reportPrintOutcome(outcome, this);

@@ -3,9 +3,12 @@
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStyle>
 #include <QToolButton>
 
 #include "common/message_box.h"
+#include "common/twips.h"
 #include "standings/result_keys.h"
 #include "ui/base_editor.h"
 #include "ui/cross_table.h"
@@ -30,6 +33,8 @@ double gridWidthFor(int n)
 {
     return (n - 3) * 400 + 6850;
 }
+// The grid scrolls sideways beyond the window's width (in twips, from the grid's left).
+constexpr double kWidestGrid = 15100;
 } // namespace
 
 void TournamentWindow::grdTable_Click()
@@ -88,6 +93,13 @@ void TournamentWindow::ShowTournament(const TableChange &change)
         vscPlayer->setValue(t.playerCount());
         LayOutGrid();
     }
+    {
+        // Undo and a load bring their own count of cycles.
+        const QSignalBlocker quietSpin(spnCycles);
+        const QSignalBlocker quietCheck(chkReverseLastRounds);
+        spnCycles->setValue(t.cycles());
+        chkReverseLastRounds->setChecked(t.reverseLastRounds());
+    }
     if (!change.content || m_loading)
         return;
     // The number of players is no step of the history.
@@ -98,15 +110,53 @@ void TournamentWindow::ShowTournament(const TableChange &change)
 
 void TournamentWindow::LayOutGrid()
 {
-    const int n = m_document->tournament().playerCount();
     grdTable->setRowHeightTwips(0, kHeaderRowHeight);
     for (int c = 0; c < grdTable->columns(); ++c)
         grdTable->setColumnWidthTwips(c, c < 5 ? kColumnWidths[std::size_t(c)] : kGameColumnWidth);
-    grdTable->setHeightTwips(gridHeightFor(n));
-    grdTable->setWidthTwips(gridWidthFor(n));
     // The reduced view outlives a change of the count: check box, widths and grid agree.
     if (chkSdvig && !chkSdvig->isChecked())
         applyReducedView();
+    fitGridWidth();
+}
+
+void TournamentWindow::fitGridWidth()
+{
+    const Tournament &t = m_document->tournament();
+    const int n = t.playerCount();
+    double width = gridWidthFor(n) + double((t.cycles() - 1) * n) * kGameColumnWidth;
+    if (chkSdvig && !chkSdvig->isChecked())
+        width -= kReducedTwips;
+    const bool scrolls = width > kWidestGrid;
+    grdTable->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn
+                                                   : Qt::ScrollBarAlwaysOff);
+    const double scrollBar =
+        scrolls ? pixelsToTwips(grdTable->style()->pixelMetric(QStyle::PM_ScrollBarExtent), this)
+                : 0;
+    grdTable->setHeightTwips(gridHeightFor(n) + scrollBar);
+    grdTable->setWidthTwips(std::min(width, kWidestGrid));
+}
+
+void TournamentWindow::spnCycles_Change()
+{
+    const Tournament &t = m_document->tournament();
+    const int wanted = spnCycles->value();
+    if (wanted < t.lastCycleWithResults()) {
+        {
+            const QSignalBlocker quiet(spnCycles);
+            spnCycles->setValue(t.cycles());
+        }
+        showMessage(this, QStringLiteral("Число циклов нельзя уменьшить до %1: в цикле %2 уже "
+                                         "есть результаты. Сначала удалите их.")
+                              .arg(wanted)
+                              .arg(t.lastCycleWithResults()));
+        return;
+    }
+    m_document->setCycles(wanted, chkReverseLastRounds->isChecked());
+}
+
+void TournamentWindow::chkReverseLastRounds_Click()
+{
+    m_document->setCycles(m_document->tournament().cycles(), chkReverseLastRounds->isChecked());
 }
 
 void TournamentWindow::chkSdvig_Click()
@@ -117,7 +167,7 @@ void TournamentWindow::chkSdvig_Click()
     }
     for (int column = 2; column <= 4; ++column)
         grdTable->setColumnWidthTwips(column, kColumnWidths[std::size_t(column)]);
-    grdTable->setWidthTwips(grdTable->widthTwips() + kReducedTwips);
+    fitGridWidth();
     vscPlayer->setEnabled(true);
 }
 
@@ -125,7 +175,7 @@ void TournamentWindow::applyReducedView()
 {
     for (int column = 2; column <= 4; ++column)
         grdTable->setColumnWidthTwips(column, kVanishedWidth);
-    grdTable->setWidthTwips(grdTable->widthTwips() - kReducedTwips);
+    fitGridWidth();
 }
 
 } // namespace krugovik

@@ -410,3 +410,24 @@ TEST(Html, SelfContainedAndEscaped)
 }
 
 } // namespace
+
+TEST(Trf, Line192NamesTheCycles)
+{
+    const std::vector<std::pair<int, std::string>> codes = {{1, "FIDE_ROUNDROBIN"},
+                                                            {2, "FIDE_DOUBLEROUNDROBIN"},
+                                                            {3, "BERGER_ROUNDROBIN_G3"},
+                                                            {4, "BERGER_ROUNDROBIN_G4"}};
+    for (const auto &[cycles, code] : codes) {
+        for (const bool reverse : {true, false}) {
+            TournamentSnapshot s = fivePlayers();
+            s.cycles = cycles;
+            s.reverseLastRounds = reverse;
+            s.laterCycles.assign(std::size_t(cycles - 1), s.games);
+            const std::string trf = exportTrf(s);
+            EXPECT_NE(trf.find("\r\n192 " + code + "\r\n"), std::string::npos) << cycles;
+            // Every round of every cycle: 5 players play 5 rounds a cycle.
+            EXPECT_NE(trf.find("\r\nXXR " + std::to_string(5 * cycles) + "\r\n"),
+                      std::string::npos);
+        }
+    }
+}

@@ -36,6 +36,7 @@ TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
                             QStringLiteral("editor-categories"),
                             QStringLiteral("exit-question"),
                             QStringLiteral("tournament-in-progress"),
+                            QStringLiteral("double-round-robin"),
                             QStringLiteral("standings")};
 
     QProcess tool;
