@@ -5,10 +5,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 #include "common/file_layer.h"
 #include "common/fonts.h"
@@ -58,7 +60,36 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     m_rounds = new RoundDisplay(this, m_document);
     m_editor->createFindBox(grdTable);
     createRecoveryCopy();
-    setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
+    putIntoScrollArea();
+}
+
+void TournamentWindow::putIntoScrollArea()
+{
+    // The controls keep their places in twips on a page of the design size; on a screen
+    // smaller than the page the window shrinks and the page scrolls, on a larger one the
+    // window is the page and nothing scrolls.
+    m_page = new QWidget;
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!w->isWindow())
+            w->setParent(m_page);
+    }
+    const QSize page(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
+    m_page->setFixedSize(page);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    // A click on a control that takes no keyboard leaves the keyboard where it was.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidget(m_page);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+    setMaximumSize(page);
+    resize(page);
+}
+
+QSize TournamentWindow::sizeHint() const
+{
+    return m_page ? m_page->size() : QWidget::sizeHint();
 }
 
 TournamentWindow::~TournamentWindow()

@@ -47,7 +47,7 @@ void TournamentWindow::cmdPrint_Click()
     // Everything but the table and the information label leaves the picture; each control
     // comes back as it was, so no board without a game and no hidden option shows up.
     std::vector<QWidget *> hidden;
-    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *w : m_page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (w != grdTable && w != lblInfo && !w->isWindow())
             hidden.push_back(w);
     }
@@ -58,7 +58,7 @@ void TournamentWindow::cmdPrint_Click()
         w->hide();
     }
     Printer printer(QStringLiteral("Таблица турнира"));
-    printer.printPicture(drawShownChildren(this));
+    printer.printPicture(drawShownChildren(m_page));
     const PrintOutcome outcome = printer.endDoc();
     for (std::size_t k = 0; k < hidden.size(); ++k)
         hidden[k]->setHidden(wasHidden[k]);
