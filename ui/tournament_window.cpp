@@ -172,6 +172,7 @@ void TournamentWindow::Form_Load()
     m_changedOutsideHistory = false;
     m_recoveryPath = recoveryCopyPath(m_tourFilePath());
     setWindowTitle(m_tourFilePath());
+    m_rounds->setTournamentName(QFileInfo(m_tourFilePath()).completeBaseName());
     m_editor->load();
     const std::optional<std::string> bytes = LoadTurnir();
     if (bytes)

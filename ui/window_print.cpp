@@ -1,4 +1,6 @@
 // The crosstable printed as a drawing of the window: text and lines, not a bitmap.
+#include <QDate>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPicture>
@@ -11,9 +13,9 @@
 namespace krugovik {
 namespace {
 
-// The window's shown children as a drawing, cut to the area they cover so that the
-// table fills the page's width.
-QPicture drawShownChildren(QWidget *window)
+// The window's shown children as a drawing under a title line, cut to the area they
+// cover so that the table fills the page's width.
+QPicture drawShownChildren(QWidget *window, const QString &title)
 {
     QRect shown;
     for (QWidget *w : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -30,13 +32,23 @@ QPicture drawShownChildren(QWidget *window)
         }
         shown |= area;
     }
+    QFont titleFont = window->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() + 2);
+    titleFont.setBold(true);
+    const QFontMetrics titleMetrics(titleFont, window);
+    const int titleHeight = titleMetrics.height() * 3 / 2;
     QPicture picture;
     {
         // Drawn into a picture, since a widget rendered straight onto a printer is a bitmap.
         QPainter painter(&picture);
-        window->render(&painter, QPoint(), QRegion(shown), QWidget::DrawChildren);
+        painter.setFont(titleFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(0, titleMetrics.ascent()), title);
+        window->render(&painter, QPoint(0, titleHeight), QRegion(shown), QWidget::DrawChildren);
     }
-    picture.setBoundingRect(QRect(QPoint(), shown.size()));
+    picture.setBoundingRect(QRect(0, 0,
+                                  std::max(shown.width(), titleMetrics.horizontalAdvance(title)),
+                                  shown.height() + titleHeight));
     return picture;
 }
 
@@ -57,8 +69,13 @@ void TournamentWindow::cmdPrint_Click()
         wasHidden.push_back(w->isHidden());
         w->hide();
     }
-    Printer printer(QStringLiteral("Таблица турнира"));
-    printer.printPicture(drawShownChildren(m_page));
+    const QString name = QFileInfo(m_tourFilePath()).completeBaseName();
+    Printer printer(QStringLiteral("Таблица турнира"), name + QStringLiteral("-tablica"));
+    grdTable->setPrinting(true);
+    printer.printPicture(
+        drawShownChildren(m_page, name + QStringLiteral("   ") +
+                                      QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
+    grdTable->setPrinting(false);
     const PrintOutcome outcome = printer.endDoc();
     for (std::size_t k = 0; k < hidden.size(); ++k)
         hidden[k]->setHidden(wasHidden[k]);

@@ -80,8 +80,9 @@ TEST_P(SmallScreenTest, EveryNamedControlCanBeScrolledIntoView)
         scroll->horizontalScrollBar()->isVisible() || scroll->verticalScrollBar()->isVisible();
     EXPECT_EQ(scrolls, GetParam().scrolls);
     // A large screen shows the window exactly as the design draws it.
-    if (!GetParam().scrolls)
+    if (!GetParam().scrolls) {
         EXPECT_EQ(tournament()->size(), tournament()->sizeHint());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
