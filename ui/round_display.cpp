@@ -57,6 +57,8 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
         white.setColor(QPalette::Window, Qt::white);
         lblRezult[k]->setPalette(white);
         lblRezult[k]->setAlignment(Qt::AlignCenter);
+        // A frame per board, so that each box is seen as one.
+        lblRezult[k]->setFrameStyle(QFrame::Box | QFrame::Plain);
         placeInTwips(lblRezult[k], left ? 6480 : 11880, top, 615, 255);
         lblParing[k]->hide();
         lblRezult[k]->hide();

@@ -15,6 +15,7 @@
 #include "common/file_layer.h"
 #include "common/fonts.h"
 #include "common/message_box.h"
+#include "common/number_text.h"
 #include "common/twips.h"
 #include "export/tournament_snapshot.h"
 #include "table/recovery_copy.h"
@@ -149,9 +150,20 @@ void TournamentWindow::createCommands()
     vscPlayer->setSingleStep(1);
     vscPlayer->setPageStep(1);
     vscPlayer->setValue(Tournament::kFewestPlayers);
-    vscPlayer->setToolTip(QStringLiteral("Число участников турнира"));
+    // One bar holds both arrows, so its tooltip names each of them.
+    vscPlayer->setToolTip(QStringLiteral("Число участников турнира.\n"
+                                         "Верхняя стрелка — на одного игрока меньше,\n"
+                                         "нижняя стрелка — на одного игрока больше."));
     placeInTwips(vscPlayer, 12300, 765, 255, 510);
     connect(vscPlayer, &QScrollBar::valueChanged, this, &TournamentWindow::vscPlayer_Change);
+    lblPlayerCount = new QLabel(this);
+    lblPlayerCount->setObjectName(QStringLiteral("lblPlayerCount"));
+    lblPlayerCount->setFont(programFont(8));
+    placeInTwips(lblPlayerCount, 12650, 570, 1500, 280);
+    connect(vscPlayer, &QScrollBar::valueChanged, lblPlayerCount, [this](int count) {
+        lblPlayerCount->setText(QString::fromStdString(playerCountText(count)));
+    });
+    lblPlayerCount->setText(QString::fromStdString(playerCountText(vscPlayer->value())));
 
     chkSdvig = new QCheckBox(QStringLiteral("Полная таблица"), this);
     chkSdvig->setObjectName(QStringLiteral("chkSdvig"));

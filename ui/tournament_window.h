@@ -127,6 +127,7 @@ class TournamentWindow : public QWidget {
     // Widgets, named as the director's manual names them.
     CrossTable *grdTable = nullptr;
     QScrollBar *vscPlayer = nullptr;
+    QLabel *lblPlayerCount = nullptr; // the number of players beside the arrows
     QLabel *lblInfo = nullptr;
     QCheckBox *chkSdvig = nullptr;
     QToolButton *cmdSave = nullptr;
