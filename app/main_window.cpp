@@ -32,6 +32,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_area = new QMdiArea(this);
     m_area->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_area);
+    m_area->viewport()->installEventFilter(this);
 
     mnuFile = menuBar()->addMenu(QStringLiteral("Файл"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -46,7 +47,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     MDIForm_Load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    m_area->viewport()->removeEventFilter(this);
+}
 
 void MainWindow::MDIForm_Load()
 {
@@ -145,7 +149,24 @@ void MainWindow::showTournament()
     m_history->setActiveStack(window->undoStack());
     m_tournamentWindow->move(0, 0);
     m_tournamentWindow->show();
+    fitTournamentWindow();
     m_area->setActiveSubWindow(m_tournamentWindow);
+}
+
+void MainWindow::fitTournamentWindow()
+{
+    // Whole where the area has room for it; on a small screen as large as the area, and
+    // the tournament window scrolls.
+    if (m_tournamentWindow && !m_tournamentWindow->isMaximized())
+        m_tournamentWindow->resize(
+            m_tournamentWindow->sizeHint().boundedTo(m_area->viewport()->size()));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize)
+        fitTournamentWindow();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeTournament()

@@ -27,6 +27,7 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void MDIForm_Load();
@@ -37,6 +38,7 @@ class MainWindow : public QMainWindow {
     // Asks about the open tournament's unsaved changes; false when it is to stay open.
     bool mayCloseTournament();
     void closeTournament();
+    void fitTournamentWindow();
     void endProgram();
 
     QMdiArea *m_area = nullptr;

@@ -59,8 +59,10 @@ void MainWindow::mnuStandings_Click()
     const TournamentWindow *tournament = openTournamentWindow();
     if (!tournament)
         return;
-    Printer printer(QStringLiteral("Итоговая таблица"));
-    printer.printPicture(drawStandings(tournament->snapshot()));
+    const TournamentSnapshot snapshot = tournament->snapshot();
+    Printer printer(QStringLiteral("Итоговая таблица"),
+                    QString::fromStdString(snapshot.name) + QStringLiteral("-itogi"));
+    printer.printPicture(drawStandings(snapshot));
     reportPrintOutcome(printer.endDoc(), this);
 }
 

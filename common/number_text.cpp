@@ -112,4 +112,19 @@ std::string formatDisplay(std::int64_t value)
     return ' ' + std::to_string(value);
 }
 
+std::string playerCountText(int count)
+{
+    // 11 to 14 take the genitive plural whatever their last digit.
+    const int lastTwo = count % 100;
+    const int last = count % 10;
+    const char *word = "игроков";
+    if (lastTwo < 11 || lastTwo > 14) {
+        if (last == 1)
+            word = "игрок";
+        else if (last >= 2 && last <= 4)
+            word = "игрока";
+    }
+    return std::to_string(count) + ' ' + word;
+}
+
 } // namespace krugovik

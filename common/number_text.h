@@ -25,4 +25,7 @@ std::string formatPlain(std::int64_t value);
 std::string formatDisplay(Fixed value);
 std::string formatDisplay(std::int64_t value);
 
+// A count of players in Russian words: "1 игрок", "3 игрока", "8 игроков", "22 игрока".
+std::string playerCountText(int count);
+
 } // namespace krugovik

@@ -1,7 +1,6 @@
 #include "common/printer.h"
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -21,17 +20,6 @@ Printer::Recorder &recorder()
 {
     static Printer::Recorder instance;
     return instance;
-}
-
-QString pdfName(const QString &kind)
-{
-    const QString stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
-    QString name = kind + QLatin1Char(' ') + stamp + QStringLiteral(".pdf");
-    // Two printouts of the same kind in one second keep both files.
-    for (int n = 2; QFileInfo::exists(QDir::current().filePath(name)); ++n)
-        name = kind + QLatin1Char(' ') + stamp + QStringLiteral(" (%1).pdf").arg(n);
-    return QDir::current().absoluteFilePath(name);
 }
 
 // Lays the document out on the pages of a printer or a PDF at `resolution` dots per inch;
@@ -77,6 +65,15 @@ bool render(const PrintedDocument &document, QPagedPaintDevice &printer, int res
 }
 
 } // namespace
+
+QString freePdfPath(const QString &stem)
+{
+    // An earlier printout is never overwritten.
+    QString name = stem + QStringLiteral(".pdf");
+    for (int n = 2; QFileInfo::exists(QDir::current().filePath(name)); ++n)
+        name = stem + QStringLiteral("-%1.pdf").arg(n);
+    return QDir::current().absoluteFilePath(name);
+}
 
 bool writePdf(const PrintedDocument &document, const QString &path, QString *reason)
 {
@@ -131,7 +128,7 @@ PrintOutcome Printer::endDoc()
     }
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
     if (installed.isNull()) {
-        const QString path = pdfName(m_document.kind);
+        const QString path = freePdfPath(m_document.fileStem);
         QString reason;
         if (!writePdf(m_document, path, &reason)) {
             outcome.error = QStringLiteral("не удалось записать файл %1: %2").arg(path, reason);

@@ -11,7 +11,8 @@ namespace krugovik {
 
 // One printout: text lines in one font, or a vector drawing.
 struct PrintedDocument {
-    QString kind;     // what is printed, for the name of a PDF: "Таблица турнира"
+    QString kind;     // what is printed: "Таблица турнира"
+    QString fileStem; // the name of its PDF without extension: "KUBOK-tablica"
     QString fontName; // face of the text lines
     qreal fontPoints = 0;
     QStringList lines; // each line's items already placed side by side
@@ -28,10 +29,15 @@ struct PrintOutcome {
 };
 
 // The printer of the whole program: the default printer, or without one a PDF in the
-// current directory named after the kind of printout, the date and the time.
+// current directory named after the tournament and the printout ("KUBOK-tablica.pdf"),
+// with a number when that file exists already ("KUBOK-tablica-2.pdf").
 class Printer {
   public:
-    explicit Printer(QString kind) { m_document.kind = std::move(kind); }
+    Printer(QString kind, QString fileStem)
+    {
+        m_document.kind = std::move(kind);
+        m_document.fileStem = std::move(fileStem);
+    }
 
     void setFont(const QString &name, qreal points);
     void printLine(const QString &line = QString());
@@ -50,6 +56,9 @@ class Printer {
 // Lays the document out in a PDF file, written whole or not at all; false when it could
 // not be written, with the reason given where asked for.
 bool writePdf(const PrintedDocument &document, const QString &path, QString *reason = nullptr);
+
+// The first free name of a PDF in the current directory: stem.pdf, stem-2.pdf, ...
+QString freePdfPath(const QString &stem);
 
 // Tells the director where a PDF went or why printing failed; nothing when it printed.
 void reportPrintOutcome(const PrintOutcome &outcome, QWidget *parent);

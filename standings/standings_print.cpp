@@ -1,5 +1,6 @@
 #include "standings/standings_print.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -36,6 +37,7 @@ constexpr std::array<Column, kStandingTitles.size()> kColumns = {{
     {114, kRight},
     {92, kRight},
 }};
+constexpr std::size_t kNameColumn = 2;
 // The Berger column, whose place the chosen tie-breaks take.
 constexpr std::size_t kBergerColumn = 5;
 // Under another order the fixed columns narrow (their titles wrap) and each tie-break gets
@@ -129,8 +131,21 @@ QPicture drawStandings(const TournamentSnapshot &snapshot)
             // The rating of an estimate is marked as in the crosstable.
             if (k == 3 && player.estimate)
                 painter.fillRect(cell, toQColor(kEstimateColour));
-            painter.drawText(cell.adjusted(kCellPadding, 0, -kCellPadding, 0), columns[k].alignment,
-                             cells[k]);
+            const QRect inside = cell.adjusted(kCellPadding, 0, -kCellPadding, 0);
+            if (k == kNameColumn) {
+                // A name is never cut: a long one is drawn smaller until it fits.
+                QFont font = painter.font();
+                while (font.pointSizeF() > 5 &&
+                       QFontMetricsF(font, painter.device()).horizontalAdvance(cells[k]) >
+                           inside.width())
+                    font.setPointSizeF(font.pointSizeF() - 0.25);
+                painter.save();
+                painter.setFont(font);
+                painter.drawText(inside, columns[k].alignment | Qt::TextDontClip, cells[k]);
+                painter.restore();
+            } else {
+                painter.drawText(inside, columns[k].alignment, cells[k]);
+            }
             x += columns[k].width;
         }
         y += kRowHeight;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <string_view>
 
 #include "common/twips.h"
@@ -15,6 +16,28 @@ QString keyName(std::string_view name)
 {
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
+
+// Cells as the default delegate paints them; on paper without the marks of the keyboard
+// and the mouse.
+class CellDelegate : public QStyledItemDelegate {
+  public:
+    CellDelegate(const bool *printing, QObject *parent)
+        : QStyledItemDelegate(parent), m_printing(printing)
+    {
+    }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain(option);
+        if (*m_printing)
+            plain.state &=
+                ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+
+  private:
+    const bool *m_printing;
+};
 
 // Rows and columns whose size the layout does not set.
 constexpr double kDefaultRowTwips = 250;
@@ -38,6 +61,13 @@ CrossTable::CrossTable(QWidget *parent) : QTableView(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new CellDelegate(&m_printing, this));
+}
+
+void CrossTable::setPrinting(bool printing)
+{
+    m_printing = printing;
+    viewport()->update();
 }
 
 void CrossTable::setModel(QAbstractItemModel *model)
@@ -221,7 +251,7 @@ QModelIndex CrossTable::moveCursor(CursorAction cursorAction, Qt::KeyboardModifi
 void CrossTable::paintEvent(QPaintEvent *event)
 {
     QTableView::paintEvent(event);
-    if (!hasFocus() || !currentIndex().isValid())
+    if (m_printing || !hasFocus() || !currentIndex().isValid())
         return;
     // A frame that shows on every cell colour: white, grey, light yellow, both cyans.
     QPainter painter(viewport());

@@ -35,6 +35,10 @@ class CrossTable : public QTableView {
     // A key acting as a click takes the cell under the keyboard for the cell clicked.
     void setMouseCell(int row, int column);
 
+    // While the table is drawn for a printout: no frame of the current cell, no focus,
+    // hover or selection mark.
+    void setPrinting(bool printing);
+
   signals:
     void cellClicked();
     // A key that is no move, pressed on the keyboard's cell: its character, or the name
@@ -63,6 +67,7 @@ class CrossTable : public QTableView {
     int m_mouseRow = -1;
     int m_mouseColumn = -1;
     bool m_pressed = false;
+    bool m_printing = false;
 };
 
 } // namespace krugovik

@@ -1,5 +1,6 @@
 // The round display: the boards of the shown round with their result boxes, who sits out,
 // and the protocol of the round, as the tournament holds them.
+#include <QDate>
 #include <QLabel>
 #include <QToolButton>
 
@@ -56,6 +57,8 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
         white.setColor(QPalette::Window, Qt::white);
         lblRezult[k]->setPalette(white);
         lblRezult[k]->setAlignment(Qt::AlignCenter);
+        // A frame per board, so that each box is seen as one.
+        lblRezult[k]->setFrameStyle(QFrame::Box | QFrame::Plain);
         placeInTwips(lblRezult[k], left ? 6480 : 11880, top, 615, 255);
         lblParing[k]->hide();
         lblRezult[k]->hide();
@@ -102,10 +105,14 @@ void RoundDisplay::show()
 void RoundDisplay::cmdPrintParing_Click()
 {
     const Tournament &t = m_document->tournament();
-    Printer printer(QStringLiteral("Протокол тура"));
+    const QString round = QString::fromStdString(formatDisplay(std::int64_t(t.roundNo())));
+    Printer printer(QStringLiteral("Протокол тура"),
+                    m_tournamentName + QStringLiteral("-protokol-") + round.trimmed());
     printer.setFont(QStringLiteral("MS Sans Serif"), 14);
-    printer.printLine(QStringLiteral("         ПРОТОКОЛ ТУРА № ") +
-                      QString::fromStdString(formatDisplay(std::int64_t(t.roundNo()))));
+    // Which tournament and which day, above the protocol's own lines.
+    printer.printLine(QStringLiteral("         ") + m_tournamentName + QStringLiteral("   ") +
+                      QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    printer.printLine(QStringLiteral("         ПРОТОКОЛ ТУРА № ") + round);
     printer.printLine();
     // The boards of the shown round's games, whatever else is visible.
     for (int k = 1; k <= t.shownBoards(); ++k)

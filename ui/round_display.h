@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <array>
 
 class QLabel;
@@ -25,6 +26,8 @@ class RoundDisplay : public QObject {
 
     // Shows the round as the tournament holds it now.
     void show();
+    // The tournament file's name without extension, which the protocol prints.
+    void setTournamentName(const QString &name) { m_tournamentName = name; }
 
   private:
     void cmdPrintParing_Click();
@@ -36,6 +39,7 @@ class RoundDisplay : public QObject {
     std::array<ClickableLabel *, kBoards + 1> lblRezult{};
     QLabel *lblFree = nullptr; // who sits out the shown round
     QToolButton *cmdPrintParing = nullptr;
+    QString m_tournamentName;
 };
 
 } // namespace krugovik

@@ -5,15 +5,18 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 #include "common/file_layer.h"
 #include "common/fonts.h"
 #include "common/message_box.h"
+#include "common/number_text.h"
 #include "common/twips.h"
 #include "export/tournament_snapshot.h"
 #include "rounds/berger_schedule.h"
@@ -60,7 +63,36 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     m_rounds = new RoundDisplay(this, m_document);
     m_editor->createFindBox(grdTable);
     createRecoveryCopy();
-    setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
+    putIntoScrollArea();
+}
+
+void TournamentWindow::putIntoScrollArea()
+{
+    // The controls keep their places in twips on a page of the design size; on a screen
+    // smaller than the page the window shrinks and the page scrolls, on a larger one the
+    // window is the page and nothing scrolls.
+    m_page = new QWidget;
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!w->isWindow())
+            w->setParent(m_page);
+    }
+    const QSize page(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
+    m_page->setFixedSize(page);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    // A click on a control that takes no keyboard leaves the keyboard where it was.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidget(m_page);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+    setMaximumSize(page);
+    resize(page);
+}
+
+QSize TournamentWindow::sizeHint() const
+{
+    return m_page ? m_page->size() : QWidget::sizeHint();
 }
 
 TournamentWindow::~TournamentWindow()
@@ -120,9 +152,20 @@ void TournamentWindow::createCommands()
     vscPlayer->setSingleStep(1);
     vscPlayer->setPageStep(1);
     vscPlayer->setValue(Tournament::kFewestPlayers);
-    vscPlayer->setToolTip(QStringLiteral("Число участников турнира"));
+    // One bar holds both arrows, so its tooltip names each of them.
+    vscPlayer->setToolTip(QStringLiteral("Число участников турнира.\n"
+                                         "Верхняя стрелка — на одного игрока меньше,\n"
+                                         "нижняя стрелка — на одного игрока больше."));
     placeInTwips(vscPlayer, 12300, 765, 255, 510);
     connect(vscPlayer, &QScrollBar::valueChanged, this, &TournamentWindow::vscPlayer_Change);
+    lblPlayerCount = new QLabel(this);
+    lblPlayerCount->setObjectName(QStringLiteral("lblPlayerCount"));
+    lblPlayerCount->setFont(programFont(8));
+    placeInTwips(lblPlayerCount, 12650, 570, 1500, 280);
+    connect(vscPlayer, &QScrollBar::valueChanged, lblPlayerCount, [this](int count) {
+        lblPlayerCount->setText(QString::fromStdString(playerCountText(count)));
+    });
+    lblPlayerCount->setText(QString::fromStdString(playerCountText(vscPlayer->value())));
 
     chkSdvig = new QCheckBox(QStringLiteral("Полная таблица"), this);
     chkSdvig->setObjectName(QStringLiteral("chkSdvig"));
@@ -168,6 +211,7 @@ void TournamentWindow::Form_Load()
     m_changedOutsideHistory = false;
     m_recoveryPath = recoveryCopyPath(m_tourFilePath());
     setWindowTitle(m_tourFilePath());
+    m_rounds->setTournamentName(QFileInfo(m_tourFilePath()).completeBaseName());
     m_editor->load();
     const std::optional<std::string> bytes = LoadTurnir();
     if (bytes)

@@ -18,6 +18,7 @@ class QCheckBox;
 class QDateTime;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QScrollBar;
 class QSpinBox;
 class QTimer;
@@ -42,6 +43,9 @@ class TournamentWindow : public QWidget {
     explicit TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files = nullptr,
                               QWidget *parent = nullptr);
     ~TournamentWindow() override;
+
+    // The whole page of controls; the window is smaller only where the screen is.
+    QSize sizeHint() const override;
 
     // The window's load: clears the tournament, opens the base, reads the file.
     void Form_Load();
@@ -72,6 +76,7 @@ class TournamentWindow : public QWidget {
     // Construction: the crosstable with the number of players, and the window's commands.
     void createGrid();
     void createCommands();
+    void putIntoScrollArea();
 
     // The crosstable (ui/window_table.cpp): clicks and keys go to the document, the table
     // is laid out for the number of players and follows what the document says changed.
@@ -118,6 +123,8 @@ class TournamentWindow : public QWidget {
     TournamentDocument *m_document = nullptr; // the open tournament and its history
     BaseEditor *m_editor = nullptr;           // the player base and its editor
     RoundDisplay *m_rounds = nullptr;         // the shown round below the table
+    QWidget *m_page = nullptr;                // the controls, in the scroll area
+    QScrollArea *m_scroll = nullptr;
     QString m_unreadTourFile; // a tournament file that existed but could not be read at load
     bool m_loading = false;   // inside Form_Load: what it lays out is no change
     bool m_changedOutsideHistory = false; // the count changed, or a recovery copy was restored
@@ -127,6 +134,7 @@ class TournamentWindow : public QWidget {
     // Widgets, named as the director's manual names them.
     CrossTable *grdTable = nullptr;
     QScrollBar *vscPlayer = nullptr;
+    QLabel *lblPlayerCount = nullptr; // the number of players beside the arrows
     QLabel *lblInfo = nullptr;
     QCheckBox *chkSdvig = nullptr;
     QLabel *lblCycles = nullptr;

@@ -1,4 +1,6 @@
 // The crosstable printed as a drawing of the window: text and lines, not a bitmap.
+#include <QDate>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -13,9 +15,9 @@
 namespace krugovik {
 namespace {
 
-// The window's shown children as a drawing, cut to the area they cover so that the
-// table fills the page's width.
-QPicture drawShownChildren(QWidget *window)
+// The window's shown children as a drawing under a title line, cut to the area they
+// cover so that the table fills the page's width.
+QPicture drawShownChildren(QWidget *window, const QString &title)
 {
     QRect shown;
     for (QWidget *w : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -32,13 +34,23 @@ QPicture drawShownChildren(QWidget *window)
         }
         shown |= area;
     }
+    QFont titleFont = window->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() + 2);
+    titleFont.setBold(true);
+    const QFontMetrics titleMetrics(titleFont, window);
+    const int titleHeight = titleMetrics.height() * 3 / 2;
     QPicture picture;
     {
         // Drawn into a picture, since a widget rendered straight onto a printer is a bitmap.
         QPainter painter(&picture);
-        window->render(&painter, QPoint(), QRegion(shown), QWidget::DrawChildren);
+        painter.setFont(titleFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(0, titleMetrics.ascent()), title);
+        window->render(&painter, QPoint(0, titleHeight), QRegion(shown), QWidget::DrawChildren);
     }
-    picture.setBoundingRect(QRect(QPoint(), shown.size()));
+    picture.setBoundingRect(QRect(0, 0,
+                                  std::max(shown.width(), titleMetrics.horizontalAdvance(title)),
+                                  shown.height() + titleHeight));
     return picture;
 }
 
@@ -49,7 +61,7 @@ void TournamentWindow::cmdPrint_Click()
     // Everything but the table and the information label leaves the picture; each control
     // comes back as it was, so no board without a game and no hidden option shows up.
     std::vector<QWidget *> hidden;
-    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *w : m_page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (w != grdTable && w != lblInfo && !w->isWindow())
             hidden.push_back(w);
     }
@@ -60,22 +72,23 @@ void TournamentWindow::cmdPrint_Click()
         w->hide();
     }
     // A grid that scrolls sideways is printed whole: every block of every cycle.
-    const QSize windowSize = size();
     const bool scrolled = grdTable->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
     if (scrolled) {
         const int whole = grdTable->horizontalHeader()->length() + 2 * grdTable->frameWidth();
         grdTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grdTable->horizontalScrollBar()->setValue(0);
         grdTable->setFixedWidth(whole);
-        setFixedSize(std::max(windowSize.width(), grdTable->x() + whole), windowSize.height());
     }
-    Printer printer(QStringLiteral("Таблица турнира"));
-    printer.printPicture(drawShownChildren(this));
+    const QString name = QFileInfo(m_tourFilePath()).completeBaseName();
+    Printer printer(QStringLiteral("Таблица турнира"), name + QStringLiteral("-tablica"));
+    grdTable->setPrinting(true);
+    printer.printPicture(
+        drawShownChildren(m_page, name + QStringLiteral("   ") +
+                                      QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
+    grdTable->setPrinting(false);
     const PrintOutcome outcome = printer.endDoc();
-    if (scrolled) {
-        setFixedSize(windowSize);
+    if (scrolled)
         fitGridWidth();
-    }
     for (std::size_t k = 0; k < hidden.size(); ++k)
         hidden[k]->setHidden(wasHidden[k]);
     reportPrintOutcome(outcome, this);

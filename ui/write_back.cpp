@@ -1,8 +1,10 @@
 // Commands on the whole base: writing new ratings back, with the check of names that
 // differ from their records, and printing the list.
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QStringList>
 
+#include "base/base_file.h"
 #include "base/base_list.h"
 #include "base/name_check.h"
 #include "common/codepage.h"
@@ -71,15 +73,17 @@ void BaseEditor::cmdPrintBase_Click()
     CurrentRecord = RecordCount;
     ShowCurrentRecord();
 
-    Printer printer(QStringLiteral("Список игроков"));
+    Printer printer(QStringLiteral("Список игроков"),
+                    QFileInfo(BaseFile::kFileName).completeBaseName() + QStringLiteral("-spisok"));
     printer.setFont(QStringLiteral("MS Sans Serif"), 14);
     // The first letter of the title is a Latin C.
     printer.printLine(QStringLiteral("           CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ"));
     printer.printLine();
     const std::vector<std::size_t> order = printOrder(ratings);
     for (std::size_t k = 0; k < order.size(); ++k) {
-        printer.printLine(QString::fromStdString(formatDisplay(std::int64_t(k + 1))) +
-                          names[int(order[k])] +
+        // The number in a column of its own: padded with figure spaces, as wide as digits.
+        printer.printLine(QString::number(k + 1).rightJustified(4, QChar(0x2007)) +
+                          QStringLiteral("   ") + names[int(order[k])] +
                           QString::fromStdString(formatDisplay(ratings[order[k]])));
     }
     reportPrintOutcome(printer.endDoc(), m_window);

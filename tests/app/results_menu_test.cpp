@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -294,7 +295,7 @@ TEST_F(ResultsMenu, WithoutAPrinterTheStandingsGoToAPdfThatAMessageNames)
     item("mnuStandings")->trigger();
     const QStringList pdfs = QDir::current().entryList({QStringLiteral("*.pdf")});
     ASSERT_EQ(pdfs.size(), 1);
-    EXPECT_TRUE(pdfs[0].startsWith(QStringLiteral("Итоговая таблица 20"))) << pdfs[0].toStdString();
+    EXPECT_EQ(pdfs[0], QStringLiteral("ALPHA-itogi.pdf"));
     EXPECT_EQ(boxes.seen().count, 1);
     EXPECT_TRUE(boxes.seen().text.contains(path(pdfs[0]))) << boxes.seen().text.toStdString();
 }
@@ -314,5 +315,51 @@ TEST_F(ResultsMenu, TheTablePrintoutIsTextThatCanBeSearched)
         EXPECT_TRUE(text.contains(name)) << name.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Распечатать таблицу")));
 }
+
+// Each printout without a printer: its PDF named after the tournament and the printout,
+// a second one beside it, and the tournament and the day in its text.
+struct PdfCase {
+    const char *name;
+    const char *button; // a widget to click, or an action to trigger
+    bool action;
+    QString stem; // the first PDF's name without ".pdf"; the second one adds "-2"
+};
+
+class PrintoutNames : public ResultsMenu, public ::testing::WithParamInterface<PdfCase> {};
+
+TEST_P(PrintoutNames, NameTheTournamentAndNeverOverwrite)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed";
+    openTournament(tournamentFile(8), QStringLiteral("KUBOK.TXT"));
+    clickCell(grid(), 0, 5); // round 1 on show for its protocol
+    BoxAnswerer boxes;
+    for (int k = 0; k < 2; ++k) {
+        if (GetParam().action)
+            item(GetParam().button)->trigger();
+        else
+            click(widget(QString::fromLatin1(GetParam().button)));
+    }
+    const QString first = GetParam().stem + QStringLiteral(".pdf");
+    const QString second = GetParam().stem + QStringLiteral("-2.pdf");
+    EXPECT_EQ(QDir::current().entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name),
+              (QStringList{second, first}));
+    EXPECT_EQ(boxes.seen().count, 2);
+    EXPECT_TRUE(boxes.seen().text.contains(second));
+    if (!havePdfTools())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QString text = pdfText(path(first));
+    EXPECT_TRUE(text.contains(QStringLiteral("KUBOK"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))))
+        << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Printouts, PrintoutNames,
+    ::testing::Values(PdfCase{"Protocol", "cmdPrintParing", false,
+                              QStringLiteral("KUBOK-protokol-1")},
+                      PdfCase{"Table", "cmdPrint", false, QStringLiteral("KUBOK-tablica")},
+                      PdfCase{"Standings", "mnuStandings", true, QStringLiteral("KUBOK-itogi")}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -64,3 +64,14 @@ TEST(NumberWriting, PlainAndDisplayIntegers)
     EXPECT_EQ(krugovik::formatDisplay(std::int64_t{0}), " 0");
     EXPECT_EQ(krugovik::formatDisplay(std::int64_t{-21}), "-21");
 }
+
+TEST(NumberWriting, PlayerCountsInRussian)
+{
+    const std::pair<int, const char *> cases[] = {
+        {1, "1 игрок"},       {2, "2 игрока"},    {3, "3 игрока"},    {4, "4 игрока"},
+        {5, "5 игроков"},     {8, "8 игроков"},   {11, "11 игроков"}, {12, "12 игроков"},
+        {14, "14 игроков"},   {20, "20 игроков"}, {21, "21 игрок"},   {22, "22 игрока"},
+        {111, "111 игроков"}, {122, "122 игрока"}};
+    for (const auto &[count, text] : cases)
+        EXPECT_EQ(krugovik::playerCountText(count), text) << count;
+}

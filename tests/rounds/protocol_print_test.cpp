@@ -1,3 +1,4 @@
+#include <QDate>
 #include <QLabel>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -44,7 +45,13 @@ class PrintingTest : public TournamentTest {
         printed.clear();
         click(widget(QStringLiteral("cmdPrintParing")));
         EXPECT_EQ(printed.size(), 1u);
-        return printed.empty() ? QStringList() : printed.back().lines;
+        if (printed.empty() || printed.back().lines.isEmpty())
+            return {};
+        // The tournament and the day head every protocol; the protocol's own lines follow.
+        const QStringList lines = printed.back().lines;
+        EXPECT_EQ(lines[0], QStringLiteral("         ALPHA   ") +
+                                QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+        return lines.mid(1);
     }
     std::vector<PrintedDocument> printed;
     bool boardOneShownWhilePrinting = true;
@@ -77,6 +84,7 @@ TEST_F(PrintingTest, BoardLinesFillFiftyOneAndSevenCharacters)
     ASSERT_GT(board1.size(), 51);
     EXPECT_EQ(lines[2], board1.left(51) + QStringLiteral("0,5-0,5"));
     EXPECT_EQ(lines[3], QStringLiteral("2 B - C").leftJustified(51) + QStringLiteral("       "));
+    EXPECT_EQ(printed.back().fileStem, QStringLiteral("ALPHA-protokol-1"));
 }
 
 TEST_F(PrintingTest, TwentyTwoPlayersPrintElevenBoardsInOrder)

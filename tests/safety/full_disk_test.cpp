@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"CreateOver", Writing::CreateOver, QStringLiteral("/OLD.TXT")},
                       WindowCase{"CsvExport", Writing::CsvExport, QStringLiteral("/ALPHA.csv")},
                       WindowCase{"Printout", Writing::Printout,
-                                 QStringLiteral("/Итоговая таблица")}),
+                                 QStringLiteral("/ALPHA-itogi.pdf")}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
