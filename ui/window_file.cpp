@@ -30,17 +30,20 @@ std::string foreignReason(const std::string &bytes)
 std::optional<std::string> TournamentWindow::LoadTurnir()
 {
     const QString path = m_tourFilePath();
+    // A file the table cannot show: the director is told before a save could replace it.
+    const auto tellShownEmpty = [this, &path](const QString &what) {
+        showMessage(this,
+                    QStringLiteral("Файл %1 %2. Таблица показана пустой; прежде чем сохранение "
+                                   "заменит этот файл, программа спросит об этом.")
+                        .arg(path, what),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+    };
     const FileLayer::Reading reading = m_files->read(path, kLargestFile + 1);
     m_unreadTourFile.clear();
     if (reading.outcome == FileLayer::Reading::Outcome::Unreadable) {
         // Not the silent missing file: there is a tournament the director cannot see.
         m_unreadTourFile = path;
-        showMessage(this,
-                    QStringLiteral("Файл %1 не удалось прочитать: %2. Таблица показана пустой; "
-                                   "прежде чем сохранение заменит этот файл, программа "
-                                   "спросит об этом.")
-                        .arg(path, reading.reason),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        tellShownEmpty(QStringLiteral("не удалось прочитать: ") + reading.reason);
     }
     // Work a crash left in the recovery copy is read in the file's place, on the
     // director's word; it stays a change until it is saved.
@@ -68,21 +71,12 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
         if (broken.empty())
             return bytes;
         m_unreadTourFile = path;
-        showMessage(this,
-                    QStringLiteral("Файл %1 не прочитан: %2. Таблица показана пустой; прежде "
-                                   "чем сохранение заменит этот файл, программа спросит об "
-                                   "этом.")
-                        .arg(path, QString::fromStdString(broken)),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        tellShownEmpty(QStringLiteral("не прочитан: ") + QString::fromStdString(broken));
         return std::nullopt;
     }
     // A later save would replace the file: the director must know what it is.
-    showMessage(this,
-                QStringLiteral("Файл %1 не похож на файл турнира: %2. Таблица показана "
-                               "пустой; прежде чем сохранение заменит этот файл, "
-                               "программа спросит об этом.")
-                    .arg(path, QString::fromStdString(foreign)),
-                QStringLiteral("Ошибка"), QMessageBox::Warning);
+    tellShownEmpty(QStringLiteral("не похож на файл турнира: ") +
+                   QString::fromStdString(foreign));
     return std::nullopt;
 }
 
