@@ -157,6 +157,10 @@ class Director {
 
     void fitWindow()
     {
+        // Room first: the open window shrinks to the frame's area, and only with room
+        // enough does it take its own size.
+        m_window.resize(1600, 1100);
+        settle();
         int width = 0;
         int height = 0;
         for (QMdiSubWindow *sub : m_window.findChildren<QMdiSubWindow *>()) {

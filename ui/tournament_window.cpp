@@ -223,6 +223,8 @@ void TournamentWindow::Form_Load()
         vscPlayer->setValue(m_document->tournament().playerCount());
         vscPlayer->setMinimum(m_document->tournament().lowestCount());
     }
+    lblPlayerCount->setText(
+        QString::fromStdString(playerCountText(m_document->tournament().playerCount())));
     m_loading = false;
     // A restored recovery copy is the one change a load can bring.
     ShowUnsavedMark();

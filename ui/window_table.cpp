@@ -1,6 +1,7 @@
 // The crosstable: clicks and keys go to the document, the table is laid out for the number
 // of players, and the window follows what the document says changed.
 #include <QCheckBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -8,6 +9,7 @@
 #include <QToolButton>
 
 #include "common/message_box.h"
+#include "common/number_text.h"
 #include "common/twips.h"
 #include "standings/result_keys.h"
 #include "ui/base_editor.h"
@@ -91,6 +93,7 @@ void TournamentWindow::ShowTournament(const TableChange &change)
     if (change.layout) {
         const QSignalBlocker quiet(vscPlayer);
         vscPlayer->setValue(t.playerCount());
+        lblPlayerCount->setText(QString::fromStdString(playerCountText(t.playerCount())));
         LayOutGrid();
     }
     {

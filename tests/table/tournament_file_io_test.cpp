@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -87,6 +88,12 @@ TEST_F(TournamentFileIoTest, ANewFileIsAnEmptyThreePlayerTable)
     EXPECT_EQ(spin()->minimum(), 3);
 }
 
+TEST_F(TournamentFileIoTest, TheCountBesideTheArrowsIsTheLoadedOne)
+{
+    openTournament(lines({" 5 "}));
+    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("5 игроков"));
+}
+
 TEST_F(TournamentFileIoTest, ALargerCountOnDiskIsRaisedBeforeSaving)
 {
     writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
@@ -95,6 +102,7 @@ TEST_F(TournamentFileIoTest, ALargerCountOnDiskIsRaisedBeforeSaving)
     writeFile(QStringLiteral("ALPHA.TXT"), five);
     save();
     EXPECT_EQ(grid()->rows(), 6);
+    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("5 игроков"));
     const QByteArray file = saved();
     EXPECT_EQ(file.count("\r\n"), 1 + 5 * 8);
     EXPECT_TRUE(file.startsWith(" 5 \r\nIvanov\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\n\r\n\r\n"));
