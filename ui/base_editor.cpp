@@ -74,7 +74,16 @@ void BaseEditor::createEditor()
     txtName = new QLineEdit(m_window);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setMaxLength(int(kNameWidth));
+    txtName->setToolTip(QStringLiteral("Имя в базе — не длиннее %1 знаков; буквы, которых нет "
+                                       "в кодировке базы, пишутся без надстрочных знаков (Ö → O)")
+                            .arg(kNameWidth));
     placeInTwips(txtName, 760, 90, 3000, 360);
+
+    // Says under the name what the base's code page or length changed in it.
+    lblNameNote = new QLabel(m_window);
+    lblNameNote->setObjectName(QStringLiteral("lblNameNote"));
+    lblNameNote->hide();
+    placeInTwips(lblNameNote, 760, 450, 5900, 240);
 
     txtRate = new QLineEdit(m_window);
     txtRate->setObjectName(QStringLiteral("txtRate"));
@@ -107,7 +116,10 @@ void BaseEditor::createEditor()
     placeInTwips(cmdNew, 7600, 60, kPictureButton, kPictureButton);
 
     // Only what the base's code page can store reaches a record.
-    for (QLineEdit *box : {txtName, txtRate, txtNR})
+    auto *nameCheck = new CodePageValidator(txtName);
+    nameCheck->setNoteReceiver([this](const QString &note) { ShowNameNote(note); });
+    txtName->setValidator(nameCheck);
+    for (QLineEdit *box : {txtRate, txtNR})
         box->setValidator(new CodePageValidator(box));
     // The editor fills the flag itself.
     txtNR->setReadOnly(true);
@@ -217,8 +229,16 @@ void BaseEditor::OpenBase()
     ShowCurrentRecord();
 }
 
+void BaseEditor::ShowNameNote(const QString &note)
+{
+    lblNameNote->setText(note);
+    lblNameNote->setToolTip(note);
+    lblNameNote->setVisible(!note.isEmpty());
+}
+
 void BaseEditor::ShowCurrentRecord()
 {
+    ShowNameNote(QString());
     CurrentPlayer = Base.read(CurrentRecord);
     CurrentPlayer.setName(trimBlanks(CurrentPlayer.name));
     txtName->setText(fieldText(trimBlanks(CurrentPlayer.name)));

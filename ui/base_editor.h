@@ -70,6 +70,7 @@ class BaseEditor : public QObject {
     void cmdPrevious_Click();
     void cmdNew_Click();
     void ShowRecordNumber();
+    void ShowNameNote(const QString &note);
 
     // Finding a player (ui/base_find.cpp).
     void UpdateFindBox();
@@ -91,6 +92,7 @@ class BaseEditor : public QObject {
     // Widgets, named as the director's manual names them.
     QLabel *lblName = nullptr;
     QLineEdit *txtName = nullptr;
+    QLabel *lblNameNote = nullptr; // what the code page or the length changed in the name
     QLineEdit *txtRate = nullptr;
     QLineEdit *txtNR = nullptr;
     QCheckBox *chkRate = nullptr;
