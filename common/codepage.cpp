@@ -72,29 +72,6 @@ QString pastedBeyondLimit(const QString &inserted)
     return {};
 }
 
-QString noteLine(const FoldedText &fold, const QString &lost, int limit)
-{
-    QStringList parts;
-    QStringList replaced;
-    for (const auto &[from, to] : fold.replaced) {
-        const QString pair =
-            QString::fromStdString(from) + QStringLiteral("→") + QString::fromStdString(to);
-        if (!replaced.contains(pair))
-            replaced << pair;
-    }
-    if (!replaced.isEmpty())
-        parts << QStringLiteral("Заменено: ") + replaced.join(QStringLiteral(", "));
-    QStringList refused;
-    for (const std::string &character : fold.refused)
-        if (!refused.contains(QString::fromStdString(character)))
-            refused << QString::fromStdString(character);
-    if (!refused.isEmpty())
-        parts << QStringLiteral("Не поддерживается: ") + refused.join(QStringLiteral(" "));
-    if (!lost.isEmpty())
-        parts << QStringLiteral("Не длиннее %1 знаков, не вошло: «%2»").arg(limit).arg(lost);
-    return parts.join(QStringLiteral("; "));
-}
-
 } // namespace
 
 void CodePageValidator::setNoteReceiver(std::function<void(const QString &)> receiver)
@@ -102,26 +79,59 @@ void CodePageValidator::setNoteReceiver(std::function<void(const QString &)> rec
     m_receiver = std::move(receiver);
 }
 
+void CodePageValidator::forgetChanges() const
+{
+    m_replaced.clear();
+    m_refused.clear();
+    m_lost.clear();
+}
+
+QString CodePageValidator::note() const
+{
+    QStringList parts;
+    if (!m_replaced.isEmpty())
+        parts << QStringLiteral("Заменено: ") + m_replaced.join(QStringLiteral(", "));
+    if (!m_refused.isEmpty())
+        parts << QStringLiteral("Не поддерживается: ") + m_refused.join(QStringLiteral(" "));
+    if (!m_lost.isEmpty())
+        parts << QStringLiteral("Не длиннее %1 знаков, не вошло: «%2»").arg(m_limit).arg(m_lost);
+    return parts.join(QStringLiteral("; "));
+}
+
 QValidator::State CodePageValidator::validate(QString &input, int &position) const
 {
     if (input == m_last)
         return Acceptable;
     const auto *box = qobject_cast<const QLineEdit *>(parent());
-    const int limit = box ? box->maxLength() : std::numeric_limits<int>::max();
+    m_limit = box ? box->maxLength() : std::numeric_limits<int>::max();
+    const QString inserted = insertedPart(m_last, input);
+    // A text typed anew: what was changed in the old one is no longer there.
+    if (inserted == input)
+        forgetChanges();
     // The box drops what a paste brings beyond its length before it asks here.
-    QString lost =
-        input.size() >= limit ? pastedBeyondLimit(insertedPart(m_last, input)) : QString();
+    QString lost = input.size() >= m_limit ? pastedBeyondLimit(inserted) : QString();
     const FoldedText fold = foldToCodePage(input.toStdString());
     QString text = QString::fromStdString(fold.text);
-    if (text.size() > limit) {
-        lost.prepend(text.mid(limit));
-        text.truncate(limit);
+    if (text.size() > m_limit) {
+        lost.prepend(text.mid(m_limit));
+        text.truncate(m_limit);
     }
+    for (const auto &[from, to] : fold.replaced) {
+        const QString pair =
+            QString::fromStdString(from) + QStringLiteral("→") + QString::fromStdString(to);
+        if (!m_replaced.contains(pair))
+            m_replaced << pair;
+    }
+    for (const std::string &character : fold.refused)
+        if (!m_refused.contains(QString::fromStdString(character)))
+            m_refused << QString::fromStdString(character);
+    if (!lost.isEmpty())
+        m_lost = lost;
     position = int(std::min(folded(input.left(position)).size(), text.size()));
     input = text;
     m_last = text;
     if (m_receiver)
-        m_receiver(noteLine(fold, lost, limit));
+        m_receiver(note());
     return Acceptable;
 }
 

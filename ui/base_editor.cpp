@@ -116,9 +116,9 @@ void BaseEditor::createEditor()
     placeInTwips(cmdNew, 7600, 60, kPictureButton, kPictureButton);
 
     // Only what the base's code page can store reaches a record.
-    auto *nameCheck = new CodePageValidator(txtName);
-    nameCheck->setNoteReceiver([this](const QString &note) { ShowNameNote(note); });
-    txtName->setValidator(nameCheck);
+    m_nameCheck = new CodePageValidator(txtName);
+    m_nameCheck->setNoteReceiver([this](const QString &note) { ShowNameNote(note); });
+    txtName->setValidator(m_nameCheck);
     for (QLineEdit *box : {txtRate, txtNR})
         box->setValidator(new CodePageValidator(box));
     // The editor fills the flag itself.
@@ -238,6 +238,7 @@ void BaseEditor::ShowNameNote(const QString &note)
 
 void BaseEditor::ShowCurrentRecord()
 {
+    m_nameCheck->forgetChanges();
     ShowNameNote(QString());
     CurrentPlayer = Base.read(CurrentRecord);
     CurrentPlayer.setName(trimBlanks(CurrentPlayer.name));

@@ -19,6 +19,8 @@ class QWidget;
 
 namespace krugovik {
 
+class CodePageValidator;
+
 class CrossTable;
 class FileLayer;
 class TournamentDocument;
@@ -93,6 +95,7 @@ class BaseEditor : public QObject {
     QLabel *lblName = nullptr;
     QLineEdit *txtName = nullptr;
     QLabel *lblNameNote = nullptr; // what the code page or the length changed in the name
+    CodePageValidator *m_nameCheck = nullptr;
     QLineEdit *txtRate = nullptr;
     QLineEdit *txtNR = nullptr;
     QCheckBox *chkRate = nullptr;

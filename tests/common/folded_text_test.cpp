@@ -43,17 +43,17 @@ TEST_P(FoldTest, FoldsOnlyWhatTheCodePageLacks)
 
 INSTANTIATE_TEST_SUITE_P(
     Names, FoldTest,
-    testing::Values(
-        FoldCase{"Turkish", "Öztürk Ömer", "Ozturk Omer", "Ö>O ü>u Ö>O", ""},
-        FoldCase{"CedillaAndBreve", "Şahin Doğan", "Sahin Dogan", "Ş>S ğ>g", ""},
-        FoldCase{"CyrillicKept", "Йорданов Ёж й ё ЙЁ", "Йорданов Ёж й ё ЙЁ", "", ""},
-        FoldCase{"UkrainianAndBelarusianKept", "Їжак Ґава Ўладзь", "Їжак Ґава Ўладзь", "", ""},
-        FoldCase{"StrokeLetters", "Łukasz Øst", "Lukasz Ost", "Ł>L Ø>O", ""},
-        FoldCase{"SharpSGrows", "Weiß", "Weiss", "ß>ss", ""},
-        FoldCase{"DecomposedDiaeresis", "Zo\u0308e", "Zoe", "", "\u0308"},
-        FoldCase{"ChineseRefused", "Ли 中文", "Ли ", "", "中 文"},
-        FoldCase{"EmojiRefused", "Пётр 😀", "Пётр ", "", "😀"},
-        FoldCase{"PunctuationOfTheCodePageKept", "«Ан-Ли» №1", "«Ан-Ли» №1", "", ""}),
+    testing::Values(FoldCase{"Turkish", "Öztürk Ömer", "Ozturk Omer", "Ö>O ü>u Ö>O", ""},
+                    FoldCase{"CedillaAndBreve", "Şahin Doğan", "Sahin Dogan", "Ş>S ğ>g", ""},
+                    FoldCase{"CyrillicKept", "Йорданов Ёж й ё ЙЁ", "Йорданов Ёж й ё ЙЁ", "", ""},
+                    FoldCase{"UkrainianAndBelarusianKept", "Їжак Ґава Ўладзь", "Їжак Ґава Ўладзь",
+                             "", ""},
+                    FoldCase{"StrokeLetters", "Łukasz Øst", "Lukasz Ost", "Ł>L Ø>O", ""},
+                    FoldCase{"SharpSGrows", "Weiß", "Weiss", "ß>ss", ""},
+                    FoldCase{"DecomposedDiaeresis", "Zo\u0308e", "Zoe", "", "\u0308"},
+                    FoldCase{"ChineseRefused", "Ли 中文", "Ли ", "", "中 文"},
+                    FoldCase{"EmojiRefused", "Пётр 😀", "Пётр ", "", "😀"},
+                    FoldCase{"PunctuationOfTheCodePageKept", "«Ан-Ли» №1", "«Ан-Ли» №1", "", ""}),
     [](const testing::TestParamInfo<FoldCase> &info) { return std::string(info.param.label); });
 
 } // namespace
