@@ -4,9 +4,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "common/codepage.h"
 #include "common/file_layer.h"
@@ -25,6 +28,7 @@ constexpr std::array<int, kCategoryCount + 1> CategoryRating = {
     0, 1000, 1150, 1350, 1550, 1500, 1725, 1625, 1825, 1700, 1925, 1775, 2025, 1850};
 constexpr int kLowestRating = 1000;
 constexpr int kHighestRating = 3000;
+constexpr double kNoteWidth = 10400; // the note under the name at its widest, in twips
 
 QString fieldText(const std::string &field)
 {
@@ -83,7 +87,12 @@ void BaseEditor::createEditor()
     lblNameNote = new QLabel(m_window);
     lblNameNote->setObjectName(QStringLiteral("lblNameNote"));
     lblNameNote->hide();
-    placeInTwips(lblNameNote, 760, 450, 5900, 240);
+    // Under the name, over the frame's top edge: the note's own background covers the line.
+    lblNameNote->setAutoFillBackground(true);
+    lblNameNote->setBackgroundRole(QPalette::ToolTipBase);
+    lblNameNote->setForegroundRole(QPalette::ToolTipText);
+    lblNameNote->setContentsMargins(4, 0, 4, 0);
+    placeInTwips(lblNameNote, 760, 435, kNoteWidth, 240);
 
     txtRate = new QLineEdit(m_window);
     txtRate->setObjectName(QStringLiteral("txtRate"));
@@ -233,7 +242,12 @@ void BaseEditor::ShowNameNote(const QString &note)
 {
     lblNameNote->setText(note);
     lblNameNote->setToolTip(note);
+    // As wide as its text, the whole of it in the tooltip when longer.
+    lblNameNote->resize(
+        std::min(lblNameNote->sizeHint().width(), twipsToPixels(kNoteWidth, lblNameNote)),
+        lblNameNote->height());
     lblNameNote->setVisible(!note.isEmpty());
+    lblNameNote->raise();
 }
 
 void BaseEditor::ShowCurrentRecord()
