@@ -4,9 +4,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include "common/codepage.h"
 #include "common/file_layer.h"
@@ -25,6 +28,7 @@ constexpr std::array<int, kCategoryCount + 1> CategoryRating = {
     0, 1000, 1150, 1350, 1550, 1500, 1725, 1625, 1825, 1700, 1925, 1775, 2025, 1850};
 constexpr int kLowestRating = 1000;
 constexpr int kHighestRating = 3000;
+constexpr double kNoteWidth = 10400; // the note under the name at its widest, in twips
 
 QString fieldText(const std::string &field)
 {
@@ -74,7 +78,21 @@ void BaseEditor::createEditor()
     txtName = new QLineEdit(m_window);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setMaxLength(int(kNameWidth));
+    txtName->setToolTip(QStringLiteral("Имя в базе — не длиннее %1 знаков; буквы, которых нет "
+                                       "в кодировке базы, пишутся без надстрочных знаков (Ö → O)")
+                            .arg(kNameWidth));
     placeInTwips(txtName, 760, 90, 3000, 360);
+
+    // Says under the name what the base's code page or length changed in it.
+    lblNameNote = new QLabel(m_window);
+    lblNameNote->setObjectName(QStringLiteral("lblNameNote"));
+    lblNameNote->hide();
+    // Under the name, over the frame's top edge: the note's own background covers the line.
+    lblNameNote->setAutoFillBackground(true);
+    lblNameNote->setBackgroundRole(QPalette::ToolTipBase);
+    lblNameNote->setForegroundRole(QPalette::ToolTipText);
+    lblNameNote->setContentsMargins(4, 0, 4, 0);
+    placeInTwips(lblNameNote, 760, 435, kNoteWidth, 240);
 
     txtRate = new QLineEdit(m_window);
     txtRate->setObjectName(QStringLiteral("txtRate"));
@@ -107,7 +125,10 @@ void BaseEditor::createEditor()
     placeInTwips(cmdNew, 7600, 60, kPictureButton, kPictureButton);
 
     // Only what the base's code page can store reaches a record.
-    for (QLineEdit *box : {txtName, txtRate, txtNR})
+    m_nameCheck = new CodePageValidator(txtName);
+    m_nameCheck->setNoteReceiver([this](const QString &note) { ShowNameNote(note); });
+    txtName->setValidator(m_nameCheck);
+    for (QLineEdit *box : {txtRate, txtNR})
         box->setValidator(new CodePageValidator(box));
     // The editor fills the flag itself.
     txtNR->setReadOnly(true);
@@ -217,8 +238,22 @@ void BaseEditor::OpenBase()
     ShowCurrentRecord();
 }
 
+void BaseEditor::ShowNameNote(const QString &note)
+{
+    lblNameNote->setText(note);
+    lblNameNote->setToolTip(note);
+    // As wide as its text, the whole of it in the tooltip when longer.
+    lblNameNote->resize(
+        std::min(lblNameNote->sizeHint().width(), twipsToPixels(kNoteWidth, lblNameNote)),
+        lblNameNote->height());
+    lblNameNote->setVisible(!note.isEmpty());
+    lblNameNote->raise();
+}
+
 void BaseEditor::ShowCurrentRecord()
 {
+    m_nameCheck->forgetChanges();
+    ShowNameNote(QString());
     CurrentPlayer = Base.read(CurrentRecord);
     CurrentPlayer.setName(trimBlanks(CurrentPlayer.name));
     txtName->setText(fieldText(trimBlanks(CurrentPlayer.name)));

@@ -19,6 +19,8 @@ class QWidget;
 
 namespace krugovik {
 
+class CodePageValidator;
+
 class CrossTable;
 class FileLayer;
 class TournamentDocument;
@@ -70,6 +72,7 @@ class BaseEditor : public QObject {
     void cmdPrevious_Click();
     void cmdNew_Click();
     void ShowRecordNumber();
+    void ShowNameNote(const QString &note);
 
     // Finding a player (ui/base_find.cpp).
     void UpdateFindBox();
@@ -91,6 +94,8 @@ class BaseEditor : public QObject {
     // Widgets, named as the director's manual names them.
     QLabel *lblName = nullptr;
     QLineEdit *txtName = nullptr;
+    QLabel *lblNameNote = nullptr; // what the code page or the length changed in the name
+    CodePageValidator *m_nameCheck = nullptr;
     QLineEdit *txtRate = nullptr;
     QLineEdit *txtNR = nullptr;
     QCheckBox *chkRate = nullptr;

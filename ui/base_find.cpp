@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QStandardItemModel>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeView>
 #include <algorithm>
 
@@ -131,7 +132,17 @@ void BaseEditor::createFindBox(CrossTable *table)
     txtFind->setPlaceholderText(QStringLiteral("Найти в базе"));
     txtFind->setToolTip(kFindToolTip);
     txtFind->setClearButtonEnabled(true);
-    txtFind->setValidator(new CodePageValidator(txtFind));
+    auto *findCheck = new CodePageValidator(txtFind);
+    // The box is narrow: what folding changed is said in its tooltip.
+    findCheck->setNoteReceiver([this](const QString &note) {
+        if (note.isEmpty() && txtFind->toolTip() == kNotFound)
+            return; // the edit's own handler lifts the red
+        txtFind->setPalette(QPalette());
+        txtFind->setToolTip(note.isEmpty() ? kFindToolTip : note);
+        if (!note.isEmpty() && txtFind->isVisible())
+            QToolTip::showText(txtFind->mapToGlobal(QPoint(0, txtFind->height())), note, txtFind);
+    });
+    txtFind->setValidator(findCheck);
     txtFind->setEnabled(false);
     placeInTwips(txtFind, 12020, 90, 2100, 360);
 

@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -171,7 +173,57 @@ TEST_F(BaseEditorTest, TextTheCodePageCannotStoreIsRefusedAsTyped)
 {
     openWithBase({});
     typeText(name(), QStringLiteral("Ж\u00e9\u4e2dА"));
-    EXPECT_EQ(name()->text(), QStringLiteral("ЖА"));
+    EXPECT_EQ(name()->text(), QStringLiteral("ЖeА"));
+}
+
+// What typing into the name leaves in the box and in the note under it.
+TEST_F(BaseEditorTest, TypingFoldsTheNameAndSaysWhat)
+{
+    openWithBase(record(QStringLiteral("Петров Пётр"), "1600") +
+                 record(QStringLiteral("Иванов Иван"), "1500"));
+    const auto *note = widget<QLabel>(QStringLiteral("lblNameNote"));
+    EXPECT_TRUE(name()->toolTip().contains(QStringLiteral("не длиннее 24 знаков")));
+    const struct {
+        QString typed, text, note;
+    } cases[] = {
+        {QStringLiteral("Öztürk Ömer"), QStringLiteral("Ozturk Omer"),
+         QStringLiteral("Заменено: Ö→O, ü→u")},
+        {QStringLiteral("Şahin Doğan"), QStringLiteral("Sahin Dogan"),
+         QStringLiteral("Заменено: Ş→S, ğ→g")},
+        {QStringLiteral("Ли 中"), QStringLiteral("Ли "), QStringLiteral("Не поддерживается: 中")},
+        {QStringLiteral("Йорданов Ёж"), QStringLiteral("Йорданов Ёж"), QString()},
+    };
+    for (const auto &c : cases) {
+        name()->clear();
+        typeText(name(), c.typed);
+        EXPECT_EQ(name()->text(), c.text) << c.typed.toStdString();
+        EXPECT_EQ(note->text(), c.note) << c.typed.toStdString();
+        EXPECT_EQ(note->isVisibleTo(tournament()), !c.note.isEmpty()) << c.typed.toStdString();
+    }
+    // Another record on show takes the note away.
+    typeText(name(), QStringLiteral("ş"));
+    EXPECT_TRUE(note->isVisibleTo(tournament()));
+    QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+    EXPECT_EQ(name()->text(), QStringLiteral("Иванов Иван"));
+    EXPECT_FALSE(note->isVisibleTo(tournament()));
+}
+
+TEST_F(BaseEditorTest, APastedLongNameIsCutWithANote)
+{
+    openWithBase({});
+    QGuiApplication::clipboard()->setText(QStringLiteral("Шереметьева-Ширшова Юлия Ö."));
+    name()->setFocus();
+    QTest::keyClick(name(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(name()->text(), QStringLiteral("Шереметьева-Ширшова Юлия"));
+    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblNameNote"))->text(),
+              QStringLiteral("Не длиннее 24 знаков, не вошло: « Ö.»"));
+    // Typing at the limit adds nothing; the name typed anew has no note.
+    QTest::keyClicks(name(), QStringLiteral("z"));
+    EXPECT_EQ(name()->text(), QStringLiteral("Шереметьева-Ширшова Юлия"));
+    name()->selectAll();
+    QTest::keyClicks(name(), QStringLiteral("Sahin"));
+    EXPECT_EQ(name()->text(), QStringLiteral("Sahin"));
+    EXPECT_FALSE(widget(QStringLiteral("lblNameNote"))->isVisibleTo(tournament()));
 }
 
 } // namespace

@@ -161,6 +161,25 @@ TEST_F(FindBoxTest, EnterStepsThroughTheMatchesAndWrapsRound)
     EXPECT_TRUE(nextEnabled());
 }
 
+TEST_F(FindBoxTest, LettersWithDiacriticsFindTheirBaseLetters)
+{
+    writeBase({{QStringLiteral("Ozturk Omer"), "1900", ' '},
+               {QStringLiteral("Sahin Dogan"), "1700", ' '}});
+    openTournament();
+    const QString usual = findBox()->toolTip();
+    type(QStringLiteral("Öztürk"));
+    EXPECT_EQ(findBox()->text(), QStringLiteral("Ozturk"));
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("Ozturk Omer|1900")});
+    EXPECT_EQ(findBox()->toolTip(), QStringLiteral("Заменено: Ö→O, ü→u"));
+    // A text typed anew has a note of its own.
+    findBox()->clear();
+    type(QStringLiteral("Şa中"));
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("Sahin Dogan|1700")});
+    EXPECT_EQ(findBox()->toolTip(), QStringLiteral("Заменено: Ş→S; Не поддерживается: 中"));
+    findBox()->clear();
+    EXPECT_EQ(findBox()->toolTip(), usual);
+}
+
 TEST_F(FindBoxTest, NoMatchMovesNothingAndSaysSo)
 {
     click(widget(QStringLiteral("cmdNext")));
