@@ -30,15 +30,6 @@ QString fromCodePage(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
-bool fitsCodePage(const QString &text)
-{
-    QStringEncoder encoder(kCodePage);
-    // The encoder converts lazily: only the finished bytes tell whether it failed.
-    const QByteArray bytes = encoder.encode(text);
-    Q_UNUSED(bytes);
-    return !encoder.hasError();
-}
-
 namespace {
 
 QString folded(const QString &text)

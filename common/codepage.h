@@ -14,8 +14,6 @@ namespace krugovik {
 bool codePageAvailable();
 QByteArray toCodePage(const QString &text);
 QString fromCodePage(const QByteArray &bytes);
-// True when every character of the text has a byte in the code page.
-bool fitsCodePage(const QString &text);
 
 // Makes typed or pasted text fit the code page and its box's maxLength: letters lose their
 // diacritics, other characters are refused, and the changes are told in one line.

@@ -27,8 +27,9 @@ TEST_P(ResultKeys, KeyMeansWhatTheDirectorReads)
     const KeyCase &c = GetParam();
     const CellKey meaning = cellKey(c.key, c.gameCell);
     EXPECT_EQ(meaning.action, c.action);
-    if (c.action == CellKeyAction::SetResult)
+    if (c.action == CellKeyAction::SetResult) {
         EXPECT_EQ(cellText(meaning.result), c.resultText);
+    }
 }
 
 using enum CellKeyAction;
