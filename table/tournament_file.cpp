@@ -5,6 +5,8 @@
 #include "base/player_record.h"
 #include "common/fixed_point.h"
 #include "common/number_text.h"
+#include "rounds/berger_schedule.h"
+#include "standings/tie_breaks.h"
 
 namespace krugovik {
 namespace {
@@ -239,6 +241,7 @@ std::string foreignFileReason(std::string_view bytes)
 {
     switch (classifyTournamentFile(bytes)) {
     case FileKind::Tournament:
+        return readTournamentExtension(bytes).error;
     case FileKind::Empty:
         return {};
     case FileKind::BinaryData:
@@ -251,6 +254,149 @@ std::string foreignFileReason(std::string_view bytes)
                " вне пределов от 3 до 22";
     }
     return {};
+}
+
+// The extension's places sections: tie-break rules and withdrawals.
+
+namespace {
+
+constexpr std::string_view kEndLine = "*END";
+// Sections in the order they must come; the cycles' own come first.
+constexpr std::string_view kSections[] = {"CYCLES", "REVERSE", "RESULTS", "TIEBREAKS", "WITHDRAWN"};
+
+std::vector<std::string_view> words(std::string_view line)
+{
+    std::vector<std::string_view> out;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        const std::size_t start = line.find_first_not_of(' ', at);
+        if (start == std::string_view::npos)
+            break;
+        const std::size_t end = std::min(line.find(' ', start), line.size());
+        out.push_back(line.substr(start, end - start));
+        at = end;
+    }
+    return out;
+}
+
+// A whole decimal number without sign, or nothing.
+std::optional<int> wholeNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoi(std::string(text));
+}
+
+std::string refusal(const std::string &why)
+{
+    return "дополнение после таблицы повреждено: " + why;
+}
+
+} // namespace
+
+std::string placesSectionLines(const PlacesExtension &places)
+{
+    std::string lines;
+    if (!places.tieBreakCodes.empty()) {
+        lines += "TIEBREAKS";
+        for (const std::string &code : places.tieBreakCodes)
+            lines += ' ' + code;
+        lines += kLineEnd;
+    }
+    for (const auto &[player, round] : places.withdrawn)
+        lines += "WITHDRAWN " + std::to_string(player) + ' ' + std::to_string(round) +
+                 std::string(kLineEnd);
+    return lines;
+}
+
+std::string extensionBytes(const std::string &sectionLines)
+{
+    const auto count = std::count(sectionLines.begin(), sectionLines.end(), '\n');
+    return std::string(kExtensionMarker) + std::string(kLineEnd) + sectionLines +
+           std::string(kEndLine) + ' ' + std::to_string(count) + std::string(kLineEnd);
+}
+
+ExtensionReading readTournamentExtension(std::string_view bytes)
+{
+    ExtensionReading reading;
+    const std::string_view content = withoutEndOfFileMark(bytes);
+    const TournamentFile file = readTournamentFile(content);
+    if (!file.complete())
+        return reading;
+    const int n = *file.playerCount;
+    ItemReader reader{std::string(content)};
+    for (int k = 0; k < tournamentLineCount(n); ++k)
+        reader.text();
+    const std::optional<std::string> marker = reader.text();
+    if (!marker || marker->rfind("*KRUGOVIK", 0) != 0)
+        return reading;
+    reading.present = true;
+    if (*marker != kExtensionMarker) {
+        reading.error = refusal("неизвестная версия «" + *marker + "»");
+        return reading;
+    }
+    const int cycles = 1;
+    const int rounds = roundCount(n) * cycles;
+    int lines = 0;
+    int lastSection = -1;
+    int lastWithdrawn = 0;
+    for (;;) {
+        const std::optional<std::string> line = reader.text();
+        if (!line) {
+            reading.error = refusal("нет строки *END");
+            return reading;
+        }
+        const std::vector<std::string_view> w = words(*line);
+        const std::string_view head = w.empty() ? std::string_view() : w.front();
+        if (head == kEndLine) {
+            const std::optional<int> count = w.size() == 2 ? wholeNumber(w[1]) : std::nullopt;
+            if (!count || *count != lines)
+                reading.error = refusal("строка *END не сходится с числом строк");
+            return reading;
+        }
+        ++lines;
+        const auto found = std::find(std::begin(kSections), std::end(kSections), head);
+        if (found == std::end(kSections)) {
+            reading.error = refusal("неизвестная строка «" + *line + "»");
+            return reading;
+        }
+        const int section = int(found - std::begin(kSections));
+        const bool repeats = section == lastSection && head == "WITHDRAWN";
+        if (section <= lastSection && !repeats) {
+            reading.error = refusal("раздел " + std::string(head) + " не на своём месте");
+            return reading;
+        }
+        lastSection = section;
+        if (head == "TIEBREAKS") {
+            if (w.size() < 2) {
+                reading.error = refusal("в строке TIEBREAKS нет правил");
+                return reading;
+            }
+            for (std::size_t k = 1; k < w.size(); ++k) {
+                if (!tieBreakFromCode(w[k])) {
+                    reading.error = refusal("неизвестное правило «" + std::string(w[k]) + "»");
+                    return reading;
+                }
+                reading.places.tieBreakCodes.emplace_back(w[k]);
+            }
+        } else if (head == "WITHDRAWN") {
+            const std::optional<int> player = w.size() == 3 ? wholeNumber(w[1]) : std::nullopt;
+            const std::optional<int> round = w.size() == 3 ? wholeNumber(w[2]) : std::nullopt;
+            // One line per player, in table order.
+            if (!player || !round || *player <= lastWithdrawn || *player > n || *round < 1 ||
+                *round > rounds) {
+                reading.error = refusal("неверная строка «" + *line + "»");
+                return reading;
+            }
+            lastWithdrawn = *player;
+            reading.places.withdrawn.emplace_back(*player, *round);
+        } else {
+            // The cycles' sections are read where the cycles are kept.
+            reading.error = refusal("раздел " + std::string(head) + " не поддерживается");
+            return reading;
+        }
+    }
 }
 
 } // namespace krugovik

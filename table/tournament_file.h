@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace krugovik {
@@ -57,7 +58,8 @@ struct PlayerBlock {
 
 // What a reading got before the file ended or its count was refused.
 struct TournamentFile {
-    std::optional<int> playerCount;   // line 1 as a number, held within kItemNumberLimit; none when empty
+    std::optional<int>
+        playerCount; // line 1 as a number, held within kItemNumberLimit; none when empty
     std::vector<PlayerBlock> players; // blocks in file order; the last may be cut short
 
     // The count is one to lay out and every block was read whole.
@@ -81,6 +83,34 @@ TournamentFile readTournamentFile(std::string_view bytes);
 // CR LF. Results are cut or filled with empty lines to N − 1 per block; a CR or LF inside
 // a text item is written as a blank, since it would end the item's line early.
 std::string writeTournamentFile(const std::vector<PlayerBlock> &players);
+
+// The extension after the last player block: a marker line, sections, and an end line
+// counting the lines between them. Written only when the tournament holds more than the
+// blocks can say, so that such a file stays byte for byte as before.
+inline constexpr std::string_view kExtensionMarker = "*KRUGOVIK 2";
+
+// The tie-break rules and withdrawals of the extension.
+struct PlacesExtension {
+    std::vector<std::string> tieBreakCodes;     // TIEBREAKS: FIDE acronyms; empty = the default
+    std::vector<std::pair<int, int>> withdrawn; // WITHDRAWN: player 1..N, after round r
+
+    bool empty() const { return tieBreakCodes.empty() && withdrawn.empty(); }
+};
+
+// The sections TIEBREAKS and WITHDRAWN as lines, each ended by CR LF.
+std::string placesSectionLines(const PlacesExtension &places);
+// A whole extension around its section lines: the marker, the lines, *END with their count.
+std::string extensionBytes(const std::string &sectionLines);
+
+// What the extension of a file holds, or why it is refused.
+struct ExtensionReading {
+    bool present = false;
+    PlacesExtension places;
+    std::string error; // in the director's words; empty when the extension may be used
+};
+// Reads the extension after the blocks of a complete file; a file without the marker has
+// none, and so has a file cut short.
+ExtensionReading readTournamentExtension(std::string_view bytes);
 
 // Reads a file line by line. Each line is taken whole, with its blanks at both ends
 // removed; NUL and every other byte stay in the text.
