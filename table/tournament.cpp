@@ -418,7 +418,7 @@ Step Tournament::keyResult(int row, int column, GameState state)
     const std::optional<GameKey> key = gameAt(row, column);
     if (!key)
         return {};
-    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}}), {}};
+    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}, {}}), {}, {}};
     if (!m_ratingMissing)
         SetGame(*key, state);
     RefreshCompleteness();
@@ -441,7 +441,7 @@ Step Tournament::clickResultBox(int board)
     if (!isShownGame)
         return {};
     const GameKey key{0, b.first, b.second};
-    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
+    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}, {}}), {}, {}};
     SetGame(key, nextInCycle(cell(key)));
     RefreshShownColumns();
     step.after = values(step);
