@@ -607,7 +607,7 @@ Step Tournament::withdraw(int row, int afterRound)
     for (int c = 0; c < cycles(); ++c) {
         for (int q = 1; q <= m_playerCount; ++q) {
             const std::optional<ScheduledGame> game =
-                scheduledGame(m_playerCount, cycles(), false, c, row, q);
+                scheduledGame(m_playerCount, cycles(), false, c + 1, row, q);
             if (game && game->round > afterRound) {
                 later.push_back({{c, row, q}, game->round});
                 step.games.push_back({c, row, q});
