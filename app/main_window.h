@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow {
     void mnuExportHtml_Click();
     void mnuExportCsv_Click();
     void mnuExportTrf_Click();
+    void mnuTieBreaks_Click();
     using ResultsWriter = std::string (*)(const krugovik::TournamentSnapshot &);
     void exportResults(const QString &title, const QString &extension, const QString &filter,
                        ResultsWriter writer);
@@ -67,6 +68,7 @@ class MainWindow : public QMainWindow {
     QAction *mnuExportHtml = nullptr;
     QAction *mnuExportCsv = nullptr;
     QAction *mnuExportTrf = nullptr;
+    QAction *mnuTieBreaks = nullptr;
     // Правка: takes back and brings back steps of the open tournament's table.
     void createEditMenu();
     QMenu *mnuEdit = nullptr;

@@ -17,6 +17,8 @@
 #include "export/tournament_snapshot.h"
 #include "export/trf_export.h"
 #include "standings/standings_print.h"
+#include "ui/tie_breaks_dialog.h"
+#include "ui/tournament_document.h"
 #include "ui/tournament_window.h"
 
 using namespace krugovik;
@@ -39,6 +41,9 @@ void MainWindow::createResultsMenu()
                        &MainWindow::mnuExportCsv_Click);
     mnuExportTrf = add(QStringLiteral("Сохранить отчёт TRF…"), "mnuExportTrf",
                        &MainWindow::mnuExportTrf_Click);
+    mnuResults->addSeparator();
+    mnuTieBreaks = add(QStringLiteral("Правила распределения мест…"), "mnuTieBreaks",
+                       &MainWindow::mnuTieBreaks_Click);
     setResultsEnabled(false);
 }
 
@@ -82,6 +87,17 @@ void MainWindow::mnuExportTrf_Click()
 {
     exportResults(QStringLiteral("Сохранить отчёт TRF"), QStringLiteral("trf"),
                   QStringLiteral("Отчёт TRF (*.trf)"), &exportTrf);
+}
+
+void MainWindow::mnuTieBreaks_Click()
+{
+    const TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    TournamentDocument *document = tournament->document();
+    TieBreaksDialog dialog(document->tournament().tieBreaks(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        document->setTieBreaks(dialog.tieBreaks());
 }
 
 void MainWindow::exportResults(const QString &title, const QString &extension,

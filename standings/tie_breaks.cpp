@@ -341,6 +341,46 @@ std::string fideCode(const TieBreak &tb)
     return {};
 }
 
+std::optional<TieBreak> tieBreakFromCode(std::string_view code)
+{
+    static constexpr std::pair<std::string_view, TieBreakKind> kPlain[] = {
+        {"DE", TieBreakKind::DirectEncounter},
+        {"WIN", TieBreakKind::Wins},
+        {"WON", TieBreakKind::WinsOverBoard},
+        {"BPG", TieBreakKind::BlackGames},
+        {"BWG", TieBreakKind::BlackWins},
+        {"SB", TieBreakKind::SonnebornBerger},
+        {"KS", TieBreakKind::Koya},
+        {"ARO", TieBreakKind::AverageOpponentRating},
+        {"TPR", TieBreakKind::PerformanceRating},
+    };
+    for (const auto &[text, kind] : kPlain) {
+        if (code == text)
+            return TieBreak{kind};
+    }
+    // Koya's limit: "KS/L40" in percent, "KS/L+1" or "KS/L-2" in half points.
+    constexpr std::string_view kKoyaLimit = "KS/L";
+    if (code.substr(0, kKoyaLimit.size()) != kKoyaLimit)
+        return std::nullopt;
+    std::string_view rest = code.substr(kKoyaLimit.size());
+    const char sign = rest.empty() ? '\0' : rest.front();
+    if (sign == '+' || sign == '-')
+        rest.remove_prefix(1);
+    if (rest.empty() || rest.size() > 2 ||
+        !std::all_of(rest.begin(), rest.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const int value = std::stoi(std::string(rest));
+    TieBreak koya{TieBreakKind::Koya};
+    if (sign == '+' || sign == '-')
+        koya.koyaShiftHalves = sign == '+' ? value : -value;
+    else
+        koya.koyaPercent = value;
+    // Only the spelling fideCode gives back.
+    if (fideCode(koya) != code)
+        return std::nullopt;
+    return koya;
+}
+
 std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
                                          const std::vector<TieBreak> &tieBreaks)
 {

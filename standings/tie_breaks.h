@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/fixed_point.h"
@@ -65,6 +67,9 @@ std::vector<TieBreak> fideRoundRobinTieBreaks();
 // FIDE's acronym with its modifier: "DE", "KS", "KS/L40", "KS/L-1". The points among the
 // tied players, which FIDE does not name, are written "DE".
 std::string fideCode(const TieBreak &tieBreak);
+// The tie-break fideCode spells so, from the round-robin set; nothing for any other text.
+// "DE" is the direct encounter.
+std::optional<TieBreak> tieBreakFromCode(std::string_view code);
 
 // One player's line of the standings under a list of tie-breaks.
 struct TieBreakRow {

@@ -38,7 +38,9 @@ bool StepValues::operator==(const StepValues &other) const
            ratingMissing == other.ratingMissing && correctionHeader == other.correctionHeader &&
            saveEnabled == other.saveEnabled && writeBackEnabled == other.writeBackEnabled &&
            cycles == other.cycles && reverseLastRounds == other.reverseLastRounds &&
-           correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection;
+           correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection &&
+           tieBreaks == other.tieBreaks && withdrawnAfter == other.withdrawnAfter &&
+           sides == other.sides;
 }
 
 ShownState &Tournament::editShown()
@@ -297,7 +299,20 @@ void Tournament::LoadTurnir(std::string_view bytes)
     }
     for (const GameKey &key : read)
         ArrayGames(key, cell(key));
+    ReadPlaces(bytes);
     touch();
+}
+
+void Tournament::ReadPlaces(std::string_view bytes)
+{
+    // A refused extension was shown to the director before the load; nothing of it is used.
+    const FileExtensionRead read = readFileExtension(bytes, m_playerCount);
+    if (!read.error.empty())
+        return;
+    for (const std::string &code : read.extension.tieBreakCodes)
+        m_tieBreaks.push_back(*tieBreakFromCode(code));
+    for (const auto &[player, round] : read.extension.withdrawn)
+        m_withdrawnAfter[index(player)] = round;
 }
 
 void Tournament::Prokrutka()
@@ -337,6 +352,12 @@ std::string Tournament::fileBytes() const
                     results.push_back(games(c).results[std::size_t(i)][std::size_t(j)]);
             }
         }
+    }
+    for (const TieBreak &tb : m_tieBreaks)
+        extension.tieBreakCodes.push_back(fideCode(tb));
+    for (int i = 1; i <= m_playerCount; ++i) {
+        if (withdrawnAfter(i) > 0)
+            extension.withdrawn.emplace_back(i, withdrawnAfter(i));
     }
     return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
@@ -385,8 +406,10 @@ void Tournament::ChangePlayerCount(int value)
 void Tournament::resize(int count)
 {
     // The cells go; the record number stays with the arrays.
-    for (int i = count + 1; i <= kMostPlayers; ++i)
+    for (int i = count + 1; i <= kMostPlayers; ++i) {
         m_rows[index(i)] = Row{{}, {}, false, baseRecordNo(i)};
+        m_withdrawnAfter[index(i)] = 0;
+    }
     for (CycleCells &cells : m_cells) {
         for (int i = 1; i <= kMostPlayers; ++i) {
             for (int j = 1; j <= kMostPlayers; ++j) {
@@ -483,7 +506,7 @@ Step Tournament::keyResult(int row, int column, GameState state)
     const std::optional<GameKey> key = gameAt(row, column);
     if (!key)
         return {};
-    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}}), {}};
+    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}, {}}), {}, {}};
     if (!m_ratingMissing)
         SetGame(*key, state);
     RefreshCompleteness();
@@ -505,7 +528,7 @@ Step Tournament::clickResultBox(int board)
     if (!isShownGame)
         return {};
     const GameKey key{m_shown->roundCycle, b.first, b.second};
-    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
+    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}, {}}), {}, {}};
     SetGame(key, nextInCycle(cell(key)));
     RefreshShownColumns();
     step.after = values(step);
@@ -541,6 +564,12 @@ StepValues Tournament::values(const Step &step) const
         v.opponent = side(step.game.mirror());
     } else if (step.kind == Step::Kind::Entry) {
         v.row = m_rows[index(step.row)];
+    } else if (step.kind == Step::Kind::Rules) {
+        v.tieBreaks = m_tieBreaks;
+    } else if (step.kind == Step::Kind::Withdrawal) {
+        v.withdrawnAfter = withdrawnAfter(step.row);
+        for (const GameKey &key : step.games)
+            v.sides.push_back(side(key));
     }
     v.ratingMissing = m_ratingMissing;
     v.correctionHeader = m_correctionHeader;
@@ -561,6 +590,14 @@ void Tournament::restore(const Step &step, const StepValues &v)
         setSide(step.game.mirror(), v.opponent);
     } else if (step.kind == Step::Kind::Entry) {
         m_rows[index(step.row)] = v.row;
+    } else if (step.kind == Step::Kind::Rules) {
+        m_tieBreaks = v.tieBreaks;
+    } else if (step.kind == Step::Kind::Withdrawal) {
+        m_withdrawnAfter[index(step.row)] = v.withdrawnAfter;
+        for (std::size_t k = 0; k < step.games.size() && k < v.sides.size(); ++k) {
+            if (step.games[k].cycle >= 0 && step.games[k].cycle < cycles())
+                setSide(step.games[k], v.sides[k]);
+        }
     }
     if (v.cycles != cycles())
         resizeCycles(v.cycles);
@@ -631,6 +668,61 @@ void Tournament::ArrayGames(const GameKey &key, GameState state)
     recordGame(m_records[std::size_t(key.cycle)], key.player, key.opponent, state, ratingOfOpponent,
                ratingOfPlayer);
     touch();
+}
+
+// Tie-break rules and withdrawals.
+
+Step Tournament::setTieBreaks(std::vector<TieBreak> tieBreaks)
+{
+    Step step;
+    step.kind = Step::Kind::Rules;
+    step.before = values(step);
+    m_tieBreaks = std::move(tieBreaks);
+    step.after = values(step);
+    return step;
+}
+
+int Tournament::totalRounds() const
+{
+    return roundCount(m_playerCount) * cycles();
+}
+
+Step Tournament::withdraw(int row, int afterRound)
+{
+    if (!isPlayer(row) || afterRound < 1 || afterRound >= totalRounds())
+        return {};
+    Step step;
+    step.kind = Step::Kind::Withdrawal;
+    step.row = row;
+    // The games after that round, with the round each is played in.
+    std::vector<std::pair<GameKey, int>> later;
+    for (int c = 0; c < cycles(); ++c) {
+        for (int q = 1; q <= m_playerCount; ++q) {
+            const std::optional<ScheduledGame> game =
+                scheduledGame(m_playerCount, cycles(), m_reverseLastRounds, c + 1, row, q);
+            if (game && game->round > afterRound) {
+                later.push_back({{c, row, q}, game->round});
+                step.games.push_back({c, row, q});
+                step.games.push_back({c, q, row});
+            }
+        }
+    }
+    step.before = values(step);
+    m_withdrawnAfter[index(row)] = afterRound;
+    for (const auto &[key, round] : later) {
+        SetGame(key, GameState::ForfeitLoss);
+        const int opponentLeft = withdrawnAfter(key.opponent);
+        if (opponentLeft > 0 && opponentLeft < round) {
+            // Neither came to the game.
+            const GameKey mirror = key.mirror();
+            cellRef(mirror) = GameState::ForfeitLoss;
+            m_records[std::size_t(key.cycle)].results[index(mirror.player)][index(mirror.opponent)] =
+                std::string(cellText(GameState::ForfeitLoss));
+        }
+    }
+    RefreshShownColumns();
+    step.after = values(step);
+    return step;
 }
 
 // Points, Berger coefficients, corrections and new ratings.
@@ -799,7 +891,8 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
     s.name = std::move(name);
     s.date = std::move(date);
     for (int i = 1; i <= m_playerCount; ++i)
-        s.players.push_back({this->name(i), rating(i), estimate(i)});
+        s.players.push_back({this->name(i), rating(i), estimate(i), withdrawnAfter(i)});
+    s.tieBreaks = m_tieBreaks;
     s.games = games();
     s.cycles = cycles();
     s.reverseLastRounds = m_reverseLastRounds;

@@ -21,6 +21,7 @@
 #include "rating/game_records.h"
 #include "rating/new_ratings.h"
 #include "rounds/berger_schedule.h"
+#include "standings/tie_breaks.h"
 
 namespace krugovik {
 
@@ -135,19 +136,24 @@ struct StepValues {
     RowNumbers correctionMark{};
     RowNumbers ratingCorrection{};
     std::shared_ptr<const ShownState> shown;
+    std::vector<TieBreak> tieBreaks; // rules: the tie-breaks after points, empty = the default
+    int withdrawnAfter = 0;          // a withdrawal: the row's round, 0 = none
+    std::vector<GameSide> sides;     // a withdrawal: the sides of Step::games, in order
 
     bool operator==(const StepValues &other) const;
 };
 
-// One step of entry the director can take back: a result set, a player entered, or the
-// number of cycles (with the order of cycle 1's last rounds) changed.
+// One step of entry the director can take back: a result set, a player entered, the
+// number of cycles (with the order of cycle 1's last rounds) changed, the tie-break rules
+// chosen, or a player's withdrawal with the games it turned into forfeits.
 struct Step {
-    enum class Kind { None, Game, Entry, Cycles };
+    enum class Kind { None, Game, Entry, Cycles, Rules, Withdrawal };
     Kind kind = Kind::None;
     GameKey game; // Game: the side that was clicked, or the first-named side of a board
-    int row = 0;  // Entry: the row entered
+    int row = 0;  // Entry: the row entered; Withdrawal: the player who left
     StepValues before;
     StepValues after;
+    std::vector<GameKey> games; // Withdrawal: both sides of every game it changed
 
     bool changed() const { return kind != Kind::None && before != after; }
 };
@@ -243,6 +249,18 @@ class Tournament {
     // The spin of cycles and the check box of the last rounds: 1..kMostCycles cycles. Nothing
     // changes when a cycle that would go holds a result (see lastCycleWithResults).
     Step setCycles(int count, bool reverseLastRounds);
+    // The tie-breaks after points, in order; empty = the default «Очки, Бергер, личная
+    // встреча, победы».
+    const std::vector<TieBreak> &tieBreaks() const { return m_tieBreaks; }
+    Step setTieBreaks(std::vector<TieBreak> tieBreaks);
+    // Rounds of the event, every cycle included.
+    int totalRounds() const;
+    // The round after which the row's player left; 0 when he did not.
+    int withdrawnAfter(int row) const { return m_withdrawnAfter[index(row)]; }
+    // The player of the row left after round 1..totalRounds() - 1: each of his later games
+    // becomes a forfeit, "-" for him and "+" for the opponent ("-" for both when the
+    // opponent had left before it too).
+    Step withdraw(int row, int afterRound);
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
 
@@ -286,6 +304,8 @@ class Tournament {
     void RefreshShownColumns();
     void TableSise();
     void LoadTurnir(std::string_view bytes);
+    // The tie-break rules and withdrawals the file's extension holds.
+    void ReadPlaces(std::string_view bytes);
     void Prokrutka();
     void resize(int count);
     void resizeCycles(int count);
@@ -307,6 +327,8 @@ class Tournament {
     std::vector<GameRecords> m_records;
     std::vector<CycleCells> m_cells;
     bool m_reverseLastRounds = true;
+    RowNumbers m_withdrawnAfter{};     // per row: the round after which he left, 0 = none
+    std::vector<TieBreak> m_tieBreaks; // empty = the default order
 
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
     std::shared_ptr<const ShownState> m_shown;

@@ -7,6 +7,8 @@
 #include "common/fixed_point.h"
 #include "common/number_text.h"
 #include "rating/game_notation.h"
+#include "rounds/berger_schedule.h"
+#include "standings/tie_breaks.h"
 
 namespace krugovik {
 namespace {
@@ -195,7 +197,7 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players)
 namespace {
 
 // The extension's sections in the order they must come.
-enum class Section { None, Cycles, Reverse, Results };
+enum class Section { None, Cycles, Reverse, Results, TieBreaks, Withdrawn };
 
 struct SectionLine {
     std::string_view word;
@@ -268,13 +270,23 @@ std::string writeFileExtension(const FileExtension &extension)
         appendTextItem(body, line);
         ++lines;
     };
-    add("CYCLES " + std::to_string(extension.cycles));
-    add(std::string("REVERSE ") + (extension.reverseLastRounds ? "1" : "0"));
-    for (std::size_t c = 0; c < extension.laterResults.size(); ++c) {
-        add("RESULTS " + std::to_string(c + 2));
-        for (const std::string &result : extension.laterResults[c])
-            add(result);
+    if (extension.cycles > 1) {
+        add("CYCLES " + std::to_string(extension.cycles));
+        add(std::string("REVERSE ") + (extension.reverseLastRounds ? "1" : "0"));
+        for (std::size_t c = 0; c < extension.laterResults.size(); ++c) {
+            add("RESULTS " + std::to_string(c + 2));
+            for (const std::string &result : extension.laterResults[c])
+                add(result);
+        }
     }
+    if (!extension.tieBreakCodes.empty()) {
+        std::string line = "TIEBREAKS";
+        for (const std::string &code : extension.tieBreakCodes)
+            line.append(" ").append(code);
+        add(line);
+    }
+    for (const auto &[player, round] : extension.withdrawn)
+        add("WITHDRAWN " + std::to_string(player) + " " + std::to_string(round));
     std::string out;
     appendLine(out, kExtensionMarker);
     out += body;
@@ -329,14 +341,19 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
             kind = Section::Reverse;
         else if (section.word == "RESULTS")
             kind = Section::Results;
+        else if (section.word == "TIEBREAKS")
+            kind = Section::TieBreaks;
+        else if (section.word == "WITHDRAWN")
+            kind = Section::Withdrawn;
         if (kind == Section::None) {
             out.error = "в дополнении файла неизвестный раздел «" + text + "»";
             return out;
         }
         // Each section once and in order, RESULTS once per further cycle; REVERSE and
         // RESULTS only after CYCLES.
-        const bool inOrder = kind > last || (kind == Section::Results && last == kind);
-        if (!inOrder || (kind != Section::Cycles && last == Section::None)) {
+        const bool repeats = kind == last && (kind == Section::Results || kind == Section::Withdrawn);
+        const bool needsCycles = kind == Section::Reverse || kind == Section::Results;
+        if (!(kind > last || repeats) || (needsCycles && last == Section::None)) {
             out.error = "в дополнении файла раздел «" + text + "» не на своём месте";
             return out;
         }
@@ -355,6 +372,38 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
                 return outOfRange(), out;
             ext.reverseLastRounds = *flag == 1;
             reverseRead = true;
+        } else if (kind == Section::TieBreaks) {
+            const std::string codes(section.argument);
+            std::size_t at = 0;
+            while (at < codes.size()) {
+                const std::size_t begin = codes.find_first_not_of(' ', at);
+                if (begin == std::string::npos)
+                    break;
+                const std::size_t stop = std::min(codes.find(' ', begin), codes.size());
+                const std::string code = codes.substr(begin, stop - begin);
+                if (!tieBreakFromCode(code)) {
+                    out.error = "в дополнении файла неизвестное правило «" + code + "»";
+                    return out;
+                }
+                ext.tieBreakCodes.push_back(code);
+                at = stop;
+            }
+            if (ext.tieBreakCodes.empty())
+                return outOfRange(), out;
+        } else if (kind == Section::Withdrawn) {
+            const std::string args(section.argument);
+            const std::size_t blank = args.find(' ');
+            const std::optional<int> player =
+                blank == std::string::npos ? std::nullopt : strictNumber(args.substr(0, blank), 1, n);
+            const std::optional<int> round =
+                blank == std::string::npos
+                    ? std::nullopt
+                    : strictNumber(args.substr(blank + 1), 1, roundCount(n) * ext.cycles);
+            // One line per player, in table order.
+            const int previous = ext.withdrawn.empty() ? 0 : ext.withdrawn.back().first;
+            if (!player || !round || *player <= previous)
+                return outOfRange(), out;
+            ext.withdrawn.emplace_back(*player, *round);
         } else {
             const int expected = int(ext.laterResults.size()) + 2;
             if (strictNumber(section.argument, 2, ext.cycles) != expected)

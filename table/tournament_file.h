@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace krugovik {
@@ -57,7 +58,8 @@ struct PlayerBlock {
 
 // What a reading got before the file ended or its count was refused.
 struct TournamentFile {
-    std::optional<int> playerCount;   // line 1 as a number, held within kItemNumberLimit; none when empty
+    std::optional<int>
+        playerCount; // line 1 as a number, held within kItemNumberLimit; none when empty
     std::vector<PlayerBlock> players; // blocks in file order; the last may be cut short
 
     // The count is one to lay out and every block was read whole.
@@ -89,6 +91,8 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players);
 //     CYCLES C                only when C > 1 (2..4)
 //     REVERSE 0|1             only when C > 1: cycle 1's last two rounds swapped
 //     RESULTS c               for c = 2..C, then N(N - 1) result lines, i = 1..N, j != i
+//     TIEBREAKS CODE ...      only when the rules are not the default: FIDE acronyms
+//     WITHDRAWN i r           one line per player who left, after round r of all cycles
 //     *END k                  k = the lines between the marker and this one
 //
 // A file without it reads as one cycle, and a one-cycle tournament writes none, so that an
@@ -101,9 +105,11 @@ struct FileExtension {
     bool reverseLastRounds = true; // cycle 1's last two rounds swapped
     // Cycles 2..cycles: the result texts of i against j, i = 1..N, j = 1..N, j != i.
     std::vector<std::vector<std::string>> laterResults;
+    std::vector<std::string> tieBreakCodes;     // TIEBREAKS: FIDE acronyms; empty = the default
+    std::vector<std::pair<int, int>> withdrawn; // WITHDRAWN: player 1..N, after round r
 
     // Whether anything differs from a file without the extension.
-    bool needed() const { return cycles > 1; }
+    bool needed() const { return cycles > 1 || !tieBreakCodes.empty() || !withdrawn.empty(); }
 };
 
 // The extension's lines, or nothing when it is not needed.

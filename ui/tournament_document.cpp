@@ -92,6 +92,18 @@ void TournamentDocument::clickResultBox(int board)
              [&](Tournament &t) { return t.clickResultBox(board); });
 }
 
+void TournamentDocument::setTieBreaks(const std::vector<TieBreak> &tieBreaks)
+{
+    pushStep(QStringLiteral("правила распределения мест"),
+             [&](Tournament &t) { return t.setTieBreaks(tieBreaks); });
+}
+
+void TournamentDocument::withdraw(int row, int afterRound)
+{
+    pushStep(QStringLiteral("выбытие игрока %1").arg(row),
+             [&](Tournament &t) { return t.withdraw(row, afterRound); });
+}
+
 void TournamentDocument::correctAndRate()
 {
     apply(
@@ -145,6 +157,10 @@ TableChange TournamentDocument::changeOf(const Step &step) const
     } else if (step.kind == Step::Kind::Cycles) {
         change.layout = true;
         change.rounds = true;
+    } else if (step.kind == Step::Kind::Withdrawal) {
+        for (const GameKey &key : step.games)
+            change.cells << QRect(t.columnOf(key), key.player, 1, 1);
+        change.rounds = t.shownBoards() > 0;
     }
     return change;
 }

@@ -50,6 +50,10 @@ class TournamentDocument : public QObject {
     void key(int row, int column, GameState state);
     // A click on a board's result box, one step.
     void clickResultBox(int board);
+    // The tie-break rules chosen, one step.
+    void setTieBreaks(const std::vector<TieBreak> &tieBreaks);
+    // The row's player left after the round, one step.
+    void withdraw(int row, int afterRound);
     // The write-back's own correction and rating, no step of the history.
     void correctAndRate();
 

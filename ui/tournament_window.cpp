@@ -127,6 +127,7 @@ void TournamentWindow::createGrid()
     LayOutGrid();
     connect(grdTable, &CrossTable::cellClicked, this, &TournamentWindow::grdTable_Click);
     connect(grdTable, &CrossTable::cellKeyPressed, this, &TournamentWindow::grdTable_KeyDown);
+    createWithdrawal();
 }
 
 void TournamentWindow::createCommands()

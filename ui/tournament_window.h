@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+class QAction;
 class QCheckBox;
 class QDateTime;
 class QLabel;
@@ -55,6 +56,8 @@ class TournamentWindow : public QWidget {
     TournamentSnapshot snapshot() const;
     // The steps of table entry that can be taken back; the main window's menu follows it.
     QUndoStack *undoStack() const;
+    // The open tournament and its history: the results menu sets the tie-break rules there.
+    TournamentDocument *document() const { return m_document; }
 
     // A player entered, a result changed or the number of players changed since the
     // tournament was loaded or saved.
@@ -93,6 +96,11 @@ class TournamentWindow : public QWidget {
     // The number of cycles and the order of cycle 1's last rounds: steps of the history.
     void spnCycles_Change();
     void chkReverseLastRounds_Click();
+
+    // A player who leaves (ui/window_withdrawal.cpp): the row's menu and its command.
+    void createWithdrawal();
+    void grdTable_ContextMenu(const QPoint &position);
+    void actWithdraw_Click();
 
     // The tournament file (ui/window_file.cpp): its bytes as read, or nothing when there
     // are none to load; the save, and the questions before a file is replaced.
@@ -133,6 +141,7 @@ class TournamentWindow : public QWidget {
 
     // Widgets, named as the director's manual names them.
     CrossTable *grdTable = nullptr;
+    QAction *actWithdraw = nullptr;
     QScrollBar *vscPlayer = nullptr;
     QLabel *lblPlayerCount = nullptr; // the number of players beside the arrows
     QLabel *lblInfo = nullptr;

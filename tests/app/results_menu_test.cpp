@@ -156,7 +156,8 @@ TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Итоговая таблица"),
                                   QStringLiteral("Сохранить для сайта (HTML)…"),
                                   QStringLiteral("Сохранить для таблиц (CSV)…"),
-                                  QStringLiteral("Сохранить отчёт TRF…")}));
+                                  QStringLiteral("Сохранить отчёт TRF…"), QString(),
+                                  QStringLiteral("Правила распределения мест…")}));
     EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 1);
 
     openTournament();

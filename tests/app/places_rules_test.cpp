@@ -1,0 +1,165 @@
+// The tie-break rules and a withdrawal set through the widgets, checked in the exports,
+// the table, the history and the saved file.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QUndoStack>
+#include <gtest/gtest.h>
+
+#include "rounds/berger_schedule.h"
+#include "support/test_helpers.h"
+#include "ui/cross_table.h"
+
+using namespace testing_support;
+
+namespace {
+
+const QStringList kNames = {
+    QStringLiteral("Абрамов Артём"), QStringLiteral("Белова Дарья"),
+    QStringLiteral("Васильев Глеб"), QStringLiteral("Григорьева Ева"),
+    QStringLiteral("Давыдов Егор"),  QStringLiteral("Ершова Жанна"),
+    QStringLiteral("Жуков Захар"),   QStringLiteral("Зайцева Инна"),
+};
+
+// Eight players, 1400 up, every game played: the lower number wins when i + j is odd,
+// the higher when it is even, a draw when i + j is divisible by 5. Many equal scores.
+QByteArray tournamentFile()
+{
+    constexpr int kCount = 8;
+    QByteArray bytes = " 8 \r\n";
+    for (int i = 1; i <= kCount; ++i) {
+        bytes += cp1251(kNames[i - 1]) + "\r\n " + QByteArray::number(i) + " \r\n" +
+                 QByteArray::number(1400 + 20 * i) + "\r\n 1000 \r\n";
+        for (int j = 1; j <= kCount; ++j) {
+            if (j == i)
+                continue;
+            const bool lowerWins = (i + j) % 2 == 1;
+            QByteArray result = (i < j) == lowerWins ? "1" : "0";
+            if ((i + j) % 5 == 0)
+                result = "0.5";
+            bytes += result + "\r\n";
+        }
+    }
+    return bytes;
+}
+
+// Runs `answer` on the next modal dialog of type T once it is shown.
+template <typename T> void answerModal(std::function<void(T *)> answer)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [answer, poll] {
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(5, *poll);
+            return;
+        }
+        answer(dialog);
+        *poll = nullptr;
+    };
+    QTimer::singleShot(5, *poll);
+}
+
+class PlacesRules : public TournamentTest {
+  protected:
+    int m_exports = 0;
+    QAction *action(const char *name) const { return widget<QAction>(QString::fromLatin1(name)); }
+
+    // Exports through the results menu into `fileName` and returns its lines.
+    QStringList exported(const char *menuItem, const QString &fileName)
+    {
+        answerModal<QFileDialog>([this, fileName](QFileDialog *dialog) {
+            dialog->selectFile(path(fileName));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        action(menuItem)->trigger();
+        return QString::fromUtf8(readFile(fileName)).split(QStringLiteral("\r\n"));
+    }
+    // Each player's place in the CSV by table number.
+    QMap<int, QString> csvPlaces()
+    {
+        QMap<int, QString> places;
+        // A new name each time: the dialog would ask before replacing a file.
+        const QStringList lines =
+            exported("mnuExportCsv", QStringLiteral("out%1.csv").arg(++m_exports));
+        for (const QString &line : lines.mid(1)) {
+            const QStringList fields = line.split(QLatin1Char(';'));
+            if (fields.size() > 2 && !fields[1].isEmpty())
+                places[fields[1].toInt()] = fields[0];
+        }
+        return places;
+    }
+    void withdraw(int row, int afterRound)
+    {
+        grid()->setCurrentIndex(grid()->model()->index(row, 1));
+        answerModal<QInputDialog>([afterRound](QInputDialog *dialog) {
+            EXPECT_EQ(dialog->objectName(), QStringLiteral("dlgWithdraw"));
+            dialog->setIntValue(afterRound);
+            dialog->accept();
+        });
+        action("actWithdraw")->trigger();
+    }
+    void choosePreset(int preset)
+    {
+        answerModal<QDialog>([preset](QDialog *dialog) {
+            EXPECT_EQ(dialog->objectName(), QStringLiteral("dlgTieBreaks"));
+            child<QComboBox>(dialog, QStringLiteral("cmbTieBreakPreset"))->setCurrentIndex(preset);
+            click(child<QPushButton>(dialog, QStringLiteral("cmdTieBreaksOk")));
+        });
+        action("mnuTieBreaks")->trigger();
+    }
+};
+
+TEST_F(PlacesRules, FidePresetAndWithdrawalReachTheExportsTheTableAndTheFile)
+{
+    openTournament(tournamentFile());
+
+    // Player 8 leaves after round 4: his games of rounds 5 to 7 become forfeits.
+    withdraw(8, 4);
+    int forfeits = 0;
+    for (int j = 1; j < 8; ++j) {
+        const int round = krugovik::scheduledGame(8, 1, false, 1, 8, j)->round;
+        if (round <= 4)
+            continue;
+        ++forfeits;
+        EXPECT_EQ(cell(8, 4 + j) + cell(j, 4 + 8), QStringLiteral("-+")) << j;
+    }
+    EXPECT_EQ(forfeits, 3);
+    choosePreset(1);
+    // Golden places, each equal to the rank FIDE's checker gives on the exported TRF.
+    const QMap<int, QString> fide = {{1, "5"}, {2, "6"}, {3, "1"}, {4, "2"},
+                                     {5, "3"}, {6, "7"}, {7, "4"}, {8, "8"}};
+    EXPECT_EQ(csvPlaces(), fide);
+    const QStringList trf = exported("mnuExportTrf", QStringLiteral("out.trf"));
+    EXPECT_TRUE(trf.contains(QStringLiteral("202 DE WIN SB KS")));
+
+    // Saved: the rules and the withdrawal follow the last player block.
+    save();
+    const QByteArray saved = readFile(QStringLiteral("ALPHA.TXT"));
+    EXPECT_TRUE(saved.endsWith("*KRUGOVIK 2\r\nTIEBREAKS DE WIN SB KS\r\nWITHDRAWN 8 4\r\n"
+                               "*END 2\r\n"));
+
+    // Two more steps taken back: the table and the file as they were.
+    auto *history = widget<QUndoStack>(QStringLiteral("undoStack"));
+    const int index = history->index();
+    withdraw(3, 1);
+    const int firstOpponent = krugovik::scheduledGame(8, 1, false, 1, 3, 4)->round == 1 ? 5 : 4;
+    EXPECT_EQ(cell(3, 4 + firstOpponent), QStringLiteral("-"));
+    choosePreset(0);
+    EXPECT_EQ(history->index(), index + 2);
+    EXPECT_EQ(history->undoText(), QStringLiteral("правила распределения мест"));
+    history->undo();
+    EXPECT_EQ(history->undoText(), QStringLiteral("выбытие игрока 3"));
+    history->undo();
+    EXPECT_EQ(csvPlaces(), fide);
+    EXPECT_EQ(cell(3, 4 + firstOpponent),
+              firstOpponent == 4 ? QStringLiteral("1") : QStringLiteral("0"));
+    save();
+    EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), saved);
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+// The tie-break rules and withdrawals in the model: as steps, in the file's extension, in
+// the snapshot.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "table/tournament.h"
+#include "table/tournament_file.h"
+
+using namespace krugovik;
+
+namespace {
+
+// Five players, every game of the first player won, the rest drawn.
+Tournament fivePlayers()
+{
+    Tournament t;
+    t.load(std::nullopt);
+    t.ChangePlayerCount(5);
+    for (int i = 1; i <= 5; ++i)
+        t.click(i, 0, {"Игрок " + std::to_string(i), std::to_string(1500 + i), false, i});
+    for (int i = 1; i <= 5; ++i)
+        for (int j = i + 1; j <= 5; ++j)
+            t.keyResult(i, j + 4, i == 1 ? GameState::Win : GameState::Draw);
+    return t;
+}
+
+TEST(PlacesSteps, AWithdrawalForfeitsTheLaterGamesAndIsTakenBack)
+{
+    Tournament t = fivePlayers();
+    const std::string fileBefore = t.fileBytes();
+    // Five players: rounds 1..5; player 2 meets 3 and 4 in rounds 4 and 5.
+    const Step left = t.withdraw(2, 3);
+    ASSERT_TRUE(left.changed());
+    EXPECT_EQ(left.games.size(), 4u); // both sides of the games of rounds 4 and 5
+    const std::vector<std::string> cells = {t.text(2, 7), t.text(3, 6), t.text(2, 8),
+                                            t.text(4, 6), t.text(2, 5), t.text(2, 9)};
+    EXPECT_EQ(cells, (std::vector<std::string>{"-", "+", "-", "+", "0", "0.5"}));
+    EXPECT_EQ(t.games().results[4][2], "+");
+
+    // Player 4 left after round 2 too: his game with 2 in a later round is lost by both.
+    const Step both = t.withdraw(4, 2);
+    EXPECT_EQ(t.text(2, 8) + t.text(4, 6), "--");
+    const TournamentSnapshot s = t.snapshot("T", "01.01.2026");
+    EXPECT_EQ(s.players[1].withdrawnAfter, 3);
+    EXPECT_EQ(s.players[3].withdrawnAfter, 2);
+
+    // Taken back in turn: the file as it was.
+    t.restore(both, both.before);
+    t.restore(left, left.before);
+    EXPECT_EQ(t.withdrawnAfter(2), 0);
+    EXPECT_EQ(t.fileBytes(), fileBefore);
+    // Out of range: nothing.
+    for (const auto &[row, round] :
+         std::vector<std::pair<int, int>>{{0, 1}, {6, 1}, {1, 0}, {1, 5}})
+        EXPECT_FALSE(t.withdraw(row, round).changed()) << row << ' ' << round;
+}
+
+TEST(PlacesSteps, RulesAndWithdrawalsSurviveTheFileAndTheDefaultAddsNothing)
+{
+    Tournament t = fivePlayers();
+    const std::string plain = t.fileBytes();
+    EXPECT_EQ(plain.find("*KRUGOVIK"), std::string::npos);
+    const Step rules = t.setTieBreaks({{TieBreakKind::Koya, 40}, {TieBreakKind::DirectEncounter}});
+    EXPECT_TRUE(rules.changed());
+    t.withdraw(3, 4);
+    const std::string bytes = t.fileBytes();
+    EXPECT_EQ(bytes.substr(plain.size()),
+              "*KRUGOVIK 2\r\nTIEBREAKS KS/L40 DE\r\nWITHDRAWN 3 4\r\n*END 2\r\n");
+
+    Tournament read;
+    read.load(bytes);
+    EXPECT_EQ(read.tieBreaks(), t.tieBreaks());
+    EXPECT_EQ(read.withdrawnAfter(3), 4);
+    EXPECT_EQ(read.fileBytes(), bytes);
+    EXPECT_EQ(read.snapshot("T", "").tieBreaks, t.tieBreaks());
+    t.restore(rules, rules.before);
+    EXPECT_TRUE(t.tieBreaks().empty());
+}
+
+// A file of three players, no results, then `tail` after its last block.
+std::string withTail(const std::string &tail)
+{
+    std::string bytes = writeTournamentFile(std::vector<PlayerBlock>(3));
+    return bytes + tail;
+}
+
+struct ExtensionCase {
+    const char *tail;
+    bool refused;
+};
+
+class Extension : public ::testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(Extension, IsReadOrRefusedAsAWhole)
+{
+    const std::string bytes = withTail(GetParam().tail);
+    const FileExtensionRead reading = readFileExtension(bytes, 3);
+    EXPECT_EQ(!reading.error.empty(), GetParam().refused) << reading.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, Extension,
+    ::testing::Values(
+        ExtensionCase{"", false}, ExtensionCase{"\r\n\r\n", false},
+        ExtensionCase{"*KRUGOVIK 2\r\n*END 0\r\n", false},
+        ExtensionCase{"*KRUGOVIK 2\r\nTIEBREAKS DE WIN SB KS\r\n*END 1\r\n", false},
+        ExtensionCase{"*KRUGOVIK 2\r\nWITHDRAWN 1 1\r\nWITHDRAWN 3 2\r\n*END 2\r\n", false},
+        ExtensionCase{"*KRUGOVIK 2\r\nTIEBREAKS SB\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nTIEBREAKS SB\r\n*END 2\r\n", true},
+        ExtensionCase{"*KRUGOVIK 3\r\n*END 0\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nTIEBREAKS BH\r\n*END 1\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nTIEBREAKS\r\n*END 1\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nLOTS 1\r\n*END 1\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nWITHDRAWN 1 1\r\nTIEBREAKS SB\r\n*END 2\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nTIEBREAKS SB\r\nTIEBREAKS DE\r\n*END 2\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nWITHDRAWN 4 1\r\n*END 1\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nWITHDRAWN 1 4\r\n*END 1\r\n", true},
+        ExtensionCase{"*KRUGOVIK 2\r\nWITHDRAWN 2 1\r\nWITHDRAWN 2 2\r\n*END 2\r\n", true}));
+
+TEST(TieBreakCodes, ComeBackFromTheirSpellingOnly)
+{
+    for (const char *code : {"DE", "WIN", "WON", "BPG", "BWG", "SB", "KS", "KS/L40", "KS/L-1",
+                             "KS/L+2", "ARO", "TPR"}) {
+        const std::optional<TieBreak> tb = tieBreakFromCode(code);
+        ASSERT_TRUE(tb) << code;
+        EXPECT_EQ(fideCode(*tb), code);
+    }
+    for (const char *code : {"BH", "KS/L50", "KS/L+0", "KS/L", "KS/Lx", "de", "KS/L100", ""})
+        EXPECT_FALSE(tieBreakFromCode(code)) << code;
+}
+
+} // namespace

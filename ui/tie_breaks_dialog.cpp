@@ -1,0 +1,205 @@
+#include "ui/tie_breaks_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "export/final_standings.h"
+#include "export/tournament_snapshot.h"
+
+namespace krugovik {
+namespace {
+
+// What «Своя» may be composed of: C.07's round-robin tie-breaks, Koya with the usual limits.
+const char *const kOffered[] = {"DE",     "WIN",    "WON",    "BPG",    "BWG",
+                                "SB",     "KS",     "KS/L40", "KS/L60", "KS/L-1",
+                                "KS/L+1", "KS/L-2", "KS/L+2", "ARO",    "TPR"};
+
+// The column title the standings give it: «Койя (KS/L40)».
+QString titleOf(const TieBreak &tb)
+{
+    TournamentSnapshot one;
+    one.tieBreaks = {tb};
+    return QString::fromStdString(tieBreakTitles(one).front());
+}
+
+QLabel *namedLabel(const QString &text, const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton *namedButton(const QString &text, const char *name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("dlgTieBreaks"));
+    setWindowTitle(QStringLiteral("Правила распределения мест"));
+    setModal(true);
+
+    cmbTieBreakPreset = new QComboBox(this);
+    cmbTieBreakPreset->setObjectName(QStringLiteral("cmbTieBreakPreset"));
+    cmbTieBreakPreset->addItems({QStringLiteral("Очки, Бергер, личная встреча, победы"),
+                                 QStringLiteral("FIDE: личная встреча, победы, "
+                                                "Зоннеборн-Бергер, Койя"),
+                                 QStringLiteral("Своя")});
+    lstTieBreaks = new QListWidget(this);
+    lstTieBreaks->setObjectName(QStringLiteral("lstTieBreaks"));
+    cmbTieBreakChoice = new QComboBox(this);
+    cmbTieBreakChoice->setObjectName(QStringLiteral("cmbTieBreakChoice"));
+    for (const char *code : kOffered)
+        cmbTieBreakChoice->addItem(titleOf(*tieBreakFromCode(code)), QString::fromLatin1(code));
+    cmdTieBreakAdd = namedButton(QStringLiteral("Добавить"), "cmdTieBreakAdd", this);
+    cmdTieBreakRemove = namedButton(QStringLiteral("Убрать"), "cmdTieBreakRemove", this);
+    cmdTieBreakUp = namedButton(QStringLiteral("Выше"), "cmdTieBreakUp", this);
+    cmdTieBreakDown = namedButton(QStringLiteral("Ниже"), "cmdTieBreakDown", this);
+    btnTieBreaks = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    btnTieBreaks->setObjectName(QStringLiteral("btnTieBreaks"));
+    QPushButton *ok = btnTieBreaks->button(QDialogButtonBox::Ok);
+    ok->setText(QStringLiteral("ОК"));
+    ok->setObjectName(QStringLiteral("cmdTieBreaksOk"));
+    QPushButton *cancel = btnTieBreaks->button(QDialogButtonBox::Cancel);
+    cancel->setText(QStringLiteral("Отмена"));
+    cancel->setObjectName(QStringLiteral("cmdTieBreaksCancel"));
+
+    auto *layout = new QGridLayout(this);
+    layout->setObjectName(QStringLiteral("layTieBreaks"));
+    layout->addWidget(
+        namedLabel(QStringLiteral("Места по очкам, затем:"), "lblTieBreakPreset", this), 0, 0, 1,
+        2);
+    layout->addWidget(cmbTieBreakPreset, 1, 0, 1, 2);
+    layout->addWidget(namedLabel(QStringLiteral("Дополнительные показатели по порядку:"),
+                                 "lblTieBreakList", this),
+                      2, 0, 1, 2);
+    layout->addWidget(lstTieBreaks, 3, 0, 4, 1);
+    layout->addWidget(cmdTieBreakRemove, 3, 1);
+    layout->addWidget(cmdTieBreakUp, 4, 1);
+    layout->addWidget(cmdTieBreakDown, 5, 1);
+    layout->addWidget(cmbTieBreakChoice, 7, 0);
+    layout->addWidget(cmdTieBreakAdd, 7, 1);
+    layout->addWidget(btnTieBreaks, 8, 0, 1, 2);
+
+    // A list other than the presets is the director's own.
+    m_custom = current.empty() ? fideRoundRobinTieBreaks() : current;
+    const int preset = current.empty()                        ? Classic
+                       : current == fideRoundRobinTieBreaks() ? Fide
+                                                              : Custom;
+    cmbTieBreakPreset->setCurrentIndex(preset);
+    cmbTieBreakPreset_Change();
+
+    connect(cmbTieBreakPreset, &QComboBox::currentIndexChanged, this,
+            &TieBreaksDialog::cmbTieBreakPreset_Change);
+    connect(lstTieBreaks, &QListWidget::currentRowChanged, this, &TieBreaksDialog::enableCommands);
+    connect(cmdTieBreakAdd, &QPushButton::clicked, this, &TieBreaksDialog::cmdTieBreakAdd_Click);
+    connect(cmdTieBreakRemove, &QPushButton::clicked, this,
+            &TieBreaksDialog::cmdTieBreakRemove_Click);
+    connect(cmdTieBreakUp, &QPushButton::clicked, this, [this] { moveChosen(-1); });
+    connect(cmdTieBreakDown, &QPushButton::clicked, this, [this] { moveChosen(1); });
+    connect(btnTieBreaks, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(btnTieBreaks, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+std::vector<TieBreak> TieBreaksDialog::tieBreaks() const
+{
+    switch (cmbTieBreakPreset->currentIndex()) {
+    case Fide:
+        return fideRoundRobinTieBreaks();
+    case Custom:
+        return m_custom;
+    default:
+        return {};
+    }
+}
+
+void TieBreaksDialog::cmbTieBreakPreset_Change()
+{
+    switch (cmbTieBreakPreset->currentIndex()) {
+    case Fide:
+        showList(fideRoundRobinTieBreaks());
+        break;
+    case Custom:
+        showList(m_custom);
+        break;
+    default:
+        // The program's own order: its columns and names are those of today's printouts.
+        lstTieBreaks->clear();
+        lstTieBreaks->addItems(
+            {QStringLiteral("Бергер"), QStringLiteral("Личная встреча"), QStringLiteral("Победы")});
+        break;
+    }
+    enableCommands();
+}
+
+void TieBreaksDialog::showList(const std::vector<TieBreak> &list)
+{
+    const int row = lstTieBreaks->currentRow();
+    lstTieBreaks->clear();
+    for (const TieBreak &tb : list)
+        lstTieBreaks->addItem(titleOf(tb));
+    if (!list.empty())
+        lstTieBreaks->setCurrentRow(std::clamp(row, 0, int(list.size()) - 1));
+}
+
+void TieBreaksDialog::enableCommands()
+{
+    const bool custom = cmbTieBreakPreset->currentIndex() == Custom;
+    const int row = lstTieBreaks->currentRow();
+    const int count = int(m_custom.size());
+    cmbTieBreakChoice->setEnabled(custom);
+    cmdTieBreakAdd->setEnabled(custom);
+    cmdTieBreakRemove->setEnabled(custom && row >= 0 && row < count);
+    cmdTieBreakUp->setEnabled(custom && row > 0 && row < count);
+    cmdTieBreakDown->setEnabled(custom && row >= 0 && row + 1 < count);
+    // Points alone would be no order of the list: an empty list is no rule.
+    btnTieBreaks->button(QDialogButtonBox::Ok)->setEnabled(!custom || count > 0);
+}
+
+void TieBreaksDialog::cmdTieBreakAdd_Click()
+{
+    const std::optional<TieBreak> tb =
+        tieBreakFromCode(cmbTieBreakChoice->currentData().toString().toStdString());
+    if (!tb)
+        return;
+    m_custom.push_back(*tb);
+    showList(m_custom);
+    lstTieBreaks->setCurrentRow(int(m_custom.size()) - 1);
+    enableCommands();
+}
+
+void TieBreaksDialog::cmdTieBreakRemove_Click()
+{
+    const int row = lstTieBreaks->currentRow();
+    if (row < 0 || row >= int(m_custom.size()))
+        return;
+    m_custom.erase(m_custom.begin() + row);
+    showList(m_custom);
+    enableCommands();
+}
+
+void TieBreaksDialog::moveChosen(int by)
+{
+    const int row = lstTieBreaks->currentRow();
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= int(m_custom.size()) || row >= int(m_custom.size()))
+        return;
+    std::swap(m_custom[std::size_t(row)], m_custom[std::size_t(to)]);
+    showList(m_custom);
+    lstTieBreaks->setCurrentRow(to);
+    enableCommands();
+}
+
+} // namespace krugovik

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "standings/tie_breaks.h"
+
+class QComboBox;
+class QDialogButtonBox;
+class QListWidget;
+class QPushButton;
+
+namespace krugovik {
+
+// «Правила распределения мест»: a preset, or a list the director composes from the
+// round-robin tie-breaks. The tournament's rules change only when the caller applies
+// tieBreaks() after OK.
+class TieBreaksDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // `current`: the tournament's rules, empty for the default.
+    explicit TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *parent = nullptr);
+
+    // The chosen rules; empty for the default preset.
+    std::vector<TieBreak> tieBreaks() const;
+
+  private:
+    enum Preset { Classic, Fide, Custom };
+    void cmbTieBreakPreset_Change();
+    void cmdTieBreakAdd_Click();
+    void cmdTieBreakRemove_Click();
+    void moveChosen(int by);
+    void showList(const std::vector<TieBreak> &list);
+    void enableCommands();
+
+    std::vector<TieBreak> m_custom; // the list «Своя» holds
+
+    QComboBox *cmbTieBreakPreset = nullptr;
+    QListWidget *lstTieBreaks = nullptr;
+    QComboBox *cmbTieBreakChoice = nullptr;
+    QPushButton *cmdTieBreakAdd = nullptr;
+    QPushButton *cmdTieBreakRemove = nullptr;
+    QPushButton *cmdTieBreakUp = nullptr;
+    QPushButton *cmdTieBreakDown = nullptr;
+    QDialogButtonBox *btnTieBreaks = nullptr;
+};
+
+} // namespace krugovik

@@ -1,0 +1,71 @@
+// A player who leaves the event: «Выбыл после тура…» on his row's number or name.
+#include <QAction>
+#include <QInputDialog>
+#include <QMenu>
+
+#include "ui/cross_table.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_window.h"
+
+namespace krugovik {
+namespace {
+
+// The row's own cells: number, name and rating.
+constexpr int kLastRowCell = 2;
+
+} // namespace
+
+void TournamentWindow::createWithdrawal()
+{
+    actWithdraw = new QAction(QStringLiteral("Выбыл после тура…"), this);
+    actWithdraw->setObjectName(QStringLiteral("actWithdraw"));
+    connect(actWithdraw, &QAction::triggered, this, &TournamentWindow::actWithdraw_Click);
+    grdTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grdTable, &QWidget::customContextMenuRequested, this,
+            &TournamentWindow::grdTable_ContextMenu);
+}
+
+void TournamentWindow::grdTable_ContextMenu(const QPoint &position)
+{
+    const QModelIndex index = grdTable->indexAt(position);
+    const int row = index.row();
+    if (!index.isValid() || index.column() > kLastRowCell || row < 1 ||
+        row > m_document->tournament().playerCount())
+        return;
+    // The command works on the row of the current cell.
+    grdTable->setCurrentIndex(index);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuPlayerRow"));
+    menu.addAction(actWithdraw);
+    menu.exec(grdTable->viewport()->mapToGlobal(position));
+}
+
+void TournamentWindow::actWithdraw_Click()
+{
+    const Tournament &t = m_document->tournament();
+    const int row = grdTable->currentIndex().row();
+    if (row < 1 || row > t.playerCount())
+        return;
+    // After the last round nobody leaves: every game has been played.
+    const int lastRound = t.totalRounds() - 1;
+    if (lastRound < 1)
+        return;
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlgWithdraw"));
+    dialog.setWindowTitle(QStringLiteral("Выбыл после тура"));
+    const QString name = QString::fromStdString(t.name(row));
+    dialog.setLabelText(QStringLiteral("Игрок %1 (№ %2) выбыл после тура:")
+                            .arg(name.isEmpty() ? QStringLiteral("без имени") : name)
+                            .arg(row));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(1, lastRound);
+    dialog.setIntValue(t.withdrawnAfter(row) > 0 ? t.withdrawnAfter(row) : 1);
+    dialog.setOkButtonText(QStringLiteral("ОК"));
+    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    dialog.setModal(true);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_document->withdraw(row, dialog.intValue());
+}
+
+} // namespace krugovik
