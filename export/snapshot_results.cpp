@@ -1,6 +1,7 @@
 #include "export/snapshot_results.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "rating/rating_calc.h"
 #include "rounds/berger_schedule.h"
@@ -22,11 +23,12 @@ int cycleCountOf(const TournamentSnapshot &snapshot)
 
 const GameRecords &cycleGames(const TournamentSnapshot &snapshot, int cycle)
 {
-    static const GameRecords kNone{};
+    // Made at run time: a constant of this size crashes clang 14's constant evaluator.
+    static const std::unique_ptr<const GameRecords> kNone = std::make_unique<GameRecords>();
     if (cycle == 1)
         return snapshot.games;
     const std::size_t later = std::size_t(cycle - 2);
-    return cycle > 1 && later < snapshot.laterCycles.size() ? snapshot.laterCycles[later] : kNone;
+    return cycle > 1 && later < snapshot.laterCycles.size() ? snapshot.laterCycles[later] : *kNone;
 }
 
 GameState countedState(const TournamentSnapshot &snapshot, int cycle, int i, int j)
