@@ -19,13 +19,6 @@ using namespace testing_support;
 
 namespace {
 
-const QStringList kNames = {
-    QStringLiteral("Абрамов Артём"), QStringLiteral("Белова Дарья"),
-    QStringLiteral("Васильев Глеб"), QStringLiteral("Григорьева Ева"),
-    QStringLiteral("Давыдов Егор"),  QStringLiteral("Ершова Жанна"),
-    QStringLiteral("Жуков Захар"),   QStringLiteral("Зайцева Инна"),
-};
-
 // Eight players, 1400 up, every game played: the lower number wins when i + j is odd,
 // the higher when it is even, a draw when i + j is divisible by 5. Many equal scores.
 QByteArray tournamentFile()
@@ -33,7 +26,7 @@ QByteArray tournamentFile()
     constexpr int kCount = 8;
     QByteArray bytes = " 8 \r\n";
     for (int i = 1; i <= kCount; ++i) {
-        bytes += cp1251(kNames[i - 1]) + "\r\n " + QByteArray::number(i) + " \r\n" +
+        bytes += cp1251(kJuniorNames[i - 1]) + "\r\n " + QByteArray::number(i) + " \r\n" +
                  QByteArray::number(1400 + 20 * i) + "\r\n 1000 \r\n";
         for (int j = 1; j <= kCount; ++j) {
             if (j == i)

@@ -21,21 +21,6 @@ using krugovik::Printer;
 
 namespace {
 
-// Twenty-two juniors, each name unique in the table.
-const QStringList kNames = {
-    QStringLiteral("Абрамов Артём"), QStringLiteral("Белова Дарья"),
-    QStringLiteral("Васильев Глеб"), QStringLiteral("Григорьева Ева"),
-    QStringLiteral("Давыдов Егор"),  QStringLiteral("Ершова Жанна"),
-    QStringLiteral("Жуков Захар"),   QStringLiteral("Зайцева Инна"),
-    QStringLiteral("Ильин Кирилл"),  QStringLiteral("Козлова Лада"),
-    QStringLiteral("Лебедев Марк"),  QStringLiteral("Морозова Нина"),
-    QStringLiteral("Никитин Олег"),  QStringLiteral("Орлова Полина"),
-    QStringLiteral("Павлов Роман"),  QStringLiteral("Романова Софья"),
-    QStringLiteral("Соколов Тимур"), QStringLiteral("Тихонова Ульяна"),
-    QStringLiteral("Уваров Фёдор"),  QStringLiteral("Фролова Христина"),
-    QStringLiteral("Хохлов Цезарь"), QStringLiteral("Чернова Шура; \"Ш\""),
-};
-
 // A tournament file of `count` players with ratings from 1300 up, player 3 an
 // estimate; every game decided by the lower number winning, except draws where i + j
 // is divisible by 5 and no result yet for the pair 1-2.
@@ -43,7 +28,7 @@ QByteArray tournamentFile(int count)
 {
     QByteArray bytes = " " + QByteArray::number(count) + " \r\n";
     for (int i = 1; i <= count; ++i) {
-        bytes += cp1251(kNames[i - 1]) + "\r\n";
+        bytes += cp1251(kJuniorNames[i - 1]) + "\r\n";
         bytes += " " + QByteArray::number(i) + " \r\n";
         bytes += QByteArray::number(1300 + 25 * i) + "\r\n";
         bytes += i == 3 ? " 0 \r\n" : " 1000 \r\n";
@@ -196,7 +181,7 @@ TEST_F(ResultsMenu, EachExportProposesTheTournamentsNameAndWritesItsFile)
         EXPECT_TRUE(readFile(e.file).startsWith(e.start)) << e.action;
     }
     // The names went out as UTF-8, the player with quotes among them.
-    EXPECT_TRUE(readFile(QStringLiteral("KUBOK.html")).contains(kNames[4].toUtf8()));
+    EXPECT_TRUE(readFile(QStringLiteral("KUBOK.html")).contains(kJuniorNames[4].toUtf8()));
     // Nothing in the window changed.
     EXPECT_EQ(gridTexts(), before);
 }
@@ -282,7 +267,7 @@ TEST_F(ResultsMenu, TheStandingsOfTwentyTwoFitOnePage)
     const QString text = pdfText(path(QStringLiteral("standings.pdf")));
     EXPECT_TRUE(text.contains(QStringLiteral("Итоговая таблица")));
     EXPECT_TRUE(text.contains(QStringLiteral("KUBOK")));
-    for (const QString &name : kNames)
+    for (const QString &name : kJuniorNames)
         EXPECT_TRUE(text.contains(name)) << name.toStdString();
     EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << "pages";
 }
@@ -312,7 +297,7 @@ TEST_F(ResultsMenu, TheTablePrintoutIsTextThatCanBeSearched)
     if (!havePdfTools())
         GTEST_SKIP() << "pdftotext is not installed";
     const QString text = pdfText(path(QStringLiteral("table.pdf")));
-    for (const QString &name : kNames)
+    for (const QString &name : kJuniorNames)
         EXPECT_TRUE(text.contains(name)) << name.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Распечатать таблицу")));
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -24,6 +25,21 @@ inline const QColor kGreyCell(128, 128, 128);       // a player's game against h
 inline const QColor kEstimateCell(255, 255, 192);   // a rating that is an initial estimate
 inline const QColor kFirstNamedCell(192, 255, 255); // first-named side of a shown game
 inline const QColor kSecondNamedCell(0, 192, 192);  // second-named side of a shown game
+
+// Twenty-two juniors, each name unique in the table.
+inline const QStringList kJuniorNames = {
+    QStringLiteral("Абрамов Артём"), QStringLiteral("Белова Дарья"),
+    QStringLiteral("Васильев Глеб"), QStringLiteral("Григорьева Ева"),
+    QStringLiteral("Давыдов Егор"),  QStringLiteral("Ершова Жанна"),
+    QStringLiteral("Жуков Захар"),   QStringLiteral("Зайцева Инна"),
+    QStringLiteral("Ильин Кирилл"),  QStringLiteral("Козлова Лада"),
+    QStringLiteral("Лебедев Марк"),  QStringLiteral("Морозова Нина"),
+    QStringLiteral("Никитин Олег"),  QStringLiteral("Орлова Полина"),
+    QStringLiteral("Павлов Роман"),  QStringLiteral("Романова Софья"),
+    QStringLiteral("Соколов Тимур"), QStringLiteral("Тихонова Ульяна"),
+    QStringLiteral("Уваров Фёдор"),  QStringLiteral("Фролова Христина"),
+    QStringLiteral("Хохлов Цезарь"), QStringLiteral("Чернова Шура; \"Ш\""),
+};
 
 // What a message box showed before the test answered it.
 struct SeenBox {
