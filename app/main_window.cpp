@@ -27,7 +27,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     useRussianQtTexts(this);
     m_files = new FileLayer(this);
     setWindowTitle(kProgramName + QLatin1Char(' ') + kProgramVersion);
-    setFont(programFont(9));
+    setFont(screenFont(9));
 
     m_area = new QMdiArea(this);
     m_area->setObjectName(QStringLiteral("mdiArea"));

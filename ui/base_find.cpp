@@ -182,7 +182,7 @@ void BaseEditor::createFindBox(CrossTable *table)
 
     lblRecord = new QLabel(m_window);
     lblRecord->setObjectName(QStringLiteral("lblRecord"));
-    lblRecord->setFont(programFont(8));
+    lblRecord->setFont(screenFont(8));
     placeInTwips(lblRecord, 12650, 1190, 2400, 255);
 }
 

@@ -31,7 +31,7 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
     : QObject(window), m_window(window), m_document(document)
 {
     // The labels are only 255 twips high and the result boxes 615 wide.
-    const QFont small = programFont(8);
+    const QFont small = screenFont(8);
     for (int k = 0; k <= kBoards; ++k) {
         lblParing[k] = k == 0 ? new ClickableLabel(m_window) : new BoardLineLabel(m_window);
         lblParing[k]->setObjectName(QStringLiteral("lblParing_%1").arg(k));
@@ -72,7 +72,7 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
     lblFree = new QLabel(m_window);
     lblFree->setObjectName(QStringLiteral("lblFree"));
     // Under the round title there is room for a narrow column only.
-    lblFree->setFont(programFont(7.5));
+    lblFree->setFont(screenFont(7.5));
     lblFree->setWordWrap(true);
     lblFree->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeInTwips(lblFree, 0, 9140, 1900, 560);

@@ -55,7 +55,7 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     setObjectName(QStringLiteral("frmVantor"));
     if (!m_files)
         m_files = new FileLayer(this);
-    setFont(programFont(9));
+    setFont(screenFont(9));
     // The widgets come in the order the keyboard visits them.
     createGrid();
     m_editor = new BaseEditor(this, m_files, m_document);
@@ -119,7 +119,7 @@ void TournamentWindow::createGrid()
     grdTable->setModel(new TournamentTableModel(m_document, m_document));
     connect(m_document, &TournamentDocument::changed, this, &TournamentWindow::ShowTournament);
     // Small enough for the headers to fit their columns.
-    grdTable->setFont(programFont(8));
+    grdTable->setFont(screenFont(8));
     grdTable->move(twipsToPixels(kGridLeft, this), twipsToPixels(kGridTop, this));
     grdTable->setToolTip(kTableKeys);
     grdTable->viewport()->setToolTip(kTableKeys);
@@ -144,7 +144,7 @@ void TournamentWindow::createCommands()
     lblPrint = new QLabel(QStringLiteral("Печать турнирной таблицы"), this);
     lblPrint->setObjectName(QStringLiteral("lblPrint"));
     lblPrint->setWordWrap(true);
-    lblPrint->setFont(programFont(8));
+    lblPrint->setFont(screenFont(8));
     placeInTwips(lblPrint, 10220, 30, 1760, 480);
 
     vscPlayer = new QScrollBar(Qt::Vertical, this);
@@ -161,7 +161,7 @@ void TournamentWindow::createCommands()
     connect(vscPlayer, &QScrollBar::valueChanged, this, &TournamentWindow::vscPlayer_Change);
     lblPlayerCount = new QLabel(this);
     lblPlayerCount->setObjectName(QStringLiteral("lblPlayerCount"));
-    lblPlayerCount->setFont(programFont(8));
+    lblPlayerCount->setFont(screenFont(8));
     placeInTwips(lblPlayerCount, 12650, 570, 1500, 280);
     connect(vscPlayer, &QScrollBar::valueChanged, lblPlayerCount, [this](int count) {
         lblPlayerCount->setText(QString::fromStdString(playerCountText(count)));
