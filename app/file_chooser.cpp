@@ -1,12 +1,17 @@
 #include "app/file_chooser.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -20,6 +25,58 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 const QString kFileTypeEntry = QStringLiteral("Текстовые файлы (*.TXT*)");
+
+// A folder drawn at any size, open or closed, as the directory list shows the path and the
+// folders inside it. Drawn rather than taken from the desktop's icon theme: looking an icon up
+// there costs several milliseconds at start-up.
+class FolderIcon : public QIconEngine {
+  public:
+    explicit FolderIcon(bool open) : m_open(open) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const QRectF box = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        const qreal w = box.width();
+        const qreal h = box.height();
+        const bool dimmed = mode == QIcon::Disabled;
+        const QColor outline = dimmed ? QColor(160, 160, 160) : QColor(128, 96, 16);
+        const QColor back = dimmed ? QColor(224, 224, 224) : QColor(224, 176, 48);
+        const QColor front = dimmed ? QColor(236, 236, 236) : QColor(248, 208, 88);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(outline, std::max<qreal>(1, w / 16)));
+        // The back with its tab.
+        QPainterPath body;
+        body.moveTo(box.left(), box.top() + h * 0.2);
+        body.lineTo(box.left() + w * 0.35, box.top() + h * 0.2);
+        body.lineTo(box.left() + w * 0.45, box.top() + h * 0.3);
+        body.lineTo(box.right(), box.top() + h * 0.3);
+        body.lineTo(box.right(), box.bottom() - h * 0.1);
+        body.lineTo(box.left(), box.bottom() - h * 0.1);
+        body.closeSubpath();
+        painter->setBrush(back);
+        painter->drawPath(body);
+        // The front: lying open, or shut over the back.
+        QPainterPath lid;
+        if (m_open) {
+            lid.moveTo(box.left() + w * 0.2, box.top() + h * 0.45);
+            lid.lineTo(box.right(), box.top() + h * 0.45);
+            lid.lineTo(box.right() - w * 0.2, box.bottom() - h * 0.1);
+            lid.lineTo(box.left(), box.bottom() - h * 0.1);
+        } else {
+            lid.addRect(QRectF(box.left(), box.top() + h * 0.4, w, h * 0.5));
+        }
+        lid.closeSubpath();
+        painter->setBrush(front);
+        painter->drawPath(lid);
+        painter->restore();
+    }
+
+    QIconEngine *clone() const override { return new FolderIcon(m_open); }
+
+  private:
+    bool m_open;
+};
 
 QString rootOf(const QString &path)
 {
@@ -198,9 +255,7 @@ void FileChooser::setDirectory(const QString &path)
             break;
     }
     int depth = 0;
-    // One icon for all the open folders, one for all the folders inside: the style makes a
-    // new one at every call.
-    const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon openFolder(new FolderIcon(true));
     for (const QString &level : chain) {
         const QString name =
             QDir(level).isRoot() ? QDir::toNativeSeparators(level) : QDir(level).dirName();
@@ -214,8 +269,7 @@ void FileChooser::setDirectory(const QString &path)
     const QFileInfoList subdirs =
         QDir(m_directory)
             .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    const QIcon closedFolder =
-        subdirs.isEmpty() ? QIcon() : style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon closedFolder(new FolderIcon(false));
     for (const QFileInfo &subdir : subdirs) {
         auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + subdir.fileName());
         item->setData(kPathRole, subdir.absoluteFilePath());

@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QDir>
+#include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -163,6 +166,40 @@ TEST_F(MainWindowTest, OpeningAnotherTournamentReplacesTheWindow)
     EXPECT_EQ(window->findChildren<QWidget *>(QStringLiteral("frmVantor")).size(), 1);
     EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("BETA.TXT")));
     EXPECT_TRUE(child<QLineEdit>(window.get(), QStringLiteral("txtName"))->text().isEmpty());
+}
+
+// The folders of the path are drawn open, the folders inside closed, and neither is looked up
+// in the desktop's icon theme, which costs milliseconds at every start.
+TEST_F(MainWindowTest, TheDirectoryListDrawsItsFoldersWithoutTheIconTheme)
+{
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("theme/test/16x16/places")));
+    writeFile(QStringLiteral("theme/test/index.theme"),
+              "[Icon Theme]\nName=test\nDirectories=16x16/places\n\n"
+              "[16x16/places]\nSize=16\nType=Fixed\n");
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    for (const char *name : {"folder", "folder-open"})
+        ASSERT_TRUE(red.save(QStringLiteral("theme/test/16x16/places/%1.png").arg(name)));
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({QDir::current().absoluteFilePath(QStringLiteral("theme"))});
+    QIcon::setThemeName(QStringLiteral("test"));
+    ASSERT_TRUE(QIcon::hasThemeIcon(QStringLiteral("folder-open")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("club")));
+    child<QAction>(window.get(), QStringLiteral("mnuOpen"))->trigger(); // lists read anew
+
+    auto *dirs = child<QListWidget>(window.get(), QStringLiteral("DirDirectory"));
+    const auto club = dirs->findItems(QStringLiteral("club"), Qt::MatchEndsWith);
+    const QImage open = dirs->item(0)->icon().pixmap(16).toImage();
+    const QImage closed = club.isEmpty() ? QImage() : club[0]->icon().pixmap(16).toImage();
+    QIcon::setThemeName(theme);
+    QIcon::setThemeSearchPaths(paths);
+    ASSERT_FALSE(open.isNull());
+    ASSERT_FALSE(closed.isNull());
+    EXPECT_NE(open, closed);
+    const QImage themed = red.convertToFormat(open.format());
+    EXPECT_NE(open, themed);
+    EXPECT_NE(closed, themed);
 }
 
 TEST_F(MainWindowTest, BrowsingIntoADirectoryBuildsThePathFromIt)
