@@ -1,52 +1,127 @@
 // The whole process from its start until the chooser is painted, beside a bare
 // QMainWindow with one menu started the same way: the same probe binary, the same
-// platform, the same folder.
+// platform, the same folder. Each timed run follows a run of the other probe, so that both
+// see the machine in the same state.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtGlobal>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
+#include <vector>
 
 extern char **environ;
 
 namespace {
 
-void runProbe(benchmark::State &state, const char *mode)
+// A director's folder: the sample base and tournaments, which the chooser lists.
+std::string directorsFolder()
 {
+    static QTemporaryDir folder;
+    static const bool filled = [] {
+        bool copied = folder.isValid();
+        for (const char *name : {"BASE.DAT", "KUBOK.TXT", "PERVENSTVO.TXT"})
+            copied = copied && QFile::copy(QStringLiteral(KRUGOVIK_EXAMPLES_DIR "/") +
+                                               QLatin1String(name),
+                                           folder.filePath(QLatin1String(name)));
+        return copied;
+    }();
+    return filled ? QFile::encodeName(folder.path()).toStdString() : std::string();
+}
+
+// Runs the probe showing `mode` on `platform`; false when it did not end well.
+bool runProbe(const char *mode, const char *platform)
+{
+    std::vector<std::string> variables;
+    for (char **variable = environ; *variable; ++variable) {
+        if (std::string(*variable).rfind("QT_QPA_PLATFORM=", 0) != 0)
+            variables.emplace_back(*variable);
+    }
+    variables.push_back(std::string("QT_QPA_PLATFORM=") + platform);
+    std::vector<char *> envp;
+    for (std::string &variable : variables)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    std::string probe = KRUGOVIK_STARTUP_PROBE;
+    std::string argument = mode;
+    char *argv[] = {probe.data(), argument.data(), nullptr};
+    // The probe starts in the director's folder, as the program does from its launcher.
+    const std::string folder = directorsFolder();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    pid_t child = 0;
+    int status = 0;
+    const bool ran =
+        !folder.empty() &&
+        posix_spawn(&child, probe.c_str(), &actions, nullptr, argv, envp.data()) == 0 &&
+        waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    return ran;
+}
+
+// Times `mode`, each run after an untimed run of `other`.
+void timePaired(benchmark::State &state, const char *mode, const char *other, bool onDisplay)
+{
+    if (onDisplay && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("no display: run the benchmarks under xvfb-run");
+        return;
+    }
+    const char *platform = onDisplay ? "xcb" : "offscreen";
     for (auto _ : state) {
-        char probe[] = KRUGOVIK_STARTUP_PROBE;
-        char argument[16] = {};
-        std::snprintf(argument, sizeof argument, "%s", mode);
-        char *argv[] = {probe, argument, nullptr};
-        pid_t child = 0;
-        int status = 0;
-        if (posix_spawn(&child, probe, nullptr, nullptr, argv, environ) != 0 ||
-            waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        const bool warm = runProbe(other, platform);
+        const auto start = std::chrono::steady_clock::now();
+        const bool ran = runProbe(mode, platform);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        if (!warm || !ran) {
             state.SkipWithError("the start-up probe did not run");
             return;
         }
+        state.SetIterationTime(took.count());
     }
 }
 
-void StartUp_WholeProcess(benchmark::State &state)
+void StartUp_WholeProcess_OnDisplay(benchmark::State &state)
 {
-    runProbe(state, "krugovik");
+    timePaired(state, "krugovik", "bare", true);
 }
 
-void StartUp_Baseline_WholeProcessBareMainWindow(benchmark::State &state)
+void StartUp_Baseline_WholeProcessBareMainWindow_OnDisplay(benchmark::State &state)
 {
-    runProbe(state, "bare");
+    timePaired(state, "bare", "krugovik", true);
 }
+
+void StartUp_WholeProcess_Offscreen(benchmark::State &state)
+{
+    timePaired(state, "krugovik", "bare", false);
+}
+
+void StartUp_Baseline_WholeProcessBareMainWindow_Offscreen(benchmark::State &state)
+{
+    timePaired(state, "bare", "krugovik", false);
+}
+
+void registerPaired(const char *name, void (*function)(benchmark::State &))
+{
+    benchmark::RegisterBenchmark(name, function)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(25)
+        ->ReportAggregatesOnly(true);
+}
+
+const bool registered = [] {
+    registerPaired("StartUp_WholeProcess_OnDisplay", StartUp_WholeProcess_OnDisplay);
+    registerPaired("StartUp_Baseline_WholeProcessBareMainWindow_OnDisplay",
+                   StartUp_Baseline_WholeProcessBareMainWindow_OnDisplay);
+    registerPaired("StartUp_WholeProcess_Offscreen", StartUp_WholeProcess_Offscreen);
+    registerPaired("StartUp_Baseline_WholeProcessBareMainWindow_Offscreen",
+                   StartUp_Baseline_WholeProcessBareMainWindow_Offscreen);
+    return true;
+}();
 
 } // namespace
-
-BENCHMARK(StartUp_WholeProcess)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(1)
-    ->Repetitions(25)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(StartUp_Baseline_WholeProcessBareMainWindow)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(1)
-    ->Repetitions(25)
-    ->ReportAggregatesOnly(true);

@@ -18,7 +18,8 @@ case "$what" in
 # data that the tests call.
 test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
-bench) packages+=(libbenchmark-dev) ;;
+# Xvfb: the start-up is timed on a display, as the director starts the program.
+bench) packages+=(libbenchmark-dev xvfb xauth) ;;
 screenshots) packages+=(poppler-utils) ;;
 package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
     fonts-dejavu-core) ;;
@@ -73,7 +74,11 @@ fuzz)
 bench)
     configure "$here/build-bench" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKRUGOVIK_BENCH=ON
     cmake --build "$here/build-bench" --target krugovik_bench -j "$jobs"
-    "$here/build-bench/bench/krugovik_bench" "$@"
+    if [ -n "${DISPLAY:-}" ]; then
+        "$here/build-bench/bench/krugovik_bench" "$@"
+    else
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$here/build-bench/bench/krugovik_bench" "$@"
+    fi
     ;;
 examples)
     # A copy, so that trying things out never changes the samples in the checkout.
