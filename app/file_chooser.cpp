@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -34,6 +35,24 @@ class FolderIcon : public QIconEngine {
     explicit FolderIcon(bool open) : m_open(open) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        // Drawn once a size and kept: every row of the list shows the same folder.
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        if (m_drawn.size() != rect.size() * scale || m_drawnMode != mode) {
+            m_drawn = QPixmap(rect.size() * scale);
+            m_drawn.setDevicePixelRatio(scale);
+            m_drawn.fill(Qt::transparent);
+            QPainter onPixmap(&m_drawn);
+            draw(&onPixmap, QRect(QPoint(), rect.size()), mode);
+            m_drawnMode = mode;
+        }
+        painter->drawPixmap(rect.topLeft(), m_drawn);
+    }
+
+    QIconEngine *clone() const override { return new FolderIcon(m_open); }
+
+  private:
+    void draw(QPainter *painter, const QRect &rect, QIcon::Mode mode) const
     {
         const QRectF box = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
         const qreal w = box.width();
@@ -72,10 +91,9 @@ class FolderIcon : public QIconEngine {
         painter->restore();
     }
 
-    QIconEngine *clone() const override { return new FolderIcon(m_open); }
-
-  private:
     bool m_open;
+    QPixmap m_drawn;
+    QIcon::Mode m_drawnMode = QIcon::Normal;
 };
 
 QString rootOf(const QString &path)
