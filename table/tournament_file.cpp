@@ -393,17 +393,16 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
         } else if (kind == Section::Withdrawn) {
             const std::string args(section.argument);
             const std::size_t blank = args.find(' ');
-            const std::optional<int> player =
-                blank == std::string::npos ? std::nullopt : strictNumber(args.substr(0, blank), 1, n);
-            const std::optional<int> round =
-                blank == std::string::npos
-                    ? std::nullopt
-                    : strictNumber(args.substr(blank + 1), 1, roundCount(n) * ext.cycles);
+            if (blank == std::string::npos)
+                return outOfRange(), out;
+            const int player = strictNumber(args.substr(0, blank), 1, n).value_or(0);
+            const int round =
+                strictNumber(args.substr(blank + 1), 1, roundCount(n) * ext.cycles).value_or(0);
             // One line per player, in table order.
             const int previous = ext.withdrawn.empty() ? 0 : ext.withdrawn.back().first;
-            if (!player || !round || *player <= previous)
+            if (player == 0 || round == 0 || player <= previous)
                 return outOfRange(), out;
-            ext.withdrawn.emplace_back(*player, *round);
+            ext.withdrawn.emplace_back(player, round);
         } else {
             const int expected = int(ext.laterResults.size()) + 2;
             if (strictNumber(section.argument, 2, ext.cycles) != expected)
