@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "export/event_details.h"
 #include "rating/game_records.h"
 #include "standings/tie_breaks.h"
 
@@ -29,6 +30,7 @@ struct TournamentSnapshot {
     int cycles = 1;                 // how often each pair meets, 1..kMaxCycles
     bool reverseLastRounds = false; // the first cycle's last two rounds swapped (bergerSchedule)
     std::vector<GameRecords> laterCycles; // the game arrays of cycles 2..cycles, in order
+    EventDetails event;                   // what the director told of the event
 };
 
 } // namespace krugovik
