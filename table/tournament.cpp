@@ -40,7 +40,7 @@ bool StepValues::operator==(const StepValues &other) const
            cycles == other.cycles && reverseLastRounds == other.reverseLastRounds &&
            correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection &&
            tieBreaks == other.tieBreaks && withdrawnAfter == other.withdrawnAfter &&
-           sides == other.sides;
+           sides == other.sides && event == other.event;
 }
 
 ShownState &Tournament::editShown()
@@ -313,6 +313,7 @@ void Tournament::ReadPlaces(std::string_view bytes)
         m_tieBreaks.push_back(*tieBreakFromCode(code));
     for (const auto &[player, round] : read.extension.withdrawn)
         m_withdrawnAfter[index(player)] = round;
+    m_event = read.extension.event;
 }
 
 void Tournament::Prokrutka()
@@ -359,6 +360,10 @@ std::string Tournament::fileBytes() const
         if (withdrawnAfter(i) > 0)
             extension.withdrawn.emplace_back(i, withdrawnAfter(i));
     }
+    extension.event = m_event;
+    // Dates of rounds the event no longer has would not read back.
+    if (extension.event.roundDates.size() > std::size_t(totalRounds()))
+        extension.event.roundDates.resize(std::size_t(totalRounds()));
     return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
 
@@ -566,6 +571,8 @@ StepValues Tournament::values(const Step &step) const
         v.row = m_rows[index(step.row)];
     } else if (step.kind == Step::Kind::Rules) {
         v.tieBreaks = m_tieBreaks;
+    } else if (step.kind == Step::Kind::Event) {
+        v.event = m_event;
     } else if (step.kind == Step::Kind::Withdrawal) {
         v.withdrawnAfter = withdrawnAfter(step.row);
         for (const GameKey &key : step.games)
@@ -592,6 +599,8 @@ void Tournament::restore(const Step &step, const StepValues &v)
         m_rows[index(step.row)] = v.row;
     } else if (step.kind == Step::Kind::Rules) {
         m_tieBreaks = v.tieBreaks;
+    } else if (step.kind == Step::Kind::Event) {
+        m_event = v.event;
     } else if (step.kind == Step::Kind::Withdrawal) {
         m_withdrawnAfter[index(step.row)] = v.withdrawnAfter;
         for (std::size_t k = 0; k < step.games.size() && k < v.sides.size(); ++k) {
@@ -678,6 +687,19 @@ Step Tournament::setTieBreaks(std::vector<TieBreak> tieBreaks)
     step.kind = Step::Kind::Rules;
     step.before = values(step);
     m_tieBreaks = std::move(tieBreaks);
+    step.after = values(step);
+    return step;
+}
+
+Step Tournament::setEvent(EventDetails details)
+{
+    // Dates after the last one given are none: the file keeps no empty ones.
+    while (!details.roundDates.empty() && details.roundDates.back().empty())
+        details.roundDates.pop_back();
+    Step step;
+    step.kind = Step::Kind::Event;
+    step.before = values(step);
+    m_event = std::move(details);
     step.after = values(step);
     return step;
 }
@@ -842,11 +864,15 @@ void Tournament::ClickParing(int column)
 {
     if (column < 5 || column >= columnCount())
         return;
-    // Header j of cycle c's block shows round (c - 1)R + j; a header beyond R shows the
-    // empty round j, as in one cycle.
+    // Header j of cycle c's block shows round (c - 1)R + j; with one cycle a header beyond
+    // R shows the empty round j.
     const int cycle = (column - 5) / m_playerCount;
     const int j = (column - 5) % m_playerCount + 1;
     const int rounds = roundsPerCycle();
+    // With several cycles such a header would name a round of the next block: it selects
+    // nothing.
+    if (cycles() > 1 && j > rounds)
+        return;
     ShownState &shown = editShown();
     shown.roundNo = j <= rounds ? cycle * rounds + j : j;
     shown.roundCycle = j <= rounds ? cycle : kNoRoundCycle;
@@ -898,6 +924,7 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
     s.reverseLastRounds = m_reverseLastRounds;
     for (int c = 1; c < cycles(); ++c)
         s.laterCycles.push_back(games(c));
+    s.event = m_event;
     return s;
 }
 

@@ -139,6 +139,7 @@ struct StepValues {
     std::vector<TieBreak> tieBreaks; // rules: the tie-breaks after points, empty = the default
     int withdrawnAfter = 0;          // a withdrawal: the row's round, 0 = none
     std::vector<GameSide> sides;     // a withdrawal: the sides of Step::games, in order
+    EventDetails event;              // the event's details
 
     bool operator==(const StepValues &other) const;
 };
@@ -147,7 +148,7 @@ struct StepValues {
 // number of cycles (with the order of cycle 1's last rounds) changed, the tie-break rules
 // chosen, or a player's withdrawal with the games it turned into forfeits.
 struct Step {
-    enum class Kind { None, Game, Entry, Cycles, Rules, Withdrawal };
+    enum class Kind { None, Game, Entry, Cycles, Rules, Withdrawal, Event };
     Kind kind = Kind::None;
     GameKey game; // Game: the side that was clicked, or the first-named side of a board
     int row = 0;  // Entry: the row entered; Withdrawal: the player who left
@@ -261,6 +262,9 @@ class Tournament {
     // becomes a forfeit, "-" for him and "+" for the opponent ("-" for both when the
     // opponent had left before it too).
     Step withdraw(int row, int afterRound);
+    // What the director told of the event; its round dates go no further than its rounds.
+    const EventDetails &event() const { return m_event; }
+    Step setEvent(EventDetails details);
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
 
@@ -329,6 +333,7 @@ class Tournament {
     bool m_reverseLastRounds = true;
     RowNumbers m_withdrawnAfter{};     // per row: the round after which he left, 0 = none
     std::vector<TieBreak> m_tieBreaks; // empty = the default order
+    EventDetails m_event;
 
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
     std::shared_ptr<const ShownState> m_shown;
