@@ -340,7 +340,8 @@ int main(int argc, char *argv[])
     int rc = 0;
     {
         MainWindow window;
-        window.show();
+        // Not maximised on a small screen: each picture takes the size it needs.
+        window.showNormal();
         try {
             takeSteps(window, out);
         } catch (const StepFailed &failure) {
