@@ -56,7 +56,7 @@ std::string headerRoundTip(int playerCount, int cycles, int column)
         return std::to_string((column - kFirstGameColumn) / playerCount + 1) +
                "-й цикл: тура с этим номером нет";
     // The empty round of an even count: its header shows a round without games.
-    if (round > rounds)
+    if (cycles == 1 && round > rounds)
         return "Тур " + std::to_string(round) + ": в расписании нет партий";
     return roundName(playerCount, cycles, round);
 }
