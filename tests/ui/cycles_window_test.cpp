@@ -51,7 +51,9 @@ TEST_F(CyclesWindowTest, TheSpinLaysOutABlockPerCycleAndAClickStaysInItsBlock)
     // Eight players in four cycles are wider than the window: the grid scrolls sideways,
     // and «Полная таблица» still narrows it.
     setPlayerCount(8);
-    EXPECT_LE(grid()->geometry().right(), tournament()->width());
+    // No wider than the window's page; the test screen is small, so the window itself
+    // may show less of the page and scroll.
+    EXPECT_LE(grid()->geometry().right(), tournament()->sizeHint().width());
     EXPECT_EQ(grid()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     auto *full = widget<QCheckBox>(QStringLiteral("chkSdvig"));
     const int wide = grid()->horizontalHeader()->length();
