@@ -1,5 +1,6 @@
 #include "ui/event_dialog.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -105,7 +106,7 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
         tblRoundDates->setCellWidget(r, 0, edit);
         m_roundDates.push_back(edit);
     }
-    cmdFillRoundDates = new QPushButton(QStringLiteral("&Заполнить по неделям"), this);
+    cmdFillRoundDates = new QPushButton(QStringLiteral("Заполнить по н&еделям"), this);
     cmdFillRoundDates->setObjectName(QStringLiteral("cmdFillRoundDates"));
     cmdFillRoundDates->setAutoDefault(false);
     cmdFillRoundDates->setToolTip(
@@ -152,6 +153,15 @@ QDateEdit *EventDialog::addDate(const char *name, const std::string &date, QWidg
     edit->setSpecialValueText(QStringLiteral("не задана"));
     edit->setCalendarPopup(true);
     edit->setDate(dateOf(date));
+    // A step up from «не задана» goes to today rather than to the day after the lowest.
+    connect(edit, &QDateEdit::dateChanged, edit, [edit](QDate day) {
+        if (day == kNoDate.addDays(1))
+            edit->setDate(QDate::currentDate());
+    });
+    // The calendar of an empty date opens at today's month.
+    if (edit->date() == kNoDate)
+        edit->calendarWidget()->setCurrentPage(QDate::currentDate().year(),
+                                               QDate::currentDate().month());
     return edit;
 }
 

@@ -41,6 +41,8 @@ StandingsView::StandingsView(const TournamentDocument *document,
     tblStandings = new QTableWidget(this);
     tblStandings->setObjectName(QStringLiteral("tblStandings"));
     tblStandings->verticalHeader()->hide();
+    // A line per player, as compact as the crosstable's rows.
+    tblStandings->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     tblStandings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblStandings->setSelectionBehavior(QAbstractItemView::SelectRows);
     lblStandingsRules = new QLabel(this);
