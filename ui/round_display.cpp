@@ -76,9 +76,10 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
     cmbRound->setObjectName(QStringLiteral("cmbRound"));
     cmbRound->setPlaceholderText(QStringLiteral("Выбор тура"));
     cmbRound->setToolTip(QStringLiteral("Показать тур: его доски, результаты и кто отдыхает"));
-    cmbRound->setFont(screenFont(8));
-    // Right of the second column of boards.
-    placeInTwips(cmbRound, 12650, 8160, 2400, 330);
+    // Right of the second column of boards, as wide as the page leaves: «Тур 84 (4-й цикл,
+    // тур 21)» fits.
+    cmbRound->setFont(screenFont(7.5));
+    placeInTwips(cmbRound, 12560, 8160, 2560, 330);
     connect(cmbRound, &QComboBox::activated, this, &RoundDisplay::cmbRound_Activated);
 
     lblFree = new QLabel(m_window);
