@@ -295,6 +295,8 @@ void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out
             kind->setCurrentIndex(1);
         if (auto *fill = dialog->findChild<QPushButton *>(QStringLiteral("cmdFillRoundDates")))
             fill->click();
+        // The handbook's pictures are no smaller than 600 × 450.
+        dialog->resize(dialog->size().expandedTo(QSize(640, 460)));
         try {
             saveWindow(dialog, out, QStringLiteral("event-details"));
             shot = true;
@@ -313,7 +315,7 @@ void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out
     auto *places = window.findChild<QDialog *>(QStringLiteral("dlgStandings"));
     if (!places)
         throw StepFailed("the places window did not open");
-    places->resize(460, 330);
+    places->resize(600, 450);
     saveWindow(places, out, QStringLiteral("places-window"));
     places->close();
 }

@@ -133,6 +133,8 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(btnEvent);
+    // Room for the rounds of a double round-robin of ten without scrolling the form.
+    resize(sizeHint().expandedTo(QSize(640, 460)));
 }
 
 QLineEdit *EventDialog::addText(const char *name, const QString &text, int maxLength)
