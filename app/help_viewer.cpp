@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -15,6 +16,28 @@ namespace krugovik {
 namespace {
 
 const QString kIndex = QStringLiteral("index.md");
+// The handbook's pictures are screenshots of the whole window; wider ones are shown
+// scaled to this width, so that the text beside them needs no sideways scrolling.
+constexpr int kWidestPicture = 700;
+
+// A browser whose pictures fit the window.
+class HandbookBrowser : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource)
+            return resource;
+        QImage picture = resource.value<QImage>();
+        if (picture.isNull())
+            picture.loadFromData(resource.toByteArray());
+        if (picture.isNull() || picture.width() <= kWidestPicture)
+            return resource;
+        return picture.scaledToWidth(kWidestPicture, Qt::SmoothTransformation);
+    }
+};
 
 } // namespace
 
@@ -37,7 +60,7 @@ HelpViewer::HelpViewer(const QString &folder, QWidget *parent) : QDialog(parent,
     setObjectName(QStringLiteral("dlgHelp"));
     setWindowTitle(QStringLiteral("Руководство судьи"));
     setModal(false);
-    txtHelp = new QTextBrowser(this);
+    txtHelp = new HandbookBrowser(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
     // Chapters open here; only addresses outside the handbook go to the browser.
     txtHelp->setOpenLinks(true);
