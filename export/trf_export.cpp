@@ -161,8 +161,8 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         out += "022 " + detail(0) + kLineEnd;
     if (!event.federation.empty())
         out += "032 " + blankControls(event.federation) + kLineEnd;
-    const std::string start = event.startDate.empty() ? trfDate(snapshot.startDate)
-                                                      : isoTrfDate(event.startDate);
+    const std::string start =
+        event.startDate.empty() ? trfDate(snapshot.startDate) : isoTrfDate(event.startDate);
     if (!start.empty())
         out += "042 " + start + kLineEnd;
     const std::string end =

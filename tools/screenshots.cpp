@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialog>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

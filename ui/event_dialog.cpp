@@ -32,7 +32,8 @@ QDate dateOf(const std::string &iso)
 
 std::string isoOf(const QDateEdit *edit)
 {
-    return edit->date() == kNoDate ? std::string() : edit->date().toString(kIsoFormat).toStdString();
+    return edit->date() == kNoDate ? std::string()
+                                   : edit->date().toString(kIsoFormat).toStdString();
 }
 
 // The kinds in the order of cmbEventKind.

@@ -75,10 +75,9 @@ void StandingsView::refresh()
     tblStandings->setHorizontalHeaderLabels(titles);
     for (int r = 0; r < int(lines.size()); ++r) {
         const StandingLine &line = lines[std::size_t(r)];
-        std::vector<QTableWidgetItem *> cells = {item(line.place, Qt::AlignCenter),
-                                                 item(std::to_string(line.player), Qt::AlignRight),
-                                                 item(line.name, Qt::AlignLeft),
-                                                 item(line.points, Qt::AlignRight)};
+        std::vector<QTableWidgetItem *> cells = {
+            item(line.place, Qt::AlignCenter), item(std::to_string(line.player), Qt::AlignRight),
+            item(line.name, Qt::AlignLeft), item(line.points, Qt::AlignRight)};
         for (std::size_t k = 0; k < tieBreaks.size(); ++k)
             cells.push_back(
                 item(k < line.tieBreaks.size() ? line.tieBreaks[k] : "", Qt::AlignRight));

@@ -14,12 +14,12 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUndoStack>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
-#include "support/test_helpers.h"
 #include "standings/tie_breaks.h"
+#include "support/test_helpers.h"
 #include "ui/cross_table.h"
 #include "ui/tournament_document.h"
 
@@ -319,10 +319,11 @@ TEST_F(EventWindowTest, F1ShowsTheHandbookWithItsPictures)
         QTextDocument::ImageResource, browser->source().resolved(QUrl("images/table-points.png")));
     EXPECT_TRUE(picture.isValid());
     // Wide screenshots are scaled down to the window rather than scrolled sideways.
-    const QImage shown = browser
-                             ->loadResource(QTextDocument::ImageResource,
-                                            browser->source().resolved(QUrl("images/table-points.png")))
-                             .value<QImage>();
+    const QImage shown =
+        browser
+            ->loadResource(QTextDocument::ImageResource,
+                           browser->source().resolved(QUrl("images/table-points.png")))
+            .value<QImage>();
     EXPECT_FALSE(shown.isNull());
     EXPECT_LE(shown.width(), 700);
     EXPECT_GT(QImage(QStringLiteral(KRUGOVIK_DOC_DIR "/images/table-points.png")).width(), 700);

@@ -223,7 +223,8 @@ TEST(EventReader, MalformedLinesAreRefusedWithTheirReason)
         {"a day not in the calendar", {"EVENT START 2026-02-30"}, "неверное значение"},
         {"a round beyond the event", {"EVENT ROUND 4 2026-01-01"}, "неверное значение"},
         {"round zero", {"EVENT ROUND 0 2026-01-01"}, "неверное значение"},
-        {"rounds not rising", {"EVENT ROUND 2 2026-01-01", "EVENT ROUND 1 2026-01-01"},
+        {"rounds not rising",
+         {"EVENT ROUND 2 2026-01-01", "EVENT ROUND 1 2026-01-01"},
          "неверное значение"},
         {"a round without a date", {"EVENT ROUND 2"}, "неверное значение"},
         {"an unknown kind", {"EVENT KIND CLASSIC"}, "неверное значение"},
@@ -249,9 +250,27 @@ TEST(EventReader, MalformedLinesAreRefusedWithTheirReason)
 // control characters anywhere.
 std::string randomText(std::mt19937 &random)
 {
-    static const std::vector<std::string> pieces = {
-        " ", "  ", "%", "%25", "a", "Z", "0", ";", "\"", "\t", std::string(1, '\0'), "\r\n",
-        "Ё", "ж", "«", "»", "№", "€", "😀", "*END 3", "EVENT TITLE x"};
+    static const std::vector<std::string> pieces = {" ",
+                                                    "  ",
+                                                    "%",
+                                                    "%25",
+                                                    "a",
+                                                    "Z",
+                                                    "0",
+                                                    ";",
+                                                    "\"",
+                                                    "\t",
+                                                    std::string(1, '\0'),
+                                                    "\r\n",
+                                                    "Ё",
+                                                    "ж",
+                                                    "«",
+                                                    "»",
+                                                    "№",
+                                                    "€",
+                                                    "😀",
+                                                    "*END 3",
+                                                    "EVENT TITLE x"};
     std::string text;
     const int length = std::uniform_int_distribution<int>(0, 12)(random);
     for (int k = 0; k < length; ++k)
@@ -274,8 +293,8 @@ TEST(EventModel, RandomDetailsReadBackExactlyAndWriteTheSameBytes)
         if (random() % 2)
             d.federation = "KAZ";
         if (random() % 2)
-            d.startDate = "2026-0" + std::to_string(1 + random() % 9) + "-1" +
-                          std::to_string(random() % 10);
+            d.startDate =
+                "2026-0" + std::to_string(1 + random() % 9) + "-1" + std::to_string(random() % 10);
         for (int r = 0; r < int(random() % 4); ++r)
             d.roundDates.push_back(random() % 3 ? "2027-01-0" + std::to_string(1 + r) : "");
         d.kind = EventKind(random() % 4);
