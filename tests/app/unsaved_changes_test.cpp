@@ -41,7 +41,12 @@ class UnsavedTest : public TournamentTest {
         click(widget(QStringLiteral("cmdOK")));
     }
     void menu(const char *name) { mainWindow()->findChild<QAction *>(name)->trigger(); }
-    QString copyOfAlpha() const { return krugovik::recoveryCopyPath(path("ALPHA.TXT")); }
+    // The newest copy of ALPHA.TXT, of whichever program wrote it; empty when there is none.
+    QString copyOfAlpha() const
+    {
+        const QStringList copies = krugovik::recoveryCopyPaths(path("ALPHA.TXT"));
+        return copies.isEmpty() ? QString() : copies.first();
+    }
 };
 
 // Runs check on the next message box, then presses key in it.
