@@ -101,12 +101,26 @@ std::vector<FoundCopy> RecoveryCopy::leftCopies(const std::optional<QByteArray> 
     if (file)
         saved = SavedBytes{file->toStdString(), modifiedMs(QFileInfo(m_tournamentPath))};
     const QDir folder(copiesFolder());
-    for (const QString &entry : folder.entryList(QDir::Files | QDir::Hidden)) {
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &entry : entries) {
         const QString path = folder.filePath(entry);
+        // The lock a dead program left without a copy (it had nothing unsaved) goes: taken
+        // over, then let go, it is removed.
+        if (entry.endsWith(QStringLiteral(".lock")) && path != lockPath(m_path)) {
+            const QString copyName = entry.chopped(5);
+            if (!entries.contains(copyName) &&
+                isRecoveryCopyName(copyName.toStdString(), absolute, fileName)) {
+                QLockFile stale(path);
+                stale.setStaleLockTime(0);
+                stale.tryLock(0);
+            }
+            continue;
+        }
         if (path == m_path || !isRecoveryCopyName(entry.toStdString(), absolute, fileName))
             continue;
         // A live program holds its copy's lock; a dead one's lock is stale and taken over.
         auto lock = std::make_shared<QLockFile>(lockPath(path));
+        lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
             continue;
         QFile copyFile(path);
