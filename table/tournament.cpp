@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/windows1251.h"
+#include "export/snapshot_results.h"
 #include "rating/rating_calc.h"
 #include "rounds/berger_schedule.h"
 #include "rounds/sitting_out.h"
@@ -40,7 +41,8 @@ bool StepValues::operator==(const StepValues &other) const
            cycles == other.cycles && reverseLastRounds == other.reverseLastRounds &&
            correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection &&
            tieBreaks == other.tieBreaks && withdrawnAfter == other.withdrawnAfter &&
-           sides == other.sides;
+           sides == other.sides &&
+           (whole == other.whole || (whole && other.whole && whole->sameEvent(*other.whole)));
 }
 
 ShownState &Tournament::editShown()
@@ -299,8 +301,44 @@ void Tournament::LoadTurnir(std::string_view bytes)
     }
     for (const GameKey &key : read)
         ArrayGames(key, cell(key));
+    // A game neither player came to is lost by both: the one pair that is not mirrored.
+    for (int c = 0; c < cycles(); ++c) {
+        for (int i = 1; i <= n; ++i) {
+            for (int j = i + 1; j <= n; ++j) {
+                const GameKey key{c, i, j};
+                if (cell(key) == GameState::ForfeitLoss && cell(key.mirror()) == GameState::ForfeitLoss)
+                    recordBothLost(key);
+            }
+        }
+    }
     ReadPlaces(bytes);
+    deriveWithdrawalForfeits();
     touch();
+}
+
+void Tournament::recordBothLost(const GameKey &key)
+{
+    SetGame(key, GameState::ForfeitLoss);
+    const GameKey mirror = key.mirror();
+    cellRef(mirror) = GameState::ForfeitLoss;
+    m_records[std::size_t(key.cycle)].results[index(mirror.player)][index(mirror.opponent)] =
+        std::string(cellText(GameState::ForfeitLoss));
+}
+
+void Tournament::deriveWithdrawalForfeits()
+{
+    for (int p = 1; p <= m_playerCount; ++p) {
+        m_withdrawalForfeits[index(p)].clear();
+        if (withdrawnAfter(p) == 0)
+            continue;
+        for (int c = 0; c < cycles(); ++c) {
+            for (int q = 1; q <= m_playerCount; ++q) {
+                const GameKey key{c, p, q};
+                if (q != p && cell(key) == GameState::ForfeitLoss && roundOf(key) > withdrawnAfter(p))
+                    m_withdrawalForfeits[index(p)].push_back(key);
+            }
+        }
+    }
 }
 
 void Tournament::ReadPlaces(std::string_view bytes)
@@ -362,13 +400,6 @@ std::string Tournament::fileBytes() const
     return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
 
-void Tournament::raiseToCountOnDisk(std::string_view diskBytes)
-{
-    const std::optional<int> count = readTournamentFile(diskBytes).playerCount;
-    if (count && *count > m_playerCount && *count <= kMostPlayers)
-        ChangePlayerCount(*count);
-}
-
 void Tournament::saved()
 {
     CorrectEstimates();
@@ -405,20 +436,97 @@ void Tournament::ChangePlayerCount(int value)
 
 void Tournament::resize(int count)
 {
-    // The cells go; the record number stays with the arrays.
+    // Players beyond the count leave with everything they held: nothing hidden may count,
+    // be saved or come back with a later higher count.
     for (int i = count + 1; i <= kMostPlayers; ++i) {
-        m_rows[index(i)] = Row{{}, {}, false, baseRecordNo(i)};
+        m_rows[index(i)] = Row{};
         m_withdrawnAfter[index(i)] = 0;
+        m_correctionMark[index(i)] = 0;
+        m_ratingCorrection[index(i)] = 0;
+        m_withdrawalForfeits[index(i)].clear();
     }
-    for (CycleCells &cells : m_cells) {
-        for (int i = 1; i <= kMostPlayers; ++i) {
-            for (int j = 1; j <= kMostPlayers; ++j) {
-                if (i > count || j > count)
-                    cells[index(i)][index(j)] = GameState::None;
+    const GameRecords empty;
+    for (std::size_t c = 0; c < m_cells.size(); ++c) {
+        CycleCells &cells = m_cells[c];
+        GameRecords &records = m_records[c];
+        for (std::size_t i = 0; i <= kMostPlayers; ++i) {
+            for (std::size_t j = 0; j <= kMostPlayers; ++j) {
+                if (int(i) > count || int(j) > count) {
+                    cells[i][j] = GameState::None;
+                    records.results[i][j].clear();
+                    records.points[i][j] = empty.points[i][j];
+                    records.played[i][j] = 0;
+                    records.opponentRating[i][j] = 0;
+                }
             }
         }
     }
+    for (auto &forfeits : m_withdrawalForfeits) {
+        std::erase_if(forfeits, [&](const GameKey &key) { return key.opponent > count; });
+    }
     m_playerCount = count;
+    touch();
+}
+
+std::vector<Tournament::RemovedPlayer> Tournament::playersRemovedBy(int count) const
+{
+    std::vector<RemovedPlayer> removed;
+    for (int i = std::max(count, 0) + 1; i <= m_playerCount; ++i) {
+        RemovedPlayer player{i, name(i), 0};
+        for (int c = 0; c < cycles(); ++c) {
+            for (int j = 1; j <= m_playerCount; ++j) {
+                if (j == i || (j > count && j < i))
+                    continue; // a game between two removed players is counted once
+                if (cell({c, i, j}) != GameState::None || cell({c, j, i}) != GameState::None)
+                    ++player.results;
+            }
+        }
+        if (!player.name.empty() || player.results > 0)
+            removed.push_back(std::move(player));
+    }
+    return removed;
+}
+
+int Tournament::withdrawalOutside(int count, int cycleCount) const
+{
+    const int rounds = roundCount(count) * cycleCount;
+    for (int p = 1; p <= std::min(count, m_playerCount); ++p) {
+        if (withdrawnAfter(p) > 0 && withdrawnAfter(p) >= rounds)
+            return p;
+    }
+    return 0;
+}
+
+Step Tournament::wholeStep(const std::function<void()> &operation)
+{
+    Step step;
+    step.kind = Step::Kind::Whole;
+    auto before = std::make_shared<Tournament>(*this);
+    operation();
+    step.before.whole = std::move(before);
+    step.after.whole = std::make_shared<Tournament>(*this);
+    if (step.before.whole->sameEvent(*step.after.whole) &&
+        step.before.whole->m_shown == m_shown && step.before.whole->m_saveEnabled == m_saveEnabled)
+        return {};
+    return step;
+}
+
+Step Tournament::setPlayerCount(int value)
+{
+    if (value < kFewestPlayers || value > kMostPlayers || value == m_playerCount ||
+        withdrawalOutside(value, cycles()) != 0)
+        return {};
+    return wholeStep([&] { ChangePlayerCount(value); });
+}
+
+bool Tournament::sameEvent(const Tournament &o) const
+{
+    return m_playerCount == o.m_playerCount && m_rows == o.m_rows &&
+           m_correctionMark == o.m_correctionMark && m_ratingCorrection == o.m_ratingCorrection &&
+           m_records == o.m_records && m_cells == o.m_cells &&
+           m_reverseLastRounds == o.m_reverseLastRounds && m_withdrawnAfter == o.m_withdrawnAfter &&
+           m_tieBreaks == o.m_tieBreaks && m_withdrawalForfeits == o.m_withdrawalForfeits &&
+           m_lowestCount == o.m_lowestCount;
 }
 
 void Tournament::resizeCycles(int count)
@@ -432,6 +540,7 @@ void Tournament::resizeCycles(int count)
 Step Tournament::setCycles(int count, bool reverseLastRounds)
 {
     if (count < 1 || count > kMostCycles || count < lastCycleWithResults() ||
+        withdrawalOutside(m_playerCount, count) != 0 ||
         (count == cycles() && reverseLastRounds == m_reverseLastRounds))
         return {};
     Step step;
@@ -585,6 +694,12 @@ StepValues Tournament::values(const Step &step) const
 
 void Tournament::restore(const Step &step, const StepValues &v)
 {
+    if (step.kind == Step::Kind::Whole) {
+        if (v.whole)
+            *this = *v.whole;
+        touch();
+        return;
+    }
     if (step.kind == Step::Kind::Game && step.game.cycle >= 0 && step.game.cycle < cycles()) {
         setSide(step.game, v.player);
         setSide(step.game.mirror(), v.opponent);
@@ -687,42 +802,110 @@ int Tournament::totalRounds() const
     return roundCount(m_playerCount) * cycles();
 }
 
+int Tournament::roundOf(const GameKey &key) const
+{
+    const std::optional<ScheduledGame> game = scheduledGame(
+        m_playerCount, cycles(), m_reverseLastRounds, key.cycle + 1, key.player, key.opponent);
+    return game ? game->round : 0;
+}
+
+void Tournament::markForfeit(const GameKey &key, int round)
+{
+    const int opponentLeft = withdrawnAfter(key.opponent);
+    if (opponentLeft > 0 && opponentLeft < round)
+        recordBothLost(key); // neither came to the game
+    else
+        SetGame(key, GameState::ForfeitLoss);
+    m_withdrawalForfeits[index(key.player)].push_back(key);
+}
+
 Step Tournament::withdraw(int row, int afterRound)
 {
-    if (!isPlayer(row) || afterRound < 1 || afterRound >= totalRounds())
+    if (!isPlayer(row) || afterRound < 1 || afterRound >= totalRounds() ||
+        afterRound == withdrawnAfter(row))
         return {};
-    Step step;
-    step.kind = Step::Kind::Withdrawal;
-    step.row = row;
-    // The games after that round, with the round each is played in.
-    std::vector<std::pair<GameKey, int>> later;
-    for (int c = 0; c < cycles(); ++c) {
-        for (int q = 1; q <= m_playerCount; ++q) {
-            const std::optional<ScheduledGame> game =
-                scheduledGame(m_playerCount, cycles(), m_reverseLastRounds, c + 1, row, q);
-            if (game && game->round > afterRound) {
-                later.push_back({{c, row, q}, game->round});
-                step.games.push_back({c, row, q});
-                step.games.push_back({c, q, row});
+    return wholeStep([&] {
+        // A new round replaces the old: his forfeits are made again from it.
+        if (withdrawnAfter(row) > 0)
+            removeWithdrawal(row);
+        m_withdrawnAfter[index(row)] = afterRound;
+        for (int c = 0; c < cycles(); ++c) {
+            for (int q = 1; q <= m_playerCount; ++q) {
+                const GameKey key{c, row, q};
+                if (q == row)
+                    continue;
+                const int round = roundOf(key);
+                if (round <= afterRound)
+                    continue;
+                const GameState now = cell(key);
+                // Only a game not played: a result entered stays. His opponent's earlier
+                // withdrawal made it a forfeit win for him; now neither came.
+                const bool opponentsForfeit =
+                    now == GameState::ForfeitWin && withdrawnAfter(q) > 0 && withdrawnAfter(q) < round;
+                if (now == GameState::None || opponentsForfeit)
+                    markForfeit(key, round);
             }
         }
-    }
-    step.before = values(step);
-    m_withdrawnAfter[index(row)] = afterRound;
-    for (const auto &[key, round] : later) {
-        SetGame(key, GameState::ForfeitLoss);
+        RefreshShownColumns();
+    });
+}
+
+void Tournament::removeWithdrawal(int row)
+{
+    for (const GameKey &key : m_withdrawalForfeits[index(row)]) {
+        if (key.cycle >= cycles() || !isPlayer(key.opponent) || cell(key) != GameState::ForfeitLoss)
+            continue; // entered anew since, or no longer in the event
         const int opponentLeft = withdrawnAfter(key.opponent);
-        if (opponentLeft > 0 && opponentLeft < round) {
-            // Neither came to the game.
-            const GameKey mirror = key.mirror();
-            cellRef(mirror) = GameState::ForfeitLoss;
-            m_records[std::size_t(key.cycle)].results[index(mirror.player)][index(mirror.opponent)] =
-                std::string(cellText(GameState::ForfeitLoss));
+        const int round = roundOf(key);
+        if (opponentLeft > 0 && opponentLeft < round)
+            SetGame(key, GameState::ForfeitWin); // the opponent's withdrawal still stands
+        else
+            SetGame(key, GameState::None);
+    }
+    m_withdrawalForfeits[index(row)].clear();
+    m_withdrawnAfter[index(row)] = 0;
+}
+
+Step Tournament::reinstate(int row)
+{
+    if (!isPlayer(row) || withdrawnAfter(row) == 0)
+        return {};
+    return wholeStep([&] {
+        removeWithdrawal(row);
+        RefreshShownColumns();
+    });
+}
+
+bool Tournament::gamesVoided(int row) const
+{
+    if (!isPlayer(row) || withdrawnAfter(row) == 0)
+        return false;
+    int overBoard = 0;
+    for (int c = 0; c < cycles(); ++c) {
+        for (int q = 1; q <= m_playerCount; ++q) {
+            if (q != row && isRated(games(c).state(row, q)))
+                ++overBoard;
         }
     }
-    RefreshShownColumns();
-    step.after = values(step);
-    return step;
+    return 2 * overBoard < (m_playerCount - 1) * cycles();
+}
+
+bool Tournament::gameCounts(const GameKey &key) const
+{
+    return !gamesVoided(key.player) && !gamesVoided(key.opponent);
+}
+
+Fixed Tournament::countedPoints(int row) const
+{
+    if (!isPlayer(row))
+        return {};
+    const TournamentSnapshot s = snapshot({}, {});
+    const std::vector<TieBreakRow> rows = rankByTieBreaks(roundRobinResults(s), {});
+    for (const TieBreakRow &r : rows) {
+        if (r.player == row)
+            return r.points;
+    }
+    return {};
 }
 
 // Points, Berger coefficients, corrections and new ratings.
@@ -808,8 +991,20 @@ void Tournament::computeColumns() const
     const std::vector<NewRating> ratings =
         newRatingsShown ? newRatings() : std::vector<NewRating>();
     std::vector<Fixed> points(std::size_t(n) + 1);
-    for (int j = 1; j <= n; ++j)
-        points[std::size_t(j)] = playerPoints(m_records, j, n);
+    // With a withdrawal the points are the standings' own: forfeits after his round, and
+    // FIDE's rule that may void his games.
+    const bool anyWithdrawn =
+        std::any_of(m_withdrawnAfter.begin() + 1, m_withdrawnAfter.begin() + n + 1,
+                    [](int round) { return round > 0; });
+    if (anyWithdrawn) {
+        const std::vector<TieBreakRow> rows =
+            rankByTieBreaks(roundRobinResults(snapshot({}, {})), {});
+        for (const TieBreakRow &r : rows)
+            points[std::size_t(r.player)] = r.points;
+    } else {
+        for (int j = 1; j <= n; ++j)
+            points[std::size_t(j)] = playerPoints(m_records, j, n);
+    }
     for (int i = 1; i <= n; ++i) {
         const auto at = index(i);
         std::string change;

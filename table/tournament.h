@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -123,6 +124,8 @@ using RowNumbers = std::array<int, 23>;
 // concerns, the completeness the refresh after a click sets, and the correction marks
 // (a save between a step and its undo settles them anew). With them goes what the header
 // commands showed, so that taking the step back shows the table as it was.
+class Tournament;
+
 struct StepValues {
     GameSide player;   // a game: the clicked side
     GameSide opponent; // a game: the mirrored side
@@ -139,15 +142,19 @@ struct StepValues {
     std::vector<TieBreak> tieBreaks; // rules: the tie-breaks after points, empty = the default
     int withdrawnAfter = 0;          // a withdrawal: the row's round, 0 = none
     std::vector<GameSide> sides;     // a withdrawal: the sides of Step::games, in order
+    // A step that changes the event as a whole (the number of players, a withdrawal and
+    // its return): the tournament before or after it.
+    std::shared_ptr<const Tournament> whole;
 
     bool operator==(const StepValues &other) const;
 };
 
 // One step of entry the director can take back: a result set, a player entered, the
 // number of cycles (with the order of cycle 1's last rounds) changed, the tie-break rules
-// chosen, or a player's withdrawal with the games it turned into forfeits.
+// chosen, or a change of the event as a whole: the number of players, a withdrawal, a
+// return to the event.
 struct Step {
-    enum class Kind { None, Game, Entry, Cycles, Rules, Withdrawal };
+    enum class Kind { None, Game, Entry, Cycles, Rules, Withdrawal, Whole };
     Kind kind = Kind::None;
     GameKey game; // Game: the side that was clicked, or the first-named side of a board
     int row = 0;  // Entry: the row entered; Withdrawal: the player who left
@@ -228,14 +235,25 @@ class Tournament {
     void load(std::optional<std::string_view> fileBytes);
     // The tournament file as a save writes it.
     std::string fileBytes() const;
-    // Before a save: a larger count in the file on disk is laid out first, so that rows
-    // removed since come back (empty) and their record numbers, marks and results are kept.
-    void raiseToCountOnDisk(std::string_view diskBytes);
     // After the file was written, the marks and new ratings are brought up to date.
     void saved();
-    // The spin's change to `value`: only 3..22 lay the table out anew. Rows beyond the
-    // count lose their cells; their record numbers, marks and game arrays stay.
+    // The spin's change to `value`: only 3..22 lay the table out anew. Players beyond the
+    // count leave the tournament with everything they held.
     void ChangePlayerCount(int value);
+    // The same as a step of the history; nothing changes when a withdrawal round would lie
+    // outside the event (see withdrawalOutside).
+    Step setPlayerCount(int value);
+    // The rows a lower count would remove that hold a name or a result, each with the
+    // number of his results (every cycle, both sides of a game counted once).
+    struct RemovedPlayer {
+        int row = 0;
+        std::string name;
+        int results = 0;
+    };
+    std::vector<RemovedPlayer> playersRemovedBy(int count) const;
+    // The first remaining player whose withdrawal round would lie outside an event of
+    // `count` players and `cycleCount` cycles (it must end before the last round); 0 when none.
+    int withdrawalOutside(int count, int cycleCount) const;
 
     // Whether the editor's player may enter the row.
     EntryCheck checkEntry(int row, const PlayerEntry &player) const;
@@ -258,9 +276,22 @@ class Tournament {
     // The round after which the row's player left; 0 when he did not.
     int withdrawnAfter(int row) const { return m_withdrawnAfter[index(row)]; }
     // The player of the row left after round 1..totalRounds() - 1: each of his later games
-    // becomes a forfeit, "-" for him and "+" for the opponent ("-" for both when the
-    // opponent had left before it too).
+    // without a result becomes a forfeit, "-" for him and "+" for the opponent ("-" for both
+    // when the opponent had left before it too). A game with a result keeps it.
     Step withdraw(int row, int afterRound);
+    // The withdrawn player comes back: the forfeits his withdrawal made are removed (after a
+    // load: the forfeits of his games after his round), a game the opponent's withdrawal
+    // made a forfeit stays one for him.
+    Step reinstate(int row);
+    // The round a game is played in, counted through all cycles.
+    int roundOf(const GameKey &key) const;
+    // FIDE's rule: a withdrawn player who played fewer than half his games over the board
+    // has none of them counted.
+    bool gamesVoided(int row) const;
+    // Whether the game counts in the points: not when either player's games are voided.
+    bool gameCounts(const GameKey &key) const;
+    // The row's points as the standings count them: his own when his games are voided.
+    Fixed countedPoints(int row) const;
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
 
@@ -276,6 +307,9 @@ class Tournament {
     void Rating();
     void ClickParing(int column);
     void Paring();
+
+    // The whole event for the history: what restore puts back for a Whole step.
+    bool sameEvent(const Tournament &other) const;
 
     // New ratings of rows 1..N, computed as the new-rating command computes them.
     std::vector<NewRating> newRatings() const;
@@ -308,6 +342,14 @@ class Tournament {
     void ReadPlaces(std::string_view bytes);
     void Prokrutka();
     void resize(int count);
+    // The forfeits a withdrawal makes and reinstate removes.
+    void markForfeit(const GameKey &key, int round);
+    void removeWithdrawal(int row);
+    // Both sides "-": a game neither player came to.
+    void recordBothLost(const GameKey &key);
+    // After a load: the forfeits of each withdrawn player's games after his round.
+    void deriveWithdrawalForfeits();
+    Step wholeStep(const std::function<void()> &operation);
     void resizeCycles(int count);
     // Rounds of one cycle, and the schedule of every cycle.
     int roundsPerCycle() const;
@@ -328,6 +370,8 @@ class Tournament {
     std::vector<CycleCells> m_cells;
     bool m_reverseLastRounds = true;
     RowNumbers m_withdrawnAfter{};     // per row: the round after which he left, 0 = none
+    // Per row: his side of each game his withdrawal turned into a forfeit.
+    std::array<std::vector<GameKey>, 23> m_withdrawalForfeits{};
     std::vector<TieBreak> m_tieBreaks; // empty = the default order
 
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."

@@ -103,8 +103,6 @@ bool TournamentWindow::SaveTournament()
         const std::string foreign = foreignReason(reading.bytes.toStdString());
         if (!foreign.empty() && !ConfirmReplacingForeignFile(path, QString::fromStdString(foreign)))
             return false;
-        // Rows removed from the table since come back, empty, before the file is replaced.
-        m_document->raiseToCountOnDisk(reading.bytes.toStdString());
     }
     const QString failure =
         m_files->replace(path, QByteArray::fromStdString(m_document->tournament().fileBytes()));

@@ -138,7 +138,7 @@ TEST(TournamentFile, UnknownResultsEmptyTheirCellAndLeaveTheArrays)
     EXPECT_EQ(t.text(1, 4), " 1.5");
 }
 
-TEST(TournamentFile, ASaveRaisesTheCountToTheFilesAndKeepsTheArraysOfLostRows)
+TEST(TournamentFile, ALowerCountRemovesThePlayersAndASaveWritesTheTableAsShown)
 {
     Tournament t = table({{"A", "1500", "x1=1"},
                           {"B", "1510", "0x.."},
@@ -146,17 +146,18 @@ TEST(TournamentFile, ASaveRaisesTheCountToTheFilesAndKeepsTheArraysOfLostRows)
                           {"D", "1530", "0.=x"}});
     t.ChangePlayerCount(3);
     EXPECT_EQ(t.columnCount(), 8);
-    t.raiseToCountOnDisk(" 4 \r\n");
-    EXPECT_EQ(t.playerCount(), 4);
+    EXPECT_EQ(t.fileBytes(), writeTournamentFile({{"A", 1, "1500", 1000, {"1", "0.5"}},
+                                                  {"B", 2, "1510", 1000, {"0", ""}},
+                                                  {"C", 3, "1520", 1000, {"0.5", ""}}}));
+    // The row that comes back is empty, and so is everything that counts.
+    t.ChangePlayerCount(4);
     EXPECT_EQ(t.text(4, 1), "");
     EXPECT_EQ(t.text(1, 8), "");
-    EXPECT_FALSE(t.saveEnabled());
-    EXPECT_EQ(t.fileBytes(), writeTournamentFile({{"A", 1, "1500", 1000, {"1", "0.5", "1"}},
-                                                  {"B", 2, "1510", 1000, {"0", "", ""}},
-                                                  {"C", 3, "1520", 1000, {"0.5", "", "0.5"}},
-                                                  {"", 4, "", 1000, {"0", "", "0.5"}}}));
-    t.raiseToCountOnDisk(" 3 \r\n");
-    EXPECT_EQ(t.playerCount(), 4);
+    EXPECT_EQ(t.games().results[1][4], "");
+    EXPECT_EQ(t.games().results[4][1], "");
+    EXPECT_EQ(t.baseRecordNo(4), 0);
+    t.Score();
+    EXPECT_EQ(t.text(1, 4), " 1.5");
 }
 
 TEST(Tournament, ClicksRunTheCycleOnBothSides)
