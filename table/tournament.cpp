@@ -539,6 +539,9 @@ void Tournament::resizeCycles(int count)
 
 Step Tournament::setCycles(int count, bool reverseLastRounds)
 {
+    // One cycle has no order of rounds to swap, and its file says nothing of one.
+    if (count == 1)
+        reverseLastRounds = true;
     if (count < 1 || count > kMostCycles || count < lastCycleWithResults() ||
         withdrawalOutside(m_playerCount, count) != 0 ||
         (count == cycles() && reverseLastRounds == m_reverseLastRounds))

@@ -94,18 +94,19 @@ TEST_F(TournamentFileIoTest, TheCountBesideTheArrowsIsTheLoadedOne)
     EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("5 игроков"));
 }
 
-TEST_F(TournamentFileIoTest, ALargerCountOnDiskIsRaisedBeforeSaving)
+TEST_F(TournamentFileIoTest, ASaveWritesTheTableAsShownWhateverCountIsOnDisk)
 {
     writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
     openTournament(threePlayers());
     QByteArray five = lines({" 5 "});
     writeFile(QStringLiteral("ALPHA.TXT"), five);
     save();
-    EXPECT_EQ(grid()->rows(), 6);
-    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("5 игроков"));
+    EXPECT_EQ(grid()->rows(), 4);
+    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("3 игрока"));
+    EXPECT_TRUE(widget(QStringLiteral("cmdSave"))->isEnabled());
     const QByteArray file = saved();
-    EXPECT_EQ(file.count("\r\n"), 1 + 5 * 8);
-    EXPECT_TRUE(file.startsWith(" 5 \r\nIvanov\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\n\r\n\r\n"));
+    EXPECT_EQ(file.count("\r\n"), 1 + 3 * 6);
+    EXPECT_TRUE(file.startsWith(" 3 \r\nIvanov\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\n"));
 }
 
 TEST_F(TournamentFileIoTest, NegativeMarksAreWrittenWithTheirSign)

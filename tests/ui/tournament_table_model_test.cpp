@@ -41,7 +41,8 @@ TEST_F(TableModelTest, FollowsEveryOperationAndItsHistory)
 {
     players(6);
     QUndoStack *history = document.undoStack();
-    EXPECT_EQ(history->count(), 6);
+    // The count and the six players entered.
+    EXPECT_EQ(history->count(), 7);
     document.click(1, 6, {});
     document.key(3, 8, GameState::Draw);
     document.click(0, 5, {}); // round 1: 1-6, 2-5, 3-4
@@ -54,12 +55,16 @@ TEST_F(TableModelTest, FollowsEveryOperationAndItsHistory)
         history->undo();
     expectSameAsTournament();
     EXPECT_EQ(model.index(1, 1).data().toString(), QString());
-    for (int k = 0; k < 8; ++k)
+    EXPECT_EQ(model.rowCount(), 4);
+    for (int k = 0; k < 9; ++k)
         history->redo();
     expectSameAsTournament();
     EXPECT_EQ(model.index(3, 8).data().toString(), QStringLiteral("0.5"));
     document.changePlayerCount(4);
-    EXPECT_EQ(history->count(), 0);
+    EXPECT_EQ(history->undoText(), QStringLiteral("число игроков 4"));
+    expectSameAsTournament();
+    history->undo();
+    EXPECT_EQ(model.rowCount(), 7);
     expectSameAsTournament();
     document.load(std::nullopt);
     expectSameAsTournament();
@@ -86,7 +91,7 @@ TEST_F(TableModelTest, AResultChangesItsTwoCellsAndTheComputedColumns)
     spy.clear();
     document.click(2, 6, {}); // the diagonal
     EXPECT_EQ(spy.count(), 0);
-    EXPECT_EQ(document.undoStack()->count(), 6);
+    EXPECT_EQ(document.undoStack()->count(), 7);
 }
 
 TEST_F(TableModelTest, ColoursComeFromTheCellsState)
