@@ -445,7 +445,6 @@ void Tournament::resize(int count)
         m_ratingCorrection[index(i)] = 0;
         m_withdrawalForfeits[index(i)].clear();
     }
-    const GameRecords empty;
     for (std::size_t c = 0; c < m_cells.size(); ++c) {
         CycleCells &cells = m_cells[c];
         GameRecords &records = m_records[c];
@@ -454,7 +453,7 @@ void Tournament::resize(int count)
                 if (int(i) > count || int(j) > count) {
                     cells[i][j] = GameState::None;
                     records.results[i][j].clear();
-                    records.points[i][j] = empty.points[i][j];
+                    records.points[i][j] = Fixed();
                     records.played[i][j] = 0;
                     records.opponentRating[i][j] = 0;
                 }
