@@ -224,8 +224,8 @@ void Tournament::load(std::optional<std::string_view> fileBytes)
 {
     *this = Tournament();
     if (fileBytes)
-        LoadTurnir(*fileBytes);
-    Prokrutka();
+        readFromFile(*fileBytes);
+    markEstimateRatings();
     // Saving needs a player in every row.
     m_saveEnabled = true;
     for (int r = 1; r <= m_playerCount; ++r) {
@@ -236,7 +236,7 @@ void Tournament::load(std::optional<std::string_view> fileBytes)
         m_ratingMissing = false;
 }
 
-void Tournament::LoadTurnir(std::string_view bytes)
+void Tournament::readFromFile(std::string_view bytes)
 {
     const TournamentFile file = readTournamentFile(bytes);
     if (!file.playerCount || *file.playerCount < kFewestPlayers || *file.playerCount > kMostPlayers)
@@ -244,7 +244,7 @@ void Tournament::LoadTurnir(std::string_view bytes)
     const int n = *file.playerCount;
     m_lowestCount = n;
     if (n != m_playerCount)
-        ChangePlayerCount(n);
+        layOutForCount(n);
     // Every result is recorded once all ratings are read, in reading order, so that a
     // game read before its opponent's block counts against his rating.
     std::vector<GameKey> read;
@@ -300,7 +300,7 @@ void Tournament::LoadTurnir(std::string_view bytes)
         }
     }
     for (const GameKey &key : read)
-        ArrayGames(key, cell(key));
+        recordGameArrays(key, cell(key));
     // A game neither player came to is lost by both: the one pair that is not mirrored.
     for (int c = 0; c < cycles(); ++c) {
         for (int i = 1; i <= n; ++i) {
@@ -311,14 +311,14 @@ void Tournament::LoadTurnir(std::string_view bytes)
             }
         }
     }
-    ReadPlaces(bytes);
+    readRulesAndWithdrawals(bytes);
     deriveWithdrawalForfeits();
     touch();
 }
 
 void Tournament::recordBothLost(const GameKey &key)
 {
-    SetGame(key, GameState::ForfeitLoss);
+    setGame(key, GameState::ForfeitLoss);
     const GameKey mirror = key.mirror();
     cellRef(mirror) = GameState::ForfeitLoss;
     m_records[std::size_t(key.cycle)].results[index(mirror.player)][index(mirror.opponent)] =
@@ -341,7 +341,7 @@ void Tournament::deriveWithdrawalForfeits()
     }
 }
 
-void Tournament::ReadPlaces(std::string_view bytes)
+void Tournament::readRulesAndWithdrawals(std::string_view bytes)
 {
     // A refused extension was shown to the director before the load; nothing of it is used.
     const FileExtensionRead read = readFileExtension(bytes, m_playerCount);
@@ -353,7 +353,7 @@ void Tournament::ReadPlaces(std::string_view bytes)
         m_withdrawnAfter[index(player)] = round;
 }
 
-void Tournament::Prokrutka()
+void Tournament::markEstimateRatings()
 {
     // Only rows that hold a player: the empty rows of a new file carry the mark 0.
     for (int i = 1; i <= m_playerCount; ++i) {
@@ -402,19 +402,19 @@ std::string Tournament::fileBytes() const
 
 void Tournament::saved()
 {
-    CorrectEstimates();
-    Rating();
+    correctEstimates();
+    showNewRatings();
 }
 
 // The size of the table.
 
-void Tournament::ChangePlayerCount(int value)
+void Tournament::layOutForCount(int value)
 {
     m_saveEnabled = m_writeBackEnabled = true;
     m_ratingMissing = true;
     if (value >= kFewestPlayers && value <= kMostPlayers)
         resize(value);
-    TableSise();
+    resetResultHeaders();
     ShownState &shown = editShown();
     shown.marks = {};
     for (int i = 1; i <= m_playerCount; ++i) {
@@ -425,11 +425,11 @@ void Tournament::ChangePlayerCount(int value)
     shown.freeLine.clear();
     m_ratingMissing = anyRatingMissing();
     if (m_ratingMissing) {
-        RefreshShownColumns();
+        refreshShownColumns();
         return;
     }
-    CorrectEstimates();
-    Rating();
+    correctEstimates();
+    showNewRatings();
     m_correctionHeader = false;
     m_saveEnabled = m_writeBackEnabled = true;
 }
@@ -515,7 +515,7 @@ Step Tournament::setPlayerCount(int value)
     if (value < kFewestPlayers || value > kMostPlayers || value == m_playerCount ||
         withdrawalOutside(value, cycles()) != 0)
         return {};
-    return wholeStep([&] { ChangePlayerCount(value); });
+    return wholeStep([&] { layOutForCount(value); });
 }
 
 bool Tournament::sameEvent(const Tournament &o) const
@@ -560,7 +560,7 @@ Step Tournament::setCycles(int count, bool reverseLastRounds)
     return step;
 }
 
-void Tournament::TableSise()
+void Tournament::resetResultHeaders()
 {
     m_correctionHeader = false;
     if (m_shown->resultHeader != ResultHeader::Result)
@@ -594,20 +594,20 @@ Step Tournament::click(int row, int column, const PlayerEntry &editor)
         step.game = gameAt(row, column).value_or(GameKey{0, row, row});
     }
     step.before = values(step);
-    ClickGames(row, column);
+    stepGameCell(row, column);
     if (row == 0 && column == 4)
-        ClickResult();
+        stepResultHeader();
     if (row == 0 && column >= 5)
-        ClickParing(column);
+        showRoundOfColumn(column);
     if (row == 0 && column == 2)
-        ClickCorrection();
+        showCorrections();
     if (column == 0 && isPlayer(row))
-        ClickNotRate(row, editor);
+        enterPlayer(row, editor);
     if (row == 0 && column == 3)
-        ClickNetRating();
-    RefreshCompleteness();
+        newRatingsCommand();
+    refreshCompleteness();
     if (row >= 1 && (column == 0 || column >= 5))
-        RefreshShownColumns();
+        refreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -619,9 +619,9 @@ Step Tournament::keyResult(int row, int column, GameState state)
         return {};
     Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}, {}}), {}, {}};
     if (!m_ratingMissing)
-        SetGame(*key, state);
-    RefreshCompleteness();
-    RefreshShownColumns();
+        setGame(*key, state);
+    refreshCompleteness();
+    refreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -640,8 +640,8 @@ Step Tournament::clickResultBox(int board)
         return {};
     const GameKey key{m_shown->roundCycle, b.first, b.second};
     Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}, {}}), {}, {}};
-    SetGame(key, nextInCycle(cell(key)));
-    RefreshShownColumns();
+    setGame(key, nextInCycle(cell(key)));
+    refreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -730,7 +730,7 @@ void Tournament::restore(const Step &step, const StepValues &v)
     touch();
 }
 
-void Tournament::RefreshCompleteness()
+void Tournament::refreshCompleteness()
 {
     m_ratingMissing = anyRatingMissing();
     if (!m_ratingMissing) {
@@ -739,15 +739,15 @@ void Tournament::RefreshCompleteness()
     }
 }
 
-void Tournament::RefreshShownColumns()
+void Tournament::refreshShownColumns()
 {
     if (ratingColumn() == RatingColumn::Corrections ||
         (ratingColumn() == RatingColumn::NewRatings && !m_ratingMissing))
-        CorrectEstimates();
+        correctEstimates();
     touch();
 }
 
-void Tournament::ClickNotRate(int row, const PlayerEntry &player)
+void Tournament::enterPlayer(int row, const PlayerEntry &player)
 {
     Row &r = m_rows[index(row)];
     r.name = player.name;
@@ -758,22 +758,22 @@ void Tournament::ClickNotRate(int row, const PlayerEntry &player)
     touch();
 }
 
-void Tournament::ClickGames(int row, int column)
+void Tournament::stepGameCell(int row, int column)
 {
     if (m_ratingMissing)
         return;
     if (const std::optional<GameKey> key = gameAt(row, column))
-        SetGame(*key, nextInCycle(cell(*key)));
+        setGame(*key, nextInCycle(cell(*key)));
 }
 
-void Tournament::SetGame(const GameKey &key, GameState state)
+void Tournament::setGame(const GameKey &key, GameState state)
 {
     cellRef(key) = state;
-    ArrayGames(key, state);
+    recordGameArrays(key, state);
     cellRef(key.mirror()) = mirrored(state);
 }
 
-void Tournament::ArrayGames(const GameKey &key, GameState state)
+void Tournament::recordGameArrays(const GameKey &key, GameState state)
 {
     if (key.cycle < 0 || key.cycle >= cycles() || !isPlayer(key.player) ||
         !isPlayer(key.opponent) || key.player == key.opponent)
@@ -817,7 +817,7 @@ void Tournament::markForfeit(const GameKey &key, int round)
     if (opponentLeft > 0 && opponentLeft < round)
         recordBothLost(key); // neither came to the game
     else
-        SetGame(key, GameState::ForfeitLoss);
+        setGame(key, GameState::ForfeitLoss);
     m_withdrawalForfeits[index(key.player)].push_back(key);
 }
 
@@ -848,7 +848,7 @@ Step Tournament::withdraw(int row, int afterRound)
                     markForfeit(key, round);
             }
         }
-        RefreshShownColumns();
+        refreshShownColumns();
     });
 }
 
@@ -860,9 +860,9 @@ void Tournament::removeWithdrawal(int row)
         const int opponentLeft = withdrawnAfter(key.opponent);
         const int round = roundOf(key);
         if (opponentLeft > 0 && opponentLeft < round)
-            SetGame(key, GameState::ForfeitWin); // the opponent's withdrawal still stands
+            setGame(key, GameState::ForfeitWin); // the opponent's withdrawal still stands
         else
-            SetGame(key, GameState::None);
+            setGame(key, GameState::None);
     }
     m_withdrawalForfeits[index(row)].clear();
     m_withdrawnAfter[index(row)] = 0;
@@ -874,7 +874,7 @@ Step Tournament::reinstate(int row)
         return {};
     return wholeStep([&] {
         removeWithdrawal(row);
-        RefreshShownColumns();
+        refreshShownColumns();
     });
 }
 
@@ -912,34 +912,34 @@ Fixed Tournament::countedPoints(int row) const
 
 // Points, Berger coefficients, corrections and new ratings.
 
-void Tournament::ClickResult()
+void Tournament::stepResultHeader()
 {
     if (m_shown->resultHeader == ResultHeader::Points)
-        Berger();
+        showBerger();
     else
-        Score();
+        showPoints();
 }
 
-void Tournament::Score()
+void Tournament::showPoints()
 {
     editShown().resultHeader = ResultHeader::Points;
 }
 
-void Tournament::Berger()
+void Tournament::showBerger()
 {
     editShown().resultHeader = ResultHeader::Berger;
 }
 
-void Tournament::ClickCorrection()
+void Tournament::showCorrections()
 {
-    CorrectEstimates();
+    correctEstimates();
     m_correctionHeader = true;
     ShownState &shown = editShown();
     shown.resultHeader = ResultHeader::Result;
     shown.ratingColumn = RatingColumn::Corrections;
 }
 
-void Tournament::CorrectEstimates()
+void Tournament::correctEstimates()
 {
     for (int i = 1; i <= m_playerCount; ++i) {
         if (!estimate(i)) {
@@ -951,20 +951,20 @@ void Tournament::CorrectEstimates()
     }
 }
 
-void Tournament::ClickNetRating()
+void Tournament::newRatingsCommand()
 {
     // Looks at every row and never clears the note.
     if (anyRatingMissing())
         m_ratingMissing = true;
     if (m_ratingMissing)
         return;
-    CorrectEstimates();
-    Rating();
+    correctEstimates();
+    showNewRatings();
     m_correctionHeader = false;
     m_saveEnabled = m_writeBackEnabled = true;
 }
 
-void Tournament::Rating()
+void Tournament::showNewRatings()
 {
     if (ratingColumn() != RatingColumn::NewRatings ||
         m_shown->resultHeader != ResultHeader::Result) {
@@ -1035,7 +1035,7 @@ void Tournament::computeColumns() const
 
 // The round display.
 
-void Tournament::ClickParing(int column)
+void Tournament::showRoundOfColumn(int column)
 {
     if (column < 5 || column >= columnCount())
         return;
@@ -1047,10 +1047,10 @@ void Tournament::ClickParing(int column)
     ShownState &shown = editShown();
     shown.roundNo = j <= rounds ? cycle * rounds + j : j;
     shown.roundCycle = j <= rounds ? cycle : kNoRoundCycle;
-    Paring();
+    fillRoundDisplay();
 }
 
-void Tournament::Paring()
+void Tournament::fillRoundDisplay()
 {
     ShownState &shown = editShown();
     shown.marks = {};

@@ -1,11 +1,11 @@
 #pragma once
 
 // The open tournament as plain data: the players of the rows, every game with its mirror,
-// and everything the crosstable and the round display show of them. It is the only thing
-// that changes them: windows read it and call its operations, the history keeps the values
-// an operation changed, the file is read into it and written from it. The operations named
-// after the table's routines keep those names (ClickGames, ArrayGames, Score, Berger,
-// CorrectEstimates, Rating, Paring).
+// the cycles, the withdrawals and the rules, and what the crosstable and the round display
+// show of them. It is the only thing that changes them: windows read it and call its
+// operations, the history keeps the values an operation changed, the file is read into it
+// and written from it. Its invariant: whatever it holds, its file reads back to the same
+// tournament, and nothing outside the players 1..N is held at all.
 
 #include <array>
 #include <cstdint>
@@ -239,7 +239,7 @@ class Tournament {
     void saved();
     // The spin's change to `value`: only 3..22 lay the table out anew. Players beyond the
     // count leave the tournament with everything they held.
-    void ChangePlayerCount(int value);
+    void layOutForCount(int value);
     // The same as a step of the history; nothing changes when a withdrawal round would lie
     // outside the event (see withdrawalOutside).
     Step setPlayerCount(int value);
@@ -295,18 +295,18 @@ class Tournament {
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
 
-    // The routines of the table.
-    void ClickGames(int row, int column);
-    void ArrayGames(const GameKey &key, GameState state);
-    void ClickResult();
-    void Score();
-    void Berger();
-    void ClickCorrection();
-    void CorrectEstimates();
-    void ClickNetRating();
-    void Rating();
-    void ClickParing(int column);
-    void Paring();
+    // The commands of the table's cells and headers.
+    void stepGameCell(int row, int column);
+    void recordGameArrays(const GameKey &key, GameState state);
+    void stepResultHeader();
+    void showPoints();
+    void showBerger();
+    void showCorrections();
+    void correctEstimates();
+    void newRatingsCommand();
+    void showNewRatings();
+    void showRoundOfColumn(int column);
+    void fillRoundDisplay();
 
     // The whole event for the history: what restore puts back for a Whole step.
     bool sameEvent(const Tournament &other) const;
@@ -330,17 +330,17 @@ class Tournament {
     GameSide side(const GameKey &key) const;
     void setSide(const GameKey &key, const GameSide &side);
     StepValues values(const Step &step) const;
-    void SetGame(const GameKey &key, GameState state);
-    void ClickNotRate(int row, const PlayerEntry &player);
-    void RefreshCompleteness();
+    void setGame(const GameKey &key, GameState state);
+    void enterPlayer(int row, const PlayerEntry &player);
+    void refreshCompleteness();
     // After a result or a player changed: what columns 3 and 4 show is computed again,
     // and with it the corrections of the estimates.
-    void RefreshShownColumns();
-    void TableSise();
-    void LoadTurnir(std::string_view bytes);
+    void refreshShownColumns();
+    void resetResultHeaders();
+    void readFromFile(std::string_view bytes);
     // The tie-break rules and withdrawals the file's extension holds.
-    void ReadPlaces(std::string_view bytes);
-    void Prokrutka();
+    void readRulesAndWithdrawals(std::string_view bytes);
+    void markEstimateRatings();
     void resize(int count);
     // The forfeits a withdrawal makes and reinstate removes.
     void markForfeit(const GameKey &key, int round);

@@ -103,8 +103,8 @@ void TournamentDocument::correctAndRate()
 {
     apply(
         [](Tournament &t) {
-            t.CorrectEstimates();
-            t.Rating();
+            t.correctEstimates();
+            t.showNewRatings();
         },
         false);
 }

@@ -17,7 +17,7 @@ Tournament fivePlayers()
 {
     Tournament t;
     t.load(std::nullopt);
-    t.ChangePlayerCount(5);
+    t.layOutForCount(5);
     for (int i = 1; i <= 5; ++i)
         t.click(i, 0, {"Игрок " + std::to_string(i), std::to_string(1500 + i), false, i});
     for (int i = 1; i <= 5; ++i)

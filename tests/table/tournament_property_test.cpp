@@ -193,7 +193,7 @@ Tournament startingTable()
 {
     Tournament t;
     t.load(std::nullopt);
-    t.ChangePlayerCount(5);
+    t.layOutForCount(5);
     for (int i = 1; i <= 5; ++i)
         t.click(i, 0, {"Старт " + std::to_string(i), std::to_string(1400 + 25 * i), i == 2, i});
     return t;

@@ -18,7 +18,7 @@ Tournament players(int n, int cycles = 1)
 {
     Tournament t;
     t.load(std::nullopt);
-    t.ChangePlayerCount(n);
+    t.layOutForCount(n);
     t.setCycles(cycles, true);
     for (int i = 1; i <= n; ++i)
         t.click(i, 0, {"Игрок " + std::to_string(i), std::to_string(1500 + 10 * i), false, i});
@@ -233,7 +233,7 @@ TEST(Withdrawal, VoidedGamesCountNowhereAndColumnFourAgrees)
     }
     EXPECT_EQ(voided, 5);
     EXPECT_TRUE(t.gameCounts({0, 1, 2}));
-    t.Score();
+    t.showPoints();
     const std::vector<Fixed> points = standingsPoints(t);
     for (int p = 1; p <= 6; ++p) {
         EXPECT_EQ(t.countedPoints(p), points[std::size_t(p)]) << p;

@@ -25,7 +25,7 @@ QByteArray juniors(int count, int cycles, int playedRounds)
 {
     krugovik::Tournament t;
     t.load(std::nullopt);
-    t.ChangePlayerCount(count);
+    t.layOutForCount(count);
     t.setCycles(cycles, true);
     for (int i = 1; i <= count; ++i)
         t.click(i, 0,
