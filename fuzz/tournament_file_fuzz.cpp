@@ -119,8 +119,7 @@ void writeAnyBlocks(const std::uint8_t *data, std::size_t size)
             if (input.ConsumeBool())
                 block.results.push_back(input.ConsumeRandomLengthString(6));
             else
-                block.results.emplace_back(
-                    cellText(GameState(input.ConsumeIntegralInRange(0, 5))));
+                block.results.emplace_back(cellText(GameState(input.ConsumeIntegralInRange(0, 5))));
         }
     }
     const std::string written = writeTournamentFile(blocks);

@@ -40,8 +40,7 @@ bool StepValues::operator==(const StepValues &other) const
            saveEnabled == other.saveEnabled && writeBackEnabled == other.writeBackEnabled &&
            cycles == other.cycles && reverseLastRounds == other.reverseLastRounds &&
            correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection &&
-           tieBreaks == other.tieBreaks && withdrawnAfter == other.withdrawnAfter &&
-           sides == other.sides &&
+           tieBreaks == other.tieBreaks &&
            (whole == other.whole || (whole && other.whole && whole->sameEvent(*other.whole)));
 }
 
@@ -306,7 +305,8 @@ void Tournament::readFromFile(std::string_view bytes)
         for (int i = 1; i <= n; ++i) {
             for (int j = i + 1; j <= n; ++j) {
                 const GameKey key{c, i, j};
-                if (cell(key) == GameState::ForfeitLoss && cell(key.mirror()) == GameState::ForfeitLoss)
+                if (cell(key) == GameState::ForfeitLoss &&
+                    cell(key.mirror()) == GameState::ForfeitLoss)
                     recordBothLost(key);
             }
         }
@@ -334,7 +334,8 @@ void Tournament::deriveWithdrawalForfeits()
         for (int c = 0; c < cycles(); ++c) {
             for (int q = 1; q <= m_playerCount; ++q) {
                 const GameKey key{c, p, q};
-                if (q != p && cell(key) == GameState::ForfeitLoss && roundOf(key) > withdrawnAfter(p))
+                if (q != p && cell(key) == GameState::ForfeitLoss &&
+                    roundOf(key) > withdrawnAfter(p))
                     m_withdrawalForfeits[index(p)].push_back(key);
             }
         }
@@ -504,8 +505,8 @@ Step Tournament::wholeStep(const std::function<void()> &operation)
     operation();
     step.before.whole = std::move(before);
     step.after.whole = std::make_shared<Tournament>(*this);
-    if (step.before.whole->sameEvent(*step.after.whole) &&
-        step.before.whole->m_shown == m_shown && step.before.whole->m_saveEnabled == m_saveEnabled)
+    if (step.before.whole->sameEvent(*step.after.whole) && step.before.whole->m_shown == m_shown &&
+        step.before.whole->m_saveEnabled == m_saveEnabled)
         return {};
     return step;
 }
@@ -515,7 +516,11 @@ Step Tournament::setPlayerCount(int value)
     if (value < kFewestPlayers || value > kMostPlayers || value == m_playerCount ||
         withdrawalOutside(value, cycles()) != 0)
         return {};
-    return wholeStep([&] { layOutForCount(value); });
+    return wholeStep([&] {
+        layOutForCount(value);
+        // The schedule of the new count puts other games after a withdrawal round.
+        forfeitEveryUnplayedGame();
+    });
 }
 
 bool Tournament::sameEvent(const Tournament &o) const
@@ -545,19 +550,62 @@ Step Tournament::setCycles(int count, bool reverseLastRounds)
         withdrawalOutside(m_playerCount, count) != 0 ||
         (count == cycles() && reverseLastRounds == m_reverseLastRounds))
         return {};
+    const auto change = [&] {
+        resizeCycles(count);
+        m_reverseLastRounds = reverseLastRounds;
+        // The shown round's games may lie elsewhere now: the display starts afresh.
+        ShownState &shown = editShown();
+        shown.marks = {};
+        shown.roundCycle = 0;
+        shown.shownBoards = 0;
+        shown.freeLine.clear();
+        // A new cycle's games of a player who left are forfeits like his other later ones.
+        forfeitEveryUnplayedGame();
+    };
+    if (anyWithdrawal())
+        return wholeStep(change);
     Step step;
     step.kind = Step::Kind::Cycles;
     step.before = values(step);
-    resizeCycles(count);
-    m_reverseLastRounds = reverseLastRounds;
-    // The shown round's games may lie elsewhere now: the display starts afresh.
-    ShownState &shown = editShown();
-    shown.marks = {};
-    shown.roundCycle = 0;
-    shown.shownBoards = 0;
-    shown.freeLine.clear();
+    change();
     step.after = values(step);
     return step;
+}
+
+bool Tournament::anyWithdrawal() const
+{
+    return std::any_of(m_withdrawnAfter.begin() + 1, m_withdrawnAfter.begin() + m_playerCount + 1,
+                       [](int round) { return round > 0; });
+}
+
+void Tournament::forfeitEveryUnplayedGame()
+{
+    for (int p = 1; p <= m_playerCount; ++p) {
+        if (withdrawnAfter(p) > 0)
+            forfeitUnplayedGames(p);
+    }
+}
+
+void Tournament::forfeitUnplayedGames(int row)
+{
+    const int afterRound = withdrawnAfter(row);
+    for (int c = 0; c < cycles(); ++c) {
+        for (int q = 1; q <= m_playerCount; ++q) {
+            const GameKey key{c, row, q};
+            if (q == row)
+                continue;
+            const int round = roundOf(key);
+            if (round <= afterRound)
+                continue;
+            const GameState now = cell(key);
+            // Only a game not played: a result entered stays. His opponent's earlier
+            // withdrawal made it a forfeit win for him; now neither came.
+            const bool opponentsForfeit =
+                now == GameState::ForfeitWin && withdrawnAfter(q) > 0 && withdrawnAfter(q) < round;
+            if (now == GameState::None || opponentsForfeit)
+                markForfeit(key, round);
+        }
+    }
 }
 
 void Tournament::resetResultHeaders()
@@ -617,7 +665,7 @@ Step Tournament::keyResult(int row, int column, GameState state)
     const std::optional<GameKey> key = gameAt(row, column);
     if (!key)
         return {};
-    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}, {}}), {}, {}};
+    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}}), {}};
     if (!m_ratingMissing)
         setGame(*key, state);
     refreshCompleteness();
@@ -639,7 +687,7 @@ Step Tournament::clickResultBox(int board)
     if (!isShownGame)
         return {};
     const GameKey key{m_shown->roundCycle, b.first, b.second};
-    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}, {}}), {}, {}};
+    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
     setGame(key, nextInCycle(cell(key)));
     refreshShownColumns();
     step.after = values(step);
@@ -677,10 +725,6 @@ StepValues Tournament::values(const Step &step) const
         v.row = m_rows[index(step.row)];
     } else if (step.kind == Step::Kind::Rules) {
         v.tieBreaks = m_tieBreaks;
-    } else if (step.kind == Step::Kind::Withdrawal) {
-        v.withdrawnAfter = withdrawnAfter(step.row);
-        for (const GameKey &key : step.games)
-            v.sides.push_back(side(key));
     }
     v.ratingMissing = m_ratingMissing;
     v.correctionHeader = m_correctionHeader;
@@ -709,12 +753,6 @@ void Tournament::restore(const Step &step, const StepValues &v)
         m_rows[index(step.row)] = v.row;
     } else if (step.kind == Step::Kind::Rules) {
         m_tieBreaks = v.tieBreaks;
-    } else if (step.kind == Step::Kind::Withdrawal) {
-        m_withdrawnAfter[index(step.row)] = v.withdrawnAfter;
-        for (std::size_t k = 0; k < step.games.size() && k < v.sides.size(); ++k) {
-            if (step.games[k].cycle >= 0 && step.games[k].cycle < cycles())
-                setSide(step.games[k], v.sides[k]);
-        }
     }
     if (v.cycles != cycles())
         resizeCycles(v.cycles);
@@ -831,23 +869,7 @@ Step Tournament::withdraw(int row, int afterRound)
         if (withdrawnAfter(row) > 0)
             removeWithdrawal(row);
         m_withdrawnAfter[index(row)] = afterRound;
-        for (int c = 0; c < cycles(); ++c) {
-            for (int q = 1; q <= m_playerCount; ++q) {
-                const GameKey key{c, row, q};
-                if (q == row)
-                    continue;
-                const int round = roundOf(key);
-                if (round <= afterRound)
-                    continue;
-                const GameState now = cell(key);
-                // Only a game not played: a result entered stays. His opponent's earlier
-                // withdrawal made it a forfeit win for him; now neither came.
-                const bool opponentsForfeit =
-                    now == GameState::ForfeitWin && withdrawnAfter(q) > 0 && withdrawnAfter(q) < round;
-                if (now == GameState::None || opponentsForfeit)
-                    markForfeit(key, round);
-            }
-        }
+        forfeitUnplayedGames(row);
         refreshShownColumns();
     });
 }
@@ -995,10 +1017,7 @@ void Tournament::computeColumns() const
     std::vector<Fixed> points(std::size_t(n) + 1);
     // With a withdrawal the points are the standings' own: forfeits after his round, and
     // FIDE's rule that may void his games.
-    const bool anyWithdrawn =
-        std::any_of(m_withdrawnAfter.begin() + 1, m_withdrawnAfter.begin() + n + 1,
-                    [](int round) { return round > 0; });
-    if (anyWithdrawn) {
+    if (anyWithdrawal()) {
         const std::vector<TieBreakRow> rows =
             rankByTieBreaks(roundRobinResults(snapshot({}, {})), {});
         for (const TieBreakRow &r : rows)

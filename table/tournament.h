@@ -140,8 +140,6 @@ struct StepValues {
     RowNumbers ratingCorrection{};
     std::shared_ptr<const ShownState> shown;
     std::vector<TieBreak> tieBreaks; // rules: the tie-breaks after points, empty = the default
-    int withdrawnAfter = 0;          // a withdrawal: the row's round, 0 = none
-    std::vector<GameSide> sides;     // a withdrawal: the sides of Step::games, in order
     // A step that changes the event as a whole (the number of players, a withdrawal and
     // its return): the tournament before or after it.
     std::shared_ptr<const Tournament> whole;
@@ -154,13 +152,12 @@ struct StepValues {
 // chosen, or a change of the event as a whole: the number of players, a withdrawal, a
 // return to the event.
 struct Step {
-    enum class Kind { None, Game, Entry, Cycles, Rules, Withdrawal, Whole };
+    enum class Kind { None, Game, Entry, Cycles, Rules, Whole };
     Kind kind = Kind::None;
     GameKey game; // Game: the side that was clicked, or the first-named side of a board
-    int row = 0;  // Entry: the row entered; Withdrawal: the player who left
+    int row = 0;  // Entry: the row entered
     StepValues before;
     StepValues after;
-    std::vector<GameKey> games; // Withdrawal: both sides of every game it changed
 
     bool changed() const { return kind != Kind::None && before != after; }
 };
@@ -345,6 +342,10 @@ class Tournament {
     // The forfeits a withdrawal makes and reinstate removes.
     void markForfeit(const GameKey &key, int round);
     void removeWithdrawal(int row);
+    bool anyWithdrawal() const;
+    // The games after his round not played over the board become forfeits.
+    void forfeitUnplayedGames(int row);
+    void forfeitEveryUnplayedGame();
     // Both sides "-": a game neither player came to.
     void recordBothLost(const GameKey &key);
     // After a load: the forfeits of each withdrawn player's games after his round.
@@ -369,7 +370,7 @@ class Tournament {
     std::vector<GameRecords> m_records;
     std::vector<CycleCells> m_cells;
     bool m_reverseLastRounds = true;
-    RowNumbers m_withdrawnAfter{};     // per row: the round after which he left, 0 = none
+    RowNumbers m_withdrawnAfter{}; // per row: the round after which he left, 0 = none
     // Per row: his side of each game his withdrawal turned into a forfeit.
     std::array<std::vector<GameKey>, 23> m_withdrawalForfeits{};
     std::vector<TieBreak> m_tieBreaks; // empty = the default order

@@ -354,7 +354,8 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
         }
         // Each section once and in order, RESULTS once per further cycle; REVERSE and
         // RESULTS only after CYCLES.
-        const bool repeats = kind == last && (kind == Section::Results || kind == Section::Withdrawn);
+        const bool repeats =
+            kind == last && (kind == Section::Results || kind == Section::Withdrawn);
         const bool needsCycles = kind == Section::Reverse || kind == Section::Results;
         if (!(kind > last || repeats) || (needsCycles && last == Section::None)) {
             out.error = "в дополнении файла раздел «" + text + "» не на своём месте";

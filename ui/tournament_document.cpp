@@ -159,10 +159,6 @@ TableChange TournamentDocument::changeOf(const Step &step) const
     } else if (step.kind == Step::Kind::Cycles || step.kind == Step::Kind::Whole) {
         change.layout = true;
         change.rounds = true;
-    } else if (step.kind == Step::Kind::Withdrawal) {
-        for (const GameKey &key : step.games)
-            change.cells << QRect(t.columnOf(key), key.player, 1, 1);
-        change.rounds = t.shownBoards() > 0;
     }
     return change;
 }

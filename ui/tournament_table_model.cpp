@@ -50,7 +50,8 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
         const CellColour colour = t.colour(row, column);
         // Games a withdrawal voided are greyed unless the shown round marks them.
         if (colour == CellColour::Window) {
-            if (const std::optional<GameKey> key = t.gameAt(row, column); key && !t.gameCounts(*key))
+            if (const std::optional<GameKey> key = t.gameAt(row, column);
+                key && !t.gameCounts(*key))
                 return toQColor(kNotCountedGrey);
         }
         // Fixed cells look like headers.

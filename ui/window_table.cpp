@@ -13,8 +13,8 @@
 #include "common/twips.h"
 #include "standings/result_keys.h"
 #include "ui/base_editor.h"
-#include "ui/table_texts.h"
 #include "ui/cross_table.h"
+#include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_window.h"
 
@@ -92,7 +92,8 @@ void TournamentWindow::vscPlayer_Change()
     };
     if (const int left = t.withdrawalOutside(wanted, t.cycles())) {
         keepCount();
-        showMessage(this, QString::fromStdString(withdrawalOutsideText(t, left, wanted, t.cycles())));
+        showMessage(this,
+                    QString::fromStdString(withdrawalOutsideText(t, left, wanted, t.cycles())));
         return;
     }
     const std::vector<Tournament::RemovedPlayer> removed = t.playersRemovedBy(wanted);
@@ -162,8 +163,8 @@ void TournamentWindow::spnCycles_Change()
             const QSignalBlocker quiet(spnCycles);
             spnCycles->setValue(t.cycles());
         }
-        showMessage(this,
-                    QString::fromStdString(withdrawalOutsideText(t, left, t.playerCount(), wanted)));
+        showMessage(
+            this, QString::fromStdString(withdrawalOutsideText(t, left, t.playerCount(), wanted)));
         return;
     }
     if (wanted < t.lastCycleWithResults()) {

@@ -159,9 +159,8 @@ TEST(TieBreakCodes, SpellFideAcronymsWithLimits)
 // players equal on points, Berger coefficient and the points among them.
 TEST(ClassicTieBreaks, MatchRankPlayersOnRandomTables)
 {
-    const std::vector<TieBreak> once = {{TieBreakKind::SonnebornBerger},
-                                        {TieBreakKind::PointsAmongTied},
-                                        {TieBreakKind::Wins}};
+    const std::vector<TieBreak> once = {
+        {TieBreakKind::SonnebornBerger}, {TieBreakKind::PointsAmongTied}, {TieBreakKind::Wins}};
     int moved = 0;
     std::mt19937 random(20260301);
     const GameState states[] = {GameState::Win,        GameState::Loss,        GameState::Draw,
@@ -218,9 +217,8 @@ TEST(ClassicTieBreaks, TheDirectEncounterIsAppliedAgainToThePlayersStillTied)
 {
     const std::vector<std::string> rows = {"x01=10", "1x=0=1", "0=x110",
                                            "=10x0=", "0=01x1", "101=0x"};
-    const std::vector<TieBreak> once = {{TieBreakKind::SonnebornBerger},
-                                        {TieBreakKind::PointsAmongTied},
-                                        {TieBreakKind::Wins}};
+    const std::vector<TieBreak> once = {
+        {TieBreakKind::SonnebornBerger}, {TieBreakKind::PointsAmongTied}, {TieBreakKind::Wins}};
     const auto places = [&](const std::vector<TieBreak> &rules) {
         std::string text;
         for (const TieBreakRow &row : rankByTieBreaks(resultsOf(rows), rules))
@@ -231,8 +229,8 @@ TEST(ClassicTieBreaks, TheDirectEncounterIsAppliedAgainToThePlayersStillTied)
     // 6 beat 1, and 3 beat 5.
     EXPECT_EQ(places(classicTieBreaks()), "2:1 6:2 1:3 3:4 5:5 4:6 ");
     EXPECT_EQ(classicTieBreaks(), (std::vector<TieBreak>{{TieBreakKind::SonnebornBerger},
-                                                          {TieBreakKind::DirectEncounter},
-                                                          {TieBreakKind::Wins}}));
+                                                         {TieBreakKind::DirectEncounter},
+                                                         {TieBreakKind::Wins}}));
 }
 
 } // namespace

@@ -56,7 +56,9 @@ const std::vector<std::vector<TieBreak>> &rulePresets()
         {},
         fideRoundRobinTieBreaks(),
         {{TieBreakKind::Koya, 40}, {TieBreakKind::DirectEncounter}},
-        {{TieBreakKind::SonnebornBerger}, {TieBreakKind::WinsOverBoard}, {TieBreakKind::BlackGames}},
+        {{TieBreakKind::SonnebornBerger},
+         {TieBreakKind::WinsOverBoard},
+         {TieBreakKind::BlackGames}},
     };
     return presets;
 }

@@ -235,7 +235,7 @@ TEST(Tournament, ShownColumnsFollowEveryChange)
     t.click(0, 3, {});
     t.keyResult(1, 6, GameState::Loss);
     EXPECT_EQ(t.text(1, 3), " 1186"); // 1190 against 1500, lost: K 25 × .1437
-    t.layOutForCount(4);           // a row without a rating: no new ratings
+    t.layOutForCount(4);              // a row without a rating: no new ratings
     EXPECT_EQ(t.text(1, 3), "");
     EXPECT_EQ(t.missingRatingNote(), "Нет рейтинга у игрока");
     EXPECT_FALSE(t.click(1, 6, {}).changed());

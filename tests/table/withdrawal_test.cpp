@@ -2,6 +2,7 @@
 // what is counted, saved and read again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -165,9 +166,11 @@ TEST(Withdrawal, ReinstatingRemovesExactlyItsForfeitsAlsoAfterReopening)
     EXPECT_EQ(read.fileBytes(), withBoth);
     ASSERT_TRUE(read.reinstate(4).changed());
     const GameKey game24{0, 2, 4};
-    if (read.roundOf(game24) > 1)
-        EXPECT_EQ(read.text(2, read.columnOf(game24)) + read.text(4, read.columnOf(game24.mirror())),
+    if (read.roundOf(game24) > 1) {
+        EXPECT_EQ(read.text(2, read.columnOf(game24)) +
+                      read.text(4, read.columnOf(game24.mirror())),
                   "-+");
+    }
     expectRoundTrip(read);
 
     // The step goes back and forth.
@@ -177,6 +180,43 @@ TEST(Withdrawal, ReinstatingRemovesExactlyItsForfeitsAlsoAfterReopening)
     EXPECT_EQ(undone.fileBytes(), withBoth);
     undone.restore(back, back.after);
     EXPECT_EQ(undone.fileBytes(), withOne);
+}
+
+TEST(Withdrawal, ANewRoundReplacesTheOldOne)
+{
+    Tournament t = players(6);
+    playUpTo(t, 1);
+    const std::string none = t.fileBytes();
+    // Player 2's row: r a result, - a forfeit, . nothing.
+    const auto shown = [&] {
+        std::string cells;
+        for (int q = 1; q <= 6; ++q) {
+            const std::string text = q == 2 ? "x" : t.text(2, 4 + q);
+            cells += text == "x" ? "" : text == "-" ? "-" : text.empty() ? "." : "r";
+        }
+        return cells;
+    };
+    // What the row must show after a withdrawal after `round`, only round 1 being played.
+    const auto expected = [&](int round) {
+        std::string cells;
+        for (int q = 1; q <= 6; ++q) {
+            if (q == 2)
+                continue;
+            const int played = t.roundOf({0, 2, q});
+            cells += played == 1 ? "r" : played > round ? "-" : ".";
+        }
+        return cells;
+    };
+    ASSERT_TRUE(t.withdraw(2, 3).changed());
+    EXPECT_EQ(shown(), expected(3));
+    ASSERT_TRUE(t.withdraw(2, 1).changed());
+    EXPECT_EQ(t.withdrawnAfter(2), 1);
+    EXPECT_EQ(shown(), expected(1));
+    ASSERT_TRUE(t.withdraw(2, 4).changed());
+    EXPECT_EQ(shown(), expected(4));
+    EXPECT_FALSE(t.withdraw(2, 4).changed());
+    ASSERT_TRUE(t.reinstate(2).changed());
+    EXPECT_EQ(t.fileBytes(), none);
 }
 
 struct OutsideCase {
@@ -198,18 +238,22 @@ TEST_P(WithdrawalOutside, IsRefusedAndNamesThePlayer)
     ASSERT_TRUE(t.withdraw(c.row, c.after).changed());
     const std::string bytes = t.fileBytes();
     EXPECT_EQ(t.withdrawalOutside(c.newPlayers, c.newCycles), c.row);
-    if (c.newPlayers != c.players)
+    if (c.newPlayers != c.players) {
         EXPECT_FALSE(t.setPlayerCount(c.newPlayers).changed());
-    if (c.newCycles != c.cycles)
+    }
+    if (c.newCycles != c.cycles) {
         EXPECT_FALSE(t.setCycles(c.newCycles, true).changed());
+    }
     EXPECT_EQ(t.fileBytes(), bytes);
     expectRoundTrip(t);
     // Back in the event, the change goes through and the file still reads.
     ASSERT_TRUE(t.reinstate(c.row).changed());
-    if (c.newPlayers != c.players)
+    if (c.newPlayers != c.players) {
         EXPECT_TRUE(t.setPlayerCount(c.newPlayers).changed());
-    if (c.newCycles != c.cycles)
+    }
+    if (c.newCycles != c.cycles) {
         EXPECT_TRUE(t.setCycles(c.newCycles, true).changed());
+    }
     expectRoundTrip(t);
 }
 

@@ -28,8 +28,7 @@ QByteArray juniors(int count, int cycles, int playedRounds)
     t.layOutForCount(count);
     t.setCycles(cycles, true);
     for (int i = 1; i <= count; ++i)
-        t.click(i, 0,
-                {kJuniorNames[i - 1].toStdString(), std::to_string(1400 + 20 * i), false, i});
+        t.click(i, 0, {kJuniorNames[i - 1].toStdString(), std::to_string(1400 + 20 * i), false, i});
     for (int c = 0; c < cycles; ++c)
         for (int i = 1; i <= count; ++i)
             for (int j = i + 1; j <= count; ++j)
@@ -103,10 +102,7 @@ class WithdrawalWindow : public TournamentTest {
     }
     QUndoStack *history() const { return widget<QUndoStack>(QStringLiteral("undoStack")); }
     QScrollBar *countSpin() const { return widget<QScrollBar>(QStringLiteral("vscPlayer")); }
-    void lowerCount()
-    {
-        countSpin()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    }
+    void lowerCount() { countSpin()->triggerAction(QAbstractSlider::SliderSingleStepSub); }
     // A three-player tournament opened, then raised to `count` juniors from the base: the
     // spin goes no lower than the count the file held.
     void grow(int count)
@@ -151,13 +147,15 @@ TEST_F(WithdrawalWindow, TheRowMenuOffersTheReturnAfterReopeningAndItCanBeUndone
     withdraw(2, 2);
     save();
     openTournament(readFile(QStringLiteral("ALPHA.TXT")));
-    EXPECT_EQ(rowMenu(2), (QStringList{QStringLiteral("actWithdraw"), QStringLiteral("actReinstate")}));
+    EXPECT_EQ(rowMenu(2),
+              (QStringList{QStringLiteral("actWithdraw"), QStringLiteral("actReinstate")}));
     EXPECT_EQ(rowMenu(3), QStringList{QStringLiteral("actWithdraw")});
     for (int j = 1; j <= 5; ++j) {
-        if (j != 2)
+        if (j != 2) {
             EXPECT_EQ(cell(2, 4 + j) == QStringLiteral("-"),
                       krugovik::scheduledGame(5, 1, true, 1, 2, j)->round > 2)
                 << j;
+        }
     }
     reinstate(2);
     EXPECT_EQ(cell(2, 1), kJuniorNames[1]);
@@ -182,8 +180,9 @@ TEST_F(WithdrawalWindow, VoidedGamesAreGreyWithAReasonAndColumnFourCountsWithout
         const QModelIndex theirs = model->index(q, 4 + 6);
         EXPECT_EQ(his.data(Qt::BackgroundRole).value<QColor>(), QColor(0xD8, 0xD8, 0xD8));
         EXPECT_EQ(theirs.data(Qt::BackgroundRole).value<QColor>(), QColor(0xD8, 0xD8, 0xD8));
-        EXPECT_TRUE(theirs.data(Qt::ToolTipRole).toString().startsWith(
-            QStringLiteral("Партия не учитывается: игрок 6")));
+        EXPECT_TRUE(theirs.data(Qt::ToolTipRole)
+                        .toString()
+                        .startsWith(QStringLiteral("Партия не учитывается: игрок 6")));
     }
     EXPECT_EQ(model->index(1, 4 + 2).data(Qt::ToolTipRole).toString(), QString());
     EXPECT_NE(model->index(1, 4 + 2).data(Qt::BackgroundRole),
@@ -194,10 +193,10 @@ TEST_F(WithdrawalWindow, VoidedGamesAreGreyWithAReasonAndColumnFourCountsWithout
         shownHalves += int(cell(p, 4).trimmed().toDouble() * 2);
         for (int q = 1; q <= 6; ++q)
             if (q != p)
-                cellHalves += cell(p, 4 + q) == QStringLiteral("1") ||
-                                      cell(p, 4 + q) == QStringLiteral("+")
-                                  ? 2
-                                  : 0;
+                cellHalves +=
+                    cell(p, 4 + q) == QStringLiteral("1") || cell(p, 4 + q) == QStringLiteral("+")
+                        ? 2
+                        : 0;
     }
     EXPECT_LT(shownHalves, cellHalves);
 }
