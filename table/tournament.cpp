@@ -1017,11 +1017,15 @@ void Tournament::computeColumns() const
     std::vector<Fixed> points(std::size_t(n) + 1);
     // With a withdrawal the points are the standings' own: forfeits after his round, and
     // FIDE's rule that may void his games.
+    // The Berger coefficient likewise, over the games that count.
+    std::vector<std::optional<Fixed>> counted(std::size_t(n) + 1);
     if (anyWithdrawal()) {
         const std::vector<TieBreakRow> rows =
-            rankByTieBreaks(roundRobinResults(snapshot({}, {})), {});
-        for (const TieBreakRow &r : rows)
+            rankByTieBreaks(roundRobinResults(snapshot({}, {})), {{TieBreakKind::SonnebornBerger}});
+        for (const TieBreakRow &r : rows) {
             points[std::size_t(r.player)] = r.points;
+            counted[std::size_t(r.player)] = r.values.front();
+        }
     } else {
         for (int j = 1; j <= n; ++j)
             points[std::size_t(j)] = playerPoints(m_records, j, n);
@@ -1042,7 +1046,8 @@ void Tournament::computeColumns() const
             m_column4[at] = formatDisplay(points[std::size_t(i)]);
             break;
         case ResultHeader::Berger:
-            m_column4[at] = formatDisplay(bergerCoefficient(m_records, i, points));
+            m_column4[at] =
+                formatDisplay(counted[at].value_or(bergerCoefficient(m_records, i, points)));
             break;
         case ResultHeader::Result:
             m_column4[at] = std::move(change);

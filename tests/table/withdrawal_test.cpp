@@ -266,6 +266,11 @@ TEST(Withdrawal, VoidedGamesCountNowhereAndColumnFourAgrees)
 {
     Tournament t = players(6);
     playUpTo(t, 2);
+    // His draw would add to his opponent's Berger coefficient if it counted.
+    for (int q = 1; q <= 5; ++q) {
+        if (t.roundOf({0, 6, q}) == 1)
+            t.keyResult(6, t.columnOf({0, 6, q}), GameState::Draw);
+    }
     ASSERT_TRUE(t.withdraw(6, 2).changed());
     // Two of five games played: fewer than half, none of his games count.
     EXPECT_TRUE(t.gamesVoided(6));
@@ -282,6 +287,14 @@ TEST(Withdrawal, VoidedGamesCountNowhereAndColumnFourAgrees)
     for (int p = 1; p <= 6; ++p) {
         EXPECT_EQ(t.countedPoints(p), points[std::size_t(p)]) << p;
         EXPECT_EQ(t.text(p, 4), formatDisplay(points[std::size_t(p)])) << p;
+    }
+    // The Berger coefficient under «Бергер» is the standings' too, over the games that count.
+    t.showBerger();
+    const TournamentSnapshot s = t.snapshot("T", "");
+    for (const TieBreakRow &row : rankByTieBreaks(roundRobinResults(s), placeRules(s))) {
+        if (row.firstPlace > 0) {
+            EXPECT_EQ(t.text(row.player, 4), formatDisplay(row.values[0])) << row.player;
+        }
     }
     // A further withdrawal that played more than half keeps his games.
     Tournament half = players(4);
