@@ -36,6 +36,11 @@ void TournamentDocument::saved()
 
 void TournamentDocument::changePlayerCount(int value)
 {
+    if (value < Tournament::kFewestPlayers || value > Tournament::kMostPlayers) {
+        // No size changes; the table's flags are worked out again, as for any count.
+        apply([&](Tournament &t) { t.layOutForCount(value); }, false);
+        return;
+    }
     pushStep(QStringLiteral("число игроков %1").arg(value),
              [&](Tournament &t) { return t.setPlayerCount(value); });
 }

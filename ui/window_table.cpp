@@ -86,6 +86,11 @@ void TournamentWindow::vscPlayer_Change()
 {
     const Tournament &t = m_document->tournament();
     const int wanted = vscPlayer->value();
+    // Below three (a file that did not read leaves the spin at 1) no size changes.
+    if (wanted < Tournament::kFewestPlayers || wanted > Tournament::kMostPlayers) {
+        m_document->changePlayerCount(wanted);
+        return;
+    }
     const auto keepCount = [&] {
         const QSignalBlocker quiet(vscPlayer);
         vscPlayer->setValue(t.playerCount());
