@@ -68,28 +68,10 @@ std::string Tournament::text(int row, int column) const
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return {};
     if (row == 0) {
-        switch (column) {
-        case 0:
-            return "№";
-        case 1:
-            return "Участники";
-        case 2:
-            return "R";
-        case 3:
-            return m_correctionHeader ? "Корр." : "R нов.";
-        case 4:
-            switch (m_shown->resultHeader) {
-            case ResultHeader::Points:
-                return "Очков";
-            case ResultHeader::Berger:
-                return "Бергер";
-            case ResultHeader::Result:
-                break;
-            }
-            return "Результат";
-        default:
-            return std::to_string((column - 5) % m_playerCount + 1);
-        }
+        // The captions of columns 0 to 4 are the window's words (ui/table_texts).
+        if (column < 5)
+            return {};
+        return std::to_string((column - 5) % m_playerCount + 1);
     }
     switch (column) {
     case 0:

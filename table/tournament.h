@@ -184,8 +184,8 @@ class Tournament {
     int rowCount() const { return m_playerCount + 1; }
     int columnCount() const { return 5 + m_playerCount * cycles(); }
 
-    // The crosstable, cell by cell; row 0 and column 0 are the headers. Outside the
-    // table: an empty text and the window colour.
+    // The crosstable, cell by cell; row 0 and column 0 are the headers (row 0 holds only
+    // the game columns' numbers). Outside the table: an empty text and the window colour.
     std::string text(int row, int column) const;
     CellColour colour(int row, int column) const;
     // The game of a cell off the diagonal.
@@ -203,6 +203,10 @@ class Tournament {
     // The game arrays of a cycle.
     const GameRecords &games(int cycle = 0) const { return m_records[std::size_t(cycle)]; }
     RatingColumn ratingColumn() const { return m_shown->ratingColumn; }
+    // What columns 3 and 4 are headed by: corrections or new ratings, and points, Berger
+    // coefficients or the rating change.
+    bool correctionHeader() const { return m_correctionHeader; }
+    ResultHeader resultHeader() const { return m_shown->resultHeader; }
 
     // "Нет рейтинга у игрока" while results may not be entered, else empty.
     std::string missingRatingNote() const;

@@ -12,6 +12,32 @@ std::string playerText(int row, const std::string &name)
 
 } // namespace
 
+std::string headerCaption(const Tournament &t, int column)
+{
+    switch (column) {
+    case 0:
+        return "№";
+    case 1:
+        return "Участники";
+    case 2:
+        return "R";
+    case 3:
+        return t.correctionHeader() ? "Корр." : "R нов.";
+    case 4:
+        switch (t.resultHeader()) {
+        case ResultHeader::Points:
+            return "Очков";
+        case ResultHeader::Berger:
+            return "Бергер";
+        case ResultHeader::Result:
+            break;
+        }
+        return "Результат";
+    default:
+        return {};
+    }
+}
+
 std::string nameCellText(const Tournament &t, int row)
 {
     const std::string &name = t.name(row);

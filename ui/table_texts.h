@@ -10,6 +10,9 @@
 
 namespace krugovik {
 
+// The caption of a header cell of columns 0 to 4: «№», «Участники», «R», «R нов.» or
+// «Корр.», «Результат», «Очков» or «Бергер».
+std::string headerCaption(const Tournament &t, int column);
 // The name cell: the name, and «(выб.)» after it for a player who left.
 std::string nameCellText(const Tournament &t, int row);
 // Why a game cell does not count, or empty when it does.

@@ -45,6 +45,8 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         if (column == 1 && row > 0)
             return QString::fromStdString(nameCellText(t, row));
+        if (row == 0 && column < 5)
+            return QString::fromStdString(headerCaption(t, column));
         return QString::fromStdString(t.text(row, column));
     case Qt::BackgroundRole: {
         const CellColour colour = t.colour(row, column);

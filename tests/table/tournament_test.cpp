@@ -60,10 +60,15 @@ Tournament table(const std::vector<TestRow> &rows)
 }
 
 // Columns 3 and 4 of every row, header first.
+// Columns 3 and 4: what heads them (the window words it, see ui/table_texts), then the
+// player rows' texts.
 std::vector<std::string> columns3And4(const Tournament &t)
 {
-    std::vector<std::string> texts;
-    for (int r = 0; r < t.rowCount(); ++r) {
+    const char *const results[] = {"Результат", "Очков", "Бергер"};
+    std::vector<std::string> texts = {t.correctionHeader() ? "Корр." : "R нов.",
+                                      results[int(t.resultHeader())]};
+    EXPECT_EQ(t.text(0, 3) + t.text(0, 4), "");
+    for (int r = 1; r < t.rowCount(); ++r) {
         texts.push_back(t.text(r, 3));
         texts.push_back(t.text(r, 4));
     }
