@@ -270,10 +270,6 @@ TEST_F(WithdrawalWindow, ACountThatLeavesAWithdrawalOutsideIsRefusedNamingThePla
     }
     EXPECT_EQ(grid()->rows(), 11);
     EXPECT_EQ(countSpin()->value(), 10);
-    {
-        BoxAnswerer ok;
-        widget<QSpinBox>(QStringLiteral("spnCycles"))->setValue(1);
-    }
     save();
     BoxAnswerer none;
     openTournament(readFile(QStringLiteral("ALPHA.TXT")));
