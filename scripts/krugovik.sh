@@ -16,7 +16,7 @@ packages+=(qt6-translations-l10n)
 case "$what" in
 # The HTML checker, the PDF reader and the validators of the desktop entry and AppStream
 # data that the tests call.
-test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils) ;;
+test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils librapidcheck-dev) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # Xvfb: the start-up is timed on a display, as the director starts the program.
 bench) packages+=(libbenchmark-dev xvfb xauth) ;;

@@ -80,8 +80,9 @@ Standings countedGames(const RoundRobinResults &in)
                 const int round = in.round[std::size_t(c)][std::size_t(i)][std::size_t(j)];
                 const bool iLeft = leftBefore(i, round);
                 const bool jLeft = leftBefore(j, round);
-                // Games after a withdrawal are lost by forfeit; both gone, both lose.
-                if (iLeft || jLeft) {
+                // Games after a withdrawal are lost by forfeit, both gone, both lose; a game
+                // played over the board keeps its result.
+                if ((iLeft || jLeft) && !isOverBoard(si)) {
                     si = iLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                     sj = jLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                 }
@@ -297,7 +298,7 @@ std::vector<std::span<int>> splitGroup(const Standings &s, const TieBreak &tb, s
 
 std::vector<TieBreak> classicTieBreaks()
 {
-    return {{TieBreakKind::SonnebornBerger}, {TieBreakKind::PointsAmongTied}, {TieBreakKind::Wins}};
+    return {{TieBreakKind::SonnebornBerger}, {TieBreakKind::DirectEncounter}, {TieBreakKind::Wins}};
 }
 
 std::vector<TieBreak> fideRoundRobinTieBreaks()

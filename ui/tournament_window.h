@@ -103,6 +103,7 @@ class TournamentWindow : public QWidget {
     void createWithdrawal();
     void grdTable_ContextMenu(const QPoint &position);
     void actWithdraw_Click();
+    void actReinstate_Click();
 
     // The tournament file (ui/window_file.cpp): its bytes as read, or nothing when there
     // are none to load; the save, and the questions before a file is replaced.
@@ -144,6 +145,7 @@ class TournamentWindow : public QWidget {
     // Widgets, named as the director's manual names them.
     CrossTable *grdTable = nullptr;
     QAction *actWithdraw = nullptr;
+    QAction *actReinstate = nullptr;
     QScrollBar *vscPlayer = nullptr;
     QLabel *lblPlayerCount = nullptr; // the number of players beside the arrows
     QLabel *lblInfo = nullptr;

@@ -91,7 +91,8 @@ TEST_F(TournamentFileIoTest, ANewFileIsAnEmptyThreePlayerTable)
 TEST_F(TournamentFileIoTest, TheCountBesideTheArrowsIsTheLoadedOne)
 {
     openTournament(lines({" 5 "}));
-    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("5 игроков"));
+    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(),
+              QStringLiteral("5 игроков"));
 }
 
 TEST_F(TournamentFileIoTest, AFileChangedOnDiskIsReplacedOnlyOnYesAndAsShown)
