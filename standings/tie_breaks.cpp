@@ -80,9 +80,10 @@ Standings countedGames(const RoundRobinResults &in)
                 const int round = in.round[std::size_t(c)][std::size_t(i)][std::size_t(j)];
                 const bool iLeft = leftBefore(i, round);
                 const bool jLeft = leftBefore(j, round);
-                // Games after a withdrawal are lost by forfeit, both gone, both lose; a game
-                // played over the board keeps its result.
-                if ((iLeft || jLeft) && !isOverBoard(si)) {
+                // A forfeit after a withdrawal goes against whoever left, both when both had
+                // gone; a game played over the board keeps its result, and a game the director
+                // cleared counts for nobody, as the table shows it.
+                if ((iLeft || jLeft) && (si == GameState::ForfeitWin || si == GameState::ForfeitLoss)) {
                     si = iLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                     sj = jLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                 }

@@ -1,5 +1,6 @@
 #include "ui/table_texts.h"
 
+#include "common/number_text.h"
 #include "rounds/berger_schedule.h"
 
 namespace krugovik {
@@ -63,7 +64,8 @@ std::string removalQuestion(const std::vector<Tournament::RemovedPlayer> &remove
     std::string text;
     for (const Tournament::RemovedPlayer &p : removed) {
         text += text.empty() ? "Игрок " : "; игрок ";
-        text += playerText(p.row, p.name) + " и его " + std::to_string(p.results) + " результатов";
+        text += playerText(p.row, p.name) + " и его " +
+                countedNoun(p.results, "результат", "результата", "результатов");
     }
     return text + " будут убраны из турнира. Продолжить?";
 }

@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
                  fideRoundRobinTieBreaks(),
                  "1:1/0/1/1/0 3:2/0/0/1/.5 2:3/0/0/.5/0 4:-/0/0/0/0", {0, 0, 0, 1}},
     // Player 4 played two of three: his last game is a forfeit win for player 2.
-    TieBreakCase{"WithdrawnLateLosesTheRestByForfeit", {"x1=0", "0x=.", "==x1", "1.0x"},
+    TieBreakCase{"WithdrawnLateLosesTheRestByForfeit", {"x1=0", "0x=+", "==x1", "1-0x"},
                  fideRoundRobinTieBreaks(),
                  "3:1/0/1/2.5/1 1:2/1/1/2.5/1.5 2:3/2/1/2/.5 4:4/0/1/1.5/1", {0, 0, 0, 2}},
     // Two cycles, the second begun: 1 beat 2 twice, which averages to one game.

@@ -135,6 +135,28 @@ TEST(Withdrawal, APlayedGameKeepsItsResultAndAResultCanBeEnteredAgain)
     expectRoundTrip(t);
 }
 
+// A forfeit the director clears counts for nobody, on screen as in the standings.
+TEST(Withdrawal, AClearedForfeitCountsForNobodyAnywhere)
+{
+    Tournament t = players(6);
+    playUpTo(t, 3);
+    ASSERT_TRUE(t.withdraw(2, 3).changed());
+    GameKey forfeit{};
+    for (int q = 1; q <= 6; ++q)
+        if (q != 2 && t.roundOf({0, 2, q}) == 4)
+            forfeit = {0, 2, q};
+    ASSERT_NE(forfeit.opponent, 0);
+    ASSERT_EQ(t.text(2, t.columnOf(forfeit)), "-");
+    const Fixed before = t.countedPoints(forfeit.opponent);
+    ASSERT_TRUE(t.keyResult(2, t.columnOf(forfeit), GameState::None).changed());
+    EXPECT_EQ(t.text(2, t.columnOf(forfeit)), "");
+    EXPECT_EQ(t.countedPoints(forfeit.opponent), before - Fixed::fromInt(1));
+    const std::vector<Fixed> standings = standingsPoints(t);
+    for (int p = 1; p <= 6; ++p)
+        EXPECT_EQ(standings[std::size_t(p)], t.countedPoints(p)) << p;
+    expectRoundTrip(t);
+}
+
 TEST(Withdrawal, ReinstatingRemovesExactlyItsForfeitsAlsoAfterReopening)
 {
     Tournament t = players(5);
