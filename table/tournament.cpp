@@ -14,7 +14,6 @@
 namespace krugovik {
 namespace {
 
-const std::string kNoRatingNote = "Нет рейтинга у игрока";
 
 // Where a cell of the mark table stands in a game of the shown round.
 constexpr std::uint8_t kFirstNamedSide = 1;
@@ -167,19 +166,6 @@ int Tournament::roundsPerCycle() const
 std::vector<ScheduledGame> Tournament::schedule() const
 {
     return bergerSchedule(m_playerCount, cycles(), m_reverseLastRounds);
-}
-
-std::string Tournament::missingRatingNote() const
-{
-    return m_ratingMissing ? kNoRatingNote : std::string();
-}
-
-std::string Tournament::roundTitle() const
-{
-    if (roundNo() == 0)
-        return "Жеребьёвка";
-    // Two blanks before the number: the second is where a minus sign would stand.
-    return "Жеребьёвка " + formatDisplay(std::int64_t(roundNo())) + " тур.";
 }
 
 std::string Tournament::boardCaption(int board) const
@@ -405,7 +391,7 @@ void Tournament::layOutForCount(int value)
             m_saveEnabled = m_writeBackEnabled = false;
     }
     shown.shownBoards = 0;
-    shown.freeLine.clear();
+    shown.freePlayer = 0;
     m_ratingMissing = anyRatingMissing();
     if (m_ratingMissing) {
         refreshShownColumns();
@@ -540,7 +526,7 @@ Step Tournament::setCycles(int count, bool reverseLastRounds)
         shown.marks = {};
         shown.roundCycle = 0;
         shown.shownBoards = 0;
-        shown.freeLine.clear();
+        shown.freePlayer = 0;
         // A new cycle's games of a player who left are forfeits like his other later ones.
         forfeitEveryUnplayedGame();
     };
@@ -1083,7 +1069,7 @@ void Tournament::fillRoundDisplay()
         sittingOut(m_playerCount, scheduled ? tableRound(m_playerCount, cycles(),
                                                          m_reverseLastRounds, shown.roundNo)
                                             : shown.roundNo);
-    shown.freeLine = free == 0 ? std::string() : "Отдыхает: " + name(free);
+    shown.freePlayer = free;
 }
 
 // The exports.

@@ -91,7 +91,7 @@ struct ShownState {
     std::array<std::array<std::uint8_t, 23>, 23> marks{};
     std::array<Board, 12> boards{}; // 1..11; hiding a board keeps its players
     int shownBoards = 0;            // boards 1..shownBoards are on show
-    std::string freeLine;           // "Отдыхает: NAME", or empty
+    int freePlayer = 0;             // who sits out the shown round, 0 = nobody
 
     bool operator==(const ShownState &) const = default;
 };
@@ -208,15 +208,14 @@ class Tournament {
     bool correctionHeader() const { return m_correctionHeader; }
     ResultHeader resultHeader() const { return m_shown->resultHeader; }
 
-    // "Нет рейтинга у игрока" while results may not be entered, else empty.
-    std::string missingRatingNote() const;
+    // A row lacks a rating, so results may not be entered yet.
+    bool ratingMissing() const { return m_ratingMissing; }
     bool saveEnabled() const { return m_saveEnabled; }
     bool writeBackEnabled() const { return m_writeBackEnabled; }
 
     // The round display: the title, the boards 1..shownBoards() of the shown round, each
     // with its line and its result box, and who sits out.
     int roundNo() const { return m_shown->roundNo; }
-    std::string roundTitle() const;
     int shownBoards() const { return m_shown->shownBoards; }
     // The board line's caption: its number, and the players when it was filled.
     const std::string &boardLine(int board) const
@@ -227,8 +226,8 @@ class Tournament {
     std::string boardCaption(int board) const;
     int boardFirst(int board) const { return m_shown->boards[boardIndex(board)].first; }
     int boardSecond(int board) const { return m_shown->boards[boardIndex(board)].second; }
-    // "Отдыхает: NAME", or empty when nobody sits out the shown round.
-    const std::string &freePlayerLine() const { return m_shown->freeLine; }
+    // Who sits out the shown round, 0 when nobody does.
+    int freePlayer() const { return m_shown->freePlayer; }
 
     // The window's load from the file's bytes, or without a file: everything cleared, the
     // table laid out for the file's count, rows and results read as far as the file goes,

@@ -80,4 +80,17 @@ std::string withdrawalOutsideText(const Tournament &t, int row, int count, int c
            "более ранний тур.";
 }
 
+std::string roundTitle(const Tournament &t)
+{
+    if (t.roundNo() == 0)
+        return "Жеребьёвка";
+    // Two blanks before the number: the second is where a minus sign would stand.
+    return "Жеребьёвка " + formatDisplay(std::int64_t(t.roundNo())) + " тур.";
+}
+
+std::string freePlayerText(const Tournament &t)
+{
+    return t.freePlayer() == 0 ? std::string() : "Отдыхает: " + t.name(t.freePlayer());
+}
+
 } // namespace krugovik

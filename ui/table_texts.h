@@ -17,6 +17,10 @@ std::string headerCaption(const Tournament &t, int column);
 std::string nameCellText(const Tournament &t, int row);
 // Why a game cell does not count, or empty when it does.
 std::string notCountedReason(const Tournament &t, const GameKey &key);
+// The round display's title: «Жеребьёвка» before a round is chosen, then «Жеребьёвка  N тур.».
+std::string roundTitle(const Tournament &t);
+// «Отдыхает: NAME» under the boards, or empty when nobody sits out the shown round.
+std::string freePlayerText(const Tournament &t);
 // The question before a lower count removes players that hold a name or a result.
 std::string removalQuestion(const std::vector<Tournament::RemovedPlayer> &removed);
 // Why a change to `count` players and `cycles` cycles is refused: the row's withdrawal
