@@ -39,11 +39,18 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 jobs="$(nproc)"
+# A compiler cache, where the machine has one, makes a rebuild in a fresh clone cheap; paths
+# are taken relative to the checkout so that clones in other folders share it.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$here"
+fi
 # configure DIR ARGS...: only when the folder is not configured yet.
 configure() {
     local build="$1"
     shift
-    [ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja "$@"
+    [ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja "${launcher[@]}" "$@"
 }
 
 case "$what" in
