@@ -6,6 +6,7 @@
 
 #include "common/colours.h"
 #include "rounds/round_names.h"
+#include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 
 namespace krugovik {
@@ -43,9 +44,19 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
+        if (column == 1 && row > 0)
+            return QString::fromStdString(nameCellText(t, row));
+        if (row == 0 && column < 5)
+            return QString::fromStdString(headerCaption(t, column));
         return QString::fromStdString(t.text(row, column));
     case Qt::BackgroundRole: {
         const CellColour colour = t.colour(row, column);
+        // Games a withdrawal voided are greyed unless the shown round marks them.
+        if (colour == CellColour::Window) {
+            if (const std::optional<GameKey> key = t.gameAt(row, column);
+                key && !t.gameCounts(*key))
+                return toQColor(kNotCountedGrey);
+        }
         // Fixed cells look like headers.
         if (colour == CellColour::Window && (row == 0 || column == 0))
             return QGuiApplication::palette().color(QPalette::Button);
@@ -55,6 +66,8 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
         // The header of a game column names the round it selects and its cycle.
         if (row == 0 && column >= 5)
             return QString::fromStdString(headerRoundTip(t.playerCount(), t.cycles(), column));
+        if (const std::optional<GameKey> key = t.gameAt(row, column))
+            return QString::fromStdString(notCountedReason(t, *key));
         return {};
     case Qt::TextAlignmentRole:
         if (column == 1 && row > 0)
@@ -78,7 +91,7 @@ void TournamentTableModel::follow(const TableChange &change)
         const QRect shown = cells & table;
         if (!shown.isEmpty())
             emit dataChanged(index(shown.top(), shown.left()), index(shown.bottom(), shown.right()),
-                             {Qt::DisplayRole, Qt::BackgroundRole});
+                             {Qt::DisplayRole, Qt::BackgroundRole, Qt::ToolTipRole});
     }
 }
 

@@ -19,7 +19,7 @@ Tournament fourPlayers()
 {
     Tournament t;
     t.load(std::nullopt);
-    t.ChangePlayerCount(4);
+    t.layOutForCount(4);
     for (int i = 1; i <= 4; ++i)
         t.click(i, 0, {"Игрок " + std::to_string(i), std::to_string(1500 + 10 * i), false, i});
     for (int i = 1; i <= 4; ++i)
