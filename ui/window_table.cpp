@@ -1,5 +1,6 @@
 // The crosstable: clicks and keys go to the document, the table is laid out for the number
 // of players, and the window follows what the document says changed.
+#include <QScopeGuard>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -95,16 +96,26 @@ void TournamentWindow::vscPlayer_Change()
         const QSignalBlocker quiet(vscPlayer);
         vscPlayer->setValue(t.playerCount());
     };
+    // An arrow held down repeats under a message box, whose button takes the mouse's
+    // release: the bar is disabled while the box is up, which stops the repeat.
+    const auto stopRepeat = [this] {
+        vscPlayer->setEnabled(false);
+        return qScopeGuard([this] { vscPlayer->setEnabled(true); });
+    };
     if (const int left = t.withdrawalOutside(wanted, t.cycles())) {
         keepCount();
+        const auto enable = stopRepeat();
         showMessage(this,
                     QString::fromStdString(withdrawalOutsideText(t, left, wanted, t.cycles())));
         return;
     }
     const std::vector<Tournament::RemovedPlayer> removed = t.playersRemovedBy(wanted);
-    if (!removed.empty() && !askYesNo(this, QString::fromStdString(removalQuestion(removed)))) {
-        keepCount();
-        return;
+    if (!removed.empty()) {
+        const auto enable = stopRepeat();
+        if (!askYesNo(this, QString::fromStdString(removalQuestion(removed)))) {
+            keepCount();
+            return;
+        }
     }
     m_document->changePlayerCount(wanted);
 }

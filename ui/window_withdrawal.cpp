@@ -74,10 +74,6 @@ void TournamentWindow::actWithdraw_Click()
     m_document->withdraw(row, dialog.intValue());
 }
 
-} // namespace krugovik
-
-namespace krugovik {
-
 void TournamentWindow::actReinstate_Click()
 {
     const int row = grdTable->currentIndex().row();

@@ -239,6 +239,26 @@ TEST_F(WithdrawalWindow, ALowerCountAsksNamesThePlayersAndUndoBringsThemBack)
     EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), before);
 }
 
+// The arrow held down: the question comes once, and «Нет» leaves the count for good.
+TEST_F(WithdrawalWindow, AnArrowHeldDownAsksOnceAndNoKeepsTheCount)
+{
+    grow(6);
+    setResult(6, 1, QStringLiteral("0"));
+    QScrollBar *spin = countSpin();
+    const QPoint topArrow(spin->width() / 2, 2);
+    {
+        BoxAnswerer no(QMessageBox::No);
+        QTest::mousePress(spin, Qt::LeftButton, {}, topArrow);
+        // Longer than the bar's delay before it repeats and several repeats after it.
+        QTest::qWait(900);
+        QTest::mouseRelease(spin, Qt::LeftButton, {}, topArrow);
+        EXPECT_EQ(no.seen().count, 1);
+    }
+    EXPECT_EQ(spin->value(), 6);
+    EXPECT_EQ(grid()->rows(), 7);
+    EXPECT_TRUE(spin->isEnabled());
+}
+
 TEST_F(WithdrawalWindow, SeveralPlayersAreNamedInOneQuestion)
 {
     grow(5);
