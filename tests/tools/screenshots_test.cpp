@@ -37,7 +37,9 @@ TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
                             QStringLiteral("exit-question"),
                             QStringLiteral("tournament-in-progress"),
                             QStringLiteral("double-round-robin"),
-                            QStringLiteral("standings")};
+                            QStringLiteral("standings"),
+                            QStringLiteral("event-details"),
+                            QStringLiteral("places-window")};
 
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
