@@ -44,6 +44,14 @@ TieBreakName nameOf(TieBreakKind kind)
         return {"Средний рейтинг соперников", "средний рейтинг соперников"};
     case TieBreakKind::PerformanceRating:
         return {"Турнирный перфоманс", "турнирный перфоманс"};
+    case TieBreakKind::RoundsElected:
+        return {"Сыгранные туры", "сыгранные туры"};
+    case TieBreakKind::StandardPoints:
+        return {"Стандартные очки", "стандартные очки"};
+    case TieBreakKind::OwnRating:
+        return {"Свой рейтинг", "свой рейтинг"};
+    case TieBreakKind::PairingNumber:
+        return {"Стартовый номер", "стартовый номер"};
     case TieBreakKind::PointsAmongTied:
         break;
     }

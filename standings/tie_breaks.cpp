@@ -20,6 +20,9 @@ constexpr std::array<int, 51> kPerformanceDifference = {
     125, 133, 141, 149, 158, 166, 175, 184, 193, 202, 211, 220, 230, 240, 251, 262, 273,
     284, 296, 309, 322, 336, 351, 366, 383, 401, 422, 444, 470, 501, 538, 589, 677, 800};
 
+// Koya's limits from this value up are percentages, below it moves by half points.
+constexpr int kLeastKoyaPercent = 10;
+
 // Fixed units in one half point.
 constexpr std::int64_t kHalfUnits = Fixed::kScale / 2;
 // Average points against one opponent are kept in 1/24 points: exact for 1..4 games.
@@ -136,10 +139,50 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         return count([](const Side &g) { return g.black && isOverBoard(g.state); });
     case TieBreakKind::BlackWins:
         return count([](const Side &g) { return g.black && g.state == GameState::Win; });
+    case TieBreakKind::RoundsElected:
+        return count([](const Side &g) {
+            return isOverBoard(g.state) || g.state == GameState::ForfeitWin;
+        });
+    case TieBreakKind::StandardPoints: {
+        // Every cycle's games against one opponent make one match.
+        std::array<int, kMaxTablePlayers + 1> mine{};
+        std::array<int, kMaxTablePlayers + 1> theirs{};
+        std::array<bool, kMaxTablePlayers + 1> met{};
+        for (const Side &g : games) {
+            if (g.state == GameState::None)
+                continue;
+            met[std::size_t(g.opponent)] = true;
+            mine[std::size_t(g.opponent)] += halves(g.state);
+            theirs[std::size_t(g.opponent)] += halves(mirrored(g.state));
+        }
+        std::int64_t sum = 0;
+        for (int q = 1; q <= s.playerCount; ++q) {
+            if (met[std::size_t(q)])
+                sum += mine[std::size_t(q)] > theirs[std::size_t(q)]    ? 2
+                       : mine[std::size_t(q)] == theirs[std::size_t(q)] ? 1
+                                                                        : 0;
+        }
+        return Fixed::fromUnits(sum * kHalfUnits);
+    }
+    case TieBreakKind::OwnRating:
+        return Fixed::fromInt(std::max(in.rating[std::size_t(p)], 0));
+    case TieBreakKind::PairingNumber:
+        return Fixed::fromInt(p);
     case TieBreakKind::SonnebornBerger: {
-        std::int64_t quarters = 0; // forfeits count as the games they replace
-        for (const Side &g : games)
-            quarters += std::int64_t(s.halves[std::size_t(g.opponent)]) * halves(g.state);
+        // Each game's share in quarters, with the opponent's score that decides a cut;
+        // forfeits count as the games they replace.
+        std::vector<std::pair<int, std::int64_t>> shares;
+        for (const Side &g : games) {
+            const int opponentHalves = s.halves[std::size_t(g.opponent)];
+            if (g.state != GameState::None || tb.cut == 0)
+                shares.emplace_back(opponentHalves, std::int64_t(opponentHalves) * halves(g.state));
+        }
+        // A cut leaves out the games against the lowest scores, the smaller share first.
+        std::sort(shares.begin(), shares.end());
+        const std::size_t cut = std::min(shares.size(), std::size_t(std::max(tb.cut, 0)));
+        std::int64_t quarters = 0;
+        for (std::size_t k = cut; k < shares.size(); ++k)
+            quarters += shares[k].second;
         return Fixed::fromUnits(quarters * (Fixed::kScale / 4));
     }
     case TieBreakKind::Koya: {
@@ -184,6 +227,14 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         break;
     }
     return kZero;
+}
+
+// A tie-break whose smaller value ranks higher: the pairing number, a reversed rating.
+bool lowerFirst(const TieBreak &tb)
+{
+    if (tb.kind == TieBreakKind::PairingNumber)
+        return !tb.reversed;
+    return tb.kind == TieBreakKind::OwnRating && tb.reversed;
 }
 
 // How the games among the tied players are counted.
@@ -323,16 +374,23 @@ std::string fideCode(const TieBreak &tb)
     case TieBreakKind::BlackWins:
         return "BWG";
     case TieBreakKind::SonnebornBerger:
-        return "SB";
+        return tb.cut > 0 ? "SB/C" + std::to_string(tb.cut) : "SB";
     case TieBreakKind::Koya: {
         std::string code = "KS";
         if (tb.koyaPercent != 50)
             code += "/L" + std::to_string(tb.koyaPercent);
         if (tb.koyaShiftHalves != 0)
-            code += std::string("/L") + (tb.koyaShiftHalves > 0 ? "+" : "-") +
-                    std::to_string(std::abs(tb.koyaShiftHalves));
+            code += "/L" + std::to_string(tb.koyaShiftHalves);
         return code;
     }
+    case TieBreakKind::RoundsElected:
+        return "REP";
+    case TieBreakKind::StandardPoints:
+        return "STD";
+    case TieBreakKind::OwnRating:
+        return tb.reversed ? "RTNG/R" : "RTNG";
+    case TieBreakKind::PairingNumber:
+        return tb.reversed ? "TPN/R" : "TPN";
     case TieBreakKind::AverageOpponentRating:
         return "ARO";
     case TieBreakKind::PerformanceRating:
@@ -353,12 +411,32 @@ std::optional<TieBreak> tieBreakFromCode(std::string_view code)
         {"KS", TieBreakKind::Koya},
         {"ARO", TieBreakKind::AverageOpponentRating},
         {"TPR", TieBreakKind::PerformanceRating},
+        {"REP", TieBreakKind::RoundsElected},
+        {"STD", TieBreakKind::StandardPoints},
+        {"RTNG", TieBreakKind::OwnRating},
+        {"TPN", TieBreakKind::PairingNumber},
     };
     for (const auto &[text, kind] : kPlain) {
         if (code == text)
             return TieBreak{kind};
+        // "RTNG/R", "TPN/R": the same, the other way round.
+        if ((kind == TieBreakKind::OwnRating || kind == TieBreakKind::PairingNumber) &&
+            code.size() == text.size() + 2 && code.substr(0, text.size()) == text &&
+            code.substr(text.size()) == "/R") {
+            TieBreak tb{kind};
+            tb.reversed = true;
+            return tb;
+        }
     }
-    // Koya's limit: "KS/L40" in percent, "KS/L+1" or "KS/L-2" in half points.
+    for (int cut : {1, 2}) {
+        if (code == "SB/C" + std::to_string(cut)) {
+            TieBreak sb{TieBreakKind::SonnebornBerger};
+            sb.cut = cut;
+            return sb;
+        }
+    }
+    // Koya's limit: "KS/L40" in percent (10 and above), "KS/L1" or "KS/L-2" moved by
+    // half points; files of older versions wrote "KS/L+1".
     constexpr std::string_view kKoyaLimit = "KS/L";
     if (code.substr(0, kKoyaLimit.size()) != kKoyaLimit)
         return std::nullopt;
@@ -371,12 +449,17 @@ std::optional<TieBreak> tieBreakFromCode(std::string_view code)
         return std::nullopt;
     const int value = std::stoi(std::string(rest));
     TieBreak koya{TieBreakKind::Koya};
-    if (sign == '+' || sign == '-')
-        koya.koyaShiftHalves = sign == '+' ? value : -value;
+    const bool shift = sign == '+' || sign == '-' || value < kLeastKoyaPercent;
+    if (shift && value >= kLeastKoyaPercent)
+        return std::nullopt;
+    if (shift)
+        koya.koyaShiftHalves = sign == '-' ? -value : value;
     else
         koya.koyaPercent = value;
-    // Only the spelling fideCode gives back.
-    if (fideCode(koya) != code)
+    // Only the spelling fideCode gives back, and the older plus sign.
+    const std::string spelled = fideCode(koya);
+    if (spelled != code && (sign != '+' || spelled.size() <= kKoyaLimit.size() ||
+                            "KS/L+" + spelled.substr(kKoyaLimit.size()) != code))
         return std::nullopt;
     return koya;
 }
@@ -421,7 +504,10 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
             const auto parts =
                 byGroup
                     ? splitGroup(s, tieBreaks[k], group, values[k])
-                    : splitByKey(group, [&](int p) { return values[k][std::size_t(p)].units(); });
+                    : splitByKey(group, [&](int p) {
+                          const std::int64_t units = values[k][std::size_t(p)].units();
+                          return lowerFirst(tieBreaks[k]) ? -units : units;
+                      });
             next.insert(next.end(), parts.begin(), parts.end());
         }
         tied = std::move(next);

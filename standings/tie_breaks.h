@@ -47,6 +47,10 @@ enum class TieBreakKind {
     AverageOpponentRating, // ARO
     PerformanceRating,     // TPR
     PointsAmongTied,       // the points among the tied players, applied once
+    RoundsElected,         // REP: games played over the board and wins by forfeit
+    StandardPoints,        // STD: per opponent 1 for the better score against him, 1/2 equal
+    OwnRating,             // RTNG: the player's own rating, higher first
+    PairingNumber,         // TPN: the table number, lower first
 };
 
 // One entry of the ordered list of tie-breaks.
@@ -54,6 +58,8 @@ struct TieBreak {
     TieBreakKind kind = TieBreakKind::DirectEncounter;
     int koyaPercent = 50;    // Koya: the limit as a share of the maximum score, percent
     int koyaShiftHalves = 0; // Koya: the limit moved by this many half points
+    int cut = 0;             // SB: how many of the least significant games are left out, 0..2
+    bool reversed = false;   // RTNG, TPN: the other way round ("/R")
 
     bool operator==(const TieBreak &) const = default;
 };
@@ -64,11 +70,11 @@ std::vector<TieBreak> classicTieBreaks();
 // FIDE's recommendation for round-robins: DE, WIN, SB, KS.
 std::vector<TieBreak> fideRoundRobinTieBreaks();
 
-// FIDE's acronym with its modifier: "DE", "KS", "KS/L40", "KS/L-1". The points among the
-// tied players, which FIDE does not name, are written "DE".
+// FIDE's acronym with its modifier: "DE", "KS", "KS/L40", "KS/L1", "KS/L-1", "SB/C1",
+// "RTNG/R". The points among the tied players, which FIDE does not name, are written "DE".
 std::string fideCode(const TieBreak &tieBreak);
 // The tie-break fideCode spells so, from the round-robin set; nothing for any other text.
-// "DE" is the direct encounter.
+// "DE" is the direct encounter; the older "KS/L+1" reads as "KS/L1".
 std::optional<TieBreak> tieBreakFromCode(std::string_view code);
 
 // One player's line of the standings under a list of tie-breaks.

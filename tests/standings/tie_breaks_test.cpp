@@ -133,6 +133,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
     TieBreakCase{"WithdrawnLateLosesTheRestByForfeit", {"x1=0", "0x=.", "==x1", "1.0x"},
                  fideRoundRobinTieBreaks(),
                  "3:1/0/1/2.5/1 1:2/1/1/2.5/1.5 2:3/2/1/2/.5 4:4/0/1/1.5/1", {0, 0, 0, 2}},
+    // A forfeit win is a round elected to play, a forfeit loss is not.
+    TieBreakCase{"RoundsElectedCountForfeitWins", kSonneborn, {{K::RoundsElected}},
+                 "4:1/3 1:2/3 2:3/2 3:4/3"},
+    // 1, 2 and 4 tie on 3.5 over two cycles; 2 lost his match with 4.
+    TieBreakCase{"StandardPointsScoreMatchesNotGames",
+                 {"x=1=x===", "=x10=x1=", "00x1=0x0", "=10x==1x"}, {{K::StandardPoints}},
+                 "1:1-2/2 4:1-2/2 2:3/1.5 3:4/.5", {}, {}, 2},
+    // Cut 1 drops 1's loss to 3 and 2's win over 3: the lowest opponent score.
+    TieBreakCase{"SonnebornBergerCutOne", kSonneborn, {{K::SonnebornBerger, 50, 0, 1}},
+                 "4:1/1.5 1:2/2.5 2:3/1 3:4/1.5"},
+    // Between equal opponent scores the smaller share goes first: 3 keeps his win.
+    TieBreakCase{"SonnebornBergerCutTwo", kSonneborn, {{K::SonnebornBerger, 50, 0, 2}},
+                 "4:1/.75 1:2-3/1 2:2-3/1 3:4/0"},
+    TieBreakCase{"KoyaLimitOneHalfHigher", kSonneborn, {{K::Koya, 50, 1}},
+                 "4:1/0 1:2-3/.5 2:2-3/.5 3:4/0"},
+    TieBreakCase{"KoyaLimitTwoHalvesHigher", kSonneborn, {{K::Koya, 50, 2}},
+                 "4:1/0 1:2-3/0 2:2-3/0 3:4/0"},
+    TieBreakCase{"KoyaLimitTwoHalvesLower", kSonneborn, {{K::Koya, 50, -2}},
+                 "4:1/2 1:2-3/1.5 2:2-3/1.5 3:4/1"},
+    TieBreakCase{"OwnRatingHigherFirst", kSonneborn, {{K::OwnRating}},
+                 "4:1/0 1:2/2000 2:3/1800 3:4/1600", {}, {2000, 1800, 1600, 0}},
+    TieBreakCase{"OwnRatingReversedLowerFirst", kSonneborn, {{K::OwnRating, 50, 0, 0, true}},
+                 "4:1/0 2:2/1800 1:3/2000 3:4/1600", {}, {2000, 1800, 1600, 0}},
+    TieBreakCase{"PairingNumberLowerFirst", kSonneborn, {{K::PairingNumber}},
+                 "4:1/4 1:2/1 2:3/2 3:4/3"},
+    TieBreakCase{"PairingNumberReversedHigherFirst", kSonneborn,
+                 {{K::PairingNumber, 50, 0, 0, true}}, "4:1/4 2:2/2 1:3/1 3:4/3"},
     // Two cycles, the second begun: 1 beat 2 twice, which averages to one game.
     TieBreakCase{"DirectEncounterAveragesRepeatedGames",
                  {"x100x1..", "0x110x..", "10x1..x.", "100x...x"}, {{K::DirectEncounter}},
@@ -147,6 +174,13 @@ TEST(TieBreakCodes, SpellFideAcronymsWithLimits)
                                                                  {{K::Koya}, "KS"},
                                                                  {{K::Koya, 40, 0}, "KS/L40"},
                                                                  {{K::Koya, 50, -1}, "KS/L-1"},
+                                                                 {{K::Koya, 50, 1}, "KS/L1"},
+                                                                 {{K::Koya, 50, -2}, "KS/L-2"},
+                                                                 {{K::SonnebornBerger, 50, 0, 2}, "SB/C2"},
+                                                                 {{K::RoundsElected}, "REP"},
+                                                                 {{K::StandardPoints}, "STD"},
+                                                                 {{K::OwnRating, 50, 0, 0, true}, "RTNG/R"},
+                                                                 {{K::PairingNumber}, "TPN"},
                                                                  {{K::PerformanceRating}, "TPR"}};
     for (const auto &[tieBreak, code] : cases)
         EXPECT_EQ(fideCode(tieBreak), code);

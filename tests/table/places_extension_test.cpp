@@ -121,13 +121,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TieBreakCodes, ComeBackFromTheirSpellingOnly)
 {
-    for (const char *code : {"DE", "WIN", "WON", "BPG", "BWG", "SB", "KS", "KS/L40", "KS/L-1",
-                             "KS/L+2", "ARO", "TPR"}) {
+    for (const char *code :
+         {"DE", "WIN", "WON", "BPG", "BWG", "REP", "STD", "SB", "SB/C1", "SB/C2", "KS", "KS/L40",
+          "KS/L1", "KS/L2", "KS/L-1", "KS/L-2", "ARO", "TPR", "RTNG", "RTNG/R", "TPN", "TPN/R"}) {
         const std::optional<TieBreak> tb = tieBreakFromCode(code);
         ASSERT_TRUE(tb) << code;
         EXPECT_EQ(fideCode(*tb), code);
     }
-    for (const char *code : {"BH", "KS/L50", "KS/L+0", "KS/L", "KS/Lx", "de", "KS/L100", ""})
+    // Files of older versions wrote a raised limit with its plus sign.
+    ASSERT_TRUE(tieBreakFromCode("KS/L+2"));
+    EXPECT_EQ(fideCode(*tieBreakFromCode("KS/L+2")), "KS/L2");
+    for (const char *code : {"BH", "KS/L50", "KS/L+0", "KS/L0", "KS/L", "KS/Lx", "de", "KS/L100",
+                             "KS/L+40", "SB/C3", "SB/C0", "TPN/", "RTNG/RR", "TPR/R", ""})
         EXPECT_FALSE(tieBreakFromCode(code)) << code;
 }
 
