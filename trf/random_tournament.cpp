@@ -1,0 +1,109 @@
+#include "trf/random_tournament.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "rounds/berger_schedule.h"
+
+namespace krugovik {
+namespace {
+
+// SplitMix64: the same numbers on every machine and library.
+class Random {
+  public:
+    explicit Random(std::uint64_t seed) : m_state(seed) {}
+    std::uint64_t next()
+    {
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    // 0..bound-1.
+    int below(int bound) { return bound <= 1 ? 0 : int(next() % std::uint64_t(bound)); }
+
+  private:
+    std::uint64_t m_state;
+};
+
+std::string twoDigits(int value)
+{
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+} // namespace
+
+std::vector<std::string> optionFaults(const RandomTournamentOptions &o)
+{
+    std::vector<std::string> faults;
+    if (o.players < 3 || o.players > kMaxTablePlayers)
+        faults.push_back("--players: 3 to 22");
+    if (o.cycles < 1 || o.cycles > kMaxCycles)
+        faults.push_back("--cycles: 1 to 4");
+    for (const auto &[name, share] : {std::pair{"--draws", o.drawPercent},
+                                      {"--forfeits", o.forfeitPercent},
+                                      {"--unplayed", o.unplayedPercent}}) {
+        if (share < 0 || share > 100)
+            faults.push_back(std::string(name) + ": a percentage, 0 to 100");
+    }
+    if (o.drawPercent + o.forfeitPercent + o.unplayedPercent > 100)
+        faults.push_back("--draws, --forfeits and --unplayed: together at most 100");
+    if (o.withdrawals < 0 || o.withdrawals > std::max(0, o.players - 2))
+        faults.push_back("--withdrawals: 0 to the players less two");
+    if (o.tieBreaks.empty())
+        faults.push_back("--tie-breaks: at least one");
+    return faults;
+}
+
+TournamentSnapshot randomTournament(const RandomTournamentOptions &o)
+{
+    Random random(o.seed);
+    TournamentSnapshot s;
+    const int n = std::clamp(o.players, 3, kMaxTablePlayers);
+    s.cycles = std::clamp(o.cycles, 1, kMaxCycles);
+    s.name = "Random round robin " + std::to_string(o.seed);
+    s.tieBreaks = o.tieBreaks;
+    s.reverseLastRounds = s.cycles >= 2 && random.below(2) == 1;
+    std::vector<std::int64_t> rating(std::size_t(n) + 1);
+    for (int p = 1; p <= n; ++p) {
+        SnapshotPlayer player;
+        player.name = "Player " + twoDigits(p);
+        // One in ten is unrated; the others 1400..2599.
+        if (random.below(10) != 0) {
+            rating[std::size_t(p)] = 1400 + random.below(1200);
+            player.ratingCell = std::to_string(rating[std::size_t(p)]);
+        }
+        s.players.push_back(player);
+    }
+    s.laterCycles.resize(std::size_t(s.cycles - 1));
+    const int rounds = roundCount(n) * s.cycles;
+    for (const ScheduledGame &g : bergerSchedule(n, s.cycles, s.reverseLastRounds)) {
+        const int cycle = (g.round - 1) / roundCount(n) + 1;
+        GameRecords &games = cycle == 1 ? s.games : s.laterCycles[std::size_t(cycle - 2)];
+        const int roll = random.below(100);
+        const bool firstWins = random.below(2) == 0;
+        GameState state = GameState::None;
+        if (roll < o.unplayedPercent)
+            continue;
+        if (roll < o.unplayedPercent + o.forfeitPercent)
+            state = firstWins ? GameState::ForfeitWin : GameState::ForfeitLoss;
+        else if (roll < o.unplayedPercent + o.forfeitPercent + o.drawPercent)
+            state = GameState::Draw;
+        else
+            state = firstWins ? GameState::Win : GameState::Loss;
+        recordGame(games, g.firstNamed, g.secondNamed, state, rating[std::size_t(g.secondNamed)],
+                   rating[std::size_t(g.firstNamed)]);
+    }
+    // Who leaves, and after which round: at least one round played, one left to miss.
+    std::vector<int> order(static_cast<std::size_t>(n));
+    for (int p = 1; p <= n; ++p)
+        order[std::size_t(p - 1)] = p;
+    for (int k = n - 1; k > 0; --k)
+        std::swap(order[std::size_t(k)], order[std::size_t(random.below(k + 1))]);
+    for (int k = 0; k < std::clamp(o.withdrawals, 0, n - 2); ++k)
+        s.players[std::size_t(order[std::size_t(k)] - 1)].withdrawnAfter =
+            1 + random.below(std::max(1, rounds - 1));
+    return s;
+}
+
+} // namespace krugovik
