@@ -292,13 +292,62 @@ std::vector<std::span<int>> splitByKey(std::span<int> group,
     return runs;
 }
 
+// The one member whose points against the others exceed what any other could reach by
+// winning every game among them not yet played; group.size() when there is none.
+std::size_t uncatchable(const Standings &s, std::span<const int> group)
+{
+    // Every pair's average in 1/24 points; a pair not yet met could still give 24.
+    constexpr std::int64_t kWholeGame = 2 * kAverageScale;
+    std::vector<std::int64_t> now(group.size());
+    std::vector<std::int64_t> most(group.size());
+    for (std::size_t a = 0; a < group.size(); ++a) {
+        for (std::size_t b = 0; b < group.size(); ++b) {
+            if (a == b)
+                continue;
+            int sum = 0;
+            int met = 0;
+            for (const Side &g : s.games[std::size_t(group[a])]) {
+                if (g.opponent == group[b] && g.state != GameState::None) {
+                    sum += halves(g.state);
+                    ++met;
+                }
+            }
+            const std::int64_t average = met ? std::int64_t(sum) * kAverageScale / met : 0;
+            now[a] += average;
+            most[a] += met ? average : kWholeGame;
+        }
+    }
+    for (std::size_t a = 0; a < group.size(); ++a) {
+        bool ahead = true;
+        for (std::size_t b = 0; b < group.size() && ahead; ++b)
+            ahead = a == b || now[a] > most[b];
+        if (ahead)
+            return a;
+    }
+    return group.size();
+}
+
 // Direct encounter: orders the group by points among its members and applies itself
-// again to every part still tied, as long as a step separates someone.
+// again to every part still tied, as long as a step separates someone. While not every
+// pair has met, it only sets apart a member no one else can catch any more.
 void directEncounter(const Standings &s, std::span<int> group, std::vector<std::span<int>> &out)
 {
-    const auto score = group.size() > 1 ? pointsAmong(s, group, Among::Average) : std::nullopt;
-    if (!score) {
+    if (group.size() < 2) {
         out.push_back(group);
+        return;
+    }
+    const auto score = pointsAmong(s, group, Among::Average);
+    if (!score) {
+        const std::size_t first = uncatchable(s, group);
+        if (first == group.size()) {
+            out.push_back(group);
+            return;
+        }
+        // He goes first; the others keep table order among themselves.
+        std::rotate(group.begin(), group.begin() + std::ptrdiff_t(first),
+                    group.begin() + std::ptrdiff_t(first) + 1);
+        out.push_back(group.subspan(0, 1));
+        directEncounter(s, group.subspan(1), out);
         return;
     }
     std::array<std::int64_t, kMaxTablePlayers + 1> byPlayer{};

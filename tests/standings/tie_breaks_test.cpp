@@ -160,6 +160,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
                  "4:1/4 1:2/1 2:3/2 3:4/3"},
     TieBreakCase{"PairingNumberReversedHigherFirst", kSonneborn,
                  {{K::PairingNumber, 50, 0, 0, true}}, "4:1/4 2:2/2 1:3/1 3:4/3"},
+    // Unfinished: 2 and 3 have not met, but 1 beat both, more than either could reach.
+    TieBreakCase{"DirectEncounterSetsApartWhomNoOneCanCatch",
+                 {"x1100", "0x.11", "0.x11", "100x=", "100=x"}, {{K::DirectEncounter}},
+                 "1:1/1 2:2-3/2 3:2-3/2 4:4-5/0 5:4-5/0"},
+    // 1 beat 2, but 3, who has met neither, could still catch him: no order at all.
+    TieBreakCase{"DirectEncounterWaitsWhileSomeoneCanCatchUp",
+                 {"x1.00", "0x.10", "..x10", "100x=", "111=x"}, {{K::DirectEncounter}},
+                 "5:1/0 4:2/0 1:3-5/0 2:3-5/0 3:3-5/0"},
     // Two cycles, the second begun: 1 beat 2 twice, which averages to one game.
     TieBreakCase{"DirectEncounterAveragesRepeatedGames",
                  {"x100x1..", "0x110x..", "10x1..x.", "100x...x"}, {{K::DirectEncounter}},
