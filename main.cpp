@@ -12,8 +12,8 @@
 int main(int argc, char *argv[])
 {
     // The checker and the generator need no display.
-    if (const auto outcome =
-            krugovik::runTrfCommand(std::vector<std::string>(argv + std::min(argc, 1), argv + argc))) {
+    if (const auto outcome = krugovik::runTrfCommand(
+            std::vector<std::string>(argv + std::min(argc, 1), argv + argc))) {
         std::fputs(outcome->output.c_str(), stdout);
         std::fputs(outcome->errors.c_str(), stderr);
         return outcome->status;

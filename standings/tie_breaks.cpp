@@ -140,9 +140,8 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
     case TieBreakKind::BlackWins:
         return count([](const Side &g) { return g.black && g.state == GameState::Win; });
     case TieBreakKind::RoundsElected:
-        return count([](const Side &g) {
-            return isOverBoard(g.state) || g.state == GameState::ForfeitWin;
-        });
+        return count(
+            [](const Side &g) { return isOverBoard(g.state) || g.state == GameState::ForfeitWin; });
     case TieBreakKind::StandardPoints: {
         // Every cycle's games against one opponent make one match.
         std::array<int, kMaxTablePlayers + 1> mine{};
@@ -550,13 +549,12 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
                 next.push_back(group);
                 continue;
             }
-            const auto parts =
-                byGroup
-                    ? splitGroup(s, tieBreaks[k], group, values[k])
-                    : splitByKey(group, [&](int p) {
-                          const std::int64_t units = values[k][std::size_t(p)].units();
-                          return lowerFirst(tieBreaks[k]) ? -units : units;
-                      });
+            const auto parts = byGroup ? splitGroup(s, tieBreaks[k], group, values[k])
+                                       : splitByKey(group, [&](int p) {
+                                             const std::int64_t units =
+                                                 values[k][std::size_t(p)].units();
+                                             return lowerFirst(tieBreaks[k]) ? -units : units;
+                                         });
             next.insert(next.end(), parts.begin(), parts.end());
         }
         tied = std::move(next);

@@ -10,13 +10,13 @@ namespace krugovik {
 
 // What a random round robin is made of. Shares are percentages of the games.
 struct RandomTournamentOptions {
-    int players = 8;           // 3..22
-    int cycles = 1;            // 1..kMaxCycles
-    std::uint64_t seed = 1;    // the same seed and options give the same event
-    int drawPercent = 30;      // games drawn
-    int forfeitPercent = 0;    // games lost by forfeit
-    int unplayedPercent = 0;   // games without a result
-    int withdrawals = 0;       // players who leave before the end, 0..players-2
+    int players = 8;         // 3..22
+    int cycles = 1;          // 1..kMaxCycles
+    std::uint64_t seed = 1;  // the same seed and options give the same event
+    int drawPercent = 30;    // games drawn
+    int forfeitPercent = 0;  // games lost by forfeit
+    int unplayedPercent = 0; // games without a result
+    int withdrawals = 0;     // players who leave before the end, 0..players-2
     std::vector<TieBreak> tieBreaks = fideRoundRobinTieBreaks();
 };
 

@@ -55,13 +55,12 @@ std::vector<std::string> pairingFaults(const TrfFile &file, int cycles, bool rev
             // A round not yet paired is no fault; a paired one must be the table's.
             if (!white.paired())
                 continue;
-            const std::string table = std::to_string(g.firstNamed) + "-" +
-                                      std::to_string(g.secondNamed);
+            const std::string table =
+                std::to_string(g.firstNamed) + "-" + std::to_string(g.secondNamed);
             if (white.opponent != g.secondNamed)
-                faults.push_back("round " + std::to_string(r) + ": " +
-                                 std::to_string(g.firstNamed) + " meets " +
-                                 std::to_string(white.opponent) + ", the Berger table pairs " +
-                                 table);
+                faults.push_back(
+                    "round " + std::to_string(r) + ": " + std::to_string(g.firstNamed) + " meets " +
+                    std::to_string(white.opponent) + ", the Berger table pairs " + table);
             else if (white.colour == 'b')
                 faults.push_back("round " + std::to_string(r) + ": colours of " + table +
                                  " reversed, the Berger table gives White to " +
@@ -70,7 +69,6 @@ std::vector<std::string> pairingFaults(const TrfFile &file, int cycles, bool rev
     }
     return faults;
 }
-
 
 // The cycles of a file of 3..22 players whose rounds are whole cycles; 0 and the reason
 // for any other.
@@ -138,19 +136,22 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
             const int c = (round - 1) / perCycle;
             const int q = g.opponent;
             auto &cell = r.games[std::size_t(c)][std::size_t(p.number)][std::size_t(q)];
-            if (cell != GameState::None || r.round[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] != 0) {
-                why = {p.line, "meets " + std::to_string(q) + " twice in cycle " +
-                                   std::to_string(c + 1)};
+            if (cell != GameState::None ||
+                r.round[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] != 0) {
+                why = {p.line,
+                       "meets " + std::to_string(q) + " twice in cycle " + std::to_string(c + 1)};
                 return std::nullopt;
             }
             cell = stateOf(g.result);
             // A game both lost by forfeit: both had left. The engine gives such games to
             // nobody once it knows.
-            const TrfRound &theirs = file.players[std::size_t(q - 1)].rounds[std::size_t(round - 1)];
+            const TrfRound &theirs =
+                file.players[std::size_t(q - 1)].rounds[std::size_t(round - 1)];
             if (g.result == '-' && theirs.result == '-') {
                 for (int who : {p.number, q}) {
                     int &after = r.withdrawnAfter[std::size_t(who)];
-                    after = after == 0 ? std::max(1, round - 1) : std::min(after, std::max(1, round - 1));
+                    after = after == 0 ? std::max(1, round - 1)
+                                       : std::min(after, std::max(1, round - 1));
                 }
             }
             r.white[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] =
@@ -171,8 +172,10 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
             continue;
         round[std::size_t(g.firstNamed)][std::size_t(g.secondNamed)] = g.round;
         round[std::size_t(g.secondNamed)][std::size_t(g.firstNamed)] = g.round;
-        r.white[std::size_t(c)][std::size_t(g.firstNamed)][std::size_t(g.secondNamed)] = g.firstNamed;
-        r.white[std::size_t(c)][std::size_t(g.secondNamed)][std::size_t(g.firstNamed)] = g.firstNamed;
+        r.white[std::size_t(c)][std::size_t(g.firstNamed)][std::size_t(g.secondNamed)] =
+            g.firstNamed;
+        r.white[std::size_t(c)][std::size_t(g.secondNamed)][std::size_t(g.firstNamed)] =
+            g.firstNamed;
     }
     out.reverseLastRounds = reversalOf(file, cycles);
     return out;

@@ -12,9 +12,9 @@ namespace krugovik {
 // A TRF read as a round robin of the program: what the standings need, and how the file
 // lays it out.
 struct TrfRoundRobin {
-    RoundRobinResults results;      // places are computed from these
+    RoundRobinResults results;       // places are computed from these
     std::vector<TieBreak> tieBreaks; // 202, in order
-    bool reverseLastRounds = false; // the Berger table's reversal the pairings match best
+    bool reverseLastRounds = false;  // the Berger table's reversal the pairings match best
 };
 
 // The file as a round robin of 3..22 players in 1..4 cycles, or why it is none: a count

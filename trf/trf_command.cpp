@@ -35,8 +35,8 @@ CommandOutcome check(const std::vector<std::string> &arguments)
     const TrfReadResult read = readTrf(text);
     if (!read.ok()) {
         const TrfError &e = read.errors.front();
-        return refused(path + (e.line > 0 ? ":" + std::to_string(e.line) : std::string()) +
-                       ": " + e.reason);
+        return refused(path + (e.line > 0 ? ":" + std::to_string(e.line) : std::string()) + ": " +
+                       e.reason);
     }
     CommandOutcome outcome;
     const std::vector<std::string> faults = checkTrf(read.file);
@@ -80,9 +80,8 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
             }
             continue;
         }
-        const auto number = wholeNumber(value, 0, name == "--seed"
-                                                      ? std::numeric_limits<long long>::max()
-                                                      : 1000);
+        const auto number =
+            wholeNumber(value, 0, name == "--seed" ? std::numeric_limits<long long>::max() : 1000);
         if (!number)
             return refused(name + ": " + value + " is no number in range");
         if (name == "--players")
@@ -103,8 +102,7 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
             return refused(name + " is no option of --generate\n" + kGenerateUsage);
     }
     if (!players || !cycles || !seed)
-        return refused(std::string("--players, --cycles and --seed are needed\n") +
-                       kGenerateUsage);
+        return refused(std::string("--players, --cycles and --seed are needed\n") + kGenerateUsage);
     const std::vector<std::string> faults = optionFaults(options);
     if (!faults.empty())
         return refused(faults.front());

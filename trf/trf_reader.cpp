@@ -164,8 +164,8 @@ std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::
             why = "round " + std::to_string(round) + ": colour '" + r.colour + "' is unknown";
             return std::nullopt;
         }
-        const bool known = r.opponent > 0 ? resultWithOpponent(r.result)
-                                          : resultWithoutOpponent(r.result);
+        const bool known =
+            r.opponent > 0 ? resultWithOpponent(r.result) : resultWithoutOpponent(r.result);
         if (!known) {
             why = "round " + std::to_string(round) + ": result '" + r.result + "' is unknown";
             return std::nullopt;
@@ -243,14 +243,14 @@ TrfReadResult readTrf(std::string_view text)
     if (players.empty())
         return fail(0, "no player (001) lines");
     std::stable_sort(players.begin(), players.end(),
-              [](const TrfPlayer &a, const TrfPlayer &b) { return a.number < b.number; });
+                     [](const TrfPlayer &a, const TrfPlayer &b) { return a.number < b.number; });
     const int n = int(players.size());
     for (int k = 0; k < n; ++k) {
         if (players[std::size_t(k)].number != k + 1) {
             const auto &p = players[std::size_t(k)];
-            return fail(p.line, p.number == k ? "starting rank " + std::to_string(k) + " twice"
-                                              : "starting rank " + std::to_string(k + 1) +
-                                                    " is missing");
+            return fail(p.line, p.number == k
+                                    ? "starting rank " + std::to_string(k) + " twice"
+                                    : "starting rank " + std::to_string(k + 1) + " is missing");
         }
     }
     // The count of rounds from 142 or XXR; the rounds of the lines must fit in it.

@@ -20,17 +20,17 @@ struct TrfRound {
 
 // One 001 line.
 struct TrfPlayer {
-    int line = 0;         // line number in the file, from 1
-    int number = 0;       // starting rank, 1..N
-    std::string sex;      // column 10, "m", "w" or blank
-    std::string title;    // columns 11-13
-    std::string name;     // columns 15-47, blanks trimmed
-    int rating = 0;       // columns 49-52; 0 when blank
-    std::string federation; // columns 54-56
-    std::string fideId;   // columns 58-68
-    std::string birth;    // columns 70-79
-    Fixed points;         // columns 81-84
-    int rank = 0;         // columns 86-89; 0 when blank
+    int line = 0;                 // line number in the file, from 1
+    int number = 0;               // starting rank, 1..N
+    std::string sex;              // column 10, "m", "w" or blank
+    std::string title;            // columns 11-13
+    std::string name;             // columns 15-47, blanks trimmed
+    int rating = 0;               // columns 49-52; 0 when blank
+    std::string federation;       // columns 54-56
+    std::string fideId;           // columns 58-68
+    std::string birth;            // columns 70-79
+    Fixed points;                 // columns 81-84
+    int rank = 0;                 // columns 86-89; 0 when blank
     std::vector<TrfRound> rounds; // from round 1
 };
 

@@ -15,10 +15,10 @@ namespace krugovik {
 namespace {
 
 // What «Своя» may be composed of: C.07's round-robin tie-breaks, Koya with the usual limits.
-const char *const kOffered[] = {"DE",   "WIN",    "WON",    "BPG",    "BWG",    "REP",   "STD",
-                                "SB",   "SB/C1",  "SB/C2",  "KS",     "KS/L1",  "KS/L2", "KS/L-1",
-                                "KS/L-2", "KS/L40", "KS/L60", "ARO",  "TPR",    "RTNG",  "RTNG/R",
-                                "TPN",  "TPN/R"};
+const char *const kOffered[] = {"DE",    "WIN",    "WON",    "BPG",    "BWG",    "REP",
+                                "STD",   "SB",     "SB/C1",  "SB/C2",  "KS",     "KS/L1",
+                                "KS/L2", "KS/L-1", "KS/L-2", "KS/L40", "KS/L60", "ARO",
+                                "TPR",   "RTNG",   "RTNG/R", "TPN",    "TPN/R"};
 
 // The column title the standings give it: «Койя (KS/L40)».
 QString titleOf(const TieBreak &tb)

@@ -16,9 +16,15 @@ using namespace krugovik;
 
 namespace {
 
-const char *const kLists[] = {"DE WIN SB KS", "SB DE WIN",     "WIN WON BPG BWG REP",
-                              "STD SB/C1 SB/C2", "KS/L1 KS/L-2 ARO TPR", "RTNG TPN",
-                              "RTNG/R TPN/R",  "KS/L2 KS/L-1 DE", "KS/L40 SB"};
+const char *const kLists[] = {"DE WIN SB KS",
+                              "SB DE WIN",
+                              "WIN WON BPG BWG REP",
+                              "STD SB/C1 SB/C2",
+                              "KS/L1 KS/L-2 ARO TPR",
+                              "RTNG TPN",
+                              "RTNG/R TPN/R",
+                              "KS/L2 KS/L-1 DE",
+                              "KS/L40 SB"};
 
 std::vector<TieBreak> listOf(const std::string &codes)
 {
@@ -129,10 +135,10 @@ TEST(GeneratedTournaments, PassTheChecker)
 
 TEST(GeneratedTournaments, SameArgumentsSameFile)
 {
-    const std::vector<std::string> args = {"--generate", "--players", "9",  "--cycles",
-                                           "2",          "--seed",    "42", "--draws",
-                                           "35",         "--forfeits", "5", "--withdrawals",
-                                           "1",          "--tie-breaks", "DE WIN SB KS"};
+    const std::vector<std::string> args = {
+        "--generate", "--players",    "9",           "--cycles",   "2", "--seed",
+        "42",         "--draws",      "35",          "--forfeits", "5", "--withdrawals",
+        "1",          "--tie-breaks", "DE WIN SB KS"};
     const auto first = runTrfCommand(args);
     const auto second = runTrfCommand(args);
     ASSERT_TRUE(first && second);
@@ -355,8 +361,7 @@ TEST(Command, ExitStatusSaysWhetherTheFileIsConsistent)
 
 TEST(Command, GenerateRefusesBadOptions)
 {
-    for (const std::vector<std::string> &args :
-         std::vector<std::vector<std::string>>{
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
              {"--generate", "--players", "2", "--cycles", "1", "--seed", "1"},
              {"--generate", "--players", "5", "--cycles", "5", "--seed", "1"},
              {"--generate", "--players", "5", "--cycles", "1"},
@@ -365,8 +370,7 @@ TEST(Command, GenerateRefusesBadOptions)
              {"--generate", "--players", "5", "--cycles", "1", "--seed", "1", "--tie-breaks",
               "DE BH"},
              {"--generate", "--players", "5", "--cycles", "1", "--seed", "-3"},
-             {"--generate", "--players", "5", "--cycles", "1", "--seed", "1", "--withdrawals",
-              "4"},
+             {"--generate", "--players", "5", "--cycles", "1", "--seed", "1", "--withdrawals", "4"},
              {"--generate", "--players", "5", "--cycles", "1", "--seed", "1", "--colour", "1"}}) {
         const auto outcome = runTrfCommand(args);
         ASSERT_TRUE(outcome);

@@ -18,18 +18,27 @@ struct Offered {
 };
 
 // Written out by hand: the names the director reads.
-const Offered kOffered[] = {
-    {"DE", "Личная встреча (DE)"},       {"WIN", "Победы (WIN)"},
-    {"WON", "Победы в партиях (WON)"},   {"BPG", "Партии чёрными (BPG)"},
-    {"BWG", "Победы чёрными (BWG)"},     {"REP", "Сыгранные туры (REP)"},
-    {"STD", "Стандартные очки (STD)"},   {"SB", "Зоннеборн-Бергер (SB)"},
-    {"SB/C1", "Зоннеборн-Бергер (SB/C1)"}, {"SB/C2", "Зоннеборн-Бергер (SB/C2)"},
-    {"KS", "Койя (KS)"},                 {"KS/L1", "Койя (KS/L1)"},
-    {"KS/L2", "Койя (KS/L2)"},           {"KS/L-1", "Койя (KS/L-1)"},
-    {"KS/L-2", "Койя (KS/L-2)"},         {"ARO", "Средний рейтинг соперников (ARO)"},
-    {"TPR", "Турнирный перфоманс (TPR)"}, {"RTNG", "Свой рейтинг (RTNG)"},
-    {"RTNG/R", "Свой рейтинг (RTNG/R)"}, {"TPN", "Стартовый номер (TPN)"},
-    {"TPN/R", "Стартовый номер (TPN/R)"}};
+const Offered kOffered[] = {{"DE", "Личная встреча (DE)"},
+                            {"WIN", "Победы (WIN)"},
+                            {"WON", "Победы в партиях (WON)"},
+                            {"BPG", "Партии чёрными (BPG)"},
+                            {"BWG", "Победы чёрными (BWG)"},
+                            {"REP", "Сыгранные туры (REP)"},
+                            {"STD", "Стандартные очки (STD)"},
+                            {"SB", "Зоннеборн-Бергер (SB)"},
+                            {"SB/C1", "Зоннеборн-Бергер (SB/C1)"},
+                            {"SB/C2", "Зоннеборн-Бергер (SB/C2)"},
+                            {"KS", "Койя (KS)"},
+                            {"KS/L1", "Койя (KS/L1)"},
+                            {"KS/L2", "Койя (KS/L2)"},
+                            {"KS/L-1", "Койя (KS/L-1)"},
+                            {"KS/L-2", "Койя (KS/L-2)"},
+                            {"ARO", "Средний рейтинг соперников (ARO)"},
+                            {"TPR", "Турнирный перфоманс (TPR)"},
+                            {"RTNG", "Свой рейтинг (RTNG)"},
+                            {"RTNG/R", "Свой рейтинг (RTNG/R)"},
+                            {"TPN", "Стартовый номер (TPN)"},
+                            {"TPN/R", "Стартовый номер (TPN/R)"}};
 
 TEST(TieBreaksDialog, OffersEveryRoundRobinTieBreakWithItsCode)
 {
@@ -51,8 +60,8 @@ TEST(TieBreaksDialog, AddedChoicesComeBackInOrder)
     auto *add = dialog.findChild<QPushButton *>(QStringLiteral("cmdTieBreakAdd"));
     auto *list = dialog.findChild<QListWidget *>(QStringLiteral("lstTieBreaks"));
     ASSERT_TRUE(choice && add && list);
-    for (const char *title : {"Стартовый номер (TPN/R)", "Зоннеборн-Бергер (SB/C2)",
-                              "Койя (KS/L1)"}) {
+    for (const char *title :
+         {"Стартовый номер (TPN/R)", "Зоннеборн-Бергер (SB/C2)", "Койя (KS/L1)"}) {
         choice->setCurrentIndex(choice->findText(QString::fromUtf8(title)));
         QTest::mouseClick(add, Qt::LeftButton);
     }
