@@ -44,6 +44,9 @@ class MainWindow : public QMainWindow {
     QMdiArea *m_area = nullptr;
     QMenu *mnuFile = nullptr;
     QAction *mnuOpen = nullptr;
+    // «Открыть TRF…»: a TRF round robin saved as a tournament file and opened.
+    void mnuImportTrf_Click();
+    QAction *mnuImportTrf = nullptr;
     QPointer<krugovik::FileChooser> m_chooser;
     QPointer<QMdiSubWindow> m_chooserWindow;
     QPointer<QMdiSubWindow> m_tournamentWindow;

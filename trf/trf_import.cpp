@@ -219,4 +219,27 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
     return out;
 }
 
+std::vector<int> baseRecordsOf(const std::vector<PlayerBlock> &players,
+                               const std::vector<std::string> &baseNames, std::size_t nameWidth)
+{
+    auto key = [&](const std::string &name) {
+        std::string text = name.substr(0, nameWidth);
+        const std::size_t first = text.find_first_not_of(' ');
+        if (first == std::string::npos)
+            return std::string();
+        return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    };
+    std::vector<int> records;
+    for (const PlayerBlock &p : players) {
+        const std::string wanted = key(p.name);
+        int found = 0;
+        for (std::size_t k = 0; k < baseNames.size() && found == 0 && !wanted.empty(); ++k) {
+            if (key(baseNames[k]) == wanted)
+                found = int(k) + 1;
+        }
+        records.push_back(found);
+    }
+    return records;
+}
+
 } // namespace krugovik

@@ -25,4 +25,10 @@ struct ImportedTournament {
 // his paired games are kept as forfeits so that they count for nobody.
 ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok);
 
+// Each player's record in the base, from 1, by the name the base can hold (its first
+// `nameWidth` bytes, blanks trimmed); 0 for one the base lacks. baseNames[k] is record
+// k + 1's name.
+std::vector<int> baseRecordsOf(const std::vector<PlayerBlock> &players,
+                               const std::vector<std::string> &baseNames, std::size_t nameWidth);
+
 } // namespace krugovik
