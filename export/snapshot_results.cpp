@@ -70,6 +70,7 @@ RoundRobinResults roundRobinResults(const TournamentSnapshot &snapshot)
         const SnapshotPlayer &player = snapshot.players[std::size_t(p - 1)];
         results.rating[std::size_t(p)] =
             int(std::max<std::int64_t>(0, readRating(player.ratingCell)));
+        results.unrated[std::size_t(p)] = player.estimate || results.rating[std::size_t(p)] == 0;
         results.withdrawnAfter[std::size_t(p)] = std::max(0, player.withdrawnAfter);
     }
     for (int c = 1; c <= results.cycleCount; ++c) {

@@ -123,6 +123,24 @@ std::int64_t roundHalfUp(std::int64_t numerator, std::int64_t divisor)
     return (2 * numerator + divisor) / (2 * divisor);
 }
 
+// The rating a player counts with: a player without an established rating with the
+// tie-break's fixed one where it has one.
+int ratingOf(const RoundRobinResults &in, const TieBreak &tb, int p)
+{
+    if (tb.unratedRating > 0 && in.unrated[std::size_t(p)])
+        return tb.unratedRating;
+    return in.rating[std::size_t(p)];
+}
+
+// SplitMix64: the same numbers on every machine, whatever the library.
+std::uint64_t mixed(std::uint64_t value)
+{
+    std::uint64_t z = value + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 // The value of a tie-break that depends on the player alone.
 Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBreak &tb, int p)
 {
@@ -164,7 +182,10 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         return Fixed::fromUnits(sum * kHalfUnits);
     }
     case TieBreakKind::OwnRating:
-        return Fixed::fromInt(std::max(in.rating[std::size_t(p)], 0));
+        return Fixed::fromInt(std::max(ratingOf(in, tb, p), 0));
+    case TieBreakKind::ByHand:
+    case TieBreakKind::Lot:
+        break; // set where the tie is
     case TieBreakKind::PairingNumber:
         return Fixed::fromInt(p);
     case TieBreakKind::SonnebornBerger: {
@@ -204,7 +225,7 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         std::int64_t scored = 0;
         std::int64_t rated = 0;
         for (const Side &g : games) {
-            const int rating = in.rating[std::size_t(g.opponent)];
+            const int rating = ratingOf(in, tb, g.opponent);
             if (!isOverBoard(g.state) || rating <= 0)
                 continue;
             ratingSum += rating;
@@ -226,6 +247,13 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         break;
     }
     return kZero;
+}
+
+// A tie-break that looks at the tied group rather than at each player alone.
+bool isGroupTieBreak(TieBreakKind kind)
+{
+    return kind == TieBreakKind::DirectEncounter || kind == TieBreakKind::PointsAmongTied ||
+           kind == TieBreakKind::ByHand || kind == TieBreakKind::Lot;
 }
 
 // A tie-break whose smaller value ranks higher: the pairing number, a reversed rating.
@@ -366,6 +394,28 @@ void directEncounter(const Standings &s, std::span<int> group, std::vector<std::
 std::vector<std::span<int>> splitGroup(const Standings &s, const TieBreak &tb, std::span<int> group,
                                        std::vector<Fixed> &value)
 {
+    if (tb.kind == TieBreakKind::ByHand || tb.kind == TieBreakKind::Lot) {
+        // A position per player: the director's list, or a draw from the seed (each
+        // player's number from the seed and his table number, so that the draw between
+        // two players does not depend on who else is tied). Players the director's list
+        // leaves out stay tied after the listed ones.
+        std::array<std::int64_t, kMaxTablePlayers + 1> rank{};
+        for (int p : group) {
+            if (tb.kind == TieBreakKind::Lot) {
+                rank[std::size_t(p)] = -std::int64_t(mixed(tb.seed * 64 + std::uint64_t(p)) >> 2);
+            } else {
+                const auto at = std::find(tb.order.begin(), tb.order.end(), p);
+                rank[std::size_t(p)] =
+                    at == tb.order.end() ? kMaxTablePlayers + 1 : at - tb.order.begin();
+            }
+        }
+        auto parts = splitByKey(group, [&](int p) { return -rank[std::size_t(p)]; });
+        // The value marks the players it set apart.
+        if (parts.size() > 1)
+            for (int p : group)
+                value[std::size_t(p)] = kOne;
+        return parts;
+    }
     if (tb.kind == TieBreakKind::DirectEncounter) {
         std::vector<std::span<int>> parts;
         directEncounter(s, group, parts);
@@ -407,6 +457,59 @@ std::vector<TieBreak> fideRoundRobinTieBreaks()
             {TieBreakKind::Koya}};
 }
 
+namespace {
+
+// "/U1400" for a fixed rating of players without an established one.
+std::string unratedModifier(const TieBreak &tb)
+{
+    return tb.unratedRating > 0 ? "/U" + std::to_string(tb.unratedRating) : std::string();
+}
+
+// A whole number of at most `digits` digits, or nothing.
+std::optional<std::uint64_t> digitsOf(std::string_view text, std::size_t digits)
+{
+    if (text.empty() || text.size() > digits ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoull(std::string(text));
+}
+
+// The lots' and the director's entries; nothing for any other text.
+std::optional<TieBreak> ownEntry(std::string_view code)
+{
+    if (code.substr(0, 4) == "LOT/") {
+        const auto seed = digitsOf(code.substr(4), 10);
+        if (!seed || *seed > 0xFFFFFFFFull)
+            return std::nullopt;
+        TieBreak lot{TieBreakKind::Lot};
+        lot.seed = std::uint32_t(*seed);
+        return lot;
+    }
+    if (code.substr(0, 5) != "HAND/" || code.back() == ',')
+        return std::nullopt;
+    TieBreak hand{TieBreakKind::ByHand};
+    std::string_view rest = code.substr(5);
+    while (!rest.empty()) {
+        const std::size_t comma = std::min(rest.find(','), rest.size());
+        const auto player = digitsOf(rest.substr(0, comma), 2);
+        if (!player || *player < 1 || *player > std::uint64_t(kMaxTablePlayers) ||
+            std::count(hand.order.begin(), hand.order.end(), int(*player)) > 0)
+            return std::nullopt;
+        hand.order.push_back(int(*player));
+        rest.remove_prefix(std::min(comma + 1, rest.size()));
+    }
+    if (hand.order.size() < 2)
+        return std::nullopt;
+    return hand;
+}
+
+} // namespace
+
+bool declaredInTrf(const TieBreak &tb)
+{
+    return tb.kind != TieBreakKind::Lot && tb.kind != TieBreakKind::ByHand;
+}
+
 std::string fideCode(const TieBreak &tb)
 {
     switch (tb.kind) {
@@ -436,19 +539,44 @@ std::string fideCode(const TieBreak &tb)
     case TieBreakKind::StandardPoints:
         return "STD";
     case TieBreakKind::OwnRating:
-        return tb.reversed ? "RTNG/R" : "RTNG";
+        return std::string(tb.reversed ? "RTNG/R" : "RTNG") + unratedModifier(tb);
+    case TieBreakKind::ByHand: {
+        std::string code = "HAND/";
+        for (std::size_t k = 0; k < tb.order.size(); ++k)
+            code += (k ? "," : "") + std::to_string(tb.order[k]);
+        return code;
+    }
+    case TieBreakKind::Lot:
+        return "LOT/" + std::to_string(tb.seed);
     case TieBreakKind::PairingNumber:
         return tb.reversed ? "TPN/R" : "TPN";
     case TieBreakKind::AverageOpponentRating:
-        return "ARO";
+        return "ARO" + unratedModifier(tb);
     case TieBreakKind::PerformanceRating:
-        return "TPR";
+        return "TPR" + unratedModifier(tb);
     }
     return {};
 }
 
 std::optional<TieBreak> tieBreakFromCode(std::string_view code)
 {
+    if (auto own = ownEntry(code))
+        return own;
+    // "ARO/U1400", "TPR/U1400", "RTNG/U1400", "RTNG/R/U1400": a fixed rating for players
+    // without an established one.
+    if (const std::size_t at = code.rfind("/U"); at != std::string_view::npos && at > 0) {
+        const auto rating = digitsOf(code.substr(at + 2), 4);
+        std::optional<TieBreak> base = tieBreakFromCode(code.substr(0, at));
+        const bool rated = base && (base->kind == TieBreakKind::AverageOpponentRating ||
+                                    base->kind == TieBreakKind::PerformanceRating ||
+                                    base->kind == TieBreakKind::OwnRating);
+        if (!rating || *rating == 0 || !rated || base->unratedRating != 0)
+            return std::nullopt;
+        base->unratedRating = int(*rating);
+        if (fideCode(*base) != code)
+            return std::nullopt;
+        return base;
+    }
     static constexpr std::pair<std::string_view, TieBreakKind> kPlain[] = {
         {"DE", TieBreakKind::DirectEncounter},
         {"WIN", TieBreakKind::Wins},
@@ -524,7 +652,7 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
                                            std::vector<Fixed>(std::size_t(n) + 1, kZero));
     for (std::size_t k = 0; k < ruleCount; ++k) {
         const TieBreakKind kind = tieBreaks[k].kind;
-        if (kind == TieBreakKind::DirectEncounter || kind == TieBreakKind::PointsAmongTied)
+        if (isGroupTieBreak(kind))
             continue;
         for (int p = 1; p <= n; ++p) {
             if (s.placed[std::size_t(p)])
@@ -541,8 +669,7 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
         splitByKey(order, [&](int p) { return s.halves[std::size_t(p)]; });
     for (std::size_t k = 0; k < ruleCount; ++k) {
         const TieBreakKind kind = tieBreaks[k].kind;
-        const bool byGroup =
-            kind == TieBreakKind::DirectEncounter || kind == TieBreakKind::PointsAmongTied;
+        const bool byGroup = isGroupTieBreak(kind);
         std::vector<std::span<int>> next;
         for (std::span<int> group : tied) {
             if (group.size() == 1) {

@@ -94,6 +94,25 @@ int cyclesOf(const TrfFile &file, TrfError &why)
     return file.roundCount / perCycle;
 }
 
+// The ranks the file gives a tied group are its places, each once, or all its first.
+bool sharedRanksFit(const TrfFile &file, const TieBreakRow &row,
+                    const std::vector<TieBreakRow> &rows)
+{
+    std::vector<int> ranks;
+    for (const TieBreakRow &other : rows) {
+        if (other.firstPlace == row.firstPlace)
+            ranks.push_back(file.players[std::size_t(other.player - 1)].rank);
+    }
+    std::sort(ranks.begin(), ranks.end());
+    bool eachOnce = true;
+    bool allFirst = true;
+    for (std::size_t k = 0; k < ranks.size(); ++k) {
+        eachOnce = eachOnce && ranks[k] == row.firstPlace + int(k);
+        allFirst = allFirst && ranks[k] == row.firstPlace;
+    }
+    return eachOnce || allFirst;
+}
+
 // The reversal choice of two cycles or more: the one the pairings follow.
 bool reversalOf(const TrfFile &file, int cycles)
 {
@@ -124,6 +143,7 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
     r.cycleCount = cycles;
     for (const TrfPlayer &p : file.players) {
         r.rating[std::size_t(p.number)] = p.rating;
+        r.unrated[std::size_t(p.number)] = p.rating == 0;
         int lastPaired = 0;
         bool scored = false;
         for (int round = 1; round <= file.roundCount; ++round) {
@@ -200,9 +220,14 @@ std::vector<std::string> checkTrf(const TrfFile &file)
     std::string list;
     for (const TieBreak &tb : rr->tieBreaks)
         list += (list.empty() ? "" : " ") + fideCode(tb);
-    for (const TieBreakRow &row : rankByTieBreaks(rr->results, rr->tieBreaks)) {
+    const std::vector<TieBreakRow> rows = rankByTieBreaks(rr->results, rr->tieBreaks);
+    for (const TieBreakRow &row : rows) {
         const TrfPlayer &p = file.players[std::size_t(row.player - 1)];
-        if (p.rank != row.firstPlace)
+        // Players the list leaves tied may stand in any order among their places: the
+        // lots and the director's order are no part of 202.
+        const bool withinTie = row.firstPlace > 0 && p.rank >= row.firstPlace &&
+                               p.rank <= row.lastPlace && sharedRanksFit(file, row, rows);
+        if (p.rank != row.firstPlace && !withinTie)
             faults.push_back("player " + std::to_string(row.player) + ": place " +
                              std::to_string(p.rank) + " in the file, " +
                              (row.firstPlace ? std::to_string(row.firstPlace) : "none") +
