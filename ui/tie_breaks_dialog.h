@@ -9,6 +9,7 @@ class QComboBox;
 class QDialogButtonBox;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 
 namespace krugovik {
 
@@ -34,6 +35,9 @@ class TieBreaksDialog : public QDialog {
     void enableCommands();
 
     std::vector<TieBreak> m_custom; // the list «Своя» holds
+    // The chosen list with the choice for players without an established rating applied.
+    std::vector<TieBreak> withUnratedChoice(std::vector<TieBreak> list) const;
+    void cmbUnrated_Change();
 
     QComboBox *cmbTieBreakPreset = nullptr;
     QListWidget *lstTieBreaks = nullptr;
@@ -43,6 +47,8 @@ class TieBreaksDialog : public QDialog {
     QPushButton *cmdTieBreakUp = nullptr;
     QPushButton *cmdTieBreakDown = nullptr;
     QDialogButtonBox *btnTieBreaks = nullptr;
+    QComboBox *cmbUnrated = nullptr;      // his estimate, or a fixed rating
+    QSpinBox *spnUnratedRating = nullptr; // the fixed rating
 };
 
 } // namespace krugovik

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -71,6 +72,42 @@ TEST(TieBreaksDialog, AddedChoicesComeBackInOrder)
     EXPECT_EQ(codes, "WIN TPN/R SB/C2 KS/L1 ");
     ASSERT_EQ(list->count(), 4);
     EXPECT_EQ(list->item(3)->text(), QStringLiteral("Койя (KS/L1)"));
+}
+
+// The lots get a seed of their own when added; the unrated choice reaches every rating
+// tie-break of the list and comes back when the dialog opens again.
+TEST(TieBreaksDialog, LotsGetASeedAndTheUnratedChoiceIsKept)
+{
+    std::vector<TieBreak> chosen;
+    {
+        TieBreaksDialog dialog({{TieBreakKind::AverageOpponentRating}});
+        auto *choice = dialog.findChild<QComboBox *>(QStringLiteral("cmbTieBreakChoice"));
+        auto *add = dialog.findChild<QPushButton *>(QStringLiteral("cmdTieBreakAdd"));
+        auto *unrated = dialog.findChild<QComboBox *>(QStringLiteral("cmbUnrated"));
+        auto *rating = dialog.findChild<QSpinBox *>(QStringLiteral("spnUnratedRating"));
+        ASSERT_TRUE(choice && add && unrated && rating);
+        EXPECT_EQ(unrated->currentIndex(), 0);
+        EXPECT_FALSE(rating->isEnabled());
+        for (const char *title : {"Свой рейтинг (RTNG)", "Жребий (LOT)"}) {
+            choice->setCurrentIndex(choice->findText(QString::fromUtf8(title)));
+            QTest::mouseClick(add, Qt::LeftButton);
+        }
+        unrated->setCurrentIndex(1);
+        EXPECT_TRUE(rating->isEnabled());
+        rating->setValue(1250);
+        chosen = dialog.tieBreaks();
+    }
+    ASSERT_EQ(chosen.size(), 3u);
+    EXPECT_EQ(fideCode(chosen[0]), "ARO/U1250");
+    EXPECT_EQ(fideCode(chosen[1]), "RTNG/U1250");
+    EXPECT_EQ(chosen[2].kind, TieBreakKind::Lot);
+    // The seed is kept as it is: written and read back, the same lots.
+    EXPECT_EQ(tieBreakFromCode(fideCode(chosen[2])), chosen[2]);
+
+    TieBreaksDialog again(chosen);
+    EXPECT_EQ(again.findChild<QComboBox *>(QStringLiteral("cmbUnrated"))->currentIndex(), 1);
+    EXPECT_EQ(again.findChild<QSpinBox *>(QStringLiteral("spnUnratedRating"))->value(), 1250);
+    EXPECT_EQ(again.tieBreaks(), chosen);
 }
 
 } // namespace
