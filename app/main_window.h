@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow {
     void mnuExportCsv_Click();
     void mnuExportTrf_Click();
     void mnuTieBreaks_Click();
+    void mnuTieOrder_Click();
     using ResultsWriter = std::string (*)(const krugovik::TournamentSnapshot &);
     void exportResults(const QString &title, const QString &extension, const QString &filter,
                        ResultsWriter writer);
@@ -72,6 +73,7 @@ class MainWindow : public QMainWindow {
     QAction *mnuExportCsv = nullptr;
     QAction *mnuExportTrf = nullptr;
     QAction *mnuTieBreaks = nullptr;
+    QAction *mnuTieOrder = nullptr;
     // Правка: takes back and brings back steps of the open tournament's table.
     void createEditMenu();
     QMenu *mnuEdit = nullptr;

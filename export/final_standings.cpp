@@ -57,6 +57,7 @@ TieBreakName nameOf(TieBreakKind kind)
     case TieBreakKind::Lot:
         return {"Жребий", "жребий"};
     case TieBreakKind::PointsAmongTied:
+    case TieBreakKind::RulesChanged:
         break;
     }
     return {"Очки между собой", "очки между собой"};
@@ -102,7 +103,7 @@ std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot)
     if (isDefaultOrder(snapshot))
         return {"Бергер"};
     std::vector<std::string> titles;
-    for (const TieBreak &tb : snapshot.tieBreaks)
+    for (const TieBreak &tb : placeRules(snapshot))
         titles.push_back(std::string(nameOf(tb.kind).title) + codeInBrackets(tb));
     return titles;
 }
@@ -127,7 +128,7 @@ std::string placeRulesLine(const TournamentSnapshot &snapshot)
         return {};
     std::string line = "Места: очки";
     bool first = true;
-    for (const TieBreak &tb : snapshot.tieBreaks) {
+    for (const TieBreak &tb : placeRules(snapshot)) {
         line += first ? ", затем " : ", ";
         line += std::string(nameOf(tb.kind).inLine) + codeInBrackets(tb);
         first = false;

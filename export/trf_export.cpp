@@ -151,6 +151,12 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
             codes.append(codes.empty() ? "" : " ").append(fideCode(tb));
     }
     out += "202 " + codes + kLineEnd;
+    // The lists in force before, as changed after a round of the event.
+    for (const TieBreak &tb : snapshot.tieBreaks) {
+        if (tb.kind == TieBreakKind::RulesChanged)
+            out += "### Tie-breaks changed after round " + std::to_string(tb.afterRound) + ": " +
+                   tb.previous + kLineEnd;
+    }
 
     std::vector<int> place(std::size_t(n) + 1);
     std::vector<Fixed> points(std::size_t(n) + 1);

@@ -185,7 +185,8 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         return Fixed::fromInt(std::max(ratingOf(in, tb, p), 0));
     case TieBreakKind::ByHand:
     case TieBreakKind::Lot:
-        break; // set where the tie is
+    case TieBreakKind::RulesChanged:
+        break; // set where the tie is, or none
     case TieBreakKind::PairingNumber:
         return Fixed::fromInt(p);
     case TieBreakKind::SonnebornBerger: {
@@ -485,6 +486,28 @@ std::optional<TieBreak> ownEntry(std::string_view code)
         lot.seed = std::uint32_t(*seed);
         return lot;
     }
+    if (code.substr(0, 8) == "CHANGED/") {
+        const std::string_view rest = code.substr(8);
+        const std::size_t slash = rest.find('/');
+        const auto round = digitsOf(rest.substr(0, slash), 3);
+        if (slash == std::string_view::npos || !round || *round == 0)
+            return std::nullopt;
+        TieBreak change{TieBreakKind::RulesChanged};
+        change.afterRound = int(*round);
+        std::string_view codes = rest.substr(slash + 1);
+        while (!codes.empty()) {
+            const std::size_t comma = std::min(codes.find(','), codes.size());
+            const std::string_view one = codes.substr(0, comma);
+            const auto tb = tieBreakFromCode(one);
+            if (!tb || !declaredInTrf(*tb))
+                return std::nullopt;
+            change.previous += (change.previous.empty() ? "" : " ") + std::string(one);
+            codes.remove_prefix(std::min(comma + 1, codes.size()));
+        }
+        if (change.previous.empty() || fideCode(change) != code)
+            return std::nullopt;
+        return change;
+    }
     if (code.substr(0, 5) != "HAND/" || code.back() == ',')
         return std::nullopt;
     TieBreak hand{TieBreakKind::ByHand};
@@ -507,7 +530,18 @@ std::optional<TieBreak> ownEntry(std::string_view code)
 
 bool declaredInTrf(const TieBreak &tb)
 {
-    return tb.kind != TieBreakKind::Lot && tb.kind != TieBreakKind::ByHand;
+    return tb.kind != TieBreakKind::Lot && tb.kind != TieBreakKind::ByHand &&
+           tb.kind != TieBreakKind::RulesChanged;
+}
+
+std::vector<TieBreak> withoutChangeRecords(const std::vector<TieBreak> &list)
+{
+    std::vector<TieBreak> rules;
+    for (const TieBreak &tb : list) {
+        if (tb.kind != TieBreakKind::RulesChanged)
+            rules.push_back(tb);
+    }
+    return rules;
 }
 
 std::string fideCode(const TieBreak &tb)
@@ -548,6 +582,11 @@ std::string fideCode(const TieBreak &tb)
     }
     case TieBreakKind::Lot:
         return "LOT/" + std::to_string(tb.seed);
+    case TieBreakKind::RulesChanged: {
+        std::string codes = tb.previous;
+        std::replace(codes.begin(), codes.end(), ' ', ',');
+        return "CHANGED/" + std::to_string(tb.afterRound) + "/" + codes;
+    }
     case TieBreakKind::PairingNumber:
         return tb.reversed ? "TPN/R" : "TPN";
     case TieBreakKind::AverageOpponentRating:
@@ -641,8 +680,9 @@ std::optional<TieBreak> tieBreakFromCode(std::string_view code)
 }
 
 std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
-                                         const std::vector<TieBreak> &tieBreaks)
+                                         const std::vector<TieBreak> &list)
 {
+    const std::vector<TieBreak> tieBreaks = withoutChangeRecords(list);
     const Standings s = countedGames(results);
     const int n = s.playerCount;
     const std::size_t ruleCount = tieBreaks.size();

@@ -56,6 +56,7 @@ enum class TieBreakKind {
     PairingNumber,         // TPN: the table number, lower first
     ByHand,                // the director's order of players still tied (after a play-off)
     Lot,                   // a drawing of lots among players still tied, from a kept seed
+    RulesChanged,          // no tie-break: the record of a change of the list after a round
 };
 
 // One entry of the ordered list of tie-breaks.
@@ -68,8 +69,10 @@ struct TieBreak {
     // ARO, TPR, RTNG: the rating a player without an established one counts with; 0 for
     // his estimate, or none.
     int unratedRating = 0;
-    std::uint32_t seed = 0; // Lot: the seed the drawing comes from
-    std::vector<int> order; // ByHand: table numbers, best first; others after, still tied
+    std::uint32_t seed = 0;   // Lot: the seed the drawing comes from
+    std::vector<int> order{}; // ByHand: table numbers, best first; others after, still tied
+    int afterRound = 0;       // RulesChanged: the last round played when the list changed
+    std::string previous{};   // RulesChanged: the list before, codes separated by blanks
 
     bool operator==(const TieBreak &) const = default;
 };
@@ -83,14 +86,17 @@ std::vector<TieBreak> fideRoundRobinTieBreaks();
 // FIDE's acronym with its modifier: "DE", "KS", "KS/L40", "KS/L1", "KS/L-1", "SB/C1",
 // "RTNG/R". The points among the tied players, which FIDE does not name, are written "DE".
 std::string fideCode(const TieBreak &tieBreak);
-// The program's own entries are spelt "LOT/<seed>" and "HAND/3,5,2", and the rating of
-// a player without an established one "ARO/U1400"; FIDE's list declares neither of the
-// first two (declaredInTrf).
+// The program's own entries are spelt "LOT/<seed>", "HAND/3,5,2" and "CHANGED/4/SB,DE,WIN",
+// and the rating of a player without an established one "ARO/U1400"; FIDE's list declares
+// none of the first three (declaredInTrf).
 // The tie-break fideCode spells so, from the round-robin set; nothing for any other text.
 // "DE" is the direct encounter; the older "KS/L+1" reads as "KS/L1".
 std::optional<TieBreak> tieBreakFromCode(std::string_view code);
 // FIDE's tie-breaks are declared in a TRF's 202; the lots and the director's order are not.
 bool declaredInTrf(const TieBreak &tieBreak);
+// A change of the list after the start is kept among its entries; it ranks nobody. The
+// list without such records.
+std::vector<TieBreak> withoutChangeRecords(const std::vector<TieBreak> &list);
 
 // One player's line of the standings under a list of tie-breaks.
 struct TieBreakRow {

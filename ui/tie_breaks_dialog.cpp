@@ -138,11 +138,15 @@ TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *
     cmbUnrated_Change();
     connect(cmbUnrated, &QComboBox::currentIndexChanged, this, &TieBreaksDialog::cmbUnrated_Change);
 
-    // A list other than the presets is the director's own.
-    m_custom = current.empty() ? fideRoundRobinTieBreaks() : current;
-    const int preset = current.empty()                        ? Classic
-                       : current == fideRoundRobinTieBreaks() ? Fide
-                                                              : Custom;
+    // The records of earlier changes go along unseen; a list other than the presets is
+    // the director's own.
+    for (const TieBreak &tb : current) {
+        if (tb.kind == TieBreakKind::RulesChanged)
+            m_changes.push_back(tb);
+    }
+    const std::vector<TieBreak> rules = withoutChangeRecords(current);
+    m_custom = rules.empty() ? fideRoundRobinTieBreaks() : rules;
+    const int preset = rules.empty() ? Classic : rules == fideRoundRobinTieBreaks() ? Fide : Custom;
     cmbTieBreakPreset->setCurrentIndex(preset);
     cmbTieBreakPreset_Change();
 
@@ -160,14 +164,20 @@ TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *
 
 std::vector<TieBreak> TieBreaksDialog::tieBreaks() const
 {
+    std::vector<TieBreak> list = m_changes;
+    std::vector<TieBreak> rules;
     switch (cmbTieBreakPreset->currentIndex()) {
     case Fide:
-        return fideRoundRobinTieBreaks();
+        rules = fideRoundRobinTieBreaks();
+        break;
     case Custom:
-        return withUnratedChoice(m_custom);
+        rules = withUnratedChoice(m_custom);
+        break;
     default:
-        return {};
+        break;
     }
+    list.insert(list.end(), rules.begin(), rules.end());
+    return list;
 }
 
 std::vector<TieBreak> TieBreaksDialog::withUnratedChoice(std::vector<TieBreak> list) const

@@ -142,8 +142,9 @@ TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
                                   QStringLiteral("Сохранить для сайта (HTML)…"),
                                   QStringLiteral("Сохранить для таблиц (CSV)…"),
                                   QStringLiteral("Сохранить отчёт TRF…"), QString(),
-                                  QStringLiteral("Правила распределения мест…")}));
-    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 1);
+                                  QStringLiteral("Правила распределения мест…"),
+                                  QStringLiteral("Порядок при равенстве…")}));
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 2);
 
     openTournament();
     EXPECT_TRUE(menu()->isEnabled());
