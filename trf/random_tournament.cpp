@@ -37,21 +37,21 @@ std::vector<std::string> optionFaults(const RandomTournamentOptions &o)
 {
     std::vector<std::string> faults;
     if (o.players < 3 || o.players > kMaxTablePlayers)
-        faults.push_back("--players: 3 to 22");
+        faults.push_back("--players: от 3 до 22");
     if (o.cycles < 1 || o.cycles > kMaxCycles)
-        faults.push_back("--cycles: 1 to 4");
+        faults.push_back("--cycles: от 1 до 4");
     for (const auto &[name, share] : {std::pair{"--draws", o.drawPercent},
                                       {"--forfeits", o.forfeitPercent},
                                       {"--unplayed", o.unplayedPercent}}) {
         if (share < 0 || share > 100)
-            faults.push_back(std::string(name) + ": a percentage, 0 to 100");
+            faults.push_back(std::string(name) + ": процент, от 0 до 100");
     }
     if (o.drawPercent + o.forfeitPercent + o.unplayedPercent > 100)
-        faults.push_back("--draws, --forfeits and --unplayed: together at most 100");
+        faults.push_back("--draws, --forfeits и --unplayed: вместе не больше 100");
     if (o.withdrawals < 0 || o.withdrawals > std::max(0, o.players - 2))
-        faults.push_back("--withdrawals: 0 to the players less two");
+        faults.push_back("--withdrawals: от 0 до числа игроков без двух");
     if (o.tieBreaks.empty())
-        faults.push_back("--tie-breaks: at least one");
+        faults.push_back("--tie-breaks: хотя бы один показатель");
     return faults;
 }
 

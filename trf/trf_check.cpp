@@ -58,12 +58,12 @@ std::vector<std::string> pairingFaults(const TrfFile &file, int cycles, bool rev
             const std::string table =
                 std::to_string(g.firstNamed) + "-" + std::to_string(g.secondNamed);
             if (white.opponent != g.secondNamed)
-                faults.push_back(
-                    "round " + std::to_string(r) + ": " + std::to_string(g.firstNamed) + " meets " +
-                    std::to_string(white.opponent) + ", the Berger table pairs " + table);
+                faults.push_back("тур " + std::to_string(r) + ": " + std::to_string(g.firstNamed) +
+                                 " играет с " + std::to_string(white.opponent) +
+                                 ", а по таблице Бергера " + table);
             else if (white.colour == 'b')
-                faults.push_back("round " + std::to_string(r) + ": colours of " + table +
-                                 " reversed, the Berger table gives White to " +
+                faults.push_back("тур " + std::to_string(r) + ": в паре " + table +
+                                 " цвета наоборот, по таблице Бергера белыми играет " +
                                  std::to_string(g.firstNamed));
         }
     }
@@ -76,19 +76,19 @@ int cyclesOf(const TrfFile &file, TrfError &why)
 {
     const int n = int(file.players.size());
     if (n < 3 || n > kMaxTablePlayers) {
-        why = {0, std::to_string(n) + " players: a round robin here has 3 to 22"};
+        why = {0, std::to_string(n) + " игроков, а в круговом турнире их 3-22"};
         return 0;
     }
     const int perCycle = roundCount(n);
     if (file.roundCount % perCycle != 0 || file.roundCount / perCycle < 1 ||
         file.roundCount / perCycle > kMaxCycles) {
-        why = {0, std::to_string(file.roundCount) + " rounds: not 1 to 4 cycles of " +
-                      std::to_string(perCycle) + " for " + std::to_string(n) + " players"};
+        why = {0, std::to_string(file.roundCount) + " туров — не 1-4 круга по " +
+                      std::to_string(perCycle) + " туров для " + std::to_string(n) + " игроков"};
         return 0;
     }
     const std::string type = file.first("192");
     if (!type.empty() && type.find("ROBIN") == std::string::npos) {
-        why = {0, "192 names no round robin: " + type};
+        why = {0, "192 называет не круговой турнир: " + type};
         return 0;
     }
     return file.roundCount / perCycle;
@@ -133,7 +133,7 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
     for (const std::string &code : words(file.first("202"))) {
         const std::optional<TieBreak> tb = tieBreakFromCode(code);
         if (!tb) {
-            why = {0, "202: " + code + " is no tie-break of a round robin"};
+            why = {0, "202: " + code + " — не показатель кругового турнира"};
             return std::nullopt;
         }
         out.tieBreaks.push_back(*tb);
@@ -158,8 +158,8 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
             auto &cell = r.games[std::size_t(c)][std::size_t(p.number)][std::size_t(q)];
             if (cell != GameState::None ||
                 r.round[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] != 0) {
-                why = {p.line,
-                       "meets " + std::to_string(q) + " twice in cycle " + std::to_string(c + 1)};
+                why = {p.line, "встречается с " + std::to_string(q) + " дважды в круге " +
+                                   std::to_string(c + 1)};
                 return std::nullopt;
             }
             cell = stateOf(g.result);
@@ -204,7 +204,7 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
 std::vector<std::string> checkTrf(const TrfFile &file)
 {
     auto said = [](const TrfError &why) {
-        return (why.line > 0 ? "line " + std::to_string(why.line) + ": " : std::string()) +
+        return (why.line > 0 ? "строка " + std::to_string(why.line) + ": " : std::string()) +
                why.reason;
     };
     TrfError why;
@@ -228,14 +228,14 @@ std::vector<std::string> checkTrf(const TrfFile &file)
         const bool withinTie = row.firstPlace > 0 && p.rank >= row.firstPlace &&
                                p.rank <= row.lastPlace && sharedRanksFit(file, row, rows);
         if (p.rank != row.firstPlace && !withinTie)
-            faults.push_back("player " + std::to_string(row.player) + ": place " +
-                             std::to_string(p.rank) + " in the file, " +
-                             (row.firstPlace ? std::to_string(row.firstPlace) : "none") +
-                             " by points" + (list.empty() ? "" : " and " + list));
+            faults.push_back("игрок " + std::to_string(row.player) + ": в файле место " +
+                             std::to_string(p.rank) + ", по очкам" +
+                             (list.empty() ? "" : " и " + list) + " — " +
+                             (row.firstPlace ? std::to_string(row.firstPlace) : "без места"));
         const Fixed points = row.firstPlace > 0 ? row.points : kZero;
         if (p.points != points)
-            faults.push_back("player " + std::to_string(row.player) + ": " +
-                             "points in the file differ from his games");
+            faults.push_back("игрок " + std::to_string(row.player) + ": " +
+                             "очки в файле расходятся с его партиями");
     }
     return faults;
 }

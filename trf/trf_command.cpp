@@ -15,7 +15,8 @@ namespace krugovik {
 namespace {
 
 constexpr const char *kGenerateUsage =
-    "usage: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits P]\n"
+    "использование: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits "
+    "P]\n"
     "       [--unplayed P] [--withdrawals K] [--tie-breaks \"DE WIN SB KS\"]\n";
 
 CommandOutcome refused(std::string why)
@@ -26,11 +27,11 @@ CommandOutcome refused(std::string why)
 CommandOutcome check(const std::vector<std::string> &arguments)
 {
     if (arguments.size() != 2)
-        return refused("usage: krugovik --check FILE.trf");
+        return refused("использование: krugovik --check ФАЙЛ.trf");
     const std::string &path = arguments[1];
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return refused(path + ": cannot be read");
+        return refused(path + ": файл не читается");
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const TrfReadResult read = readTrf(text);
     if (!read.ok()) {
@@ -43,7 +44,7 @@ CommandOutcome check(const std::vector<std::string> &arguments)
     for (const std::string &fault : faults)
         outcome.output += path + ": " + fault + '\n';
     if (faults.empty())
-        outcome.output += path + ": consistent\n";
+        outcome.output += path + ": согласован\n";
     outcome.status = faults.empty() ? 0 : 1;
     return outcome;
 }
@@ -67,7 +68,7 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
     for (std::size_t k = 1; k < arguments.size(); k += 2) {
         const std::string &name = arguments[k];
         if (k + 1 >= arguments.size())
-            return refused(name + " needs a value\n" + kGenerateUsage);
+            return refused(name + ": нет значения\n" + kGenerateUsage);
         const std::string &value = arguments[k + 1];
         if (name == "--tie-breaks") {
             std::istringstream words(value);
@@ -75,7 +76,7 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
             for (std::string code; words >> code;) {
                 const auto tb = tieBreakFromCode(code);
                 if (!tb)
-                    return refused("--tie-breaks: " + code + " is no tie-break of a round robin");
+                    return refused("--tie-breaks: " + code + " — не показатель кругового турнира");
                 options.tieBreaks.push_back(*tb);
             }
             continue;
@@ -83,7 +84,7 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
         const auto number =
             wholeNumber(value, 0, name == "--seed" ? std::numeric_limits<long long>::max() : 1000);
         if (!number)
-            return refused(name + ": " + value + " is no number in range");
+            return refused(name + ": " + value + " — не число в допустимых пределах");
         if (name == "--players")
             options.players = int(*number), players = true;
         else if (name == "--cycles")
@@ -99,10 +100,10 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
         else if (name == "--withdrawals")
             options.withdrawals = int(*number);
         else
-            return refused(name + " is no option of --generate\n" + kGenerateUsage);
+            return refused(name + " — не параметр --generate\n" + kGenerateUsage);
     }
     if (!players || !cycles || !seed)
-        return refused(std::string("--players, --cycles and --seed are needed\n") + kGenerateUsage);
+        return refused(std::string("нужны --players, --cycles и --seed\n") + kGenerateUsage);
     const std::vector<std::string> faults = optionFaults(options);
     if (!faults.empty())
         return refused(faults.front());

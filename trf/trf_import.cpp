@@ -59,7 +59,7 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
             file.players[std::size_t(g.firstNamed - 1)].rounds[std::size_t(g.round - 1)];
         if (white.paired() && (white.opponent != g.secondNamed || white.colour == 'b')) {
             why = {file.players[std::size_t(g.firstNamed - 1)].line,
-                   "round " + std::to_string(g.round) + ": not the Berger table's pairing"};
+                   "тур " + std::to_string(g.round) + ": пары не по таблице Бергера"};
             return out;
         }
     }

@@ -111,7 +111,7 @@ std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::
     p.line = lineNumber;
     const auto start = number(field(line, kNumberColumn, kNumberWidth));
     if (!start || *start <= 0) {
-        why = "the starting rank (columns 5-8) is not a number";
+        why = "стартовый номер (колонки 5-8) — не число";
         return std::nullopt;
     }
     p.number = *start;
@@ -120,7 +120,7 @@ std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::
     p.name = std::string(trimmed(field(line, kNameColumn, kNameWidth)));
     const auto rating = number(field(line, kRatingColumn, kRatingWidth));
     if (!rating) {
-        why = "the rating (columns 49-52) is not a number";
+        why = "рейтинг (колонки 49-52) — не число";
         return std::nullopt;
     }
     p.rating = *rating;
@@ -129,54 +129,54 @@ std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::
     p.birth = std::string(trimmed(field(line, kBirthColumn, kBirthWidth)));
     const auto scored = points(field(line, kPointsColumn, kPointsWidth));
     if (!scored) {
-        why = "the points (columns 81-84) are not whole or half points";
+        why = "очки (колонки 81-84) — не целые и не с половиной";
         return std::nullopt;
     }
     p.points = *scored;
     const auto rank = number(field(line, kRankColumn, kRankWidth));
     if (!rank) {
-        why = "the rank (columns 86-89) is not a number";
+        why = "место (колонки 86-89) — не число";
         return std::nullopt;
     }
     p.rank = *rank;
     for (std::size_t column = kFirstRoundColumn; column <= line.size(); column += kRoundStep) {
         const int round = int((column - kFirstRoundColumn) / kRoundStep) + 1;
         if (round > kMostRounds) {
-            why = "more than " + std::to_string(kMostRounds) + " rounds";
+            why = "больше " + std::to_string(kMostRounds) + " туров";
             return std::nullopt;
         }
         const std::string cell = field(line, column - 1, kRoundStep);
         // The blank before each round and the ones between its fields.
         if (cell[0] != ' ' || cell[5] != ' ' || cell[7] != ' ') {
-            why = "round " + std::to_string(round) + " is not in its columns";
+            why = "тур " + std::to_string(round) + " не на своих колонках";
             return std::nullopt;
         }
         TrfRound r;
         const auto opponent = number(cell.substr(1, kOpponentWidth));
         if (!opponent) {
-            why = "round " + std::to_string(round) + ": the opponent is not a number";
+            why = "тур " + std::to_string(round) + ": номер соперника — не число";
             return std::nullopt;
         }
         r.opponent = *opponent;
         r.colour = cell[1 + kColourOffset];
         r.result = cell[1 + kResultOffset];
         if (std::string_view("wb- ").find(r.colour) == std::string_view::npos) {
-            why = "round " + std::to_string(round) + ": colour '" + r.colour + "' is unknown";
+            why = "тур " + std::to_string(round) + ": неизвестный цвет '" + r.colour + "'";
             return std::nullopt;
         }
         const bool known =
             r.opponent > 0 ? resultWithOpponent(r.result) : resultWithoutOpponent(r.result);
         if (!known) {
-            why = "round " + std::to_string(round) + ": result '" + r.result + "' is unknown";
+            why = "тур " + std::to_string(round) + ": неизвестный результат '" + r.result + "'";
             return std::nullopt;
         }
         if (r.opponent > 0 && r.colour != 'w' && r.colour != 'b' && r.result != '+' &&
             r.result != '-') {
-            why = "round " + std::to_string(round) + ": a game without a colour";
+            why = "тур " + std::to_string(round) + ": партия без цвета";
             return std::nullopt;
         }
         if (r.opponent == p.number) {
-            why = "round " + std::to_string(round) + ": the player meets himself";
+            why = "тур " + std::to_string(round) + ": игрок играет сам с собой";
             return std::nullopt;
         }
         p.rounds.push_back(r);
@@ -218,7 +218,7 @@ TrfReadResult readTrf(std::string_view text)
                 const auto byte = static_cast<unsigned char>(c);
                 return byte < 0x20 && c != '\t';
             }))
-            return fail(lineNumber, "a control character");
+            return fail(lineNumber, "управляющий символ");
         if (trimmed(line).empty())
             continue;
         if (line.substr(0, 3) == "###") {
@@ -226,7 +226,7 @@ TrfReadResult readTrf(std::string_view text)
             continue;
         }
         if (line.size() < 3)
-            return fail(lineNumber, "a line too short for its code");
+            return fail(lineNumber, "строка короче своего кода");
         const std::string code(line.substr(0, 3));
         if (code == "001") {
             std::string why;
@@ -237,20 +237,19 @@ TrfReadResult readTrf(std::string_view text)
             continue;
         }
         if (line.size() > 3 && line[3] != ' ')
-            return fail(lineNumber, "no blank after the code");
+            return fail(lineNumber, "после кода нет пробела");
         file.header[code].emplace_back(trimmed(line.substr(std::min<std::size_t>(4, line.size()))));
     }
     if (players.empty())
-        return fail(0, "no player (001) lines");
+        return fail(0, "нет ни одной строки игрока (001)");
     std::stable_sort(players.begin(), players.end(),
                      [](const TrfPlayer &a, const TrfPlayer &b) { return a.number < b.number; });
     const int n = int(players.size());
     for (int k = 0; k < n; ++k) {
         if (players[std::size_t(k)].number != k + 1) {
             const auto &p = players[std::size_t(k)];
-            return fail(p.line, p.number == k
-                                    ? "starting rank " + std::to_string(k) + " twice"
-                                    : "starting rank " + std::to_string(k + 1) + " is missing");
+            return fail(p.line, p.number == k ? "стартовый номер " + std::to_string(k) + " дважды"
+                                              : "нет стартового номера " + std::to_string(k + 1));
         }
     }
     // The count of rounds from 142 or XXR; the rounds of the lines must fit in it.
@@ -262,9 +261,9 @@ TrfReadResult readTrf(std::string_view text)
         if (const std::string count = file.first(code); !count.empty()) {
             const auto rounds = number(count);
             if (!rounds || *rounds > kMostRounds)
-                return fail(0, std::string(code) + " is not a count of rounds");
+                return fail(0, std::string(code) + " — не число туров");
             if (*rounds < longest)
-                return fail(0, std::string(code) + " gives fewer rounds than the 001 lines");
+                return fail(0, std::string(code) + ": туров меньше, чем в строках 001");
             file.roundCount = *rounds;
             break;
         }
@@ -277,25 +276,24 @@ TrfReadResult readTrf(std::string_view text)
             const TrfRound &mine = p.rounds[std::size_t(r - 1)];
             if (mine.opponent == 0)
                 continue;
-            const std::string where = "round " + std::to_string(r) + ": ";
+            const std::string where = "тур " + std::to_string(r) + ": ";
             if (mine.opponent > n)
-                return fail(p.line, where + "opponent " + std::to_string(mine.opponent) +
-                                        " has no 001 line");
+                return fail(p.line, where + "у соперника " + std::to_string(mine.opponent) +
+                                        " нет строки 001");
             const TrfRound &theirs =
                 players[std::size_t(mine.opponent - 1)].rounds[std::size_t(r - 1)];
             if (theirs.opponent != p.number)
-                return fail(p.line, where + "player " + std::to_string(mine.opponent) +
-                                        " does not name " + std::to_string(p.number) +
-                                        " as his opponent");
+                return fail(p.line, where + "игрок " + std::to_string(mine.opponent) +
+                                        " не называет соперником " + std::to_string(p.number));
             const bool colours = (mine.colour == 'w' && theirs.colour == 'b') ||
                                  (mine.colour == 'b' && theirs.colour == 'w') ||
                                  (mine.colour == '-' && theirs.colour == '-');
             if (!colours)
-                return fail(p.line, where + "both sides give the same colour");
+                return fail(p.line, where + "у обоих игроков один цвет");
             // Both lose by forfeit when both have left.
             const bool bothForfeited = mine.result == '-' && theirs.result == '-';
             if (theirs.result != mirrorResult(mine.result) && !bothForfeited)
-                return fail(p.line, where + "the result differs from player " +
+                return fail(p.line, where + "результат расходится с записью игрока " +
                                         std::to_string(mine.opponent) + "'s");
         }
     }

@@ -186,8 +186,8 @@ TEST(CheckerFinds, TwoGamesOfARoundPairedCrosswise)
     }
     const std::vector<std::string> faults = faultsOf(joined(lines));
     ASSERT_FALSE(faults.empty());
-    EXPECT_EQ(faults.front().rfind("round 3: ", 0), 0u) << faults.front();
-    EXPECT_NE(faults.front().find("the Berger table pairs"), std::string::npos) << faults.front();
+    EXPECT_EQ(faults.front().rfind("тур 3: ", 0), 0u) << faults.front();
+    EXPECT_NE(faults.front().find("а по таблице Бергера"), std::string::npos) << faults.front();
 }
 
 TEST(CheckerFinds, ColoursOfAGameSwapped)
@@ -202,7 +202,7 @@ TEST(CheckerFinds, ColoursOfAGameSwapped)
     setRoundCell(lineB, 2, cellB);
     const std::vector<std::string> faults = faultsOf(joined(lines));
     ASSERT_EQ(faults.size(), 1u);
-    EXPECT_NE(faults.front().find("round 2: colours of"), std::string::npos) << faults.front();
+    EXPECT_NE(faults.front().find("тур 2: в паре"), std::string::npos) << faults.front();
 }
 
 TEST(CheckerFinds, AWrongPlace)
@@ -215,7 +215,8 @@ TEST(CheckerFinds, AWrongPlace)
         line.replace(85, 4, "   " + std::to_string(rank == 6 ? 5 : rank + 1));
         const std::vector<std::string> faults = faultsOf(joined(changed));
         ASSERT_EQ(faults.size(), 1u) << player;
-        EXPECT_EQ(faults.front().rfind("player " + std::to_string(player) + ": place", 0), 0u)
+        EXPECT_EQ(faults.front().rfind("игрок " + std::to_string(player) + ": в файле место", 0),
+                  0u)
             << faults.front();
     }
 }
@@ -292,21 +293,21 @@ std::string with(std::string line, std::size_t column, const std::string &text)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, ReaderRefuses, testing::Values(
-    Refused{"NoPlayers", kHead, 0, "no player"},
-    Refused{"StartingRankNotANumber", file(with(kP1, 5, "  x1")), 3, "starting rank"},
-    Refused{"RatingNotANumber", file(with(kP1, 49, "12a4")), 3, "rating"},
-    Refused{"PointsNotHalves", file(with(kP1, 81, "1.3 ")), 3, "points"},
-    Refused{"UnknownResult", file(with(kP1, 99, "x")), 3, "result 'x'"},
-    Refused{"UnknownColour", file(with(kP1, 97, "r")), 3, "colour 'r'"},
-    Refused{"OpponentDisagrees", file(kP1, with(kP2, 105, "3")), 3, "does not name"},
-    Refused{"ResultsDisagree", file(with(kP1, 109, "1")), 3, "result differs"},
-    Refused{"SameColourTwice", file(with(kP1, 107, "b")), 3, "same colour"},
-    Refused{"RankTwice", file(kP1, kP2, kP2), 5, "starting rank 2 twice"},
-    Refused{"OpponentWithoutLine", file(with(kP1, 102, "   9")), 3, "opponent 9"},
-    Refused{"ControlCharacter", file(kP1 + "\x01"), 3, "control character"},
+    Refused{"NoPlayers", kHead, 0, "нет ни одной строки"},
+    Refused{"StartingRankNotANumber", file(with(kP1, 5, "  x1")), 3, "стартовый номер"},
+    Refused{"RatingNotANumber", file(with(kP1, 49, "12a4")), 3, "рейтинг"},
+    Refused{"PointsNotHalves", file(with(kP1, 81, "1.3 ")), 3, "очки"},
+    Refused{"UnknownResult", file(with(kP1, 99, "x")), 3, "результат 'x'"},
+    Refused{"UnknownColour", file(with(kP1, 97, "r")), 3, "цвет 'r'"},
+    Refused{"OpponentDisagrees", file(kP1, with(kP2, 105, "3")), 3, "не называет"},
+    Refused{"ResultsDisagree", file(with(kP1, 109, "1")), 3, "результат расходится"},
+    Refused{"SameColourTwice", file(with(kP1, 107, "b")), 3, "один цвет"},
+    Refused{"RankTwice", file(kP1, kP2, kP2), 5, "стартовый номер 2 дважды"},
+    Refused{"OpponentWithoutLine", file(with(kP1, 102, "   9")), 3, "у соперника 9"},
+    Refused{"ControlCharacter", file(kP1 + "\x01"), 3, "управляющий символ"},
     Refused{"FewerRoundsThanLines", "142 2\r\n" + kP1 + "\r\n" + kP2 + "\r\n" + kP3, 0,
-            "fewer rounds"},
-    Refused{"MeetsHimself", file(with(kP1, 105, "1")), 3, "meets himself"}),
+            "туров меньше"},
+    Refused{"MeetsHimself", file(with(kP1, 105, "1")), 3, "сам с собой"}),
     [](const testing::TestParamInfo<Refused> &info) { return info.param.name; });
 // clang-format on
 
@@ -330,10 +331,10 @@ TEST(Checker, RefusesWhatIsNoRoundRobinOfTheProgram)
     text.replace(text.find("142 3"), 5, "142 4");
     const std::vector<std::string> faults = faultsOf(text);
     ASSERT_EQ(faults.size(), 1u);
-    EXPECT_NE(faults.front().find("not 1 to 4 cycles"), std::string::npos) << faults.front();
+    EXPECT_NE(faults.front().find("не 1-4 круга"), std::string::npos) << faults.front();
     const std::vector<std::string> unknown = faultsOf("202 BH\r\n" + file(kP1));
     ASSERT_EQ(unknown.size(), 1u);
-    EXPECT_NE(unknown.front().find("BH is no tie-break"), std::string::npos);
+    EXPECT_NE(unknown.front().find("BH — не показатель"), std::string::npos);
 }
 
 TEST(Command, ExitStatusSaysWhetherTheFileIsConsistent)
@@ -348,11 +349,10 @@ TEST(Command, ExitStatusSaysWhetherTheFileIsConsistent)
     wrong[lineOf(wrong, 2)].replace(85, 4, "  99");
     const CommandOutcome fault = checkText(joined(wrong));
     EXPECT_EQ(fault.status, 1);
-    EXPECT_NE(fault.output.find("player 2: place 99 in the file"), std::string::npos)
-        << fault.output;
+    EXPECT_NE(fault.output.find("игрок 2: в файле место 99"), std::string::npos) << fault.output;
     const CommandOutcome broken = checkText(file(with(kP1, 109, "1")));
     EXPECT_EQ(broken.status, 2);
-    EXPECT_NE(broken.errors.find(":3: round 2: the result differs"), std::string::npos)
+    EXPECT_NE(broken.errors.find(":3: тур 2: результат расходится"), std::string::npos)
         << broken.errors;
     std::remove(path.c_str());
     EXPECT_EQ(runTrfCommand({"--check", path})->status, 2);

@@ -111,7 +111,7 @@ TEST(TrfImport, RefusesWhatTheCrosstableCannotHold)
     bool ok = true;
     importTrf(read.file, why, ok);
     EXPECT_FALSE(ok);
-    EXPECT_NE(why.reason.find("not 1 to 4 cycles"), std::string::npos) << why.reason;
+    EXPECT_NE(why.reason.find("не 1-4 круга"), std::string::npos) << why.reason;
 }
 
 } // namespace
