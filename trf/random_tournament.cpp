@@ -101,9 +101,26 @@ TournamentSnapshot randomTournament(const RandomTournamentOptions &o)
     for (int k = n - 1; k > 0; --k)
         std::swap(order[std::size_t(k)], order[std::size_t(random.below(k + 1))]);
     for (int k = 0; k < std::clamp(o.withdrawals, 0, n - 2); ++k)
-        s.players[std::size_t(order[std::size_t(k)] - 1)].withdrawnAfter =
-            1 + random.below(std::max(1, rounds - 1));
+        withdrawPlayer(s, order[std::size_t(k)], 1 + random.below(std::max(1, rounds - 1)));
     return s;
+}
+
+void withdrawPlayer(TournamentSnapshot &s, int player, int afterRound)
+{
+    const int n = int(s.players.size());
+    s.players[std::size_t(player - 1)].withdrawnAfter = afterRound;
+    for (const ScheduledGame &g : bergerSchedule(n, s.cycles, s.reverseLastRounds)) {
+        if (g.round <= afterRound || (g.firstNamed != player && g.secondNamed != player))
+            continue;
+        const int cycle = (g.round - 1) / roundCount(n) + 1;
+        GameRecords &games = cycle == 1 ? s.games : s.laterCycles[std::size_t(cycle - 2)];
+        const int other = g.firstNamed == player ? g.secondNamed : g.firstNamed;
+        // One who left earlier keeps his own forfeit: both have lost.
+        if (games.state(other, player) == GameState::ForfeitLoss &&
+            s.players[std::size_t(other - 1)].withdrawnAfter > 0)
+            continue;
+        recordGame(games, player, other, GameState::ForfeitLoss, 0, 0);
+    }
 }
 
 } // namespace krugovik

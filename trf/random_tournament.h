@@ -28,4 +28,8 @@ std::vector<std::string> optionFaults(const RandomTournamentOptions &options);
 // withdrawals. The same on every machine: a generator of its own, no library distribution.
 TournamentSnapshot randomTournament(const RandomTournamentOptions &options);
 
+// The player leaves after `afterRound` (counted through all cycles): his games after it are
+// forfeits he loses, as the crosstable makes them.
+void withdrawPlayer(TournamentSnapshot &snapshot, int player, int afterRound);
+
 } // namespace krugovik

@@ -177,12 +177,15 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
             std::string text = cellOf(g.result);
             const bool hidden =
                 g.result == ' ' && (placeless[std::size_t(p.number)] || placeless[std::size_t(q)]);
-            // After a withdrawal the model makes the forfeits itself. The one without a
-            // place loses; of two such, the later in the table.
+            // The one without a place loses; of two such, the later in the table.
             const bool loses =
                 placeless[std::size_t(p.number)] && (!placeless[std::size_t(q)] || p.number > q);
-            if (left(p.number) || left(q))
-                text.clear();
+            const bool bothForfeited =
+                g.result == '-' && player(q).rounds[std::size_t(r - 1)].result == '-';
+            if (bothForfeited && left(p.number) && left(q))
+                // Both had left: the crosstable holds one forfeit, the withdrawals make it
+                // a loss for both.
+                text = p.number < q ? "-" : "+";
             else if (hidden && hiddenPlayed[std::size_t(r)][std::size_t(p.number)])
                 text = loses ? "0" : "1";
             else if (hidden)

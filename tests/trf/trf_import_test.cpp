@@ -74,7 +74,7 @@ TEST(TrfImport, TakesRulesWithdrawalsAndCycles)
     o.withdrawals = 0;
     o.tieBreaks = {*tieBreakFromCode("KS/L1"), *tieBreakFromCode("SB/C2")};
     TournamentSnapshot s = randomTournament(o);
-    s.players[2].withdrawnAfter = 10; // played 10 of 12 games: keeps his place
+    withdrawPlayer(s, 3, 10); // played 10 of 12 games: keeps his place
     const TrfReadResult read = readTrf(exportTrf(s));
     ASSERT_TRUE(read.ok());
     TrfError why;
