@@ -216,6 +216,20 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
         }
         out.extension.laterResults.push_back(std::move(results));
     }
+    // Earlier lists the file records as changed after a round come first, as the program
+    // keeps them.
+    constexpr std::string_view kChanged = "Tie-breaks changed after round ";
+    for (const std::string &comment : file.comments) {
+        if (comment.rfind(kChanged, 0) != 0)
+            continue;
+        const std::string rest = comment.substr(kChanged.size());
+        const std::size_t colon = rest.find(": ");
+        std::string codes = colon == std::string::npos ? std::string() : rest.substr(colon + 2);
+        std::replace(codes.begin(), codes.end(), ' ', ',');
+        const auto change = tieBreakFromCode("CHANGED/" + rest.substr(0, colon) + "/" + codes);
+        if (change && change->kind == TieBreakKind::RulesChanged)
+            out.extension.tieBreakCodes.push_back(fideCode(*change));
+    }
     for (const TieBreak &tb : rr->tieBreaks)
         out.extension.tieBreakCodes.push_back(fideCode(tb));
     ok = true;

@@ -94,6 +94,22 @@ TEST(TrfImport, TakesRulesWithdrawalsAndCycles)
     EXPECT_EQ(imported.players[1].name, "Player 02");
 }
 
+// A change of the rules after a round, written as a ### line, comes back as the record
+// the program keeps, and the file is written again the same.
+TEST(TrfImport, KeepsTheRecordOfChangedRules)
+{
+    RandomTournamentOptions o;
+    o.players = 6;
+    o.seed = 4;
+    TournamentSnapshot s = randomTournament(o);
+    s.tieBreaks = {*tieBreakFromCode("CHANGED/3/SB,DE,WIN"), *tieBreakFromCode("DE"),
+                   *tieBreakFromCode("KS/L-1")};
+    const std::string first = exportTrf(s);
+    ASSERT_NE(first.find("### Tie-breaks changed after round 3: SB DE WIN\r\n"), std::string::npos);
+    TrfError why;
+    EXPECT_EQ(reexported(first, why), first) << why.reason;
+}
+
 TEST(TrfImport, RefusesWhatTheCrosstableCannotHold)
 {
     RandomTournamentOptions o;
