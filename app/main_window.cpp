@@ -41,6 +41,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     mnuOpen = mnuFile->addAction(QStringLiteral("Загрузить (создать) турнир"));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
+    mnuImportTrf = mnuFile->addAction(QStringLiteral("Открыть TRF…"));
+    mnuImportTrf->setObjectName(QStringLiteral("mnuImportTrf"));
+    connect(mnuImportTrf, &QAction::triggered, this, &MainWindow::mnuImportTrf_Click);
     createFileMenu();
     createEditMenu();
     createResultsMenu();
@@ -61,6 +64,7 @@ void MainWindow::MDIForm_Load()
     if (!codePageAvailable()) {
         // Without the code page every name would be written as wrong bytes.
         mnuOpen->setEnabled(false);
+        mnuImportTrf->setEnabled(false);
         showMessage(
             this,
             QStringLiteral("В этой сборке Qt нет кодовой страницы Windows-1251. "

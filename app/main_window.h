@@ -65,6 +65,9 @@ class MainWindow : public QMainWindow {
     QMenu *mnuHelpMenu = nullptr;
     QAction *mnuHelp = nullptr;
     QPointer<krugovik::HelpViewer> m_help;
+    // «Открыть TRF…»: a TRF round robin saved as a tournament file and opened.
+    void mnuImportTrf_Click();
+    QAction *mnuImportTrf = nullptr;
     QPointer<krugovik::FileChooser> m_chooser;
     QPointer<QMdiSubWindow> m_chooserWindow;
     QPointer<QMdiSubWindow> m_tournamentWindow;
@@ -82,6 +85,7 @@ class MainWindow : public QMainWindow {
     void mnuExportCsv_Click();
     void mnuExportTrf_Click();
     void mnuTieBreaks_Click();
+    void mnuTieOrder_Click();
     using ResultsWriter = std::string (*)(const krugovik::TournamentSnapshot &);
     void exportResults(const QString &title, const QString &extension, const QString &filter,
                        ResultsWriter writer);
@@ -93,6 +97,7 @@ class MainWindow : public QMainWindow {
     QAction *mnuExportCsv = nullptr;
     QAction *mnuExportTrf = nullptr;
     QAction *mnuTieBreaks = nullptr;
+    QAction *mnuTieOrder = nullptr;
     // Правка: takes back and brings back steps of the open tournament's table.
     void createEditMenu();
     QMenu *mnuEdit = nullptr;

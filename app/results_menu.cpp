@@ -14,11 +14,13 @@
 #include "common/save_file.h"
 #include "export/csv_export.h"
 #include "export/html_export.h"
+#include "export/snapshot_results.h"
 #include "export/tournament_snapshot.h"
 #include "export/trf_export.h"
 #include "standings/standings_print.h"
 #include "ui/standings_view.h"
 #include "ui/tie_breaks_dialog.h"
+#include "ui/tie_order_dialog.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_window.h"
 
@@ -47,6 +49,8 @@ void MainWindow::createResultsMenu()
     mnuResults->addSeparator();
     mnuTieBreaks = add(QStringLiteral("Правила распределения мест…"), "mnuTieBreaks",
                        &MainWindow::mnuTieBreaks_Click);
+    mnuTieOrder = add(QStringLiteral("Порядок при равенстве…"), "mnuTieOrder",
+                      &MainWindow::mnuTieOrder_Click);
     setResultsEnabled(false);
 }
 
@@ -117,9 +121,34 @@ void MainWindow::mnuTieBreaks_Click()
     if (!tournament)
         return;
     TournamentDocument *document = tournament->document();
-    TieBreaksDialog dialog(document->tournament().tieBreaks(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        document->setTieBreaks(dialog.tieBreaks());
+    const std::vector<TieBreak> before = document->tournament().tieBreaks();
+    TieBreaksDialog dialog(before, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    std::vector<TieBreak> after = dialog.tieBreaks();
+    // Once a result is in, a change is asked for first and recorded with the list it
+    // replaces and the round it follows.
+    TournamentSnapshot now = tournament->snapshot();
+    const std::vector<TieBreak> previous = placeRules(now);
+    now.tieBreaks = after;
+    const int round = lastRoundPlayed(now);
+    if (round > 0 && placeRules(now) != previous) {
+        if (!askYesNo(this,
+                      QStringLiteral("Турнир уже идёт. Изменить правила распределения мест?")))
+            return;
+        TieBreak change{TieBreakKind::RulesChanged};
+        change.afterRound = round;
+        for (const TieBreak &tb : previous) {
+            if (declaredInTrf(tb))
+                change.previous += (change.previous.empty() ? "" : " ") + fideCode(tb);
+        }
+        after.insert(after.begin() + std::count_if(after.begin(), after.end(),
+                                                   [](const TieBreak &tb) {
+                                                       return tb.kind == TieBreakKind::RulesChanged;
+                                                   }),
+                     change);
+    }
+    document->setTieBreaks(after);
 }
 
 void MainWindow::exportResults(const QString &title, const QString &extension,
@@ -150,4 +179,19 @@ void MainWindow::exportResults(const QString &title, const QString &extension,
     if (!failure.isEmpty())
         showMessage(this, QStringLiteral("Файл %1 не сохранён: %2.").arg(path, failure),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
+}
+
+void MainWindow::mnuTieOrder_Click()
+{
+    const TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    TournamentDocument *document = tournament->document();
+    TieOrderDialog dialog(tournament->snapshot(), this);
+    if (!dialog.hasTies()) {
+        showMessage(this, QStringLiteral("Равенства нет: правила развели всех игроков."));
+        return;
+    }
+    if (dialog.exec() == QDialog::Accepted)
+        document->setTieBreaks(withOrderByHand(document->tournament().tieBreaks(), dialog.order()));
 }

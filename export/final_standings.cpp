@@ -44,10 +44,43 @@ TieBreakName nameOf(TieBreakKind kind)
         return {"Средний рейтинг соперников", "средний рейтинг соперников"};
     case TieBreakKind::PerformanceRating:
         return {"Турнирный перфоманс", "турнирный перфоманс"};
+    case TieBreakKind::RoundsElected:
+        return {"Сыгранные туры", "сыгранные туры"};
+    case TieBreakKind::StandardPoints:
+        return {"Стандартные очки", "стандартные очки"};
+    case TieBreakKind::OwnRating:
+        return {"Свой рейтинг", "свой рейтинг"};
+    case TieBreakKind::PairingNumber:
+        return {"Стартовый номер", "стартовый номер"};
+    case TieBreakKind::ByHand:
+        return {"Решение судьи", "решение судьи"};
+    case TieBreakKind::Lot:
+        return {"Жребий", "жребий"};
     case TieBreakKind::PointsAmongTied:
+    case TieBreakKind::RulesChanged:
         break;
     }
     return {"Очки между собой", "очки между собой"};
+}
+
+// " (WIN)" after a tie-break's name; " (LOT)" for the lots, whose seed is no reader's
+// business, nothing for the director's order.
+std::string codeInBrackets(const TieBreak &tb)
+{
+    if (tb.kind == TieBreakKind::ByHand)
+        return {};
+    return " (" + (tb.kind == TieBreakKind::Lot ? std::string("LOT") : fideCode(tb)) + ')';
+}
+
+// A tie-break's cell: the number, or for the lots and the director's order a word where
+// they decided and nothing elsewhere.
+std::string valueText(const TieBreak &tb, Fixed value)
+{
+    if (tb.kind == TieBreakKind::Lot)
+        return value == kZero ? std::string() : "жребий";
+    if (tb.kind == TieBreakKind::ByHand)
+        return value == kZero ? std::string() : "судья";
+    return commaNumber(value);
 }
 
 } // namespace
@@ -70,8 +103,8 @@ std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot)
     if (isDefaultOrder(snapshot))
         return {"Бергер"};
     std::vector<std::string> titles;
-    for (const TieBreak &tb : snapshot.tieBreaks)
-        titles.push_back(std::string(nameOf(tb.kind).title) + " (" + fideCode(tb) + ')');
+    for (const TieBreak &tb : placeRules(snapshot))
+        titles.push_back(std::string(nameOf(tb.kind).title) + codeInBrackets(tb));
     return titles;
 }
 
@@ -95,9 +128,9 @@ std::string placeRulesLine(const TournamentSnapshot &snapshot)
         return {};
     std::string line = "Места: очки";
     bool first = true;
-    for (const TieBreak &tb : snapshot.tieBreaks) {
+    for (const TieBreak &tb : placeRules(snapshot)) {
         line += first ? ", затем " : ", ";
-        line += std::string(nameOf(tb.kind).inLine) + " (" + fideCode(tb) + ')';
+        line += std::string(nameOf(tb.kind).inLine) + codeInBrackets(tb);
         first = false;
     }
     return line;
@@ -136,8 +169,9 @@ std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
         line.points = commaNumber(row.points);
         // The default order shows only the Berger coefficient, its first tie-break.
         const std::size_t shown = isDefaultOrder(snapshot) ? 1 : row.values.size();
+        const std::vector<TieBreak> rules = placeRules(snapshot);
         for (std::size_t k = 0; k < shown; ++k)
-            line.tieBreaks.push_back(commaNumber(row.values[k]));
+            line.tieBreaks.push_back(valueText(rules[k], row.values[k]));
         if (everyoneRated) {
             const NewRating &rating = ratings[std::size_t(row.player - 1)];
             line.newRating = std::to_string(rating.value);

@@ -53,7 +53,25 @@ GameState countedState(const TournamentSnapshot &snapshot, int cycle, int i, int
 
 std::vector<TieBreak> placeRules(const TournamentSnapshot &snapshot)
 {
-    return snapshot.tieBreaks.empty() ? classicTieBreaks() : snapshot.tieBreaks;
+    const std::vector<TieBreak> rules = withoutChangeRecords(snapshot.tieBreaks);
+    return rules.empty() ? classicTieBreaks() : rules;
+}
+
+int lastRoundPlayed(const TournamentSnapshot &snapshot)
+{
+    const int n = playerCountOf(snapshot);
+    const int cycles = cycleCountOf(snapshot);
+    int last = 0;
+    for (int c = 1; c <= cycles; ++c) {
+        for (int i = 1; i <= n; ++i) {
+            for (int j = i + 1; j <= n; ++j) {
+                const auto game = scheduledGame(n, cycles, snapshot.reverseLastRounds, c, i, j);
+                if (game && cycleGames(snapshot, c).state(i, j) != GameState::None)
+                    last = std::max(last, game->round);
+            }
+        }
+    }
+    return last;
 }
 
 bool isDefaultOrder(const TournamentSnapshot &snapshot)
@@ -71,6 +89,7 @@ RoundRobinResults roundRobinResults(const TournamentSnapshot &snapshot)
         const SnapshotPlayer &player = snapshot.players[std::size_t(p - 1)];
         results.rating[std::size_t(p)] =
             int(std::max<std::int64_t>(0, readRating(player.ratingCell)));
+        results.unrated[std::size_t(p)] = player.estimate || results.rating[std::size_t(p)] == 0;
         results.withdrawnAfter[std::size_t(p)] = std::max(0, player.withdrawnAfter);
     }
     for (int c = 1; c <= results.cycleCount; ++c) {

@@ -15,8 +15,11 @@ const GameRecords &cycleGames(const TournamentSnapshot &snapshot, int cycle);
 // the arrays hold.
 GameState countedState(const TournamentSnapshot &snapshot, int cycle, int i, int j);
 
-// The tie-breaks the snapshot's places go by: its list, or the default order.
+// The tie-breaks the snapshot's places go by: its list (without the records of its
+// changes), or the default order.
 std::vector<TieBreak> placeRules(const TournamentSnapshot &snapshot);
+// The last round, counted through all cycles, with a result entered; 0 before any.
+int lastRoundPlayed(const TournamentSnapshot &snapshot);
 // The default order is in force: the columns and files of the default preset.
 bool isDefaultOrder(const TournamentSnapshot &snapshot);
 

@@ -129,6 +129,14 @@ std::string tournamentTypeCode(int cycles)
     return "BERGER_ROUNDROBIN_G" + std::to_string(cycles);
 }
 
+// Some rating tie-break counts players without an established rating at a fixed one.
+bool fixesUnrated(const TournamentSnapshot &snapshot)
+{
+    const std::vector<TieBreak> rules = placeRules(snapshot);
+    return std::any_of(rules.begin(), rules.end(),
+                       [](const TieBreak &tb) { return tb.unratedRating > 0; });
+}
+
 // One player's game of a round as the 001 line needs it.
 struct RoundGame {
     int opponent = 0; // 0 when he sits the round out
@@ -185,9 +193,17 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     out += "XXR " + std::to_string(rounds) + kLineEnd;
     out += "192 " + tournamentTypeCode(cycles) + kLineEnd;
     std::string codes;
-    for (const TieBreak &tb : placeRules(snapshot))
-        codes.append(codes.empty() ? "" : " ").append(fideCode(tb));
+    for (const TieBreak &tb : placeRules(snapshot)) {
+        if (declaredInTrf(tb))
+            codes.append(codes.empty() ? "" : " ").append(fideCode(tb));
+    }
     out += "202 " + codes + kLineEnd;
+    // The lists in force before, as changed after a round of the event.
+    for (const TieBreak &tb : snapshot.tieBreaks) {
+        if (tb.kind == TieBreakKind::RulesChanged)
+            out += "### Tie-breaks changed after round " + std::to_string(tb.afterRound) + ": " +
+                   tb.previous + kLineEnd;
+    }
 
     std::vector<int> place(std::size_t(n) + 1);
     std::vector<Fixed> points(std::size_t(n) + 1);
@@ -211,7 +227,9 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         putRight(line, kRankColumn, kRankWidth, std::to_string(i));
         put(line, kNameColumn, fitAscii(blankControls(latin[std::size_t(i)]), kNameWidth));
         const std::int64_t rating = readRating(player.ratingCell);
-        if (rating > 0)
+        // Under a fixed rating for the unrated an estimate is no rating: the file's list
+        // then ranks him as the program does.
+        if (rating > 0 && !(player.estimate && fixesUnrated(snapshot)))
             putRight(line, kRatingColumn, kRatingWidth, std::to_string(rating));
         putRight(line, kPointsColumn, kPointsWidth, oneDecimal(points[std::size_t(i)]));
         putRight(line, kPlaceColumn, kPlaceWidth, std::to_string(place[std::size_t(i)]));

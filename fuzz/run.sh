@@ -8,7 +8,7 @@ seconds="${1:-60}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${KRUGOVIK_FUZZ_BUILD:-$here/build-fuzz}"
 jobs="${KRUGOVIK_FUZZ_JOBS:-2}"
-targets=(fuzz_tournament_file fuzz_base_record)
+targets=(fuzz_tournament_file fuzz_base_record fuzz_trf)
 
 if [ ! -f "$build/build.ninja" ]; then
     CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -18,7 +18,7 @@ cmake --build "$build" --target "${targets[@]}" -j "$jobs"
 
 # Seeds: a new file and the three-player example, so the runs start inside the format.
 seeds="$build/seeds/fuzz_tournament_file"
-mkdir -p "$seeds" "$build/seeds/fuzz_base_record"
+mkdir -p "$seeds" "$build/seeds/fuzz_base_record" "$build/seeds/fuzz_trf"
 { printf ' 3 '; head -c 64 /dev/zero; printf '\r\n'; } >"$seeds/new_file"
 printf ' 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\nB\r\n 2 \r\n1600\r\n 1000 \r\n0\r\n\r\nC\r\n 3 \r\n1700\r\n 1000 \r\n0.5\r\n\r\n' >"$seeds/three_players"
 # The same with the extension: a second cycle, rules and a withdrawal.
@@ -26,6 +26,11 @@ printf ' 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\nB\r\n 2 \r\n1600\r\n 10
 # The same with the event's details in the extension.
 printf ' 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\nB\r\n 2 \r\n1600\r\n 1000 \r\n0\r\n\r\nC\r\n 3 \r\n1700\r\n 1000 \r\n0.5\r\n\r\n*KRUGOVIK 2\r\nEVENT TITLE %%D0%%9A%%20A\r\nEVENT FEDERATION RUS\r\nEVENT ROUND 2 2026-12-01\r\nEVENT KIND BLITZ\r\n*END 4\r\n' >"$seeds/three_players_event"
 printf 'Ivanov                  1550N' >"$build/seeds/fuzz_base_record/record"
+# A TRF of three players who all drew.
+printf '012 Seed\r\n142 3\r\n202 DE WIN SB KS\r\n%s\r\n%s\r\n%s\r\n' \
+    '001    1      A                                                                  1.0    1  0000 - Z     2 w =     3 b =' \
+    '001    2      B                                                                  1.0    1     3 w =     1 b =  0000 - Z' \
+    '001    3      C                                                                  1.0    1     2 b =  0000 - Z     1 w =' >"$build/seeds/fuzz_trf/three_drawn"
 
 for target in "${targets[@]}"; do
     corpus="$build/corpus/$target"

@@ -20,6 +20,9 @@ constexpr std::array<int, 51> kPerformanceDifference = {
     125, 133, 141, 149, 158, 166, 175, 184, 193, 202, 211, 220, 230, 240, 251, 262, 273,
     284, 296, 309, 322, 336, 351, 366, 383, 401, 422, 444, 470, 501, 538, 589, 677, 800};
 
+// Koya's limits from this value up are percentages, below it moves by half points.
+constexpr int kLeastKoyaPercent = 10;
+
 // Fixed units in one half point.
 constexpr std::int64_t kHalfUnits = Fixed::kScale / 2;
 // Average points against one opponent are kept in 1/24 points: exact for 1..4 games.
@@ -122,6 +125,24 @@ std::int64_t roundHalfUp(std::int64_t numerator, std::int64_t divisor)
     return (2 * numerator + divisor) / (2 * divisor);
 }
 
+// The rating a player counts with: a player without an established rating with the
+// tie-break's fixed one where it has one.
+int ratingOf(const RoundRobinResults &in, const TieBreak &tb, int p)
+{
+    if (tb.unratedRating > 0 && in.unrated[std::size_t(p)])
+        return tb.unratedRating;
+    return in.rating[std::size_t(p)];
+}
+
+// SplitMix64: the same numbers on every machine, whatever the library.
+std::uint64_t mixed(std::uint64_t value)
+{
+    std::uint64_t z = value + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 // The value of a tie-break that depends on the player alone.
 Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBreak &tb, int p)
 {
@@ -138,10 +159,53 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         return count([](const Side &g) { return g.black && isOverBoard(g.state); });
     case TieBreakKind::BlackWins:
         return count([](const Side &g) { return g.black && g.state == GameState::Win; });
+    case TieBreakKind::RoundsElected:
+        return count(
+            [](const Side &g) { return isOverBoard(g.state) || g.state == GameState::ForfeitWin; });
+    case TieBreakKind::StandardPoints: {
+        // Every cycle's games against one opponent make one match.
+        std::array<int, kMaxTablePlayers + 1> mine{};
+        std::array<int, kMaxTablePlayers + 1> theirs{};
+        std::array<bool, kMaxTablePlayers + 1> met{};
+        for (const Side &g : games) {
+            if (g.state == GameState::None)
+                continue;
+            met[std::size_t(g.opponent)] = true;
+            mine[std::size_t(g.opponent)] += halves(g.state);
+            theirs[std::size_t(g.opponent)] += halves(mirrored(g.state));
+        }
+        std::int64_t sum = 0;
+        for (int q = 1; q <= s.playerCount; ++q) {
+            if (met[std::size_t(q)])
+                sum += mine[std::size_t(q)] > theirs[std::size_t(q)]    ? 2
+                       : mine[std::size_t(q)] == theirs[std::size_t(q)] ? 1
+                                                                        : 0;
+        }
+        return Fixed::fromUnits(sum * kHalfUnits);
+    }
+    case TieBreakKind::OwnRating:
+        return Fixed::fromInt(std::max(ratingOf(in, tb, p), 0));
+    case TieBreakKind::ByHand:
+    case TieBreakKind::Lot:
+    case TieBreakKind::RulesChanged:
+        break; // set where the tie is, or none
+    case TieBreakKind::PairingNumber:
+        return Fixed::fromInt(p);
     case TieBreakKind::SonnebornBerger: {
-        std::int64_t quarters = 0; // forfeits count as the games they replace
-        for (const Side &g : games)
-            quarters += std::int64_t(s.halves[std::size_t(g.opponent)]) * halves(g.state);
+        // Each game's share in quarters, with the opponent's score that decides a cut;
+        // forfeits count as the games they replace.
+        std::vector<std::pair<int, std::int64_t>> shares;
+        for (const Side &g : games) {
+            const int opponentHalves = s.halves[std::size_t(g.opponent)];
+            if (g.state != GameState::None || tb.cut == 0)
+                shares.emplace_back(opponentHalves, std::int64_t(opponentHalves) * halves(g.state));
+        }
+        // A cut leaves out the games against the lowest scores, the smaller share first.
+        std::sort(shares.begin(), shares.end());
+        const std::size_t cut = std::min(shares.size(), std::size_t(std::max(tb.cut, 0)));
+        std::int64_t quarters = 0;
+        for (std::size_t k = cut; k < shares.size(); ++k)
+            quarters += shares[k].second;
         return Fixed::fromUnits(quarters * (Fixed::kScale / 4));
     }
     case TieBreakKind::Koya: {
@@ -164,7 +228,7 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         std::int64_t scored = 0;
         std::int64_t rated = 0;
         for (const Side &g : games) {
-            const int rating = in.rating[std::size_t(g.opponent)];
+            const int rating = ratingOf(in, tb, g.opponent);
             if (!isOverBoard(g.state) || rating <= 0)
                 continue;
             ratingSum += rating;
@@ -186,6 +250,21 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         break;
     }
     return kZero;
+}
+
+// A tie-break that looks at the tied group rather than at each player alone.
+bool isGroupTieBreak(TieBreakKind kind)
+{
+    return kind == TieBreakKind::DirectEncounter || kind == TieBreakKind::PointsAmongTied ||
+           kind == TieBreakKind::ByHand || kind == TieBreakKind::Lot;
+}
+
+// A tie-break whose smaller value ranks higher: the pairing number, a reversed rating.
+bool lowerFirst(const TieBreak &tb)
+{
+    if (tb.kind == TieBreakKind::PairingNumber)
+        return !tb.reversed;
+    return tb.kind == TieBreakKind::OwnRating && tb.reversed;
 }
 
 // How the games among the tied players are counted.
@@ -243,13 +322,62 @@ std::vector<std::span<int>> splitByKey(std::span<int> group,
     return runs;
 }
 
+// The one member whose points against the others exceed what any other could reach by
+// winning every game among them not yet played; group.size() when there is none.
+std::size_t uncatchable(const Standings &s, std::span<const int> group)
+{
+    // Every pair's average in 1/24 points; a pair not yet met could still give 24.
+    constexpr std::int64_t kWholeGame = 2 * kAverageScale;
+    std::vector<std::int64_t> now(group.size());
+    std::vector<std::int64_t> most(group.size());
+    for (std::size_t a = 0; a < group.size(); ++a) {
+        for (std::size_t b = 0; b < group.size(); ++b) {
+            if (a == b)
+                continue;
+            int sum = 0;
+            int met = 0;
+            for (const Side &g : s.games[std::size_t(group[a])]) {
+                if (g.opponent == group[b] && g.state != GameState::None) {
+                    sum += halves(g.state);
+                    ++met;
+                }
+            }
+            const std::int64_t average = met ? std::int64_t(sum) * kAverageScale / met : 0;
+            now[a] += average;
+            most[a] += met ? average : kWholeGame;
+        }
+    }
+    for (std::size_t a = 0; a < group.size(); ++a) {
+        bool ahead = true;
+        for (std::size_t b = 0; b < group.size() && ahead; ++b)
+            ahead = a == b || now[a] > most[b];
+        if (ahead)
+            return a;
+    }
+    return group.size();
+}
+
 // Direct encounter: orders the group by points among its members and applies itself
-// again to every part still tied, as long as a step separates someone.
+// again to every part still tied, as long as a step separates someone. While not every
+// pair has met, it only sets apart a member no one else can catch any more.
 void directEncounter(const Standings &s, std::span<int> group, std::vector<std::span<int>> &out)
 {
-    const auto score = group.size() > 1 ? pointsAmong(s, group, Among::Average) : std::nullopt;
-    if (!score) {
+    if (group.size() < 2) {
         out.push_back(group);
+        return;
+    }
+    const auto score = pointsAmong(s, group, Among::Average);
+    if (!score) {
+        const std::size_t first = uncatchable(s, group);
+        if (first == group.size()) {
+            out.push_back(group);
+            return;
+        }
+        // He goes first; the others keep table order among themselves.
+        std::rotate(group.begin(), group.begin() + std::ptrdiff_t(first),
+                    group.begin() + std::ptrdiff_t(first) + 1);
+        out.push_back(group.subspan(0, 1));
+        directEncounter(s, group.subspan(1), out);
         return;
     }
     std::array<std::int64_t, kMaxTablePlayers + 1> byPlayer{};
@@ -269,6 +397,28 @@ void directEncounter(const Standings &s, std::span<int> group, std::vector<std::
 std::vector<std::span<int>> splitGroup(const Standings &s, const TieBreak &tb, std::span<int> group,
                                        std::vector<Fixed> &value)
 {
+    if (tb.kind == TieBreakKind::ByHand || tb.kind == TieBreakKind::Lot) {
+        // A position per player: the director's list, or a draw from the seed (each
+        // player's number from the seed and his table number, so that the draw between
+        // two players does not depend on who else is tied). Players the director's list
+        // leaves out stay tied after the listed ones.
+        std::array<std::int64_t, kMaxTablePlayers + 1> rank{};
+        for (int p : group) {
+            if (tb.kind == TieBreakKind::Lot) {
+                rank[std::size_t(p)] = -std::int64_t(mixed(tb.seed * 64 + std::uint64_t(p)) >> 2);
+            } else {
+                const auto at = std::find(tb.order.begin(), tb.order.end(), p);
+                rank[std::size_t(p)] =
+                    at == tb.order.end() ? kMaxTablePlayers + 1 : at - tb.order.begin();
+            }
+        }
+        auto parts = splitByKey(group, [&](int p) { return -rank[std::size_t(p)]; });
+        // The value marks the players it set apart.
+        if (parts.size() > 1)
+            for (int p : group)
+                value[std::size_t(p)] = kOne;
+        return parts;
+    }
     if (tb.kind == TieBreakKind::DirectEncounter) {
         std::vector<std::span<int>> parts;
         directEncounter(s, group, parts);
@@ -310,6 +460,92 @@ std::vector<TieBreak> fideRoundRobinTieBreaks()
             {TieBreakKind::Koya}};
 }
 
+namespace {
+
+// "/U1400" for a fixed rating of players without an established one.
+std::string unratedModifier(const TieBreak &tb)
+{
+    return tb.unratedRating > 0 ? "/U" + std::to_string(tb.unratedRating) : std::string();
+}
+
+// A whole number of at most `digits` digits, or nothing.
+std::optional<std::uint64_t> digitsOf(std::string_view text, std::size_t digits)
+{
+    if (text.empty() || text.size() > digits ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoull(std::string(text));
+}
+
+// The lots' and the director's entries; nothing for any other text.
+std::optional<TieBreak> ownEntry(std::string_view code)
+{
+    if (code.substr(0, 4) == "LOT/") {
+        const auto seed = digitsOf(code.substr(4), 10);
+        if (!seed || *seed > 0xFFFFFFFFull)
+            return std::nullopt;
+        TieBreak lot{TieBreakKind::Lot};
+        lot.seed = std::uint32_t(*seed);
+        return lot;
+    }
+    if (code.substr(0, 8) == "CHANGED/") {
+        const std::string_view rest = code.substr(8);
+        const std::size_t slash = rest.find('/');
+        const auto round = digitsOf(rest.substr(0, slash), 3);
+        if (slash == std::string_view::npos || !round || *round == 0)
+            return std::nullopt;
+        TieBreak change{TieBreakKind::RulesChanged};
+        change.afterRound = int(*round);
+        std::string_view codes = rest.substr(slash + 1);
+        while (!codes.empty()) {
+            const std::size_t comma = std::min(codes.find(','), codes.size());
+            const std::string_view one = codes.substr(0, comma);
+            const auto tb = tieBreakFromCode(one);
+            if (!tb || !declaredInTrf(*tb))
+                return std::nullopt;
+            change.previous += (change.previous.empty() ? "" : " ") + std::string(one);
+            codes.remove_prefix(std::min(comma + 1, codes.size()));
+        }
+        if (change.previous.empty() || fideCode(change) != code)
+            return std::nullopt;
+        return change;
+    }
+    if (code.substr(0, 5) != "HAND/" || code.back() == ',')
+        return std::nullopt;
+    TieBreak hand{TieBreakKind::ByHand};
+    std::string_view rest = code.substr(5);
+    while (!rest.empty()) {
+        const std::size_t comma = std::min(rest.find(','), rest.size());
+        const auto player = digitsOf(rest.substr(0, comma), 2);
+        if (!player || *player < 1 || *player > std::uint64_t(kMaxTablePlayers) ||
+            std::count(hand.order.begin(), hand.order.end(), int(*player)) > 0)
+            return std::nullopt;
+        hand.order.push_back(int(*player));
+        rest.remove_prefix(std::min(comma + 1, rest.size()));
+    }
+    if (hand.order.size() < 2)
+        return std::nullopt;
+    return hand;
+}
+
+} // namespace
+
+bool declaredInTrf(const TieBreak &tb)
+{
+    return tb.kind != TieBreakKind::Lot && tb.kind != TieBreakKind::ByHand &&
+           tb.kind != TieBreakKind::RulesChanged;
+}
+
+std::vector<TieBreak> withoutChangeRecords(const std::vector<TieBreak> &list)
+{
+    std::vector<TieBreak> rules;
+    for (const TieBreak &tb : list) {
+        if (tb.kind != TieBreakKind::RulesChanged)
+            rules.push_back(tb);
+    }
+    return rules;
+}
+
 std::string fideCode(const TieBreak &tb)
 {
     switch (tb.kind) {
@@ -325,26 +561,63 @@ std::string fideCode(const TieBreak &tb)
     case TieBreakKind::BlackWins:
         return "BWG";
     case TieBreakKind::SonnebornBerger:
-        return "SB";
+        return tb.cut > 0 ? "SB/C" + std::to_string(tb.cut) : "SB";
     case TieBreakKind::Koya: {
         std::string code = "KS";
         if (tb.koyaPercent != 50)
             code += "/L" + std::to_string(tb.koyaPercent);
         if (tb.koyaShiftHalves != 0)
-            code += std::string("/L") + (tb.koyaShiftHalves > 0 ? "+" : "-") +
-                    std::to_string(std::abs(tb.koyaShiftHalves));
+            code += "/L" + std::to_string(tb.koyaShiftHalves);
         return code;
     }
+    case TieBreakKind::RoundsElected:
+        return "REP";
+    case TieBreakKind::StandardPoints:
+        return "STD";
+    case TieBreakKind::OwnRating:
+        return std::string(tb.reversed ? "RTNG/R" : "RTNG") + unratedModifier(tb);
+    case TieBreakKind::ByHand: {
+        std::string code = "HAND/";
+        for (std::size_t k = 0; k < tb.order.size(); ++k)
+            code += (k ? "," : "") + std::to_string(tb.order[k]);
+        return code;
+    }
+    case TieBreakKind::Lot:
+        return "LOT/" + std::to_string(tb.seed);
+    case TieBreakKind::RulesChanged: {
+        std::string codes = tb.previous;
+        std::replace(codes.begin(), codes.end(), ' ', ',');
+        return "CHANGED/" + std::to_string(tb.afterRound) + "/" + codes;
+    }
+    case TieBreakKind::PairingNumber:
+        return tb.reversed ? "TPN/R" : "TPN";
     case TieBreakKind::AverageOpponentRating:
-        return "ARO";
+        return "ARO" + unratedModifier(tb);
     case TieBreakKind::PerformanceRating:
-        return "TPR";
+        return "TPR" + unratedModifier(tb);
     }
     return {};
 }
 
 std::optional<TieBreak> tieBreakFromCode(std::string_view code)
 {
+    if (auto own = ownEntry(code))
+        return own;
+    // "ARO/U1400", "TPR/U1400", "RTNG/U1400", "RTNG/R/U1400": a fixed rating for players
+    // without an established one.
+    if (const std::size_t at = code.rfind("/U"); at != std::string_view::npos && at > 0) {
+        const auto rating = digitsOf(code.substr(at + 2), 4);
+        std::optional<TieBreak> base = tieBreakFromCode(code.substr(0, at));
+        const bool rated = base && (base->kind == TieBreakKind::AverageOpponentRating ||
+                                    base->kind == TieBreakKind::PerformanceRating ||
+                                    base->kind == TieBreakKind::OwnRating);
+        if (!rating || *rating == 0 || !rated || base->unratedRating != 0)
+            return std::nullopt;
+        base->unratedRating = int(*rating);
+        if (fideCode(*base) != code)
+            return std::nullopt;
+        return base;
+    }
     static constexpr std::pair<std::string_view, TieBreakKind> kPlain[] = {
         {"DE", TieBreakKind::DirectEncounter},
         {"WIN", TieBreakKind::Wins},
@@ -355,12 +628,32 @@ std::optional<TieBreak> tieBreakFromCode(std::string_view code)
         {"KS", TieBreakKind::Koya},
         {"ARO", TieBreakKind::AverageOpponentRating},
         {"TPR", TieBreakKind::PerformanceRating},
+        {"REP", TieBreakKind::RoundsElected},
+        {"STD", TieBreakKind::StandardPoints},
+        {"RTNG", TieBreakKind::OwnRating},
+        {"TPN", TieBreakKind::PairingNumber},
     };
     for (const auto &[text, kind] : kPlain) {
         if (code == text)
             return TieBreak{kind};
+        // "RTNG/R", "TPN/R": the same, the other way round.
+        if ((kind == TieBreakKind::OwnRating || kind == TieBreakKind::PairingNumber) &&
+            code.size() == text.size() + 2 && code.substr(0, text.size()) == text &&
+            code.substr(text.size()) == "/R") {
+            TieBreak tb{kind};
+            tb.reversed = true;
+            return tb;
+        }
     }
-    // Koya's limit: "KS/L40" in percent, "KS/L+1" or "KS/L-2" in half points.
+    for (int cut : {1, 2}) {
+        if (code == "SB/C" + std::to_string(cut)) {
+            TieBreak sb{TieBreakKind::SonnebornBerger};
+            sb.cut = cut;
+            return sb;
+        }
+    }
+    // Koya's limit: "KS/L40" in percent (10 and above), "KS/L1" or "KS/L-2" moved by
+    // half points; files of older versions wrote "KS/L+1".
     constexpr std::string_view kKoyaLimit = "KS/L";
     if (code.substr(0, kKoyaLimit.size()) != kKoyaLimit)
         return std::nullopt;
@@ -373,19 +666,25 @@ std::optional<TieBreak> tieBreakFromCode(std::string_view code)
         return std::nullopt;
     const int value = std::stoi(std::string(rest));
     TieBreak koya{TieBreakKind::Koya};
-    if (sign == '+' || sign == '-')
-        koya.koyaShiftHalves = sign == '+' ? value : -value;
+    const bool shift = sign == '+' || sign == '-' || value < kLeastKoyaPercent;
+    if (shift && value >= kLeastKoyaPercent)
+        return std::nullopt;
+    if (shift)
+        koya.koyaShiftHalves = sign == '-' ? -value : value;
     else
         koya.koyaPercent = value;
-    // Only the spelling fideCode gives back.
-    if (fideCode(koya) != code)
+    // Only the spelling fideCode gives back, and the older plus sign.
+    const std::string spelled = fideCode(koya);
+    if (spelled != code && (sign != '+' || spelled.size() <= kKoyaLimit.size() ||
+                            "KS/L+" + spelled.substr(kKoyaLimit.size()) != code))
         return std::nullopt;
     return koya;
 }
 
 std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
-                                         const std::vector<TieBreak> &tieBreaks)
+                                         const std::vector<TieBreak> &list)
 {
+    const std::vector<TieBreak> tieBreaks = withoutChangeRecords(list);
     const Standings s = countedGames(results);
     const int n = s.playerCount;
     const std::size_t ruleCount = tieBreaks.size();
@@ -395,7 +694,7 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
                                            std::vector<Fixed>(std::size_t(n) + 1, kZero));
     for (std::size_t k = 0; k < ruleCount; ++k) {
         const TieBreakKind kind = tieBreaks[k].kind;
-        if (kind == TieBreakKind::DirectEncounter || kind == TieBreakKind::PointsAmongTied)
+        if (isGroupTieBreak(kind))
             continue;
         for (int p = 1; p <= n; ++p) {
             if (s.placed[std::size_t(p)])
@@ -412,18 +711,19 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
         splitByKey(order, [&](int p) { return s.halves[std::size_t(p)]; });
     for (std::size_t k = 0; k < ruleCount; ++k) {
         const TieBreakKind kind = tieBreaks[k].kind;
-        const bool byGroup =
-            kind == TieBreakKind::DirectEncounter || kind == TieBreakKind::PointsAmongTied;
+        const bool byGroup = isGroupTieBreak(kind);
         std::vector<std::span<int>> next;
         for (std::span<int> group : tied) {
             if (group.size() == 1) {
                 next.push_back(group);
                 continue;
             }
-            const auto parts =
-                byGroup
-                    ? splitGroup(s, tieBreaks[k], group, values[k])
-                    : splitByKey(group, [&](int p) { return values[k][std::size_t(p)].units(); });
+            const auto parts = byGroup ? splitGroup(s, tieBreaks[k], group, values[k])
+                                       : splitByKey(group, [&](int p) {
+                                             const std::int64_t units =
+                                                 values[k][std::size_t(p)].units();
+                                             return lowerFirst(tieBreaks[k]) ? -units : units;
+                                         });
             next.insert(next.end(), parts.begin(), parts.end());
         }
         tied = std::move(next);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,8 @@ struct RoundRobinResults {
     std::array<Table<int>, kMaxCycles> round{};
     // Each player's rating in rating points; 0 when unknown.
     std::array<int, kMaxTablePlayers + 1> rating{};
+    // The player has no established rating: his rating, if any, is an estimate.
+    std::array<bool, kMaxTablePlayers + 1> unrated{};
     // The round after which the player withdrew; 0 when he did not.
     std::array<int, kMaxTablePlayers + 1> withdrawnAfter{};
 };
@@ -47,6 +50,13 @@ enum class TieBreakKind {
     AverageOpponentRating, // ARO
     PerformanceRating,     // TPR
     PointsAmongTied,       // the points among the tied players, applied once
+    RoundsElected,         // REP: games played over the board and wins by forfeit
+    StandardPoints,        // STD: per opponent 1 for the better score against him, 1/2 equal
+    OwnRating,             // RTNG: the player's own rating, higher first
+    PairingNumber,         // TPN: the table number, lower first
+    ByHand,                // the director's order of players still tied (after a play-off)
+    Lot,                   // a drawing of lots among players still tied, from a kept seed
+    RulesChanged,          // no tie-break: the record of a change of the list after a round
 };
 
 // One entry of the ordered list of tie-breaks.
@@ -54,6 +64,15 @@ struct TieBreak {
     TieBreakKind kind = TieBreakKind::DirectEncounter;
     int koyaPercent = 50;    // Koya: the limit as a share of the maximum score, percent
     int koyaShiftHalves = 0; // Koya: the limit moved by this many half points
+    int cut = 0;             // SB: how many of the least significant games are left out, 0..2
+    bool reversed = false;   // RTNG, TPN: the other way round ("/R")
+    // ARO, TPR, RTNG: the rating a player without an established one counts with; 0 for
+    // his estimate, or none.
+    int unratedRating = 0;
+    std::uint32_t seed = 0;   // Lot: the seed the drawing comes from
+    std::vector<int> order{}; // ByHand: table numbers, best first; others after, still tied
+    int afterRound = 0;       // RulesChanged: the last round played when the list changed
+    std::string previous{};   // RulesChanged: the list before, codes separated by blanks
 
     bool operator==(const TieBreak &) const = default;
 };
@@ -64,12 +83,20 @@ std::vector<TieBreak> classicTieBreaks();
 // FIDE's recommendation for round-robins: DE, WIN, SB, KS.
 std::vector<TieBreak> fideRoundRobinTieBreaks();
 
-// FIDE's acronym with its modifier: "DE", "KS", "KS/L40", "KS/L-1". The points among the
-// tied players, which FIDE does not name, are written "DE".
+// FIDE's acronym with its modifier: "DE", "KS", "KS/L40", "KS/L1", "KS/L-1", "SB/C1",
+// "RTNG/R". The points among the tied players, which FIDE does not name, are written "DE".
 std::string fideCode(const TieBreak &tieBreak);
+// The program's own entries are spelt "LOT/<seed>", "HAND/3,5,2" and "CHANGED/4/SB,DE,WIN",
+// and the rating of a player without an established one "ARO/U1400"; FIDE's list declares
+// none of the first three (declaredInTrf).
 // The tie-break fideCode spells so, from the round-robin set; nothing for any other text.
-// "DE" is the direct encounter.
+// "DE" is the direct encounter; the older "KS/L+1" reads as "KS/L1".
 std::optional<TieBreak> tieBreakFromCode(std::string_view code);
+// FIDE's tie-breaks are declared in a TRF's 202; the lots and the director's order are not.
+bool declaredInTrf(const TieBreak &tieBreak);
+// A change of the list after the start is kept among its entries; it ranks nobody. The
+// list without such records.
+std::vector<TieBreak> withoutChangeRecords(const std::vector<TieBreak> &list);
 
 // One player's line of the standings under a list of tie-breaks.
 struct TieBreakRow {

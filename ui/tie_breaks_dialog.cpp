@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "export/final_standings.h"
@@ -15,9 +17,27 @@ namespace krugovik {
 namespace {
 
 // What «Своя» may be composed of: C.07's round-robin tie-breaks, Koya with the usual limits.
-const char *const kOffered[] = {"DE",     "WIN",    "WON",    "BPG",    "BWG",
-                                "SB",     "KS",     "KS/L40", "KS/L60", "KS/L-1",
-                                "KS/L+1", "KS/L-2", "KS/L+2", "ARO",    "TPR"};
+const char *const kOffered[] = {"DE",    "WIN",    "WON",    "BPG",    "BWG",    "REP",
+                                "STD",   "SB",     "SB/C1",  "SB/C2",  "KS",     "KS/L1",
+                                "KS/L2", "KS/L-1", "KS/L-2", "KS/L40", "KS/L60", "ARO",
+                                "TPR",   "RTNG",   "RTNG/R", "TPN",    "TPN/R",  "LOT"};
+
+// The lots are drawn when they are added; the seed stays with the tournament.
+std::optional<TieBreak> offered(const QString &code)
+{
+    if (code == QStringLiteral("LOT")) {
+        TieBreak lot{TieBreakKind::Lot};
+        lot.seed = QRandomGenerator::global()->generate();
+        return lot;
+    }
+    return tieBreakFromCode(code.toStdString());
+}
+
+bool ratingBased(const TieBreak &tb)
+{
+    return tb.kind == TieBreakKind::AverageOpponentRating ||
+           tb.kind == TieBreakKind::PerformanceRating || tb.kind == TieBreakKind::OwnRating;
+}
 
 // The column title the standings give it: «Койя (KS/L40)».
 QString titleOf(const TieBreak &tb)
@@ -62,7 +82,16 @@ TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *
     cmbTieBreakChoice = new QComboBox(this);
     cmbTieBreakChoice->setObjectName(QStringLiteral("cmbTieBreakChoice"));
     for (const char *code : kOffered)
-        cmbTieBreakChoice->addItem(titleOf(*tieBreakFromCode(code)), QString::fromLatin1(code));
+        cmbTieBreakChoice->addItem(titleOf(*offered(QString::fromLatin1(code))),
+                                   QString::fromLatin1(code));
+    cmbUnrated = new QComboBox(this);
+    cmbUnrated->setObjectName(QStringLiteral("cmbUnrated"));
+    cmbUnrated->addItems(
+        {QStringLiteral("со своей оценкой рейтинга"), QStringLiteral("с рейтингом")});
+    spnUnratedRating = new QSpinBox(this);
+    spnUnratedRating->setObjectName(QStringLiteral("spnUnratedRating"));
+    spnUnratedRating->setRange(1000, 3000);
+    spnUnratedRating->setValue(1400);
     cmdTieBreakAdd = namedButton(QStringLiteral("Добавить"), "cmdTieBreakAdd", this);
     cmdTieBreakRemove = namedButton(QStringLiteral("Убрать"), "cmdTieBreakRemove", this);
     cmdTieBreakUp = namedButton(QStringLiteral("Выше"), "cmdTieBreakUp", this);
@@ -91,13 +120,33 @@ TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *
     layout->addWidget(cmdTieBreakDown, 5, 1);
     layout->addWidget(cmbTieBreakChoice, 7, 0);
     layout->addWidget(cmdTieBreakAdd, 7, 1);
-    layout->addWidget(btnTieBreaks, 8, 0, 1, 2);
+    layout->addWidget(namedLabel(QStringLiteral("Игрок без установленного рейтинга в ARO, TPR "
+                                                "и RTNG считается:"),
+                                 "lblUnrated", this),
+                      8, 0, 1, 2);
+    layout->addWidget(cmbUnrated, 9, 0);
+    layout->addWidget(spnUnratedRating, 9, 1);
+    layout->addWidget(btnTieBreaks, 10, 0, 1, 2);
 
-    // A list other than the presets is the director's own.
-    m_custom = current.empty() ? fideRoundRobinTieBreaks() : current;
-    const int preset = current.empty()                        ? Classic
-                       : current == fideRoundRobinTieBreaks() ? Fide
-                                                              : Custom;
+    // The choice the list holds: every rating tie-break of it counts the unrated alike.
+    for (const TieBreak &tb : current) {
+        if (ratingBased(tb) && tb.unratedRating > 0) {
+            cmbUnrated->setCurrentIndex(1);
+            spnUnratedRating->setValue(tb.unratedRating);
+        }
+    }
+    cmbUnrated_Change();
+    connect(cmbUnrated, &QComboBox::currentIndexChanged, this, &TieBreaksDialog::cmbUnrated_Change);
+
+    // The records of earlier changes go along unseen; a list other than the presets is
+    // the director's own.
+    for (const TieBreak &tb : current) {
+        if (tb.kind == TieBreakKind::RulesChanged)
+            m_changes.push_back(tb);
+    }
+    const std::vector<TieBreak> rules = withoutChangeRecords(current);
+    m_custom = rules.empty() ? fideRoundRobinTieBreaks() : rules;
+    const int preset = rules.empty() ? Classic : rules == fideRoundRobinTieBreaks() ? Fide : Custom;
     cmbTieBreakPreset->setCurrentIndex(preset);
     cmbTieBreakPreset_Change();
 
@@ -115,14 +164,35 @@ TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *
 
 std::vector<TieBreak> TieBreaksDialog::tieBreaks() const
 {
+    std::vector<TieBreak> list = m_changes;
+    std::vector<TieBreak> rules;
     switch (cmbTieBreakPreset->currentIndex()) {
     case Fide:
-        return fideRoundRobinTieBreaks();
+        rules = fideRoundRobinTieBreaks();
+        break;
     case Custom:
-        return m_custom;
+        rules = withUnratedChoice(m_custom);
+        break;
     default:
-        return {};
+        break;
     }
+    list.insert(list.end(), rules.begin(), rules.end());
+    return list;
+}
+
+std::vector<TieBreak> TieBreaksDialog::withUnratedChoice(std::vector<TieBreak> list) const
+{
+    const int rating = cmbUnrated->currentIndex() == 1 ? spnUnratedRating->value() : 0;
+    for (TieBreak &tb : list) {
+        if (ratingBased(tb))
+            tb.unratedRating = rating;
+    }
+    return list;
+}
+
+void TieBreaksDialog::cmbUnrated_Change()
+{
+    spnUnratedRating->setEnabled(cmbUnrated->currentIndex() == 1);
 }
 
 void TieBreaksDialog::cmbTieBreakPreset_Change()
@@ -170,8 +240,7 @@ void TieBreaksDialog::enableCommands()
 
 void TieBreaksDialog::cmdTieBreakAdd_Click()
 {
-    const std::optional<TieBreak> tb =
-        tieBreakFromCode(cmbTieBreakChoice->currentData().toString().toStdString());
+    const std::optional<TieBreak> tb = offered(cmbTieBreakChoice->currentData().toString());
     if (!tb)
         return;
     m_custom.push_back(*tb);

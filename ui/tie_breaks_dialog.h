@@ -9,6 +9,7 @@ class QComboBox;
 class QDialogButtonBox;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 
 namespace krugovik {
 
@@ -21,7 +22,7 @@ class TieBreaksDialog : public QDialog {
     // `current`: the tournament's rules, empty for the default.
     explicit TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *parent = nullptr);
 
-    // The chosen rules; empty for the default preset.
+    // The chosen rules after the records of earlier changes; none for the default preset.
     std::vector<TieBreak> tieBreaks() const;
 
   private:
@@ -33,7 +34,11 @@ class TieBreaksDialog : public QDialog {
     void showList(const std::vector<TieBreak> &list);
     void enableCommands();
 
-    std::vector<TieBreak> m_custom; // the list «Своя» holds
+    std::vector<TieBreak> m_custom;  // the list «Своя» holds
+    std::vector<TieBreak> m_changes; // the records of earlier changes, kept as they are
+    // The chosen list with the choice for players without an established rating applied.
+    std::vector<TieBreak> withUnratedChoice(std::vector<TieBreak> list) const;
+    void cmbUnrated_Change();
 
     QComboBox *cmbTieBreakPreset = nullptr;
     QListWidget *lstTieBreaks = nullptr;
@@ -43,6 +48,8 @@ class TieBreaksDialog : public QDialog {
     QPushButton *cmdTieBreakUp = nullptr;
     QPushButton *cmdTieBreakDown = nullptr;
     QDialogButtonBox *btnTieBreaks = nullptr;
+    QComboBox *cmbUnrated = nullptr;      // his estimate, or a fixed rating
+    QSpinBox *spnUnratedRating = nullptr; // the fixed rating
 };
 
 } // namespace krugovik

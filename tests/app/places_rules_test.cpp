@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QUndoStack>
@@ -43,6 +44,20 @@ QByteArray tournamentFile()
                 result = "";
             bytes += result + "\r\n";
         }
+    }
+    return bytes;
+}
+
+// Eight players, 1400 up, every game drawn: one tie over all the places.
+QByteArray allDrawnFile()
+{
+    constexpr int kCount = 8;
+    QByteArray bytes = " 8 \r\n";
+    for (int i = 1; i <= kCount; ++i) {
+        bytes += cp1251(kJuniorNames[i - 1]) + "\r\n " + QByteArray::number(i) + " \r\n" +
+                 QByteArray::number(1400 + 20 * i) + "\r\n 1000 \r\n";
+        for (int j = 1; j < kCount; ++j)
+            bytes += "0.5\r\n";
     }
     return bytes;
 }
@@ -102,14 +117,18 @@ class PlacesRules : public TournamentTest {
         });
         action("actWithdraw")->trigger();
     }
-    void choosePreset(int preset)
+    // Chooses a preset; once results are in, the question that follows is answered Yes.
+    // Returns the question asked, empty for none.
+    QString choosePreset(int preset)
     {
+        BoxAnswerer yes(QMessageBox::Yes);
         answerModal<QDialog>([preset](QDialog *dialog) {
             EXPECT_EQ(dialog->objectName(), QStringLiteral("dlgTieBreaks"));
             child<QComboBox>(dialog, QStringLiteral("cmbTieBreakPreset"))->setCurrentIndex(preset);
             click(child<QPushButton>(dialog, QStringLiteral("cmdTieBreaksOk")));
         });
         action("mnuTieBreaks")->trigger();
+        return yes.seen().count > 0 ? yes.seen().text : QString();
     }
 };
 
@@ -128,19 +147,23 @@ TEST_F(PlacesRules, FidePresetAndWithdrawalReachTheExportsTheTableAndTheFile)
         EXPECT_EQ(cell(8, 4 + j) + cell(j, 4 + 8), QStringLiteral("-+")) << j;
     }
     EXPECT_EQ(forfeits, 3);
-    choosePreset(1);
+    // The event has begun: the change is asked for and recorded with the list before it.
+    EXPECT_EQ(choosePreset(1),
+              QStringLiteral("Турнир уже идёт. Изменить правила распределения мест?"));
     // Golden places, each equal to the rank FIDE's checker gives on the exported TRF.
     const QMap<int, QString> fide = {{1, "5"}, {2, "6"}, {3, "1"}, {4, "2"},
                                      {5, "3"}, {6, "7"}, {7, "4"}, {8, "8"}};
     EXPECT_EQ(csvPlaces(), fide);
     const QStringList trf = exported("mnuExportTrf", QStringLiteral("out.trf"));
     EXPECT_TRUE(trf.contains(QStringLiteral("202 DE WIN SB KS")));
+    EXPECT_TRUE(trf.contains(QStringLiteral("### Tie-breaks changed after round 7: SB DE WIN")));
 
     // Saved: the rules and the withdrawal follow the last player block.
     save();
     const QByteArray saved = readFile(QStringLiteral("ALPHA.TXT"));
-    EXPECT_TRUE(saved.endsWith("*KRUGOVIK 2\r\nTIEBREAKS DE WIN SB KS\r\nWITHDRAWN 8 4\r\n"
-                               "*END 2\r\n"));
+    EXPECT_TRUE(saved.endsWith(
+        "*KRUGOVIK 2\r\nTIEBREAKS CHANGED/7/SB,DE,WIN DE WIN SB KS\r\nWITHDRAWN 8 4\r\n"
+        "*END 2\r\n"));
 
     // Two more steps taken back: the table and the file as they were.
     auto *history = widget<QUndoStack>(QStringLiteral("undoStack"));
@@ -160,6 +183,39 @@ TEST_F(PlacesRules, FidePresetAndWithdrawalReachTheExportsTheTableAndTheFile)
     EXPECT_EQ(cell(3, 4 + firstOpponent), played);
     save();
     EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), saved);
+}
+
+// «Порядок при равенстве…»: the director's order of the tied players reaches the places,
+// the standings and the file, and can be taken back.
+TEST_F(PlacesRules, OrderByHandDecidesWhatTheRulesLeaveTied)
+{
+    openTournament(allDrawnFile());
+    answerModal<QDialog>([](QDialog *dialog) {
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("dlgTieOrder"));
+        auto *list = child<QListWidget>(dialog, QStringLiteral("lstTieOrder"));
+        ASSERT_EQ(list->count(), 8);
+        EXPECT_EQ(list->item(0)->text(), QStringLiteral("1-8   1. ") + kJuniorNames[0]);
+        // Player 3 to the top, then player 5 above player 1.
+        list->setCurrentRow(2);
+        click(child<QPushButton>(dialog, QStringLiteral("cmdTieOrderUp")));
+        click(child<QPushButton>(dialog, QStringLiteral("cmdTieOrderUp")));
+        EXPECT_FALSE(child<QPushButton>(dialog, QStringLiteral("cmdTieOrderUp"))->isEnabled());
+        list->setCurrentRow(4);
+        for (int k = 0; k < 3; ++k)
+            click(child<QPushButton>(dialog, QStringLiteral("cmdTieOrderUp")));
+        click(child<QPushButton>(dialog, QStringLiteral("cmdTieOrderOk")));
+    });
+    action("mnuTieOrder")->trigger();
+    const QMap<int, QString> places = {{3, "1"}, {5, "2"}, {1, "3"}, {2, "4"},
+                                       {4, "5"}, {6, "6"}, {7, "7"}, {8, "8"}};
+    EXPECT_EQ(csvPlaces(), places);
+    const QStringList csv = exported("mnuExportCsv", QStringLiteral("hand.csv"));
+    EXPECT_TRUE(csv.join(QLatin1Char('\n')).contains(QStringLiteral("судья")));
+    save();
+    EXPECT_TRUE(readFile(QStringLiteral("ALPHA.TXT"))
+                    .contains("TIEBREAKS SB DE WIN HAND/3,5,1,2,4,6,7,8\r\n"));
+    widget<QUndoStack>(QStringLiteral("undoStack"))->undo();
+    EXPECT_EQ(csvPlaces().value(3), QStringLiteral("1-8"));
 }
 
 } // namespace

@@ -142,9 +142,10 @@ TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
                                   QStringLiteral("Сохранить для сайта (HTML)…"),
                                   QStringLiteral("Сохранить для таблиц (CSV)…"),
                                   QStringLiteral("Сохранить отчёт TRF…"), QString(),
-                                  QStringLiteral("Правила распределения мест…")}));
-    // Loading, the save and the event's details.
-    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 3);
+                                  QStringLiteral("Правила распределения мест…"),
+                                  QStringLiteral("Порядок при равенстве…")}));
+    // Loading, a TRF opened, the save and the event's details.
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 4);
 
     openTournament();
     EXPECT_TRUE(menu()->isEnabled());

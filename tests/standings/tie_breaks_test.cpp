@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ using namespace krugovik;
 namespace {
 
 using K = TieBreakKind;
+
+// The order SplitMix64 gives four tied players under seed 1.
+constexpr const char *kLotOrderOfSeedOne = "3124";
 
 // A crosstable written as rows, one character per opponent: 1 = 0 + - for the results,
 // '.' for none, anything for the player's own cell. Cycle k repeats the Berger table
@@ -82,8 +86,10 @@ TEST_P(TieBreakGolden, RanksAsWorkedOutByHand)
 {
     const TieBreakCase &c = GetParam();
     RoundRobinResults r = resultsOf(c.rows, c.cycles);
-    for (std::size_t p = 0; p < c.ratings.size(); ++p)
+    for (std::size_t p = 0; p < c.ratings.size(); ++p) {
         r.rating[p + 1] = c.ratings[p];
+        r.unrated[p + 1] = c.ratings[p] == 0;
+    }
     for (std::size_t p = 0; p < c.withdrawnAfter.size(); ++p)
         r.withdrawnAfter[p + 1] = c.withdrawnAfter[p];
     EXPECT_EQ(standingsText(rankByTieBreaks(r, c.rules)), c.expected);
@@ -134,12 +140,106 @@ INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
     TieBreakCase{"WithdrawnLateLosesTheRestByForfeit", {"x1=0", "0x=+", "==x1", "1-0x"},
                  fideRoundRobinTieBreaks(),
                  "3:1/0/1/2.5/1 1:2/1/1/2.5/1.5 2:3/2/1/2/.5 4:4/0/1/1.5/1", {0, 0, 0, 2}},
+    // A forfeit win is a round elected to play, a forfeit loss is not.
+    TieBreakCase{"RoundsElectedCountForfeitWins", kSonneborn, {{K::RoundsElected}},
+                 "4:1/3 1:2/3 2:3/2 3:4/3"},
+    // 1, 2 and 4 tie on 3.5 over two cycles; 2 lost his match with 4.
+    TieBreakCase{"StandardPointsScoreMatchesNotGames",
+                 {"x=1=x===", "=x10=x1=", "00x1=0x0", "=10x==1x"}, {{K::StandardPoints}},
+                 "1:1-2/2 4:1-2/2 2:3/1.5 3:4/.5", {}, {}, 2},
+    // Cut 1 drops 1's loss to 3 and 2's win over 3: the lowest opponent score.
+    TieBreakCase{"SonnebornBergerCutOne", kSonneborn, {{K::SonnebornBerger, 50, 0, 1}},
+                 "4:1/1.5 1:2/2.5 2:3/1 3:4/1.5"},
+    // Between equal opponent scores the smaller share goes first: 3 keeps his win.
+    TieBreakCase{"SonnebornBergerCutTwo", kSonneborn, {{K::SonnebornBerger, 50, 0, 2}},
+                 "4:1/.75 1:2-3/1 2:2-3/1 3:4/0"},
+    TieBreakCase{"KoyaLimitOneHalfHigher", kSonneborn, {{K::Koya, 50, 1}},
+                 "4:1/0 1:2-3/.5 2:2-3/.5 3:4/0"},
+    TieBreakCase{"KoyaLimitTwoHalvesHigher", kSonneborn, {{K::Koya, 50, 2}},
+                 "4:1/0 1:2-3/0 2:2-3/0 3:4/0"},
+    TieBreakCase{"KoyaLimitTwoHalvesLower", kSonneborn, {{K::Koya, 50, -2}},
+                 "4:1/2 1:2-3/1.5 2:2-3/1.5 3:4/1"},
+    TieBreakCase{"OwnRatingHigherFirst", kSonneborn, {{K::OwnRating}},
+                 "4:1/0 1:2/2000 2:3/1800 3:4/1600", {}, {2000, 1800, 1600, 0}},
+    TieBreakCase{"OwnRatingReversedLowerFirst", kSonneborn, {{K::OwnRating, 50, 0, 0, true}},
+                 "4:1/0 2:2/1800 1:3/2000 3:4/1600", {}, {2000, 1800, 1600, 0}},
+    TieBreakCase{"PairingNumberLowerFirst", kSonneborn, {{K::PairingNumber}},
+                 "4:1/4 1:2/1 2:3/2 3:4/3"},
+    TieBreakCase{"PairingNumberReversedHigherFirst", kSonneborn,
+                 {{K::PairingNumber, 50, 0, 0, true}}, "4:1/4 2:2/2 1:3/1 3:4/3"},
+    // Unfinished: 2 and 3 have not met, but 1 beat both, more than either could reach.
+    TieBreakCase{"DirectEncounterSetsApartWhomNoOneCanCatch",
+                 {"x1100", "0x.11", "0.x11", "100x=", "100=x"}, {{K::DirectEncounter}},
+                 "1:1/1 2:2-3/2 3:2-3/2 4:4-5/0 5:4-5/0"},
+    // 1 beat 2, but 3, who has met neither, could still catch him: no order at all.
+    TieBreakCase{"DirectEncounterWaitsWhileSomeoneCanCatchUp",
+                 {"x1.00", "0x.10", "..x10", "100x=", "111=x"}, {{K::DirectEncounter}},
+                 "5:1/0 4:2/0 1:3-5/0 2:3-5/0 3:3-5/0"},
+    // Without an established rating player 4 counts as 1500 in ARO and in his own RTNG.
+    TieBreakCase{"UnratedCountAtAFixedRating", kSonneborn,
+                 {{K::AverageOpponentRating, 50, 0, 0, false, 1500}},
+                 "4:1/1800 1:2-3/1550 2:2-3/1550 3:4/1767", {}, {2000, 1800, 1600, 0}},
+    TieBreakCase{"UnratedOwnRatingFixed", {"x===", "=x==", "==x=", "===x"},
+                 {{K::OwnRating, 50, 0, 0, false, 1900}},
+                 "2:1-2/1900 4:1-2/1900 1:3/1800 3:4/1600", {}, {1800, 0, 1600, 0}},
+    // The director's order first; those he did not list stay tied.
+    TieBreakCase{"ByHandOrdersTheListedOnly", {"x===", "=x==", "==x=", "===x"},
+                 {{K::ByHand, 50, 0, 0, false, 0, 0, {3, 1}}},
+                 "3:1/1 1:2/1 2:3-4/1 4:3-4/1"},
+    // Only where the tie-breaks before it leave a tie; the director's order wins over
+    // the lots, which part the rest (seed 1 puts 3 before 4).
+    TieBreakCase{"ByHandBeforeLots", {"x===", "=x==", "==x=", "===x"},
+                 {{K::Wins}, {K::ByHand, 50, 0, 0, false, 0, 0, {2, 1}},
+                  {K::Lot, 50, 0, 0, false, 0, 1}},
+                 "2:1/0/1/0 1:2/0/1/0 3:3/0/1/1 4:4/0/1/1"},
     // Two cycles, the second begun: 1 beat 2 twice, which averages to one game.
     TieBreakCase{"DirectEncounterAveragesRepeatedGames",
                  {"x100x1..", "0x110x..", "10x1..x.", "100x...x"}, {{K::DirectEncounter}},
                  "1:1-3/0 2:1-3/0 3:1-3/0 4:4/0", {}, {}, 2}),
     [](const testing::TestParamInfo<TieBreakCase> &info) { return info.param.name; });
 // clang-format on
+
+// The lots part every tie, the same way every time, and between two players the same
+// way whoever else is tied with them.
+TEST(Lots, GiveOneOrderPerSeedWhateverTheOthers)
+{
+    const RoundRobinResults allDrawn =
+        resultsOf({"x=====", "=x====", "==x===", "===x==", "====x=", "=====x"});
+    std::set<std::string> orders;
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        TieBreak lot{K::Lot};
+        lot.seed = seed;
+        const std::vector<TieBreakRow> rows = rankByTieBreaks(allDrawn, {lot});
+        std::string order;
+        for (const TieBreakRow &row : rows) {
+            EXPECT_EQ(row.firstPlace, row.lastPlace) << seed;
+            EXPECT_EQ(row.values[0], kOne);
+            order += char('0' + row.player);
+        }
+        EXPECT_EQ(rankByTieBreaks(allDrawn, {lot}).front().player, rows.front().player);
+        orders.insert(order);
+        // With WIN first nothing changes; with 1 and 2 alone tied they keep their order.
+        const RoundRobinResults twoTied =
+            resultsOf({"x=1111", "=x1111", "00x===", "00=x==", "00==x=", "00===x"});
+        const std::vector<TieBreakRow> two = rankByTieBreaks(twoTied, {lot});
+        EXPECT_EQ(two[0].player, order.find('1') < order.find('2') ? 1 : 2) << seed;
+    }
+    // Sixty seeds give many orders of six, not one.
+    EXPECT_GT(orders.size(), 40u);
+}
+
+// The draw of seed 1 written out, so that a change of the generator shows: a tournament
+// file must keep its order on every machine and in every later version.
+TEST(Lots, KeepTheirOrderAcrossVersions)
+{
+    const RoundRobinResults allDrawn = resultsOf({"x===", "=x==", "==x=", "===x"});
+    TieBreak lot{K::Lot};
+    lot.seed = 1;
+    std::string order;
+    for (const TieBreakRow &row : rankByTieBreaks(allDrawn, {lot}))
+        order += char('0' + row.player);
+    EXPECT_EQ(order, kLotOrderOfSeedOne);
+}
 
 TEST(TieBreakCodes, SpellFideAcronymsWithLimits)
 {
@@ -148,6 +248,13 @@ TEST(TieBreakCodes, SpellFideAcronymsWithLimits)
                                                                  {{K::Koya}, "KS"},
                                                                  {{K::Koya, 40, 0}, "KS/L40"},
                                                                  {{K::Koya, 50, -1}, "KS/L-1"},
+                                                                 {{K::Koya, 50, 1}, "KS/L1"},
+                                                                 {{K::Koya, 50, -2}, "KS/L-2"},
+                                                                 {{K::SonnebornBerger, 50, 0, 2}, "SB/C2"},
+                                                                 {{K::RoundsElected}, "REP"},
+                                                                 {{K::StandardPoints}, "STD"},
+                                                                 {{K::OwnRating, 50, 0, 0, true}, "RTNG/R"},
+                                                                 {{K::PairingNumber}, "TPN"},
                                                                  {{K::PerformanceRating}, "TPR"}};
     for (const auto &[tieBreak, code] : cases)
         EXPECT_EQ(fideCode(tieBreak), code);

@@ -1,0 +1,140 @@
+// «Файл» → «Открыть TRF…»: a round robin from another program becomes a tournament file.
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/main_window.h"
+#include "base/base_file.h"
+#include "base/player_record.h"
+#include "common/message_box.h"
+#include "common/save_file.h"
+#include "trf/trf_import.h"
+#include "trf/trf_reader.h"
+
+using namespace krugovik;
+
+namespace {
+
+// The most a TRF of 22 players in 4 cycles could hold, many times over.
+constexpr qint64 kLargestTrf = 4 * 1024 * 1024;
+
+// The tournament a TRF file makes, or the director's reason why none.
+struct OpenedTrf {
+    ImportedTournament tournament;
+    QString refusal;
+};
+
+OpenedTrf readTrfFile(const QString &path)
+{
+    OpenedTrf out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.refusal = QStringLiteral("файл не читается: %1").arg(file.errorString());
+        return out;
+    }
+    if (file.size() > kLargestTrf) {
+        out.refusal = QStringLiteral("файл слишком велик для TRF кругового турнира");
+        return out;
+    }
+    const QByteArray bytes = file.readAll();
+    const TrfReadResult read = readTrf(std::string_view(bytes.constData(), bytes.size()));
+    TrfError why;
+    bool ok = false;
+    if (read.ok())
+        out.tournament = importTrf(read.file, why, ok);
+    else
+        why = read.errors.front();
+    if (!ok)
+        out.refusal = (why.line > 0 ? QStringLiteral("строка %1: ").arg(why.line) : QString()) +
+                      QString::fromStdString(why.reason);
+    return out;
+}
+
+} // namespace
+
+void MainWindow::mnuImportTrf_Click()
+{
+    if (!mayCloseTournament())
+        return;
+    QFileDialog open(this, QStringLiteral("Открыть TRF"), QDir::currentPath(),
+                     QStringLiteral("Файлы TRF (*.trf *.TRF *.txt *.TXT)"));
+    open.setObjectName(QStringLiteral("dlgImportTrf"));
+    open.setOption(QFileDialog::DontUseNativeDialog);
+    open.setAcceptMode(QFileDialog::AcceptOpen);
+    open.setFileMode(QFileDialog::ExistingFile);
+    open.setModal(true);
+    if (open.exec() != QDialog::Accepted || open.selectedFiles().isEmpty())
+        return;
+    const QString source = open.selectedFiles().constFirst();
+    OpenedTrf opened = readTrfFile(source);
+    if (!opened.refusal.isEmpty()) {
+        showMessage(this,
+                    QStringLiteral("Турнир из файла %1 не создан: %2.")
+                        .arg(QFileInfo(source).fileName(), opened.refusal),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return;
+    }
+    ImportedTournament &tournament = opened.tournament;
+
+    // The tournament file beside the TRF, under its name: KUBOK.trf gives KUBOK.TXT.
+    const QString proposed = QFileInfo(source).absoluteDir().filePath(
+        QFileInfo(source).completeBaseName() + QStringLiteral(".TXT"));
+    QFileDialog save(this, QStringLiteral("Сохранить турнир"), proposed,
+                     QStringLiteral("Текстовые файлы (*.TXT)"));
+    save.setObjectName(QStringLiteral("dlgImportTrfSave"));
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    save.setDefaultSuffix(QStringLiteral("TXT"));
+    save.selectFile(proposed);
+    save.setModal(true);
+    if (save.exec() != QDialog::Accepted || save.selectedFiles().isEmpty())
+        return;
+    const QString target = save.selectedFiles().constFirst();
+
+    // Players the base lacks are added after one question, so that the ratings can be
+    // written back to them.
+    BaseFile base;
+    const QString basePath = QFileInfo(target).absoluteDir().filePath(BaseFile::kFileName);
+    if (base.open(basePath)) {
+        std::vector<std::string> names;
+        const qint64 count = recordCountForLength(base.length());
+        for (qint64 k = 1; k <= count; ++k)
+            names.push_back(base.read(k).name);
+        const std::vector<int> records = baseRecordsOf(tournament.players, names, kNameWidth);
+        const auto missing = std::count(records.begin(), records.end(), 0);
+        for (std::size_t k = 0; k < records.size(); ++k)
+            tournament.players[k].baseRecordNo = records[k];
+        const bool add =
+            missing > 0 &&
+            askYesNo(this, QStringLiteral("Игроков из файла нет в базе: %1. Добавить их в базу?")
+                               .arg(missing));
+        for (std::size_t k = 0; add && k < records.size(); ++k) {
+            if (records[k] != 0)
+                continue;
+            PlayerRecord record;
+            record.setName(tournament.players[k].name);
+            record.setRate(tournament.players[k].rating);
+            const qint64 recordNo = base.append(record);
+            if (recordNo == 0) {
+                showMessage(this,
+                            QStringLiteral("Игроки не добавлены в базу: %1.").arg(base.errorText()),
+                            QStringLiteral("Ошибка"), QMessageBox::Warning);
+                break;
+            }
+            tournament.players[k].baseRecordNo = int(recordNo);
+        }
+    }
+
+    const std::string bytes = tournament.fileBytes();
+    const QString failure =
+        saveWholeFile(target, QByteArray(bytes.data(), qsizetype(bytes.size())));
+    if (!failure.isEmpty()) {
+        showMessage(this, QStringLiteral("Файл %1 не сохранён: %2.").arg(target, failure),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return;
+    }
+    closeTournament();
+    m_tourFilePath = target;
+    showTournament();
+}

@@ -1,0 +1,133 @@
+// A TRF read into a tournament of the program and written out again.
+#include <gtest/gtest.h>
+
+#include "export/trf_export.h"
+#include "table/tournament.h"
+#include "trf/random_tournament.h"
+#include "trf/trf_import.h"
+#include "trf/trf_reader.h"
+
+using namespace krugovik;
+
+namespace {
+
+// The export of the tournament the import builds, as the program would write it.
+std::string reexported(const std::string &trf, TrfError &why)
+{
+    const TrfReadResult read = readTrf(trf);
+    if (!read.ok()) {
+        why = read.errors.front();
+        return {};
+    }
+    bool ok = false;
+    const ImportedTournament imported = importTrf(read.file, why, ok);
+    if (!ok)
+        return {};
+    Tournament tournament;
+    tournament.load(imported.fileBytes());
+    return exportTrf(tournament.snapshot(imported.name, {}));
+}
+
+// Every kind of event the generator makes: sizes, cycles, lists, forfeits, unplayed
+// games and withdrawals with and without a place.
+TEST(TrfImport, ExportImportExportGivesTheSameBytes)
+{
+    const char *const lists[] = {"DE WIN SB KS", "SB DE WIN", "STD SB/C1 REP", "KS/L-1 TPN/R",
+                                 "RTNG ARO TPR"};
+    int withdrawnCases = 0;
+    for (int k = 0; k < 300; ++k) {
+        RandomTournamentOptions o;
+        o.seed = std::uint64_t(k) * 104729 + 3;
+        o.players = 3 + k % 20;
+        o.cycles = 1 + (k / 3) % 4;
+        o.drawPercent = (k * 11) % 45;
+        o.forfeitPercent = k % 3 == 0 ? 0 : (k * 5) % 12;
+        o.unplayedPercent = k % 4 == 2 ? (k * 7) % 25 : 0;
+        o.withdrawals = k % 5 == 1 ? std::min(1 + k % 3, o.players - 2) : 0;
+        withdrawnCases += o.withdrawals > 0;
+        o.tieBreaks.clear();
+        for (const char *code : {"DE", "WIN", "SB", "KS"})
+            o.tieBreaks.push_back(*tieBreakFromCode(code));
+        if (k % 2 == 1) {
+            o.tieBreaks.clear();
+            std::string list = lists[std::size_t(k / 2) % std::size(lists)];
+            for (std::size_t start = 0; start < list.size();) {
+                std::size_t end = std::min(list.find(' ', start), list.size());
+                o.tieBreaks.push_back(*tieBreakFromCode(list.substr(start, end - start)));
+                start = end + 1;
+            }
+        }
+        const std::string first = exportTrf(randomTournament(o));
+        TrfError why;
+        const std::string second = reexported(first, why);
+        ASSERT_EQ(second, first) << "case " << k << ": line " << why.line << ": " << why.reason;
+    }
+    EXPECT_GT(withdrawnCases, 50);
+}
+
+TEST(TrfImport, TakesRulesWithdrawalsAndCycles)
+{
+    RandomTournamentOptions o;
+    o.players = 7;
+    o.cycles = 2;
+    o.seed = 11;
+    o.withdrawals = 0;
+    o.tieBreaks = {*tieBreakFromCode("KS/L1"), *tieBreakFromCode("SB/C2")};
+    TournamentSnapshot s = randomTournament(o);
+    withdrawPlayer(s, 3, 10); // played 10 of 12 games: keeps his place
+    const TrfReadResult read = readTrf(exportTrf(s));
+    ASSERT_TRUE(read.ok());
+    TrfError why;
+    bool ok = false;
+    const ImportedTournament imported = importTrf(read.file, why, ok);
+    ASSERT_TRUE(ok) << why.reason;
+    EXPECT_EQ(imported.name, "Random round robin 11");
+    EXPECT_EQ(imported.extension.cycles, 2);
+    EXPECT_EQ(imported.extension.reverseLastRounds, s.reverseLastRounds);
+    EXPECT_EQ(imported.extension.tieBreakCodes, (std::vector<std::string>{"KS/L1", "SB/C2"}));
+    ASSERT_EQ(imported.extension.withdrawn.size(), 1u);
+    EXPECT_EQ(imported.extension.withdrawn[0].first, 3);
+    // He left after round 10; the file shows it from the first of his forfeits on, which
+    // may be earlier when his own last games were forfeits already.
+    EXPECT_LE(imported.extension.withdrawn[0].second, 10);
+    EXPECT_EQ(imported.players[1].rating, s.players[1].ratingCell);
+    EXPECT_EQ(imported.players[1].name, "Player 02");
+}
+
+// A change of the rules after a round, written as a ### line, comes back as the record
+// the program keeps, and the file is written again the same.
+TEST(TrfImport, KeepsTheRecordOfChangedRules)
+{
+    RandomTournamentOptions o;
+    o.players = 6;
+    o.seed = 4;
+    TournamentSnapshot s = randomTournament(o);
+    s.tieBreaks = {*tieBreakFromCode("CHANGED/3/SB,DE,WIN"), *tieBreakFromCode("DE"),
+                   *tieBreakFromCode("KS/L-1")};
+    const std::string first = exportTrf(s);
+    ASSERT_NE(first.find("### Tie-breaks changed after round 3: SB DE WIN\r\n"), std::string::npos);
+    TrfError why;
+    EXPECT_EQ(reexported(first, why), first) << why.reason;
+}
+
+TEST(TrfImport, RefusesWhatTheCrosstableCannotHold)
+{
+    RandomTournamentOptions o;
+    o.players = 5;
+    o.seed = 2;
+    std::string trf = exportTrf(randomTournament(o));
+    // One round too many: no whole number of cycles.
+    const std::size_t at = trf.find("142 5");
+    ASSERT_NE(at, std::string::npos);
+    std::string longer = trf;
+    longer.replace(at, 5, "142 6");
+    const TrfReadResult read = readTrf(longer);
+    ASSERT_TRUE(read.ok());
+    TrfError why;
+    bool ok = true;
+    importTrf(read.file, why, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(why.reason.find("не 1-4 круга"), std::string::npos) << why.reason;
+}
+
+} // namespace

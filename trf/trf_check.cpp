@@ -1,0 +1,243 @@
+#include "trf/trf_check.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <sstream>
+
+#include "rounds/berger_schedule.h"
+
+namespace krugovik {
+namespace {
+
+GameState stateOf(char result)
+{
+    switch (result) {
+    case '1':
+    case 'W':
+        return GameState::Win;
+    case '0':
+    case 'L':
+        return GameState::Loss;
+    case '=':
+    case 'D':
+        return GameState::Draw;
+    case '+':
+        return GameState::ForfeitWin;
+    case '-':
+        return GameState::ForfeitLoss;
+    default:
+        return GameState::None;
+    }
+}
+
+std::vector<std::string> words(const std::string &text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    for (std::string word; in >> word;)
+        out.push_back(word);
+    return out;
+}
+
+// Where the pairings of the file leave the Berger table with this reversal choice.
+std::vector<std::string> pairingFaults(const TrfFile &file, int cycles, bool reverse)
+{
+    const int n = int(file.players.size());
+    const int perCycle = roundCount(n);
+    std::vector<std::vector<ScheduledGame>> byRound(std::size_t(perCycle * cycles) + 1);
+    for (const ScheduledGame &g : bergerSchedule(n, cycles, reverse))
+        byRound[std::size_t(g.round)].push_back(g);
+    std::vector<std::string> faults;
+    for (int r = 1; r <= perCycle * cycles; ++r) {
+        for (const ScheduledGame &g : byRound[std::size_t(r)]) {
+            const TrfRound &white =
+                file.players[std::size_t(g.firstNamed - 1)].rounds[std::size_t(r - 1)];
+            // A round not yet paired is no fault; a paired one must be the table's.
+            if (!white.paired())
+                continue;
+            const std::string table =
+                std::to_string(g.firstNamed) + "-" + std::to_string(g.secondNamed);
+            if (white.opponent != g.secondNamed)
+                faults.push_back("тур " + std::to_string(r) + ": " + std::to_string(g.firstNamed) +
+                                 " играет с " + std::to_string(white.opponent) +
+                                 ", а по таблице Бергера " + table);
+            else if (white.colour == 'b')
+                faults.push_back("тур " + std::to_string(r) + ": в паре " + table +
+                                 " цвета наоборот, по таблице Бергера белыми играет " +
+                                 std::to_string(g.firstNamed));
+        }
+    }
+    return faults;
+}
+
+// The cycles of a file of 3..22 players whose rounds are whole cycles; 0 and the reason
+// for any other.
+int cyclesOf(const TrfFile &file, TrfError &why)
+{
+    const int n = int(file.players.size());
+    if (n < 3 || n > kMaxTablePlayers) {
+        why = {0, std::to_string(n) + " игроков, а в круговом турнире их 3-22"};
+        return 0;
+    }
+    const int perCycle = roundCount(n);
+    if (file.roundCount % perCycle != 0 || file.roundCount / perCycle < 1 ||
+        file.roundCount / perCycle > kMaxCycles) {
+        why = {0, std::to_string(file.roundCount) + " туров — не 1-4 круга по " +
+                      std::to_string(perCycle) + " туров для " + std::to_string(n) + " игроков"};
+        return 0;
+    }
+    const std::string type = file.first("192");
+    if (!type.empty() && type.find("ROBIN") == std::string::npos) {
+        why = {0, "192 называет не круговой турнир: " + type};
+        return 0;
+    }
+    return file.roundCount / perCycle;
+}
+
+// The ranks the file gives a tied group are its places, each once, or all its first.
+bool sharedRanksFit(const TrfFile &file, const TieBreakRow &row,
+                    const std::vector<TieBreakRow> &rows)
+{
+    std::vector<int> ranks;
+    for (const TieBreakRow &other : rows) {
+        if (other.firstPlace == row.firstPlace)
+            ranks.push_back(file.players[std::size_t(other.player - 1)].rank);
+    }
+    std::sort(ranks.begin(), ranks.end());
+    bool eachOnce = true;
+    bool allFirst = true;
+    for (std::size_t k = 0; k < ranks.size(); ++k) {
+        eachOnce = eachOnce && ranks[k] == row.firstPlace + int(k);
+        allFirst = allFirst && ranks[k] == row.firstPlace;
+    }
+    return eachOnce || allFirst;
+}
+
+// The reversal choice of two cycles or more: the one the pairings follow.
+bool reversalOf(const TrfFile &file, int cycles)
+{
+    return cycles >= 2 &&
+           pairingFaults(file, cycles, true).size() < pairingFaults(file, cycles, false).size();
+}
+
+} // namespace
+
+std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
+{
+    const int n = int(file.players.size());
+    const int cycles = cyclesOf(file, why);
+    if (cycles == 0)
+        return std::nullopt;
+    const int perCycle = roundCount(n);
+    TrfRoundRobin out;
+    for (const std::string &code : words(file.first("202"))) {
+        const std::optional<TieBreak> tb = tieBreakFromCode(code);
+        if (!tb) {
+            why = {0, "202: " + code + " — не показатель кругового турнира"};
+            return std::nullopt;
+        }
+        out.tieBreaks.push_back(*tb);
+    }
+    RoundRobinResults &r = out.results;
+    r.playerCount = n;
+    r.cycleCount = cycles;
+    for (const TrfPlayer &p : file.players) {
+        r.rating[std::size_t(p.number)] = p.rating;
+        r.unrated[std::size_t(p.number)] = p.rating == 0;
+        int lastPaired = 0;
+        bool scored = false;
+        for (int round = 1; round <= file.roundCount; ++round) {
+            const TrfRound &g = p.rounds[std::size_t(round - 1)];
+            if (g.opponent > 0)
+                lastPaired = round;
+            scored = scored || (g.opponent > 0 && g.result != ' ');
+            if (g.opponent == 0)
+                continue;
+            const int c = (round - 1) / perCycle;
+            const int q = g.opponent;
+            auto &cell = r.games[std::size_t(c)][std::size_t(p.number)][std::size_t(q)];
+            if (cell != GameState::None ||
+                r.round[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] != 0) {
+                why = {p.line, "встречается с " + std::to_string(q) + " дважды в круге " +
+                                   std::to_string(c + 1)};
+                return std::nullopt;
+            }
+            cell = stateOf(g.result);
+            // A game both lost by forfeit: both had left. The engine gives such games to
+            // nobody once it knows.
+            const TrfRound &theirs =
+                file.players[std::size_t(q - 1)].rounds[std::size_t(round - 1)];
+            if (g.result == '-' && theirs.result == '-') {
+                for (int who : {p.number, q}) {
+                    int &after = r.withdrawnAfter[std::size_t(who)];
+                    after = after == 0 ? std::max(1, round - 1)
+                                       : std::min(after, std::max(1, round - 1));
+                }
+            }
+            r.white[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] =
+                g.colour == 'b' ? q : p.number;
+            r.round[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] = round;
+        }
+        // Paired but never scored, and no rank: one who left without a place. His games
+        // are no games of the others; the engine drops them once he has withdrawn.
+        if (p.rank == 0 && lastPaired > 0 && !scored)
+            r.withdrawnAfter[std::size_t(p.number)] = std::max(1, lastPaired);
+    }
+    // Pairs not yet paired still need a round and colours for the engine: the table's.
+    const auto schedule = bergerSchedule(n, r.cycleCount, false);
+    for (const ScheduledGame &g : schedule) {
+        const int c = (g.round - 1) / perCycle;
+        auto &round = r.round[std::size_t(c)];
+        if (round[std::size_t(g.firstNamed)][std::size_t(g.secondNamed)] != 0)
+            continue;
+        round[std::size_t(g.firstNamed)][std::size_t(g.secondNamed)] = g.round;
+        round[std::size_t(g.secondNamed)][std::size_t(g.firstNamed)] = g.round;
+        r.white[std::size_t(c)][std::size_t(g.firstNamed)][std::size_t(g.secondNamed)] =
+            g.firstNamed;
+        r.white[std::size_t(c)][std::size_t(g.secondNamed)][std::size_t(g.firstNamed)] =
+            g.firstNamed;
+    }
+    out.reverseLastRounds = reversalOf(file, cycles);
+    return out;
+}
+
+std::vector<std::string> checkTrf(const TrfFile &file)
+{
+    auto said = [](const TrfError &why) {
+        return (why.line > 0 ? "строка " + std::to_string(why.line) + ": " : std::string()) +
+               why.reason;
+    };
+    TrfError why;
+    const int cycles = cyclesOf(file, why);
+    if (cycles == 0)
+        return {said(why)};
+    std::vector<std::string> faults = pairingFaults(file, cycles, reversalOf(file, cycles));
+    const std::optional<TrfRoundRobin> rr = trfRoundRobin(file, why);
+    if (!rr) {
+        faults.push_back(said(why));
+        return faults;
+    }
+    std::string list;
+    for (const TieBreak &tb : rr->tieBreaks)
+        list += (list.empty() ? "" : " ") + fideCode(tb);
+    const std::vector<TieBreakRow> rows = rankByTieBreaks(rr->results, rr->tieBreaks);
+    for (const TieBreakRow &row : rows) {
+        const TrfPlayer &p = file.players[std::size_t(row.player - 1)];
+        // Players the list leaves tied may stand in any order among their places: the
+        // lots and the director's order are no part of 202.
+        const bool withinTie = row.firstPlace > 0 && p.rank >= row.firstPlace &&
+                               p.rank <= row.lastPlace && sharedRanksFit(file, row, rows);
+        if (p.rank != row.firstPlace && !withinTie)
+            faults.push_back("игрок " + std::to_string(row.player) + ": в файле место " +
+                             std::to_string(p.rank) + ", по очкам" +
+                             (list.empty() ? "" : " и " + list) + " — " +
+                             (row.firstPlace ? std::to_string(row.firstPlace) : "без места"));
+        const Fixed points = row.firstPlace > 0 ? row.points : kZero;
+        if (p.points != points)
+            faults.push_back("игрок " + std::to_string(row.player) + ": " +
+                             "очки в файле расходятся с его партиями");
+    }
+    return faults;
+}
+
+} // namespace krugovik

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "standings/tie_breaks.h"
+#include "trf/trf_reader.h"
+
+namespace krugovik {
+
+// A TRF read as a round robin of the program: what the standings need, and how the file
+// lays it out.
+struct TrfRoundRobin {
+    RoundRobinResults results;       // places are computed from these
+    std::vector<TieBreak> tieBreaks; // 202, in order
+    bool reverseLastRounds = false;  // the Berger table's reversal the pairings match best
+};
+
+// The file as a round robin of 3..22 players in 1..4 cycles, or why it is none: a count
+// of rounds that is no whole number of cycles, a 202 code that is no round-robin
+// tie-break. A player whose rank is blank, with games paired but none scored, is one
+// without a place.
+std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why);
+
+// Everything in the file that disagrees with the Berger table (C.05 Annex 1, the better
+// of the double round robin's two choices of its last rounds) or with the places its own
+// tie-break list gives, one line each; empty when the file is consistent.
+std::vector<std::string> checkTrf(const TrfFile &file);
+
+} // namespace krugovik

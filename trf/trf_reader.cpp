@@ -1,0 +1,304 @@
+#include "trf/trf_reader.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+
+namespace krugovik {
+namespace {
+
+// Columns of the 001 line, counted from 1 as the format describes them.
+constexpr std::size_t kNumberColumn = 5, kNumberWidth = 4;
+constexpr std::size_t kSexColumn = 10, kSexWidth = 1;
+constexpr std::size_t kTitleColumn = 11, kTitleWidth = 3;
+constexpr std::size_t kNameColumn = 15, kNameWidth = 33;
+constexpr std::size_t kRatingColumn = 49, kRatingWidth = 4;
+constexpr std::size_t kFederationColumn = 54, kFederationWidth = 3;
+constexpr std::size_t kIdColumn = 58, kIdWidth = 11;
+constexpr std::size_t kBirthColumn = 70, kBirthWidth = 10;
+constexpr std::size_t kPointsColumn = 81, kPointsWidth = 4;
+constexpr std::size_t kRankColumn = 86, kRankWidth = 4;
+constexpr std::size_t kFirstRoundColumn = 92, kRoundStep = 10;
+constexpr std::size_t kOpponentWidth = 4;
+constexpr std::size_t kColourOffset = 5, kResultOffset = 7;
+// More rounds than any round robin of 22 players in 4 cycles could need.
+constexpr int kMostRounds = 200;
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The field at a column counted from 1; blanks past the end of the line.
+std::string field(std::string_view line, std::size_t column, std::size_t width)
+{
+    std::string text(width, ' ');
+    for (std::size_t k = 0; k < width && column - 1 + k < line.size(); ++k)
+        text[k] = line[column - 1 + k];
+    return text;
+}
+
+// A whole number written right-aligned in a field; 0 for blanks, nothing for anything else.
+std::optional<int> number(std::string_view text)
+{
+    const std::string_view digits = trimmed(text);
+    if (digits.empty())
+        return 0;
+    if (digits.size() > 6 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoi(std::string(digits));
+}
+
+// "2.5", "10", "10.0": whole or half points.
+std::optional<Fixed> points(std::string_view text)
+{
+    const std::string_view digits = trimmed(text);
+    if (digits.empty())
+        return kZero;
+    const std::size_t dot = digits.find('.');
+    const auto whole = number(digits.substr(0, dot));
+    if (!whole || (dot == 0))
+        return std::nullopt;
+    Fixed value = Fixed::fromInt(*whole);
+    if (dot != std::string_view::npos) {
+        const std::string_view tenths = digits.substr(dot + 1);
+        if (tenths == "5")
+            value += kHalf;
+        else if (tenths != "0")
+            return std::nullopt;
+    }
+    return value;
+}
+
+bool resultWithOpponent(char c)
+{
+    return std::string_view("10=+-WDL ").find(c) != std::string_view::npos;
+}
+
+bool resultWithoutOpponent(char c)
+{
+    return std::string_view("+-HFUZW=D L0 ").find(c) != std::string_view::npos;
+}
+
+// The result the opponent's side must show.
+char mirrorResult(char c)
+{
+    switch (c) {
+    case '1':
+        return '0';
+    case '0':
+        return '1';
+    case '+':
+        return '-';
+    case '-':
+        return '+';
+    case 'W':
+        return 'L';
+    case 'L':
+        return 'W';
+    default:
+        return c; // '=', 'D', ' '
+    }
+}
+
+std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::string &why)
+{
+    TrfPlayer p;
+    p.line = lineNumber;
+    const auto start = number(field(line, kNumberColumn, kNumberWidth));
+    if (!start || *start <= 0) {
+        why = "стартовый номер (колонки 5-8) — не число";
+        return std::nullopt;
+    }
+    p.number = *start;
+    p.sex = std::string(trimmed(field(line, kSexColumn, kSexWidth)));
+    p.title = std::string(trimmed(field(line, kTitleColumn, kTitleWidth)));
+    p.name = std::string(trimmed(field(line, kNameColumn, kNameWidth)));
+    const auto rating = number(field(line, kRatingColumn, kRatingWidth));
+    if (!rating) {
+        why = "рейтинг (колонки 49-52) — не число";
+        return std::nullopt;
+    }
+    p.rating = *rating;
+    p.federation = std::string(trimmed(field(line, kFederationColumn, kFederationWidth)));
+    p.fideId = std::string(trimmed(field(line, kIdColumn, kIdWidth)));
+    p.birth = std::string(trimmed(field(line, kBirthColumn, kBirthWidth)));
+    const auto scored = points(field(line, kPointsColumn, kPointsWidth));
+    if (!scored) {
+        why = "очки (колонки 81-84) — не целые и не с половиной";
+        return std::nullopt;
+    }
+    p.points = *scored;
+    const auto rank = number(field(line, kRankColumn, kRankWidth));
+    if (!rank) {
+        why = "место (колонки 86-89) — не число";
+        return std::nullopt;
+    }
+    p.rank = *rank;
+    for (std::size_t column = kFirstRoundColumn; column <= line.size(); column += kRoundStep) {
+        const int round = int((column - kFirstRoundColumn) / kRoundStep) + 1;
+        if (round > kMostRounds) {
+            why = "больше " + std::to_string(kMostRounds) + " туров";
+            return std::nullopt;
+        }
+        const std::string cell = field(line, column - 1, kRoundStep);
+        // The blank before each round and the ones between its fields.
+        if (cell[0] != ' ' || cell[5] != ' ' || cell[7] != ' ') {
+            why = "тур " + std::to_string(round) + " не на своих колонках";
+            return std::nullopt;
+        }
+        TrfRound r;
+        const auto opponent = number(cell.substr(1, kOpponentWidth));
+        if (!opponent) {
+            why = "тур " + std::to_string(round) + ": номер соперника — не число";
+            return std::nullopt;
+        }
+        r.opponent = *opponent;
+        r.colour = cell[1 + kColourOffset];
+        r.result = cell[1 + kResultOffset];
+        if (std::string_view("wb- ").find(r.colour) == std::string_view::npos) {
+            why = "тур " + std::to_string(round) + ": неизвестный цвет '" + r.colour + "'";
+            return std::nullopt;
+        }
+        const bool known =
+            r.opponent > 0 ? resultWithOpponent(r.result) : resultWithoutOpponent(r.result);
+        if (!known) {
+            why = "тур " + std::to_string(round) + ": неизвестный результат '" + r.result + "'";
+            return std::nullopt;
+        }
+        if (r.opponent > 0 && r.colour != 'w' && r.colour != 'b' && r.result != '+' &&
+            r.result != '-') {
+            why = "тур " + std::to_string(round) + ": партия без цвета";
+            return std::nullopt;
+        }
+        if (r.opponent == p.number) {
+            why = "тур " + std::to_string(round) + ": игрок играет сам с собой";
+            return std::nullopt;
+        }
+        p.rounds.push_back(r);
+    }
+    while (!p.rounds.empty() && !p.rounds.back().paired())
+        p.rounds.pop_back();
+    return p;
+}
+
+} // namespace
+
+std::string TrfFile::first(const std::string &code) const
+{
+    const auto it = header.find(code);
+    return it == header.end() || it->second.empty() ? std::string() : it->second.front();
+}
+
+TrfReadResult readTrf(std::string_view text)
+{
+    TrfReadResult out;
+    TrfFile &file = out.file;
+    auto fail = [&](int line, std::string reason) {
+        out.errors.push_back({line, std::move(reason)});
+        return out;
+    };
+    std::vector<TrfPlayer> players;
+    int lineNumber = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (std::any_of(line.begin(), line.end(), [](char c) {
+                const auto byte = static_cast<unsigned char>(c);
+                return byte < 0x20 && c != '\t';
+            }))
+            return fail(lineNumber, "управляющий символ");
+        if (trimmed(line).empty())
+            continue;
+        if (line.substr(0, 3) == "###") {
+            file.comments.emplace_back(trimmed(line.substr(3)));
+            continue;
+        }
+        if (line.size() < 3)
+            return fail(lineNumber, "строка короче своего кода");
+        const std::string code(line.substr(0, 3));
+        if (code == "001") {
+            std::string why;
+            const auto player = playerLine(line, lineNumber, why);
+            if (!player)
+                return fail(lineNumber, why);
+            players.push_back(*player);
+            continue;
+        }
+        if (line.size() > 3 && line[3] != ' ')
+            return fail(lineNumber, "после кода нет пробела");
+        file.header[code].emplace_back(trimmed(line.substr(std::min<std::size_t>(4, line.size()))));
+    }
+    if (players.empty())
+        return fail(0, "нет ни одной строки игрока (001)");
+    std::stable_sort(players.begin(), players.end(),
+                     [](const TrfPlayer &a, const TrfPlayer &b) { return a.number < b.number; });
+    const int n = int(players.size());
+    for (int k = 0; k < n; ++k) {
+        if (players[std::size_t(k)].number != k + 1) {
+            const auto &p = players[std::size_t(k)];
+            return fail(p.line, p.number == k ? "стартовый номер " + std::to_string(k) + " дважды"
+                                              : "нет стартового номера " + std::to_string(k + 1));
+        }
+    }
+    // The count of rounds from 142 or XXR; the rounds of the lines must fit in it.
+    int longest = 0;
+    for (const TrfPlayer &p : players)
+        longest = std::max(longest, int(p.rounds.size()));
+    file.roundCount = longest;
+    for (const char *code : {"142", "XXR"}) {
+        if (const std::string count = file.first(code); !count.empty()) {
+            const auto rounds = number(count);
+            if (!rounds || *rounds > kMostRounds)
+                return fail(0, std::string(code) + " — не число туров");
+            if (*rounds < longest)
+                return fail(0, std::string(code) + ": туров меньше, чем в строках 001");
+            file.roundCount = *rounds;
+            break;
+        }
+    }
+    for (TrfPlayer &p : players)
+        p.rounds.resize(std::size_t(file.roundCount));
+    // Every game must read the same from both sides.
+    for (const TrfPlayer &p : players) {
+        for (int r = 1; r <= file.roundCount; ++r) {
+            const TrfRound &mine = p.rounds[std::size_t(r - 1)];
+            if (mine.opponent == 0)
+                continue;
+            const std::string where = "тур " + std::to_string(r) + ": ";
+            if (mine.opponent > n)
+                return fail(p.line, where + "у соперника " + std::to_string(mine.opponent) +
+                                        " нет строки 001");
+            const TrfRound &theirs =
+                players[std::size_t(mine.opponent - 1)].rounds[std::size_t(r - 1)];
+            if (theirs.opponent != p.number)
+                return fail(p.line, where + "игрок " + std::to_string(mine.opponent) +
+                                        " не называет соперником " + std::to_string(p.number));
+            const bool colours = (mine.colour == 'w' && theirs.colour == 'b') ||
+                                 (mine.colour == 'b' && theirs.colour == 'w') ||
+                                 (mine.colour == '-' && theirs.colour == '-');
+            if (!colours)
+                return fail(p.line, where + "у обоих игроков один цвет");
+            // Both lose by forfeit when both have left.
+            const bool bothForfeited = mine.result == '-' && theirs.result == '-';
+            if (theirs.result != mirrorResult(mine.result) && !bothForfeited)
+                return fail(p.line, where + "результат расходится с записью игрока " +
+                                        std::to_string(mine.opponent) + "'s");
+        }
+    }
+    file.players = std::move(players);
+    return out;
+}
+
+} // namespace krugovik
