@@ -40,6 +40,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
     createEditMenu();
+    createBaseMenu();
     createResultsMenu();
     returnKeyboardAfterMenus(menuBar());
 

@@ -262,6 +262,7 @@ void BaseEditor::ShowCurrentRecord()
     CurrentPlayer.setNr(trimBlanks(CurrentPlayer.nr));
     txtNR->setText(fieldText(trimBlanks(CurrentPlayer.nr)));
     ShowRecordNumber();
+    ShowIdentity();
 }
 
 void BaseEditor::SaveCurrentRecord()
