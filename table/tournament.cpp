@@ -313,6 +313,8 @@ void Tournament::ReadPlaces(std::string_view bytes)
         m_tieBreaks.push_back(*tieBreakFromCode(code));
     for (const auto &[player, round] : read.extension.withdrawn)
         m_withdrawnAfter[index(player)] = round;
+    for (const auto &[player, identity] : read.extension.identities)
+        m_rows[index(player)].identity = identity;
 }
 
 void Tournament::Prokrutka()
@@ -358,6 +360,10 @@ std::string Tournament::fileBytes() const
     for (int i = 1; i <= m_playerCount; ++i) {
         if (withdrawnAfter(i) > 0)
             extension.withdrawn.emplace_back(i, withdrawnAfter(i));
+    }
+    for (int i = 1; i <= m_playerCount; ++i) {
+        if (!identity(i).empty())
+            extension.identities.emplace_back(i, identity(i));
     }
     return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
@@ -637,6 +643,7 @@ void Tournament::ClickNotRate(int row, const PlayerEntry &player)
     r.rating = player.rating;
     r.baseRecordNo = player.baseRecordNo;
     r.estimate = player.estimate;
+    r.identity = player.identity;
     m_correctionMark[index(row)] = player.estimate ? 0 : kEstablishedMark;
     touch();
 }
@@ -891,7 +898,7 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
     s.name = std::move(name);
     s.date = std::move(date);
     for (int i = 1; i <= m_playerCount; ++i)
-        s.players.push_back({this->name(i), rating(i), estimate(i), withdrawnAfter(i)});
+        s.players.push_back({this->name(i), rating(i), estimate(i), withdrawnAfter(i), identity(i)});
     s.tieBreaks = m_tieBreaks;
     s.games = games();
     s.cycles = cycles();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table/identity_file.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -93,6 +95,7 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players);
 //     RESULTS c               for c = 2..C, then N(N - 1) result lines, i = 1..N, j != i
 //     TIEBREAKS CODE ...      only when the rules are not the default: FIDE acronyms
 //     WITHDRAWN i r           one line per player who left, after round r of all cycles
+//     IDENTITY i FIELDS       one line per player with an identity (table/identity_file.h)
 //     *END k                  k = the lines between the marker and this one
 //
 // A file without it reads as one cycle, and a one-cycle tournament writes none, so that an
@@ -107,9 +110,13 @@ struct FileExtension {
     std::vector<std::vector<std::string>> laterResults;
     std::vector<std::string> tieBreakCodes;     // TIEBREAKS: FIDE acronyms; empty = the default
     std::vector<std::pair<int, int>> withdrawn; // WITHDRAWN: player 1..N, after round r
+    RowIdentities identities;                   // IDENTITY: player 1..N, in table order
 
     // Whether anything differs from a file without the extension.
-    bool needed() const { return cycles > 1 || !tieBreakCodes.empty() || !withdrawn.empty(); }
+    bool needed() const
+    {
+        return cycles > 1 || !tieBreakCodes.empty() || !withdrawn.empty() || !identities.empty();
+    }
 };
 
 // The extension's lines, or nothing when it is not needed.

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <fstream>
+
 #include "base/rating_list_store.h"
+#include "tools/fide_list_generator.h"
 
 using namespace krugovik;
 
@@ -204,4 +207,26 @@ TEST(RatingListImport, AnOpenStoreSeesTheNextImport)
     // Ivanov is only in the TXT list.
     EXPECT_FALSE(store.findById(QStringLiteral("4168119")));
     EXPECT_EQ(store.info(ListKind::Fide)->players, 4);
+}
+
+TEST(RatingListImport, TheBenchmarksGeneratedListReadsWhole)
+{
+    // The same layout as FIDE's file, at the size of a test.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("players_list_foa.txt"));
+    {
+        std::ofstream out(QFile::encodeName(file).toStdString(), std::ios::binary);
+        tools::writeFideList(out, 300);
+    }
+    const Imported imported = import(dir.path(), ListKind::Fide, file);
+    ASSERT_TRUE(imported.result.replaced) << imported.result.error.toStdString();
+    EXPECT_EQ(imported.result.read.players, 300);
+    EXPECT_EQ(imported.result.read.skipped, 0);
+    RatingListStore store(dir.path());
+    const std::optional<ListMatch> first = store.findById(QStringLiteral("100000"));
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(first->player.name.empty());
+    EXPECT_EQ(first->player.federation.size(), 3u);
+    EXPECT_TRUE(store.findById(QStringLiteral("102093"))); // the last: 100000 + 299 * 7
+    EXPECT_FALSE(store.findById(QStringLiteral("102100")));
 }

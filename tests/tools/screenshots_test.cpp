@@ -37,7 +37,10 @@ TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
                             QStringLiteral("exit-question"),
                             QStringLiteral("tournament-in-progress"),
                             QStringLiteral("double-round-robin"),
-                            QStringLiteral("standings")};
+                            QStringLiteral("standings"),
+                            QStringLiteral("lists-import-done"),
+                            QStringLiteral("lists-csv-columns"),
+                            QStringLiteral("lists-find")};
 
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
