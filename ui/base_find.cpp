@@ -332,10 +332,13 @@ void BaseEditor::TakeListPlayer(const ListMatch &match)
     if (recordNo == 0) {
         // Entered by hand before the list came: the same name, no identity yet.
         const IdentityTable known = Base.identities();
-        const qint64 count = recordCountForLength(Base.length());
-        for (qint64 r = 1; r <= count && recordNo == 0 && Base.length() > 0; ++r)
-            if (Base.read(r).name == name && !known.count(r))
+        const QByteArray base = Base.readAll();
+        for (qint64 offset = 0; offset + qint64(kNameWidth) <= base.size() && recordNo == 0;
+             offset += qint64(kRecordLength)) {
+            const qint64 r = offset / qint64(kRecordLength) + 1;
+            if (std::string_view(base.constData() + offset, kNameWidth) == name && !known.count(r))
                 recordNo = r;
+        }
         if (recordNo > 0 && !Base.writeIdentity(recordNo, identity)) {
             reportBaseFailure();
             return;
