@@ -15,6 +15,7 @@
 #include <deque>
 #include <mutex>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <thread>
 
 namespace krugovik {
@@ -152,17 +153,20 @@ void RatingListStore::close(ListKind kind)
 bool RatingListStore::ensureOpen(ListKind kind)
 {
     Connection &c = m_connections[std::size_t(kind)];
-    const QFileInfo file(fileOf(kind));
-    if (!file.exists()) {
+    const QString path = fileOf(kind);
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
         close(kind);
         return false;
     }
+    const qint64 time = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
     // An import elsewhere puts a new file in place: the open one is the old list.
-    if (c.open && file.lastModified() == c.fileTime && file.size() == c.fileSize)
+    if (c.open && quint64(status.st_ino) == c.fileId && time == c.fileTime &&
+        qint64(status.st_size) == c.fileSize)
         return true;
     close(kind);
     QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, c.name);
-    db.setDatabaseName(file.filePath());
+    db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) {
         db = QSqlDatabase();
@@ -170,8 +174,9 @@ bool RatingListStore::ensureOpen(ListKind kind)
         return false;
     }
     c.open = true;
-    c.fileTime = file.lastModified();
-    c.fileSize = file.size();
+    c.fileId = quint64(status.st_ino);
+    c.fileTime = time;
+    c.fileSize = qint64(status.st_size);
     return true;
 }
 

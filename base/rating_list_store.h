@@ -51,8 +51,9 @@ class RatingListStore {
   private:
     struct Connection {
         QString name;           // Qt's connection name, unique to this store
-        QDateTime fileTime;     // the file as it was when opened
-        qint64 fileSize = -1;
+        quint64 fileId = 0;     // the file as it was when opened: an import puts a new
+        qint64 fileTime = 0;    // file (inode) in place, so its number tells it apart even
+        qint64 fileSize = -1;   // when size and time are the same
         bool open = false;
     };
     // The list's open connection; opened again when an import replaced the file.
