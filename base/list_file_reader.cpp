@@ -270,7 +270,8 @@ void readXml(QIODevice &device, const std::function<void(const ListPlayer &)> &s
     QXmlStreamReader xml(&device);
     qint64 seen = 0;
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("player"))
+        if (xml.readNext() != QXmlStreamReader::StartElement ||
+            xml.name() != QLatin1String("player"))
             continue;
         const qint64 lineNo = xml.lineNumber();
         ListPlayer player;

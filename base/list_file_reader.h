@@ -14,11 +14,11 @@ enum class ListFormat { FideTxt, FideXml, Csv };
 
 // What a reading found besides the players.
 struct ListReadResult {
-    bool ok = false;        // false: the file could not be read as a list at all
-    bool cancelled = false; // stopped on request; what was read counts for nothing
-    QString error;          // why not ok, for the director
-    qint64 players = 0;     // players handed on
-    qint64 skipped = 0;     // malformed lines (or XML players) left out
+    bool ok = false;             // false: the file could not be read as a list at all
+    bool cancelled = false;      // stopped on request; what was read counts for nothing
+    QString error;               // why not ok, for the director
+    qint64 players = 0;          // players handed on
+    qint64 skipped = 0;          // malformed lines (or XML players) left out
     qint64 firstSkippedLine = 0; // the line number of the first of them, from 1
 };
 

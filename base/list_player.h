@@ -11,14 +11,14 @@ enum class ListKind { Fide, National };
 
 // One player of an imported rating list. Texts are UTF-8; a missing number is 0.
 struct ListPlayer {
-    std::string name;       // as the list spells it, "Ivanov, Ivan"; any length
+    std::string name; // as the list spells it, "Ivanov, Ivan"; any length
     std::int64_t fideId = 0;
     std::string nationalId; // the federation's own number, digits or letters
     std::string federation; // FIDE's three-letter code, "RUS"
     std::string title;      // one of the titles a report carries ("GM" … "WCM"), else empty
     char sex = 0;           // 'M', 'F', or 0 when unknown
     int birthYear = 0;
-    int rating = 0;         // the list's own rating: FIDE's standard rating in FIDE's list
+    int rating = 0; // the list's own rating: FIDE's standard rating in FIDE's list
 
     bool operator==(const ListPlayer &) const = default;
 };

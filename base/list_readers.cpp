@@ -50,9 +50,8 @@ bool readYear(std::string_view text, int &year)
         return true;
     for (std::size_t i = 0; i + 4 <= text.size(); ++i) {
         const std::string_view run = text.substr(i, 4);
-        const bool digits = std::all_of(run.begin(), run.end(), [](char c) {
-            return c >= '0' && c <= '9';
-        });
+        const bool digits =
+            std::all_of(run.begin(), run.end(), [](char c) { return c >= '0' && c <= '9'; });
         const bool alone = (i == 0 || text[i - 1] < '0' || text[i - 1] > '9') &&
                            (i + 4 == text.size() || text[i + 4] < '0' || text[i + 4] > '9');
         if (digits && alone) {
@@ -66,11 +65,11 @@ bool readYear(std::string_view text, int &year)
 bool isMonthHeading(std::string_view heading)
 {
     // The standard list names its rating column after the month: "DEC26".
-    return heading.size() == 5 && std::all_of(heading.begin(), heading.begin() + 3, [](char c) {
-               return c >= 'A' && c <= 'Z';
-           }) && std::all_of(heading.begin() + 3, heading.end(), [](char c) {
-               return c >= '0' && c <= '9';
-           });
+    return heading.size() == 5 &&
+           std::all_of(heading.begin(), heading.begin() + 3,
+                       [](char c) { return c >= 'A' && c <= 'Z'; }) &&
+           std::all_of(heading.begin() + 3, heading.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool validUtf8(std::string_view bytes)
@@ -156,9 +155,8 @@ std::string respell(std::string_view word)
 
 std::string latinLower(std::string_view utf8)
 {
-    const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x80;
-    });
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) {
         // Most of FIDE's 1.6 million names: what the transliterator would give, at once.
         std::string out(utf8);
@@ -174,8 +172,8 @@ std::string latinLower(std::string_view utf8)
             "Any-Latin; Latin-ASCII; Lower", UTRANS_FORWARD, status));
         return U_SUCCESS(status) ? std::move(made) : nullptr;
     }();
-    icu::UnicodeString text = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(utf8.data(), std::int32_t(utf8.size())));
+    icu::UnicodeString text =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), std::int32_t(utf8.size())));
     text.findAndReplace(icu::UnicodeString(u"ё"), icu::UnicodeString(u"е"));
     text.findAndReplace(icu::UnicodeString(u"Ё"), icu::UnicodeString(u"Е"));
     if (transliterator)
@@ -270,7 +268,8 @@ std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header)
             const std::string_view word = header.substr(i, end - i);
             // "ID Number" is one heading of two words.
             if (word == "Number" && !headings.empty() && headings.back().text == "ID")
-                headings.back().text = header.substr(headings.back().begin, end - headings.back().begin);
+                headings.back().text =
+                    header.substr(headings.back().begin, end - headings.back().begin);
             else
                 headings.push_back({word, i});
         }
@@ -298,9 +297,9 @@ std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header)
             field = BirthYear;
         if (field < 0 || layout.m_columns[std::size_t(field)].begin != std::string_view::npos)
             continue;
-        layout.m_columns[std::size_t(field)] = {
-            headings[h].begin,
-            h + 1 < headings.size() ? headings[h + 1].begin : std::string_view::npos};
+        layout.m_columns[std::size_t(field)] = {headings[h].begin, h + 1 < headings.size()
+                                                                       ? headings[h + 1].begin
+                                                                       : std::string_view::npos};
     }
     if (layout.m_columns[Id].begin == std::string_view::npos ||
         layout.m_columns[Name].begin == std::string_view::npos)
@@ -314,7 +313,8 @@ std::optional<ListPlayer> FideTxtLayout::read(std::string_view line) const
         const Column &c = m_columns[f];
         if (c.begin == std::string_view::npos || c.begin >= line.size())
             return {};
-        return trimmed(line.substr(c.begin, c.end == std::string_view::npos ? c.end : c.end - c.begin));
+        return trimmed(
+            line.substr(c.begin, c.end == std::string_view::npos ? c.end : c.end - c.begin));
     };
     ListPlayer player;
     const std::string_view id = field(Id);
@@ -387,18 +387,30 @@ CsvColumns guessCsvColumns(const std::vector<std::string> &header, char separato
         std::string_view text;
     };
     static constexpr std::array<Name, 24> names = {{
-        {CsvField::Name, "name"},        {CsvField::Name, "фио"},
-        {CsvField::Name, "имя"},         {CsvField::Name, "фамилия имя"},
-        {CsvField::Rating, "rating"},    {CsvField::Rating, "рейтинг"},
-        {CsvField::Rating, "rtng"},      {CsvField::FideId, "fide id"},
-        {CsvField::FideId, "fideid"},    {CsvField::FideId, "fide"},
-        {CsvField::NationalId, "id"},    {CsvField::NationalId, "national id"},
-        {CsvField::NationalId, "код"},   {CsvField::NationalId, "id фшр"},
-        {CsvField::Federation, "fed"},   {CsvField::Federation, "federation"},
-        {CsvField::Federation, "федерация"}, {CsvField::Title, "title"},
-        {CsvField::Title, "звание"},     {CsvField::Sex, "sex"},
-        {CsvField::Sex, "пол"},          {CsvField::BirthYear, "birth year"},
-        {CsvField::BirthYear, "год рождения"}, {CsvField::BirthYear, "born"},
+        {CsvField::Name, "name"},
+        {CsvField::Name, "фио"},
+        {CsvField::Name, "имя"},
+        {CsvField::Name, "фамилия имя"},
+        {CsvField::Rating, "rating"},
+        {CsvField::Rating, "рейтинг"},
+        {CsvField::Rating, "rtng"},
+        {CsvField::FideId, "fide id"},
+        {CsvField::FideId, "fideid"},
+        {CsvField::FideId, "fide"},
+        {CsvField::NationalId, "id"},
+        {CsvField::NationalId, "national id"},
+        {CsvField::NationalId, "код"},
+        {CsvField::NationalId, "id фшр"},
+        {CsvField::Federation, "fed"},
+        {CsvField::Federation, "federation"},
+        {CsvField::Federation, "федерация"},
+        {CsvField::Title, "title"},
+        {CsvField::Title, "звание"},
+        {CsvField::Sex, "sex"},
+        {CsvField::Sex, "пол"},
+        {CsvField::BirthYear, "birth year"},
+        {CsvField::BirthYear, "год рождения"},
+        {CsvField::BirthYear, "born"},
     }};
     for (std::size_t c = 0; c < header.size(); ++c) {
         std::string cell;

@@ -12,13 +12,13 @@ namespace krugovik {
 // Who a player of the base is in the official lists. BASE.DAT has no room for it, so it
 // lives beside the base, one line per record that has one. Texts are UTF-8.
 struct PlayerIdentity {
-    std::int64_t fideId = 0;   // 0 = none
-    std::string nationalId;    // the federation's number, empty = none
-    std::string federation;    // "RUS"
-    std::string title;         // "GM" … "WCM" or empty
-    char sex = 0;              // 'M', 'F' or 0
-    int birthYear = 0;         // 0 = unknown
-    int fideRating = 0;        // FIDE's standard rating; 0 = none
+    std::int64_t fideId = 0; // 0 = none
+    std::string nationalId;  // the federation's number, empty = none
+    std::string federation;  // "RUS"
+    std::string title;       // "GM" … "WCM" or empty
+    char sex = 0;            // 'M', 'F' or 0
+    int birthYear = 0;       // 0 = unknown
+    int fideRating = 0;      // FIDE's standard rating; 0 = none
 
     bool empty() const { return *this == PlayerIdentity{}; }
     bool operator==(const PlayerIdentity &) const = default;

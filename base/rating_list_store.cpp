@@ -93,8 +93,8 @@ ListPlayer playerOf(const QSqlQuery &query)
     return player;
 }
 
-const QString kColumns = QStringLiteral(
-    "name, fide_id, national_id, federation, title, sex, birth_year, rating");
+const QString kColumns =
+    QStringLiteral("name, fide_id, national_id, federation, title, sex, birth_year, rating");
 
 // The first key after every key that begins with prefix.
 QString pastPrefix(const std::string &prefix)
@@ -244,8 +244,8 @@ std::optional<ListMatch> RatingListStore::findById(const QString &text)
         if (kind == ListKind::Fide) {
             if (!digits)
                 continue;
-            query.prepare(QStringLiteral("SELECT %1 FROM player WHERE fide_id = ? LIMIT 1")
-                              .arg(kColumns));
+            query.prepare(
+                QStringLiteral("SELECT %1 FROM player WHERE fide_id = ? LIMIT 1").arg(kColumns));
             query.addBindValue(number);
         } else {
             query.prepare(QStringLiteral("SELECT %1 FROM player WHERE national_id = ? "
@@ -303,9 +303,9 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
             if (driverHandle.isValid() && qstrcmp(driverHandle.typeName(), "sqlite3*") == 0)
                 handle = *static_cast<sqlite3 *const *>(driverHandle.data());
             sqlite3_stmt *insert = nullptr;
-            if (!handle || sqlite3_prepare_v2(handle,
-                                              "INSERT INTO player VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                                              -1, &insert, nullptr) != SQLITE_OK)
+            if (!handle ||
+                sqlite3_prepare_v2(handle, "INSERT INTO player VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                                   -1, &insert, nullptr) != SQLITE_OK)
                 result.error = QStringLiteral("SQLite недоступен");
             QString insertError;
             const auto text = [&](int column, const std::string &value) {

@@ -15,9 +15,9 @@ namespace krugovik {
 
 // What is known of an imported list.
 struct ListInfo {
-    QString name;        // shown beside its players in the find list, «ФИДЕ»
-    QString source;      // the file it was imported from
-    QDateTime imported;  // when
+    QString name;       // shown beside its players in the find list, «ФИДЕ»
+    QString source;     // the file it was imported from
+    QDateTime imported; // when
     qint64 players = 0;
 };
 
@@ -50,10 +50,10 @@ class RatingListStore {
 
   private:
     struct Connection {
-        QString name;           // Qt's connection name, unique to this store
-        quint64 fileId = 0;     // the file as it was when opened: an import puts a new
-        qint64 fileTime = 0;    // file (inode) in place, so its number tells it apart even
-        qint64 fileSize = -1;   // when size and time are the same
+        QString name;         // Qt's connection name, unique to this store
+        quint64 fileId = 0;   // the file as it was when opened: an import puts a new
+        qint64 fileTime = 0;  // file (inode) in place, so its number tells it apart even
+        qint64 fileSize = -1; // when size and time are the same
         bool open = false;
     };
     // The list's open connection; opened again when an import replaced the file.

@@ -125,8 +125,8 @@ void Lists_Baseline_OpenEmptyDatabase(benchmark::State &state)
     const QString file = bigList().dir.filePath(QStringLiteral("empty.sqlite"));
     for (auto _ : state) {
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                        QStringLiteral("bench-empty"));
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-empty"));
             db.setDatabaseName(file);
             db.open();
             QSqlQuery query(db);

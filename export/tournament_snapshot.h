@@ -16,7 +16,8 @@ struct SnapshotPlayer {
     std::string ratingCell; // the rating cell's text
     bool estimate = false;  // the rating cell is light yellow: an initial estimate
     int withdrawnAfter = 0; // the round (counted through all cycles) after which he left; 0 = none
-    PlayerIdentity identity; // FIDE ID, federation, title… when his base record has them
+    // FIDE ID, federation, title… when his base record has them.
+    PlayerIdentity identity;
 };
 
 // The open tournament as plain data: what every export and the standings printout need.

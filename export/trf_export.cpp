@@ -233,11 +233,13 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         line.erase(line.find_last_not_of(' ') + 1);
         out += line + kLineEnd;
         const std::int64_t clubRating = readRating(player.ratingCell);
-        if (!nationalFederation.empty() && clubRating > 0 && clubRating <= 9999 && !player.estimate) {
+        if (!nationalFederation.empty() && clubRating > 0 && clubRating <= 9999 &&
+            !player.estimate) {
             std::string national = nationalFederation;
             putRight(national, kRankColumn, kRankWidth, std::to_string(i));
             putRight(national, kRatingColumn, kRatingWidth, std::to_string(clubRating));
-            if (const std::string id = asciiField(identity.nationalId, kNationalIdWidth); !id.empty())
+            if (const std::string id = asciiField(identity.nationalId, kNationalIdWidth);
+                !id.empty())
                 putRight(national, kNationalIdColumn, kNationalIdWidth, id);
             out += national + kLineEnd;
         }

@@ -36,7 +36,8 @@ bool unescaped(std::string_view field, std::string &out)
         unsigned value = 0;
         if (i + 2 >= field.size())
             return false;
-        const auto [end, error] = std::from_chars(field.data() + i + 1, field.data() + i + 3, value, 16);
+        const auto [end, error] =
+            std::from_chars(field.data() + i + 1, field.data() + i + 3, value, 16);
         if (error != std::errc() || end != field.data() + i + 3)
             return false;
         out += char(value);
@@ -55,7 +56,8 @@ std::string identityExtensionLine(int row, const PlayerIdentity &identity)
     std::size_t start = 0;
     for (;;) {
         const std::size_t tab = fields.find('\t', start);
-        line += escaped(std::string_view(fields).substr(start, tab == std::string::npos ? tab : tab - start));
+        line += escaped(
+            std::string_view(fields).substr(start, tab == std::string::npos ? tab : tab - start));
         if (tab == std::string::npos)
             return line;
         line += kFieldSeparator;

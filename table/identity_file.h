@@ -19,6 +19,7 @@ using RowIdentities = std::vector<std::pair<int, PlayerIdentity>>; // table row 
 std::string identityExtensionLine(int row, const PlayerIdentity &identity);
 // Reads the argument of an IDENTITY line into identities; false when it does not read or
 // names a row outside 1..playerCount or not after the previous one.
-bool readIdentityExtensionLine(std::string_view argument, int playerCount, RowIdentities &identities);
+bool readIdentityExtensionLine(std::string_view argument, int playerCount,
+                               RowIdentities &identities);
 
 } // namespace krugovik

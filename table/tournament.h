@@ -52,7 +52,8 @@ struct PlayerEntry {
     std::string rating;    // the rating text as typed
     bool estimate = false; // the rating is an initial estimate
     int baseRecordNo = 0;  // 1-based record of the base he comes from
-    PlayerIdentity identity; // who he is in the rating lists, when the base knows
+    // Who he is in the rating lists, when the base knows.
+    PlayerIdentity identity;
 };
 
 // Why a player may not enter a row.

@@ -17,21 +17,21 @@ inline void writeFideList(std::ostream &out, std::int64_t count)
         std::size_t at;
     };
     static constexpr std::array<Column, 19> kColumns = {{
-        {"ID Number", 0}, {"Name", 15},  {"Fed", 76},   {"Sex", 80},   {"Tit", 84},
-        {"WTit", 89},     {"OTit", 94},  {"FOA", 109},  {"SRtng", 113}, {"SGm", 119},
-        {"SK", 123},      {"RRtng", 126}, {"RGm", 132}, {"Rk", 136},   {"BRtng", 139},
-        {"BGm", 145},     {"BK", 149},   {"B-day", 152}, {"Flag", 158},
+        {"ID Number", 0}, {"Name", 15},   {"Fed", 76},    {"Sex", 80},    {"Tit", 84},
+        {"WTit", 89},     {"OTit", 94},   {"FOA", 109},   {"SRtng", 113}, {"SGm", 119},
+        {"SK", 123},      {"RRtng", 126}, {"RGm", 132},   {"Rk", 136},    {"BRtng", 139},
+        {"BGm", 145},     {"BK", 149},    {"B-day", 152}, {"Flag", 158},
     }};
     static constexpr std::array<const char *, 16> kSurnames = {
-        "Ivanov", "Petrov", "Smith", "Muller", "Kowalski", "Nguyen", "Garcia", "Rossi",
-        "Zhukov", "Shcherbakov", "Novak", "Yilmaz", "Kim", "Silva", "Andersen", "Horvath"};
-    static constexpr std::array<const char *, 12> kGiven = {
-        "Ivan", "Anna", "John", "Maria", "Piotr", "Minh", "Sofia", "Luca", "Dmitry", "Elena",
-        "Jan", "Aylin"};
+        "Ivanov", "Petrov",      "Smith", "Muller", "Kowalski", "Nguyen", "Garcia",   "Rossi",
+        "Zhukov", "Shcherbakov", "Novak", "Yilmaz", "Kim",      "Silva",  "Andersen", "Horvath"};
+    static constexpr std::array<const char *, 12> kGiven = {"Ivan",   "Anna",  "John",  "Maria",
+                                                            "Piotr",  "Minh",  "Sofia", "Luca",
+                                                            "Dmitry", "Elena", "Jan",   "Aylin"};
     static constexpr std::array<const char *, 12> kFederations = {
         "RUS", "GER", "USA", "POL", "VIE", "ESP", "ITA", "IND", "FRA", "TUR", "KOR", "BRA"};
-    static constexpr std::array<const char *, 10> kTitles = {"", "", "", "", "", "FM", "IM",
-                                                             "GM", "CM", "NM"};
+    static constexpr std::array<const char *, 10> kTitles = {"",   "",   "",   "",   "",
+                                                             "FM", "IM", "GM", "CM", "NM"};
     const auto line = [&](const std::array<std::string, 19> &fields) {
         std::string text;
         for (std::size_t c = 0; c < kColumns.size(); ++c) {
@@ -52,8 +52,7 @@ inline void writeFideList(std::ostream &out, std::int64_t count)
         seed ^= seed << 17;
         const bool woman = seed % 5 == 0;
         std::string name = std::string(kSurnames[seed % kSurnames.size()]) +
-                           std::to_string(k % 9973) + ", " +
-                           kGiven[(seed >> 8) % kGiven.size()];
+                           std::to_string(k % 9973) + ", " + kGiven[(seed >> 8) % kGiven.size()];
         if (seed % 97 == 0) // now and then a name longer than the base's 24 characters
             name += " Alexandrovich-Konstantinovsky";
         const int rating = 1000 + int((seed >> 16) % 1800);

@@ -15,22 +15,22 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProcess>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QUndoStack>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
-#include <functional>
 
-#include <QLineEdit>
-#include <QCompleter>
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
+#include <QLineEdit>
 
 #include "app/main_window.h"
 #include "ui/cross_table.h"
@@ -281,21 +281,38 @@ QByteArray sampleFideList()
         }
         return text + "\r\n";
     };
-    QByteArray list = line({{0, "ID Number"}, {15, "Name"}, {76, "Fed"}, {80, "Sex"},
-                            {84, "Tit"}, {89, "WTit"}, {94, "OTit"}, {109, "FOA"},
-                            {113, "SRtng"}, {119, "SGm"}, {123, "SK"}, {152, "B-day"},
+    QByteArray list = line({{0, "ID Number"},
+                            {15, "Name"},
+                            {76, "Fed"},
+                            {80, "Sex"},
+                            {84, "Tit"},
+                            {89, "WTit"},
+                            {94, "OTit"},
+                            {109, "FOA"},
+                            {113, "SRtng"},
+                            {119, "SGm"},
+                            {123, "SK"},
+                            {152, "B-day"},
                             {158, "Flag"}});
     struct Player {
         const char *id, *name, *fed, *sex, *title, *rating, *born;
     };
-    for (const Player &p : {Player{"4126025", "Shcherbakov, Alexander", "RUS", "M", "FM", "2312", "1989"},
-                            Player{"34187765", "Shcherbakova, Yekaterina", "RUS", "F", "", "1650", "2011"},
-                            Player{"24176257", "Shcherbakov, Ruslan", "RUS", "M", "", "1987", "2012"},
-                            Player{"4100018", "Karpov, Anatoly", "RUS", "M", "GM", "2617", "1951"},
-                            Player{"41A6819", "Broken, Line", "RUS", "M", "", "1500", "2010"},
-                            Player{"1503014", "Carlsen, Magnus", "NOR", "M", "GM", "2839", "1990"}})
-        list += line({{0, p.id}, {15, p.name}, {76, p.fed}, {80, p.sex}, {84, p.title},
-                      {113, p.rating}, {119, "0"}, {123, "20"}, {152, p.born}});
+    for (const Player &p :
+         {Player{"4126025", "Shcherbakov, Alexander", "RUS", "M", "FM", "2312", "1989"},
+          Player{"34187765", "Shcherbakova, Yekaterina", "RUS", "F", "", "1650", "2011"},
+          Player{"24176257", "Shcherbakov, Ruslan", "RUS", "M", "", "1987", "2012"},
+          Player{"4100018", "Karpov, Anatoly", "RUS", "M", "GM", "2617", "1951"},
+          Player{"41A6819", "Broken, Line", "RUS", "M", "", "1500", "2010"},
+          Player{"1503014", "Carlsen, Magnus", "NOR", "M", "GM", "2839", "1990"}})
+        list += line({{0, p.id},
+                      {15, p.name},
+                      {76, p.fed},
+                      {80, p.sex},
+                      {84, p.title},
+                      {113, p.rating},
+                      {119, "0"},
+                      {123, "20"},
+                      {152, p.born}});
     return list;
 }
 
@@ -310,7 +327,7 @@ void shootRatingLists(Director &director, MainWindow &window)
         csv.write(QStringLiteral("ФИО;Рейтинг;ID ФШР;FIDE ID;Пол;Год рождения\r\n"
                                  "Щербакова Алина;1520;77120;;Ж;2013\r\n"
                                  "Щербаков Илья;1705;77121;;М;2011\r\n")
-                          .toUtf8()) < 0)
+                      .toUtf8()) < 0)
         throw StepFailed("cannot write the sample lists");
     fide.close();
     csv.close();
@@ -334,11 +351,11 @@ void shootRatingLists(Director &director, MainWindow &window)
         if (auto *box = qobject_cast<QMessageBox *>(modal))
             box->button(QMessageBox::Ok)->click();
     };
-    answerModals({pickFile(QStringLiteral("players_list_foa.txt")),
-                  [&director, okBox](QWidget *modal) {
-                      director.shootWith(modal, QStringLiteral("lists-import-done"), true);
-                      okBox(modal);
-                  }});
+    answerModals(
+        {pickFile(QStringLiteral("players_list_foa.txt")), [&director, okBox](QWidget *modal) {
+             director.shootWith(modal, QStringLiteral("lists-import-done"), true);
+             okBox(modal);
+         }});
     import->trigger();
     director.settle();
     answerModals({pickFile(QStringLiteral("federation.csv")),

@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QToolButton>
 #include <QToolTip>
-#include <QRegularExpression>
 #include <QTreeView>
 #include <algorithm>
 
@@ -25,7 +25,7 @@ namespace krugovik {
 namespace {
 
 constexpr std::size_t kListedMatches = 20;
-constexpr int kRecordRole = Qt::UserRole; // the record number behind an entry
+constexpr int kRecordRole = Qt::UserRole;   // the record number behind an entry
 constexpr int kListRole = Qt::UserRole + 1; // a list's entry: its index among the list matches
 const QString kFindToolTip =
     QStringLiteral("Поиск игрока в базе по части имени (без учёта регистра, «ё» как «е») и "
@@ -242,8 +242,8 @@ void BaseEditor::txtFind_Change()
         const ListMatch &match = m_listMatches[i];
         auto *name = new QStandardItem(QString::fromStdString(match.player.name));
         name->setData(qulonglong(i), kListRole);
-        auto *rate = new QStandardItem(match.player.rating > 0 ? QString::number(match.player.rating)
-                                                               : QString());
+        auto *rate = new QStandardItem(
+            match.player.rating > 0 ? QString::number(match.player.rating) : QString());
         rate->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto *source = new QStandardItem(match.listName);
         source->setForeground(QColor(Qt::darkBlue));
@@ -324,10 +324,9 @@ void BaseEditor::TakeListPlayer(const ListMatch &match)
 {
     const PlayerIdentity identity = identityFromList(match.player, match.kind);
     // The base's letters: a name from the list loses what the code page lacks.
-    const std::string name =
-        storeFixedWidth(toCodePage(QString::fromStdString(foldToCodePage(match.player.name).text))
-                            .toStdString(),
-                        kNameWidth);
+    const std::string name = storeFixedWidth(
+        toCodePage(QString::fromStdString(foldToCodePage(match.player.name).text)).toStdString(),
+        kNameWidth);
     qint64 recordNo = Base.findIdentity(identity.fideId, identity.nationalId);
     if (recordNo == 0) {
         // Entered by hand before the list came: the same name, no identity yet.

@@ -29,9 +29,8 @@ const std::array<const char *, kCsvFieldCount> kFieldNames = {
     "cboCsvName",       "cboCsvRating", "cboCsvFideId", "cboCsvNationalId",
     "cboCsvFederation", "cboCsvTitle",  "cboCsvSex",    "cboCsvBirthYear"};
 constexpr std::array<char, 3> kSeparators = {';', ',', '\t'};
-const std::array<QString, 3> kSeparatorNames = {QStringLiteral("точка с запятой"),
-                                                QStringLiteral("запятая"),
-                                                QStringLiteral("табуляция")};
+const std::array<QString, 3> kSeparatorNames = {
+    QStringLiteral("точка с запятой"), QStringLiteral("запятая"), QStringLiteral("табуляция")};
 
 const QString kFideListName = QStringLiteral("ФИДЕ");
 const QString kNoColumn = QStringLiteral("(нет)");
@@ -208,16 +207,18 @@ ImportListDialog::~ImportListDialog()
 ImportResult ImportListDialog::run()
 {
     m_thread = QThread::create([this] {
-        m_result = importList(m_folder, m_kind, m_listName, m_path, m_columns,
-                              [this](int permille) {
-                                  QMetaObject::invokeMethod(
-                                      prgImport, [this, permille] { prgImport->setValue(permille); },
-                                      Qt::QueuedConnection);
-                              },
-                              m_cancel);
+        m_result = importList(
+            m_folder, m_kind, m_listName, m_path, m_columns,
+            [this](int permille) {
+                QMetaObject::invokeMethod(
+                    prgImport, [this, permille] { prgImport->setValue(permille); },
+                    Qt::QueuedConnection);
+            },
+            m_cancel);
     });
     m_thread->setParent(this);
-    connect(m_thread, &QThread::finished, this, [this] { QDialog::accept(); }, Qt::QueuedConnection);
+    connect(
+        m_thread, &QThread::finished, this, [this] { QDialog::accept(); }, Qt::QueuedConnection);
     m_thread->start();
     exec();
     m_thread->wait();
@@ -239,8 +240,7 @@ void ImportListDialog::cancelImport()
 QString importReport(const ImportResult &result, const QString &listName)
 {
     if (result.read.cancelled)
-        return QStringLiteral("Загрузка прервана; список «%1» не изменён.")
-            .arg(listName);
+        return QStringLiteral("Загрузка прервана; список «%1» не изменён.").arg(listName);
     if (!result.replaced)
         return QStringLiteral("Список «%1» не загружен: %2. Прежний список не изменён.")
             .arg(listName, result.error.isEmpty() ? result.read.error : result.error);
@@ -270,9 +270,10 @@ void importRatingList(QWidget *parent, const QString &folder, const QString &set
     ListFormat format = ListFormat::FideTxt;
     QString error;
     if (!listFormatOf(path, format, error)) {
-        showMessage(parent,
-                    QStringLiteral("Файл %1 не загружен: %2.").arg(QFileInfo(path).fileName(), error),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(
+            parent,
+            QStringLiteral("Файл %1 не загружен: %2.").arg(QFileInfo(path).fileName(), error),
+            QStringLiteral("Ошибка"), QMessageBox::Warning);
         return;
     }
     ListKind kind = ListKind::Fide;

@@ -46,8 +46,8 @@ class CsvColumnsDialog : public QDialog {
 class ImportListDialog : public QDialog {
     Q_OBJECT
   public:
-    ImportListDialog(QWidget *parent, const QString &folder, ListKind kind,
-                     const QString &listName, const QString &path, const CsvColumns &columns);
+    ImportListDialog(QWidget *parent, const QString &folder, ListKind kind, const QString &listName,
+                     const QString &path, const CsvColumns &columns);
     ~ImportListDialog() override;
     // Starts the import and shows the dialog until it ends.
     ImportResult run();

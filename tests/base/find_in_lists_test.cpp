@@ -135,7 +135,8 @@ TEST_F(FindInListsTest, EnterTakesAnIdOrTheListsFirstMatchWhenTheBaseHasNone)
     enter();
     EXPECT_EQ(shownName(), QStringLiteral("Carlsen, Magnus"));
     EXPECT_EQ(baseRecords(), 3);
-    EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")).mid(58), QByteArray("Carlsen, Magnus         2839 "));
+    EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")).mid(58),
+              QByteArray("Carlsen, Magnus         2839 "));
     find(QStringLiteral("Петров"));
     enter();
     EXPECT_EQ(shownName(), QStringLiteral("Петров Пётр")); // the base's match, as before
@@ -243,7 +244,8 @@ TEST_F(FindInListsTest, ACancelledImportLeavesThePreviousList)
     {
         QFile file(big);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        QByteArray header = "ID Number      Name" + QByteArray(57, ' ') + "Fed Sex Tit  WTit OTit"
+        QByteArray header = "ID Number      Name" + QByteArray(57, ' ') +
+                            "Fed Sex Tit  WTit OTit"
                             "           FOA SRtng SGm SK RRtng RGm Rk BRtng BGm BK B-day Flag\n";
         file.write(header);
         QByteArray lines;

@@ -176,8 +176,7 @@ TEST(ListSearchKey, LatinAndCyrillicSpellingsMeet)
         const std::string typedKey = listSearchKey(c.typed);
         EXPECT_FALSE(typedKey.empty()) << c.typed;
         EXPECT_EQ(listKey.rfind(typedKey, 0), 0u)
-            << c.typed << " -> " << typedKey << " does not begin " << c.list << " -> "
-            << listKey;
+            << c.typed << " -> " << typedKey << " does not begin " << c.list << " -> " << listKey;
     }
     EXPECT_EQ(listSearchKey("Ivanov,  Ivan "), "ivanov ivan");
     EXPECT_NE(listSearchKey("Petrov"), listSearchKey("Ivanov"));
@@ -206,7 +205,8 @@ TEST(IdentityTable, WrittenAndReadBack)
     EXPECT_EQ(readIdentityTable(bytes), table);
     // A damaged line is left out, the others stay; another format gives nothing.
     EXPECT_EQ(readIdentityTable("KRUGOVIK-ID 1\nx\t1\n7\t\t12345\tRUS\t\tF\t2010\t\n").size(), 1u);
-    EXPECT_TRUE(readIdentityTable("something else\n1\t4100018\t\tRUS\tGM\tM\t1951\t2617\n").empty());
+    EXPECT_TRUE(
+        readIdentityTable("something else\n1\t4100018\t\tRUS\tGM\tM\t1951\t2617\n").empty());
     // Tabs in a field cannot break the line.
     IdentityTable tabbed;
     tabbed[2] = {0, "12\t34", "", "", 0, 0, 0};

@@ -25,7 +25,8 @@ QString zipped(const QTemporaryDir &dir, const char *name)
 {
     const QString path = dir.filePath(QString::fromLatin1(name) + QStringLiteral(".zip"));
     int error = 0;
-    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    zip_t *archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     EXPECT_NE(archive, nullptr);
     zip_source_t *source =
         zip_source_file(archive, QFile::encodeName(fixture(name)).constData(), 0, -1);
@@ -44,10 +45,9 @@ Imported import(const QString &folder, ListKind kind, const QString &path,
 {
     Imported imported;
     std::atomic_bool cancel{cancelAtOnce};
-    imported.result =
-        importList(folder, kind, kind == ListKind::Fide ? QStringLiteral("ФИДЕ") : QStringLiteral("ФШР"),
-                   path, columns, [&](int permille) { imported.progress.push_back(permille); },
-                   cancel);
+    imported.result = importList(
+        folder, kind, kind == ListKind::Fide ? QStringLiteral("ФИДЕ") : QStringLiteral("ФШР"), path,
+        columns, [&](int permille) { imported.progress.push_back(permille); }, cancel);
     return imported;
 }
 
@@ -123,7 +123,8 @@ TEST(RatingListImport, EveryFormatGivesTheSamePlayersAndCountsTheMalformed)
 TEST(RatingListImport, FindsByTransliteratedPrefixAndById)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(import(dir.path(), ListKind::Fide, fixture("players_list_foa.txt")).result.replaced);
+    ASSERT_TRUE(
+        import(dir.path(), ListKind::Fide, fixture("players_list_foa.txt")).result.replaced);
     const Imported national =
         import(dir.path(), ListKind::National, fixture("federation.csv"), federationColumns());
     ASSERT_TRUE(national.result.replaced) << national.result.error.toStdString();
@@ -159,7 +160,8 @@ TEST(RatingListImport, FindsByTransliteratedPrefixAndById)
 TEST(RatingListImport, AFailedOrCancelledImportLeavesThePreviousList)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(import(dir.path(), ListKind::Fide, fixture("players_list_foa.txt")).result.replaced);
+    ASSERT_TRUE(
+        import(dir.path(), ListKind::Fide, fixture("players_list_foa.txt")).result.replaced);
     RatingListStore store(dir.path());
     ASSERT_EQ(store.info(ListKind::Fide)->players, 8);
 
@@ -179,11 +181,11 @@ TEST(RatingListImport, AFailedOrCancelledImportLeavesThePreviousList)
         QString path;
         bool cancel;
     };
-    for (const Case &c : {Case{"cancelled", fixture("players_list_xml_foa.xml"), true},
-                          Case{"XML cut short", brokenXml, false},
-                          Case{"TXT without its header", noHeader, false},
-                          Case{"missing file", dir.filePath(QStringLiteral("none.txt")), false},
-                          Case{"not a list", fixture("../list_readers_test.cpp"), false}}) {
+    for (const Case &c :
+         {Case{"cancelled", fixture("players_list_xml_foa.xml"), true},
+          Case{"XML cut short", brokenXml, false}, Case{"TXT without its header", noHeader, false},
+          Case{"missing file", dir.filePath(QStringLiteral("none.txt")), false},
+          Case{"not a list", fixture("../list_readers_test.cpp"), false}}) {
         SCOPED_TRACE(c.what);
         const Imported imported = import(dir.path(), ListKind::Fide, c.path, {}, c.cancel);
         EXPECT_FALSE(imported.result.replaced);
@@ -199,7 +201,8 @@ TEST(RatingListImport, AFailedOrCancelledImportLeavesThePreviousList)
 TEST(RatingListImport, AnOpenStoreSeesTheNextImport)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(import(dir.path(), ListKind::Fide, fixture("players_list_foa.txt")).result.replaced);
+    ASSERT_TRUE(
+        import(dir.path(), ListKind::Fide, fixture("players_list_foa.txt")).result.replaced);
     RatingListStore store(dir.path());
     ASSERT_TRUE(store.findById(QStringLiteral("4168119")));
     ASSERT_TRUE(

@@ -26,8 +26,9 @@ TEST(IdentityExtension, WrittenAndReadBackWithTheRest)
     const PlayerIdentity karpov{4100018, "РУС-7|%", "RUS", "GM", 'M', 1951, 2617};
     const Tournament t = threePlayers(karpov);
     const std::string bytes = t.fileBytes();
-    EXPECT_NE(bytes.find("\r\nIDENTITY 2 4100018|%D0%A0%D0%A3%D0%A1-7%7C%25|RUS|GM|M|1951|2617\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        bytes.find("\r\nIDENTITY 2 4100018|%D0%A0%D0%A3%D0%A1-7%7C%25|RUS|GM|M|1951|2617\r\n"),
+        std::string::npos);
     Tournament read;
     read.load(bytes);
     EXPECT_EQ(read.identity(2), karpov);
@@ -65,6 +66,7 @@ TEST(IdentityExtension, BadLinesRefuseTheExtension)
         EXPECT_EQ(read.error.empty(), c.reads) << c.what << ": " << read.error;
     }
     // Rows in table order, each once.
-    const std::string twice = base + "*KRUGOVIK 2\r\nIDENTITY 2 1||||||\r\nIDENTITY 1 2||||||\r\n*END 2\r\n";
+    const std::string twice =
+        base + "*KRUGOVIK 2\r\nIDENTITY 2 1||||||\r\nIDENTITY 1 2||||||\r\n*END 2\r\n";
     EXPECT_FALSE(readFileExtension(twice, 3).error.empty());
 }
