@@ -233,3 +233,32 @@ TEST(RatingListImport, TheBenchmarksGeneratedListReadsWhole)
     EXPECT_TRUE(store.findById(QStringLiteral("102093"))); // the last: 100000 + 299 * 7
     EXPECT_FALSE(store.findById(QStringLiteral("102100")));
 }
+
+TEST(RatingListImport, ADamagedArchiveIsAFailureNotAShortList)
+{
+    QTemporaryDir dir;
+    const QString good = zipped(dir, "players_list_foa.txt");
+    QFile file(good);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    // The compressed data lies after the 30-byte local header and the member's name.
+    const int data = 30 + int(qstrlen("players_list_foa.txt"));
+    for (int i = data + 40; i < data + 80 && i < bytes.size(); ++i)
+        bytes[i] = char(bytes[i] ^ 0x5A);
+    const QString damaged = dir.filePath(QStringLiteral("damaged.zip"));
+    QFile out(damaged);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    out.close();
+
+    ASSERT_TRUE(
+        import(dir.path(), ListKind::Fide, fixture("players_list_xml_foa.xml")).result.replaced);
+    const Imported imported = import(dir.path(), ListKind::Fide, damaged);
+    EXPECT_FALSE(imported.result.replaced);
+    // libzip's own words on the damage, after what the program says.
+    EXPECT_TRUE(imported.result.error.startsWith(QStringLiteral("файл не дочитан")))
+        << imported.result.error.toStdString();
+    RatingListStore store(dir.path());
+    EXPECT_EQ(store.info(ListKind::Fide)->players, 4);
+}
