@@ -1,8 +1,11 @@
 // The rating lists at the size of FIDE's monthly list, 1.6 million players in its TXT
 // layout: the import, a find keystroke, opening the list at start-up and the memory it
 // takes, each beside a baseline of the same run.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -14,6 +17,7 @@
 
 #include "base/rating_list_store.h"
 #include "tools/fide_list_generator.h"
+#include "ui/tournament_window.h"
 
 namespace {
 
@@ -157,8 +161,61 @@ void Lists_MemoryWithListOpen(benchmark::State &state)
     }
 }
 
+void typeKey(QWidget *widget, Qt::Key key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+// The find box of a tournament window on the 40-player sample base, as the director types:
+// one letter more, one less, the pop-up filled each time from the base and, with the list
+// in place, from the list.
+void findInTheWindow(benchmark::State &state, bool withList)
+{
+    const QString lists = krugovik::RatingListStore::defaultFolder();
+    QDir(lists).removeRecursively();
+    if (withList) {
+        bigList().importOnce();
+        QDir().mkpath(lists);
+        QFile::link(QDir(bigList().lists).filePath(QStringLiteral("fide-list.sqlite")),
+                    krugovik::RatingListStore(lists).fileOf(krugovik::ListKind::Fide));
+    }
+    QFile::remove(QStringLiteral("BASE.DAT"));
+    QFile::copy(QStringLiteral(KRUGOVIK_EXAMPLES_DIR "/BASE.DAT"), QStringLiteral("BASE.DAT"));
+    {
+        auto window = std::make_unique<krugovik::TournamentWindow>([] { return QString(); });
+        window->Form_Load();
+        window->show();
+        auto *find = window->findChild<QLineEdit *>(QStringLiteral("txtFind"));
+        find->setText(QStringLiteral("Щербако"));
+        bool longer = false;
+        for (auto _ : state) {
+            if (longer)
+                typeKey(find, Qt::Key_Backspace, QString());
+            else
+                typeKey(find, Qt::Key_unknown, QStringLiteral("в"));
+            longer = !longer;
+        }
+    }
+    QDir(lists).removeRecursively();
+}
+
+void Lists_FindKeystrokeInTheWindow1600k(benchmark::State &state)
+{
+    findInTheWindow(state, true);
+}
+
+void Lists_Baseline_FindKeystrokeInTheWindowWithoutList(benchmark::State &state)
+{
+    findInTheWindow(state, false);
+}
+
 } // namespace
 
+BENCHMARK(Lists_FindKeystrokeInTheWindow1600k)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Lists_Baseline_FindKeystrokeInTheWindowWithoutList)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Lists_Import1600k)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Lists_Baseline_WcL1600k)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Lists_FindKeystroke1600k)->Unit(benchmark::kMicrosecond);
