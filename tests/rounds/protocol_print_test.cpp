@@ -99,8 +99,13 @@ TEST_F(PrintingTest, TwentyTwoPlayersPrintElevenBoardsInOrder)
     for (int k = 1; k <= 11; ++k)
         EXPECT_TRUE(lines[k + 1].startsWith(QStringLiteral("%1 P%1 - P%2").arg(k).arg(23 - k)))
             << k;
-    // A change of the count hides the boards; the heading keeps the round.
-    widget<QScrollBar>(QStringLiteral("vscPlayer"))->setValue(21);
+    // A change of the count hides the boards; the heading keeps the round. Player 22 goes,
+    // on the director's word.
+    {
+        BoxAnswerer yes(QMessageBox::Yes);
+        widget<QScrollBar>(QStringLiteral("vscPlayer"))->setValue(21);
+        EXPECT_EQ(yes.seen().count, 1);
+    }
     EXPECT_EQ(protocol(), (QStringList{QStringLiteral("         ПРОТОКОЛ ТУРА №  1"), QString()}));
 }
 

@@ -12,7 +12,7 @@ Tournament threePlayers(const PlayerIdentity &second)
 {
     Tournament t;
     t.load(std::nullopt);
-    t.ChangePlayerCount(3);
+    t.layOutForCount(3);
     EXPECT_TRUE(t.click(1, 0, {"Петров", "1600", false, 1}).changed());
     EXPECT_TRUE(t.click(2, 0, {"Karpov, Anatoly", "2500", false, 2, second}).changed());
     EXPECT_TRUE(t.click(3, 0, {"Сидоров", "1500", false, 3}).changed());
