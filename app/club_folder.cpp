@@ -23,13 +23,6 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-QString programSettingsFile()
-{
-    // Spelt out rather than taken from the application's names, which are the process's.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Krugovik/krugovik.conf");
-}
-
 // The installed samples wherever the package put them; in a build tree, the source's.
 QString examplesFolder()
 {
@@ -74,6 +67,13 @@ QStringList copySamples(const QString &examples, const QString &folder, QString 
 }
 
 } // namespace
+
+QString programSettingsFile()
+{
+    // Spelt out rather than taken from the application's names, which are the process's.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Krugovik/krugovik.conf");
+}
 
 ClubPlaces installedClubPlaces()
 {

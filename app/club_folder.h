@@ -32,6 +32,8 @@ struct ClubStart {
 
 // The installed samples, the home folder and the program's own settings file.
 ClubPlaces installedClubPlaces();
+// The program's own settings file, under its own organisation's folder.
+QString programSettingsFile();
 // Whether this process was started with the club option.
 bool clubFolderAsked();
 

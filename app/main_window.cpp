@@ -46,6 +46,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(mnuImportTrf, &QAction::triggered, this, &MainWindow::mnuImportTrf_Click);
     createFileMenu();
     createEditMenu();
+    createBaseMenu();
     createResultsMenu();
     createHelpMenu();
     returnKeyboardAfterMenus(menuBar());

@@ -98,6 +98,11 @@ class MainWindow : public QMainWindow {
     QAction *mnuExportTrf = nullptr;
     QAction *mnuTieBreaks = nullptr;
     QAction *mnuTieOrder = nullptr;
+    // База: the rating lists imported for the find box (app/base_menu.cpp).
+    void createBaseMenu();
+    void mnuImportList_Click();
+    QMenu *mnuBase = nullptr;
+    QAction *mnuImportList = nullptr;
     // Правка: takes back and brings back steps of the open tournament's table.
     void createEditMenu();
     QMenu *mnuEdit = nullptr;

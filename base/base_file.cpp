@@ -1,7 +1,11 @@
 #include "base/base_file.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+
+#include "common/save_file.h"
 
 namespace krugovik {
 namespace {
@@ -135,6 +139,92 @@ bool BaseFile::writeAt(qint64 recordNo, const PlayerRecord &record)
     if (!m_file.seek(qMin(offset, m_file.size())) || m_file.write(bytes) != bytes.size() ||
         !m_file.flush()) {
         m_error = m_file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString BaseFile::identityPath() const
+{
+    const QFileInfo base(m_file.fileName());
+    return base.dir().filePath(base.completeBaseName() + QStringLiteral(".ID"));
+}
+
+IdentityTable BaseFile::identities() const
+{
+    QFile file(identityPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return readIdentityTable(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+PlayerIdentity BaseFile::identity(qint64 recordNo) const
+{
+    const IdentityTable table = identities();
+    const auto found = table.find(recordNo);
+    return found == table.end() ? PlayerIdentity{} : found->second;
+}
+
+qint64 BaseFile::findIdentity(std::int64_t fideId, const std::string &nationalId) const
+{
+    for (const auto &[recordNo, identity] : identities())
+        if ((fideId > 0 && identity.fideId == fideId) ||
+            (!nationalId.empty() && identity.nationalId == nationalId))
+            return recordNo;
+    return 0;
+}
+
+bool BaseFile::writeIdentity(qint64 recordNo, const PlayerIdentity &identity)
+{
+    if (m_readOnly) {
+        m_error = readOnlyError();
+        return false;
+    }
+    QLockFile lock(m_file.fileName() + kLockSuffix);
+    return lockForWriting(lock) && writeIdentityLocked(recordNo, identity);
+}
+
+qint64 BaseFile::appendWithIdentity(const PlayerRecord &record, const PlayerIdentity &identity)
+{
+    if (m_readOnly) {
+        m_error = readOnlyError();
+        return 0;
+    }
+    if (!m_file.isOpen()) {
+        m_error = m_error.isEmpty() ? QStringLiteral("файл не открыт") : m_error;
+        return 0;
+    }
+    QLockFile lock(m_file.fileName() + kLockSuffix);
+    if (!lockForWriting(lock))
+        return 0;
+    const qint64 length = m_file.size();
+    const qint64 recordNo = (length == 0 ? 0 : recordCountForLength(length)) + 1;
+    // The identity first: a record without it is an ordinary one, while an identity
+    // without its record would be given to the next player appended.
+    if (!identity.empty() && !writeIdentityLocked(recordNo, identity))
+        return 0;
+    if (!writeAt(recordNo, record)) {
+        writeIdentityLocked(recordNo, {});
+        return 0;
+    }
+    return recordNo;
+}
+
+bool BaseFile::writeIdentityLocked(qint64 recordNo, const PlayerIdentity &identity)
+{
+    IdentityTable table = identities();
+    if (identity.empty())
+        table.erase(recordNo);
+    else
+        table[recordNo] = identity;
+    if (table.empty() && !QFile::exists(identityPath()))
+        return true;
+    const std::string bytes = writeIdentityTable(table);
+    const QString failure =
+        saveWholeFile(identityPath(), QByteArray(bytes.data(), qsizetype(bytes.size())));
+    if (!failure.isEmpty()) {
+        m_error = failure;
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 
 class QLockFile;
 
+#include "base/player_identity.h"
 #include "base/player_record.h"
 
 namespace krugovik {
@@ -45,8 +46,21 @@ class BaseFile {
     // Appends a record after the last one the file holds now; its number, or 0 on failure.
     qint64 append(const PlayerRecord &record);
 
+    // Identities live beside the base (BASE.ID next to BASE.DAT), so that BASE.DAT keeps
+    // the records older copies of the program read. The file is written whole or not at
+    // all, under the base's lock.
+    QString identityPath() const;
+    IdentityTable identities() const;
+    PlayerIdentity identity(qint64 recordNo) const;
+    bool writeIdentity(qint64 recordNo, const PlayerIdentity &identity);
+    // Appends a record with its identity under one lock; its number, or 0 on failure.
+    qint64 appendWithIdentity(const PlayerRecord &record, const PlayerIdentity &identity);
+    // The record of a FIDE ID or a federation's ID; 0 when none has it.
+    qint64 findIdentity(std::int64_t fideId, const std::string &nationalId) const;
+
   private:
     bool writeAt(qint64 recordNo, const PlayerRecord &record);
+    bool writeIdentityLocked(qint64 recordNo, const PlayerIdentity &identity);
     // Takes the lock beside the base for one write; false, with the reason, while another
     // program holds it.
     bool lockForWriting(QLockFile &lock);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/player_identity.h"
 #include "export/event_details.h"
 #include "rating/game_records.h"
 #include "standings/tie_breaks.h"
@@ -15,6 +16,8 @@ struct SnapshotPlayer {
     std::string ratingCell; // the rating cell's text
     bool estimate = false;  // the rating cell is light yellow: an initial estimate
     int withdrawnAfter = 0; // the round (counted through all cycles) after which he left; 0 = none
+    // FIDE ID, federation, title… when his base record has them.
+    PlayerIdentity identity;
 };
 
 // The open tournament as plain data: what every export and the standings printout need.

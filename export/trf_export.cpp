@@ -17,7 +17,13 @@ constexpr const char *kLineEnd = "\r\n";
 // Columns of the 001 line, counted from 1 as the format describes them.
 constexpr std::size_t kRankColumn = 5, kRankWidth = 4;
 constexpr std::size_t kNameColumn = 15, kNameWidth = 33;
+constexpr std::size_t kSexColumn = 10;
+constexpr std::size_t kTitleColumn = 11, kTitleWidth = 3;
 constexpr std::size_t kRatingColumn = 49, kRatingWidth = 4;
+constexpr std::size_t kFederationColumn = 54;
+constexpr std::size_t kFideIdColumn = 58, kFideIdWidth = 11;
+constexpr std::size_t kBirthColumn = 70;
+constexpr std::size_t kNationalIdColumn = 58, kNationalIdWidth = 11;
 constexpr std::size_t kPointsColumn = 81, kPointsWidth = 4;
 constexpr std::size_t kPlaceColumn = 86, kPlaceWidth = 4;
 constexpr std::size_t kFirstRoundColumn = 92, kRoundStep = 10;
@@ -137,6 +143,26 @@ bool fixesUnrated(const TournamentSnapshot &snapshot)
                        [](const TieBreak &tb) { return tb.unratedRating > 0; });
 }
 
+// Printable ASCII only, else nothing: a field other programs read by its columns.
+std::string asciiField(const std::string &text, std::size_t width)
+{
+    for (char c : text)
+        if (c < 0x21 || c > 0x7E)
+            return {};
+    return text.size() <= width ? text : std::string();
+}
+
+// The federation whose national rating the club's rating is reported as: the event's, or
+// else the first the players' identities name; empty when none is known.
+std::string nationalRatingFederation(const TournamentSnapshot &snapshot)
+{
+    std::string federation = asciiField(snapshot.event.federation, 3);
+    for (const SnapshotPlayer &player : snapshot.players)
+        if (federation.size() != 3)
+            federation = asciiField(player.identity.federation, 3);
+    return federation.size() == 3 ? federation : std::string();
+}
+
 // One player's game of a round as the 001 line needs it.
 struct RoundGame {
     int opponent = 0; // 0 when he sits the round out
@@ -192,6 +218,11 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     out += "142 " + std::to_string(rounds) + kLineEnd;
     out += "XXR " + std::to_string(rounds) + kLineEnd;
     out += "192 " + tournamentTypeCode(cycles) + kLineEnd;
+    // The club's ratings go as national ratings of the federation; the starting ranks are
+    // the table's order, which line 172 calls another method.
+    const std::string nationalFederation = nationalRatingFederation(snapshot);
+    if (!nationalFederation.empty())
+        out += "172 " + nationalFederation + " OTHER" + kLineEnd;
     std::string codes;
     for (const TieBreak &tb : placeRules(snapshot)) {
         if (declaredInTrf(tb))
@@ -226,11 +257,22 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         std::string line = "001";
         putRight(line, kRankColumn, kRankWidth, std::to_string(i));
         put(line, kNameColumn, fitAscii(blankControls(latin[std::size_t(i)]), kNameWidth));
-        const std::int64_t rating = readRating(player.ratingCell);
-        // Under a fixed rating for the unrated an estimate is no rating: the file's list
-        // then ranks him as the program does.
-        if (rating > 0 && !(player.estimate && fixesUnrated(snapshot)))
-            putRight(line, kRatingColumn, kRatingWidth, std::to_string(rating));
+        // Only what FIDE's list says of him: the club's rating, let alone an estimate, is
+        // no FIDE rating.
+        const PlayerIdentity &identity = player.identity;
+        if (identity.sex)
+            put(line, kSexColumn, identity.sex == 'F' ? "w" : "m");
+        if (const std::string title = asciiField(identity.title, kTitleWidth); !title.empty())
+            putRight(line, kTitleColumn, kTitleWidth, title);
+        if (identity.fideRating > 0 && identity.fideRating <= 9999)
+            putRight(line, kRatingColumn, kRatingWidth, std::to_string(identity.fideRating));
+        if (const std::string federation = asciiField(identity.federation, 3); !federation.empty())
+            put(line, kFederationColumn, federation);
+        if (identity.fideId > 0 && identity.fideId < 100000000000)
+            putRight(line, kFideIdColumn, kFideIdWidth, std::to_string(identity.fideId));
+        // Lists give the year only.
+        if (identity.birthYear > 0 && identity.birthYear <= 9999)
+            put(line, kBirthColumn, std::to_string(identity.birthYear) + "/00/00");
         putRight(line, kPointsColumn, kPointsWidth, oneDecimal(points[std::size_t(i)]));
         putRight(line, kPlaceColumn, kPlaceWidth, std::to_string(place[std::size_t(i)]));
         for (int r = 1; r <= rounds; ++r) {
@@ -253,6 +295,17 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         }
         line.erase(line.find_last_not_of(' ') + 1);
         out += line + kLineEnd;
+        const std::int64_t clubRating = readRating(player.ratingCell);
+        if (!nationalFederation.empty() && clubRating > 0 && clubRating <= 9999 &&
+            !player.estimate) {
+            std::string national = nationalFederation;
+            putRight(national, kRankColumn, kRankWidth, std::to_string(i));
+            putRight(national, kRatingColumn, kRatingWidth, std::to_string(clubRating));
+            if (const std::string id = asciiField(identity.nationalId, kNationalIdWidth);
+                !id.empty())
+                putRight(national, kNationalIdColumn, kNationalIdWidth, id);
+            out += national + kLineEnd;
+        }
     }
     return out;
 }

@@ -11,6 +11,8 @@ shift || true
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
 # ICU's transliterator for the Latin names of the TRF.
 packages+=(libicu-dev)
+# The imported rating lists: SQLite through Qt SQL, and FIDE's .zip read through libzip.
+packages+=(libqt6sql6-sqlite libsqlite3-dev libzip-dev pkgconf)
 # Qt's own Russian texts (qtbase_ru.qm) for the standard buttons and menus.
 packages+=(qt6-translations-l10n)
 case "$what" in

@@ -321,6 +321,8 @@ void Tournament::readRulesAndWithdrawals(std::string_view bytes)
     for (const auto &[player, round] : read.extension.withdrawn)
         m_withdrawnAfter[index(player)] = round;
     m_event = read.extension.event;
+    for (const auto &[player, identity] : read.extension.identities)
+        m_rows[index(player)].identity = identity;
 }
 
 void Tournament::markEstimateRatings()
@@ -371,6 +373,10 @@ std::string Tournament::fileBytes() const
     // Dates of rounds the event no longer has would not read back.
     if (extension.event.roundDates.size() > std::size_t(totalRounds()))
         extension.event.roundDates.resize(std::size_t(totalRounds()));
+    for (int i = 1; i <= m_playerCount; ++i) {
+        if (!identity(i).empty())
+            extension.identities.emplace_back(i, identity(i));
+    }
     return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
 
@@ -769,6 +775,7 @@ void Tournament::enterPlayer(int row, const PlayerEntry &player)
     r.rating = player.rating;
     r.baseRecordNo = player.baseRecordNo;
     r.estimate = player.estimate;
+    r.identity = player.identity;
     m_correctionMark[index(row)] = player.estimate ? 0 : kEstablishedMark;
     touch();
 }
@@ -1106,7 +1113,7 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
     s.name = std::move(name);
     s.date = std::move(date);
     for (int i = 1; i <= m_playerCount; ++i)
-        s.players.push_back({this->name(i), rating(i), estimate(i), withdrawnAfter(i)});
+        s.players.push_back({this->name(i), rating(i), estimate(i), withdrawnAfter(i), identity(i)});
     s.tieBreaks = m_tieBreaks;
     s.games = games();
     s.cycles = cycles();

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/player_identity.h"
 #include "common/fixed_point.h"
 #include "export/tournament_snapshot.h"
 #include "rating/game_notation.h"
@@ -52,6 +53,8 @@ struct PlayerEntry {
     std::string rating;    // the rating text as typed
     bool estimate = false; // the rating is an initial estimate
     int baseRecordNo = 0;  // 1-based record of the base he comes from
+    // Who he is in the rating lists, when the base knows.
+    PlayerIdentity identity;
 };
 
 // Why a player may not enter a row.
@@ -113,6 +116,7 @@ struct RowValues {
     std::string rating;
     bool estimate = false;
     int baseRecordNo = 0;
+    PlayerIdentity identity;
 
     bool operator==(const RowValues &) const = default;
 };
@@ -198,6 +202,7 @@ class Tournament {
     const std::string &rating(int row) const { return m_rows[index(row)].rating; }
     bool estimate(int row) const { return m_rows[index(row)].estimate; }
     int baseRecordNo(int row) const { return m_rows[index(row)].baseRecordNo; }
+    const PlayerIdentity &identity(int row) const { return m_rows[index(row)].identity; }
     int correctionMark(int row) const { return m_correctionMark[index(row)]; }
     int ratingCorrection(int row) const { return m_ratingCorrection[index(row)]; }
     GameState cell(const GameKey &key) const;

@@ -293,6 +293,8 @@ std::string writeFileExtension(const FileExtension &extension)
         add("WITHDRAWN " + std::to_string(player) + " " + std::to_string(round));
     for (const std::string &line : eventDetailsLines(extension.event))
         add(line);
+    for (const auto &[player, identity] : extension.identities)
+        add(identityExtensionLine(player, identity));
     std::string out;
     appendLine(out, kExtensionMarker);
     out += body;
@@ -341,6 +343,13 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
     for (std::size_t at = 0; at < lines.size();) {
         const std::string &text = lines[at++];
         const SectionLine section = splitSection(text);
+        if (section.word == kIdentitySection) {
+            if (!readIdentityExtensionLine(section.argument, n, ext.identities)) {
+                out.error = "в дополнении файла неверная строка «" + text + "»";
+                return out;
+            }
+            continue;
+        }
         Section kind = Section::None;
         if (section.word == "CYCLES")
             kind = Section::Cycles;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table/identity_file.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -96,6 +98,7 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players);
 //     TIEBREAKS CODE ...      only when the rules are not the default: FIDE acronyms
 //     WITHDRAWN i r           one line per player who left, after round r of all cycles
 //     EVENT FIELD value       the event's details, one line per field (event_details_file.h)
+//     IDENTITY i FIELDS       one line per player with an identity (table/identity_file.h)
 //     *END k                  k = the lines between the marker and this one
 //
 // A file without it reads as one cycle, and a one-cycle tournament writes none, so that an
@@ -111,11 +114,13 @@ struct FileExtension {
     std::vector<std::string> tieBreakCodes;     // TIEBREAKS: FIDE acronyms; empty = the default
     std::vector<std::pair<int, int>> withdrawn; // WITHDRAWN: player 1..N, after round r
     EventDetails event;                         // EVENT: what the director told of the event
+    RowIdentities identities;                   // IDENTITY: player 1..N, in table order
 
     // Whether anything differs from a file without the extension.
     bool needed() const
     {
-        return cycles > 1 || !tieBreakCodes.empty() || !withdrawn.empty() || !event.empty();
+        return cycles > 1 || !tieBreakCodes.empty() || !withdrawn.empty() || !event.empty() ||
+               !identities.empty();
     }
 };
 

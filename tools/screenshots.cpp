@@ -19,14 +19,22 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QUndoStack>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QFileDialog>
+#include <QLineEdit>
 
 #include "app/main_window.h"
 #include "ui/cross_table.h"
@@ -159,6 +167,36 @@ class Director {
             throw StepFailed(problem.toStdString());
     }
 
+    // The main window with another window drawn over it: a dialog centred under a title
+    // bar, as a window manager would frame it, or a pop-up list where it stands.
+    void shootWith(QWidget *top, const QString &name, bool framed)
+    {
+        QImage picture = m_window.grab().toImage();
+        const QImage face = top->grab().toImage();
+        QPainter painter(&picture);
+        if (framed) {
+            const int bar = QFontMetrics(top->font()).height() + 10;
+            const QRect frame((picture.width() - face.width()) / 2,
+                              (picture.height() - face.height() - bar) / 2, face.width() + 2,
+                              face.height() + bar + 1);
+            painter.fillRect(frame, top->palette().color(QPalette::Highlight));
+            painter.setPen(top->palette().color(QPalette::HighlightedText));
+            painter.drawText(QRect(frame.left(), frame.top(), frame.width(), bar), Qt::AlignCenter,
+                             top->windowTitle());
+            painter.drawImage(frame.left() + 1, frame.top() + bar, face);
+        } else {
+            const QPoint at = top->mapToGlobal(QPoint()) - m_window.mapToGlobal(QPoint());
+            painter.drawImage(at, face);
+            painter.setPen(Qt::darkGray);
+            painter.drawRect(QRect(at, face.size()).adjusted(0, 0, -1, -1));
+        }
+        painter.end();
+        const QString path = m_out.filePath(name + QStringLiteral(".png"));
+        if (!picture.save(path))
+            throw StepFailed("cannot write " + path.toStdString());
+        std::printf("%s\n", qPrintable(path));
+    }
+
     void fitWindow()
     {
         // Room first: the open window shrinks to the frame's area, and only with room
@@ -208,6 +246,144 @@ class BoxAnswerer {
     }
     std::shared_ptr<bool> m_alive;
 };
+
+// Answers the modal windows of one command in turn: each answer gets the next modal window
+// that is not the one answered before.
+void answerModals(std::vector<std::function<void(QWidget *)>> answers)
+{
+    auto left = std::make_shared<std::vector<std::function<void(QWidget *)>>>(std::move(answers));
+    auto last = std::make_shared<QPointer<QWidget>>();
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [left, last, poll] {
+        QWidget *modal = QApplication::activeModalWidget();
+        // The import's progress closes by itself.
+        if (modal && modal->objectName() == QLatin1String("dlgImportList"))
+            modal = nullptr;
+        if (!left->empty() && modal && modal != last->data() && modal->isVisible()) {
+            *last = modal;
+            const auto answer = left->front();
+            left->erase(left->begin());
+            answer(modal);
+        }
+        if (left->empty()) {
+            *poll = nullptr;
+            return;
+        }
+        QTimer::singleShot(20, *poll);
+    };
+    QTimer::singleShot(20, *poll);
+}
+
+// A few players in the exact layout of FIDE's TXT list, one line of them malformed.
+QByteArray sampleFideList()
+{
+    const auto line = [](std::initializer_list<std::pair<int, const char *>> fields) {
+        QByteArray text;
+        for (const auto &[at, value] : fields) {
+            text = text.leftJustified(at, ' ');
+            text += value;
+        }
+        return text + "\r\n";
+    };
+    QByteArray list = line({{0, "ID Number"},
+                            {15, "Name"},
+                            {76, "Fed"},
+                            {80, "Sex"},
+                            {84, "Tit"},
+                            {89, "WTit"},
+                            {94, "OTit"},
+                            {109, "FOA"},
+                            {113, "SRtng"},
+                            {119, "SGm"},
+                            {123, "SK"},
+                            {152, "B-day"},
+                            {158, "Flag"}});
+    struct Player {
+        const char *id, *name, *fed, *sex, *title, *rating, *born;
+    };
+    for (const Player &p :
+         {Player{"4126025", "Shcherbakov, Alexander", "RUS", "M", "FM", "2312", "1989"},
+          Player{"34187765", "Shcherbakova, Yekaterina", "RUS", "F", "", "1650", "2011"},
+          Player{"24176257", "Shcherbakov, Ruslan", "RUS", "M", "", "1987", "2012"},
+          Player{"4100018", "Karpov, Anatoly", "RUS", "M", "GM", "2617", "1951"},
+          Player{"41A6819", "Broken, Line", "RUS", "M", "", "1500", "2010"},
+          Player{"1503014", "Carlsen, Magnus", "NOR", "M", "GM", "2839", "1990"}})
+        list += line({{0, p.id},
+                      {15, p.name},
+                      {76, p.fed},
+                      {80, p.sex},
+                      {84, p.title},
+                      {113, p.rating},
+                      {119, "0"},
+                      {123, "20"},
+                      {152, p.born}});
+    return list;
+}
+
+// The rating lists: FIDE's and a federation's imported through the menu «База», then the
+// find box finding a surname in the base and in both lists.
+void shootRatingLists(Director &director, MainWindow &window)
+{
+    QFile fide(QStringLiteral("players_list_foa.txt"));
+    QFile csv(QStringLiteral("federation.csv"));
+    if (!fide.open(QIODevice::WriteOnly) || fide.write(sampleFideList()) < 0 ||
+        !csv.open(QIODevice::WriteOnly) ||
+        csv.write(QStringLiteral("ФИО;Рейтинг;ID ФШР;FIDE ID;Пол;Год рождения\r\n"
+                                 "Щербакова Алина;1520;77120;;Ж;2013\r\n"
+                                 "Щербаков Илья;1705;77121;;М;2011\r\n")
+                      .toUtf8()) < 0)
+        throw StepFailed("cannot write the sample lists");
+    fide.close();
+    csv.close();
+    auto *import = window.findChild<QAction *>(QStringLiteral("mnuImportList"));
+    if (!import)
+        throw StepFailed("the main window has no menu item mnuImportList");
+    const auto pickFile = [](const QString &name) {
+        return [name](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (!dialog)
+                return; // the find list's check below then fails the step
+            const QString file = QDir::current().absoluteFilePath(name);
+            dialog->selectFile(file);
+            // What the director would have typed: the dialog takes it as it stands.
+            if (auto *typed = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                typed->setText(file);
+            static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
+        };
+    };
+    const auto okBox = [](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            box->button(QMessageBox::Ok)->click();
+    };
+    answerModals(
+        {pickFile(QStringLiteral("players_list_foa.txt")), [&director, okBox](QWidget *modal) {
+             director.shootWith(modal, QStringLiteral("lists-import-done"), true);
+             okBox(modal);
+         }});
+    import->trigger();
+    director.settle();
+    answerModals({pickFile(QStringLiteral("federation.csv")),
+                  [&director](QWidget *modal) {
+                      director.shootWith(modal, QStringLiteral("lists-csv-columns"), true);
+                      if (auto *ok = modal->findChild<QPushButton *>(QStringLiteral("cmdCsvOk")))
+                          ok->click();
+                  },
+                  okBox});
+    import->trigger();
+    director.settle();
+
+    auto *find = director.find<QLineEdit>(QStringLiteral("txtFind"));
+    find->setFocus();
+    find->setText(QStringLiteral("Щербаков"));
+    director.settle();
+    auto *completer = window.findChild<QCompleter *>(QStringLiteral("cmpFind"));
+    if (!completer || !completer->popup()->isVisible())
+        throw StepFailed("the find list did not come up");
+    director.shootWith(completer->popup(), QStringLiteral("lists-find"), false);
+    completer->popup()->hide();
+    find->clear();
+    director.settle();
+}
 
 bool copySamples(const QDir &from, const QDir &to)
 {
@@ -382,6 +558,8 @@ void takeSteps(MainWindow &window, const QDir &out)
     auto *history = director.find<QUndoStack>(QStringLiteral("undoStack"));
     history->setIndex(history->cleanIndex());
     director.settle();
+
+    shootRatingLists(director, window);
 }
 
 } // namespace
@@ -409,6 +587,8 @@ int main(int argc, char *argv[])
     }
     const QString previous = QDir::currentPath();
     QDir::setCurrent(scratch.path());
+    // The imported lists go to the scratch folder, never to the user's data folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("data"))));
     int rc = 0;
     {
         MainWindow window;

@@ -223,7 +223,7 @@ void BaseEditor::load()
 PlayerEntry BaseEditor::player() const
 {
     return {txtName->text().toStdString(), txtRate->text().toStdString(),
-            txtNR->text() == QLatin1String("N"), int(CurrentRecord)};
+            txtNR->text() == QLatin1String("N"), int(CurrentRecord), Base.identity(CurrentRecord)};
 }
 
 void BaseEditor::OpenBase()
@@ -262,6 +262,7 @@ void BaseEditor::ShowCurrentRecord()
     CurrentPlayer.setNr(trimBlanks(CurrentPlayer.nr));
     txtNR->setText(fieldText(trimBlanks(CurrentPlayer.nr)));
     ShowRecordNumber();
+    ShowIdentity();
 }
 
 void BaseEditor::SaveCurrentRecord()

@@ -2,10 +2,12 @@
 
 #include <QObject>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "base/base_file.h"
 #include "base/player_record.h"
+#include "base/rating_list_store.h"
 
 class QButtonGroup;
 class QCompleter;
@@ -39,6 +41,7 @@ class BaseEditor : public QObject {
     // Builds the editor's row and the categories; files reaches the base, document is the
     // open tournament the write-back reads.
     BaseEditor(QWidget *window, FileLayer *files, TournamentDocument *document);
+    ~BaseEditor() override;
 
     // The find box, built once the table it gives the keyboard back to exists.
     void createFindBox(CrossTable *table);
@@ -79,6 +82,12 @@ class BaseEditor : public QObject {
     void txtFind_Change();
     void txtFind_Enter();
     void ShowFoundRecord(qint64 recordNo);
+    // A player from a rating list: found in the base by his ID, or by his name when that
+    // record has no identity yet, or else added at its end; then shown.
+    void TakeListPlayer(const ListMatch &match);
+    // Enter with an ID: the base's player of that ID, else the lists'; false when none.
+    bool TakePlayerById(const QString &id);
+    void ShowIdentity();
 
     // Commands on the whole base (ui/write_back.cpp).
     void cmdZapisBase_Click();
@@ -113,6 +122,9 @@ class BaseEditor : public QObject {
     QCompleter *m_findCompleter = nullptr;
     QStandardItemModel *m_findMatches = nullptr; // the pop-up list: name, rating
     QLabel *lblRecord = nullptr;                 // which record of how many is shown
+    QLabel *lblIdentity = nullptr;               // FIDE ID, federation, title… of the record
+    std::unique_ptr<RatingListStore> m_lists;    // the imported rating lists
+    std::vector<ListMatch> m_listMatches;        // the lists' rows of the find list
 
     // The open player base.
     BaseFile Base;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QToolButton>
 #include <QToolTip>
@@ -14,6 +15,7 @@
 
 #include "base/player_search.h"
 #include "common/codepage.h"
+#include "common/folded_text.h"
 #include "common/fonts.h"
 #include "common/twips.h"
 #include "ui/base_editor.h"
@@ -23,10 +25,12 @@ namespace krugovik {
 namespace {
 
 constexpr std::size_t kListedMatches = 20;
-constexpr int kRecordRole = Qt::UserRole; // the record number behind an entry
+constexpr int kRecordRole = Qt::UserRole;   // the record number behind an entry
+constexpr int kListRole = Qt::UserRole + 1; // a list's entry: its index among the list matches
 const QString kFindToolTip =
-    QStringLiteral("Поиск игрока в базе по части имени (без учёта регистра, «ё» как «е»): "
-                   "выберите игрока из списка или нажмите Enter — следующий найденный");
+    QStringLiteral("Поиск игрока в базе по части имени (без учёта регистра, «ё» как «е») и "
+                   "в загруженных рейтинг-листах по началу фамилии или по ID: выберите игрока "
+                   "из списка или нажмите Enter — следующий найденный");
 const QString kNotFound = QStringLiteral("Не найдено");
 
 QString fieldText(const std::string &field)
@@ -146,7 +150,8 @@ void BaseEditor::createFindBox(CrossTable *table)
     txtFind->setEnabled(false);
     placeInTwips(txtFind, 12020, 90, 2100, 360);
 
-    m_findMatches = new QStandardItemModel(0, 2, this);
+    m_lists = std::make_unique<RatingListStore>();
+    m_findMatches = new QStandardItemModel(0, 3, this);
     auto *list = new QTreeView;
     list->setObjectName(QStringLiteral("lstFind"));
     list->setHeaderHidden(true);
@@ -165,13 +170,19 @@ void BaseEditor::createFindBox(CrossTable *table)
     list->header()->setStretchLastSection(false);
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
 
     connect(txtFind, &QLineEdit::textChanged, this, &BaseEditor::txtFind_Change);
     connect(txtFind, &QLineEdit::returnPressed, this, &BaseEditor::txtFind_Enter);
     auto *keyboard = new FindListKeyboard(txtFind, list, table);
     connect(m_findCompleter, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this, keyboard](const QModelIndex &index) {
-                ShowFoundRecord(index.siblingAtColumn(0).data(kRecordRole).toLongLong());
+                const QModelIndex name = index.siblingAtColumn(0);
+                const QVariant listRow = name.data(kListRole);
+                if (listRow.isValid() && listRow.toULongLong() < m_listMatches.size())
+                    TakeListPlayer(m_listMatches[listRow.toULongLong()]);
+                else
+                    ShowFoundRecord(name.data(kRecordRole).toLongLong());
                 keyboard->returnToTable();
             });
     connect(txtName, &QLineEdit::textChanged, this, &BaseEditor::UpdateFindBox);
@@ -184,7 +195,15 @@ void BaseEditor::createFindBox(CrossTable *table)
     lblRecord->setObjectName(QStringLiteral("lblRecord"));
     lblRecord->setFont(screenFont(8));
     placeInTwips(lblRecord, 12650, 1190, 2400, 255);
+
+    lblIdentity = new QLabel(m_window);
+    lblIdentity->setObjectName(QStringLiteral("lblIdentity"));
+    lblIdentity->setFont(screenFont(8));
+    lblIdentity->setToolTip(QStringLiteral("Данные игрока из рейтинг-листа"));
+    placeInTwips(lblIdentity, 12020, 480, 3100, 255);
 }
+
+BaseEditor::~BaseEditor() = default;
 
 void BaseEditor::closeFindList()
 {
@@ -215,9 +234,22 @@ void BaseEditor::txtFind_Change()
         name->setData(qlonglong(player.recordNo), kRecordRole);
         auto *rate = new QStandardItem(fieldText(player.rate));
         rate->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_findMatches->appendRow({name, rate});
+        m_findMatches->appendRow({name, rate, new QStandardItem});
     }
-    if (found.empty()) {
+    // The lists' players after the base's own, each with the name of its list.
+    m_listMatches = m_lists->findByName(txtFind->text(), kListedMatches - found.size());
+    for (std::size_t i = 0; i < m_listMatches.size(); ++i) {
+        const ListMatch &match = m_listMatches[i];
+        auto *name = new QStandardItem(QString::fromStdString(match.player.name));
+        name->setData(qulonglong(i), kListRole);
+        auto *rate = new QStandardItem(
+            match.player.rating > 0 ? QString::number(match.player.rating) : QString());
+        rate->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto *source = new QStandardItem(match.listName);
+        source->setForeground(QColor(Qt::darkBlue));
+        m_findMatches->appendRow({name, rate, source});
+    }
+    if (m_findMatches->rowCount() == 0) {
         m_findCompleter->popup()->hide();
         return;
     }
@@ -228,13 +260,23 @@ void BaseEditor::txtFind_Change()
 
 void BaseEditor::txtFind_Enter()
 {
-    if (txtFind->text().trimmed().isEmpty())
+    const QString text = txtFind->text().trimmed();
+    if (text.isEmpty())
+        return;
+    if (TakePlayerById(text))
         return;
     const QByteArray base = Base.readAll();
     const qint64 found =
         findNextPlayer(std::string_view(base.constData(), std::size_t(base.size())),
                        toCodePage(txtFind->text()).toStdString(), CurrentRecord);
     if (found == 0) {
+        // Nobody of that name in the base: the lists' first match.
+        const std::vector<ListMatch> inLists = m_lists->findByName(text, 1);
+        if (!inLists.empty()) {
+            m_findCompleter->popup()->hide();
+            TakeListPlayer(inLists.front());
+            return;
+        }
         QPalette red = txtFind->palette();
         red.setColor(QPalette::Text, Qt::red);
         txtFind->setPalette(red);
@@ -255,6 +297,88 @@ void BaseEditor::ShowFoundRecord(qint64 recordNo)
     ShowCurrentRecord();
     cmdNext->setEnabled(CurrentRecord != RecordCount);
     cmdPrevious->setEnabled(CurrentRecord != 1);
+}
+
+bool BaseEditor::TakePlayerById(const QString &text)
+{
+    // An ID is digits (FIDE's) or a federation's number with at least one digit in it.
+    if (!text.contains(QRegularExpression(QStringLiteral("^[0-9A-Za-z-]*[0-9][0-9A-Za-z-]*$"))))
+        return false;
+    bool digits = false;
+    const qlonglong fideId = text.toLongLong(&digits);
+    const qint64 inBase = Base.findIdentity(digits ? fideId : 0, text.toStdString());
+    if (inBase > 0) {
+        m_findCompleter->popup()->hide();
+        ShowFoundRecord(inBase);
+        return true;
+    }
+    const std::optional<ListMatch> inList = m_lists->findById(text);
+    if (!inList)
+        return false;
+    m_findCompleter->popup()->hide();
+    TakeListPlayer(*inList);
+    return true;
+}
+
+void BaseEditor::TakeListPlayer(const ListMatch &match)
+{
+    const PlayerIdentity identity = identityFromList(match.player, match.kind);
+    // The base's letters: a name from the list loses what the code page lacks.
+    const std::string name = storeFixedWidth(
+        toCodePage(QString::fromStdString(foldToCodePage(match.player.name).text)).toStdString(),
+        kNameWidth);
+    qint64 recordNo = Base.findIdentity(identity.fideId, identity.nationalId);
+    if (recordNo == 0) {
+        // Entered by hand before the list came: the same name, no identity yet.
+        const IdentityTable known = Base.identities();
+        const QByteArray base = Base.readAll();
+        for (qint64 offset = 0; offset + qint64(kNameWidth) <= base.size() && recordNo == 0;
+             offset += qint64(kRecordLength)) {
+            const qint64 r = offset / qint64(kRecordLength) + 1;
+            if (std::string_view(base.constData() + offset, kNameWidth) == name && !known.count(r))
+                recordNo = r;
+        }
+        if (recordNo > 0 && !Base.writeIdentity(recordNo, identity)) {
+            reportBaseFailure();
+            return;
+        }
+    }
+    if (recordNo == 0) {
+        PlayerRecord record;
+        record.name = name;
+        // A rating the base can hold becomes his established rating; without one the
+        // director gives an estimate from his category.
+        const int rating = match.player.rating;
+        if (rating >= 1000 && rating <= 3000)
+            record.setRate(std::to_string(rating));
+        SaveCurrentRecord();
+        recordNo = Base.appendWithIdentity(record, identity);
+        if (recordNo == 0) {
+            reportBaseFailure();
+            return;
+        }
+    }
+    ShowFoundRecord(recordNo);
+}
+
+void BaseEditor::ShowIdentity()
+{
+    if (!lblIdentity)
+        return;
+    const PlayerIdentity identity = Base.identity(CurrentRecord);
+    QStringList parts;
+    if (identity.fideId > 0)
+        parts << QStringLiteral("FIDE %1").arg(identity.fideId);
+    if (!identity.nationalId.empty())
+        parts << QStringLiteral("ID %1").arg(QString::fromStdString(identity.nationalId));
+    for (const std::string *text : {&identity.federation, &identity.title})
+        if (!text->empty())
+            parts << QString::fromStdString(*text);
+    if (identity.birthYear > 0)
+        parts << QStringLiteral("%1 г.р.").arg(identity.birthYear);
+    if (identity.fideRating > 0)
+        parts << QStringLiteral("Эло %1").arg(identity.fideRating);
+    lblIdentity->setText(parts.join(QStringLiteral(" · ")));
 }
 
 } // namespace krugovik

@@ -415,7 +415,8 @@ TEST(Trf, ColumnsOfAPlayerLine)
     EXPECT_EQ(columns(one, 1, 4), U"001 ");
     EXPECT_EQ(columns(one, 5, 8), U"   1");
     EXPECT_EQ(columns(one, 15, 47), U"Ivanov Petr                      ");
-    EXPECT_EQ(columns(one, 49, 52), U"1712");
+    // The club's rating is no FIDE rating: without his identity the field stays blank.
+    EXPECT_EQ(columns(one, 49, 52), U"    ");
     EXPECT_EQ(columns(one, 81, 84), U" 2.5");
     EXPECT_EQ(columns(one, 86, 89), U"   2");
     EXPECT_EQ(columns(one, 92, 99), U"0000 - Z");
@@ -429,17 +430,52 @@ TEST(Trf, ColumnsOfAPlayerLine)
     EXPECT_EQ(columns(lines[9], 112, 119), U"0000 - Z");
 }
 
+TEST(Trf, IdentitiesFillTheirColumnsAndTheClubRatingGoesAsANationalOne)
+{
+    TournamentSnapshot s = fivePlayers();
+    s.players[0].identity = {24101605, "12345", "RUS", "IM", 'M', 1994, 2402};
+    s.players[1].identity = {0, "", "", "WFM", 'F', 2010, 0};
+    s.players[2].estimate = true;
+    const std::vector<std::string> lines = linesOf(exportTrf(s));
+    // Line 172 comes with the national ratings, of the first federation known.
+    ASSERT_EQ(lines[7], "172 RUS OTHER");
+    const std::string &one = lines[9];
+    EXPECT_EQ(columns(one, 1, 14), U"001    1 m IM ");
+    EXPECT_EQ(columns(one, 49, 52), U"2402");
+    EXPECT_EQ(columns(one, 54, 56), U"RUS");
+    EXPECT_EQ(columns(one, 58, 68), U"   24101605");
+    EXPECT_EQ(columns(one, 70, 79), U"1994/00/00");
+    EXPECT_EQ(columns(one, 81, 84), U" 2.5");
+    // The national record: the federation, the rank, the club's rating, his national ID.
+    EXPECT_EQ(lines[10].substr(0, 8), "RUS    1");
+    EXPECT_EQ(columns(lines[10], 49, 52), U"1712");
+    EXPECT_EQ(columns(lines[10], 58, 68), U"      12345");
+    EXPECT_EQ(lines[10].size(), 68u);
+    // Without a FIDE rating the field stays blank; the club's rating still goes.
+    const std::string &two = lines[11];
+    EXPECT_EQ(columns(two, 10, 13), U"wWFM");
+    EXPECT_EQ(columns(two, 49, 68), U"                    ");
+    EXPECT_TRUE(lines[12].starts_with("RUS    2"));
+    // An estimate is no rating at all: no national record for player 3.
+    EXPECT_TRUE(lines[13].starts_with("001    3"));
+    EXPECT_TRUE(lines[14].starts_with("001    4") || lines[14].starts_with("RUS    4"));
+    for (const std::string &line : lines)
+        EXPECT_FALSE(line.starts_with("RUS    3")) << line;
+}
+
 TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
 {
     const std::vector<std::string> names = {"A\rB",   "A\nB", "A\r\nB", std::string("A\0B", 3),
                                             "A\001B", "A\tB", "A\177B"};
+    const std::string plain = linesOf(exportTrf(namedFirst("AB")))[8];
     for (const std::string &name : names) {
         const std::vector<std::string> lines = linesOf(exportTrf(namedFirst(name)));
         ASSERT_EQ(lines.size(), 10u) << name;
         const std::u32string expected = U"A" + std::u32string(name.size() - 2, U' ') + U"B" +
                                         std::u32string(33 - name.size(), U' ');
         EXPECT_EQ(columns(lines[8], 15, 47), expected) << name;
-        EXPECT_EQ(columns(lines[8], 49, 52), U"1500") << name;
+        // Everything after the name stands where it stands for a plain name.
+        EXPECT_EQ(lines[8].substr(47), plain.substr(47)) << name;
     }
 }
 

@@ -42,6 +42,9 @@ int main(int argc, char *argv[])
     // tests start inherit it.
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    // Settings too (the last CSV mapping of a rating list): the run's own, never the user's.
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

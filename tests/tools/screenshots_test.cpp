@@ -39,7 +39,10 @@ TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
                             QStringLiteral("double-round-robin"),
                             QStringLiteral("standings"),
                             QStringLiteral("event-details"),
-                            QStringLiteral("places-window")};
+                            QStringLiteral("places-window"),
+                            QStringLiteral("lists-import-done"),
+                            QStringLiteral("lists-csv-columns"),
+                            QStringLiteral("lists-find")};
 
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);

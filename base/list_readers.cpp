@@ -1,0 +1,446 @@
+#include "base/list_readers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <memory>
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
+
+namespace krugovik {
+namespace {
+
+constexpr std::array<std::string_view, 8> kKnownTitles = {"GM",  "IM",  "FM",  "CM",
+                                                          "WGM", "WIM", "WFM", "WCM"};
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+std::string upper(std::string_view text)
+{
+    std::string out(text);
+    for (char &c : out)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    return out;
+}
+
+// Digits only, or nothing for 0; false for anything else.
+template <typename Int> bool readCount(std::string_view text, Int &value)
+{
+    value = 0;
+    text = trimmed(text);
+    if (text.empty())
+        return true;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= 0;
+}
+
+// A year in a cell: "1990", or the year of a date "1990-05-01", "01.05.1990"; 0 for an
+// empty cell or FIDE's "0000"; false when no year stands there.
+bool readYear(std::string_view text, int &year)
+{
+    year = 0;
+    text = trimmed(text);
+    if (text.empty())
+        return true;
+    for (std::size_t i = 0; i + 4 <= text.size(); ++i) {
+        const std::string_view run = text.substr(i, 4);
+        const bool digits =
+            std::all_of(run.begin(), run.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const bool alone = (i == 0 || text[i - 1] < '0' || text[i - 1] > '9') &&
+                           (i + 4 == text.size() || text[i + 4] < '0' || text[i + 4] > '9');
+        if (digits && alone) {
+            std::from_chars(run.data(), run.data() + 4, year);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isMonthHeading(std::string_view heading)
+{
+    // The standard list names its rating column after the month: "DEC26".
+    return heading.size() == 5 &&
+           std::all_of(heading.begin(), heading.begin() + 3,
+                       [](char c) { return c >= 'A' && c <= 'Z'; }) &&
+           std::all_of(heading.begin() + 3, heading.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool validUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        std::size_t more = 0;
+        if (c < 0x80)
+            more = 0;
+        else if (c >= 0xC2 && c <= 0xDF)
+            more = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            more = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            more = 3;
+        else
+            return false;
+        if (i + more >= bytes.size() && more > 0)
+            return false;
+        for (std::size_t k = 1; k <= more; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += more + 1;
+    }
+    return true;
+}
+
+// Spellings of one Russian sound brought to one form, longest first, in both the list's
+// Latin and the transliterated Cyrillic.
+struct Respelling {
+    std::string_view from;
+    std::string_view to;
+};
+constexpr std::array<Respelling, 19> kRespellings = {{{"shch", "s"},
+                                                      {"zh", "z"},
+                                                      {"kh", "h"},
+                                                      {"ts", "c"},
+                                                      {"ch", "c"},
+                                                      {"sh", "s"},
+                                                      {"yu", "u"},
+                                                      {"iu", "u"},
+                                                      {"ju", "u"},
+                                                      {"ya", "a"},
+                                                      {"ia", "a"},
+                                                      {"ja", "a"},
+                                                      {"yo", "e"},
+                                                      {"ye", "e"},
+                                                      {"x", "ks"},
+                                                      {"w", "v"},
+                                                      {"y", "i"},
+                                                      {"j", "i"},
+                                                      {"ii", "i"}}};
+
+bool isAsciiAlnum(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+std::string respell(std::string_view word)
+{
+    std::string out;
+    out.reserve(word.size() + 2);
+    std::size_t i = 0;
+    while (i < word.size()) {
+        bool done = false;
+        for (const Respelling &r : kRespellings) {
+            if (word.substr(i, r.from.size()) == r.from) {
+                out += r.to;
+                i += r.from.size();
+                done = true;
+                break;
+            }
+        }
+        if (!done)
+            out += word[i++];
+        // "ii" may arise only now, from "y" or "j" after "i".
+        if (out.size() >= 2 && out[out.size() - 1] == 'i' && out[out.size() - 2] == 'i')
+            out.pop_back();
+    }
+    return out;
+}
+
+std::string latinLower(std::string_view utf8)
+{
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        // Most of FIDE's 1.6 million names: what the transliterator would give, at once.
+        std::string out(utf8);
+        for (char &c : out)
+            if (c >= 'A' && c <= 'Z')
+                c = char(c - 'A' + 'a');
+        return out;
+    }
+    // A transliterator is costly to build: one per thread, kept.
+    thread_local std::unique_ptr<icu::Transliterator> transliterator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Transliterator> made(icu::Transliterator::createInstance(
+            "Any-Latin; Latin-ASCII; Lower", UTRANS_FORWARD, status));
+        return U_SUCCESS(status) ? std::move(made) : nullptr;
+    }();
+    icu::UnicodeString text =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), std::int32_t(utf8.size())));
+    text.findAndReplace(icu::UnicodeString(u"ё"), icu::UnicodeString(u"е"));
+    text.findAndReplace(icu::UnicodeString(u"Ё"), icu::UnicodeString(u"Е"));
+    if (transliterator)
+        transliterator->transliterate(text);
+    std::string out;
+    text.toUTF8String(out);
+    return out;
+}
+
+} // namespace
+
+std::string knownTitle(std::string_view titles)
+{
+    std::size_t start = 0;
+    while (start < titles.size()) {
+        const std::size_t end = std::min(titles.find_first_of(" ,;/", start), titles.size());
+        const std::string word = upper(titles.substr(start, end - start));
+        for (std::string_view title : kKnownTitles)
+            if (word == title)
+                return word;
+        start = end + 1;
+    }
+    return {};
+}
+
+char readSex(std::string_view text)
+{
+    text = trimmed(text);
+    if (text == "M" || text == "m" || text == "М" || text == "м")
+        return 'M';
+    if (text == "F" || text == "f" || text == "W" || text == "w" || text == "Ж" || text == "ж")
+        return 'F';
+    return 0;
+}
+
+std::string asUtf8(std::string_view bytes)
+{
+    if (validUtf8(bytes))
+        return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += char(0xC0 | (byte >> 6));
+            out += char(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string listSearchKey(std::string_view utf8)
+{
+    const std::string latin = latinLower(utf8);
+    std::string key;
+    key.reserve(latin.size());
+    std::size_t i = 0;
+    while (i < latin.size()) {
+        while (i < latin.size() && !isAsciiAlnum(latin[i]))
+            ++i;
+        std::size_t end = i;
+        while (end < latin.size() && isAsciiAlnum(latin[end]))
+            ++end;
+        if (end > i) {
+            if (!key.empty())
+                key += ' ';
+            key += respell(std::string_view(latin).substr(i, end - i));
+        }
+        i = end;
+    }
+    return key;
+}
+
+std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header)
+{
+    struct Heading {
+        std::string_view text;
+        std::size_t begin;
+    };
+    std::vector<Heading> headings;
+    std::size_t i = 0;
+    while (i < header.size()) {
+        while (i < header.size() && (header[i] == ' ' || header[i] == '\r' || header[i] == '\t'))
+            ++i;
+        std::size_t end = i;
+        while (end < header.size() && header[end] != ' ' && header[end] != '\r' &&
+               header[end] != '\t')
+            ++end;
+        if (end > i) {
+            const std::string_view word = header.substr(i, end - i);
+            // "ID Number" is one heading of two words.
+            if (word == "Number" && !headings.empty() && headings.back().text == "ID")
+                headings.back().text =
+                    header.substr(headings.back().begin, end - headings.back().begin);
+            else
+                headings.push_back({word, i});
+        }
+        i = end;
+    }
+    FideTxtLayout layout;
+    for (std::size_t h = 0; h < headings.size(); ++h) {
+        const std::string heading = upper(headings[h].text);
+        int field = -1;
+        if (heading == "ID NUMBER" || heading == "ID")
+            field = Id;
+        else if (heading == "NAME")
+            field = Name;
+        else if (heading == "FED")
+            field = Fed;
+        else if (heading == "SEX")
+            field = Sex;
+        else if (heading == "TIT")
+            field = Title;
+        else if (heading == "WTIT")
+            field = WomanTitle;
+        else if (heading == "SRTNG" || heading == "RTNG" || isMonthHeading(heading))
+            field = Rating;
+        else if (heading == "B-DAY" || heading == "BDAY" || heading == "BORN")
+            field = BirthYear;
+        if (field < 0 || layout.m_columns[std::size_t(field)].begin != std::string_view::npos)
+            continue;
+        layout.m_columns[std::size_t(field)] = {headings[h].begin, h + 1 < headings.size()
+                                                                       ? headings[h + 1].begin
+                                                                       : std::string_view::npos};
+    }
+    if (layout.m_columns[Id].begin == std::string_view::npos ||
+        layout.m_columns[Name].begin == std::string_view::npos)
+        return std::nullopt;
+    return layout;
+}
+
+std::optional<ListPlayer> FideTxtLayout::read(std::string_view line) const
+{
+    const auto field = [&](Field f) -> std::string_view {
+        const Column &c = m_columns[f];
+        if (c.begin == std::string_view::npos || c.begin >= line.size())
+            return {};
+        return trimmed(
+            line.substr(c.begin, c.end == std::string_view::npos ? c.end : c.end - c.begin));
+    };
+    ListPlayer player;
+    const std::string_view id = field(Id);
+    if (id.empty() || !readCount(id, player.fideId) || player.fideId == 0)
+        return std::nullopt;
+    player.name = asUtf8(field(Name));
+    if (player.name.empty())
+        return std::nullopt;
+    if (!readCount(field(Rating), player.rating) || !readYear(field(BirthYear), player.birthYear))
+        return std::nullopt;
+    player.federation = upper(field(Fed));
+    player.sex = readSex(field(Sex));
+    // An open title first; a woman's title when she has none. Unknown ones are left out.
+    player.title = knownTitle(std::string(field(Title)) + ' ' + std::string(field(WomanTitle)));
+    return player;
+}
+
+char guessCsvSeparator(std::string_view firstLine)
+{
+    std::array<std::size_t, 3> counts{};
+    constexpr std::array<char, 3> separators = {';', ',', '\t'};
+    bool quoted = false;
+    for (char c : firstLine) {
+        if (c == '"')
+            quoted = !quoted;
+        for (std::size_t s = 0; s < separators.size(); ++s)
+            if (!quoted && c == separators[s])
+                ++counts[s];
+    }
+    const auto most = std::max_element(counts.begin(), counts.end());
+    return *most == 0 ? ';' : separators[std::size_t(most - counts.begin())];
+}
+
+std::vector<std::string> splitCsvLine(std::string_view line, char separator)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                cells.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cells.back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == separator) {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
+    for (std::string &cell : cells)
+        cell = std::string(trimmed(cell));
+    return cells;
+}
+
+CsvColumns guessCsvColumns(const std::vector<std::string> &header, char separator)
+{
+    CsvColumns columns;
+    columns.separator = separator;
+    struct Name {
+        CsvField field;
+        std::string_view text;
+    };
+    static constexpr std::array<Name, 24> names = {{
+        {CsvField::Name, "name"},
+        {CsvField::Name, "фио"},
+        {CsvField::Name, "имя"},
+        {CsvField::Name, "фамилия имя"},
+        {CsvField::Rating, "rating"},
+        {CsvField::Rating, "рейтинг"},
+        {CsvField::Rating, "rtng"},
+        {CsvField::FideId, "fide id"},
+        {CsvField::FideId, "fideid"},
+        {CsvField::FideId, "fide"},
+        {CsvField::NationalId, "id"},
+        {CsvField::NationalId, "national id"},
+        {CsvField::NationalId, "код"},
+        {CsvField::NationalId, "id фшр"},
+        {CsvField::Federation, "fed"},
+        {CsvField::Federation, "federation"},
+        {CsvField::Federation, "федерация"},
+        {CsvField::Title, "title"},
+        {CsvField::Title, "звание"},
+        {CsvField::Sex, "sex"},
+        {CsvField::Sex, "пол"},
+        {CsvField::BirthYear, "birth year"},
+        {CsvField::BirthYear, "год рождения"},
+        {CsvField::BirthYear, "born"},
+    }};
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        std::string cell;
+        icu::UnicodeString::fromUTF8(header[c]).toLower().toUTF8String(cell);
+        for (const Name &name : names)
+            if (cell == name.text && columns[name.field] < 0)
+                columns[name.field] = int(c);
+    }
+    return columns;
+}
+
+std::optional<ListPlayer> readCsvPlayer(const std::vector<std::string> &cells,
+                                        const CsvColumns &columns)
+{
+    const auto cell = [&](CsvField field) -> std::string_view {
+        const int c = columns[field];
+        return c >= 0 && std::size_t(c) < cells.size() ? std::string_view(cells[std::size_t(c)])
+                                                       : std::string_view();
+    };
+    ListPlayer player;
+    player.name = asUtf8(cell(CsvField::Name));
+    if (player.name.empty() || !readCount(cell(CsvField::Rating), player.rating) ||
+        !readCount(cell(CsvField::FideId), player.fideId) ||
+        !readYear(cell(CsvField::BirthYear), player.birthYear))
+        return std::nullopt;
+    player.nationalId = asUtf8(cell(CsvField::NationalId));
+    player.federation = upper(cell(CsvField::Federation));
+    player.title = knownTitle(cell(CsvField::Title));
+    player.sex = readSex(cell(CsvField::Sex));
+    return player;
+}
+
+} // namespace krugovik

@@ -1,0 +1,139 @@
+#include "base/player_identity.h"
+
+#include <charconv>
+#include <vector>
+
+namespace krugovik {
+namespace {
+
+constexpr char kSeparator = '\t';
+constexpr std::size_t kFieldCount = 7;
+
+std::vector<std::string_view> splitFields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find(kSeparator, start);
+        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return fields;
+        start = end + 1;
+    }
+}
+
+// A field of digits, or an empty one for 0; false for anything else.
+template <typename Int> bool readNumber(std::string_view text, Int &value)
+{
+    value = 0;
+    if (text.empty())
+        return true;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= 0;
+}
+
+// Tabs and line ends would break the line the field stands in.
+std::string cleanField(std::string text)
+{
+    for (char &c : text)
+        if (c == kSeparator || c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+
+std::string numberField(std::int64_t value)
+{
+    return value == 0 ? std::string() : std::to_string(value);
+}
+
+} // namespace
+
+PlayerIdentity identityFromList(const ListPlayer &player, ListKind kind)
+{
+    PlayerIdentity identity;
+    identity.fideId = player.fideId;
+    identity.nationalId = player.nationalId;
+    identity.federation = player.federation;
+    identity.title = knownTitle(player.title);
+    identity.sex = player.sex;
+    identity.birthYear = player.birthYear;
+    // A federation's rating is no FIDE rating, whatever its size.
+    identity.fideRating = kind == ListKind::Fide ? player.rating : 0;
+    return identity;
+}
+
+std::string identityFields(const PlayerIdentity &identity)
+{
+    std::string line = numberField(identity.fideId);
+    line.append(1, kSeparator).append(cleanField(identity.nationalId));
+    line.append(1, kSeparator).append(cleanField(identity.federation));
+    line.append(1, kSeparator).append(cleanField(identity.title));
+    line.append(1, kSeparator).append(identity.sex ? std::string(1, identity.sex) : "");
+    line.append(1, kSeparator).append(numberField(identity.birthYear));
+    line.append(1, kSeparator).append(numberField(identity.fideRating));
+    return line;
+}
+
+bool readIdentityFields(std::string_view text, PlayerIdentity &identity)
+{
+    const std::vector<std::string_view> fields = splitFields(text);
+    if (fields.size() != kFieldCount)
+        return false;
+    PlayerIdentity read;
+    if (!readNumber(fields[0], read.fideId) || !readNumber(fields[5], read.birthYear) ||
+        !readNumber(fields[6], read.fideRating))
+        return false;
+    read.nationalId = fields[1];
+    read.federation = fields[2];
+    read.title = fields[3];
+    if (fields[4] == "M" || fields[4] == "F")
+        read.sex = fields[4][0];
+    else if (!fields[4].empty())
+        return false;
+    identity = read;
+    return true;
+}
+
+std::string writeIdentityTable(const IdentityTable &table)
+{
+    std::string out(kIdentityFileHeader);
+    out += '\n';
+    for (const auto &[recordNo, identity] : table) {
+        if (identity.empty())
+            continue;
+        out += std::to_string(recordNo) + kSeparator + identityFields(identity) + '\n';
+    }
+    return out;
+}
+
+IdentityTable readIdentityTable(std::string_view bytes)
+{
+    IdentityTable table;
+    std::size_t start = 0;
+    bool first = true;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (first) {
+            if (line != kIdentityFileHeader)
+                return {};
+            first = false;
+            continue;
+        }
+        const std::size_t tab = line.find(kSeparator);
+        std::int64_t recordNo = 0;
+        PlayerIdentity identity;
+        if (tab == std::string_view::npos || !readNumber(line.substr(0, tab), recordNo) ||
+            recordNo < 1 || !readIdentityFields(line.substr(tab + 1), identity))
+            continue;
+        table[recordNo] = identity;
+    }
+    return table;
+}
+
+} // namespace krugovik

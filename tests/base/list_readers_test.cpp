@@ -1,0 +1,223 @@
+// Reading FIDE's TXT list and a federation's CSV line by line, the search key and the
+// identities beside the base.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "base/list_readers.h"
+#include "base/player_identity.h"
+
+using namespace krugovik;
+
+namespace {
+
+std::vector<std::string> fixtureLines(const std::string &name)
+{
+    std::ifstream in(std::string(KRUGOVIK_LISTS_DIR) + "/" + name, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(FideTxtList, ColumnsFoundFromTheHeaderReadEveryTrap)
+{
+    const std::vector<std::string> lines = fixtureLines("players_list_foa.txt");
+    ASSERT_GT(lines.size(), 10u);
+    const std::optional<FideTxtLayout> layout = FideTxtLayout::fromHeader(lines[0]);
+    ASSERT_TRUE(layout);
+
+    struct Expected {
+        std::size_t line; // from 1, as the director is told
+        std::int64_t fideId;
+        std::string name;
+        std::string federation;
+        char sex;
+        std::string title;
+        int rating;
+        int birthYear;
+    };
+    const std::vector<Expected> expected = {
+        {2, 4100018, "Karpov, Anatoly", "RUS", 'M', "GM", 2617, 1951},
+        // Several titles: the open one wins, the arbiter's titles do not count.
+        {3, 14109603, "Goryachkina, Aleksandra", "RUS", 'F', "GM", 2553, 1998},
+        {4, 4168119, "Ivanov, Ivan", "RUS", 'M', "", 1854, 2008},
+        {5, 24101605, "Zhukov, Dmitry", "RUS", 'M', "IM", 2402, 1994},
+        // A title the report does not know is left out, the line is kept.
+        {6, 34187765, "Shcherbakova, Yekaterina", "RUS", 'F', "", 1650, 2011},
+        {7, 1503014, "Carlsen, Magnus", "NOR", 'M', "GM", 2839, 1990},
+        // Longer than the base's 24 characters: the list keeps the whole name.
+        {10, 44112233, "Rahmanov-Abdusattorov-Khodjaev, Nodirbekjon Ali", "UZB", 'M', "CM", 1987,
+         2012},
+        // No rating, "0000" for the year, an unknown "NM".
+        {12, 44112235, "Lee, Noname", "KOR", 'M', "", 0, 0},
+    };
+    for (const Expected &e : expected) {
+        SCOPED_TRACE(e.line);
+        const std::optional<ListPlayer> player = layout->read(lines[e.line - 1]);
+        ASSERT_TRUE(player);
+        EXPECT_EQ(player->fideId, e.fideId);
+        EXPECT_EQ(player->name, e.name);
+        EXPECT_EQ(player->federation, e.federation);
+        EXPECT_EQ(player->sex, e.sex);
+        EXPECT_EQ(player->title, e.title);
+        EXPECT_EQ(player->rating, e.rating);
+        EXPECT_EQ(player->birthYear, e.birthYear);
+    }
+    // An ID with a letter, a line cut after the ID, a rating with a letter.
+    for (std::size_t line : {8u, 9u, 11u})
+        EXPECT_FALSE(layout->read(lines[line - 1])) << "line " << line;
+}
+
+TEST(FideTxtList, ColumnsMovedOrRenamedAreStillFound)
+{
+    // The standard list names its rating after the month and has no FOA column.
+    const std::string header = "ID Number      Name                              Fed Sex Tit  "
+                               "WTit OTit           DEC26 Gms  K  B-day Flag";
+    const std::optional<FideTxtLayout> layout = FideTxtLayout::fromHeader(header);
+    ASSERT_TRUE(layout);
+    std::string line(header.size(), ' ');
+    const auto put = [&](const std::string &heading, const std::string &value) {
+        line.replace(header.find(heading), value.size(), value);
+    };
+    put("ID Number", "4100018");
+    put("Name", "Karpov, Anatoly");
+    put("Fed", "RUS");
+    put("Sex", "M");
+    put("Tit", "GM");
+    put("DEC26", "2617");
+    put("B-day", "1951");
+    const std::optional<ListPlayer> player = layout->read(line);
+    ASSERT_TRUE(player);
+    EXPECT_EQ(player->rating, 2617);
+    EXPECT_EQ(player->birthYear, 1951);
+    EXPECT_EQ(player->title, "GM");
+
+    EXPECT_FALSE(FideTxtLayout::fromHeader("Name Fed Sex"));
+    EXPECT_FALSE(FideTxtLayout::fromHeader(""));
+}
+
+TEST(CsvList, CellsSeparatorAndColumnsFromTheHeader)
+{
+    const std::vector<std::string> lines = fixtureLines("federation.csv");
+    ASSERT_EQ(lines.size(), 7u);
+    const char separator = guessCsvSeparator(lines[0]);
+    EXPECT_EQ(separator, ';');
+    const CsvColumns columns = guessCsvColumns(splitCsvLine(lines[0], separator), separator);
+    EXPECT_EQ(columns[CsvField::Name], 0);
+    EXPECT_EQ(columns[CsvField::Rating], 1);
+    EXPECT_EQ(columns[CsvField::NationalId], 2);
+    EXPECT_EQ(columns[CsvField::FideId], 3);
+    EXPECT_EQ(columns[CsvField::Sex], 4);
+    EXPECT_EQ(columns[CsvField::BirthYear], 5);
+    EXPECT_EQ(columns[CsvField::Title], 6);
+    EXPECT_EQ(columns[CsvField::Federation], -1);
+
+    const auto player = [&](std::size_t line) {
+        return readCsvPlayer(splitCsvLine(lines[line - 1], separator), columns);
+    };
+    ASSERT_TRUE(player(2));
+    EXPECT_EQ(player(2)->name, "Петров, Пётр"); // a quoted separator stays in the name
+    EXPECT_EQ(player(2)->rating, 1720);
+    EXPECT_EQ(player(2)->nationalId, "12345");
+    EXPECT_EQ(player(2)->sex, 'M');
+    ASSERT_TRUE(player(3));
+    EXPECT_EQ(player(3)->fideId, 34100001);
+    EXPECT_EQ(player(3)->birthYear, 2010); // the year of a date
+    EXPECT_EQ(player(3)->sex, 'F');
+    EXPECT_EQ(player(3)->title, "WFM");
+    ASSERT_TRUE(player(4));
+    EXPECT_EQ(player(4)->title, ""); // «3 разряд» is no title of the report
+    EXPECT_FALSE(player(5));         // a rating of letters
+    EXPECT_FALSE(player(6));         // no name
+    ASSERT_TRUE(player(7));
+    EXPECT_EQ(player(7)->name, "Иванов; Иван");
+}
+
+TEST(CsvList, QuotesAndSeparators)
+{
+    EXPECT_EQ(splitCsvLine("a,\"b,c\",\"d\"\"e\"", ','),
+              (std::vector<std::string>{"a", "b,c", "d\"e"}));
+    EXPECT_EQ(splitCsvLine("a\tb\r", '\t'), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(guessCsvSeparator("name,rating,id"), ',');
+    EXPECT_EQ(guessCsvSeparator("name\trating\tid"), '\t');
+    EXPECT_EQ(guessCsvSeparator("\"a;b\",c,d"), ',');
+}
+
+TEST(ListSearchKey, LatinAndCyrillicSpellingsMeet)
+{
+    struct Case {
+        const char *list;  // as a list spells the name
+        const char *typed; // as the director types it
+    };
+    const std::vector<Case> cases = {
+        {"Ivanov, Ivan", "Иванов"},
+        {"Ivanov, Ivan", "иванов иван"},
+        {"Zhukov, Dmitry", "Жуков Дмитрий"},
+        {"Shcherbakova, Yekaterina", "Щербакова Екатерина"},
+        {"Goryachkina, Aleksandra", "Горячкина Александра"},
+        {"Alexeev, Sergey", "Алексеев Сергей"},
+        {"Tsoi, Yulia", "Цой Юлия"},
+        {"Khalifman, Alexander", "Халифман"},
+        {"Fyodorov, Pyotr", "Фёдоров"},
+        {"Семёнов", "семенов"},
+        {"Ёлкин", "ЕЛКИН"},
+        {"Müller, Jörg", "muller"},
+    };
+    for (const Case &c : cases) {
+        const std::string listKey = listSearchKey(c.list);
+        const std::string typedKey = listSearchKey(c.typed);
+        EXPECT_FALSE(typedKey.empty()) << c.typed;
+        EXPECT_EQ(listKey.rfind(typedKey, 0), 0u)
+            << c.typed << " -> " << typedKey << " does not begin " << c.list << " -> " << listKey;
+    }
+    EXPECT_EQ(listSearchKey("Ivanov,  Ivan "), "ivanov ivan");
+    EXPECT_NE(listSearchKey("Petrov"), listSearchKey("Ivanov"));
+    EXPECT_EQ(listSearchKey(" ,. "), "");
+}
+
+TEST(ListText, Latin1BecomesUtf8)
+{
+    EXPECT_EQ(asUtf8("M\xfcller"), "Müller");
+    EXPECT_EQ(asUtf8("Müller"), "Müller");
+    EXPECT_EQ(knownTitle("wgm, IA"), "WGM");
+    EXPECT_EQ(knownTitle("AGM NM"), "");
+}
+
+TEST(IdentityTable, WrittenAndReadBack)
+{
+    IdentityTable table;
+    table[1] = {4100018, "", "RUS", "GM", 'M', 1951, 2617};
+    table[7] = {0, "12345", "RUS", "", 'F', 2010, 0};
+    table[9] = {}; // nothing to keep: no line
+    const std::string bytes = writeIdentityTable(table);
+    EXPECT_EQ(bytes, "KRUGOVIK-ID 1\n"
+                     "1\t4100018\t\tRUS\tGM\tM\t1951\t2617\n"
+                     "7\t\t12345\tRUS\t\tF\t2010\t\n");
+    table.erase(9);
+    EXPECT_EQ(readIdentityTable(bytes), table);
+    // A damaged line is left out, the others stay; another format gives nothing.
+    EXPECT_EQ(readIdentityTable("KRUGOVIK-ID 1\nx\t1\n7\t\t12345\tRUS\t\tF\t2010\t\n").size(), 1u);
+    EXPECT_TRUE(
+        readIdentityTable("something else\n1\t4100018\t\tRUS\tGM\tM\t1951\t2617\n").empty());
+    // Tabs in a field cannot break the line.
+    IdentityTable tabbed;
+    tabbed[2] = {0, "12\t34", "", "", 0, 0, 0};
+    EXPECT_EQ(readIdentityTable(writeIdentityTable(tabbed))[2].nationalId, "12 34");
+}
+
+TEST(IdentityTable, FromAListTheRatingOnlyWhenFides)
+{
+    const ListPlayer player{"Ivanov, Ivan", 4168119, "777", "RUS", "IM", 'M', 2008, 1854};
+    EXPECT_EQ(identityFromList(player, ListKind::Fide).fideRating, 1854);
+    EXPECT_EQ(identityFromList(player, ListKind::National).fideRating, 0);
+    EXPECT_EQ(identityFromList(player, ListKind::National).fideId, 4168119);
+    EXPECT_EQ(identityFromList(player, ListKind::National).title, "IM");
+}

@@ -1,0 +1,72 @@
+// Players' identities in the tournament file's extension.
+#include <gtest/gtest.h>
+
+#include "table/tournament.h"
+#include "table/tournament_file.h"
+
+using namespace krugovik;
+
+namespace {
+
+Tournament threePlayers(const PlayerIdentity &second)
+{
+    Tournament t;
+    t.load(std::nullopt);
+    t.layOutForCount(3);
+    EXPECT_TRUE(t.click(1, 0, {"Петров", "1600", false, 1}).changed());
+    EXPECT_TRUE(t.click(2, 0, {"Karpov, Anatoly", "2500", false, 2, second}).changed());
+    EXPECT_TRUE(t.click(3, 0, {"Сидоров", "1500", false, 3}).changed());
+    return t;
+}
+
+} // namespace
+
+TEST(IdentityExtension, WrittenAndReadBackWithTheRest)
+{
+    const PlayerIdentity karpov{4100018, "РУС-7|%", "RUS", "GM", 'M', 1951, 2617};
+    const Tournament t = threePlayers(karpov);
+    const std::string bytes = t.fileBytes();
+    EXPECT_NE(
+        bytes.find("\r\nIDENTITY 2 4100018|%D0%A0%D0%A3%D0%A1-7%7C%25|RUS|GM|M|1951|2617\r\n"),
+        std::string::npos);
+    Tournament read;
+    read.load(bytes);
+    EXPECT_EQ(read.identity(2), karpov);
+    EXPECT_TRUE(read.identity(1).empty());
+    EXPECT_EQ(read.fileBytes(), bytes);
+    EXPECT_EQ(read.snapshot("T", "08.12.2026").players[1].identity, karpov);
+}
+
+TEST(IdentityExtension, NoIdentityNoExtension)
+{
+    const std::string bytes = threePlayers({}).fileBytes();
+    EXPECT_EQ(bytes.find("*KRUGOVIK"), std::string::npos);
+}
+
+TEST(IdentityExtension, BadLinesRefuseTheExtension)
+{
+    const std::string base = threePlayers({}).fileBytes();
+    struct Case {
+        const char *what;
+        std::string line;
+        bool reads;
+    };
+    const std::vector<Case> cases = {
+        {"good", "IDENTITY 3 1||RUS||||", true},
+        {"row beyond the table", "IDENTITY 4 1||RUS||||", false},
+        {"row 0", "IDENTITY 0 1||RUS||||", false},
+        {"too few fields", "IDENTITY 1 1|RUS", false},
+        {"letters for an ID", "IDENTITY 1 x||RUS||||", false},
+        {"cut escape", "IDENTITY 1 1|%4||||||", false},
+        {"empty identity", "IDENTITY 1 ||||||", false},
+    };
+    for (const Case &c : cases) {
+        const std::string bytes = base + "*KRUGOVIK 2\r\n" + c.line + "\r\n*END 1\r\n";
+        const FileExtensionRead read = readFileExtension(bytes, 3);
+        EXPECT_EQ(read.error.empty(), c.reads) << c.what << ": " << read.error;
+    }
+    // Rows in table order, each once.
+    const std::string twice =
+        base + "*KRUGOVIK 2\r\nIDENTITY 2 1||||||\r\nIDENTITY 1 2||||||\r\n*END 2\r\n";
+    EXPECT_FALSE(readFileExtension(twice, 3).error.empty());
+}
