@@ -135,14 +135,6 @@ std::string tournamentTypeCode(int cycles)
     return "BERGER_ROUNDROBIN_G" + std::to_string(cycles);
 }
 
-// Some rating tie-break counts players without an established rating at a fixed one.
-bool fixesUnrated(const TournamentSnapshot &snapshot)
-{
-    const std::vector<TieBreak> rules = placeRules(snapshot);
-    return std::any_of(rules.begin(), rules.end(),
-                       [](const TieBreak &tb) { return tb.unratedRating > 0; });
-}
-
 // Printable ASCII only, else nothing: a field other programs read by its columns.
 std::string asciiField(const std::string &text, std::size_t width)
 {

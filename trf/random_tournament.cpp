@@ -72,6 +72,8 @@ TournamentSnapshot randomTournament(const RandomTournamentOptions &o)
         if (random.below(10) != 0) {
             rating[std::size_t(p)] = 1400 + random.below(1200);
             player.ratingCell = std::to_string(rating[std::size_t(p)]);
+            // A rated event's players carry FIDE's rating, which is what the 001 line holds.
+            player.identity.fideRating = int(rating[std::size_t(p)]);
         }
         s.players.push_back(player);
     }

@@ -203,6 +203,22 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
                 block.results.push_back(cells[0][std::size_t(p.number)][std::size_t(j)]);
         }
         out.players.push_back(std::move(block));
+        // What the 001 line tells of the player is his identity: the rating there is FIDE's.
+        PlayerIdentity identity;
+        identity.fideRating = p.rating;
+        if (p.sex == "m" || p.sex == "w")
+            identity.sex = p.sex == "w" ? 'F' : 'M';
+        identity.title = p.title;
+        identity.federation = p.federation;
+        if (!p.fideId.empty() &&
+            std::all_of(p.fideId.begin(), p.fideId.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+            p.fideId.size() < 12)
+            identity.fideId = std::stoll(p.fideId);
+        if (p.birth.size() >= 4 &&
+            std::all_of(p.birth.begin(), p.birth.begin() + 4, [](char c) { return c >= '0' && c <= '9'; }))
+            identity.birthYear = std::stoi(p.birth.substr(0, 4));
+        if (!identity.empty())
+            out.extension.identities.emplace_back(p.number, identity);
     }
     out.extension.cycles = cycles;
     out.extension.reverseLastRounds = rr->reverseLastRounds;

@@ -529,18 +529,20 @@ TEST(Trf, Line192NamesTheCycles)
 namespace {
 
 // What a TRF declares of the director's own entries: neither the lots nor his order go
-// into 202, a change after the start is a ### line, and under a fixed rating for the
-// unrated an estimate is written as no rating, so that the file ranks as the program.
+// into 202, a change after the start is a ### line, and the rating columns hold FIDE's
+// rating alone.
 TEST(Trf, OwnEntriesAndChangesOfTheRules)
 {
     TournamentSnapshot s = fivePlayers();
+    // Player 1 came from FIDE's list; the others' ratings are the club's own.
+    s.players[0].identity.fideRating = 1712;
     s.tieBreaks = {*tieBreakFromCode("CHANGED/3/SB,DE,WIN"), *tieBreakFromCode("ARO/U1400"),
                    *tieBreakFromCode("HAND/2,1"), *tieBreakFromCode("LOT/77")};
     const std::string trf = exportTrf(s);
     EXPECT_NE(trf.find("\r\n202 ARO/U1400\r\n### Tie-breaks changed after round 3: SB DE WIN\r\n"),
               std::string::npos)
         << trf;
-    // Player 3's rating is an estimate: blank columns 49-52.
+    // Player 3's rating is an estimate and no FIDE rating: blank columns 49-52.
     const std::size_t line = trf.find("001    3");
     ASSERT_NE(line, std::string::npos);
     EXPECT_EQ(trf.substr(line + 48, 4), "    ");
