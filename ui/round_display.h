@@ -26,8 +26,9 @@ class RoundDisplay : public QObject {
 
     // Shows the round as the tournament holds it now.
     void show();
-    // The tournament file's name without extension, which the protocol prints.
-    void setTournamentName(const QString &name) { m_tournamentName = name; }
+  signals:
+    // The protocol's button was pressed: the window prints the shown round.
+    void protocolRequested();
 
   private:
     void cmdPrintParing_Click();
@@ -39,7 +40,6 @@ class RoundDisplay : public QObject {
     std::array<ClickableLabel *, kBoards + 1> lblRezult{};
     QLabel *lblFree = nullptr; // who sits out the shown round
     QToolButton *cmdPrintParing = nullptr;
-    QString m_tournamentName;
 };
 
 } // namespace krugovik

@@ -61,6 +61,7 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     m_editor = new BaseEditor(this, m_files, m_document);
     createCommands();
     m_rounds = new RoundDisplay(this, m_document);
+    connect(m_rounds, &RoundDisplay::protocolRequested, this, &TournamentWindow::printProtocol);
     m_editor->createFindBox(grdTable);
     createRecoveryCopy();
     putIntoScrollArea();
@@ -212,7 +213,6 @@ void TournamentWindow::Form_Load()
     m_changedOutsideHistory = false;
     m_recoveryPath = recoveryCopyPath(m_tourFilePath());
     setWindowTitle(m_tourFilePath());
-    m_rounds->setTournamentName(QFileInfo(m_tourFilePath()).completeBaseName());
     m_editor->load();
     const std::optional<std::string> bytes = LoadTurnir();
     if (bytes)
