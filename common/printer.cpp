@@ -24,7 +24,7 @@ Printer::Recorder &recorder()
     return instance;
 }
 
-constexpr qreal kMarginMillimetres = 12;
+constexpr qreal kMarginMillimetres = 10;
 
 // Text lines one under the other, on as many pages as they need.
 bool renderLines(const PrintedDocument &document, QPagedPaintDevice &device)

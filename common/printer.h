@@ -60,7 +60,7 @@ class Printer {
     PrintedDocument m_document;
 };
 
-// The pages printouts start from: A4 with margins of 12 mm, upright.
+// The pages printouts start from: A4 with margins of 10 mm, upright.
 QPageLayout defaultPageLayout();
 
 // Lays the document out on the device's pages; false when the device refused.

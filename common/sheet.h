@@ -20,6 +20,7 @@ struct SheetColumn {
     bool repeated = false;   // printed again on every page when the columns need several
     bool blockStart = false; // a heavier rule before it: the first column of a block
     bool narrow = false;     // a game cell: one character with little room around it
+    bool stretch = false;    // takes a share of the page's width the table leaves over
 };
 
 // A caption over a run of columns, "1-й цикл".
@@ -41,6 +42,7 @@ struct Sheet {
     std::vector<std::string> footer;    // lines under the table: legends, who sits out
     std::vector<std::string> signatures; // lines to sign on: "Главный судья"
     double largestPoints = 11; // the table's text size when the page has room for it
+    double rowFactor = 1.45;   // a row's height over a line of text: more room to write in
 };
 
 } // namespace krugovik

@@ -15,8 +15,8 @@ namespace {
 
 // Sizes in points; the device's pixels are these times its resolution over 72.
 constexpr double kPadding = 3.5;       // left and right of a cell's text
-constexpr double kNarrowPadding = 1.5; // of a game cell
-constexpr double kRowFactor = 1.45;    // a row's height over the text's line height
+constexpr double kNarrowPadding = 1; // of a game cell
+constexpr double kNarrowShare = 0.7; // a game cell's least width over a row's height
 constexpr double kSizeStep = 0.5;
 constexpr double kTitleExtra = 4;   // the title over the table's text
 constexpr double kSubtitleExtra = 2; // what the sheet is
@@ -54,7 +54,7 @@ struct Measures {
           headerMetrics(header, &device), titleMetrics(title, &device),
           subtitleMetrics(subtitle, &device), headingMetrics(heading, &device)
     {
-        rowHeight = bodyMetrics.height() * kRowFactor;
+        rowHeight = bodyMetrics.height() * sheet.rowFactor;
         for (std::size_t c = 0; c < sheet.columns.size(); ++c) {
             const SheetColumn &column = sheet.columns[c];
             const double pad = padding(column);
@@ -68,15 +68,48 @@ struct Measures {
                 width = std::max(width, headerMetrics.horizontalAdvance(word));
             width += 2 * pad;
             if (column.narrow)
-                width = std::max(width, rowHeight * 0.8);
+                width = std::max(width, bodyMetrics.height() * 1.45 * kNarrowShare);
             widths.push_back(width);
+        }
+        // A caption wider than its run of columns widens them alike.
+        for (const SheetGroup &group : sheet.groups) {
+            const std::size_t end = std::min(group.first + group.count, widths.size());
+            if (group.first >= end)
+                continue;
+            double run = 0;
+            for (std::size_t c = group.first; c < end; ++c)
+                run += widths[c];
+            const double needed =
+                headerMetrics.horizontalAdvance(q(group.title)) + 2 * kPadding * px;
+            if (run >= needed)
+                continue;
+            for (std::size_t c = group.first; c < end; ++c)
+                widths[c] += (needed - run) / double(end - group.first);
         }
         for (std::size_t c = 0; c < sheet.columns.size(); ++c)
             headerHeight = std::max(headerHeight, headerTextHeight(sheet.columns[c], widths[c]));
-        headerHeight += bodyMetrics.height() * (kRowFactor - 1);
-        groupHeight = sheet.groups.empty() ? 0 : rowHeight;
+        headerHeight += bodyMetrics.height() * 0.45;
+        groupHeight = sheet.groups.empty() ? 0 : bodyMetrics.height() * 1.45;
     }
 
+    // The width the table leaves over on a page of `pageWidth`, shared by the columns
+    // that stretch.
+    void stretch(const Sheet &sheet, double pageWidth)
+    {
+        double total = 0;
+        int stretching = 0;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            total += widths[c];
+            stretching += sheet.columns[c].stretch ? 1 : 0;
+        }
+        if (stretching == 0 || total >= pageWidth)
+            return;
+        const double share = (pageWidth - total) / stretching;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            if (sheet.columns[c].stretch)
+                widths[c] += share;
+        }
+    }
     double padding(const SheetColumn &column) const
     {
         return (column.narrow ? kNarrowPadding : kPadding) * px;
@@ -225,8 +258,11 @@ QPageLayout::Orientation bestOrientation(const Sheet &sheet, const QPageLayout &
     landscape.setOrientation(QPageLayout::Landscape);
     const SheetPages upright = layOutSheet(sheet, portrait.paintRectPixels(dpi).size(), device);
     const SheetPages across = layOutSheet(sheet, landscape.paintRectPixels(dpi).size(), device);
+    // Upright while it takes no more pages and its text is not cramped.
+    constexpr double kComfortablePoints = 10;
     if (across.pageCount() < upright.pageCount() ||
-        (across.pageCount() == upright.pageCount() && across.points > upright.points))
+        (across.pageCount() == upright.pageCount() && upright.points < kComfortablePoints &&
+         across.points > upright.points))
         return QPageLayout::Landscape;
     return QPageLayout::Portrait;
 }
@@ -383,7 +419,9 @@ bool paintSheet(const Sheet &sheet, QPagedPaintDevice &device)
 {
     const QSizeF page = device.pageLayout().paintRectPixels(device.logicalDpiY()).size();
     const SheetPages pages = layOutSheet(sheet, page, device);
-    const Measures m(sheet, pages.points, device);
+    Measures m(sheet, pages.points, device);
+    if (pages.columnRuns.size() == 1)
+        m.stretch(sheet, page.width());
     QPainter painter;
     if (!painter.begin(&device))
         return false;

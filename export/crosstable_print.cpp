@@ -38,6 +38,7 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
     sheet.title = sheetTitle(snapshot);
     sheet.subtitle = "Турнирная таблица";
     sheet.heading = sheetHeading(snapshot);
+    sheet.largestPoints = 12;
 
     sheet.columns.push_back({"№", SheetAlign::Right, true});
     sheet.columns.push_back({"Участник", SheetAlign::Left, true});

@@ -75,7 +75,12 @@ Sheet roundProtocolSheet(const TournamentSnapshot &snapshot, int round)
                      {"Белые", SheetAlign::Left},
                      {"Чёрные", SheetAlign::Left},
                      {"Результат", SheetAlign::Centre}};
-    sheet.largestPoints = 13;
+    // Names across the page and rows tall enough to write a result in by hand.
+    sheet.columns[1].stretch = true;
+    sheet.columns[2].stretch = true;
+    sheet.columns[3].stretch = true;
+    sheet.largestPoints = 14;
+    sheet.rowFactor = 2.2;
     const int cycle = perCycle > 0 && round > 0 ? (round - 1) / perCycle + 1 : 0;
     int board = 0;
     for (const ScheduledGame &game : bergerSchedule(n, cycles, snapshot.reverseLastRounds)) {

@@ -93,6 +93,10 @@ std::vector<SheetStanding> sheetStandings(const TournamentSnapshot &snapshot)
                 for (const TieBreakRow &other : rows)
                     shown = shown || (other.player != row.player && tiedBefore(row, other, k));
             }
+            // The direct encounter is a position within the tied group from 1; 0 is a
+            // group it could not split.
+            if (rules[k].kind == TieBreakKind::DirectEncounter && row.values[k].units() == 0)
+                shown = false;
             standing.tieBreaks.push_back(shown ? commaNumber(row.values[k]) : std::string());
         }
         standings.push_back(std::move(standing));

@@ -35,8 +35,8 @@ struct SheetStanding {
 };
 // The standings under the snapshot's rules, in place order. A tie-break that is decided
 // among tied players only (the direct encounter) is blank for a player who is tied with
-// nobody on points and the tie-breaks before it, rather than a 0 that would read as no
-// points against each other.
+// nobody on points and the tie-breaks before it, or whose group it could not split, rather
+// than a 0 that would read as no points against each other.
 std::vector<SheetStanding> sheetStandings(const TournamentSnapshot &snapshot);
 
 } // namespace krugovik

@@ -15,9 +15,10 @@ Sheet standingsSheet(const TournamentSnapshot &snapshot)
     sheet.title = sheetTitle(snapshot);
     sheet.subtitle = "Итоговая таблица";
     sheet.heading = sheetHeading(snapshot);
+    sheet.largestPoints = 12;
     sheet.columns = {{"Место", SheetAlign::Centre},
                      {"№", SheetAlign::Right},
-                     {"Участник", SheetAlign::Left, true},
+                     {"Участник", SheetAlign::Left, true, false, false, true},
                      {"Рейтинг", SheetAlign::Right},
                      {"Очки", SheetAlign::Centre, false, true}};
     for (const TieBreak &tb : rules)
