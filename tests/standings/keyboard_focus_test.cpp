@@ -97,6 +97,7 @@ TEST_P(KeyboardFocusTest, DigitsTypedAfterwardsLandInTheTable)
         break;
     case Interruption::MessageBoxOfAButton: {
         BoxAnswerer ok;
+        PreviewAnswerer preview; // printed from its preview
         click(widget(QStringLiteral("cmdPrintBase"))); // without a printer a PDF, and a box
         EXPECT_EQ(ok.seen().count, 1);
         break;

@@ -37,7 +37,10 @@ TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
                             QStringLiteral("exit-question"),
                             QStringLiteral("tournament-in-progress"),
                             QStringLiteral("double-round-robin"),
-                            QStringLiteral("standings")};
+                            QStringLiteral("standings"),
+                            QStringLiteral("sheet-table"),
+                            QStringLiteral("sheet-table-cycles"),
+                            QStringLiteral("sheet-protocol")};
 
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
