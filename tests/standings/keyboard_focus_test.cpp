@@ -108,6 +108,7 @@ TEST_P(KeyboardFocusTest, DigitsTypedAfterwardsLandInTheTable)
         break;
     case Interruption::MenuCommandWithABox: {
         BoxAnswerer ok;
+        PreviewAnswerer preview; // printed from its preview
         openMenu(QStringLiteral("mnuResults"));
         press(Qt::Key_Down);
         press(Qt::Key_Return); // the standings, as a PDF without a printer, and a box
