@@ -54,10 +54,10 @@ bool renderLines(const PrintedDocument &document, QPagedPaintDevice &device)
 
 QPageLayout defaultPageLayout()
 {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                 kMarginMillimetres),
-                       QPageLayout::Millimeter);
+    return QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
 }
 
 bool renderDocument(const PrintedDocument &document, QPagedPaintDevice &device)
@@ -141,45 +141,46 @@ PrintOutcome Printer::endDoc(QWidget *parent)
         printer.setPageLayout(defaultPageLayout());
     } else {
         printer.setPrinterName(installed.printerName());
-        printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres,
-                                         kMarginMillimetres, kMarginMillimetres),
+        printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                         kMarginMillimetres),
                                QPageLayout::Millimeter);
     }
     printer.setDocName(m_document.kind);
     if (m_document.sheet)
-        printer.setPageOrientation(bestOrientation(*m_document.sheet, printer.pageLayout(), printer));
+        printer.setPageOrientation(
+            bestOrientation(*m_document.sheet, printer.pageLayout(), printer));
 
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
     preview.setWindowTitle(m_document.kind);
     preview.setWindowModality(Qt::ApplicationModal);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [this, &outcome](QPrinter *target) {
-                         // The preview draws its pages in pictures of its own.
-                         if (target->paintEngine() &&
-                             target->paintEngine()->type() == QPaintEngine::Picture) {
-                             renderDocument(m_document, *target);
-                             return;
-                         }
-                         if (target->outputFormat() == QPrinter::PdfFormat) {
-                             // Written whole or not at all, on the pages chosen.
-                             const QString path = target->outputFileName();
-                             QString reason;
-                             if (writePdf(m_document, path, &reason, target->pageLayout())) {
-                                 outcome.printed = true;
-                                 outcome.pdfPath = path;
-                             } else {
-                                 outcome.error = QStringLiteral("не удалось записать файл %1: %2")
-                                                     .arg(path, reason);
-                             }
-                             return;
-                         }
-                         if (renderDocument(m_document, *target))
-                             outcome.printed = true;
-                         else
-                             outcome.error = QStringLiteral("принтер %1 не принял документ")
-                                                 .arg(target->printerName());
-                     });
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview,
+        [this, &outcome](QPrinter *target) {
+            // The preview draws its pages in pictures of its own.
+            if (target->paintEngine() && target->paintEngine()->type() == QPaintEngine::Picture) {
+                renderDocument(m_document, *target);
+                return;
+            }
+            if (target->outputFormat() == QPrinter::PdfFormat) {
+                // Written whole or not at all, on the pages chosen.
+                const QString path = target->outputFileName();
+                QString reason;
+                if (writePdf(m_document, path, &reason, target->pageLayout())) {
+                    outcome.printed = true;
+                    outcome.pdfPath = path;
+                } else {
+                    outcome.error =
+                        QStringLiteral("не удалось записать файл %1: %2").arg(path, reason);
+                }
+                return;
+            }
+            if (renderDocument(m_document, *target))
+                outcome.printed = true;
+            else
+                outcome.error =
+                    QStringLiteral("принтер %1 не принял документ").arg(target->printerName());
+        });
     preview.exec();
     return outcome;
 }
@@ -190,10 +191,11 @@ void reportPrintOutcome(const PrintOutcome &outcome, QWidget *parent)
         showMessage(parent, QStringLiteral("Печать не удалась: %1.").arg(outcome.error),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
     else if (outcome.printed && !outcome.pdfPath.isEmpty())
-        showMessage(parent, outcome.noPrinter
-                                ? QStringLiteral("Принтер не установлен. Документ сохранён в файл %1")
-                                      .arg(outcome.pdfPath)
-                                : QStringLiteral("Документ сохранён в файл %1").arg(outcome.pdfPath));
+        showMessage(parent,
+                    outcome.noPrinter
+                        ? QStringLiteral("Принтер не установлен. Документ сохранён в файл %1")
+                              .arg(outcome.pdfPath)
+                        : QStringLiteral("Документ сохранён в файл %1").arg(outcome.pdfPath));
 }
 
 } // namespace krugovik

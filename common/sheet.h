@@ -15,7 +15,7 @@ enum class SheetAlign { Left, Centre, Right };
 
 // One column of a sheet's table.
 struct SheetColumn {
-    std::string title;                    // the header; wraps between words, never cut
+    std::string title; // the header; wraps between words, never cut
     SheetAlign align = SheetAlign::Centre;
     bool repeated = false;   // printed again on every page when the columns need several
     bool blockStart = false; // a heavier rule before it: the first column of a block
@@ -30,17 +30,19 @@ struct SheetGroup {
     std::string title;
 };
 
+// One printout: its headings, its table and what stands under the table.
 struct Sheet {
-    std::string title;                  // the sheet's first line, in bold: the event
-    std::string subtitle;               // what the sheet is, in bold: «Итоговая таблица»
-    std::vector<std::string> heading;   // lines under the title: the event, its place and dates
+    std::string title;    // the sheet's first line, in bold: the event
+    std::string subtitle; // what the sheet is, in bold: «Итоговая таблица»
+    std::vector<std::string> heading; // lines under the title: the event, its place and dates
     std::vector<SheetColumn> columns;
-    std::vector<SheetGroup> groups;     // captions over the headers; may be empty
+    std::vector<SheetGroup> groups;             // captions over the headers; may be empty
     std::vector<std::vector<std::string>> rows; // one cell per column, UTF-8
     // Cells drawn on grey, (row, column): a player's game against himself.
     std::vector<std::pair<std::size_t, std::size_t>> shaded;
-    std::vector<std::string> footer;    // lines under the table: legends, who sits out
-    std::vector<std::string> signatures; // lines to sign on: "Главный судья"
+    std::vector<std::string> footer; // lines under the table: legends, who sits out
+    // Lines to sign on: who signs, a tab and his name where known, "Главный судья\tПетров П."
+    std::vector<std::string> signatures;
     double largestPoints = 11; // the table's text size when the page has room for it
     double rowFactor = 1.45;   // a row's height over a line of text: more room to write in
 };

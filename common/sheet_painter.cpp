@@ -14,14 +14,14 @@ namespace krugovik {
 namespace {
 
 // Sizes in points; the device's pixels are these times its resolution over 72.
-constexpr double kPadding = 3.5;       // left and right of a cell's text
+constexpr double kPadding = 3.5;     // left and right of a cell's text
 constexpr double kNarrowPadding = 1; // of a game cell
 constexpr double kNarrowShare = 0.7; // a game cell's least width over a row's height
 constexpr double kSizeStep = 0.5;
-constexpr double kTitleExtra = 4;   // the title over the table's text
+constexpr double kTitleExtra = 4;    // the title over the table's text
 constexpr double kSubtitleExtra = 2; // what the sheet is
 constexpr double kHeadingExtra = 1;  // the lines under the title
-constexpr double kGap = 6;          // between the heading, the table and the footer
+constexpr double kGap = 6;           // between the heading, the table and the footer
 constexpr double kSignatureRule = 170;
 constexpr double kThinRule = 0.5;
 constexpr double kBlockRule = 1.5;
@@ -46,8 +46,7 @@ QFont sheetFont(double points, bool bold = false)
 // Every measure of one text size on one device.
 struct Measures {
     Measures(const Sheet &sheet, double points, const QPaintDevice &device)
-        : px(device.logicalDpiY() / 72.0), body(sheetFont(points)),
-          header(sheetFont(points, true)),
+        : px(device.logicalDpiY() / 72.0), body(sheetFont(points)), header(sheetFont(points, true)),
           title(sheetFont(std::max(points + kTitleExtra, 12.0), true)),
           subtitle(sheetFont(points + kSubtitleExtra, true)),
           heading(sheetFont(points + kHeadingExtra)), bodyMetrics(body, &device),
@@ -142,8 +141,7 @@ struct Measures {
         height += double(sheet.signatures.size()) * rowHeight * 2;
         return height;
     }
-    static double wrappedHeight(const QFontMetricsF &metrics, const std::string &line,
-                                double width)
+    static double wrappedHeight(const QFontMetricsF &metrics, const std::string &line, double width)
     {
         if (line.empty())
             return metrics.height();
@@ -309,8 +307,7 @@ double paintHeading(QPainter &painter, const Sheet &sheet, const Measures &m, do
 
 // Draws one page of the table at `top`: the captions, the headers and the rows given.
 double paintTable(QPainter &painter, const Sheet &sheet, const Measures &m, double top,
-                  const std::vector<std::size_t> &columns, std::size_t firstRow,
-                  std::size_t endRow)
+                  const std::vector<std::size_t> &columns, std::size_t firstRow, std::size_t endRow)
 {
     std::vector<double> left;
     double x = 0;
@@ -385,8 +382,7 @@ double paintTable(QPainter &painter, const Sheet &sheet, const Measures &m, doub
     return y;
 }
 
-void paintFooter(QPainter &painter, const Sheet &sheet, const Measures &m, double top,
-                 double width)
+void paintFooter(QPainter &painter, const Sheet &sheet, const Measures &m, double top, double width)
 {
     double y = top + kGap * m.px;
     painter.setFont(m.body);

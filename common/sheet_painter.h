@@ -30,10 +30,7 @@ struct SheetPages {
     // The rows of each page of a run: [first, end).
     std::vector<std::pair<std::size_t, std::size_t>> rowRuns;
     bool footerPage = false; // the lines under the table need a page of their own
-    int pageCount() const
-    {
-        return int(columnRuns.size() * rowRuns.size()) + (footerPage ? 1 : 0);
-    }
+    int pageCount() const { return int(columnRuns.size() * rowRuns.size()) + (footerPage ? 1 : 0); }
 };
 
 // The layout on a page of `page` (the printable part, in the device's pixels).

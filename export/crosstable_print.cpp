@@ -63,11 +63,10 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
     for (int i = 1; i <= n; ++i) {
         const SnapshotPlayer &player = snapshot.players[std::size_t(i - 1)];
         const SheetStanding *standing = byPlayer[std::size_t(i)];
-        std::vector<std::string> row = {std::to_string(i),
-                                        player.name + (standing && standing->withdrawn
-                                                           ? " (выбыл)"
-                                                           : std::string()),
-                                        player.ratingCell};
+        std::vector<std::string> row = {
+            std::to_string(i),
+            player.name + (standing && standing->withdrawn ? " (выбыл)" : std::string()),
+            player.ratingCell};
         for (int c = 1; c <= cycles; ++c) {
             for (int j = 1; j <= n; ++j) {
                 if (j == i) {
@@ -81,7 +80,7 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
         row.push_back(standing ? standing->points : std::string());
         for (std::size_t k = 0; k < rules.size(); ++k)
             row.push_back(standing && k < standing->tieBreaks.size() ? standing->tieBreaks[k]
-                                                                    : std::string());
+                                                                     : std::string());
         row.push_back(standing ? standing->place : std::string());
         sheet.rows.push_back(std::move(row));
     }

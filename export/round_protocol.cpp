@@ -61,8 +61,8 @@ Sheet roundProtocolSheet(const TournamentSnapshot &snapshot, int round)
     Sheet sheet;
     sheet.title = sheetTitle(snapshot);
     // «Протокол тура № 6 (2-й цикл, тур 1)»
-    sheet.subtitle = round > 0 ? "Протокол тура № " + roundName(snapshot, round).substr(
-                                                         std::string("Тур ").size())
+    sheet.subtitle = round > 0 ? "Протокол тура № " +
+                                     roundName(snapshot, round).substr(std::string("Тур ").size())
                                : "Протокол тура";
     const std::vector<std::string> event = sheetHeading(snapshot);
     // The event's place and dates, without the printing day: the round has its own.

@@ -264,13 +264,15 @@ void shootStandings(Director &director, MainWindow &window)
     auto *standings = window.findChild<QAction *>(QStringLiteral("mnuStandings"));
     if (!standings)
         throw StepFailed("the main window has no menu item mnuStandings");
-    shootPrintout(director, [standings] { standings->trigger(); }, QStringLiteral("standings"));
+    shootPrintout(
+        director, [standings] { standings->trigger(); }, QStringLiteral("standings"));
 }
 
 void shootButtonPrintout(Director &director, const QString &button, const QString &name)
 {
     auto *widget = director.find<QAbstractButton>(button);
-    shootPrintout(director, [widget] { widget->click(); }, name);
+    shootPrintout(
+        director, [widget] { widget->click(); }, name);
 }
 
 void takeSteps(MainWindow &window, const QDir &out)

@@ -7,8 +7,8 @@
 
 #include "export/crosstable_print.h"
 #include "export/round_protocol.h"
-#include "export/sheet_parts.h"
 #include "export/sheet_fixture.h"
+#include "export/sheet_parts.h"
 #include "rounds/berger_schedule.h"
 #include "standings/standings_print.h"
 
@@ -38,7 +38,8 @@ class CrosstableSheet : public ::testing::TestWithParam<Shape> {};
 TEST_P(CrosstableSheet, GamesMirrorAndAddUpToThePoints)
 {
     const Shape shape = GetParam();
-    const TournamentSnapshot snapshot = event(names(shape.players), shape.cycles, shape.fide, false);
+    const TournamentSnapshot snapshot =
+        event(names(shape.players), shape.cycles, shape.fide, false);
     const Sheet sheet = crosstableSheet(snapshot);
     const int n = shape.players;
     const std::size_t rules = shape.fide ? 4 : 3;
@@ -48,8 +49,8 @@ TEST_P(CrosstableSheet, GamesMirrorAndAddUpToThePoints)
     EXPECT_EQ(sheet.groups.size(), shape.cycles > 1 ? std::size_t(shape.cycles) : 0u);
     ASSERT_EQ(sheet.rows.size(), std::size_t(n));
     EXPECT_EQ(sheet.shaded.size(), std::size_t(n * shape.cycles));
-    const std::map<std::string, std::string> mirror = {
-        {"1", "0"}, {"0", "1"}, {"½", "½"}, {"+", "−"}, {"−", "+"}, {"", ""}};
+    const std::map<std::string, std::string> mirror = {{"1", "0"}, {"0", "1"}, {"½", "½"},
+                                                       {"+", "−"}, {"−", "+"}, {"", ""}};
     const std::map<std::string, int> halves = {{"1", 2}, {"½", 1}, {"+", 2}};
     const std::size_t points = 3 + std::size_t(n * shape.cycles);
     for (int i = 1; i <= n; ++i) {
@@ -72,17 +73,15 @@ TEST_P(CrosstableSheet, GamesMirrorAndAddUpToThePoints)
                     sum += h->second;
             }
         }
-        const std::string expected =
-            std::to_string(sum / 2) + (sum % 2 ? ",5" : "");
+        const std::string expected = std::to_string(sum / 2) + (sum % 2 ? ",5" : "");
         EXPECT_EQ(row[points], expected) << "player " << i;
     }
     // Places follow the points.
     std::vector<const std::vector<std::string> *> byPlace;
     for (const auto &row : sheet.rows)
         byPlace.push_back(&row);
-    std::sort(byPlace.begin(), byPlace.end(), [](auto a, auto b) {
-        return std::stoi(a->back()) < std::stoi(b->back());
-    });
+    std::sort(byPlace.begin(), byPlace.end(),
+              [](auto a, auto b) { return std::stoi(a->back()) < std::stoi(b->back()); });
     auto value = [points](const std::vector<std::string> *row) {
         std::string text = (*row)[points];
         std::replace(text.begin(), text.end(), ',', '.');
@@ -127,8 +126,8 @@ TEST(SheetHeadingTest, TheEventsDetailsOrTheFilesName)
     EXPECT_EQ(sheetTitle(told), "Первенство района среди юношей");
     EXPECT_EQ(sheetHeading(told), (std::vector<std::string>{"Тверь, 01.12.2026 – 09.12.2026",
                                                             "По состоянию на 08.12.2026"}));
-    for (const Sheet &sheet : {crosstableSheet(told), standingsSheet(told),
-                               roundProtocolSheet(told, 1)})
+    for (const Sheet &sheet :
+         {crosstableSheet(told), standingsSheet(told), roundProtocolSheet(told, 1)})
         EXPECT_EQ(sheet.title, "Первенство района среди юношей");
 }
 
@@ -227,9 +226,9 @@ TEST(RoundProtocolTest, ResultsReadFromWhitesSide)
     recordGame(snapshot.games, 1, 4, GameState::Loss, 1500, 1500);
     recordGame(snapshot.games, 2, 3, GameState::ForfeitWin, 1500, 1500);
     Sheet sheet = roundProtocolSheet(snapshot, 1);
-    EXPECT_EQ(sheet.rows, (std::vector<std::vector<std::string>>{
-                              {"1", names(4)[0], names(4)[3], "0 – 1"},
-                              {"2", names(4)[1], names(4)[2], "+ – −"}}));
+    EXPECT_EQ(sheet.rows,
+              (std::vector<std::vector<std::string>>{{"1", names(4)[0], names(4)[3], "0 – 1"},
+                                                     {"2", names(4)[1], names(4)[2], "+ – −"}}));
     recordGame(snapshot.games, 1, 4, GameState::Draw, 1500, 1500);
     sheet = roundProtocolSheet(snapshot, 1);
     EXPECT_EQ(sheet.rows[0][3], "½ – ½");

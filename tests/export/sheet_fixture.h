@@ -35,7 +35,7 @@ inline krugovik::TournamentSnapshot event(const std::vector<std::string> &names,
         for (int i = 1; i <= n; ++i) {
             for (int j = i + 1; j <= n; ++j) {
                 const int k = (i * 7 + j * 3 + c) % 5;
-                GameState state = k == 1 ? GameState::Loss
+                GameState state = k == 1   ? GameState::Loss
                                   : k == 2 ? GameState::Draw
                                   : k == 3 ? GameState::None
                                            : GameState::Win;

@@ -64,8 +64,8 @@ class SheetOnA4 : public InTempDir, public ::testing::WithParamInterface<SheetCa
 TEST_P(SheetOnA4, FitsOnePageReadablyAndWhole)
 {
     const SheetCase &c = GetParam();
-    const TournamentSnapshot snapshot = sheet_fixture::event(juniors(c.players), c.cycles, c.fide,
-                                                             c.details);
+    const TournamentSnapshot snapshot =
+        sheet_fixture::event(juniors(c.players), c.cycles, c.fide, c.details);
     PrintedDocument document;
     document.kind = QStringLiteral("sheet");
     document.sheet = sheetOf(c, snapshot);
@@ -77,8 +77,8 @@ TEST_P(SheetOnA4, FitsOnePageReadablyAndWhole)
     const QPageLayout::Orientation orientation = bestOrientation(*document.sheet, page, device);
     EXPECT_EQ(orientation == QPageLayout::Landscape, c.landscape);
     page.setOrientation(orientation);
-    const SheetPages pages = layOutSheet(
-        *document.sheet, page.paintRectPixels(device.logicalDpiY()).size(), device);
+    const SheetPages pages =
+        layOutSheet(*document.sheet, page.paintRectPixels(device.logicalDpiY()).size(), device);
     EXPECT_GE(pages.points, kSmallestSheetPoints);
     EXPECT_EQ(pages.pageCount(), 1);
 
@@ -105,23 +105,22 @@ TEST_P(SheetOnA4, FitsOnePageReadablyAndWhole)
     EXPECT_TRUE(text.contains(QString::fromStdString(document.sheet->title)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sheets, SheetOnA4,
-    ::testing::Values(SheetCase{Kind::Crosstable, 3, 1, false, false, false},
-                      SheetCase{Kind::Crosstable, 3, 2, true, true, false},
-                      SheetCase{Kind::Crosstable, 10, 1, true, false, false},
-                      SheetCase{Kind::Crosstable, 10, 2, false, true, true},
-                      SheetCase{Kind::Crosstable, 22, 1, false, false, true},
-                      SheetCase{Kind::Crosstable, 22, 2, true, true, true},
-                      SheetCase{Kind::Crosstable, 22, 2, false, false, true},
-                      SheetCase{Kind::Standings, 3, 1, false, false, false},
-                      SheetCase{Kind::Standings, 10, 2, true, true, false},
-                      SheetCase{Kind::Standings, 22, 1, false, false, false},
-                      SheetCase{Kind::Standings, 22, 2, true, true, false},
-                      SheetCase{Kind::Protocol, 3, 1, false, false, false},
-                      SheetCase{Kind::Protocol, 10, 2, true, true, false},
-                      SheetCase{Kind::Protocol, 22, 2, false, true, false}),
-    [](const auto &info) { return caseName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Sheets, SheetOnA4,
+                         ::testing::Values(SheetCase{Kind::Crosstable, 3, 1, false, false, false},
+                                           SheetCase{Kind::Crosstable, 3, 2, true, true, false},
+                                           SheetCase{Kind::Crosstable, 10, 1, true, false, false},
+                                           SheetCase{Kind::Crosstable, 10, 2, false, true, true},
+                                           SheetCase{Kind::Crosstable, 22, 1, false, false, true},
+                                           SheetCase{Kind::Crosstable, 22, 2, true, true, true},
+                                           SheetCase{Kind::Crosstable, 22, 2, false, false, true},
+                                           SheetCase{Kind::Standings, 3, 1, false, false, false},
+                                           SheetCase{Kind::Standings, 10, 2, true, true, false},
+                                           SheetCase{Kind::Standings, 22, 1, false, false, false},
+                                           SheetCase{Kind::Standings, 22, 2, true, true, false},
+                                           SheetCase{Kind::Protocol, 3, 1, false, false, false},
+                                           SheetCase{Kind::Protocol, 10, 2, true, true, false},
+                                           SheetCase{Kind::Protocol, 22, 2, false, true, false}),
+                         [](const auto &info) { return caseName(info.param); });
 
 // A table too wide for the page even at the smallest size goes on pages side by side,
 // the number and the name on each, never below 8 points.

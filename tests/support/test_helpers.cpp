@@ -51,7 +51,8 @@ void pollForPreview(std::shared_ptr<SeenPreview> seen, std::shared_ptr<bool> ali
     QTimer::singleShot(5, [seen, alive, print] {
         if (!*alive)
             return;
-        if (auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+        if (auto *preview =
+                qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
             auto *widget = preview->findChild<QPrintPreviewWidget *>();
             seen->title = preview->windowTitle();
             seen->objectName = preview->objectName();

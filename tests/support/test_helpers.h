@@ -68,7 +68,7 @@ struct SeenPreview {
     QString title;
     QString objectName;
     bool modal = false;
-    int pages = 0;      // pages of the preview
+    int pages = 0; // pages of the preview
     bool landscape = false;
     QString outputFile; // where the printer writes without a printer installed
     int count = 0;      // how many previews were answered
