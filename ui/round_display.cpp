@@ -1,5 +1,5 @@
 // The round display: the boards of the shown round with their result boxes, who sits out,
-// and the protocol of the round, as the tournament holds them.
+// and the button of the round's protocol, as the tournament holds them.
 #include <QLabel>
 #include <QToolButton>
 

@@ -14,7 +14,7 @@ class ClickableLabel;
 class TournamentDocument;
 
 // The round display below the crosstable: the title, the boards of the shown round with
-// their result boxes, who sits out, and the printed protocol of the round. It shows what
+// their result boxes, who sits out, and the button of the round's protocol. It shows what
 // the tournament holds; a click on a result box goes to the document. Its widgets are the
 // window's children, placed in twips.
 class RoundDisplay : public QObject {
