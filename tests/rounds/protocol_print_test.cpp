@@ -1,5 +1,6 @@
 // The round protocol and the crosstable printed as sheets: what reaches paper is the
 // tournament's figures, never what the window happens to show.
+#include <QAction>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -48,6 +49,14 @@ class PrintingTest : public TournamentTest {
         if (printed.empty() || !printed.back().sheet)
             return {};
         return *printed.back().sheet;
+    }
+    // The sheet of «Итоги» → «Итоговая таблица».
+    krugovik::Sheet printStandings()
+    {
+        printed.clear();
+        widget<QAction>(QStringLiteral("mnuStandings"))->trigger();
+        EXPECT_EQ(printed.size(), 1u);
+        return printed.empty() || !printed.back().sheet ? krugovik::Sheet() : *printed.back().sheet;
     }
     std::vector<PrintedDocument> printed;
 };
@@ -133,7 +142,7 @@ TEST_F(PrintingTest, PrintingLeavesTheWindowAsItWas)
 }
 
 // Whatever columns 3 and 4 show, whichever round is marked and whether the view is
-// reduced, the crosstable printout and its PDF text are the same.
+// reduced, the crosstable printout, its PDF text and the standings are the same.
 TEST_F(PrintingTest, NothingOfTheScreenReachesTheCrosstable)
 {
     players(5, {"A", "B", "C", "D", "E"});
@@ -143,6 +152,7 @@ TEST_F(PrintingTest, NothingOfTheScreenReachesTheCrosstable)
     const krugovik::Sheet plain = print("cmdPrint");
     ASSERT_TRUE(krugovik::writePdf(printed.back(), path(QStringLiteral("plain.pdf"))));
     const QString plainText = pdfText(path(QStringLiteral("plain.pdf")));
+    const krugovik::Sheet standings = printStandings();
 
     const struct {
         const char *what;
@@ -161,6 +171,7 @@ TEST_F(PrintingTest, NothingOfTheScreenReachesTheCrosstable)
         EXPECT_EQ(sheet.shaded, plain.shaded) << screen.what;
         ASSERT_TRUE(krugovik::writePdf(printed.back(), path(QStringLiteral("again.pdf"))));
         EXPECT_EQ(pdfText(path(QStringLiteral("again.pdf"))), plainText) << screen.what;
+        EXPECT_EQ(printStandings().rows, standings.rows) << screen.what;
     }
     // The games as the table holds them, with the points and places of the standings.
     EXPECT_EQ(plain.rows[0][3], "×");
