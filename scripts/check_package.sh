@@ -16,7 +16,8 @@ fail() {
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n; do
+for needed in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n \
+    fonts-dejavu-extra; do
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 
