@@ -16,7 +16,8 @@ namespace {
 // Sizes in points; the device's pixels are these times its resolution over 72.
 constexpr double kPadding = 3.5;     // left and right of a cell's text
 constexpr double kNarrowPadding = 1; // of a game cell
-constexpr double kNarrowShare = 0.7; // a game cell's least width over a row's height
+constexpr double kLineFactor = 1.45; // a header's or caption's line over the text's height
+constexpr double kNarrowShare = 0.7; // a game cell's least width over such a line
 constexpr double kSizeStep = 0.5;
 constexpr double kTitleExtra = 4;    // the title over the table's text
 constexpr double kSubtitleExtra = 2; // what the sheet is
@@ -67,7 +68,7 @@ struct Measures {
                 width = std::max(width, headerMetrics.horizontalAdvance(word));
             width += 2 * pad;
             if (column.narrow)
-                width = std::max(width, bodyMetrics.height() * 1.45 * kNarrowShare);
+                width = std::max(width, bodyMetrics.height() * kLineFactor * kNarrowShare);
             widths.push_back(width);
         }
         // A caption wider than its run of columns widens them alike.
@@ -87,8 +88,8 @@ struct Measures {
         }
         for (std::size_t c = 0; c < sheet.columns.size(); ++c)
             headerHeight = std::max(headerHeight, headerTextHeight(sheet.columns[c], widths[c]));
-        headerHeight += bodyMetrics.height() * 0.45;
-        groupHeight = sheet.groups.empty() ? 0 : bodyMetrics.height() * 1.45;
+        headerHeight += bodyMetrics.height() * (kLineFactor - 1);
+        groupHeight = sheet.groups.empty() ? 0 : bodyMetrics.height() * kLineFactor;
     }
 
     // The width the table leaves over on a page of `pageWidth`, shared by the columns
@@ -209,7 +210,7 @@ SheetPages pagesAt(const Sheet &sheet, const Measures &m, const QSizeF &page)
     pages.columnRuns = columnRuns(sheet, m, page.width());
     const double above = m.headingHeight(sheet, page.width()) + m.groupHeight + m.headerHeight;
     const std::size_t perPage =
-        std::max<std::size_t>(1, std::size_t((page.height() - above) / m.rowHeight));
+        std::max<std::size_t>(1, std::size_t(std::max(0.0, page.height() - above) / m.rowHeight));
     const std::size_t rows = sheet.rows.size();
     for (std::size_t first = 0; first < rows || first == 0; first += perPage) {
         pages.rowRuns.push_back({first, std::min(rows, first + perPage)});
