@@ -13,6 +13,7 @@ namespace krugovik {
 namespace {
 
 const QString kFolderKey = QStringLiteral("folder");
+const QString kBaseName = QStringLiteral("BASE.DAT");
 // Marks the application object of a process that works in the club folder, as the current
 // folder is the process's too.
 constexpr char kClubProperty[] = "krugovikClubFolder";
@@ -89,9 +90,15 @@ ClubStart enterClubFolder(const ClubPlaces &places)
     ClubStart start;
     QSettings settings(places.settingsFile, QSettings::IniFormat);
     const QString remembered = settings.value(kFolderKey).toString();
-    if (!remembered.isEmpty() && QFileInfo(remembered).isDir() && QDir::setCurrent(remembered)) {
-        start.folder = remembered;
-        return start;
+    // Only a folder with the club's base: on a stick with tournaments alone, the base
+    // would seem gone and an empty one would take its place.
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) {
+        if (!QFileInfo(QDir(remembered).filePath(kBaseName)).isFile())
+            start.passedOver = remembered;
+        else if (QDir::setCurrent(remembered)) {
+            start.folder = remembered;
+            return start;
+        }
     }
     start.firstTime = true;
     const QString folder = QDir::cleanPath(QDir(places.home).filePath(kClubFolderName));
@@ -109,6 +116,7 @@ ClubStart enterClubFolder(const ClubPlaces &places)
         return start;
     }
     start.folder = folder;
+    start.baseMissing = !QFileInfo(QDir(folder).filePath(kBaseName)).isFile();
     settings.setValue(kFolderKey, folder);
     return start;
 }
@@ -143,13 +151,24 @@ QString clubStartMessage(const ClubStart &start)
     if (!start.firstTime)
         return start.problem;
     // On a line of its own, so that the path is not broken where the box wraps.
-    QString text =
-        QStringLiteral("Программа работает в папке клуба:\n\n%1\n\n").arg(shown(start.folder));
+    QString text;
+    if (!start.passedOver.isEmpty())
+        text = QStringLiteral("В папке последнего турнира %1 нет базы игроков BASE.DAT, "
+                              "поэтому программа работает в папке клуба:\n\n%2\n\n")
+                   .arg(shown(start.passedOver), shown(start.folder));
+    else
+        text = QStringLiteral("Программа работает в папке клуба:\n\n%1\n\n")
+                   .arg(shown(start.folder));
     if (!start.copied.isEmpty())
         text += QStringLiteral("В неё скопированы примеры базы игроков и турниров: %1. ")
                     .arg(start.copied.join(QStringLiteral(", ")));
-    text += QStringLiteral("Базу игроков BASE.DAT программа берёт из этой папки. В следующий раз "
-                           "она откроется в папке последнего открытого турнира.");
+    if (start.baseMissing)
+        text += QStringLiteral("Базы игроков BASE.DAT в ней нет: программа начнёт новую, "
+                               "пустую. ");
+    else
+        text += QStringLiteral("Базу игроков BASE.DAT программа берёт из этой папки. ");
+    text += QStringLiteral("В следующий раз она откроется в папке последнего открытого "
+                           "турнира, если там есть база игроков.");
     if (!start.problem.isEmpty())
         text += QStringLiteral("\n\n") + start.problem;
     return text;

@@ -26,6 +26,8 @@ struct ClubStart {
     bool firstTime = false; // nothing usable was remembered: the director is told where it is
     QStringList copied;     // the samples copied into the folder now
     QString problem;        // what went wrong, in the director's words; empty when nothing did
+    QString passedOver;     // the last tournament's folder, left aside for want of a base
+    bool baseMissing = false; // the folder has no base: the program starts an empty one
 };
 
 // The installed samples, the home folder and the program's own settings file.
@@ -33,8 +35,8 @@ ClubPlaces installedClubPlaces();
 // Whether this process was started with the club option.
 bool clubFolderAsked();
 
-// Makes the remembered folder of the last tournament the current one; without it (or when
-// it is gone), the club folder in the home folder, made and given the samples that are not
+// Makes the remembered folder of the last tournament the current one when it holds the
+// base; without it (or when it is gone, or has no base), the club folder in the home folder, made and given the samples that are not
 // there yet. Never overwrites a file. Remembers the folder it chose.
 ClubStart enterClubFolder(const ClubPlaces &places);
 // Started with the club option, as the desktop entry starts it, the process enters the club

@@ -360,8 +360,9 @@ void FileChooser::cmdCreate_Click()
                                    "двойным кликом мышкой."));
         return;
     }
-    const QString fileName = typed + QStringLiteral(".TXT");
-    const QString problem = fileNameProblem(typed);
+    // The extension is the program's, whether or not it was typed.
+    const QString fileName = withTournamentExtension(typed);
+    const QString problem = fileNameProblem(fileName.chopped(4));
     if (!problem.isEmpty()) {
         showMessage(this, QStringLiteral("Нельзя создать файл «%1»: %2.").arg(fileName, problem),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
@@ -403,16 +404,58 @@ void FileChooser::cmdOK_Click()
         showMessage(this, QStringLiteral("Файл не выбран!"));
         return;
     }
+    // A typed path, absolute or relative to the shown folder, names its own folder.
+    const QFileInfo typedPath(QDir(m_directory).absoluteFilePath(typed));
+    const bool hasFolder = typed.contains(QLatin1Char('/')) || typed.contains(QDir::separator());
+    const QString folder =
+        hasFolder ? QDir::cleanPath(typedPath.absolutePath()) : m_directory;
+    const QString fileName = hasFolder ? typedPath.fileName() : typed;
     // The name chosen or typed opens the file it names in any case, the extension typed or
-    // not; a name that names no file is opened as typed.
-    QString name = existingName(m_directory, typed, QDir::Files);
+    // not.
+    QString name = existingName(folder, fileName, QDir::Files);
     if (name.isEmpty())
-        name = existingName(m_directory, typed + QStringLiteral(".TXT"), QDir::Files);
-    if (name.isEmpty())
-        name = typed;
-    m_tourFilePath = joinPath(m_directory, name);
+        name = existingName(folder, fileName + QStringLiteral(".TXT"), QDir::Files);
+    if (name.isEmpty() && !createAsked(folder, fileName, &name))
+        return;
+    m_tourFilePath = joinPath(folder, name);
     rememberTournamentFolder(m_tourFilePath);
     emit openRequested();
+}
+
+bool FileChooser::createAsked(const QString &folder, const QString &typed, QString *created)
+{
+    const QString fileName = withTournamentExtension(typed);
+    if (!QFileInfo(folder).isDir()) {
+        showMessage(this, QStringLiteral("Папки %1 нет.").arg(QDir::toNativeSeparators(folder)),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return false;
+    }
+    const QString problem = fileNameProblem(fileName.chopped(4));
+    if (!problem.isEmpty()) {
+        showMessage(this, QStringLiteral("Нельзя создать файл «%1»: %2.").arg(fileName, problem),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return false;
+    }
+    if (!askYesNo(this, QStringLiteral("Турнира %1 нет. Создать его?").arg(fileName),
+                  kProgramName, QMessageBox::Question, QMessageBox::No))
+        return false;
+    const QString path = joinPath(folder, fileName);
+    const QString failure = saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
+    if (!failure.isEmpty()) {
+        showMessage(this, QStringLiteral("Не удалось создать файл %1: %2").arg(path, failure),
+                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        return false;
+    }
+    *created = fileName;
+    return true;
+}
+
+QString withTournamentExtension(const QString &name)
+{
+    QString base = name;
+    if (base.endsWith(QStringLiteral(".TXT"), Qt::CaseInsensitive))
+        base.chop(4);
+    return base + QStringLiteral(".TXT");
 }
 
 } // namespace krugovik

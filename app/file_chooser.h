@@ -40,6 +40,9 @@ class FileChooser : public QWidget {
     void cmdClear_Click();
     void cmdCreate_Click();
     void cmdOK_Click();
+    // A name that names no file: the director is asked whether to create it, with the
+    // tournament extension, in folder. True when it was created; created is its name.
+    bool createAsked(const QString &folder, const QString &typed, QString *created);
 
     QLabel *lblDrive = nullptr;
     QComboBox *drvDrive = nullptr;
@@ -64,5 +67,7 @@ class FileChooser : public QWidget {
 QString joinPath(const QString &directory, const QString &name);
 // Why a typed name cannot name a new tournament file here; empty when it can.
 QString fileNameProblem(const QString &name);
+// The name of a new tournament file: always the tournament extension, typed or not.
+QString withTournamentExtension(const QString &name);
 
 } // namespace krugovik

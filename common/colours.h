@@ -14,6 +14,7 @@ inline constexpr ColourCode kEstimateColour = 0xC0FFFF;     // rating that is an
 inline constexpr ColourCode kDiagonalGrey = 0x808080;       // a player's game against himself
 inline constexpr ColourCode kFirstNamedMark = 0xFFFFC0;     // first-named side of a shown game
 inline constexpr ColourCode kSecondNamedMark = 0xC0C000;    // second-named side of a shown game
+inline constexpr ColourCode kNotCountedGrey = 0xD8D8D8;     // a game FIDE's rule does not count
 
 // The screen colour of a code; the system colour comes from the application palette.
 QColor toQColor(ColourCode code);

@@ -112,19 +112,24 @@ std::string formatDisplay(std::int64_t value)
     return ' ' + std::to_string(value);
 }
 
-std::string playerCountText(int count)
+std::string countedNoun(int count, const char *one, const char *few, const char *many)
 {
     // 11 to 14 take the genitive plural whatever their last digit.
     const int lastTwo = count % 100;
     const int last = count % 10;
-    const char *word = "игроков";
+    const char *word = many;
     if (lastTwo < 11 || lastTwo > 14) {
         if (last == 1)
-            word = "игрок";
+            word = one;
         else if (last >= 2 && last <= 4)
-            word = "игрока";
+            word = few;
     }
     return std::to_string(count) + ' ' + word;
+}
+
+std::string playerCountText(int count)
+{
+    return countedNoun(count, "игрок", "игрока", "игроков");
 }
 
 } // namespace krugovik

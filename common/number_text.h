@@ -27,5 +27,7 @@ std::string formatDisplay(std::int64_t value);
 
 // A count of players in Russian words: "1 игрок", "3 игрока", "8 игроков", "22 игрока".
 std::string playerCountText(int count);
+// The count with the Russian noun's form for it: 1 партия, 3 партии, 5 партий.
+std::string countedNoun(int count, const char *one, const char *few, const char *many);
 
 } // namespace krugovik

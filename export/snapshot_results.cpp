@@ -37,7 +37,8 @@ GameState countedState(const TournamentSnapshot &snapshot, int cycle, int i, int
     const int n = playerCountOf(snapshot);
     const auto game =
         scheduledGame(n, cycleCountOf(snapshot), snapshot.reverseLastRounds, cycle, i, j);
-    if (!game)
+    // A game played over the board keeps its result, and one without a result stays so.
+    if (!game || isRated(stored) || stored == GameState::None)
         return stored;
     auto left = [&](int p) {
         const int after = snapshot.players[std::size_t(p - 1)].withdrawnAfter;

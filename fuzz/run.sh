@@ -21,6 +21,8 @@ seeds="$build/seeds/fuzz_tournament_file"
 mkdir -p "$seeds" "$build/seeds/fuzz_base_record"
 { printf ' 3 '; head -c 64 /dev/zero; printf '\r\n'; } >"$seeds/new_file"
 printf ' 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\nB\r\n 2 \r\n1600\r\n 1000 \r\n0\r\n\r\nC\r\n 3 \r\n1700\r\n 1000 \r\n0.5\r\n\r\n' >"$seeds/three_players"
+# The same with the extension: a second cycle, rules and a withdrawal.
+{ cat "$seeds/three_players"; printf '*KRUGOVIK 2\r\nCYCLES 2\r\nREVERSE 1\r\nRESULTS 2\r\n1\r\n-\r\n0\r\n\r\n+\r\n\r\nTIEBREAKS DE WIN SB KS\r\nWITHDRAWN 2 3\r\n*END 11\r\n'; } >"$seeds/extension"
 printf 'Ivanov                  1550N' >"$build/seeds/fuzz_base_record/record"
 
 for target in "${targets[@]}"; do

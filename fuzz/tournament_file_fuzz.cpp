@@ -1,5 +1,7 @@
 // Reads any bytes as a tournament file, writes what was read and reads it again; also
-// writes blocks of arbitrary texts and numbers, as a window might hand them over.
+// writes blocks of arbitrary texts and numbers, as a window might hand them over. Bytes the
+// window takes, its extension (cycles, rules, withdrawals) included, go through the
+// tournament itself: load, save, load, save gives the same bytes.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include "base/player_record.h"
 #include "common/fixed_point.h"
 #include "rating/game_notation.h"
+#include "table/tournament.h"
 #include "table/tournament_file.h"
 
 using namespace krugovik;
@@ -116,8 +119,7 @@ void writeAnyBlocks(const std::uint8_t *data, std::size_t size)
             if (input.ConsumeBool())
                 block.results.push_back(input.ConsumeRandomLengthString(6));
             else
-                block.results.emplace_back(
-                    cellText(GameState(input.ConsumeIntegralInRange(0, 5))));
+                block.results.emplace_back(cellText(GameState(input.ConsumeIntegralInRange(0, 5))));
         }
     }
     const std::string written = writeTournamentFile(blocks);
@@ -143,11 +145,35 @@ void writeAnyBlocks(const std::uint8_t *data, std::size_t size)
     }
 }
 
+// The tournament as the window loads it: what it saves reads back without a word and
+// saves to the same bytes.
+void loadSaveLoadSave(std::string_view bytes)
+{
+    const TournamentFile file = readTournamentFile(bytes);
+    const int n = file.playerCount.value_or(0);
+    if (classifyTournamentFile(bytes) != FileKind::Tournament ||
+        !readFileExtension(bytes, n).error.empty())
+        return; // the window shows such a file empty and never loads it
+    Tournament first;
+    first.load(bytes);
+    const std::string saved = first.fileBytes();
+    check(readFileExtension(saved, first.playerCount()).error.empty());
+    Tournament second;
+    second.load(saved);
+    check(second.playerCount() == first.playerCount());
+    check(second.cycles() == first.cycles());
+    check(second.tieBreaks() == first.tieBreaks());
+    for (int p = 1; p <= first.playerCount(); ++p)
+        check(second.withdrawnAfter(p) == first.withdrawnAfter(p));
+    check(second.fileBytes() == saved);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     readWriteReadAgain(std::string_view(reinterpret_cast<const char *>(data), size));
     writeAnyBlocks(data, size);
+    loadSaveLoadSave(std::string_view(reinterpret_cast<const char *>(data), size));
     return 0;
 }

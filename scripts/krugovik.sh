@@ -17,7 +17,8 @@ case "$what" in
 # The HTML checker, the PDF reader and the validators of the desktop entry and AppStream
 # data that the tests call.
 # DejaVu Sans Condensed: the printed sheets' narrow face, whose widths the sheet tests expect.
-test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils fonts-dejavu-extra) ;;
+test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils librapidcheck-dev
+    fonts-dejavu-extra) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # Xvfb: the start-up is timed on a display, as the director starts the program.
 bench) packages+=(libbenchmark-dev xvfb xauth) ;;
@@ -40,11 +41,18 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 jobs="$(nproc)"
+# A compiler cache, where the machine has one, makes a rebuild in a fresh clone cheap; paths
+# are taken relative to the checkout so that clones in other folders share it.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$here"
+fi
 # configure DIR ARGS...: only when the folder is not configured yet.
 configure() {
     local build="$1"
     shift
-    [ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja "$@"
+    [ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja "${launcher[@]}" "$@"
 }
 
 case "$what" in

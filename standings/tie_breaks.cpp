@@ -80,8 +80,10 @@ Standings countedGames(const RoundRobinResults &in)
                 const int round = in.round[std::size_t(c)][std::size_t(i)][std::size_t(j)];
                 const bool iLeft = leftBefore(i, round);
                 const bool jLeft = leftBefore(j, round);
-                // Games after a withdrawal are lost by forfeit; both gone, both lose.
-                if (iLeft || jLeft) {
+                // A forfeit after a withdrawal goes against whoever left, both when both had
+                // gone; a game played over the board keeps its result, and a game the director
+                // cleared counts for nobody, as the table shows it.
+                if ((iLeft || jLeft) && (si == GameState::ForfeitWin || si == GameState::ForfeitLoss)) {
                     si = iLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                     sj = jLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                 }
@@ -297,7 +299,7 @@ std::vector<std::span<int>> splitGroup(const Standings &s, const TieBreak &tb, s
 
 std::vector<TieBreak> classicTieBreaks()
 {
-    return {{TieBreakKind::SonnebornBerger}, {TieBreakKind::PointsAmongTied}, {TieBreakKind::Wins}};
+    return {{TieBreakKind::SonnebornBerger}, {TieBreakKind::DirectEncounter}, {TieBreakKind::Wins}};
 }
 
 std::vector<TieBreak> fideRoundRobinTieBreaks()

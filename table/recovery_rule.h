@@ -8,9 +8,16 @@
 namespace krugovik {
 
 // The recovery copy's file name for a tournament: a hash of the tournament's absolute path,
-// then the tournament's own name, so that two folders' KUBOK.TXT never share one copy and a
-// person can still tell the copies apart.
-std::string recoveryCopyName(std::string_view absolutePath, std::string_view fileName);
+// the part that tells one running program's copy from another's, then the tournament's own
+// name, so that two folders' KUBOK.TXT never share one copy, two programs on one tournament
+// never share one either, and a person can still tell the copies apart. An empty owner gives
+// the name copies had before each program kept its own.
+std::string recoveryCopyName(std::string_view absolutePath, std::string_view fileName,
+                             std::string_view owner = {});
+
+// Whether a file name in the copies' folder is a copy of the tournament, by any program.
+bool isRecoveryCopyName(std::string_view entry, std::string_view absolutePath,
+                        std::string_view fileName);
 
 // What is known of a recovery copy, or of the tournament file it was made from.
 struct SavedBytes {

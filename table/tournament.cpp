@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/windows1251.h"
+#include "export/snapshot_results.h"
 #include "rating/rating_calc.h"
 #include "rounds/berger_schedule.h"
 #include "rounds/sitting_out.h"
@@ -13,7 +14,6 @@
 namespace krugovik {
 namespace {
 
-const std::string kNoRatingNote = "Нет рейтинга у игрока";
 
 // Where a cell of the mark table stands in a game of the shown round.
 constexpr std::uint8_t kFirstNamedSide = 1;
@@ -39,8 +39,8 @@ bool StepValues::operator==(const StepValues &other) const
            saveEnabled == other.saveEnabled && writeBackEnabled == other.writeBackEnabled &&
            cycles == other.cycles && reverseLastRounds == other.reverseLastRounds &&
            correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection &&
-           tieBreaks == other.tieBreaks && withdrawnAfter == other.withdrawnAfter &&
-           sides == other.sides;
+           tieBreaks == other.tieBreaks &&
+           (whole == other.whole || (whole && other.whole && whole->sameEvent(*other.whole)));
 }
 
 ShownState &Tournament::editShown()
@@ -67,28 +67,10 @@ std::string Tournament::text(int row, int column) const
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return {};
     if (row == 0) {
-        switch (column) {
-        case 0:
-            return "№";
-        case 1:
-            return "Участники";
-        case 2:
-            return "R";
-        case 3:
-            return m_correctionHeader ? "Корр." : "R нов.";
-        case 4:
-            switch (m_shown->resultHeader) {
-            case ResultHeader::Points:
-                return "Очков";
-            case ResultHeader::Berger:
-                return "Бергер";
-            case ResultHeader::Result:
-                break;
-            }
-            return "Результат";
-        default:
-            return std::to_string((column - 5) % m_playerCount + 1);
-        }
+        // The captions of columns 0 to 4 are the window's words (ui/table_texts).
+        if (column < 5)
+            return {};
+        return std::to_string((column - 5) % m_playerCount + 1);
     }
     switch (column) {
     case 0:
@@ -186,19 +168,6 @@ std::vector<ScheduledGame> Tournament::schedule() const
     return bergerSchedule(m_playerCount, cycles(), m_reverseLastRounds);
 }
 
-std::string Tournament::missingRatingNote() const
-{
-    return m_ratingMissing ? kNoRatingNote : std::string();
-}
-
-std::string Tournament::roundTitle() const
-{
-    if (roundNo() == 0)
-        return "Жеребьёвка";
-    // Two blanks before the number: the second is where a minus sign would stand.
-    return "Жеребьёвка " + formatDisplay(std::int64_t(roundNo())) + " тур.";
-}
-
 std::string Tournament::boardCaption(int board) const
 {
     if (board < 1 || board > shownBoards())
@@ -222,8 +191,8 @@ void Tournament::load(std::optional<std::string_view> fileBytes)
 {
     *this = Tournament();
     if (fileBytes)
-        LoadTurnir(*fileBytes);
-    Prokrutka();
+        readFromFile(*fileBytes);
+    markEstimateRatings();
     // Saving needs a player in every row.
     m_saveEnabled = true;
     for (int r = 1; r <= m_playerCount; ++r) {
@@ -234,7 +203,7 @@ void Tournament::load(std::optional<std::string_view> fileBytes)
         m_ratingMissing = false;
 }
 
-void Tournament::LoadTurnir(std::string_view bytes)
+void Tournament::readFromFile(std::string_view bytes)
 {
     const TournamentFile file = readTournamentFile(bytes);
     if (!file.playerCount || *file.playerCount < kFewestPlayers || *file.playerCount > kMostPlayers)
@@ -242,7 +211,7 @@ void Tournament::LoadTurnir(std::string_view bytes)
     const int n = *file.playerCount;
     m_lowestCount = n;
     if (n != m_playerCount)
-        ChangePlayerCount(n);
+        layOutForCount(n);
     // Every result is recorded once all ratings are read, in reading order, so that a
     // game read before its opponent's block counts against his rating.
     std::vector<GameKey> read;
@@ -298,12 +267,50 @@ void Tournament::LoadTurnir(std::string_view bytes)
         }
     }
     for (const GameKey &key : read)
-        ArrayGames(key, cell(key));
-    ReadPlaces(bytes);
+        recordGameArrays(key, cell(key));
+    // A game neither player came to is lost by both: the one pair that is not mirrored.
+    for (int c = 0; c < cycles(); ++c) {
+        for (int i = 1; i <= n; ++i) {
+            for (int j = i + 1; j <= n; ++j) {
+                const GameKey key{c, i, j};
+                if (cell(key) == GameState::ForfeitLoss &&
+                    cell(key.mirror()) == GameState::ForfeitLoss)
+                    recordBothLost(key);
+            }
+        }
+    }
+    readRulesAndWithdrawals(bytes);
+    deriveWithdrawalForfeits();
     touch();
 }
 
-void Tournament::ReadPlaces(std::string_view bytes)
+void Tournament::recordBothLost(const GameKey &key)
+{
+    setGame(key, GameState::ForfeitLoss);
+    const GameKey mirror = key.mirror();
+    cellRef(mirror) = GameState::ForfeitLoss;
+    m_records[std::size_t(key.cycle)].results[index(mirror.player)][index(mirror.opponent)] =
+        std::string(cellText(GameState::ForfeitLoss));
+}
+
+void Tournament::deriveWithdrawalForfeits()
+{
+    for (int p = 1; p <= m_playerCount; ++p) {
+        m_withdrawalForfeits[index(p)].clear();
+        if (withdrawnAfter(p) == 0)
+            continue;
+        for (int c = 0; c < cycles(); ++c) {
+            for (int q = 1; q <= m_playerCount; ++q) {
+                const GameKey key{c, p, q};
+                if (q != p && cell(key) == GameState::ForfeitLoss &&
+                    roundOf(key) > withdrawnAfter(p))
+                    m_withdrawalForfeits[index(p)].push_back(key);
+            }
+        }
+    }
+}
+
+void Tournament::readRulesAndWithdrawals(std::string_view bytes)
 {
     // A refused extension was shown to the director before the load; nothing of it is used.
     const FileExtensionRead read = readFileExtension(bytes, m_playerCount);
@@ -315,7 +322,7 @@ void Tournament::ReadPlaces(std::string_view bytes)
         m_withdrawnAfter[index(player)] = round;
 }
 
-void Tournament::Prokrutka()
+void Tournament::markEstimateRatings()
 {
     // Only rows that hold a player: the empty rows of a new file carry the mark 0.
     for (int i = 1; i <= m_playerCount; ++i) {
@@ -362,28 +369,21 @@ std::string Tournament::fileBytes() const
     return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
 
-void Tournament::raiseToCountOnDisk(std::string_view diskBytes)
-{
-    const std::optional<int> count = readTournamentFile(diskBytes).playerCount;
-    if (count && *count > m_playerCount && *count <= kMostPlayers)
-        ChangePlayerCount(*count);
-}
-
 void Tournament::saved()
 {
-    CorrectEstimates();
-    Rating();
+    correctEstimates();
+    showNewRatings();
 }
 
 // The size of the table.
 
-void Tournament::ChangePlayerCount(int value)
+void Tournament::layOutForCount(int value)
 {
     m_saveEnabled = m_writeBackEnabled = true;
     m_ratingMissing = true;
     if (value >= kFewestPlayers && value <= kMostPlayers)
         resize(value);
-    TableSise();
+    resetResultHeaders();
     ShownState &shown = editShown();
     shown.marks = {};
     for (int i = 1; i <= m_playerCount; ++i) {
@@ -391,34 +391,114 @@ void Tournament::ChangePlayerCount(int value)
             m_saveEnabled = m_writeBackEnabled = false;
     }
     shown.shownBoards = 0;
-    shown.freeLine.clear();
+    shown.freePlayer = 0;
     m_ratingMissing = anyRatingMissing();
     if (m_ratingMissing) {
-        RefreshShownColumns();
+        refreshShownColumns();
         return;
     }
-    CorrectEstimates();
-    Rating();
+    correctEstimates();
+    showNewRatings();
     m_correctionHeader = false;
     m_saveEnabled = m_writeBackEnabled = true;
 }
 
 void Tournament::resize(int count)
 {
-    // The cells go; the record number stays with the arrays.
+    // Players beyond the count leave with everything they held: nothing hidden may count,
+    // be saved or come back with a later higher count.
     for (int i = count + 1; i <= kMostPlayers; ++i) {
-        m_rows[index(i)] = Row{{}, {}, false, baseRecordNo(i)};
+        m_rows[index(i)] = Row{};
         m_withdrawnAfter[index(i)] = 0;
+        m_correctionMark[index(i)] = 0;
+        m_ratingCorrection[index(i)] = 0;
+        m_withdrawalForfeits[index(i)].clear();
     }
-    for (CycleCells &cells : m_cells) {
-        for (int i = 1; i <= kMostPlayers; ++i) {
-            for (int j = 1; j <= kMostPlayers; ++j) {
-                if (i > count || j > count)
-                    cells[index(i)][index(j)] = GameState::None;
+    for (std::size_t c = 0; c < m_cells.size(); ++c) {
+        CycleCells &cells = m_cells[c];
+        GameRecords &records = m_records[c];
+        for (std::size_t i = 0; i <= kMostPlayers; ++i) {
+            for (std::size_t j = 0; j <= kMostPlayers; ++j) {
+                if (int(i) > count || int(j) > count) {
+                    cells[i][j] = GameState::None;
+                    records.results[i][j].clear();
+                    records.points[i][j] = Fixed();
+                    records.played[i][j] = 0;
+                    records.opponentRating[i][j] = 0;
+                }
             }
         }
     }
+    for (auto &forfeits : m_withdrawalForfeits) {
+        std::erase_if(forfeits, [&](const GameKey &key) { return key.opponent > count; });
+    }
     m_playerCount = count;
+    touch();
+}
+
+std::vector<Tournament::RemovedPlayer> Tournament::playersRemovedBy(int count) const
+{
+    std::vector<RemovedPlayer> removed;
+    for (int i = std::max(count, 0) + 1; i <= m_playerCount; ++i) {
+        RemovedPlayer player{i, name(i), 0};
+        for (int c = 0; c < cycles(); ++c) {
+            for (int j = 1; j <= m_playerCount; ++j) {
+                if (j == i || (j > count && j < i))
+                    continue; // a game between two removed players is counted once
+                if (cell({c, i, j}) != GameState::None || cell({c, j, i}) != GameState::None)
+                    ++player.results;
+            }
+        }
+        if (!player.name.empty() || player.results > 0)
+            removed.push_back(std::move(player));
+    }
+    return removed;
+}
+
+int Tournament::withdrawalOutside(int count, int cycleCount) const
+{
+    const int rounds = roundCount(count) * cycleCount;
+    for (int p = 1; p <= std::min(count, m_playerCount); ++p) {
+        if (withdrawnAfter(p) > 0 && withdrawnAfter(p) >= rounds)
+            return p;
+    }
+    return 0;
+}
+
+Step Tournament::wholeStep(const std::function<void()> &operation)
+{
+    Step step;
+    step.kind = Step::Kind::Whole;
+    auto before = std::make_shared<Tournament>(*this);
+    operation();
+    step.before.whole = std::move(before);
+    step.after.whole = std::make_shared<Tournament>(*this);
+    if (step.before.whole->sameEvent(*step.after.whole) && step.before.whole->m_shown == m_shown &&
+        step.before.whole->m_saveEnabled == m_saveEnabled)
+        return {};
+    return step;
+}
+
+Step Tournament::setPlayerCount(int value)
+{
+    if (value < kFewestPlayers || value > kMostPlayers || value == m_playerCount ||
+        withdrawalOutside(value, cycles()) != 0)
+        return {};
+    return wholeStep([&] {
+        layOutForCount(value);
+        // The schedule of the new count puts other games after a withdrawal round.
+        forfeitEveryUnplayedGame();
+    });
+}
+
+bool Tournament::sameEvent(const Tournament &o) const
+{
+    return m_playerCount == o.m_playerCount && m_rows == o.m_rows &&
+           m_correctionMark == o.m_correctionMark && m_ratingCorrection == o.m_ratingCorrection &&
+           m_records == o.m_records && m_cells == o.m_cells &&
+           m_reverseLastRounds == o.m_reverseLastRounds && m_withdrawnAfter == o.m_withdrawnAfter &&
+           m_tieBreaks == o.m_tieBreaks && m_withdrawalForfeits == o.m_withdrawalForfeits &&
+           m_lowestCount == o.m_lowestCount;
 }
 
 void Tournament::resizeCycles(int count)
@@ -431,25 +511,72 @@ void Tournament::resizeCycles(int count)
 
 Step Tournament::setCycles(int count, bool reverseLastRounds)
 {
+    // One cycle has no order of rounds to swap, and its file says nothing of one.
+    if (count == 1)
+        reverseLastRounds = true;
     if (count < 1 || count > kMostCycles || count < lastCycleWithResults() ||
+        withdrawalOutside(m_playerCount, count) != 0 ||
         (count == cycles() && reverseLastRounds == m_reverseLastRounds))
         return {};
+    const auto change = [&] {
+        resizeCycles(count);
+        m_reverseLastRounds = reverseLastRounds;
+        // The shown round's games may lie elsewhere now: the display starts afresh.
+        ShownState &shown = editShown();
+        shown.marks = {};
+        shown.roundCycle = 0;
+        shown.shownBoards = 0;
+        shown.freePlayer = 0;
+        // A new cycle's games of a player who left are forfeits like his other later ones.
+        forfeitEveryUnplayedGame();
+    };
+    if (anyWithdrawal())
+        return wholeStep(change);
     Step step;
     step.kind = Step::Kind::Cycles;
     step.before = values(step);
-    resizeCycles(count);
-    m_reverseLastRounds = reverseLastRounds;
-    // The shown round's games may lie elsewhere now: the display starts afresh.
-    ShownState &shown = editShown();
-    shown.marks = {};
-    shown.roundCycle = 0;
-    shown.shownBoards = 0;
-    shown.freeLine.clear();
+    change();
     step.after = values(step);
     return step;
 }
 
-void Tournament::TableSise()
+bool Tournament::anyWithdrawal() const
+{
+    return std::any_of(m_withdrawnAfter.begin() + 1, m_withdrawnAfter.begin() + m_playerCount + 1,
+                       [](int round) { return round > 0; });
+}
+
+void Tournament::forfeitEveryUnplayedGame()
+{
+    for (int p = 1; p <= m_playerCount; ++p) {
+        if (withdrawnAfter(p) > 0)
+            forfeitUnplayedGames(p);
+    }
+}
+
+void Tournament::forfeitUnplayedGames(int row)
+{
+    const int afterRound = withdrawnAfter(row);
+    for (int c = 0; c < cycles(); ++c) {
+        for (int q = 1; q <= m_playerCount; ++q) {
+            const GameKey key{c, row, q};
+            if (q == row)
+                continue;
+            const int round = roundOf(key);
+            if (round <= afterRound)
+                continue;
+            const GameState now = cell(key);
+            // Only a game not played: a result entered stays. His opponent's earlier
+            // withdrawal made it a forfeit win for him; now neither came.
+            const bool opponentsForfeit =
+                now == GameState::ForfeitWin && withdrawnAfter(q) > 0 && withdrawnAfter(q) < round;
+            if (now == GameState::None || opponentsForfeit)
+                markForfeit(key, round);
+        }
+    }
+}
+
+void Tournament::resetResultHeaders()
 {
     m_correctionHeader = false;
     if (m_shown->resultHeader != ResultHeader::Result)
@@ -483,20 +610,20 @@ Step Tournament::click(int row, int column, const PlayerEntry &editor)
         step.game = gameAt(row, column).value_or(GameKey{0, row, row});
     }
     step.before = values(step);
-    ClickGames(row, column);
+    stepGameCell(row, column);
     if (row == 0 && column == 4)
-        ClickResult();
+        stepResultHeader();
     if (row == 0 && column >= 5)
-        ClickParing(column);
+        showRoundOfColumn(column);
     if (row == 0 && column == 2)
-        ClickCorrection();
+        showCorrections();
     if (column == 0 && isPlayer(row))
-        ClickNotRate(row, editor);
+        enterPlayer(row, editor);
     if (row == 0 && column == 3)
-        ClickNetRating();
-    RefreshCompleteness();
+        newRatingsCommand();
+    refreshCompleteness();
     if (row >= 1 && (column == 0 || column >= 5))
-        RefreshShownColumns();
+        refreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -506,11 +633,11 @@ Step Tournament::keyResult(int row, int column, GameState state)
     const std::optional<GameKey> key = gameAt(row, column);
     if (!key)
         return {};
-    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}, {}}), {}, {}};
+    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}}), {}};
     if (!m_ratingMissing)
-        SetGame(*key, state);
-    RefreshCompleteness();
-    RefreshShownColumns();
+        setGame(*key, state);
+    refreshCompleteness();
+    refreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -528,9 +655,9 @@ Step Tournament::clickResultBox(int board)
     if (!isShownGame)
         return {};
     const GameKey key{m_shown->roundCycle, b.first, b.second};
-    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}, {}}), {}, {}};
-    SetGame(key, nextInCycle(cell(key)));
-    RefreshShownColumns();
+    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
+    setGame(key, nextInCycle(cell(key)));
+    refreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -566,10 +693,6 @@ StepValues Tournament::values(const Step &step) const
         v.row = m_rows[index(step.row)];
     } else if (step.kind == Step::Kind::Rules) {
         v.tieBreaks = m_tieBreaks;
-    } else if (step.kind == Step::Kind::Withdrawal) {
-        v.withdrawnAfter = withdrawnAfter(step.row);
-        for (const GameKey &key : step.games)
-            v.sides.push_back(side(key));
     }
     v.ratingMissing = m_ratingMissing;
     v.correctionHeader = m_correctionHeader;
@@ -585,6 +708,12 @@ StepValues Tournament::values(const Step &step) const
 
 void Tournament::restore(const Step &step, const StepValues &v)
 {
+    if (step.kind == Step::Kind::Whole) {
+        if (v.whole)
+            *this = *v.whole;
+        touch();
+        return;
+    }
     if (step.kind == Step::Kind::Game && step.game.cycle >= 0 && step.game.cycle < cycles()) {
         setSide(step.game, v.player);
         setSide(step.game.mirror(), v.opponent);
@@ -592,12 +721,6 @@ void Tournament::restore(const Step &step, const StepValues &v)
         m_rows[index(step.row)] = v.row;
     } else if (step.kind == Step::Kind::Rules) {
         m_tieBreaks = v.tieBreaks;
-    } else if (step.kind == Step::Kind::Withdrawal) {
-        m_withdrawnAfter[index(step.row)] = v.withdrawnAfter;
-        for (std::size_t k = 0; k < step.games.size() && k < v.sides.size(); ++k) {
-            if (step.games[k].cycle >= 0 && step.games[k].cycle < cycles())
-                setSide(step.games[k], v.sides[k]);
-        }
     }
     if (v.cycles != cycles())
         resizeCycles(v.cycles);
@@ -613,7 +736,7 @@ void Tournament::restore(const Step &step, const StepValues &v)
     touch();
 }
 
-void Tournament::RefreshCompleteness()
+void Tournament::refreshCompleteness()
 {
     m_ratingMissing = anyRatingMissing();
     if (!m_ratingMissing) {
@@ -622,15 +745,15 @@ void Tournament::RefreshCompleteness()
     }
 }
 
-void Tournament::RefreshShownColumns()
+void Tournament::refreshShownColumns()
 {
     if (ratingColumn() == RatingColumn::Corrections ||
         (ratingColumn() == RatingColumn::NewRatings && !m_ratingMissing))
-        CorrectEstimates();
+        correctEstimates();
     touch();
 }
 
-void Tournament::ClickNotRate(int row, const PlayerEntry &player)
+void Tournament::enterPlayer(int row, const PlayerEntry &player)
 {
     Row &r = m_rows[index(row)];
     r.name = player.name;
@@ -641,22 +764,22 @@ void Tournament::ClickNotRate(int row, const PlayerEntry &player)
     touch();
 }
 
-void Tournament::ClickGames(int row, int column)
+void Tournament::stepGameCell(int row, int column)
 {
     if (m_ratingMissing)
         return;
     if (const std::optional<GameKey> key = gameAt(row, column))
-        SetGame(*key, nextInCycle(cell(*key)));
+        setGame(*key, nextInCycle(cell(*key)));
 }
 
-void Tournament::SetGame(const GameKey &key, GameState state)
+void Tournament::setGame(const GameKey &key, GameState state)
 {
     cellRef(key) = state;
-    ArrayGames(key, state);
+    recordGameArrays(key, state);
     cellRef(key.mirror()) = mirrored(state);
 }
 
-void Tournament::ArrayGames(const GameKey &key, GameState state)
+void Tournament::recordGameArrays(const GameKey &key, GameState state)
 {
     if (key.cycle < 0 || key.cycle >= cycles() || !isPlayer(key.player) ||
         !isPlayer(key.opponent) || key.player == key.opponent)
@@ -687,74 +810,126 @@ int Tournament::totalRounds() const
     return roundCount(m_playerCount) * cycles();
 }
 
+int Tournament::roundOf(const GameKey &key) const
+{
+    const std::optional<ScheduledGame> game = scheduledGame(
+        m_playerCount, cycles(), m_reverseLastRounds, key.cycle + 1, key.player, key.opponent);
+    return game ? game->round : 0;
+}
+
+void Tournament::markForfeit(const GameKey &key, int round)
+{
+    const int opponentLeft = withdrawnAfter(key.opponent);
+    if (opponentLeft > 0 && opponentLeft < round)
+        recordBothLost(key); // neither came to the game
+    else
+        setGame(key, GameState::ForfeitLoss);
+    m_withdrawalForfeits[index(key.player)].push_back(key);
+}
+
 Step Tournament::withdraw(int row, int afterRound)
 {
-    if (!isPlayer(row) || afterRound < 1 || afterRound >= totalRounds())
+    if (!isPlayer(row) || afterRound < 1 || afterRound >= totalRounds() ||
+        afterRound == withdrawnAfter(row))
         return {};
-    Step step;
-    step.kind = Step::Kind::Withdrawal;
-    step.row = row;
-    // The games after that round, with the round each is played in.
-    std::vector<std::pair<GameKey, int>> later;
+    return wholeStep([&] {
+        // A new round replaces the old: his forfeits are made again from it.
+        if (withdrawnAfter(row) > 0)
+            removeWithdrawal(row);
+        m_withdrawnAfter[index(row)] = afterRound;
+        forfeitUnplayedGames(row);
+        refreshShownColumns();
+    });
+}
+
+void Tournament::removeWithdrawal(int row)
+{
+    for (const GameKey &key : m_withdrawalForfeits[index(row)]) {
+        if (key.cycle >= cycles() || !isPlayer(key.opponent) || cell(key) != GameState::ForfeitLoss)
+            continue; // entered anew since, or no longer in the event
+        const int opponentLeft = withdrawnAfter(key.opponent);
+        const int round = roundOf(key);
+        if (opponentLeft > 0 && opponentLeft < round)
+            setGame(key, GameState::ForfeitWin); // the opponent's withdrawal still stands
+        else
+            setGame(key, GameState::None);
+    }
+    m_withdrawalForfeits[index(row)].clear();
+    m_withdrawnAfter[index(row)] = 0;
+}
+
+Step Tournament::reinstate(int row)
+{
+    if (!isPlayer(row) || withdrawnAfter(row) == 0)
+        return {};
+    return wholeStep([&] {
+        removeWithdrawal(row);
+        refreshShownColumns();
+    });
+}
+
+bool Tournament::gamesVoided(int row) const
+{
+    if (!isPlayer(row) || withdrawnAfter(row) == 0)
+        return false;
+    int overBoard = 0;
     for (int c = 0; c < cycles(); ++c) {
         for (int q = 1; q <= m_playerCount; ++q) {
-            const std::optional<ScheduledGame> game =
-                scheduledGame(m_playerCount, cycles(), m_reverseLastRounds, c + 1, row, q);
-            if (game && game->round > afterRound) {
-                later.push_back({{c, row, q}, game->round});
-                step.games.push_back({c, row, q});
-                step.games.push_back({c, q, row});
-            }
+            if (q != row && isRated(games(c).state(row, q)))
+                ++overBoard;
         }
     }
-    step.before = values(step);
-    m_withdrawnAfter[index(row)] = afterRound;
-    for (const auto &[key, round] : later) {
-        SetGame(key, GameState::ForfeitLoss);
-        const int opponentLeft = withdrawnAfter(key.opponent);
-        if (opponentLeft > 0 && opponentLeft < round) {
-            // Neither came to the game.
-            const GameKey mirror = key.mirror();
-            cellRef(mirror) = GameState::ForfeitLoss;
-            m_records[std::size_t(key.cycle)].results[index(mirror.player)][index(mirror.opponent)] =
-                std::string(cellText(GameState::ForfeitLoss));
-        }
+    return 2 * overBoard < (m_playerCount - 1) * cycles();
+}
+
+bool Tournament::gameCounts(const GameKey &key) const
+{
+    return !gamesVoided(key.player) && !gamesVoided(key.opponent);
+}
+
+Fixed Tournament::countedPoints(int row) const
+{
+    if (!isPlayer(row))
+        return {};
+    const TournamentSnapshot s = snapshot({}, {});
+    const std::vector<TieBreakRow> rows = rankByTieBreaks(roundRobinResults(s), {});
+    for (const TieBreakRow &r : rows) {
+        if (r.player == row)
+            return r.points;
     }
-    RefreshShownColumns();
-    step.after = values(step);
-    return step;
+    return {};
 }
 
 // Points, Berger coefficients, corrections and new ratings.
 
-void Tournament::ClickResult()
+void Tournament::stepResultHeader()
 {
     if (m_shown->resultHeader == ResultHeader::Points)
-        Berger();
+        showBerger();
     else
-        Score();
+        showPoints();
 }
 
-void Tournament::Score()
+void Tournament::showPoints()
 {
     editShown().resultHeader = ResultHeader::Points;
 }
 
-void Tournament::Berger()
+void Tournament::showBerger()
 {
     editShown().resultHeader = ResultHeader::Berger;
 }
 
-void Tournament::ClickCorrection()
+void Tournament::showCorrections()
 {
-    CorrectEstimates();
+    correctEstimates();
     m_correctionHeader = true;
     ShownState &shown = editShown();
     shown.resultHeader = ResultHeader::Result;
     shown.ratingColumn = RatingColumn::Corrections;
 }
 
-void Tournament::CorrectEstimates()
+void Tournament::correctEstimates()
 {
     for (int i = 1; i <= m_playerCount; ++i) {
         if (!estimate(i)) {
@@ -766,20 +941,20 @@ void Tournament::CorrectEstimates()
     }
 }
 
-void Tournament::ClickNetRating()
+void Tournament::newRatingsCommand()
 {
     // Looks at every row and never clears the note.
     if (anyRatingMissing())
         m_ratingMissing = true;
     if (m_ratingMissing)
         return;
-    CorrectEstimates();
-    Rating();
+    correctEstimates();
+    showNewRatings();
     m_correctionHeader = false;
     m_saveEnabled = m_writeBackEnabled = true;
 }
 
-void Tournament::Rating()
+void Tournament::showNewRatings()
 {
     if (ratingColumn() != RatingColumn::NewRatings ||
         m_shown->resultHeader != ResultHeader::Result) {
@@ -808,8 +983,21 @@ void Tournament::computeColumns() const
     const std::vector<NewRating> ratings =
         newRatingsShown ? newRatings() : std::vector<NewRating>();
     std::vector<Fixed> points(std::size_t(n) + 1);
-    for (int j = 1; j <= n; ++j)
-        points[std::size_t(j)] = playerPoints(m_records, j, n);
+    // With a withdrawal the points are the standings' own: forfeits after his round, and
+    // FIDE's rule that may void his games.
+    // The Berger coefficient likewise, over the games that count.
+    std::vector<std::optional<Fixed>> counted(std::size_t(n) + 1);
+    if (anyWithdrawal()) {
+        const std::vector<TieBreakRow> rows =
+            rankByTieBreaks(roundRobinResults(snapshot({}, {})), {{TieBreakKind::SonnebornBerger}});
+        for (const TieBreakRow &r : rows) {
+            points[std::size_t(r.player)] = r.points;
+            counted[std::size_t(r.player)] = r.values.front();
+        }
+    } else {
+        for (int j = 1; j <= n; ++j)
+            points[std::size_t(j)] = playerPoints(m_records, j, n);
+    }
     for (int i = 1; i <= n; ++i) {
         const auto at = index(i);
         std::string change;
@@ -826,7 +1014,8 @@ void Tournament::computeColumns() const
             m_column4[at] = formatDisplay(points[std::size_t(i)]);
             break;
         case ResultHeader::Berger:
-            m_column4[at] = formatDisplay(bergerCoefficient(m_records, i, points));
+            m_column4[at] =
+                formatDisplay(counted[at].value_or(bergerCoefficient(m_records, i, points)));
             break;
         case ResultHeader::Result:
             m_column4[at] = std::move(change);
@@ -838,7 +1027,7 @@ void Tournament::computeColumns() const
 
 // The round display.
 
-void Tournament::ClickParing(int column)
+void Tournament::showRoundOfColumn(int column)
 {
     if (column < 5 || column >= columnCount())
         return;
@@ -850,10 +1039,10 @@ void Tournament::ClickParing(int column)
     ShownState &shown = editShown();
     shown.roundNo = j <= rounds ? cycle * rounds + j : j;
     shown.roundCycle = j <= rounds ? cycle : kNoRoundCycle;
-    Paring();
+    fillRoundDisplay();
 }
 
-void Tournament::Paring()
+void Tournament::fillRoundDisplay()
 {
     ShownState &shown = editShown();
     shown.marks = {};
@@ -880,7 +1069,7 @@ void Tournament::Paring()
         sittingOut(m_playerCount, scheduled ? tableRound(m_playerCount, cycles(),
                                                          m_reverseLastRounds, shown.roundNo)
                                             : shown.roundNo);
-    shown.freeLine = free == 0 ? std::string() : "Отдыхает: " + name(free);
+    shown.freePlayer = free;
 }
 
 // The exports.

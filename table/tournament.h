@@ -1,14 +1,15 @@
 #pragma once
 
 // The open tournament as plain data: the players of the rows, every game with its mirror,
-// and everything the crosstable and the round display show of them. It is the only thing
-// that changes them: windows read it and call its operations, the history keeps the values
-// an operation changed, the file is read into it and written from it. The operations named
-// after the table's routines keep those names (ClickGames, ArrayGames, Score, Berger,
-// CorrectEstimates, Rating, Paring).
+// the cycles, the withdrawals and the rules, and what the crosstable and the round display
+// show of them. It is the only thing that changes them: windows read it and call its
+// operations, the history keeps the values an operation changed, the file is read into it
+// and written from it. Its invariant: whatever it holds, its file reads back to the same
+// tournament, and nothing outside the players 1..N is held at all.
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -90,7 +91,7 @@ struct ShownState {
     std::array<std::array<std::uint8_t, 23>, 23> marks{};
     std::array<Board, 12> boards{}; // 1..11; hiding a board keeps its players
     int shownBoards = 0;            // boards 1..shownBoards are on show
-    std::string freeLine;           // "Отдыхает: NAME", or empty
+    int freePlayer = 0;             // who sits out the shown round, 0 = nobody
 
     bool operator==(const ShownState &) const = default;
 };
@@ -123,6 +124,8 @@ using RowNumbers = std::array<int, 23>;
 // concerns, the completeness the refresh after a click sets, and the correction marks
 // (a save between a step and its undo settles them anew). With them goes what the header
 // commands showed, so that taking the step back shows the table as it was.
+class Tournament;
+
 struct StepValues {
     GameSide player;   // a game: the clicked side
     GameSide opponent; // a game: the mirrored side
@@ -137,23 +140,24 @@ struct StepValues {
     RowNumbers ratingCorrection{};
     std::shared_ptr<const ShownState> shown;
     std::vector<TieBreak> tieBreaks; // rules: the tie-breaks after points, empty = the default
-    int withdrawnAfter = 0;          // a withdrawal: the row's round, 0 = none
-    std::vector<GameSide> sides;     // a withdrawal: the sides of Step::games, in order
+    // A step that changes the event as a whole (the number of players, a withdrawal and
+    // its return): the tournament before or after it.
+    std::shared_ptr<const Tournament> whole;
 
     bool operator==(const StepValues &other) const;
 };
 
 // One step of entry the director can take back: a result set, a player entered, the
 // number of cycles (with the order of cycle 1's last rounds) changed, the tie-break rules
-// chosen, or a player's withdrawal with the games it turned into forfeits.
+// chosen, or a change of the event as a whole: the number of players, a withdrawal, a
+// return to the event.
 struct Step {
-    enum class Kind { None, Game, Entry, Cycles, Rules, Withdrawal };
+    enum class Kind { None, Game, Entry, Cycles, Rules, Whole };
     Kind kind = Kind::None;
     GameKey game; // Game: the side that was clicked, or the first-named side of a board
-    int row = 0;  // Entry: the row entered; Withdrawal: the player who left
+    int row = 0;  // Entry: the row entered
     StepValues before;
     StepValues after;
-    std::vector<GameKey> games; // Withdrawal: both sides of every game it changed
 
     bool changed() const { return kind != Kind::None && before != after; }
 };
@@ -180,8 +184,8 @@ class Tournament {
     int rowCount() const { return m_playerCount + 1; }
     int columnCount() const { return 5 + m_playerCount * cycles(); }
 
-    // The crosstable, cell by cell; row 0 and column 0 are the headers. Outside the
-    // table: an empty text and the window colour.
+    // The crosstable, cell by cell; row 0 and column 0 are the headers (row 0 holds only
+    // the game columns' numbers). Outside the table: an empty text and the window colour.
     std::string text(int row, int column) const;
     CellColour colour(int row, int column) const;
     // The game of a cell off the diagonal.
@@ -199,16 +203,19 @@ class Tournament {
     // The game arrays of a cycle.
     const GameRecords &games(int cycle = 0) const { return m_records[std::size_t(cycle)]; }
     RatingColumn ratingColumn() const { return m_shown->ratingColumn; }
+    // What columns 3 and 4 are headed by: corrections or new ratings, and points, Berger
+    // coefficients or the rating change.
+    bool correctionHeader() const { return m_correctionHeader; }
+    ResultHeader resultHeader() const { return m_shown->resultHeader; }
 
-    // "Нет рейтинга у игрока" while results may not be entered, else empty.
-    std::string missingRatingNote() const;
+    // A row lacks a rating, so results may not be entered yet.
+    bool ratingMissing() const { return m_ratingMissing; }
     bool saveEnabled() const { return m_saveEnabled; }
     bool writeBackEnabled() const { return m_writeBackEnabled; }
 
     // The round display: the title, the boards 1..shownBoards() of the shown round, each
     // with its line and its result box, and who sits out.
     int roundNo() const { return m_shown->roundNo; }
-    std::string roundTitle() const;
     int shownBoards() const { return m_shown->shownBoards; }
     // The board line's caption: its number, and the players when it was filled.
     const std::string &boardLine(int board) const
@@ -219,8 +226,8 @@ class Tournament {
     std::string boardCaption(int board) const;
     int boardFirst(int board) const { return m_shown->boards[boardIndex(board)].first; }
     int boardSecond(int board) const { return m_shown->boards[boardIndex(board)].second; }
-    // "Отдыхает: NAME", or empty when nobody sits out the shown round.
-    const std::string &freePlayerLine() const { return m_shown->freeLine; }
+    // Who sits out the shown round, 0 when nobody does.
+    int freePlayer() const { return m_shown->freePlayer; }
 
     // The window's load from the file's bytes, or without a file: everything cleared, the
     // table laid out for the file's count, rows and results read as far as the file goes,
@@ -228,14 +235,25 @@ class Tournament {
     void load(std::optional<std::string_view> fileBytes);
     // The tournament file as a save writes it.
     std::string fileBytes() const;
-    // Before a save: a larger count in the file on disk is laid out first, so that rows
-    // removed since come back (empty) and their record numbers, marks and results are kept.
-    void raiseToCountOnDisk(std::string_view diskBytes);
     // After the file was written, the marks and new ratings are brought up to date.
     void saved();
-    // The spin's change to `value`: only 3..22 lay the table out anew. Rows beyond the
-    // count lose their cells; their record numbers, marks and game arrays stay.
-    void ChangePlayerCount(int value);
+    // The spin's change to `value`: only 3..22 lay the table out anew. Players beyond the
+    // count leave the tournament with everything they held.
+    void layOutForCount(int value);
+    // The same as a step of the history; nothing changes when a withdrawal round would lie
+    // outside the event (see withdrawalOutside).
+    Step setPlayerCount(int value);
+    // The rows a lower count would remove that hold a name or a result, each with the
+    // number of his results (every cycle, both sides of a game counted once).
+    struct RemovedPlayer {
+        int row = 0;
+        std::string name;
+        int results = 0;
+    };
+    std::vector<RemovedPlayer> playersRemovedBy(int count) const;
+    // The first remaining player whose withdrawal round would lie outside an event of
+    // `count` players and `cycleCount` cycles (it must end before the last round); 0 when none.
+    int withdrawalOutside(int count, int cycleCount) const;
 
     // Whether the editor's player may enter the row.
     EntryCheck checkEntry(int row, const PlayerEntry &player) const;
@@ -258,24 +276,40 @@ class Tournament {
     // The round after which the row's player left; 0 when he did not.
     int withdrawnAfter(int row) const { return m_withdrawnAfter[index(row)]; }
     // The player of the row left after round 1..totalRounds() - 1: each of his later games
-    // becomes a forfeit, "-" for him and "+" for the opponent ("-" for both when the
-    // opponent had left before it too).
+    // without a result becomes a forfeit, "-" for him and "+" for the opponent ("-" for both
+    // when the opponent had left before it too). A game with a result keeps it.
     Step withdraw(int row, int afterRound);
+    // The withdrawn player comes back: the forfeits his withdrawal made are removed (after a
+    // load: the forfeits of his games after his round), a game the opponent's withdrawal
+    // made a forfeit stays one for him.
+    Step reinstate(int row);
+    // The round a game is played in, counted through all cycles.
+    int roundOf(const GameKey &key) const;
+    // FIDE's rule: a withdrawn player who played fewer than half his games over the board
+    // has none of them counted.
+    bool gamesVoided(int row) const;
+    // Whether the game counts in the points: not when either player's games are voided.
+    bool gameCounts(const GameKey &key) const;
+    // The row's points as the standings count them: his own when his games are voided.
+    Fixed countedPoints(int row) const;
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
 
-    // The routines of the table.
-    void ClickGames(int row, int column);
-    void ArrayGames(const GameKey &key, GameState state);
-    void ClickResult();
-    void Score();
-    void Berger();
-    void ClickCorrection();
-    void CorrectEstimates();
-    void ClickNetRating();
-    void Rating();
-    void ClickParing(int column);
-    void Paring();
+    // The commands of the table's cells and headers.
+    void stepGameCell(int row, int column);
+    void recordGameArrays(const GameKey &key, GameState state);
+    void stepResultHeader();
+    void showPoints();
+    void showBerger();
+    void showCorrections();
+    void correctEstimates();
+    void newRatingsCommand();
+    void showNewRatings();
+    void showRoundOfColumn(int column);
+    void fillRoundDisplay();
+
+    // The whole event for the history: what restore puts back for a Whole step.
+    bool sameEvent(const Tournament &other) const;
 
     // New ratings of rows 1..N, computed as the new-rating command computes them.
     std::vector<NewRating> newRatings() const;
@@ -296,18 +330,30 @@ class Tournament {
     GameSide side(const GameKey &key) const;
     void setSide(const GameKey &key, const GameSide &side);
     StepValues values(const Step &step) const;
-    void SetGame(const GameKey &key, GameState state);
-    void ClickNotRate(int row, const PlayerEntry &player);
-    void RefreshCompleteness();
+    void setGame(const GameKey &key, GameState state);
+    void enterPlayer(int row, const PlayerEntry &player);
+    void refreshCompleteness();
     // After a result or a player changed: what columns 3 and 4 show is computed again,
     // and with it the corrections of the estimates.
-    void RefreshShownColumns();
-    void TableSise();
-    void LoadTurnir(std::string_view bytes);
+    void refreshShownColumns();
+    void resetResultHeaders();
+    void readFromFile(std::string_view bytes);
     // The tie-break rules and withdrawals the file's extension holds.
-    void ReadPlaces(std::string_view bytes);
-    void Prokrutka();
+    void readRulesAndWithdrawals(std::string_view bytes);
+    void markEstimateRatings();
     void resize(int count);
+    // The forfeits a withdrawal makes and reinstate removes.
+    void markForfeit(const GameKey &key, int round);
+    void removeWithdrawal(int row);
+    bool anyWithdrawal() const;
+    // The games after his round not played over the board become forfeits.
+    void forfeitUnplayedGames(int row);
+    void forfeitEveryUnplayedGame();
+    // Both sides "-": a game neither player came to.
+    void recordBothLost(const GameKey &key);
+    // After a load: the forfeits of each withdrawn player's games after his round.
+    void deriveWithdrawalForfeits();
+    Step wholeStep(const std::function<void()> &operation);
     void resizeCycles(int count);
     // Rounds of one cycle, and the schedule of every cycle.
     int roundsPerCycle() const;
@@ -327,7 +373,9 @@ class Tournament {
     std::vector<GameRecords> m_records;
     std::vector<CycleCells> m_cells;
     bool m_reverseLastRounds = true;
-    RowNumbers m_withdrawnAfter{};     // per row: the round after which he left, 0 = none
+    RowNumbers m_withdrawnAfter{}; // per row: the round after which he left, 0 = none
+    // Per row: his side of each game his withdrawal turned into a forfeit.
+    std::array<std::vector<GameKey>, 23> m_withdrawalForfeits{};
     std::vector<TieBreak> m_tieBreaks; // empty = the default order
 
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."

@@ -229,7 +229,8 @@ void appendLine(std::string &out, std::string_view line)
     out += kLineEnd;
 }
 
-// The results of one further cycle: every text one of the six, every game mirrored.
+// The results of one further cycle: every text one of the six, every game mirrored but a
+// game lost by both ("-" on both sides: neither came to it).
 std::string checkCycleResults(const std::vector<std::string> &results, int n, int cycle)
 {
     std::vector<std::vector<GameState>> state(std::size_t(n) + 1,
@@ -249,8 +250,10 @@ std::string checkCycleResults(const std::vector<std::string> &results, int n, in
     }
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
-            if (state[std::size_t(j)][std::size_t(i)] !=
-                mirrored(state[std::size_t(i)][std::size_t(j)]))
+            const GameState ij = state[std::size_t(i)][std::size_t(j)];
+            const GameState ji = state[std::size_t(j)][std::size_t(i)];
+            const bool bothLost = ij == GameState::ForfeitLoss && ji == GameState::ForfeitLoss;
+            if (ji != mirrored(ij) && !bothLost)
                 return "в цикле " + std::to_string(cycle) + " результаты партии " +
                        std::to_string(i) + "-" + std::to_string(j) + " не согласованы";
         }
@@ -351,7 +354,8 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
         }
         // Each section once and in order, RESULTS once per further cycle; REVERSE and
         // RESULTS only after CYCLES.
-        const bool repeats = kind == last && (kind == Section::Results || kind == Section::Withdrawn);
+        const bool repeats =
+            kind == last && (kind == Section::Results || kind == Section::Withdrawn);
         const bool needsCycles = kind == Section::Reverse || kind == Section::Results;
         if (!(kind > last || repeats) || (needsCycles && last == Section::None)) {
             out.error = "в дополнении файла раздел «" + text + "» не на своём месте";

@@ -9,6 +9,7 @@
 #include "ui/board_line_label.h"
 #include "ui/picture_button.h"
 #include "ui/round_display.h"
+#include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 
 namespace krugovik {
@@ -72,7 +73,7 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
 void RoundDisplay::show()
 {
     const Tournament &t = m_document->tournament();
-    lblParing[0]->setText(QString::fromStdString(t.roundTitle()));
+    lblParing[0]->setText(QString::fromStdString(roundTitle(t)));
     for (int k = 1; k <= kBoards; ++k) {
         lblParing[k]->setText(QString::fromStdString(t.boardLine(k)));
         lblParing[k]->setTag(QString::number(t.boardFirst(k)));
@@ -81,7 +82,7 @@ void RoundDisplay::show()
         lblParing[k]->setHidden(k > t.shownBoards());
         lblRezult[k]->setHidden(k > t.shownBoards());
     }
-    const QString free = QString::fromStdString(t.freePlayerLine());
+    const QString free = QString::fromStdString(freePlayerText(t));
     lblFree->setText(free);
     lblFree->setToolTip(free);
     lblFree->setHidden(free.isEmpty());

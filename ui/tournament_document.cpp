@@ -29,16 +29,6 @@ void TournamentDocument::load(std::optional<std::string> bytes)
     emit changed({true, {}, true, false});
 }
 
-void TournamentDocument::raiseToCountOnDisk(const std::string &diskBytes)
-{
-    const int count = m_tournament.playerCount();
-    m_tournament.raiseToCountOnDisk(diskBytes);
-    if (m_tournament.playerCount() == count)
-        return;
-    m_history->clear();
-    emit changed({true, {}, true, true});
-}
-
 void TournamentDocument::saved()
 {
     apply([](Tournament &t) { t.saved(); }, false);
@@ -46,9 +36,13 @@ void TournamentDocument::saved()
 
 void TournamentDocument::changePlayerCount(int value)
 {
-    m_history->clear();
-    m_tournament.ChangePlayerCount(value);
-    emit changed({true, {}, true, true});
+    if (value < Tournament::kFewestPlayers || value > Tournament::kMostPlayers) {
+        // No size changes; the table's flags are worked out again, as for any count.
+        apply([&](Tournament &t) { t.layOutForCount(value); }, false);
+        return;
+    }
+    pushStep(QStringLiteral("число игроков %1").arg(value),
+             [&](Tournament &t) { return t.setPlayerCount(value); });
 }
 
 QString TournamentDocument::gameText(int row, int column) const
@@ -104,12 +98,18 @@ void TournamentDocument::withdraw(int row, int afterRound)
              [&](Tournament &t) { return t.withdraw(row, afterRound); });
 }
 
+void TournamentDocument::reinstate(int row)
+{
+    pushStep(QStringLiteral("возвращение игрока %1").arg(row),
+             [&](Tournament &t) { return t.reinstate(row); });
+}
+
 void TournamentDocument::correctAndRate()
 {
     apply(
         [](Tournament &t) {
-            t.CorrectEstimates();
-            t.Rating();
+            t.correctEstimates();
+            t.showNewRatings();
         },
         false);
 }
@@ -152,15 +152,18 @@ TableChange TournamentDocument::changeOf(const Step &step) const
         change.cells << QRect(t.columnOf(step.game), step.game.player, 1, 1)
                      << QRect(t.columnOf(step.game.mirror()), step.game.opponent, 1, 1);
         change.rounds = t.shownBoards() > 0;
+        // A result may decide whether a withdrawn player's games count at all.
+        for (int p = 1; p <= t.playerCount(); ++p) {
+            if (t.withdrawnAfter(p) > 0) {
+                change.cells << QRect(0, 0, t.columnCount(), t.rowCount());
+                break;
+            }
+        }
     } else if (step.kind == Step::Kind::Entry) {
         change.cells << QRect(1, step.row, 2, 1);
-    } else if (step.kind == Step::Kind::Cycles) {
+    } else if (step.kind == Step::Kind::Cycles || step.kind == Step::Kind::Whole) {
         change.layout = true;
         change.rounds = true;
-    } else if (step.kind == Step::Kind::Withdrawal) {
-        for (const GameKey &key : step.games)
-            change.cells << QRect(t.columnOf(key), key.player, 1, 1);
-        change.rounds = t.shownBoards() > 0;
     }
     return change;
 }

@@ -35,11 +35,10 @@ class TournamentDocument : public QObject {
     // Loads the file's bytes, or the empty three-player table without a file; the history
     // starts afresh.
     void load(std::optional<std::string> bytes);
-    // Before a save: a larger count on disk is laid out first.
-    void raiseToCountOnDisk(const std::string &diskBytes);
     // After the file was written: marks and new ratings brought up to date.
     void saved();
-    // The spin's change; the history starts afresh, since its steps belong to the old size.
+    // The spin's change, one step: players beyond the count leave with their results. The
+    // caller has asked the director first (see Tournament::playersRemovedBy).
     void changePlayerCount(int value);
     // The spin of cycles or the check box of the last rounds, one step.
     void setCycles(int count, bool reverseLastRounds);
@@ -54,6 +53,8 @@ class TournamentDocument : public QObject {
     void setTieBreaks(const std::vector<TieBreak> &tieBreaks);
     // The row's player left after the round, one step.
     void withdraw(int row, int afterRound);
+    // The withdrawn player comes back, one step.
+    void reinstate(int row);
     // The write-back's own correction and rating, no step of the history.
     void correctAndRate();
 

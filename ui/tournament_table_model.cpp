@@ -5,6 +5,7 @@
 #include <array>
 
 #include "common/colours.h"
+#include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 
 namespace krugovik {
@@ -42,9 +43,19 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
+        if (column == 1 && row > 0)
+            return QString::fromStdString(nameCellText(t, row));
+        if (row == 0 && column < 5)
+            return QString::fromStdString(headerCaption(t, column));
         return QString::fromStdString(t.text(row, column));
     case Qt::BackgroundRole: {
         const CellColour colour = t.colour(row, column);
+        // Games a withdrawal voided are greyed unless the shown round marks them.
+        if (colour == CellColour::Window) {
+            if (const std::optional<GameKey> key = t.gameAt(row, column);
+                key && !t.gameCounts(*key))
+                return toQColor(kNotCountedGrey);
+        }
         // Fixed cells look like headers.
         if (colour == CellColour::Window && (row == 0 || column == 0))
             return QGuiApplication::palette().color(QPalette::Button);
@@ -54,6 +65,8 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
         // With several cycles the header of a game column names its block's cycle.
         if (row == 0 && column >= 5 && t.cycles() > 1)
             return QStringLiteral("Цикл %1").arg((column - 5) / t.playerCount() + 1);
+        if (const std::optional<GameKey> key = t.gameAt(row, column))
+            return QString::fromStdString(notCountedReason(t, *key));
         return {};
     case Qt::TextAlignmentRole:
         if (column == 1 && row > 0)
@@ -77,7 +90,7 @@ void TournamentTableModel::follow(const TableChange &change)
         const QRect shown = cells & table;
         if (!shown.isEmpty())
             emit dataChanged(index(shown.top(), shown.left()), index(shown.bottom(), shown.right()),
-                             {Qt::DisplayRole, Qt::BackgroundRole});
+                             {Qt::DisplayRole, Qt::BackgroundRole, Qt::ToolTipRole});
     }
 }
 

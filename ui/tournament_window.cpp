@@ -20,7 +20,7 @@
 #include "common/twips.h"
 #include "export/tournament_snapshot.h"
 #include "rounds/berger_schedule.h"
-#include "table/recovery_copy.h"
+#include "table/tournament_store.h"
 #include "ui/base_editor.h"
 #include "ui/cross_table.h"
 #include "ui/picture_button.h"
@@ -55,6 +55,7 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     setObjectName(QStringLiteral("frmVantor"));
     if (!m_files)
         m_files = new FileLayer(this);
+    m_store = std::make_unique<TournamentStore>(m_files);
     setFont(screenFont(9));
     // The widgets come in the order the keyboard visits them.
     createGrid();
@@ -211,7 +212,6 @@ void TournamentWindow::Form_Load()
 {
     m_loading = true;
     m_changedOutsideHistory = false;
-    m_recoveryPath = recoveryCopyPath(m_tourFilePath());
     setWindowTitle(m_tourFilePath());
     m_editor->load();
     const std::optional<std::string> bytes = LoadTurnir();

@@ -5,12 +5,13 @@
 // players and results, beside the history of its steps. The window gathers the director's
 // input, calls the document and shows what the document says changed: the crosstable
 // grdTable is a view over the document's item model, the base editor and the round display
-// are parts of their own. Messages and dialogs come from here; the file is read and written
-// here, its bytes made and taken apart by the model.
+// are parts of their own. Messages and dialogs come from here; the file and the recovery copy
+// are read and written by the TournamentStore, which asks nothing and shows nothing.
 
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -33,6 +34,7 @@ class CrossTable;
 class FileLayer;
 class RoundDisplay;
 class TournamentDocument;
+class TournamentStore;
 struct TableChange;
 struct TournamentSnapshot;
 
@@ -101,6 +103,7 @@ class TournamentWindow : public QWidget {
     void createWithdrawal();
     void grdTable_ContextMenu(const QPoint &position);
     void actWithdraw_Click();
+    void actReinstate_Click();
 
     // The tournament file (ui/window_file.cpp): its bytes as read, or nothing when there
     // are none to load; the save, and the questions before a file is replaced.
@@ -110,6 +113,7 @@ class TournamentWindow : public QWidget {
     bool SaveTournament();
     bool ConfirmReplacingUnreadFile(const QString &path, const QString &reason);
     bool ConfirmReplacingForeignFile(const QString &path, const QString &reason);
+    bool ConfirmReplacingChangedFile(const QString &path);
 
     // Changes not yet saved, and the recovery copy that keeps them through a crash
     // (ui/window_unsaved.cpp).
@@ -135,15 +139,15 @@ class TournamentWindow : public QWidget {
     RoundDisplay *m_rounds = nullptr;         // the shown round below the table
     QWidget *m_page = nullptr;                // the controls, in the scroll area
     QScrollArea *m_scroll = nullptr;
-    QString m_unreadTourFile; // a tournament file that existed but could not be read at load
+    std::unique_ptr<TournamentStore> m_store; // the file and the recovery copy
     bool m_loading = false;   // inside Form_Load: what it lays out is no change
     bool m_changedOutsideHistory = false; // the count changed, or a recovery copy was restored
     QTimer *m_recoveryTimer = nullptr;    // pending write of the recovery copy
-    QString m_recoveryPath;               // the copy of the tournament loaded last
 
     // Widgets, named as the director's manual names them.
     CrossTable *grdTable = nullptr;
     QAction *actWithdraw = nullptr;
+    QAction *actReinstate = nullptr;
     QScrollBar *vscPlayer = nullptr;
     QLabel *lblPlayerCount = nullptr; // the number of players beside the arrows
     QLabel *lblInfo = nullptr;

@@ -1,28 +1,21 @@
-// Reading and saving the tournament file; a file that exists but could not be read, or a
-// file that is no tournament, is replaced only on the director's word.
+// The questions and messages around the tournament file: a file that exists but could not be
+// read, a file that is no tournament, or a file another program changed is replaced only on
+// the director's word. The store reads and writes; the window asks and tells.
+#include <QDateTime>
 #include <QFileInfo>
+#include <QTimer>
 
-#include "common/file_layer.h"
 #include "common/message_box.h"
-#include "table/recovery_copy.h"
-#include "table/tournament_file.h"
+#include "table/tournament_store.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_window.h"
 
 namespace krugovik {
 namespace {
 
-// Larger files are not tournaments: 22 players take a few kilobytes.
-constexpr qint64 kLargestFile = 16 * 1024 * 1024;
-
-// Why bytes read with a limit of kLargestFile + 1 are not a tournament; empty when they
-// may be one.
-std::string foreignReason(const std::string &bytes)
+QString shownTime(const QDateTime &written)
 {
-    std::string reason = foreignFileReason(bytes);
-    if (reason.empty() && qint64(bytes.size()) > kLargestFile)
-        reason = "он слишком велик";
-    return reason;
+    return written.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"));
 }
 
 } // namespace
@@ -38,46 +31,54 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
                         .arg(path, what),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
     };
-    const FileLayer::Reading reading = m_files->read(path, kLargestFile + 1);
-    m_unreadTourFile.clear();
-    if (reading.outcome == FileLayer::Reading::Outcome::Unreadable) {
-        // Not the silent missing file: there is a tournament the director cannot see.
-        m_unreadTourFile = path;
-        tellShownEmpty(QStringLiteral("не удалось прочитать: ") + reading.reason);
+    using State = TournamentStore::Opening::State;
+    const TournamentStore::Opening opening = m_store->open(path);
+    switch (opening.state) {
+    case State::Missing:
+    case State::Read:
+        break;
+    case State::Unreadable:
+        tellShownEmpty(QStringLiteral("не удалось прочитать: ") + opening.reason);
+        break;
+    case State::Broken:
+        tellShownEmpty(QStringLiteral("не прочитан: ") + opening.reason);
+        break;
+    case State::Foreign:
+        // A later save would replace the file: the director must know what it is.
+        tellShownEmpty(QStringLiteral("не похож на файл турнира: ") + opening.reason);
+        break;
     }
-    // Work a crash left in the recovery copy is read in the file's place, on the
-    // director's word; it stays a change until it is saved.
-    bool read = reading.outcome == FileLayer::Reading::Outcome::Read;
-    QByteArray content = reading.bytes;
-    if (reading.outcome != FileLayer::Reading::Outcome::Unreadable) {
-        const std::optional<FoundCopy> copy =
-            findRecoveryCopy(path, read ? std::optional<QByteArray>(reading.bytes) : std::nullopt);
-        if (copy && AskRestoring(copy->written)) {
-            content = copy->bytes;
-            read = true;
-            m_changedOutsideHistory = true;
-        } else if (copy) {
-            removeRecoveryCopy(m_recoveryPath);
+    std::optional<std::string> content;
+    if (opening.state == State::Read)
+        content = opening.bytes;
+    // Work a program that died left in its recovery copy is read in the file's place, on
+    // the director's word; it stays a change until it is saved. Beside a file that did not
+    // read, the copy may be all that is left of the tournament: it is never dropped then.
+    const bool fileKnown = opening.state == State::Read || opening.state == State::Missing;
+    for (const FoundCopy &copy : m_store->leftCopies(opening)) {
+        if (!AskRestoring(copy.written)) {
+            if (fileKnown)
+                removeRecoveryCopy(copy);
+            continue;
         }
+        if (const QString problem = TournamentStore::copyProblem(copy); !problem.isEmpty()) {
+            // The copy is what failed, not the file: the file's table stays, the copy too.
+            showMessage(this,
+                        QStringLiteral("Несохранённая версия турнира %1 от %2 не прочитана: %3. "
+                                       "Она оставлена в файле %4; таблица показана %5.")
+                            .arg(QFileInfo(path).fileName(), shownTime(copy.written), problem,
+                                 copy.path,
+                                 content ? QStringLiteral("по файлу турнира")
+                                         : QStringLiteral("пустой")),
+                        QStringLiteral("Ошибка"), QMessageBox::Warning);
+            break;
+        }
+        m_store->adopt(copy);
+        content = copy.bytes.toStdString();
+        m_changedOutsideHistory = true;
+        break;
     }
-    if (!read)
-        return std::nullopt;
-    std::string bytes = content.toStdString();
-    const std::string foreign = foreignReason(bytes);
-    if (foreign.empty()) {
-        // What follows the first cycle must read whole, or the file is not taken at all.
-        const std::string broken =
-            readFileExtension(bytes, readTournamentFile(bytes).playerCount.value_or(0)).error;
-        if (broken.empty())
-            return bytes;
-        m_unreadTourFile = path;
-        tellShownEmpty(QStringLiteral("не прочитан: ") + QString::fromStdString(broken));
-        return std::nullopt;
-    }
-    // A later save would replace the file: the director must know what it is.
-    tellShownEmpty(QStringLiteral("не похож на файл турнира: ") +
-                   QString::fromStdString(foreign));
-    return std::nullopt;
+    return content;
 }
 
 void TournamentWindow::cmdSave_Click()
@@ -88,31 +89,34 @@ void TournamentWindow::cmdSave_Click()
 bool TournamentWindow::SaveTournament()
 {
     const QString path = m_tourFilePath();
-    const FileLayer::Reading reading = m_files->read(path, kLargestFile + 1);
-    // A folder in the file's place is refused by the writing itself.
-    if ((reading.outcome == FileLayer::Reading::Outcome::Unreadable && !QFileInfo(path).isDir()) ||
-        path == m_unreadTourFile) {
-        const QString reason = reading.outcome == FileLayer::Reading::Outcome::Unreadable
-                                   ? reading.reason
-                                   : QStringLiteral("его не удалось прочитать при загрузке");
-        if (!ConfirmReplacingUnreadFile(path, reason))
-            return false;
+    const TournamentStore::SaveCheck check = m_store->checkSave();
+    if (!check.unreadable.isEmpty() && !ConfirmReplacingUnreadFile(path, check.unreadable))
+        return false;
+    // Something else than a tournament is replaced only on the director's word.
+    if (!check.foreign.isEmpty() && !ConfirmReplacingForeignFile(path, check.foreign))
+        return false;
+    if (check.changed && !ConfirmReplacingChangedFile(path))
+        return false;
+    const TournamentStore::Saved saved = m_store->save(m_document->tournament().fileBytes());
+    if (!saved.ownFault.isEmpty()) {
+        // The recovery copy keeps the work whatever its timer was doing.
+        m_recoveryTimer->stop();
+        WriteRecoveryCopy();
+        showMessage(this,
+                    QStringLiteral("Турнир не сохранён в файл %1: записанный файл программа не "
+                                   "смогла бы прочитать (%2). Это ошибка программы. Файл не "
+                                   "изменён; всё введённое осталось в программе и в её "
+                                   "резервной копии.")
+                        .arg(path, saved.ownFault),
+                    QStringLiteral("Ошибка"), QMessageBox::Critical);
+        return false;
     }
-    if (reading.outcome == FileLayer::Reading::Outcome::Read) {
-        // Something else than a tournament is replaced only on the director's word.
-        const std::string foreign = foreignReason(reading.bytes.toStdString());
-        if (!foreign.empty() && !ConfirmReplacingForeignFile(path, QString::fromStdString(foreign)))
-            return false;
-        // Rows removed from the table since come back, empty, before the file is replaced.
-        m_document->raiseToCountOnDisk(reading.bytes.toStdString());
-    }
-    const QString failure =
-        m_files->replace(path, QByteArray::fromStdString(m_document->tournament().fileBytes()));
-    if (!failure.isEmpty()) {
+    if (!saved.written) {
+        WritePendingRecoveryCopy();
         showMessage(this,
                     QStringLiteral("Турнир не сохранён в файл %1: %2. Всё введённое осталось "
                                    "в программе, а прежний файл не изменён; сохраните ещё раз.")
-                        .arg(path, failure),
+                        .arg(path, saved.failure),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
         return false;
     }
@@ -130,7 +134,7 @@ bool TournamentWindow::ConfirmReplacingUnreadFile(const QString &path, const QSt
             .arg(path, reason),
         QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
     if (replace)
-        m_unreadTourFile.clear();
+        m_store->acceptReplacing();
     return replace;
 }
 
@@ -140,6 +144,15 @@ bool TournamentWindow::ConfirmReplacingForeignFile(const QString &path, const QS
                     QStringLiteral("Файл %1 не похож на файл турнира: %2. Если его заменить, "
                                    "его содержимое будет потеряно. Заменить файл этой таблицей?")
                         .arg(path, reason),
+                    QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
+}
+
+bool TournamentWindow::ConfirmReplacingChangedFile(const QString &path)
+{
+    return askYesNo(this,
+                    QStringLiteral("Файл %1 изменён другой программой после того, как вы его "
+                                   "открыли. Заменить его?")
+                        .arg(QFileInfo(path).fileName()),
                     QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
 }
 

@@ -1,5 +1,6 @@
 // The crosstable: clicks and keys go to the document, the table is laid out for the number
 // of players, and the window follows what the document says changed.
+#include <QScopeGuard>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -14,6 +15,7 @@
 #include "standings/result_keys.h"
 #include "ui/base_editor.h"
 #include "ui/cross_table.h"
+#include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_window.h"
 
@@ -83,7 +85,39 @@ void TournamentWindow::grdTable_KeyDown(int row, int column, const QString &key)
 
 void TournamentWindow::vscPlayer_Change()
 {
-    m_document->changePlayerCount(vscPlayer->value());
+    const Tournament &t = m_document->tournament();
+    const int wanted = vscPlayer->value();
+    // Below three (a file that did not read leaves the spin at 1) no size changes.
+    if (wanted < Tournament::kFewestPlayers || wanted > Tournament::kMostPlayers) {
+        m_document->changePlayerCount(wanted);
+        return;
+    }
+    const auto keepCount = [&] {
+        const QSignalBlocker quiet(vscPlayer);
+        vscPlayer->setValue(t.playerCount());
+    };
+    // An arrow held down repeats under a message box, whose button takes the mouse's
+    // release: the bar is disabled while the box is up, which stops the repeat.
+    const auto stopRepeat = [this] {
+        vscPlayer->setEnabled(false);
+        return qScopeGuard([this] { vscPlayer->setEnabled(true); });
+    };
+    if (const int left = t.withdrawalOutside(wanted, t.cycles())) {
+        keepCount();
+        const auto enable = stopRepeat();
+        showMessage(this,
+                    QString::fromStdString(withdrawalOutsideText(t, left, wanted, t.cycles())));
+        return;
+    }
+    const std::vector<Tournament::RemovedPlayer> removed = t.playersRemovedBy(wanted);
+    if (!removed.empty()) {
+        const auto enable = stopRepeat();
+        if (!askYesNo(this, QString::fromStdString(removalQuestion(removed)))) {
+            keepCount();
+            return;
+        }
+    }
+    m_document->changePlayerCount(wanted);
 }
 
 void TournamentWindow::ShowTournament(const TableChange &change)
@@ -105,9 +139,6 @@ void TournamentWindow::ShowTournament(const TableChange &change)
     }
     if (!change.content || m_loading)
         return;
-    // The number of players is no step of the history.
-    if (change.layout)
-        m_changedOutsideHistory = true;
     TableChanged();
 }
 
@@ -143,6 +174,15 @@ void TournamentWindow::spnCycles_Change()
 {
     const Tournament &t = m_document->tournament();
     const int wanted = spnCycles->value();
+    if (const int left = t.withdrawalOutside(t.playerCount(), wanted)) {
+        {
+            const QSignalBlocker quiet(spnCycles);
+            spnCycles->setValue(t.cycles());
+        }
+        showMessage(
+            this, QString::fromStdString(withdrawalOutsideText(t, left, t.playerCount(), wanted)));
+        return;
+    }
     if (wanted < t.lastCycleWithResults()) {
         {
             const QSignalBlocker quiet(spnCycles);

@@ -11,7 +11,7 @@
 #include <QUndoStack>
 
 #include "common/message_box.h"
-#include "table/recovery_copy.h"
+#include "table/tournament_store.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_window.h"
 
@@ -102,7 +102,7 @@ void TournamentWindow::MarkSaved()
     m_document->undoStack()->setClean();
     ShowUnsavedMark();
     m_recoveryTimer->stop();
-    removeRecoveryCopy(m_recoveryPath);
+    m_store->removeRecoveryCopy();
 }
 
 void TournamentWindow::WritePendingRecoveryCopy()
@@ -115,16 +115,13 @@ void TournamentWindow::WritePendingRecoveryCopy()
 
 void TournamentWindow::WriteRecoveryCopy()
 {
-    if (m_recoveryPath.isEmpty())
-        return;
     if (!hasUnsavedChanges()) {
         // Taken back to what the file holds.
-        removeRecoveryCopy(m_recoveryPath);
+        m_store->removeRecoveryCopy();
         return;
     }
     // A copy that cannot be written is no loss of its own; the next change tries again.
-    writeRecoveryCopy(m_recoveryPath,
-                      QByteArray::fromStdString(m_document->tournament().fileBytes()));
+    m_store->writeRecoveryCopy(m_document->tournament().fileBytes());
 }
 
 int TournamentWindow::AskSavingChanges()

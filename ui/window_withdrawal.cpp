@@ -1,4 +1,5 @@
-// A player who leaves the event: «Выбыл после тура…» on his row's number or name.
+// A player who leaves the event: «Выбыл после тура…» on his row's number or name, and
+// «Вернуть в турнир» for one who left.
 #include <QAction>
 #include <QInputDialog>
 #include <QMenu>
@@ -20,6 +21,9 @@ void TournamentWindow::createWithdrawal()
     actWithdraw = new QAction(QStringLiteral("Выбыл после тура…"), this);
     actWithdraw->setObjectName(QStringLiteral("actWithdraw"));
     connect(actWithdraw, &QAction::triggered, this, &TournamentWindow::actWithdraw_Click);
+    actReinstate = new QAction(QStringLiteral("Вернуть в турнир"), this);
+    actReinstate->setObjectName(QStringLiteral("actReinstate"));
+    connect(actReinstate, &QAction::triggered, this, &TournamentWindow::actReinstate_Click);
     grdTable->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grdTable, &QWidget::customContextMenuRequested, this,
             &TournamentWindow::grdTable_ContextMenu);
@@ -37,6 +41,8 @@ void TournamentWindow::grdTable_ContextMenu(const QPoint &position)
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuPlayerRow"));
     menu.addAction(actWithdraw);
+    if (m_document->tournament().withdrawnAfter(row) > 0)
+        menu.addAction(actReinstate);
     menu.exec(grdTable->viewport()->mapToGlobal(position));
 }
 
@@ -66,6 +72,14 @@ void TournamentWindow::actWithdraw_Click()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_document->withdraw(row, dialog.intValue());
+}
+
+void TournamentWindow::actReinstate_Click()
+{
+    const int row = grdTable->currentIndex().row();
+    if (row < 1 || row > m_document->tournament().playerCount())
+        return;
+    m_document->reinstate(row);
 }
 
 } // namespace krugovik

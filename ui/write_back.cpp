@@ -21,6 +21,10 @@ void BaseEditor::cmdZapisBase_Click()
     m_document->correctAndRate();
     if (RefuseReadOnlyBase())
         return;
+    // The record on show is left for the players' records below: an edit of it, or a new
+    // record being typed, is kept first, as the arrows keep it.
+    if (recordMayBeLeft())
+        SaveCurrentRecord();
     const Tournament &t = m_document->tournament();
     const std::vector<NewRating> ratings = t.newRatings();
     const std::vector<bool> write = RowsToWriteBack();

@@ -23,6 +23,7 @@ struct StartCase {
     QStringList existing; // files in the home folder before the start
     QString folder;       // where the program works then
     QStringList copied;   // samples copied; any at all: the director is told where
+    QString passedOver;   // the remembered folder left aside for want of a base; empty: none
 };
 
 TEST_F(ClubFolderTest, TheStartGoesToTheRememberedFolderOrMakesTheClubFolder)
@@ -33,7 +34,15 @@ TEST_F(ClubFolderTest, TheStartGoesToTheRememberedFolderOrMakesTheClubFolder)
     const StartCase cases[] = {
         {"first start", {}, {}, "Krugovik", samples},
         {"second start", "Krugovik", {"Krugovik/BASE.DAT"}, "Krugovik", {}},
-        {"last tournament elsewhere", "club", {"club/A.TXT"}, "club", {}},
+        {"last tournament elsewhere", "club", {"club/A.TXT", "club/BASE.DAT"}, "club", {}},
+        {"last tournament on a stick without a base",
+         "stick",
+         {"stick/A.TXT", "Krugovik/BASE.DAT"},
+         "Krugovik",
+         {"KUBOK.TXT", "PERVENSTVO.TXT"},
+         "stick"},
+        {"stick without a base, first start", "stick", {"stick/A.TXT"}, "Krugovik", samples,
+         "stick"},
         {"remembered folder gone", "gone", {}, "Krugovik", samples},
         {"own files kept",
          {},
@@ -60,6 +69,15 @@ TEST_F(ClubFolderTest, TheStartGoesToTheRememberedFolderOrMakesTheClubFolder)
         for (const QString &file : c.existing)
             EXPECT_EQ(readFile(file), "mine") << file.toStdString();
         EXPECT_EQ(clubStartMessage(start).contains(path(c.folder)), !c.copied.isEmpty());
+        // The folder left aside is named, and gets no empty base.
+        EXPECT_EQ(start.passedOver, c.passedOver.isEmpty() ? QString() : path(c.passedOver));
+        if (!c.passedOver.isEmpty()) {
+            EXPECT_TRUE(clubStartMessage(start).contains(
+                QStringLiteral("В папке последнего турнира %1 нет базы игроков BASE.DAT")
+                    .arg(path(c.passedOver))));
+            EXPECT_FALSE(QFileInfo::exists(path(c.passedOver + "/BASE.DAT")));
+        }
+        EXPECT_FALSE(start.baseMissing);
     }
 }
 
@@ -75,6 +93,7 @@ TEST_F(ClubFolderTest, OnlyTheDesktopEntryMovesTheProgramAndRemembersTournaments
     QStandardPaths::setTestModeEnabled(true);
     QDir().mkpath(path("club"));
     writeFile("club/A.TXT", " 3 \r\n");
+    writeFile("club/BASE.DAT", QByteArray("Ivanov").leftJustified(24, ' ') + "1500 ");
     for (const bool desktop : {false, true}) {
         SCOPED_TRACE(desktop ? "desktop entry" : "shell");
         QStringList arguments{"krugovik"};

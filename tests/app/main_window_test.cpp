@@ -252,6 +252,90 @@ TEST_F(MainWindowTest, ExitAsksAndEndsOnlyOnYes)
     EXPECT_FALSE(window->isVisible());
 }
 
+// What «Открыть» does with a typed name: a file found in any case, with or without its
+// extension, in the shown folder or along a typed path; a name that names no file is
+// created, with the tournament extension, only on Yes.
+struct TypedNameCase {
+    std::string name;
+    QString typed;                     // "@" stands for the test's folder
+    QMessageBox::StandardButton answer;
+    QString question;                  // the one box asked; empty: none
+    QString opened;                    // the file opened, in the test's folder; empty: none
+};
+
+void PrintTo(const TypedNameCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class TypedNameTest : public MainWindowTest, public ::testing::WithParamInterface<TypedNameCase> {};
+
+TEST_P(TypedNameTest, OpensCreatesOrLeavesAlone)
+{
+    const TypedNameCase &c = GetParam();
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("stick")));
+    writeFile(QStringLiteral("stick/KUBOK.TXT"), kNewFile);
+    const QStringList before = QDir(path(QStringLiteral("stick"))).entryList(QDir::Files);
+    QString typed = c.typed;
+    typed.replace(QLatin1Char('@'), QDir::currentPath());
+    nameBox()->setText(typed);
+    QString question = c.question;
+    question.replace(QLatin1Char('@'), QDir::currentPath());
+    {
+        BoxAnswerer answerer(c.answer);
+        click(child<QPushButton>(window.get(), QStringLiteral("cmdOK")));
+        EXPECT_EQ(answerer.seen().count, c.question.isEmpty() ? 0 : 1);
+        EXPECT_EQ(answerer.seen().text, question);
+        if (c.answer != QMessageBox::Ok) {
+            EXPECT_EQ(answerer.seen().buttons,
+                      (QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No}));
+        }
+    }
+    if (c.opened.isEmpty()) {
+        EXPECT_EQ(tournament(), nullptr);
+        EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{QStringLiteral("BASE.DAT")});
+        EXPECT_EQ(QDir(path(QStringLiteral("stick"))).entryList(QDir::Files), before);
+        return;
+    }
+    ASSERT_NE(tournament(), nullptr);
+    EXPECT_EQ(tournament()->windowTitle(), path(c.opened));
+    // A file created here is a new tournament; one found is left as it was.
+    EXPECT_EQ(readFile(c.opened), kNewFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TypedNameTest,
+    ::testing::Values(
+        TypedNameCase{"MissingNameNo", QStringLiteral("NOVYI"), QMessageBox::No,
+                      QStringLiteral("Турнира NOVYI.TXT нет. Создать его?"), {}},
+        TypedNameCase{"MissingNameYes", QStringLiteral("NOVYI"), QMessageBox::Yes,
+                      QStringLiteral("Турнира NOVYI.TXT нет. Создать его?"),
+                      QStringLiteral("NOVYI.TXT")},
+        TypedNameCase{"MissingNameWithLowerExtension", QStringLiteral("novyi.txt"),
+                      QMessageBox::Yes, QStringLiteral("Турнира novyi.TXT нет. Создать его?"),
+                      QStringLiteral("novyi.TXT")},
+        TypedNameCase{"AbsolutePath", QStringLiteral("@/stick/KUBOK.TXT"), QMessageBox::Ok, {},
+                      QStringLiteral("stick/KUBOK.TXT")},
+        TypedNameCase{"AbsolutePathWithoutExtension", QStringLiteral("@/stick/kubok"),
+                      QMessageBox::Ok, {}, QStringLiteral("stick/KUBOK.TXT")},
+        TypedNameCase{"RelativePath", QStringLiteral("stick/KUBOK.TXT"), QMessageBox::Ok, {},
+                      QStringLiteral("stick/KUBOK.TXT")},
+        TypedNameCase{"MissingFileAlongAPathYes", QStringLiteral("@/stick/LETO"),
+                      QMessageBox::Yes, QStringLiteral("Турнира LETO.TXT нет. Создать его?"),
+                      QStringLiteral("stick/LETO.TXT")},
+        TypedNameCase{"MissingFolder", QStringLiteral("@/nowhere/LETO"), QMessageBox::Ok,
+                      QStringLiteral("Папки @/nowhere нет."), {}}),
+    [](const auto &info) { return info.param.name; });
+
+TEST_F(MainWindowTest, CreateNeverDoublesTheExtension)
+{
+    create(QStringLiteral("ALPHA.TXT"));
+    create(QStringLiteral("beta.txt"));
+    EXPECT_EQ(QDir::current().entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("ALPHA.TXT"), QStringLiteral("BASE.DAT"),
+                           QStringLiteral("beta.TXT")}));
+}
+
 TEST_F(InTempDir, AnUnusableBaseIsReportedAndTheProgramGoesOn)
 {
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("BASE.DAT")));

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_helpers.h"
+#include "common/file_layer.h"
 #include "table/recovery_copy.h"
 
 using namespace testing_support;
@@ -41,7 +42,12 @@ class UnsavedTest : public TournamentTest {
         click(widget(QStringLiteral("cmdOK")));
     }
     void menu(const char *name) { mainWindow()->findChild<QAction *>(name)->trigger(); }
-    QString copyOfAlpha() const { return krugovik::recoveryCopyPath(path("ALPHA.TXT")); }
+    // The newest copy of ALPHA.TXT, of whichever program wrote it; empty when there is none.
+    QString copyOfAlpha() const
+    {
+        const QStringList copies = krugovik::recoveryCopyPaths(path("ALPHA.TXT"));
+        return copies.isEmpty() ? QString() : copies.first();
+    }
 };
 
 // Runs check on the next message box, then presses key in it.
@@ -276,5 +282,104 @@ INSTANTIATE_TEST_SUITE_P(Answers, CrashTest, ::testing::Values(QMessageBox::Yes,
                              return std::string(info.param == QMessageBox::Yes ? "Restore"
                                                                                : "Drop");
                          });
+
+// A program of its own enters 2-3 "1" in ALPHA.TXT and is killed once its copy is written.
+QString killedProgramsCopy()
+{
+    QProcess child;
+    child.start(QStringLiteral(KRUGOVIK_CRASH_CHILD),
+                {QCoreApplication::applicationName(), QStringLiteral("ALPHA.TXT")});
+    if (!child.waitForReadyRead(30000) || child.readLine().trimmed() != "copy written")
+        return {};
+    ::kill(pid_t(child.processId()), SIGKILL);
+    child.waitForFinished();
+    const QStringList copies = krugovik::recoveryCopyPaths(QDir::current().filePath("ALPHA.TXT"));
+    return copies.size() == 1 ? copies.first() : QString();
+}
+
+QByteArray contentOf(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class UnreadableFileCopyTest : public CrashTest {};
+
+TEST_P(UnreadableFileCopyTest, AnUnreadableTournamentStillOffersItsCopyAndNeverLosesIt)
+{
+    const QString copy = killedProgramsCopy();
+    ASSERT_FALSE(copy.isEmpty());
+    const QByteArray copied = contentOf(copy);
+    start();
+    mainWindow()
+        ->findChild<krugovik::FileLayer *>(QStringLiteral("fileLayer"))
+        ->refuseReading(path("ALPHA.TXT"), QStringLiteral("Ошибка ввода-вывода"));
+    const bool restore = GetParam() == QMessageBox::Yes;
+    {
+        BoxAnswerer answerer(GetParam());
+        choose("ALPHA.TXT");
+        // The file's failure, then the copy's question.
+        EXPECT_EQ(answerer.seen().count, 2);
+        EXPECT_TRUE(answerer.seen().text.startsWith(
+            QStringLiteral("Найдена несохранённая версия турнира ALPHA.TXT от ")));
+    }
+    EXPECT_EQ(cell(2, 7), restore ? QStringLiteral("1") : QString());
+    EXPECT_EQ(tournament()->isWindowModified(), restore);
+    // Restored, the copy is this program's; declined beside a file that did not read, it
+    // stays as it was, and work on the empty table goes into a copy of its own.
+    if (!restore) {
+        EXPECT_EQ(contentOf(copy), copied);
+        enterPlayers(3);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return krugovik::recoveryCopyPaths(path("ALPHA.TXT")).size() == 2; }, 2000));
+        EXPECT_EQ(contentOf(copy), copied);
+    } else {
+        const QStringList copies = krugovik::recoveryCopyPaths(path("ALPHA.TXT"));
+        ASSERT_EQ(copies.size(), 1);
+        EXPECT_EQ(contentOf(copies.first()), copied);
+    }
+    EXPECT_EQ(readFile("ALPHA.TXT"), kAlpha);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, UnreadableFileCopyTest,
+                         ::testing::Values(QMessageBox::Yes, QMessageBox::No),
+                         [](const auto &info) {
+                             return std::string(info.param == QMessageBox::Yes ? "Restore"
+                                                                               : "Decline");
+                         });
+
+TEST_F(UnsavedTest, ACopyThatDoesNotReadIsReportedAsTheCopyAndTheFileStaysGood)
+{
+    const QString copy = killedProgramsCopy();
+    ASSERT_FALSE(copy.isEmpty());
+    // The copy spoilt: a withdrawal after round 8 of a three-round event.
+    const QByteArray broken = kAlpha + "*KRUGOVIK 2\r\nWITHDRAWN 2 8\r\n*END 1\r\n";
+    {
+        QFile f(copy);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(broken);
+    }
+    {
+        BoxAnswerer answerer(QMessageBox::Yes);
+        choose("ALPHA.TXT");
+        EXPECT_EQ(answerer.seen().count, 2);
+        EXPECT_TRUE(answerer.seen().text.startsWith(
+            QStringLiteral("Несохранённая версия турнира ALPHA.TXT от ")))
+            << answerer.seen().text.toStdString();
+        EXPECT_TRUE(answerer.seen().text.contains(copy));
+        EXPECT_TRUE(answerer.seen().text.contains(QStringLiteral("таблица показана по файлу")));
+    }
+    // The file's table, unchanged; the copy kept for whoever can mend it.
+    EXPECT_EQ(cell(1, 6), QStringLiteral("1"));
+    EXPECT_FALSE(tournament()->isWindowModified());
+    EXPECT_EQ(contentOf(copy), broken);
+    setResult(2, 3, QStringLiteral("1"));
+    {
+        BoxAnswerer answerer;
+        save();
+        EXPECT_EQ(answerer.seen().count, 0) << answerer.seen().text.toStdString();
+    }
+    EXPECT_TRUE(readFile("ALPHA.TXT").contains("Petrov\r\n 2 \r\n1600\r\n 1000 \r\n0\r\n1\r\n"));
+}
 
 } // namespace

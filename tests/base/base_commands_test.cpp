@@ -91,10 +91,11 @@ TEST_F(BaseCommandsTest, WriteBackStoresNewRatingsAsEstablished)
     widget<QLineEdit>(QStringLiteral("txtName"))->setText(QStringLiteral("Третий Исправленный"));
     clickCell(grid(), 3, 0);
     setResult(1, 2, QStringLiteral("1"));
-    // A name that differs from its record is written only when the director says so.
+    // The record on show still holds the corrected name: the write-back keeps that edit
+    // first, so the name no longer differs from its record and nothing is asked.
     BoxAnswerer answerer(QMessageBox::Yes);
     click(widget(QStringLiteral("cmdZapisBase")));
-    EXPECT_EQ(answerer.seen().count, 1);
+    EXPECT_EQ(answerer.seen().count, 0) << answerer.seen().text.toStdString();
     EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")),
               cp1251(QStringLiteral("Новичок")).leftJustified(24, ' ') + "1244 " +
                   cp1251(QStringLiteral("Опытный")).leftJustified(24, ' ') + "1479 " +
@@ -136,5 +137,37 @@ TEST_F(BaseCommandsTest, WithoutAPrinterAPdfIsWrittenAndNamed)
     EXPECT_EQ(answerer.seen().count, 1);
     EXPECT_TRUE(answerer.seen().text.contains(pdfs[0]));
 }
+
+// A new record typed into the editor and not yet left is kept by every command on the whole
+// base, before the command reads or writes the records.
+class TypedRecordTest : public BaseCommandsTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(TypedRecordTest, ANewRecordBeingTypedIsWrittenFirst)
+{
+    writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
+    openTournament();
+    enterPlayers(3);
+    setResult(1, 2, QStringLiteral("1"));
+    click(widget(QStringLiteral("cmdNew")));
+    auto *name = widget<QLineEdit>(QStringLiteral("txtName"));
+    auto *rate = widget<QLineEdit>(QStringLiteral("txtRate"));
+    EXPECT_EQ(name->text(), QString());
+    typeText(name, QStringLiteral("Delta"));
+    typeText(rate, QStringLiteral("1550"));
+    {
+        BoxAnswerer answerer;
+        click(widget(QString::fromLatin1(GetParam())));
+    }
+    const QByteArray base = readFile(QStringLiteral("BASE.DAT"));
+    ASSERT_EQ(base.size(), 4 * 29);
+    EXPECT_EQ(base.mid(3 * 29), record("Delta", "1550"));
+    // The players' records are the tournament's, whatever the editor showed.
+    EXPECT_TRUE(base.left(29).startsWith("Ivanov"));
+    EXPECT_TRUE(base.mid(29, 29).startsWith("Petrov"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, TypedRecordTest,
+                         ::testing::Values("cmdZapisBase", "cmdPrintBase"),
+                         [](const auto &info) { return std::string(info.param); });
 
 } // namespace

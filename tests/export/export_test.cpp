@@ -94,7 +94,11 @@ TournamentSnapshot fideWithAWithdrawal()
                                               {3, 5, W},
                                               {4, 5, W},
                                               {1, 6, W},
-                                              {6, 4, W}});
+                                              {6, 4, W},
+                                              // Forfeits of the rounds after he left.
+                                              {2, 6, FW},
+                                              {3, 6, FW},
+                                              {5, 6, FW}});
     snapshot.tieBreaks = fideRoundRobinTieBreaks();
     snapshot.players[5].withdrawnAfter = 2;
     return snapshot;
@@ -131,7 +135,11 @@ TournamentSnapshot everyTieBreakInTwoCycles()
                                            {2, 5, W},
                                            {3, 4, L},
                                            {3, 5, W},
-                                           {4, 5, D}})
+                                           {4, 5, D},
+                                           // Forfeits of the rounds after 3 left, as the
+                                           // table holds them.
+                                           {1, 3, FW},
+                                           {2, 3, FW}})
         recordGame(snapshot.laterCycles[0], g.p, g.q, g.stateOfP, 0, 0);
     using K = TieBreakKind;
     snapshot.tieBreaks = {{K::DirectEncounter},

@@ -108,8 +108,13 @@ TEST_F(PrintingTest, TwentyTwoPlayersPrintElevenBoardsInOrder)
         EXPECT_EQ(protocol.rows[std::size_t(k - 1)][1], "P" + std::to_string(k));
         EXPECT_EQ(protocol.rows[std::size_t(k - 1)][2], "P" + std::to_string(23 - k));
     }
-    // A change of the count hides the boards: the protocol has none then.
-    widget<QScrollBar>(QStringLiteral("vscPlayer"))->setValue(21);
+    // A change of the count hides the boards: the protocol has none then. Player 22 goes,
+    // on the director's word.
+    {
+        BoxAnswerer yes(QMessageBox::Yes);
+        widget<QScrollBar>(QStringLiteral("vscPlayer"))->setValue(21);
+        EXPECT_EQ(yes.seen().count, 1);
+    }
     protocol = print("cmdPrintParing");
     EXPECT_TRUE(protocol.rows.empty());
     EXPECT_EQ(printed.back().fileStem, QStringLiteral("ALPHA-protokol-1"));

@@ -24,6 +24,8 @@ struct Director {
         auto *files = child<QListWidget>(&window, QStringLiteral("filFiles"));
         child<QLineEdit>(&window, QStringLiteral("txtFileName"))->setText(fileName);
         files->clearSelection();
+        // A name that has no file yet: the chooser asks to create it.
+        BoxAnswerer answerer(QMessageBox::Yes);
         click(child<QPushButton>(&window, QStringLiteral("cmdOK")));
     }
     // Adds a player at the end of the base, as the third editor button does.

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -130,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
                  fideRoundRobinTieBreaks(),
                  "1:1/0/1/1/0 3:2/0/0/1/.5 2:3/0/0/.5/0 4:-/0/0/0/0", {0, 0, 0, 1}},
     // Player 4 played two of three: his last game is a forfeit win for player 2.
-    TieBreakCase{"WithdrawnLateLosesTheRestByForfeit", {"x1=0", "0x=.", "==x1", "1.0x"},
+    TieBreakCase{"WithdrawnLateLosesTheRestByForfeit", {"x1=0", "0x=+", "==x1", "1-0x"},
                  fideRoundRobinTieBreaks(),
                  "3:1/0/1/2.5/1 1:2/1/1/2.5/1.5 2:3/2/1/2/.5 4:4/0/1/1.5/1", {0, 0, 0, 2}},
     // Two cycles, the second begun: 1 beat 2 twice, which averages to one game.
@@ -152,10 +153,15 @@ TEST(TieBreakCodes, SpellFideAcronymsWithLimits)
         EXPECT_EQ(fideCode(tieBreak), code);
 }
 
-// The classic order gives the places of the program's own ranking on random tables,
-// half-finished ones and ones full of ties among them.
+// The points among the tied players applied once give the places of the program's own
+// ranking on random tables, half-finished ones and ones full of ties among them; the
+// default order applies the direct encounter again, which moves a player only within the
+// players equal on points, Berger coefficient and the points among them.
 TEST(ClassicTieBreaks, MatchRankPlayersOnRandomTables)
 {
+    const std::vector<TieBreak> once = {
+        {TieBreakKind::SonnebornBerger}, {TieBreakKind::PointsAmongTied}, {TieBreakKind::Wins}};
+    int moved = 0;
     std::mt19937 random(20260301);
     const GameState states[] = {GameState::Win,        GameState::Loss,        GameState::Draw,
                                 GameState::ForfeitWin, GameState::ForfeitLoss, GameState::None};
@@ -174,7 +180,27 @@ TEST(ClassicTieBreaks, MatchRankPlayersOnRandomTables)
             }
         }
         const auto expected = rankPlayers(records, n);
-        const auto actual = rankByTieBreaks(resultsOf(rows), classicTieBreaks());
+        const auto actual = rankByTieBreaks(resultsOf(rows), once);
+        const auto classic = rankByTieBreaks(resultsOf(rows), classicTieBreaks());
+        ASSERT_EQ(classic.size(), actual.size());
+        for (const TieBreakRow &row : classic) {
+            const auto same = [&](const TieBreakRow &other) {
+                return other.points == row.points && other.values[0] == row.values[0];
+            };
+            const auto old = std::find_if(actual.begin(), actual.end(), [&](const TieBreakRow &r) {
+                return r.player == row.player;
+            });
+            int first = 99, last = 0;
+            for (const TieBreakRow &r : actual) {
+                if (same(r) && r.values[1] == old->values[1]) {
+                    first = std::min(first, r.firstPlace);
+                    last = std::max(last, r.lastPlace);
+                }
+            }
+            ASSERT_GE(row.firstPlace, first) << "table " << t;
+            ASSERT_LE(row.lastPlace, last) << "table " << t;
+            moved += placeText(row) != placeText(*old) ? 1 : 0;
+        }
         ASSERT_EQ(actual.size(), expected.size());
         for (std::size_t k = 0; k < expected.size(); ++k) {
             ASSERT_EQ(actual[k].player, expected[k].player) << "table " << t << " row " << k;
@@ -182,6 +208,29 @@ TEST(ClassicTieBreaks, MatchRankPlayersOnRandomTables)
             ASSERT_EQ(actual[k].values[0], expected[k].berger) << "table " << t;
         }
     }
+    EXPECT_GT(moved, 0);
+}
+
+// Four players equal on points and Berger coefficient: the points among them split them
+// into two pairs, and the direct encounter applied again to each pair separates it.
+TEST(ClassicTieBreaks, TheDirectEncounterIsAppliedAgainToThePlayersStillTied)
+{
+    const std::vector<std::string> rows = {"x01=10", "1x=0=1", "0=x110",
+                                           "=10x0=", "0=01x1", "101=0x"};
+    const std::vector<TieBreak> once = {
+        {TieBreakKind::SonnebornBerger}, {TieBreakKind::PointsAmongTied}, {TieBreakKind::Wins}};
+    const auto places = [&](const std::vector<TieBreak> &rules) {
+        std::string text;
+        for (const TieBreakRow &row : rankByTieBreaks(resultsOf(rows), rules))
+            text += std::to_string(row.player) + ':' + placeText(row) + ' ';
+        return text;
+    };
+    EXPECT_EQ(places(once), "2:1 1:2-3 6:2-3 3:4-5 5:4-5 4:6 ");
+    // 6 beat 1, and 3 beat 5.
+    EXPECT_EQ(places(classicTieBreaks()), "2:1 6:2 1:3 3:4 5:5 4:6 ");
+    EXPECT_EQ(classicTieBreaks(), (std::vector<TieBreak>{{TieBreakKind::SonnebornBerger},
+                                                         {TieBreakKind::DirectEncounter},
+                                                         {TieBreakKind::Wins}}));
 }
 
 } // namespace

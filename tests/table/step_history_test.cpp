@@ -250,7 +250,7 @@ TEST_F(StepHistoryTest, ClicksThatChangeNothingAreNoSteps)
     EXPECT_EQ(cell(1, 1), QStringLiteral("Андреев Андрей"));
 }
 
-TEST_F(StepHistoryTest, ALoadOrAChangeOfTheCountEmptiesTheHistory)
+TEST_F(StepHistoryTest, ALoadEmptiesTheHistoryAndAChangeOfTheCountIsAStep)
 {
     players(3);
     setResult(1, 2, QStringLiteral("1"));
@@ -264,10 +264,19 @@ TEST_F(StepHistoryTest, ALoadOrAChangeOfTheCountEmptiesTheHistory)
     players(3);
     undo()->trigger();
     EXPECT_TRUE(redo()->isEnabled());
-    widget<QScrollBar>(QStringLiteral("vscPlayer"))
-        ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_FALSE(undo()->isEnabled());
+    auto *spin = widget<QScrollBar>(QStringLiteral("vscPlayer"));
+    const int before = grid()->rows();
+    spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    const int after = grid()->rows();
+    ASSERT_NE(after, before);
+    // The step taken replaces what could have been brought back.
+    EXPECT_TRUE(undo()->isEnabled());
     EXPECT_FALSE(redo()->isEnabled());
+    undo()->trigger();
+    EXPECT_EQ(grid()->rows(), before);
+    EXPECT_EQ(spin->value(), before - 1);
+    redo()->trigger();
+    EXPECT_EQ(grid()->rows(), after);
 }
 
 TEST_F(StepHistoryTest, TwoHundredStepsCanBeTakenBackAndTheBaseIsNeverTouched)

@@ -91,21 +91,31 @@ TEST_F(TournamentFileIoTest, ANewFileIsAnEmptyThreePlayerTable)
 TEST_F(TournamentFileIoTest, TheCountBesideTheArrowsIsTheLoadedOne)
 {
     openTournament(lines({" 5 "}));
-    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("5 игроков"));
+    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(),
+              QStringLiteral("5 игроков"));
 }
 
-TEST_F(TournamentFileIoTest, ALargerCountOnDiskIsRaisedBeforeSaving)
+TEST_F(TournamentFileIoTest, AFileChangedOnDiskIsReplacedOnlyOnYesAndAsShown)
 {
     writeBase({{"Ivanov", "1500", ' '}, {"Petrov", "1600", ' '}, {"Sidorov", "1700", ' '}});
     openTournament(threePlayers());
     QByteArray five = lines({" 5 "});
     writeFile(QStringLiteral("ALPHA.TXT"), five);
-    save();
-    EXPECT_EQ(grid()->rows(), 6);
-    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("5 игроков"));
-    const QByteArray file = saved();
-    EXPECT_EQ(file.count("\r\n"), 1 + 5 * 8);
-    EXPECT_TRUE(file.startsWith(" 5 \r\nIvanov\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\n\r\n\r\n"));
+    {
+        BoxAnswerer answerer(QMessageBox::No);
+        save();
+        EXPECT_EQ(answerer.seen().count, 1);
+    }
+    EXPECT_EQ(saved(), five);
+    {
+        BoxAnswerer answerer(QMessageBox::Yes);
+        save();
+        EXPECT_EQ(answerer.seen().count, 1);
+    }
+    // The table as shown: no rows come from the count on disk.
+    EXPECT_EQ(grid()->rows(), 4);
+    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblPlayerCount"))->text(), QStringLiteral("3 игрока"));
+    EXPECT_EQ(saved(), threePlayers());
 }
 
 TEST_F(TournamentFileIoTest, NegativeMarksAreWrittenWithTheirSign)

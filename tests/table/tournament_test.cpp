@@ -44,7 +44,7 @@ Tournament table(const std::vector<TestRow> &rows)
 {
     Tournament t;
     t.load(std::nullopt);
-    t.ChangePlayerCount(int(rows.size()));
+    t.layOutForCount(int(rows.size()));
     for (int i = 1; i <= int(rows.size()); ++i) {
         const TestRow &row = rows[std::size_t(i - 1)];
         const bool estimate = row.rating.ends_with('N');
@@ -60,10 +60,15 @@ Tournament table(const std::vector<TestRow> &rows)
 }
 
 // Columns 3 and 4 of every row, header first.
+// Columns 3 and 4: what heads them (the window words it, see ui/table_texts), then the
+// player rows' texts.
 std::vector<std::string> columns3And4(const Tournament &t)
 {
-    std::vector<std::string> texts;
-    for (int r = 0; r < t.rowCount(); ++r) {
+    const char *const results[] = {"Результат", "Очков", "Бергер"};
+    std::vector<std::string> texts = {t.correctionHeader() ? "Корр." : "R нов.",
+                                      results[int(t.resultHeader())]};
+    EXPECT_EQ(t.text(0, 3) + t.text(0, 4), "");
+    for (int r = 1; r < t.rowCount(); ++r) {
         texts.push_back(t.text(r, 3));
         texts.push_back(t.text(r, 4));
     }
@@ -134,29 +139,30 @@ TEST(TournamentFile, UnknownResultsEmptyTheirCellAndLeaveTheArrays)
     EXPECT_EQ(t.text(2, 5), "");
     EXPECT_EQ(t.text(1, 6), "1");
     EXPECT_EQ(t.games().results[2][1], "0");
-    t.Score();
+    t.showPoints();
     EXPECT_EQ(t.text(1, 4), " 1.5");
 }
 
-TEST(TournamentFile, ASaveRaisesTheCountToTheFilesAndKeepsTheArraysOfLostRows)
+TEST(TournamentFile, ALowerCountRemovesThePlayersAndASaveWritesTheTableAsShown)
 {
     Tournament t = table({{"A", "1500", "x1=1"},
                           {"B", "1510", "0x.."},
                           {"C", "1520", "=.x="},
                           {"D", "1530", "0.=x"}});
-    t.ChangePlayerCount(3);
+    t.layOutForCount(3);
     EXPECT_EQ(t.columnCount(), 8);
-    t.raiseToCountOnDisk(" 4 \r\n");
-    EXPECT_EQ(t.playerCount(), 4);
+    EXPECT_EQ(t.fileBytes(), writeTournamentFile({{"A", 1, "1500", 1000, {"1", "0.5"}},
+                                                  {"B", 2, "1510", 1000, {"0", ""}},
+                                                  {"C", 3, "1520", 1000, {"0.5", ""}}}));
+    // The row that comes back is empty, and so is everything that counts.
+    t.layOutForCount(4);
     EXPECT_EQ(t.text(4, 1), "");
     EXPECT_EQ(t.text(1, 8), "");
-    EXPECT_FALSE(t.saveEnabled());
-    EXPECT_EQ(t.fileBytes(), writeTournamentFile({{"A", 1, "1500", 1000, {"1", "0.5", "1"}},
-                                                  {"B", 2, "1510", 1000, {"0", "", ""}},
-                                                  {"C", 3, "1520", 1000, {"0.5", "", "0.5"}},
-                                                  {"", 4, "", 1000, {"0", "", "0.5"}}}));
-    t.raiseToCountOnDisk(" 3 \r\n");
-    EXPECT_EQ(t.playerCount(), 4);
+    EXPECT_EQ(t.games().results[1][4], "");
+    EXPECT_EQ(t.games().results[4][1], "");
+    EXPECT_EQ(t.baseRecordNo(4), 0);
+    t.showPoints();
+    EXPECT_EQ(t.text(1, 4), " 1.5");
 }
 
 TEST(Tournament, ClicksRunTheCycleOnBothSides)
@@ -234,11 +240,11 @@ TEST(Tournament, ShownColumnsFollowEveryChange)
     t.click(0, 3, {});
     t.keyResult(1, 6, GameState::Loss);
     EXPECT_EQ(t.text(1, 3), " 1186"); // 1190 against 1500, lost: K 25 × .1437
-    t.ChangePlayerCount(4);           // a row without a rating: no new ratings
+    t.layOutForCount(4);              // a row without a rating: no new ratings
     EXPECT_EQ(t.text(1, 3), "");
-    EXPECT_EQ(t.missingRatingNote(), "Нет рейтинга у игрока");
+    EXPECT_TRUE(t.ratingMissing());
     EXPECT_FALSE(t.click(1, 6, {}).changed());
-    t.ChangePlayerCount(3);
+    t.layOutForCount(3);
     EXPECT_EQ(t.text(1, 3), " 1186");
     EXPECT_EQ(t.correctionMark(1), -10);
 }
@@ -264,7 +270,7 @@ TEST(Tournament, AFreshFileTakesAResultBeforeTheFirstRefresh)
     t.load(newFileContent());
     EXPECT_TRUE(t.click(1, 6, {}).changed());
     EXPECT_EQ(t.text(1, 6), "1");
-    EXPECT_EQ(t.missingRatingNote(), "Нет рейтинга у игрока");
+    EXPECT_TRUE(t.ratingMissing());
     t.click(1, 6, {});
     EXPECT_EQ(t.text(1, 6), "1");
 }
@@ -278,7 +284,7 @@ TEST(Tournament, TheShownRoundIsMarkedAndListed)
                           {"E", "1500", ".-..x."},
                           {"F", "1500", "=....x"}});
     t.click(0, 5, {});
-    EXPECT_EQ(t.roundTitle(), "Жеребьёвка  1 тур.");
+    EXPECT_EQ(t.roundNo(), 1);
     EXPECT_EQ(t.shownBoards(), 3);
     const std::vector<std::string> lines = {"1 A - F", "2 B - E", "3 C - D"};
     const std::vector<std::string> captions = {"0,5-0,5", "+ -", ""};
@@ -296,12 +302,12 @@ TEST(Tournament, TheShownRoundIsMarkedAndListed)
     EXPECT_EQ(t.shownBoards(), 0);
     EXPECT_EQ(t.colour(1, 10), CellColour::Window);
     EXPECT_EQ(t.boardLine(1), "1");
-    t.ChangePlayerCount(5);
+    t.layOutForCount(5);
     t.click(0, 5, {});
-    EXPECT_EQ(t.freePlayerLine(), "Отдыхает: A");
-    t.ChangePlayerCount(6);
+    EXPECT_EQ(t.freePlayer(), 1);
+    t.layOutForCount(6);
     EXPECT_EQ(t.shownBoards(), 0);
-    EXPECT_EQ(t.freePlayerLine(), "");
+    EXPECT_EQ(t.freePlayer(), 0);
     EXPECT_EQ(t.colour(2, 9), CellColour::Window);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <set>
 
+#include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_table_model.h"
 
@@ -32,7 +33,10 @@ class TableModelTest : public ::testing::Test {
         ASSERT_EQ(model.columnCount(), t.columnCount());
         for (int r = 0; r < t.rowCount(); ++r)
             for (int c = 0; c < t.columnCount(); ++c)
-                ASSERT_EQ(model.index(r, c).data().toString().toStdString(), t.text(r, c))
+                ASSERT_EQ(model.index(r, c).data().toString().toStdString(),
+                          r == 0 && c < 5   ? headerCaption(t, c)
+                          : c == 1 && r > 0 ? nameCellText(t, r)
+                                            : t.text(r, c))
                     << r << "," << c;
     }
 };
@@ -41,7 +45,8 @@ TEST_F(TableModelTest, FollowsEveryOperationAndItsHistory)
 {
     players(6);
     QUndoStack *history = document.undoStack();
-    EXPECT_EQ(history->count(), 6);
+    // The count and the six players entered.
+    EXPECT_EQ(history->count(), 7);
     document.click(1, 6, {});
     document.key(3, 8, GameState::Draw);
     document.click(0, 5, {}); // round 1: 1-6, 2-5, 3-4
@@ -54,12 +59,16 @@ TEST_F(TableModelTest, FollowsEveryOperationAndItsHistory)
         history->undo();
     expectSameAsTournament();
     EXPECT_EQ(model.index(1, 1).data().toString(), QString());
-    for (int k = 0; k < 8; ++k)
+    EXPECT_EQ(model.rowCount(), 4);
+    for (int k = 0; k < 9; ++k)
         history->redo();
     expectSameAsTournament();
     EXPECT_EQ(model.index(3, 8).data().toString(), QStringLiteral("0.5"));
     document.changePlayerCount(4);
-    EXPECT_EQ(history->count(), 0);
+    EXPECT_EQ(history->undoText(), QStringLiteral("число игроков 4"));
+    expectSameAsTournament();
+    history->undo();
+    EXPECT_EQ(model.rowCount(), 7);
     expectSameAsTournament();
     document.load(std::nullopt);
     expectSameAsTournament();
@@ -86,7 +95,7 @@ TEST_F(TableModelTest, AResultChangesItsTwoCellsAndTheComputedColumns)
     spy.clear();
     document.click(2, 6, {}); // the diagonal
     EXPECT_EQ(spy.count(), 0);
-    EXPECT_EQ(document.undoStack()->count(), 6);
+    EXPECT_EQ(document.undoStack()->count(), 7);
 }
 
 TEST_F(TableModelTest, ColoursComeFromTheCellsState)
