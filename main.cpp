@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "app/club_folder.h"
 #include "app/main_window.h"
@@ -10,9 +12,13 @@ int main(int argc, char *argv[])
 #ifdef Q_OS_LINUX
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("krugovik: no display found; start it on a desktop, or without one as "
-                   "`xvfb-run ./krugovik`.\n",
-                   stderr);
+        // The program's own full path, so that the command works from any folder.
+        std::error_code unknown;
+        const std::string self = std::filesystem::read_symlink("/proc/self/exe", unknown).string();
+        std::fprintf(stderr,
+                     "krugovik: no display found; start it on a desktop, or without one as "
+                     "`xvfb-run -a %s --club`.\n",
+                     self.empty() ? "krugovik" : self.c_str());
         return 1;
     }
 #endif

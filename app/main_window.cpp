@@ -6,10 +6,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QUndoGroup>
 #include <QUndoStack>
 
 #include "app/file_chooser.h"
+#include "app/screen_fit.h"
 #include "common/codepage.h"
 #include "common/file_layer.h"
 #include "common/fonts.h"
@@ -39,11 +41,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     mnuOpen = mnuFile->addAction(QStringLiteral("Загрузить (создать) турнир"));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
+    createFileMenu();
     createEditMenu();
     createResultsMenu();
+    createHelpMenu();
     returnKeyboardAfterMenus(menuBar());
 
-    resize(1024, 720);
+    fitToScreen();
     MDIForm_Load();
 }
 
@@ -140,10 +144,13 @@ void MainWindow::showTournament()
                                        ~Qt::WindowMaximizeButtonHint);
     window->Form_Load();
     setResultsEnabled(true);
+    setTournamentCommandsEnabled(true);
     connect(m_tournamentWindow, &QObject::destroyed, mnuResults, [menu = mnuResults] {
         menu->setEnabled(false);
         menu->menuAction()->setEnabled(false);
     });
+    connect(m_tournamentWindow, &QObject::destroyed, mnuEvent,
+            [this] { setTournamentCommandsEnabled(false); });
     // A closed tournament's history leaves the group with its window.
     m_history->addStack(window->undoStack());
     m_history->setActiveStack(window->undoStack());
@@ -160,6 +167,20 @@ void MainWindow::fitTournamentWindow()
     if (m_tournamentWindow && !m_tournamentWindow->isMaximized())
         m_tournamentWindow->resize(
             m_tournamentWindow->sizeHint().boundedTo(m_area->viewport()->size()));
+}
+
+void MainWindow::fitToScreen()
+{
+    const QScreen *where = screen();
+    if (!where) {
+        resize(kNaturalSize);
+        return;
+    }
+    const ScreenFit fit = fitOnScreen(where->availableGeometry(), kNaturalSize, pos());
+    resize(fit.geometry.size());
+    move(fit.geometry.topLeft());
+    if (fit.maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

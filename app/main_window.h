@@ -12,6 +12,8 @@ class QUndoGroup;
 
 namespace krugovik {
 class FileChooser;
+class HelpViewer;
+class StandingsView;
 class FileLayer;
 class TournamentWindow;
 struct TournamentSnapshot;
@@ -24,6 +26,9 @@ class MainWindow : public QMainWindow {
   public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The size the window opens at on a screen large enough for it.
+    static constexpr QSize kNaturalSize{1024, 720};
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -39,11 +44,27 @@ class MainWindow : public QMainWindow {
     bool mayCloseTournament();
     void closeTournament();
     void fitTournamentWindow();
+    // Within the screen's available area; maximised where that is smaller than the
+    // natural size.
+    void fitToScreen();
     void endProgram();
 
     QMdiArea *m_area = nullptr;
     QMenu *mnuFile = nullptr;
     QAction *mnuOpen = nullptr;
+    // Файл: the event's details and the save of the open tournament (app/file_menu.cpp).
+    void createFileMenu();
+    void setTournamentCommandsEnabled(bool enabled);
+    void mnuEvent_Click();
+    void mnuSave_Click();
+    QAction *mnuEvent = nullptr;
+    QAction *mnuSave = nullptr;
+    // Справка: the handbook inside the program.
+    void createHelpMenu();
+    void mnuHelp_Click();
+    QMenu *mnuHelpMenu = nullptr;
+    QAction *mnuHelp = nullptr;
+    QPointer<krugovik::HelpViewer> m_help;
     QPointer<krugovik::FileChooser> m_chooser;
     QPointer<QMdiSubWindow> m_chooserWindow;
     QPointer<QMdiSubWindow> m_tournamentWindow;
@@ -56,6 +77,7 @@ class MainWindow : public QMainWindow {
     void setResultsEnabled(bool enabled);
     krugovik::TournamentWindow *openTournamentWindow() const;
     void mnuStandings_Click();
+    void mnuStandingsView_Click();
     void mnuExportHtml_Click();
     void mnuExportCsv_Click();
     void mnuExportTrf_Click();
@@ -65,6 +87,8 @@ class MainWindow : public QMainWindow {
                        ResultsWriter writer);
     QMenu *mnuResults = nullptr;
     QAction *mnuStandings = nullptr;
+    QAction *mnuStandingsView = nullptr;
+    QPointer<krugovik::StandingsView> m_standingsView; // lives with the tournament window
     QAction *mnuExportHtml = nullptr;
     QAction *mnuExportCsv = nullptr;
     QAction *mnuExportTrf = nullptr;

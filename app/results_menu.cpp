@@ -17,6 +17,7 @@
 #include "export/tournament_snapshot.h"
 #include "export/trf_export.h"
 #include "standings/standings_print.h"
+#include "ui/standings_view.h"
 #include "ui/tie_breaks_dialog.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_window.h"
@@ -35,6 +36,8 @@ void MainWindow::createResultsMenu()
     };
     mnuStandings =
         add(QStringLiteral("Итоговая таблица"), "mnuStandings", &MainWindow::mnuStandings_Click);
+    mnuStandingsView =
+        add(QStringLiteral("Места"), "mnuStandingsView", &MainWindow::mnuStandingsView_Click);
     mnuExportHtml = add(QStringLiteral("Сохранить для сайта (HTML)…"), "mnuExportHtml",
                         &MainWindow::mnuExportHtml_Click);
     mnuExportCsv = add(QStringLiteral("Сохранить для таблиц (CSV)…"), "mnuExportCsv",
@@ -71,6 +74,25 @@ void MainWindow::mnuStandings_Click()
                                              : QFileInfo(m_tourFilePath).absolutePath());
     printer.printSheet(standingsSheet(snapshot));
     reportPrintOutcome(printer.endDoc(this), this);
+}
+
+void MainWindow::mnuStandingsView_Click()
+{
+    TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    // One window per tournament; it closes with the tournament's window.
+    if (!m_standingsView || m_standingsView->parent() != tournament) {
+        delete m_standingsView;
+        const QPointer<TournamentWindow> source(tournament);
+        m_standingsView = new StandingsView(
+            tournament->document(),
+            [source] { return source ? source->snapshot() : TournamentSnapshot{}; }, tournament);
+    }
+    m_standingsView->refresh();
+    m_standingsView->show();
+    m_standingsView->raise();
+    m_standingsView->activateWindow();
 }
 
 void MainWindow::mnuExportHtml_Click()

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "export/event_lines.h"
 #include "export/final_standings.h"
 #include "export/snapshot_results.h"
 #include "rating/game_notation.h"
@@ -67,6 +68,13 @@ std::string exportCsv(const TournamentSnapshot &snapshot)
     const std::size_t n = snapshot.players.size();
     const int cycles = std::clamp(snapshot.cycles, 1, kMaxCycles);
     std::string out = kByteOrderMark;
+    // The event's details first, a line each, and an empty line before the table.
+    if (!snapshot.event.empty()) {
+        out += field("Турнир") + kSeparator + field(sheetTitle(snapshot)) + kLineEnd;
+        for (const EventLine &line : eventLines(snapshot.event))
+            out += field(line.label) + kSeparator + field(line.value) + kLineEnd;
+        out += kLineEnd;
+    }
     out += "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки";
     for (const std::string &title : tieBreakTitles(snapshot))
         out += kSeparator + field(title);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "export/event_lines.h"
 #include "export/final_standings.h"
 #include "export/snapshot_results.h"
 #include "rating/game_notation.h"
@@ -93,9 +94,17 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     };
 
     std::string out = "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n";
-    out += "<title>" + escaped(snapshot.name) + "</title>\n";
+    const std::string title = sheetTitle(snapshot);
+    out += "<title>" + escaped(title) + "</title>\n";
     out += "<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
-    out += "<h1>" + escaped(snapshot.name) + "</h1>\n";
+    out += "<h1>" + escaped(title) + "</h1>\n";
+    if (const std::vector<EventLine> details = eventLines(snapshot.event); !details.empty()) {
+        out += "<p class=\"event\">";
+        for (std::size_t k = 0; k < details.size(); ++k)
+            out += (k == 0 ? "" : "<br>\n") + escaped(details[k].label) + ": " +
+                   escaped(details[k].value);
+        out += "</p>\n";
+    }
     out += "<p class=\"date\">" + escaped(snapshot.date) + "</p>\n";
 
     out += "<h2>Итоговая таблица</h2>\n<table>\n<thead>\n<tr>";

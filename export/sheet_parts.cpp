@@ -26,11 +26,6 @@ bool tiedBefore(const TieBreakRow &a, const TieBreakRow &b, std::size_t k)
 
 } // namespace
 
-std::string sheetTitle(const TournamentSnapshot &snapshot)
-{
-    return snapshot.event.title.empty() ? snapshot.name : snapshot.event.title;
-}
-
 std::string sheetDate(const std::string &isoDate)
 {
     if (isoDate.size() != 10 || isoDate[4] != '-' || isoDate[7] != '-')

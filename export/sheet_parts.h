@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "export/event_lines.h"
 #include "export/tournament_snapshot.h"
 #include "standings/tie_breaks.h"
 
 namespace krugovik {
 
-// The event's title, or the tournament file's name while it has none.
-std::string sheetTitle(const TournamentSnapshot &snapshot);
 // The lines under the title: the place and the event's dates where known,
 // «Казань, 01.12.2026 – 07.12.2026», and the day the sheet is printed.
 std::vector<std::string> sheetHeading(const TournamentSnapshot &snapshot);

@@ -93,6 +93,30 @@ std::string trfDate(const std::string &date)
                   : std::string();
 }
 
+// "2026-12-07" as the format writes a date, "2026/12/07"; empty for anything else.
+std::string isoTrfDate(const std::string &date)
+{
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-')
+        return {};
+    return trfDate(date.substr(8, 2) + '.' + date.substr(5, 2) + '.' + date.substr(0, 4));
+}
+
+// Line 132: the day of each round, "YY/MM/DD", in the columns of the rounds of the 001
+// lines; empty when no round has a day.
+std::string roundDatesLine(const std::vector<std::string> &dates, int rounds)
+{
+    std::string line = "132";
+    bool any = false;
+    for (int r = 1; r <= rounds && std::size_t(r) <= dates.size(); ++r) {
+        const std::string day = isoTrfDate(dates[std::size_t(r - 1)]);
+        if (day.empty())
+            continue;
+        put(line, kFirstRoundColumn + kRoundStep * std::size_t(r - 1), day.substr(2));
+        any = true;
+    }
+    return any ? line : std::string();
+}
+
 // The type of tournament coded for line 192: FIDE's codes for one cycle and for two (the
 // rounds themselves, swapped or not, stand in the 001 lines), the Berger table repeated n
 // times for more.
@@ -120,18 +144,41 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     const int cycles = std::clamp(snapshot.cycles, 1, kMaxCycles);
     const int rounds = roundCount(n) * cycles;
 
-    std::vector<std::string> texts = {snapshot.name};
+    const EventDetails &event = snapshot.event;
+    std::vector<std::string> texts = {event.title.empty() ? snapshot.name : event.title};
     for (int i = 1; i <= n; ++i)
         texts.push_back(snapshot.players[std::size_t(i - 1)].name);
+    // The event's texts after the names: place, arbiters, time control.
+    const std::size_t details = texts.size();
+    for (const std::string *text :
+         {&event.place, &event.chiefArbiter, &event.deputyArbiter, &event.timeControl})
+        texts.push_back(*text);
     const std::vector<std::string> latin = asciiLatin(texts);
+    const auto detail = [&](std::size_t k) { return blankControls(latin[details + k]); };
 
     std::string out = "012 " + blankControls(latin[0]) + kLineEnd;
-    if (const std::string start = trfDate(snapshot.startDate); !start.empty())
+    if (!event.place.empty())
+        out += "022 " + detail(0) + kLineEnd;
+    if (!event.federation.empty())
+        out += "032 " + blankControls(event.federation) + kLineEnd;
+    const std::string start =
+        event.startDate.empty() ? trfDate(snapshot.startDate) : isoTrfDate(event.startDate);
+    if (!start.empty())
         out += "042 " + start + kLineEnd;
-    if (const std::string end = trfDate(snapshot.date); !end.empty())
+    const std::string end =
+        event.endDate.empty() ? trfDate(snapshot.date) : isoTrfDate(event.endDate);
+    if (!end.empty())
         out += "052 " + end + kLineEnd;
     out += "062 " + std::to_string(n) + kLineEnd;
     out += std::string("092 Individual: Round Robin") + kLineEnd;
+    if (!event.chiefArbiter.empty())
+        out += "102 " + detail(1) + kLineEnd;
+    if (!event.deputyArbiter.empty())
+        out += "112 " + detail(2) + kLineEnd;
+    if (!event.timeControl.empty())
+        out += "122 " + detail(3) + kLineEnd;
+    if (std::string dates = roundDatesLine(event.roundDates, rounds); !dates.empty())
+        out += dates + kLineEnd;
     // Readers take the count of rounds from 142 or from XXR; an event whose last rounds
     // hold only forfeits would lose them without it.
     out += "142 " + std::to_string(rounds) + kLineEnd;

@@ -23,6 +23,8 @@ mkdir -p "$seeds" "$build/seeds/fuzz_base_record"
 printf ' 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\nB\r\n 2 \r\n1600\r\n 1000 \r\n0\r\n\r\nC\r\n 3 \r\n1700\r\n 1000 \r\n0.5\r\n\r\n' >"$seeds/three_players"
 # The same with the extension: a second cycle, rules and a withdrawal.
 { cat "$seeds/three_players"; printf '*KRUGOVIK 2\r\nCYCLES 2\r\nREVERSE 1\r\nRESULTS 2\r\n1\r\n-\r\n0\r\n\r\n+\r\n\r\nTIEBREAKS DE WIN SB KS\r\nWITHDRAWN 2 3\r\n*END 11\r\n'; } >"$seeds/extension"
+# The same with the event's details in the extension.
+printf ' 3 \r\nA\r\n 1 \r\n1500\r\n 1000 \r\n1\r\n0.5\r\nB\r\n 2 \r\n1600\r\n 1000 \r\n0\r\n\r\nC\r\n 3 \r\n1700\r\n 1000 \r\n0.5\r\n\r\n*KRUGOVIK 2\r\nEVENT TITLE %%D0%%9A%%20A\r\nEVENT FEDERATION RUS\r\nEVENT ROUND 2 2026-12-01\r\nEVENT KIND BLITZ\r\n*END 4\r\n' >"$seeds/three_players_event"
 printf 'Ivanov                  1550N' >"$build/seeds/fuzz_base_record/record"
 
 for target in "${targets[@]}"; do

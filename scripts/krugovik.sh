@@ -59,7 +59,8 @@ case "$what" in
 run)
     configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     cmake --build "$here/build" --target krugovik -j "$jobs"
-    exec "$here/build/krugovik" "$@"
+    # As the desktop entry starts it: in the club folder with the samples, not the checkout.
+    exec "$here/build/krugovik" --club "$@"
     ;;
 test)
     configure "$here/build-tests" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON

@@ -39,7 +39,7 @@ bool StepValues::operator==(const StepValues &other) const
            saveEnabled == other.saveEnabled && writeBackEnabled == other.writeBackEnabled &&
            cycles == other.cycles && reverseLastRounds == other.reverseLastRounds &&
            correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection &&
-           tieBreaks == other.tieBreaks &&
+           tieBreaks == other.tieBreaks && event == other.event &&
            (whole == other.whole || (whole && other.whole && whole->sameEvent(*other.whole)));
 }
 
@@ -320,6 +320,7 @@ void Tournament::readRulesAndWithdrawals(std::string_view bytes)
         m_tieBreaks.push_back(*tieBreakFromCode(code));
     for (const auto &[player, round] : read.extension.withdrawn)
         m_withdrawnAfter[index(player)] = round;
+    m_event = read.extension.event;
 }
 
 void Tournament::markEstimateRatings()
@@ -366,6 +367,10 @@ std::string Tournament::fileBytes() const
         if (withdrawnAfter(i) > 0)
             extension.withdrawn.emplace_back(i, withdrawnAfter(i));
     }
+    extension.event = m_event;
+    // Dates of rounds the event no longer has would not read back.
+    if (extension.event.roundDates.size() > std::size_t(totalRounds()))
+        extension.event.roundDates.resize(std::size_t(totalRounds()));
     return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
 
@@ -498,7 +503,7 @@ bool Tournament::sameEvent(const Tournament &o) const
            m_records == o.m_records && m_cells == o.m_cells &&
            m_reverseLastRounds == o.m_reverseLastRounds && m_withdrawnAfter == o.m_withdrawnAfter &&
            m_tieBreaks == o.m_tieBreaks && m_withdrawalForfeits == o.m_withdrawalForfeits &&
-           m_lowestCount == o.m_lowestCount;
+           m_lowestCount == o.m_lowestCount && m_event == o.m_event;
 }
 
 void Tournament::resizeCycles(int count)
@@ -693,6 +698,8 @@ StepValues Tournament::values(const Step &step) const
         v.row = m_rows[index(step.row)];
     } else if (step.kind == Step::Kind::Rules) {
         v.tieBreaks = m_tieBreaks;
+    } else if (step.kind == Step::Kind::Event) {
+        v.event = m_event;
     }
     v.ratingMissing = m_ratingMissing;
     v.correctionHeader = m_correctionHeader;
@@ -721,6 +728,8 @@ void Tournament::restore(const Step &step, const StepValues &v)
         m_rows[index(step.row)] = v.row;
     } else if (step.kind == Step::Kind::Rules) {
         m_tieBreaks = v.tieBreaks;
+    } else if (step.kind == Step::Kind::Event) {
+        m_event = v.event;
     }
     if (v.cycles != cycles())
         resizeCycles(v.cycles);
@@ -801,6 +810,19 @@ Step Tournament::setTieBreaks(std::vector<TieBreak> tieBreaks)
     step.kind = Step::Kind::Rules;
     step.before = values(step);
     m_tieBreaks = std::move(tieBreaks);
+    step.after = values(step);
+    return step;
+}
+
+Step Tournament::setEvent(EventDetails details)
+{
+    // Dates after the last one given are none: the file keeps no empty ones.
+    while (!details.roundDates.empty() && details.roundDates.back().empty())
+        details.roundDates.pop_back();
+    Step step;
+    step.kind = Step::Kind::Event;
+    step.before = values(step);
+    m_event = std::move(details);
     step.after = values(step);
     return step;
 }
@@ -1031,11 +1053,15 @@ void Tournament::showRoundOfColumn(int column)
 {
     if (column < 5 || column >= columnCount())
         return;
-    // Header j of cycle c's block shows round (c - 1)R + j; a header beyond R shows the
-    // empty round j, as in one cycle.
+    // Header j of cycle c's block shows round (c - 1)R + j; with one cycle a header beyond
+    // R shows the empty round j.
     const int cycle = (column - 5) / m_playerCount;
     const int j = (column - 5) % m_playerCount + 1;
     const int rounds = roundsPerCycle();
+    // With several cycles such a header would name a round of the next block: it selects
+    // nothing.
+    if (cycles() > 1 && j > rounds)
+        return;
     ShownState &shown = editShown();
     shown.roundNo = j <= rounds ? cycle * rounds + j : j;
     shown.roundCycle = j <= rounds ? cycle : kNoRoundCycle;
@@ -1087,6 +1113,7 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
     s.reverseLastRounds = m_reverseLastRounds;
     for (int c = 1; c < cycles(); ++c)
         s.laterCycles.push_back(games(c));
+    s.event = m_event;
     return s;
 }
 

@@ -143,6 +143,7 @@ struct StepValues {
     // A step that changes the event as a whole (the number of players, a withdrawal and
     // its return): the tournament before or after it.
     std::shared_ptr<const Tournament> whole;
+    EventDetails event; // the event's details
 
     bool operator==(const StepValues &other) const;
 };
@@ -152,7 +153,7 @@ struct StepValues {
 // chosen, or a change of the event as a whole: the number of players, a withdrawal, a
 // return to the event.
 struct Step {
-    enum class Kind { None, Game, Entry, Cycles, Rules, Whole };
+    enum class Kind { None, Game, Entry, Cycles, Rules, Whole, Event };
     Kind kind = Kind::None;
     GameKey game; // Game: the side that was clicked, or the first-named side of a board
     int row = 0;  // Entry: the row entered
@@ -292,6 +293,9 @@ class Tournament {
     bool gameCounts(const GameKey &key) const;
     // The row's points as the standings count them: his own when his games are voided.
     Fixed countedPoints(int row) const;
+    // What the director told of the event; its round dates go no further than its rounds.
+    const EventDetails &event() const { return m_event; }
+    Step setEvent(EventDetails details);
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
 
@@ -377,6 +381,7 @@ class Tournament {
     // Per row: his side of each game his withdrawal turned into a forfeit.
     std::array<std::vector<GameKey>, 23> m_withdrawalForfeits{};
     std::vector<TieBreak> m_tieBreaks; // empty = the default order
+    EventDetails m_event;
 
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
     std::shared_ptr<const ShownState> m_shown;

@@ -9,6 +9,7 @@
 #include "rating/game_notation.h"
 #include "rounds/berger_schedule.h"
 #include "standings/tie_breaks.h"
+#include "table/event_details_file.h"
 
 namespace krugovik {
 namespace {
@@ -197,7 +198,7 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players)
 namespace {
 
 // The extension's sections in the order they must come.
-enum class Section { None, Cycles, Reverse, Results, TieBreaks, Withdrawn };
+enum class Section { None, Cycles, Reverse, Results, TieBreaks, Withdrawn, Event };
 
 struct SectionLine {
     std::string_view word;
@@ -290,6 +291,8 @@ std::string writeFileExtension(const FileExtension &extension)
     }
     for (const auto &[player, round] : extension.withdrawn)
         add("WITHDRAWN " + std::to_string(player) + " " + std::to_string(round));
+    for (const std::string &line : eventDetailsLines(extension.event))
+        add(line);
     std::string out;
     appendLine(out, kExtensionMarker);
     out += body;
@@ -334,6 +337,7 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
     const std::size_t resultLines = std::size_t(n) * std::size_t(n - 1);
     Section last = Section::None;
     bool reverseRead = false;
+    EventDetailsReader events;
     for (std::size_t at = 0; at < lines.size();) {
         const std::string &text = lines[at++];
         const SectionLine section = splitSection(text);
@@ -348,14 +352,16 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
             kind = Section::TieBreaks;
         else if (section.word == "WITHDRAWN")
             kind = Section::Withdrawn;
+        else if (section.word == kEventSection)
+            kind = Section::Event;
         if (kind == Section::None) {
             out.error = "в дополнении файла неизвестный раздел «" + text + "»";
             return out;
         }
         // Each section once and in order, RESULTS once per further cycle; REVERSE and
         // RESULTS only after CYCLES.
-        const bool repeats =
-            kind == last && (kind == Section::Results || kind == Section::Withdrawn);
+        const bool repeats = kind == last && (kind == Section::Results ||
+                                              kind == Section::Withdrawn || kind == Section::Event);
         const bool needsCycles = kind == Section::Reverse || kind == Section::Results;
         if (!(kind > last || repeats) || (needsCycles && last == Section::None)) {
             out.error = "в дополнении файла раздел «" + text + "» не на своём месте";
@@ -394,6 +400,12 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
             }
             if (ext.tieBreakCodes.empty())
                 return outOfRange(), out;
+        } else if (kind == Section::Event) {
+            const int rounds = roundCount(n) * ext.cycles;
+            if (std::string why = events.read(section.argument, rounds, ext.event); !why.empty()) {
+                out.error = "в дополнении файла " + why;
+                return out;
+            }
         } else if (kind == Section::Withdrawn) {
             const std::string args(section.argument);
             const std::size_t blank = args.find(' ');

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "export/event_details.h"
+
 namespace krugovik {
 
 // A tournament file holds one item per line in Windows-1251 bytes; this code never converts
@@ -93,6 +95,7 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players);
 //     RESULTS c               for c = 2..C, then N(N - 1) result lines, i = 1..N, j != i
 //     TIEBREAKS CODE ...      only when the rules are not the default: FIDE acronyms
 //     WITHDRAWN i r           one line per player who left, after round r of all cycles
+//     EVENT FIELD value       the event's details, one line per field (event_details_file.h)
 //     *END k                  k = the lines between the marker and this one
 //
 // A file without it reads as one cycle, and a one-cycle tournament writes none, so that an
@@ -107,9 +110,13 @@ struct FileExtension {
     std::vector<std::vector<std::string>> laterResults;
     std::vector<std::string> tieBreakCodes;     // TIEBREAKS: FIDE acronyms; empty = the default
     std::vector<std::pair<int, int>> withdrawn; // WITHDRAWN: player 1..N, after round r
+    EventDetails event;                         // EVENT: what the director told of the event
 
     // Whether anything differs from a file without the extension.
-    bool needed() const { return cycles > 1 || !tieBreakCodes.empty() || !withdrawn.empty(); }
+    bool needed() const
+    {
+        return cycles > 1 || !tieBreakCodes.empty() || !withdrawn.empty() || !event.empty();
+    }
 };
 
 // The extension's lines, or nothing when it is not needed.

@@ -5,11 +5,15 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QMdiSubWindow>
@@ -275,6 +279,73 @@ void shootButtonPrintout(Director &director, const QString &button, const QStrin
         director, [widget] { widget->click(); }, name);
 }
 
+// Saves a picture of a window of its own (a dialog), as the director sees it.
+void saveWindow(QWidget *w, const QDir &out, const QString &name)
+{
+    QCoreApplication::processEvents();
+    const QImage picture = w->grab().toImage();
+    const QString path = out.filePath(name + QStringLiteral(".png"));
+    if (picture.isNull() || !picture.save(path))
+        throw StepFailed("cannot write " + path.toStdString());
+    std::printf("%s\n", qPrintable(path));
+}
+
+// The event's details of the cup typed into their dialog, which is then left with
+// «Отмена»; and the places window beside the table.
+void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out)
+{
+    bool shot = false;
+    QString problem;
+    QTimer::singleShot(50, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != QStringLiteral("dlgEvent")) {
+            problem = QStringLiteral("the event's dialog did not open");
+            return;
+        }
+        const auto text = [dialog](const char *name, const QString &value) {
+            if (auto *edit = dialog->findChild<QLineEdit *>(QString::fromLatin1(name)))
+                edit->setText(value);
+        };
+        text("txtEventTitle", QStringLiteral("Кубок клуба «Белая ладья»"));
+        text("txtEventPlace", QStringLiteral("Тверь, шахматный клуб"));
+        text("txtEventFederation", QStringLiteral("RUS"));
+        text("txtEventOrganiser", QStringLiteral("ДЮСШ № 3"));
+        text("txtChiefArbiter", QStringLiteral("Петров Павел"));
+        text("txtDeputyArbiter", QStringLiteral("Сидорова Анна"));
+        text("txtTimeControl", QStringLiteral("60 мин + 30 сек на ход"));
+        if (auto *start = dialog->findChild<QDateEdit *>(QStringLiteral("dteEventStart")))
+            start->setDate(QDate(2026, 10, 3));
+        if (auto *end = dialog->findChild<QDateEdit *>(QStringLiteral("dteEventEnd")))
+            end->setDate(QDate(2026, 11, 28));
+        if (auto *kind = dialog->findChild<QComboBox *>(QStringLiteral("cmbEventKind")))
+            kind->setCurrentIndex(1);
+        if (auto *fill = dialog->findChild<QPushButton *>(QStringLiteral("cmdFillRoundDates")))
+            fill->click();
+        // The handbook's pictures are no smaller than 600 × 450.
+        dialog->resize(dialog->size().expandedTo(QSize(640, 460)));
+        try {
+            saveWindow(dialog, out, QStringLiteral("event-details"));
+            shot = true;
+        } catch (const StepFailed &failure) {
+            problem = QString::fromStdString(failure.what());
+        }
+        dialog->reject();
+    });
+    director.find<QAction>(QStringLiteral("mnuEvent"))->trigger();
+    director.settle();
+    if (!shot)
+        throw StepFailed(problem.toStdString());
+
+    director.find<QAction>(QStringLiteral("mnuStandingsView"))->trigger();
+    director.settle();
+    auto *places = window.findChild<QDialog *>(QStringLiteral("dlgStandings"));
+    if (!places)
+        throw StepFailed("the places window did not open");
+    places->resize(600, 450);
+    saveWindow(places, out, QStringLiteral("places-window"));
+    places->close();
+}
+
 void takeSteps(MainWindow &window, const QDir &out)
 {
     Director director(window, out);
@@ -308,6 +379,7 @@ void takeSteps(MainWindow &window, const QDir &out)
 
     shootStandings(director, window);
     shootButtonPrintout(director, QStringLiteral("cmdPrint"), QStringLiteral("sheet-table"));
+    shootEventAndPlaces(director, window, out);
 
     // The championship in progress: the next round to play is shown.
     director.find<QAction>(QStringLiteral("mnuOpen"))->trigger();
@@ -370,7 +442,8 @@ int main(int argc, char *argv[])
     int rc = 0;
     {
         MainWindow window;
-        window.show();
+        // Not maximised on a small screen: each picture takes the size it needs.
+        window.showNormal();
         try {
             takeSteps(window, out);
         } catch (const StepFailed &failure) {

@@ -1,11 +1,14 @@
 // The round display: the boards of the shown round with their result boxes, who sits out,
 // and the button of the round's protocol, as the tournament holds them.
+#include <QComboBox>
 #include <QLabel>
 #include <QToolButton>
 
 #include "common/clickable_label.h"
 #include "common/fonts.h"
 #include "common/twips.h"
+#include "rounds/berger_schedule.h"
+#include "rounds/round_names.h"
 #include "ui/board_line_label.h"
 #include "ui/picture_button.h"
 #include "ui/round_display.h"
@@ -56,6 +59,16 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
     placeInTwips(cmdPrintParing, 120, 8520, 615, 615);
     connect(cmdPrintParing, &QToolButton::clicked, this, &RoundDisplay::cmdPrintParing_Click);
 
+    cmbRound = new QComboBox(m_window);
+    cmbRound->setObjectName(QStringLiteral("cmbRound"));
+    cmbRound->setPlaceholderText(QStringLiteral("Выбор тура"));
+    cmbRound->setToolTip(QStringLiteral("Показать тур: его доски, результаты и кто отдыхает"));
+    // Right of the second column of boards, as wide as the page leaves: «Тур 84 (4-й цикл,
+    // тур 21)» fits.
+    cmbRound->setFont(screenFont(7.5));
+    placeInTwips(cmbRound, 12560, 8160, 2560, 330);
+    connect(cmbRound, &QComboBox::activated, this, &RoundDisplay::cmbRound_Activated);
+
     lblFree = new QLabel(m_window);
     lblFree->setObjectName(QStringLiteral("lblFree"));
     // Under the round title there is room for a narrow column only.
@@ -87,6 +100,36 @@ void RoundDisplay::show()
     lblFree->setToolTip(free);
     lblFree->setHidden(free.isEmpty());
     FitBoardLines();
+    ShowRoundChooser();
+}
+
+void RoundDisplay::ShowRoundChooser()
+{
+    const Tournament &t = m_document->tournament();
+    const int n = t.playerCount();
+    const int rounds = roundCount(n) * t.cycles();
+    QStringList names;
+    for (int r = 1; r <= rounds; ++r)
+        names << QString::fromStdString(roundName(n, t.cycles(), r));
+    QStringList listed;
+    for (int k = 0; k < cmbRound->count(); ++k)
+        listed << cmbRound->itemText(k);
+    if (listed != names) {
+        cmbRound->clear();
+        cmbRound->addItems(names);
+    }
+    // The empty round of an even count is no round of the schedule: nothing is chosen.
+    const bool scheduled = t.roundNo() >= 1 && t.roundNo() <= roundCount(n) * t.cycles() &&
+                           (t.cycles() > 1 || t.roundNo() <= roundCount(n));
+    cmbRound->setCurrentIndex(scheduled ? t.roundNo() - 1 : -1);
+}
+
+void RoundDisplay::cmbRound_Activated(int index)
+{
+    const Tournament &t = m_document->tournament();
+    const int column = roundColumn(t.playerCount(), t.cycles(), index + 1);
+    if (column > 0)
+        m_document->click(0, column, PlayerEntry{});
 }
 
 void RoundDisplay::cmdPrintParing_Click()

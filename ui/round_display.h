@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+class QComboBox;
 class QLabel;
 class QToolButton;
 class QWidget;
@@ -32,6 +33,9 @@ class RoundDisplay : public QObject {
 
   private:
     void cmdPrintParing_Click();
+    // The round chooser lists every round of every cycle and shows the one on show.
+    void cmbRound_Activated(int index);
+    void ShowRoundChooser();
     void FitBoardLines();
 
     QWidget *m_window;
@@ -40,6 +44,7 @@ class RoundDisplay : public QObject {
     std::array<ClickableLabel *, kBoards + 1> lblRezult{};
     QLabel *lblFree = nullptr; // who sits out the shown round
     QToolButton *cmdPrintParing = nullptr;
+    QComboBox *cmbRound = nullptr;
 };
 
 } // namespace krugovik

@@ -92,6 +92,12 @@ void TournamentDocument::setTieBreaks(const std::vector<TieBreak> &tieBreaks)
              [&](Tournament &t) { return t.setTieBreaks(tieBreaks); });
 }
 
+void TournamentDocument::setEvent(const EventDetails &details)
+{
+    pushStep(QStringLiteral("сведения о турнире"),
+             [&](Tournament &t) { return t.setEvent(details); });
+}
+
 void TournamentDocument::withdraw(int row, int afterRound)
 {
     pushStep(QStringLiteral("выбытие игрока %1").arg(row),

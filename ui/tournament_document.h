@@ -51,6 +51,8 @@ class TournamentDocument : public QObject {
     void clickResultBox(int board);
     // The tie-break rules chosen, one step.
     void setTieBreaks(const std::vector<TieBreak> &tieBreaks);
+    // The event's details, one step.
+    void setEvent(const EventDetails &details);
     // The row's player left after the round, one step.
     void withdraw(int row, int afterRound);
     // The withdrawn player comes back, one step.

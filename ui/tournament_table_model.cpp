@@ -5,6 +5,7 @@
 #include <array>
 
 #include "common/colours.h"
+#include "rounds/round_names.h"
 #include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 
@@ -62,9 +63,9 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
         return toQColor(kCellColours[std::size_t(colour)]);
     }
     case Qt::ToolTipRole:
-        // With several cycles the header of a game column names its block's cycle.
-        if (row == 0 && column >= 5 && t.cycles() > 1)
-            return QStringLiteral("Цикл %1").arg((column - 5) / t.playerCount() + 1);
+        // The header of a game column names the round it selects and its cycle.
+        if (row == 0 && column >= 5)
+            return QString::fromStdString(headerRoundTip(t.playerCount(), t.cycles(), column));
         if (const std::optional<GameKey> key = t.gameAt(row, column))
             return QString::fromStdString(notCountedReason(t, *key));
         return {};

@@ -194,6 +194,7 @@ void TournamentWindow::createCommands()
         new QCheckBox(QStringLiteral("Два последних тура 1-го цикла наоборот"), this);
     chkReverseLastRounds->setObjectName(QStringLiteral("chkReverseLastRounds"));
     chkReverseLastRounds->setChecked(true);
+    chkReverseLastRounds->setEnabled(false); // until a second cycle
     chkReverseLastRounds->setToolTip(
         QStringLiteral("Два последних тура первого цикла играются в обратном порядке, чтобы "
                        "никто не играл трижды подряд одним цветом (совет ФИДЕ для "
@@ -243,6 +244,12 @@ TournamentSnapshot TournamentWindow::snapshot() const
 QUndoStack *TournamentWindow::undoStack() const
 {
     return m_document->undoStack();
+}
+
+void TournamentWindow::Save()
+{
+    if (cmdSave->isEnabled())
+        cmdSave_Click();
 }
 
 void TournamentWindow::cmdExit_Click()

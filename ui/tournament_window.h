@@ -67,6 +67,8 @@ class TournamentWindow : public QWidget {
     // Before the tournament is left: asks whether to save its changes, if it has any.
     // False when the director chose to stay or the save failed; nothing has changed then.
     bool ConfirmLeaving();
+    // The save button's command from the menu: saves when the button may.
+    void Save();
     // Writes a recovery copy that is due now rather than when its timer fires.
     void WritePendingRecoveryCopy();
 

@@ -136,6 +136,8 @@ void TournamentWindow::ShowTournament(const TableChange &change)
         const QSignalBlocker quietCheck(chkReverseLastRounds);
         spnCycles->setValue(t.cycles());
         chkReverseLastRounds->setChecked(t.reverseLastRounds());
+        // One cycle has no last rounds to play the other way round.
+        chkReverseLastRounds->setEnabled(t.cycles() > 1);
     }
     if (!change.content || m_loading)
         return;
@@ -199,6 +201,12 @@ void TournamentWindow::spnCycles_Change()
 
 void TournamentWindow::chkReverseLastRounds_Click()
 {
+    // With one cycle the box changes nothing, and so is no change of the tournament.
+    if (m_document->tournament().cycles() == 1) {
+        const QSignalBlocker quiet(chkReverseLastRounds);
+        chkReverseLastRounds->setChecked(m_document->tournament().reverseLastRounds());
+        return;
+    }
     m_document->setCycles(m_document->tournament().cycles(), chkReverseLastRounds->isChecked());
 }
 

@@ -125,12 +125,13 @@ TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
     QStringList texts;
     for (QAction *action : menu()->actions())
         texts << action->text();
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("Итоговая таблица"),
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Итоговая таблица"), QStringLiteral("Места"),
                                   QStringLiteral("Сохранить для сайта (HTML)…"),
                                   QStringLiteral("Сохранить для таблиц (CSV)…"),
                                   QStringLiteral("Сохранить отчёт TRF…"), QString(),
                                   QStringLiteral("Правила распределения мест…")}));
-    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 1);
+    // Loading, the save and the event's details.
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 3);
 
     openTournament();
     EXPECT_TRUE(menu()->isEnabled());

@@ -211,6 +211,56 @@ TEST(Exports, UnderChosenTieBreaksWithWithdrawalsMatchTheirGoldenFiles)
     }
 }
 
+// The five of «ZIMA 2026» with every detail of the event the director can tell.
+TournamentSnapshot withEventDetails()
+{
+    TournamentSnapshot snapshot = fivePlayers();
+    EventDetails &event = snapshot.event;
+    event.title = "Первенство города <юноши> & девушки";
+    event.place = "Тверь; Дом шахмат";
+    event.federation = "RUS";
+    event.organiser = "=Спорткомитет";
+    event.startDate = "2026-06-01";
+    event.endDate = "2026-06-05";
+    event.roundDates = {"2026-06-01", "2026-06-02", "", "2026-06-04", "2026-06-05"};
+    event.chiefArbiter = "Щукин Юрий";
+    event.deputyArbiter = "Ёлкин Артём";
+    event.timeControl = "60 мин + 30 сек";
+    event.kind = EventKind::Rapid;
+    return snapshot;
+}
+
+TEST(Exports, WithTheEventsDetailsMatchTheirGoldenFiles)
+{
+    const TournamentSnapshot snapshot = withEventDetails();
+    expectGolden("leto.csv", exportCsv(snapshot));
+    expectGolden("leto.html", exportHtml(snapshot));
+    expectGolden("leto.trf", exportTrf(snapshot));
+    // The title stands where the file's name stood; the rest of each sheet is as before.
+    const std::string plainCsv = exportCsv(fivePlayers());
+    const std::string csv = exportCsv(snapshot);
+    EXPECT_TRUE(csv.ends_with(plainCsv.substr(3))) << "the table after the details";
+    const std::vector<std::string> trf = linesOf(exportTrf(snapshot));
+    const std::vector<std::string> header(trf.begin(), trf.begin() + 14);
+    EXPECT_EQ(header, (std::vector<std::string>{
+                          "012 Pervenstvo goroda <yunoshi> & devushki",
+                          "022 Tver'; Dom shakhmat",
+                          "032 RUS",
+                          "042 2026/06/01",
+                          "052 2026/06/05",
+                          "062 5",
+                          "092 Individual: Round Robin",
+                          "102 Shchukin Yuriy",
+                          "112 Yelkin Artem",
+                          "122 60 min + 30 sek",
+                          "132" + std::string(88, ' ') + "26/06/01  26/06/02" +
+                              std::string(12, ' ') + "26/06/04  26/06/05",
+                          "142 5",
+                          "XXR 5",
+                          "192 FIDE_ROUNDROBIN",
+                      }));
+}
+
 TEST(FinalStandings, PlacesPointsAndRatingsAsTheTableWouldShowThem)
 {
     const std::vector<StandingLine> lines = finalStandings(fivePlayers());

@@ -40,7 +40,9 @@ TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
                             QStringLiteral("standings"),
                             QStringLiteral("sheet-table"),
                             QStringLiteral("sheet-table-cycles"),
-                            QStringLiteral("sheet-protocol")};
+                            QStringLiteral("sheet-protocol"),
+                            QStringLiteral("event-details"),
+                            QStringLiteral("places-window")};
 
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);

@@ -1,0 +1,76 @@
+// The menu «Файл» beyond loading: the save of the open tournament and the event's details;
+// and the menu «Справка» with the handbook.
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "rounds/round_names.h"
+#include "ui/event_dialog.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_window.h"
+
+using namespace krugovik;
+
+void MainWindow::createFileMenu()
+{
+    mnuSave = mnuFile->addAction(QStringLiteral("Сохранить"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(mnuSave, &QAction::triggered, this, &MainWindow::mnuSave_Click);
+    mnuEvent = mnuFile->addAction(QStringLiteral("Сведения о турнире…"));
+    mnuEvent->setObjectName(QStringLiteral("mnuEvent"));
+    connect(mnuEvent, &QAction::triggered, this, &MainWindow::mnuEvent_Click);
+    setTournamentCommandsEnabled(false);
+}
+
+void MainWindow::setTournamentCommandsEnabled(bool enabled)
+{
+    mnuSave->setEnabled(enabled);
+    mnuEvent->setEnabled(enabled);
+}
+
+void MainWindow::mnuSave_Click()
+{
+    if (TournamentWindow *tournament = openTournamentWindow())
+        tournament->Save();
+}
+
+void MainWindow::mnuEvent_Click()
+{
+    const TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    TournamentDocument *document = tournament->document();
+    const Tournament &t = document->tournament();
+    QStringList rounds;
+    for (int r = 1; r <= t.totalRounds(); ++r)
+        rounds << QString::fromStdString(roundName(t.playerCount(), t.cycles(), r));
+    EventDialog dialog(t.event(), rounds, this);
+    if (dialog.exec() == QDialog::Accepted)
+        document->setEvent(dialog.details());
+}
+
+void MainWindow::createHelpMenu()
+{
+    mnuHelpMenu = menuBar()->addMenu(QStringLiteral("Справка"));
+    mnuHelpMenu->setObjectName(QStringLiteral("mnuHelpMenu"));
+    mnuHelp = mnuHelpMenu->addAction(QStringLiteral("Руководство"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(mnuHelp, &QAction::triggered, this, &MainWindow::mnuHelp_Click);
+}
+
+void MainWindow::mnuHelp_Click()
+{
+    // One window of the handbook, brought forward when it is open already.
+    if (!m_help) {
+        m_help = new HelpViewer(handbookFolder(), this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}

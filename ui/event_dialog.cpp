@@ -1,0 +1,216 @@
+#include "ui/event_dialog.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "common/message_box.h"
+#include "table/event_details_file.h"
+
+namespace krugovik {
+namespace {
+
+// A date edit at its lowest value shows no date: the day is not known yet.
+const QDate kNoDate(2000, 1, 1);
+const QString kIsoFormat = QStringLiteral("yyyy-MM-dd");
+constexpr int kTextLength = 120;
+constexpr int kDaysPerWeek = 7;
+
+QDate dateOf(const std::string &iso)
+{
+    const QDate date = QDate::fromString(QString::fromStdString(iso), kIsoFormat);
+    return date.isValid() && date > kNoDate ? date : kNoDate;
+}
+
+std::string isoOf(const QDateEdit *edit)
+{
+    return edit->date() == kNoDate ? std::string()
+                                   : edit->date().toString(kIsoFormat).toStdString();
+}
+
+// The kinds in the order of cmbEventKind.
+constexpr EventKind kKinds[] = {EventKind::Unknown, EventKind::Standard, EventKind::Rapid,
+                                EventKind::Blitz};
+
+} // namespace
+
+EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNames,
+                         QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("dlgEvent"));
+    setWindowTitle(QStringLiteral("Сведения о турнире"));
+    setModal(true);
+
+    auto *form = new QFormLayout;
+    txtEventTitle = addText("txtEventTitle", QString::fromStdString(current.title), kTextLength);
+    txtEventPlace = addText("txtEventPlace", QString::fromStdString(current.place), kTextLength);
+    txtEventFederation =
+        addText("txtEventFederation", QString::fromStdString(current.federation), 3);
+    txtEventFederation->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z]{0,3}")), txtEventFederation));
+    txtEventFederation->setToolTip(QStringLiteral("Три латинские буквы кода ФИДЕ: RUS"));
+    connect(txtEventFederation, &QLineEdit::textEdited, this, [this](const QString &text) {
+        const int at = txtEventFederation->cursorPosition();
+        txtEventFederation->setText(text.toUpper());
+        txtEventFederation->setCursorPosition(at);
+    });
+    txtEventOrganiser =
+        addText("txtEventOrganiser", QString::fromStdString(current.organiser), kTextLength);
+    dteEventStart = addDate("dteEventStart", current.startDate, this);
+    dteEventEnd = addDate("dteEventEnd", current.endDate, this);
+    txtChiefArbiter =
+        addText("txtChiefArbiter", QString::fromStdString(current.chiefArbiter), kTextLength);
+    txtDeputyArbiter =
+        addText("txtDeputyArbiter", QString::fromStdString(current.deputyArbiter), kTextLength);
+    txtTimeControl =
+        addText("txtTimeControl", QString::fromStdString(current.timeControl), kTextLength);
+    txtTimeControl->setPlaceholderText(QStringLiteral("90 мин + 30 сек на ход"));
+    cmbEventKind = new QComboBox(this);
+    cmbEventKind->setObjectName(QStringLiteral("cmbEventKind"));
+    cmbEventKind->addItems({QStringLiteral("не указан"), QStringLiteral("классический"),
+                            QStringLiteral("быстрый"), QStringLiteral("блиц")});
+    for (int k = 0; k < int(std::size(kKinds)); ++k) {
+        if (kKinds[k] == current.kind)
+            cmbEventKind->setCurrentIndex(k);
+    }
+
+    form->addRow(QStringLiteral("&Название:"), txtEventTitle);
+    form->addRow(QStringLiteral("&Место проведения:"), txtEventPlace);
+    form->addRow(QStringLiteral("&Федерация:"), txtEventFederation);
+    form->addRow(QStringLiteral("&Организатор:"), txtEventOrganiser);
+    form->addRow(QStringLiteral("&Начало:"), dteEventStart);
+    form->addRow(QStringLiteral("&Окончание:"), dteEventEnd);
+    form->addRow(QStringLiteral("&Главный судья:"), txtChiefArbiter);
+    form->addRow(QStringLiteral("&Заместитель:"), txtDeputyArbiter);
+    form->addRow(QStringLiteral("&Контроль времени:"), txtTimeControl);
+    form->addRow(QStringLiteral("&Вид турнира:"), cmbEventKind);
+
+    tblRoundDates = new QTableWidget(int(roundNames.size()), 1, this);
+    tblRoundDates->setObjectName(QStringLiteral("tblRoundDates"));
+    tblRoundDates->setHorizontalHeaderLabels({QStringLiteral("Дата тура")});
+    tblRoundDates->setVerticalHeaderLabels(roundNames);
+    tblRoundDates->horizontalHeader()->setStretchLastSection(true);
+    for (int r = 0; r < roundNames.size(); ++r) {
+        const std::string date =
+            std::size_t(r) < current.roundDates.size() ? current.roundDates[std::size_t(r)] : "";
+        QDateEdit *edit = addDate("", date, tblRoundDates);
+        edit->setObjectName(QStringLiteral("dteRound_%1").arg(r + 1));
+        tblRoundDates->setCellWidget(r, 0, edit);
+        m_roundDates.push_back(edit);
+    }
+    cmdFillRoundDates = new QPushButton(QStringLiteral("Заполнить по н&еделям"), this);
+    cmdFillRoundDates->setObjectName(QStringLiteral("cmdFillRoundDates"));
+    cmdFillRoundDates->setAutoDefault(false);
+    cmdFillRoundDates->setToolTip(
+        QStringLiteral("Тур 1 — в день начала турнира, каждый следующий — через неделю"));
+    connect(cmdFillRoundDates, &QPushButton::clicked, this, &EventDialog::cmdFillRoundDates_Click);
+
+    btnEvent = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    btnEvent->setObjectName(QStringLiteral("btnEvent"));
+    QPushButton *ok = btnEvent->button(QDialogButtonBox::Ok);
+    ok->setText(QStringLiteral("ОК"));
+    ok->setObjectName(QStringLiteral("cmdEventOk"));
+    QPushButton *cancel = btnEvent->button(QDialogButtonBox::Cancel);
+    cancel->setText(QStringLiteral("Отмена"));
+    cancel->setObjectName(QStringLiteral("cmdEventCancel"));
+    connect(btnEvent, &QDialogButtonBox::accepted, this, &EventDialog::accept);
+    connect(btnEvent, &QDialogButtonBox::rejected, this, &EventDialog::reject);
+
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(form, 3);
+    auto *rounds = new QVBoxLayout;
+    rounds->addWidget(tblRoundDates);
+    rounds->addWidget(cmdFillRoundDates);
+    columns->addLayout(rounds, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(btnEvent);
+    // Room for the rounds of a double round-robin of ten without scrolling the form.
+    resize(sizeHint().expandedTo(QSize(640, 460)));
+}
+
+QLineEdit *EventDialog::addText(const char *name, const QString &text, int maxLength)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(std::max(maxLength, int(text.size())));
+    edit->setText(text);
+    return edit;
+}
+
+QDateEdit *EventDialog::addDate(const char *name, const std::string &date, QWidget *parent)
+{
+    auto *edit = new QDateEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    edit->setMinimumDate(kNoDate);
+    edit->setSpecialValueText(QStringLiteral("не задана"));
+    edit->setCalendarPopup(true);
+    edit->setDate(dateOf(date));
+    // A step up from «не задана» goes to today rather than to the day after the lowest.
+    connect(edit, &QDateEdit::dateChanged, edit, [edit](QDate day) {
+        if (day == kNoDate.addDays(1))
+            edit->setDate(QDate::currentDate());
+    });
+    // The calendar of an empty date opens at today's month.
+    if (edit->date() == kNoDate)
+        edit->calendarWidget()->setCurrentPage(QDate::currentDate().year(),
+                                               QDate::currentDate().month());
+    return edit;
+}
+
+void EventDialog::cmdFillRoundDates_Click()
+{
+    QDate first = dteEventStart->date();
+    if (first == kNoDate && !m_roundDates.empty())
+        first = m_roundDates.front()->date();
+    if (first == kNoDate)
+        first = QDate::currentDate();
+    for (std::size_t r = 0; r < m_roundDates.size(); ++r)
+        m_roundDates[r]->setDate(first.addDays(qint64(r) * kDaysPerWeek));
+}
+
+EventDetails EventDialog::details() const
+{
+    EventDetails d;
+    d.title = txtEventTitle->text().toStdString();
+    d.place = txtEventPlace->text().toStdString();
+    d.federation = txtEventFederation->text().toUpper().toStdString();
+    d.organiser = txtEventOrganiser->text().toStdString();
+    d.startDate = isoOf(dteEventStart);
+    d.endDate = isoOf(dteEventEnd);
+    for (const QDateEdit *edit : m_roundDates)
+        d.roundDates.push_back(isoOf(edit));
+    d.chiefArbiter = txtChiefArbiter->text().toStdString();
+    d.deputyArbiter = txtDeputyArbiter->text().toStdString();
+    d.timeControl = txtTimeControl->text().toStdString();
+    d.kind = kKinds[std::clamp(cmbEventKind->currentIndex(), 0, int(std::size(kKinds)) - 1)];
+    return d;
+}
+
+void EventDialog::accept()
+{
+    const EventDetails d = details();
+    if (!d.federation.empty() && !isFederationCode(d.federation)) {
+        showMessage(this, QStringLiteral("Код федерации — три латинские буквы, например RUS."));
+        txtEventFederation->setFocus();
+        return;
+    }
+    if (!d.startDate.empty() && !d.endDate.empty() && d.endDate < d.startDate) {
+        showMessage(this, QStringLiteral("Турнир не может окончиться раньше, чем начался."));
+        dteEventEnd->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace krugovik
