@@ -73,9 +73,11 @@ void MainWindow::mnuStandings_Click()
         return;
     const TournamentSnapshot snapshot = tournament->snapshot();
     Printer printer(QStringLiteral("Итоговая таблица"),
-                    QString::fromStdString(snapshot.name) + QStringLiteral("-itogi"));
-    printer.printPicture(drawStandings(snapshot));
-    reportPrintOutcome(printer.endDoc(), this);
+                    QString::fromStdString(snapshot.name) + QStringLiteral("-itogi"),
+                    m_tourFilePath.isEmpty() ? QString()
+                                             : QFileInfo(m_tourFilePath).absolutePath());
+    printer.printSheet(standingsSheet(snapshot));
+    reportPrintOutcome(printer.endDoc(this), this);
 }
 
 void MainWindow::mnuStandingsView_Click()

@@ -79,7 +79,7 @@ void Print_Standings22(benchmark::State &state)
     for (auto _ : state) {
         krugovik::PrintedDocument document;
         document.kind = QStringLiteral("Итоговая таблица");
-        document.picture = krugovik::drawStandings(window->snapshot());
+        document.sheet = krugovik::standingsSheet(window->snapshot());
         krugovik::writePdf(document, QStringLiteral("standings.pdf"));
     }
 }

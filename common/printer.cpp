@@ -4,14 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <algorithm>
 
 #include "common/message_box.h"
 #include "common/save_file.h"
+#include "common/sheet_painter.h"
 
 namespace krugovik {
 namespace {
@@ -22,39 +24,23 @@ Printer::Recorder &recorder()
     return instance;
 }
 
-// Lays the document out on the pages of a printer or a PDF at `resolution` dots per inch;
-// false when the device refused.
-bool render(const PrintedDocument &document, QPagedPaintDevice &printer, int resolution)
+constexpr qreal kMarginMillimetres = 10;
+
+// Text lines one under the other, on as many pages as they need.
+bool renderLines(const PrintedDocument &document, QPagedPaintDevice &device)
 {
-    // A picture wider than tall goes on a landscape page.
-    const QRect picture = document.picture.boundingRect();
-    if (!document.picture.isNull() && picture.width() > picture.height())
-        printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(resolution);
-    const QRectF area(0, 0, page.width(), page.height());
-    if (!document.picture.isNull()) {
-        // The picture was drawn at screen resolution from the origin, and playing it on
-        // the printer enlarges it to the printer's resolution.
-        const QRectF frame = document.picture.boundingRect();
-        const qreal toPrinter = qreal(printer.logicalDpiX()) / document.picture.logicalDpiX();
-        const qreal fit = std::min(area.width() / (frame.width() * toPrinter),
-                                   area.height() / (frame.height() * toPrinter));
-        painter.save();
-        painter.scale(fit, fit);
-        painter.drawPicture(QPointF(0, 0), document.picture);
-        painter.restore();
-    }
+    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiY());
     QFont font(document.fontName);
     font.setPointSizeF(document.fontPoints > 0 ? document.fontPoints : 12);
     painter.setFont(font);
-    const QFontMetricsF metrics(font, &printer);
+    const QFontMetricsF metrics(font, &device);
     qreal y = 0;
     for (const QString &line : document.lines) {
-        if (y + metrics.height() > area.height()) {
-            if (!printer.newPage())
+        if (y + metrics.height() > page.height()) {
+            if (!device.newPage())
                 return false;
             y = 0;
         }
@@ -66,16 +52,31 @@ bool render(const PrintedDocument &document, QPagedPaintDevice &printer, int res
 
 } // namespace
 
-QString freePdfPath(const QString &stem)
+QPageLayout defaultPageLayout()
 {
-    // An earlier printout is never overwritten.
-    QString name = stem + QStringLiteral(".pdf");
-    for (int n = 2; QFileInfo::exists(QDir::current().filePath(name)); ++n)
-        name = stem + QStringLiteral("-%1.pdf").arg(n);
-    return QDir::current().absoluteFilePath(name);
+    return QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
 }
 
-bool writePdf(const PrintedDocument &document, const QString &path, QString *reason)
+bool renderDocument(const PrintedDocument &document, QPagedPaintDevice &device)
+{
+    return document.sheet ? paintSheet(*document.sheet, device) : renderLines(document, device);
+}
+
+QString freePdfPath(const QString &folder, const QString &stem)
+{
+    // An earlier printout is never overwritten.
+    const QDir dir = folder.isEmpty() ? QDir::current() : QDir(folder);
+    QString name = stem + QStringLiteral(".pdf");
+    for (int n = 2; QFileInfo::exists(dir.filePath(name)); ++n)
+        name = stem + QStringLiteral("-%1.pdf").arg(n);
+    return dir.absoluteFilePath(name);
+}
+
+bool writePdf(const PrintedDocument &document, const QString &path, QString *reason,
+              std::optional<QPageLayout> layout)
 {
     // Laid out in memory first: the file is then written whole or not at all.
     QBuffer buffer;
@@ -84,7 +85,11 @@ bool writePdf(const PrintedDocument &document, const QString &path, QString *rea
     {
         QPdfWriter pdf(&buffer);
         pdf.setTitle(document.kind);
-        rendered = render(document, pdf, pdf.resolution());
+        QPageLayout page = layout.value_or(defaultPageLayout());
+        if (!layout && document.sheet)
+            page.setOrientation(bestOrientation(*document.sheet, page, pdf));
+        pdf.setPageLayout(page);
+        rendered = renderDocument(document, pdf);
     }
     QString failure;
     // A PDF ends with its trailer; without it the document is cut short.
@@ -108,9 +113,9 @@ void Printer::printLine(const QString &line)
     m_document.lines.append(line);
 }
 
-void Printer::printPicture(const QPicture &picture)
+void Printer::printSheet(Sheet sheet)
 {
-    m_document.picture = picture;
+    m_document.sheet = std::move(sheet);
 }
 
 void Printer::setRecorder(Recorder recorder)
@@ -118,7 +123,7 @@ void Printer::setRecorder(Recorder recorder)
     krugovik::recorder() = std::move(recorder);
 }
 
-PrintOutcome Printer::endDoc()
+PrintOutcome Printer::endDoc(QWidget *parent)
 {
     PrintOutcome outcome;
     if (recorder()) {
@@ -126,38 +131,71 @@ PrintOutcome Printer::endDoc()
         outcome.printed = true;
         return outcome;
     }
-    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
-    if (installed.isNull()) {
-        const QString path = freePdfPath(m_document.fileStem);
-        QString reason;
-        if (!writePdf(m_document, path, &reason)) {
-            outcome.error = QStringLiteral("не удалось записать файл %1: %2").arg(path, reason);
-            return outcome;
-        }
-        outcome.pdfPath = path;
-        outcome.printed = true;
-        return outcome;
-    }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPrinterName(installed.printerName());
-    printer.setDocName(m_document.kind);
-    if (!render(m_document, printer, printer.resolution())) {
-        outcome.error =
-            QStringLiteral("принтер %1 не принял документ").arg(installed.printerName());
-        return outcome;
+    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
+    outcome.noPrinter = installed.isNull();
+    if (outcome.noPrinter) {
+        // The preview's print dialog then offers the PDF, named and placed already.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(freePdfPath(m_document.folder, m_document.fileStem));
+        printer.setPageLayout(defaultPageLayout());
+    } else {
+        printer.setPrinterName(installed.printerName());
+        printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                         kMarginMillimetres),
+                               QPageLayout::Millimeter);
     }
-    outcome.printed = true;
+    printer.setDocName(m_document.kind);
+    if (m_document.sheet)
+        printer.setPageOrientation(
+            bestOrientation(*m_document.sheet, printer.pageLayout(), printer));
+
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+    preview.setWindowTitle(m_document.kind);
+    preview.setWindowModality(Qt::ApplicationModal);
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview,
+        [this, &outcome](QPrinter *target) {
+            // The preview draws its pages in pictures of its own.
+            if (target->paintEngine() && target->paintEngine()->type() == QPaintEngine::Picture) {
+                renderDocument(m_document, *target);
+                return;
+            }
+            if (target->outputFormat() == QPrinter::PdfFormat) {
+                // Written whole or not at all, on the pages chosen.
+                const QString path = target->outputFileName();
+                QString reason;
+                if (writePdf(m_document, path, &reason, target->pageLayout())) {
+                    outcome.printed = true;
+                    outcome.pdfPath = path;
+                } else {
+                    outcome.error =
+                        QStringLiteral("не удалось записать файл %1: %2").arg(path, reason);
+                }
+                return;
+            }
+            if (renderDocument(m_document, *target))
+                outcome.printed = true;
+            else
+                outcome.error =
+                    QStringLiteral("принтер %1 не принял документ").arg(target->printerName());
+        });
+    preview.exec();
     return outcome;
 }
 
 void reportPrintOutcome(const PrintOutcome &outcome, QWidget *parent)
 {
-    if (!outcome.printed)
+    if (!outcome.error.isEmpty())
         showMessage(parent, QStringLiteral("Печать не удалась: %1.").arg(outcome.error),
                     QStringLiteral("Ошибка"), QMessageBox::Warning);
-    else if (!outcome.pdfPath.isEmpty())
-        showMessage(parent, QStringLiteral("Принтер не установлен. Документ сохранён в файл %1")
-                                .arg(outcome.pdfPath));
+    else if (outcome.printed && !outcome.pdfPath.isEmpty())
+        showMessage(parent,
+                    outcome.noPrinter
+                        ? QStringLiteral("Принтер не установлен. Документ сохранён в файл %1")
+                              .arg(outcome.pdfPath)
+                        : QStringLiteral("Документ сохранён в файл %1").arg(outcome.pdfPath));
 }
 
 } // namespace krugovik

@@ -98,6 +98,11 @@ std::string commaNumber(Fixed value)
     return text;
 }
 
+std::string tieBreakName(const TieBreak &tieBreak)
+{
+    return nameOf(tieBreak.kind).title;
+}
+
 std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot)
 {
     if (isDefaultOrder(snapshot))

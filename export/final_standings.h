@@ -26,6 +26,9 @@ struct StandingLine {
 inline constexpr std::array<const char *, 8> kStandingTitles = {
     "Место", "№", "Участник", "Рейтинг", "Очки", "Бергер", "Новый рейтинг", "Изменение"};
 
+// A tie-break's Russian name as a column title: «Победы», «Личная встреча».
+std::string tieBreakName(const TieBreak &tieBreak);
+
 // The tie-break columns: «Бергер» under the default order, else one per tie-break titled
 // by its name and acronym, «Победы (WIN)».
 std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot);

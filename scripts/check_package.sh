@@ -17,7 +17,7 @@ fail() {
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
 for needed in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n \
-    libqt6sql6-sqlite libsqlite3-0 libzip4; do
+    libqt6sql6-sqlite libsqlite3-0 libzip4 fonts-dejavu-extra; do
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 

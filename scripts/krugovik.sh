@@ -18,11 +18,13 @@ packages+=(qt6-translations-l10n)
 case "$what" in
 # The HTML checker, the PDF reader and the validators of the desktop entry and AppStream
 # data that the tests call.
-test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils librapidcheck-dev) ;;
+# DejaVu Sans Condensed: the printed sheets' narrow face, whose widths the sheet tests expect.
+test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils librapidcheck-dev
+    fonts-dejavu-extra) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # Xvfb: the start-up is timed on a display, as the director starts the program.
 bench) packages+=(libbenchmark-dev xvfb xauth) ;;
-screenshots) packages+=(poppler-utils) ;;
+screenshots) packages+=(poppler-utils fonts-dejavu-extra) ;;
 package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
     fonts-dejavu-core) ;;
 esac

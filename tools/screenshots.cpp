@@ -1,6 +1,7 @@
 // Makes the handbook's pictures: krugovik_screenshots DIR. Opens the samples in a scratch
 // folder offscreen, works through them as a director would (chooser, clicks on the
-// crosstable, the editor, the menus) and saves one PNG of the main window per step.
+// crosstable, the editor, the menus) and saves one PNG of the main window per step, and one
+// of the first page of each printout.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -124,6 +127,8 @@ class Director {
     }
 
     // The main window as the director sees it, sized to show the open window whole.
+    // Where the picture `name` goes, without ".png".
+    QString output(const QString &name) const { return m_out.filePath(name); }
     void shoot(const QString &name)
     {
         settle();
@@ -222,7 +227,8 @@ class Director {
     QDir m_out;
 };
 
-// Presses the default button of every modal message box that opens while it lives.
+// Presses the default button of every modal message box that opens while it lives, and
+// prints every print preview, as its print button and dialog do.
 class BoxAnswerer {
   public:
     BoxAnswerer() : m_alive(std::make_shared<bool>(true)) { poll(m_alive); }
@@ -234,12 +240,17 @@ class BoxAnswerer {
         QTimer::singleShot(10, [alive] {
             if (!*alive)
                 return;
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
                 QAbstractButton *button = box->defaultButton();
                 if (!button)
                     button = box->buttons().value(0);
                 if (button)
                     button->click();
+            } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(modal)) {
+                if (auto *pages = preview->findChild<QPrintPreviewWidget *>())
+                    pages->print();
+                preview->accept();
             }
             poll(alive);
         });
@@ -395,17 +406,14 @@ bool copySamples(const QDir &from, const QDir &to)
     return true;
 }
 
-// The standings are printed; without a printer they become a PDF in the current folder,
-// whose first page is turned into the picture.
-void shootStandings(Director &director, MainWindow &window, const QDir &out)
+// A printout: without a printer its preview prints it into a PDF in the tournament's
+// folder, whose first page becomes the picture.
+void shootPrintout(Director &director, const std::function<void()> &print, const QString &name)
 {
-    auto *standings = window.findChild<QAction *>(QStringLiteral("mnuStandings"));
-    if (!standings)
-        throw StepFailed("the main window has no menu item mnuStandings");
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     {
         BoxAnswerer answerer;
-        standings->trigger();
+        print();
         director.settle();
     }
     QString pdf;
@@ -417,16 +425,33 @@ void shootStandings(Director &director, MainWindow &window, const QDir &out)
         }
     }
     if (pdf.isEmpty())
-        throw StepFailed("the standings printout made no PDF");
-    const QString target = out.filePath(QStringLiteral("standings"));
+        throw StepFailed("the printout " + name.toStdString() + " made no PDF");
+    const QString target = director.output(name);
     const int rc =
         QProcess::execute(QStringLiteral("pdftoppm"),
                           {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
                            QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
                            QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, target});
+    QFile::remove(pdf);
     if (rc != 0)
-        throw StepFailed("pdftoppm (poppler-utils) could not draw the standings PDF");
+        throw StepFailed("pdftoppm (poppler-utils) could not draw " + pdf.toStdString());
     std::printf("%s.png\n", qPrintable(target));
+}
+
+void shootStandings(Director &director, MainWindow &window)
+{
+    auto *standings = window.findChild<QAction *>(QStringLiteral("mnuStandings"));
+    if (!standings)
+        throw StepFailed("the main window has no menu item mnuStandings");
+    shootPrintout(
+        director, [standings] { standings->trigger(); }, QStringLiteral("standings"));
+}
+
+void shootButtonPrintout(Director &director, const QString &button, const QString &name)
+{
+    auto *widget = director.find<QAbstractButton>(button);
+    shootPrintout(
+        director, [widget] { widget->click(); }, name);
 }
 
 // Saves a picture of a window of its own (a dialog), as the director sees it.
@@ -527,7 +552,8 @@ void takeSteps(MainWindow &window, const QDir &out)
     // The exit question, answered No: the program stays.
     director.shootQuestion(QStringLiteral("cmdExit"), QStringLiteral("exit-question"));
 
-    shootStandings(director, window, out);
+    shootStandings(director, window);
+    shootButtonPrintout(director, QStringLiteral("cmdPrint"), QStringLiteral("sheet-table"));
     shootEventAndPlaces(director, window, out);
 
     // The championship in progress: the next round to play is shown.
@@ -555,6 +581,9 @@ void takeSteps(MainWindow &window, const QDir &out)
             director.clickLabel(QStringLiteral("lblRezult_%1").arg(board));
     }
     director.shoot(QStringLiteral("double-round-robin"));
+    shootButtonPrintout(director, QStringLiteral("cmdPrint"), QStringLiteral("sheet-table-cycles"));
+    shootButtonPrintout(director, QStringLiteral("cmdPrintParing"),
+                        QStringLiteral("sheet-protocol"));
     auto *history = director.find<QUndoStack>(QStringLiteral("undoStack"));
     history->setIndex(history->cleanIndex());
     director.settle();

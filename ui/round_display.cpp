@@ -1,14 +1,11 @@
 // The round display: the boards of the shown round with their result boxes, who sits out,
-// and the protocol of the round, as the tournament holds them.
+// and the button of the round's protocol, as the tournament holds them.
 #include <QComboBox>
-#include <QDate>
 #include <QLabel>
 #include <QToolButton>
 
 #include "common/clickable_label.h"
 #include "common/fonts.h"
-#include "common/number_text.h"
-#include "common/printer.h"
 #include "common/twips.h"
 #include "rounds/berger_schedule.h"
 #include "rounds/round_names.h"
@@ -19,17 +16,6 @@
 #include "ui/tournament_document.h"
 
 namespace krugovik {
-namespace {
-
-constexpr int kBoardField = 51;
-constexpr int kResultField = 7;
-
-QString field(const QString &text, int width)
-{
-    return text.left(width).leftJustified(width, QLatin1Char(' '));
-}
-
-} // namespace
 
 RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
     : QObject(window), m_window(window), m_document(document)
@@ -148,21 +134,7 @@ void RoundDisplay::cmbRound_Activated(int index)
 
 void RoundDisplay::cmdPrintParing_Click()
 {
-    const Tournament &t = m_document->tournament();
-    const QString round = QString::fromStdString(formatDisplay(std::int64_t(t.roundNo())));
-    Printer printer(QStringLiteral("Протокол тура"),
-                    m_tournamentName + QStringLiteral("-protokol-") + round.trimmed());
-    printer.setFont(QStringLiteral("MS Sans Serif"), 14);
-    // Which tournament and which day, above the protocol's own lines.
-    printer.printLine(QStringLiteral("         ") + m_tournamentName + QStringLiteral("   ") +
-                      QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
-    printer.printLine(QStringLiteral("         ПРОТОКОЛ ТУРА № ") + round);
-    printer.printLine();
-    // The boards of the shown round's games, whatever else is visible.
-    for (int k = 1; k <= t.shownBoards(); ++k)
-        printer.printLine(field(QString::fromStdString(t.boardLine(k)), kBoardField) +
-                          field(QString::fromStdString(t.boardCaption(k)), kResultField));
-    reportPrintOutcome(printer.endDoc(), m_window);
+    emit protocolRequested();
 }
 
 void RoundDisplay::FitBoardLines()

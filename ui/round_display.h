@@ -15,7 +15,7 @@ class ClickableLabel;
 class TournamentDocument;
 
 // The round display below the crosstable: the title, the boards of the shown round with
-// their result boxes, who sits out, and the printed protocol of the round. It shows what
+// their result boxes, who sits out, and the button of the round's protocol. It shows what
 // the tournament holds; a click on a result box goes to the document. Its widgets are the
 // window's children, placed in twips.
 class RoundDisplay : public QObject {
@@ -27,8 +27,9 @@ class RoundDisplay : public QObject {
 
     // Shows the round as the tournament holds it now.
     void show();
-    // The tournament file's name without extension, which the protocol prints.
-    void setTournamentName(const QString &name) { m_tournamentName = name; }
+  signals:
+    // The protocol's button was pressed: the window prints the shown round.
+    void protocolRequested();
 
   private:
     void cmdPrintParing_Click();
@@ -44,7 +45,6 @@ class RoundDisplay : public QObject {
     QLabel *lblFree = nullptr; // who sits out the shown round
     QToolButton *cmdPrintParing = nullptr;
     QComboBox *cmbRound = nullptr;
-    QString m_tournamentName;
 };
 
 } // namespace krugovik

@@ -62,6 +62,7 @@ TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLa
     m_editor = new BaseEditor(this, m_files, m_document);
     createCommands();
     m_rounds = new RoundDisplay(this, m_document);
+    connect(m_rounds, &RoundDisplay::protocolRequested, this, &TournamentWindow::printProtocol);
     m_editor->createFindBox(grdTable);
     createRecoveryCopy();
     putIntoScrollArea();
@@ -213,7 +214,6 @@ void TournamentWindow::Form_Load()
     m_loading = true;
     m_changedOutsideHistory = false;
     setWindowTitle(m_tourFilePath());
-    m_rounds->setTournamentName(QFileInfo(m_tourFilePath()).completeBaseName());
     m_editor->load();
     const std::optional<std::string> bytes = LoadTurnir();
     if (bytes)

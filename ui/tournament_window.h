@@ -128,8 +128,10 @@ class TournamentWindow : public QWidget {
     bool AskRestoring(const QDateTime &written);
     void WriteRecoveryCopy();
 
-    // The table printed as a drawing of the window (ui/window_print.cpp), and the exit.
+    // The crosstable and the shown round's protocol printed as sheets (ui/window_print.cpp),
+    // and the exit.
     void cmdPrint_Click();
+    void printProtocol();
     void cmdExit_Click();
 
     std::function<QString()> m_tourFilePath;

@@ -77,8 +77,10 @@ void BaseEditor::cmdPrintBase_Click()
     CurrentRecord = RecordCount;
     ShowCurrentRecord();
 
+    // Its PDF goes beside the base.
+    const QFileInfo base(Base.path());
     Printer printer(QStringLiteral("Список игроков"),
-                    QFileInfo(BaseFile::kFileName).completeBaseName() + QStringLiteral("-spisok"));
+                    base.completeBaseName() + QStringLiteral("-spisok"), base.absolutePath());
     printer.setFont(QStringLiteral("MS Sans Serif"), 14);
     // The first letter of the title is a Latin C.
     printer.printLine(QStringLiteral("           CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ"));
@@ -90,7 +92,7 @@ void BaseEditor::cmdPrintBase_Click()
                           QStringLiteral("   ") + names[int(order[k])] +
                           QString::fromStdString(formatDisplay(ratings[order[k]])));
     }
-    reportPrintOutcome(printer.endDoc(), m_window);
+    reportPrintOutcome(printer.endDoc(m_window), m_window);
 }
 
 std::vector<bool> BaseEditor::RowsToWriteBack()

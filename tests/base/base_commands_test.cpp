@@ -126,7 +126,10 @@ TEST_F(BaseCommandsTest, WithoutAPrinterAPdfIsWrittenAndNamed)
     writeBase({{"A", "1500", ' '}});
     openTournament();
     BoxAnswerer answerer;
+    PreviewAnswerer preview;
     click(widget(QStringLiteral("cmdPrintBase")));
+    EXPECT_EQ(preview.seen().count, 1);
+    EXPECT_EQ(preview.seen().title, QStringLiteral("Список игроков"));
     const QStringList pdfs = QDir::current().entryList({QStringLiteral("*.pdf")});
     ASSERT_EQ(pdfs.size(), 1);
     EXPECT_EQ(pdfs[0], QStringLiteral("BASE-spisok.pdf"));

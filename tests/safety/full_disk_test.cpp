@@ -170,9 +170,12 @@ TEST_P(WritingFromTheWindow, KeepsEveryFileAndTellsTheFileAndTheReason)
         });
         mainWindow()->findChild<QAction *>(QStringLiteral("mnuExportCsv"))->trigger();
         break;
-    case Writing::Printout:
+    case Writing::Printout: {
+        PreviewAnswerer preview; // printed from the preview
         mainWindow()->findChild<QAction *>(QStringLiteral("mnuStandings"))->trigger();
+        EXPECT_EQ(preview.seen().count, 1);
         break;
+    }
     }
     EXPECT_EQ(contents(), before);
     // The last box tells of the failure; a printout's success would have no icon.

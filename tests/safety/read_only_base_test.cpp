@@ -101,6 +101,7 @@ TEST_F(ReadOnlyBaseTest, TheListOfAReadOnlyBaseThroughTheFileSeamIsPrinted)
         openTournament();
     }
     BoxAnswerer answerer;
+    PreviewAnswerer preview;
     click(button("cmdPrintBase"));
     const QStringList pdfs = QDir::current().entryList({QStringLiteral("*.pdf")});
     ASSERT_EQ(pdfs.size(), 1);

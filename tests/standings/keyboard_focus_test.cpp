@@ -97,6 +97,7 @@ TEST_P(KeyboardFocusTest, DigitsTypedAfterwardsLandInTheTable)
         break;
     case Interruption::MessageBoxOfAButton: {
         BoxAnswerer ok;
+        PreviewAnswerer preview; // printed from its preview
         click(widget(QStringLiteral("cmdPrintBase"))); // without a printer a PDF, and a box
         EXPECT_EQ(ok.seen().count, 1);
         break;
@@ -107,6 +108,7 @@ TEST_P(KeyboardFocusTest, DigitsTypedAfterwardsLandInTheTable)
         break;
     case Interruption::MenuCommandWithABox: {
         BoxAnswerer ok;
+        PreviewAnswerer preview; // printed from its preview
         openMenu(QStringLiteral("mnuResults"));
         press(Qt::Key_Down);
         press(Qt::Key_Return); // the standings, as a PDF without a printer, and a box

@@ -9,6 +9,10 @@
 #include <QTimer>
 
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -42,7 +46,53 @@ void pollForBox(std::shared_ptr<SeenBox> seen, std::shared_ptr<bool> alive,
     });
 }
 
+void pollForPreview(std::shared_ptr<SeenPreview> seen, std::shared_ptr<bool> alive, bool print)
+{
+    QTimer::singleShot(5, [seen, alive, print] {
+        if (!*alive)
+            return;
+        if (auto *preview =
+                qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+            auto *widget = preview->findChild<QPrintPreviewWidget *>();
+            seen->title = preview->windowTitle();
+            seen->objectName = preview->objectName();
+            seen->modal = preview->isModal();
+            seen->pages = widget ? widget->pageCount() : 0;
+            seen->landscape = widget && widget->orientation() == QPageLayout::Landscape;
+            seen->outputFile = preview->printer()->outputFileName();
+            ++seen->count;
+            if (print && widget) {
+                widget->print();
+                preview->accept();
+            } else {
+                preview->reject();
+            }
+        }
+        pollForPreview(seen, alive, print);
+    });
+}
+
 } // namespace
+
+PreviewAnswerer::PreviewAnswerer(bool print)
+    : m_seen(std::make_shared<SeenPreview>()), m_alive(std::make_shared<bool>(true))
+{
+    pollForPreview(m_seen, m_alive, print);
+}
+
+PreviewAnswerer::~PreviewAnswerer()
+{
+    *m_alive = false;
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
 
 BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer)
     : m_seen(std::make_shared<SeenBox>()), m_alive(std::make_shared<bool>(true))

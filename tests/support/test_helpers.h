@@ -63,6 +63,33 @@ class BoxAnswerer {
     std::shared_ptr<bool> m_alive;
 };
 
+// What the print preview showed before the test answered it.
+struct SeenPreview {
+    QString title;
+    QString objectName;
+    bool modal = false;
+    int pages = 0; // pages of the preview
+    bool landscape = false;
+    QString outputFile; // where the printer writes without a printer installed
+    int count = 0;      // how many previews were answered
+};
+
+// Answers every print preview that opens from now on: prints it, as the preview's print
+// button and its dialog do, or closes it. Stops when the object is destroyed.
+class PreviewAnswerer {
+  public:
+    explicit PreviewAnswerer(bool print = true);
+    ~PreviewAnswerer();
+    const SeenPreview &seen() const { return *m_seen; }
+
+  private:
+    std::shared_ptr<SeenPreview> m_seen;
+    std::shared_ptr<bool> m_alive;
+};
+
+// The text of a PDF as pdftotext lays it out.
+QString pdfText(const QString &pdf);
+
 // Each test runs in an empty directory of its own that is the current directory.
 class InTempDir : public ::testing::Test {
   protected:

@@ -192,13 +192,16 @@ TEST_F(DirectorWorkflow, FromAnEmptyFolderToPrintedResults)
                     newRatings[k].toLatin1().leftJustified(4, ' ') + ' ';
     EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")), expected);
 
-    // Print the protocol, the list and the table: there is no printer, so three PDFs.
+    // Print the protocol, the list and the table from their previews: there is no
+    // printer, so three PDFs.
     {
         BoxAnswerer answerer;
+        PreviewAnswerer preview;
         click(w("cmdPrintParing"));
         click(w("cmdPrintBase"));
         click(w("cmdPrint"));
         EXPECT_EQ(answerer.seen().count, 3);
+        EXPECT_EQ(preview.seen().count, 3);
     }
     EXPECT_EQ(QDir::current().entryList({QStringLiteral("*.pdf")}).size(), 3);
 }

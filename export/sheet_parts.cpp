@@ -1,0 +1,102 @@
+#include "export/sheet_parts.h"
+
+#include "export/final_standings.h"
+#include "export/snapshot_results.h"
+
+namespace krugovik {
+namespace {
+
+// Decided only among the players tied before it.
+bool amongTiedOnly(const TieBreak &tieBreak)
+{
+    return tieBreak.kind == TieBreakKind::DirectEncounter ||
+           tieBreak.kind == TieBreakKind::PointsAmongTied;
+}
+
+bool tiedBefore(const TieBreakRow &a, const TieBreakRow &b, std::size_t k)
+{
+    if (a.points != b.points)
+        return false;
+    for (std::size_t j = 0; j < k; ++j) {
+        if (a.values[j] != b.values[j])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string sheetDate(const std::string &isoDate)
+{
+    if (isoDate.size() != 10 || isoDate[4] != '-' || isoDate[7] != '-')
+        return isoDate;
+    return isoDate.substr(8, 2) + '.' + isoDate.substr(5, 2) + '.' + isoDate.substr(0, 4);
+}
+
+std::vector<std::string> sheetHeading(const TournamentSnapshot &snapshot)
+{
+    const EventDetails &event = snapshot.event;
+    std::string dates = sheetDate(event.startDate);
+    const std::string end = sheetDate(event.endDate);
+    if (!end.empty() && end != dates)
+        dates += dates.empty() ? end : " – " + end;
+    std::string where = event.place;
+    if (!where.empty() && !dates.empty())
+        where += ", ";
+    where += dates;
+    std::vector<std::string> lines;
+    if (!where.empty())
+        lines.push_back(where);
+    if (!snapshot.date.empty())
+        lines.push_back("По состоянию на " + snapshot.date);
+    return lines;
+}
+
+std::string printedTieBreakTitle(const TieBreak &tieBreak)
+{
+    const std::string name =
+        tieBreak.kind == TieBreakKind::SonnebornBerger ? "Бергер" : tieBreakName(tieBreak);
+    return name + " (" + fideCode(tieBreak) + ')';
+}
+
+std::string tieBreakLegend(const std::vector<TieBreak> &rules)
+{
+    std::string line;
+    for (const TieBreak &tb : rules) {
+        const std::string name =
+            tb.kind == TieBreakKind::SonnebornBerger ? "Бергер" : tieBreakName(tb);
+        line += (line.empty() ? "" : ", ") + fideCode(tb) + " — " + name;
+    }
+    return line;
+}
+
+std::vector<SheetStanding> sheetStandings(const TournamentSnapshot &snapshot)
+{
+    const std::vector<TieBreak> rules = placeRules(snapshot);
+    const std::vector<TieBreakRow> rows = rankByTieBreaks(roundRobinResults(snapshot), rules);
+    std::vector<SheetStanding> standings;
+    for (const TieBreakRow &row : rows) {
+        SheetStanding standing;
+        standing.player = row.player;
+        standing.place = placeText(row);
+        standing.points = commaNumber(row.points);
+        standing.withdrawn = row.withdrawn;
+        for (std::size_t k = 0; k < row.values.size() && k < rules.size(); ++k) {
+            bool shown = true;
+            if (amongTiedOnly(rules[k])) {
+                shown = false;
+                for (const TieBreakRow &other : rows)
+                    shown = shown || (other.player != row.player && tiedBefore(row, other, k));
+            }
+            // The direct encounter is a position within the tied group from 1; 0 is a
+            // group it could not split.
+            if (rules[k].kind == TieBreakKind::DirectEncounter && row.values[k].units() == 0)
+                shown = false;
+            standing.tieBreaks.push_back(shown ? commaNumber(row.values[k]) : std::string());
+        }
+        standings.push_back(std::move(standing));
+    }
+    return standings;
+}
+
+} // namespace krugovik
