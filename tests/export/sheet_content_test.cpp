@@ -9,6 +9,7 @@
 #include "export/round_protocol.h"
 #include "export/sheet_fixture.h"
 #include "export/sheet_parts.h"
+#include "rating/game_records.h"
 #include "rounds/berger_schedule.h"
 #include "standings/standings_print.h"
 
@@ -105,6 +106,10 @@ TEST(CrosstableSheetTest, AWithdrawnPlayerIsMarkedAndHisLaterGamesAreForfeits)
 {
     TournamentSnapshot snapshot = event(names(6), 1, true, false);
     snapshot.players[5].withdrawnAfter = 2;
+    // The forfeits his withdrawal wrote into the table.
+    for (int j = 1; j <= 5; ++j)
+        if (scheduledGame(6, 1, false, 1, 6, j)->round > 2)
+            recordGame(snapshot.games, 6, j, GameState::ForfeitLoss, 0, 0);
     const Sheet sheet = crosstableSheet(snapshot);
     EXPECT_EQ(sheet.rows[5][1], "Игрок6 Фамилия (выбыл)");
     for (int j = 1; j <= 5; ++j) {
@@ -140,7 +145,7 @@ TEST(StandingsSheetTest, ColumnsFollowTheChosenRules)
         std::vector<TieBreak> rules;
         std::vector<std::string> titles;
     } cases[] = {
-        {{}, {"Бергер (SB)", "Очки между собой (DE)", "Победы (WIN)"}},
+        {{}, {"Бергер (SB)", "Личная встреча (DE)", "Победы (WIN)"}},
         {fideRoundRobinTieBreaks(),
          {"Личная встреча (DE)", "Победы (WIN)", "Бергер (SB)", "Койя (KS)"}},
         {{{K::Wins}, {K::AverageOpponentRating}},
