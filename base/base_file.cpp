@@ -107,21 +107,7 @@ bool BaseFile::lockForWriting(QLockFile &lock)
 
 qint64 BaseFile::append(const PlayerRecord &record)
 {
-    if (m_readOnly) {
-        m_error = readOnlyError();
-        return 0;
-    }
-    if (!m_file.isOpen()) {
-        m_error = m_error.isEmpty() ? QStringLiteral("файл не открыт") : m_error;
-        return 0;
-    }
-    QLockFile lock(m_file.fileName() + kLockSuffix);
-    if (!lockForWriting(lock))
-        return 0;
-    // The end as it is now: another program may have appended since this one looked.
-    const qint64 length = m_file.size();
-    const qint64 recordNo = (length == 0 ? 0 : recordCountForLength(length)) + 1;
-    return writeAt(recordNo, record) ? recordNo : 0;
+    return appendWithIdentity(record, {});
 }
 
 QString BaseFile::readOnlyError() const
@@ -198,6 +184,7 @@ qint64 BaseFile::appendWithIdentity(const PlayerRecord &record, const PlayerIden
     QLockFile lock(m_file.fileName() + kLockSuffix);
     if (!lockForWriting(lock))
         return 0;
+    // The end as it is now: another program may have appended since this one looked.
     const qint64 length = m_file.size();
     const qint64 recordNo = (length == 0 ? 0 : recordCountForLength(length)) + 1;
     // The identity first: a record without it is an ordinary one, while an identity
@@ -205,7 +192,8 @@ qint64 BaseFile::appendWithIdentity(const PlayerRecord &record, const PlayerIden
     if (!identity.empty() && !writeIdentityLocked(recordNo, identity))
         return 0;
     if (!writeAt(recordNo, record)) {
-        writeIdentityLocked(recordNo, {});
+        if (!identity.empty())
+            writeIdentityLocked(recordNo, {});
         return 0;
     }
     return recordNo;
