@@ -49,8 +49,9 @@ TEST(TieBreaksDialog, OffersEveryRoundRobinTieBreakWithItsCode)
     for (const Offered &o : kOffered) {
         const int index = choice->findText(QString::fromUtf8(o.title));
         EXPECT_GE(index, 0) << o.title;
-        if (index >= 0)
+        if (index >= 0) {
             EXPECT_EQ(choice->itemData(index).toString().toStdString(), o.code);
+        }
     }
 }
 
