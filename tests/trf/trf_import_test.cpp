@@ -210,3 +210,23 @@ TEST(TrfImport, RefusesWhatTheCrosstableCannotHold)
 }
 
 } // namespace
+
+// A file that gives its rules only in 212 (the score, then the list) opens with them: the
+// export writes them back as 202.
+TEST(TrfImport, TakesTheRulesOf212)
+{
+    RandomTournamentOptions o;
+    o.players = 6;
+    o.seed = 11;
+    o.tieBreaks.clear();
+    for (const char *code : {"STD", "KS/L-1", "TPN/R"})
+        o.tieBreaks.push_back(*tieBreakFromCode(code));
+    const std::string first = exportTrf(randomTournament(o));
+    const std::string line202 = "202 STD KS/L-1 TPN/R\r\n";
+    const std::size_t at = first.find(line202);
+    ASSERT_NE(at, std::string::npos);
+    std::string only212 = first;
+    only212.replace(at, line202.size(), "212 PTS STD KS/L-1 TPN/R\r\n");
+    TrfError why;
+    EXPECT_EQ(reexported(only212, why), first) << why.line << ": " << why.reason;
+}
