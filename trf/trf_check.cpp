@@ -39,6 +39,29 @@ std::vector<std::string> words(const std::string &text)
     return out;
 }
 
+// The codes of a list line: blanks or commas between them.
+std::vector<std::string> codesOf(std::string text)
+{
+    std::replace(text.begin(), text.end(), ',', ' ');
+    return words(text);
+}
+
+// The tie-breaks of a list line, or the first code that is none of ours.
+std::optional<std::vector<TieBreak>> tieBreaksOf(const std::vector<std::string> &codes,
+                                                 std::string &unknown)
+{
+    std::vector<TieBreak> list;
+    for (const std::string &code : codes) {
+        const std::optional<TieBreak> tb = tieBreakFromCode(code);
+        if (!tb) {
+            unknown = code;
+            return std::nullopt;
+        }
+        list.push_back(*tb);
+    }
+    return list;
+}
+
 // Where the pairings of the file leave the Berger table with this reversal choice.
 std::vector<std::string> pairingFaults(const TrfFile &file, int cycles, bool reverse)
 {
@@ -130,13 +153,32 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
         return std::nullopt;
     const int perCycle = roundCount(n);
     TrfRoundRobin out;
-    for (const std::string &code : words(file.first("202"))) {
-        const std::optional<TieBreak> tb = tieBreakFromCode(code);
-        if (!tb) {
-            why = {0, "202: " + code + " — не показатель кругового турнира"};
+    std::string unknown;
+    const auto listed = tieBreaksOf(codesOf(file.first("202")), unknown);
+    if (!listed) {
+        why = {0, "202: " + unknown + " — не показатель кругового турнира"};
+        return std::nullopt;
+    }
+    out.tieBreaks = *listed;
+    // 212 is the whole order of the standings: the score first, then the same list as 202.
+    if (file.header.count("212") > 0) {
+        std::vector<std::string> codes = codesOf(file.first("212"));
+        if (codes.empty() || codes.front() != "PTS") {
+            why = {0, "212: места распределяются не по очкам (нет PTS в начале)"};
             return std::nullopt;
         }
-        out.tieBreaks.push_back(*tb);
+        codes.erase(codes.begin());
+        const auto ordered = tieBreaksOf(codes, unknown);
+        if (!ordered) {
+            why = {0, "212: " + unknown + " — не показатель кругового турнира"};
+            return std::nullopt;
+        }
+        if (file.header.count("202") == 0)
+            out.tieBreaks = *ordered;
+        else if (*ordered != out.tieBreaks) {
+            why = {0, "212 и 202 называют разные показатели"};
+            return std::nullopt;
+        }
     }
     RoundRobinResults &r = out.results;
     r.playerCount = n;

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "rounds/berger_schedule.h"
+#include "table/event_details_file.h"
 #include "trf/trf_check.h"
 
 namespace krugovik {
@@ -34,6 +35,46 @@ std::string cellOf(char result)
 bool overBoard(char result)
 {
     return std::string_view("10=WLD").find(result) != std::string_view::npos;
+}
+
+// "2026/12/07" (or with dots or dashes) as "2026-12-07"; empty when it is no day.
+std::string isoDate(std::string text)
+{
+    if (text.size() == 10 && (text[4] == '/' || text[4] == '.') && text[7] == text[4])
+        text[4] = text[7] = '-';
+    return isCalendarDate(text) ? text : std::string();
+}
+
+// The event's details the header lines give. The file writes the days of line 132 in the
+// rounds' columns with two digits of the year: the century is the start's, else this one.
+EventDetails detailsOf(const TrfFile &file, int rounds)
+{
+    constexpr std::size_t kFirstRoundColumn = 92, kRoundStep = 10, kDayWidth = 8;
+    EventDetails event;
+    event.title = file.first("012");
+    event.place = file.first("022");
+    if (const std::string federation = file.first("032"); isFederationCode(federation))
+        event.federation = federation;
+    event.startDate = isoDate(file.first("042"));
+    event.endDate = isoDate(file.first("052"));
+    event.chiefArbiter = file.first("102");
+    event.deputyArbiter = file.first("112");
+    event.timeControl = file.first("122");
+    const std::string century = event.startDate.empty() ? "20" : event.startDate.substr(0, 2);
+    for (int r = 1; r <= rounds; ++r) {
+        const std::size_t column = kFirstRoundColumn + kRoundStep * std::size_t(r - 1);
+        if (file.roundDates.size() < column - 1 + kDayWidth)
+            break;
+        const std::string text = file.roundDates.substr(column - 1, kDayWidth);
+        const std::string day = text.find_first_not_of(' ') == std::string::npos
+                                    ? std::string()
+                                    : isoDate(century + text);
+        if (day.empty())
+            continue;
+        event.roundDates.resize(std::size_t(r));
+        event.roundDates.back() = day;
+    }
+    return event;
 }
 
 } // namespace
@@ -220,6 +261,7 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
         if (!identity.empty())
             out.extension.identities.emplace_back(p.number, identity);
     }
+    out.extension.event = detailsOf(file, file.roundCount);
     out.extension.cycles = cycles;
     out.extension.reverseLastRounds = rr->reverseLastRounds;
     for (int c = 2; c <= cycles; ++c) {

@@ -12,7 +12,8 @@ namespace krugovik {
 struct ImportedTournament {
     std::string name;                 // 012, the event's name; empty when the file has none
     std::vector<PlayerBlock> players; // names and ratings as the file writes them, cycle 1
-    FileExtension extension;          // cycles, reversal, later results, 202, withdrawals
+    FileExtension extension;          // cycles, reversal, later results, 202, withdrawals,
+                                      // the event's details of the header lines
 
     // The tournament file's bytes.
     std::string fileBytes() const;

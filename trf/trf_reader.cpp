@@ -238,6 +238,8 @@ TrfReadResult readTrf(std::string_view text)
         }
         if (line.size() > 3 && line[3] != ' ')
             return fail(lineNumber, "после кода нет пробела");
+        if (code == "132" && file.roundDates.empty())
+            file.roundDates = std::string(line);
         file.header[code].emplace_back(trimmed(line.substr(std::min<std::size_t>(4, line.size()))));
     }
     if (players.empty())

@@ -40,6 +40,7 @@ struct TrfFile {
     // trailing blanks trimmed, in file order ("012" -> {"Club championship"}).
     std::map<std::string, std::vector<std::string>> header;
     std::vector<std::string> comments; // "###" lines, without the "### "
+    std::string roundDates;            // line 132 whole: its days stand in the rounds' columns
     std::vector<TrfPlayer> players;    // in starting-rank order, 1..N
     int roundCount = 0;                // from 142 or XXR, else the longest 001 line
 

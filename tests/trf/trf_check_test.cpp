@@ -381,3 +381,40 @@ TEST(Command, GenerateRefusesBadOptions)
 }
 
 } // namespace
+
+// 202 lists the tie-breaks, 212 the whole order of the standings: the score, then the same
+// list. Either is enough; two that disagree, or a 212 that does not rank by the score first,
+// make a file whose places cannot be told.
+TEST(Checker, TakesTheTieBreaksFrom202Or212)
+{
+    struct Case {
+        std::string lines;
+        std::string expected; // the list as 202 writes it, or the fault
+    };
+    const Case cases[] = {
+        {"202 DE WIN SB\r\n", "DE WIN SB"},
+        {"202 DE,WIN,SB\r\n", "DE WIN SB"},
+        {"212 PTS DE WIN SB\r\n", "DE WIN SB"},
+        {"212 PTS,STD,KS/L-1\r\n", "STD KS/L-1"},
+        {"212 PTS\r\n", ""},
+        {"202 DE SB\r\n212 PTS DE SB\r\n", "DE SB"},
+        {"202 DE SB\r\n212 PTS SB DE\r\n", "212 и 202 называют разные показатели"},
+        {"212 DE SB\r\n", "212: места распределяются не по очкам"},
+        {"212 PTS BH\r\n", "212: BH — не показатель"},
+    };
+    for (const Case &c : cases) {
+        const TrfReadResult read = readTrf(c.lines + file(kP1));
+        ASSERT_TRUE(read.ok()) << c.lines;
+        TrfError why;
+        const std::optional<TrfRoundRobin> rr = trfRoundRobin(read.file, why);
+        if (!rr) {
+            EXPECT_NE(why.reason.find(c.expected), std::string::npos) << c.lines << why.reason;
+            EXPECT_NE(c.expected.find("2"), std::string::npos) << c.lines << why.reason;
+            continue;
+        }
+        std::string codes;
+        for (const TieBreak &tb : rr->tieBreaks)
+            codes.append(codes.empty() ? "" : " ").append(fideCode(tb));
+        EXPECT_EQ(codes, c.expected) << c.lines;
+    }
+}

@@ -57,12 +57,91 @@ TEST(TrfImport, ExportImportExportGivesTheSameBytes)
                 start = end + 1;
             }
         }
-        const std::string first = exportTrf(randomTournament(o));
+        TournamentSnapshot generated = randomTournament(o);
+        // Some events carry what the director told of them, some only part of it.
+        if (k % 3 == 1) {
+            EventDetails &event = generated.event;
+            event.title = "Club championship " + std::to_string(k);
+            event.federation = "NOR";
+            event.startDate = "2026-03-0" + std::to_string(1 + k % 9);
+            if (k % 2 == 0) {
+                event.place = "Tromso";
+                event.endDate = "2026-04-30";
+                event.chiefArbiter = "Hansen, Per";
+                event.deputyArbiter = "Berg, Kari";
+                event.timeControl = "90'/40 + 30' + 30\"";
+                event.roundDates = {"2026-03-10", "", "2026-03-12"};
+            }
+        }
+        const std::string first = exportTrf(generated);
         TrfError why;
         const std::string second = reexported(first, why);
         ASSERT_EQ(second, first) << "case " << k << ": line " << why.line << ": " << why.reason;
     }
     EXPECT_GT(withdrawnCases, 50);
+}
+
+// The event's details in the header lines, as the tournament keeps them; what the
+// tournament file cannot hold (a federation that is no code, a date that is no day) is left
+// out rather than refusing the file.
+TEST(TrfImport, ReadsTheEventsDetails)
+{
+    // A generated event's own lines, its header lines left out.
+    RandomTournamentOptions o;
+    o.players = 3;
+    o.seed = 7;
+    std::string players;
+    const std::string whole = exportTrf(randomTournament(o));
+    for (std::size_t start = 0; start < whole.size();) {
+        const std::size_t end = whole.find('\n', start) + 1;
+        const std::string line = whole.substr(start, end - start);
+        if (std::string("012 022 032 042 052 102 112 122 132").find(line.substr(0, 3)) ==
+            std::string::npos)
+            players += line;
+        start = end;
+    }
+    const std::string dates132 = "132" + std::string(88, ' ') + "26/05/01  26/05/02";
+    struct Case {
+        std::string header;
+        EventDetails expected;
+    };
+    EventDetails full;
+    full.title = "Spring Open";
+    full.place = "Bergen";
+    full.federation = "NOR";
+    full.startDate = "2026-05-01";
+    full.endDate = "2026-05-03";
+    full.chiefArbiter = "Olsen, Ola";
+    full.deputyArbiter = "Dahl, Liv";
+    full.timeControl = "60 min + 30 s";
+    full.roundDates = {"2026-05-01", "2026-05-02"};
+    EventDetails bare;
+    bare.title = "Blitz";
+    EventDetails dotted;
+    dotted.title = "Dotted";
+    dotted.startDate = "1999-12-30";
+    dotted.roundDates = {"", "1999-12-31"};
+    const Case cases[] = {
+        {"012 Spring Open\n022 Bergen\n032 NOR\n042 2026/05/01\n052 2026/05/03\n"
+         "102 Olsen, Ola\n112 Dahl, Liv\n122 60 min + 30 s\n" + dates132 + "\n",
+         full},
+        {"012 Blitz\n", bare},
+        {"012 Blitz\n032 Norway\n042 2026/02/30\n052 soon\n", bare},
+        {"012 Dotted\n042 1999.12.30\n132" + std::string(98, ' ') + "99/12/31\n", dotted},
+    };
+    for (const Case &c : cases) {
+        const TrfReadResult read = readTrf(c.header + players);
+        ASSERT_TRUE(read.ok()) << c.header << read.errors.front().line << ": " << read.errors.front().reason;
+        TrfError why;
+        bool ok = false;
+        const ImportedTournament imported = importTrf(read.file, why, ok);
+        ASSERT_TRUE(ok) << c.header << why.reason;
+        EXPECT_EQ(imported.extension.event, c.expected) << c.header;
+        // The tournament file keeps them.
+        Tournament tournament;
+        tournament.load(imported.fileBytes());
+        EXPECT_EQ(tournament.snapshot(imported.name, {}).event, c.expected) << c.header;
+    }
 }
 
 TEST(TrfImport, TakesRulesWithdrawalsAndCycles)
@@ -131,3 +210,23 @@ TEST(TrfImport, RefusesWhatTheCrosstableCannotHold)
 }
 
 } // namespace
+
+// A file that gives its rules only in 212 (the score, then the list) opens with them: the
+// export writes them back as 202.
+TEST(TrfImport, TakesTheRulesOf212)
+{
+    RandomTournamentOptions o;
+    o.players = 6;
+    o.seed = 11;
+    o.tieBreaks.clear();
+    for (const char *code : {"STD", "KS/L-1", "TPN/R"})
+        o.tieBreaks.push_back(*tieBreakFromCode(code));
+    const std::string first = exportTrf(randomTournament(o));
+    const std::string line202 = "202 STD KS/L-1 TPN/R\r\n";
+    const std::size_t at = first.find(line202);
+    ASSERT_NE(at, std::string::npos);
+    std::string only212 = first;
+    only212.replace(at, line202.size(), "212 PTS STD KS/L-1 TPN/R\r\n");
+    TrfError why;
+    EXPECT_EQ(reexported(only212, why), first) << why.line << ": " << why.reason;
+}
