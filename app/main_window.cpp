@@ -154,8 +154,14 @@ void MainWindow::showTournament()
         menu->setEnabled(false);
         menu->menuAction()->setEnabled(false);
     });
+    // The window may go while the main window itself is being destroyed: the lambda
+    // touches only the actions, and only those still alive.
     connect(m_tournamentWindow, &QObject::destroyed, mnuEvent,
-            [this] { setTournamentCommandsEnabled(false); });
+            [save = QPointer<QAction>(mnuSave), event = QPointer<QAction>(mnuEvent)] {
+                for (QAction *action : {save.data(), event.data()})
+                    if (action)
+                        action->setEnabled(false);
+            });
     // A closed tournament's history leaves the group with its window.
     m_history->addStack(window->undoStack());
     m_history->setActiveStack(window->undoStack());
