@@ -21,6 +21,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "child_director.h"
 #include "table/recovery_copy.h"
 #include "ui/cross_table.h"
 
@@ -55,21 +56,9 @@ int main(int argc, char *argv[])
     const QString fileName = QString::fromLocal8Bit(argv[2]);
     MainWindow window;
     window.show();
-    auto *files = window.findChild<QListWidget *>(QStringLiteral("filFiles"));
-    const auto items = files->findItems(fileName, Qt::MatchExactly);
-    if (items.size() != 1)
-        return 3;
-    files->setCurrentItem(items[0]);
-    emit files->itemClicked(items[0]);
-    window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    auto *grid = window.findChild<krugovik::CrossTable *>(QStringLiteral("grdTable"));
-    // Player 2 beats player 3.
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(grid->model()->index(2, 3 + 4)).center());
+    if (const int failed = openAndEnterAResult(window, fileName))
+        return failed;
     const QString tournament = QDir::current().absoluteFilePath(fileName);
-    if (!QTest::qWaitFor([&] { return !krugovik::recoveryCopyPaths(tournament).isEmpty(); },
-                         5000))
-        return 4;
     std::puts("opened");
     std::fflush(stdout);
 
