@@ -385,7 +385,7 @@ void FileChooser::cmdCreate_Click()
                   QStringLiteral("Файл %1 уже существует. Заменить его новым пустым турниром? "
                                  "Всё, что в нём записано, будет потеряно.")
                       .arg(existing.fileName()),
-                  kProgramName, QMessageBox::Question, QMessageBox::No))
+                  programName(), QMessageBox::Question, QMessageBox::No))
         return;
     // A folder that takes no temporary file may still let an existing file be replaced.
     const QString failure = saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
@@ -437,7 +437,7 @@ bool FileChooser::createAsked(const QString &folder, const QString &typed, QStri
         return false;
     }
     if (!askYesNo(this, QStringLiteral("Турнира %1 нет. Создать его?").arg(fileName),
-                  kProgramName, QMessageBox::Question, QMessageBox::No))
+                  programName(), QMessageBox::Question, QMessageBox::No))
         return false;
     const QString path = joinPath(folder, fileName);
     const QString failure = saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);

@@ -28,7 +28,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("MDIForm1"));
     useRussianQtTexts(this);
     m_files = new FileLayer(this);
-    setWindowTitle(kProgramName + QLatin1Char(' ') + kProgramVersion);
+    setWindowTitle(programName() + QLatin1Char(' ') + kProgramVersion);
     setFont(screenFont(9));
 
     m_area = new QMdiArea(this);

@@ -1,6 +1,7 @@
 #include "common/message_box.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace krugovik {
@@ -20,6 +21,11 @@ int execKeepingKeyboard(QMessageBox &box)
 }
 
 } // namespace
+
+QString programName()
+{
+    return QCoreApplication::translate("Program", "Круговик");
+}
 
 void showMessage(QWidget *parent, const QString &text, const QString &title, QMessageBox::Icon icon)
 {

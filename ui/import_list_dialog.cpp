@@ -292,7 +292,7 @@ void importRatingList(QWidget *parent, const QString &folder, const QString &set
     }
     ImportListDialog progress(parent, folder, kind, listName, path, columns);
     const ImportResult result = progress.run();
-    showMessage(parent, importReport(result, listName), kProgramName,
+    showMessage(parent, importReport(result, listName), programName(),
                 result.replaced ? QMessageBox::Information : QMessageBox::Warning);
 }
 

@@ -27,7 +27,7 @@ constexpr int kRecoveryDelayMs = 500;
 class SaveQuestion : public QMessageBox {
   public:
     SaveQuestion(const QString &text, QWidget *parent)
-        : QMessageBox(QMessageBox::Question, kProgramName, text,
+        : QMessageBox(QMessageBox::Question, programName(), text,
                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent)
     {
         setDefaultButton(QMessageBox::Save);
