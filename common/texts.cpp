@@ -11,6 +11,11 @@ std::string translated(const char *context, const char *source, const char *comm
     return QCoreApplication::translate(context, source, comment, n).toStdString();
 }
 
+std::string programLanguageCode()
+{
+    return translated("Language", "ru", "ISO 639-1 code of the language of this translation");
+}
+
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> arguments)
 {
     std::string text;

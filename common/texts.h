@@ -19,6 +19,10 @@ namespace krugovik {
 std::string translated(const char *context, const char *source, const char *comment = nullptr,
                        int n = -1);
 
+// The language of the texts the program shows: "ru", or the code the loaded translation gives
+// ("en"). Written into the exports that carry it and used to pick the handbook.
+std::string programLanguageCode();
+
 // The pattern with %1, %2, ... replaced by the arguments in order; a missing argument
 // leaves its marker as it is.
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> arguments);
