@@ -144,15 +144,25 @@ std::string asciiField(const std::string &text, std::size_t width)
     return text.size() <= width ? text : std::string();
 }
 
+// A federation's code that can open a national rating line: three capital letters, so that
+// the line can never read as a player's line ("001") or as one of the format's own codes
+// ("XXR" and the other XX codes).
+bool nationalLineCode(const std::string &code)
+{
+    return code.size() == 3 && !code.starts_with("XX") &&
+           std::all_of(code.begin(), code.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
 // The federation whose national rating the club's rating is reported as: the event's, or
 // else the first the players' identities name; empty when none is known.
 std::string nationalRatingFederation(const TournamentSnapshot &snapshot)
 {
-    std::string federation = asciiField(snapshot.event.federation, 3);
+    if (nationalLineCode(snapshot.event.federation))
+        return snapshot.event.federation;
     for (const SnapshotPlayer &player : snapshot.players)
-        if (federation.size() != 3)
-            federation = asciiField(player.identity.federation, 3);
-    return federation.size() == 3 ? federation : std::string();
+        if (nationalLineCode(player.identity.federation))
+            return player.identity.federation;
+    return {};
 }
 
 // One player's game of a round as the 001 line needs it.

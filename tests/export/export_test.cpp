@@ -11,6 +11,7 @@
 #include "export/html_export.h"
 #include "export/latin_text.h"
 #include "export/trf_export.h"
+#include "trf/trf_reader.h"
 #include "rating/new_ratings.h"
 #include "support/game_list.h"
 
@@ -461,6 +462,28 @@ TEST(Trf, IdentitiesFillTheirColumnsAndTheClubRatingGoesAsANationalOne)
     EXPECT_TRUE(lines[14].starts_with("001    4") || lines[14].starts_with("RUS    4"));
     for (const std::string &line : lines)
         EXPECT_FALSE(line.starts_with("RUS    3")) << line;
+}
+
+// The national record opens with the federation's code: a code that would read as a player's
+// line or as one of the format's own lines must not open one, or the file reads back wrong.
+TEST(Trf, OnlyAFederationOfThreeCapitalsOpensNationalRecords)
+{
+    const struct {
+        std::string federation;
+        bool national;
+    } cases[] = {{"RUS", true}, {"001", false}, {"132", false}, {"XXR", false},
+                 {"rus", false}, {"RU", false},  {"R1S", false}, {"###", false}};
+    for (const auto &c : cases) {
+        TournamentSnapshot s = fivePlayers();
+        s.players[0].identity.federation = c.federation;
+        const std::string trf = exportTrf(s);
+        EXPECT_EQ(trf.find("172 ") != std::string::npos, c.national) << c.federation;
+        EXPECT_TRUE(readTrf(trf).ok()) << c.federation;
+        int playerLines = 0;
+        for (const std::string &line : linesOf(trf))
+            playerLines += line.starts_with("001") ? 1 : 0;
+        EXPECT_EQ(playerLines, 5) << c.federation;
+    }
 }
 
 TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
