@@ -45,6 +45,10 @@ for target in "${targets[@]}"; do
         >"$log" 2>&1; then
         tail -n 60 "$log"
         echo "Finding in $target; the input is in $artifacts"
+        # The input itself, so that a run on a machine that is gone can still be repeated.
+        for input in "$artifacts"*; do
+            [ -f "$input" ] && { echo "== $input (base64)"; head -c 16384 "$input" | base64; }
+        done
         exit 1
     fi
     grep -E '^(Done|stat::number_of_executed_units)' "$log" || true
