@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -6,18 +7,24 @@
 #include <vector>
 
 #include "app/club_folder.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/smoke_check.h"
 #include "trf/trf_command.h"
 
 int main(int argc, char *argv[])
 {
-    // The checker and the generator need no display.
-    if (const auto outcome = krugovik::runTrfCommand(
-            std::vector<std::string>(argv + std::min(argc, 1), argv + argc))) {
-        std::fputs(outcome->output.c_str(), stdout);
-        std::fputs(outcome->errors.c_str(), stderr);
-        return outcome->status;
+    // The checker and the generator need no display; they speak the program's language.
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    if (!arguments.empty() && (arguments.front() == "--check" || arguments.front() == "--generate")) {
+        QCoreApplication commandLine(argc, argv);
+        krugovik::useLanguage(&commandLine,
+                              krugovik::startLanguage(krugovik::programSettingsFile()));
+        if (const auto outcome = krugovik::runTrfCommand(arguments)) {
+            std::fputs(outcome->output.c_str(), stdout);
+            std::fputs(outcome->errors.c_str(), stderr);
+            return outcome->status;
+        }
     }
 #ifdef Q_OS_LINUX
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&

@@ -10,6 +10,7 @@
 #include <QUndoGroup>
 #include <QUndoStack>
 
+#include "app/club_folder.h"
 #include "app/file_chooser.h"
 #include "app/screen_fit.h"
 #include "common/codepage.h"
@@ -17,7 +18,6 @@
 #include "common/fonts.h"
 #include "common/keyboard_return.h"
 #include "common/message_box.h"
-#include "common/qt_translation.h"
 #include "ui/base_editor.h"
 #include "ui/tournament_window.h"
 
@@ -26,7 +26,8 @@ using namespace krugovik;
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDIForm1"));
-    useRussianQtTexts(this);
+    // Before any text is made: every widget takes its words as it is built.
+    m_language = useLanguage(this, startLanguage(programSettingsFile()));
     m_files = new FileLayer(this);
     setWindowTitle(programName() + QLatin1Char(' ') + kProgramVersion);
     setFont(screenFont(9));
@@ -48,6 +49,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     createEditMenu();
     createBaseMenu();
     createResultsMenu();
+    createLanguageMenu();
     createHelpMenu();
     returnKeyboardAfterMenus(menuBar());
 

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <string>
 
+#include "app/language.h"
+
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -109,4 +111,12 @@ class MainWindow : public QMainWindow {
     QAction *actUndo = nullptr;
     QAction *actRedo = nullptr;
     QUndoGroup *m_history = nullptr; // its active stack is the open tournament's
+    // Язык / Language: the director's choice, remembered for the next start
+    // (app/language_menu.cpp).
+    void createLanguageMenu();
+    void chooseLanguage(krugovik::Language language);
+    QMenu *mnuLanguage = nullptr;
+    QAction *mnuLanguageRussian = nullptr;
+    QAction *mnuLanguageEnglish = nullptr;
+    krugovik::Language m_language = krugovik::Language::Russian; // the one in force
 };
