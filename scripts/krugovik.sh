@@ -15,6 +15,8 @@ packages+=(libicu-dev)
 packages+=(libqt6sql6-sqlite libsqlite3-dev libzip-dev pkgconf)
 # Qt's own Russian texts (qtbase_ru.qm) for the standard buttons and menus.
 packages+=(qt6-translations-l10n)
+# Qt's translation tools (lupdate, lrelease) and their CMake functions: the English texts.
+packages+=(qt6-l10n-tools qt6-tools-dev)
 case "$what" in
 # The HTML checker, the PDF reader and the validators of the desktop entry and AppStream
 # data that the tests call.
