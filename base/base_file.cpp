@@ -1,5 +1,6 @@
 #include "base/base_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +23,7 @@ bool BaseFile::open(const QString &path, const QString &writeRefusal)
     m_readOnly = false;
     m_readOnlyReason.clear();
     if (QFileInfo(path).isDir()) {
-        m_error = QStringLiteral("на этом месте находится папка");
+        m_error = QCoreApplication::translate("BaseFile", "на этом месте находится папка");
         return false;
     }
     // Unbuffered: what another program wrote meanwhile is read, not an old buffer.
@@ -64,11 +65,12 @@ QByteArray BaseFile::readAll()
 bool BaseFile::write(qint64 recordNo, const PlayerRecord &record)
 {
     if (!m_file.isOpen()) {
-        m_error = m_error.isEmpty() ? QStringLiteral("файл не открыт") : m_error;
+        m_error =
+            m_error.isEmpty() ? QCoreApplication::translate("BaseFile", "файл не открыт") : m_error;
         return false;
     }
     if (recordNo < 1) {
-        m_error = QStringLiteral("нет записи с номером %1").arg(recordNo);
+        m_error = QCoreApplication::translate("BaseFile", "нет записи с номером %1").arg(recordNo);
         return false;
     }
     if (m_readOnly) {
@@ -99,7 +101,7 @@ bool BaseFile::lockForWriting(QLockFile &lock)
 {
     // A folder that takes no lock file still lets the base itself be written.
     if (!lock.tryLock(kLockWaitMs) && lock.error() != QLockFile::PermissionError) {
-        m_error = QStringLiteral("база занята другой программой");
+        m_error = QCoreApplication::translate("BaseFile", "база занята другой программой");
         return false;
     }
     return true;
@@ -112,7 +114,8 @@ qint64 BaseFile::append(const PlayerRecord &record)
 
 QString BaseFile::readOnlyError() const
 {
-    return QStringLiteral("база открыта только для чтения (%1)").arg(m_readOnlyReason);
+    return QCoreApplication::translate("BaseFile", "база открыта только для чтения (%1)")
+        .arg(m_readOnlyReason);
 }
 
 bool BaseFile::writeAt(qint64 recordNo, const PlayerRecord &record)
@@ -178,7 +181,8 @@ qint64 BaseFile::appendWithIdentity(const PlayerRecord &record, const PlayerIden
         return 0;
     }
     if (!m_file.isOpen()) {
-        m_error = m_error.isEmpty() ? QStringLiteral("файл не открыт") : m_error;
+        m_error =
+            m_error.isEmpty() ? QCoreApplication::translate("BaseFile", "файл не открыт") : m_error;
         return 0;
     }
     QLockFile lock(m_file.fileName() + kLockSuffix);

@@ -1,5 +1,6 @@
 #include "base/list_file_reader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -27,7 +28,7 @@ class ZipMember : public QIODevice {
         if (!m_archive) {
             zip_error_t reason;
             zip_error_init_with_code(&reason, code);
-            error = QStringLiteral("архив не читается (%1)")
+            error = QCoreApplication::translate("RatingList", "архив не читается (%1)")
                         .arg(QString::fromLocal8Bit(zip_error_strerror(&reason)));
             zip_error_fini(&reason);
             return false;
@@ -46,14 +47,16 @@ class ZipMember : public QIODevice {
                 m_size = qint64(stat.size);
             m_file = zip_fopen_index(m_archive, zip_uint64_t(i), 0);
             if (!m_file) {
-                error = QStringLiteral("файл %1 в архиве не читается (%2)")
-                            .arg(name, QString::fromLocal8Bit(zip_strerror(m_archive)));
+                error =
+                    QCoreApplication::translate("RatingList", "файл %1 в архиве не читается (%2)")
+                        .arg(name, QString::fromLocal8Bit(zip_strerror(m_archive)));
                 return false;
             }
             m_memberName = name;
             return QIODevice::open(QIODevice::ReadOnly);
         }
-        error = QStringLiteral("в архиве нет списка (.txt, .xml или .csv)");
+        error =
+            QCoreApplication::translate("RatingList", "в архиве нет списка (.txt, .xml или .csv)");
         return false;
     }
 
@@ -232,8 +235,9 @@ void readLines(QIODevice &device, ListFormat format, const CsvColumns &csvColumn
                 headerRead = true;
                 layout = FideTxtLayout::fromHeader(text);
                 if (!layout) {
-                    result.error = QStringLiteral("в первой строке нет заголовков столбцов "
-                                                  "списка ФИДЕ («ID Number», «Name»)");
+                    result.error = QCoreApplication::translate(
+                        "RatingList", "в первой строке нет заголовков столбцов списка ФИДЕ "
+                                      "(«ID Number», «Name»)");
                     return;
                 }
                 continue;
@@ -316,7 +320,7 @@ void readXml(QIODevice &device, const std::function<void(const ListPlayer &)> &s
         }
     }
     if (xml.hasError()) {
-        result.error = QStringLiteral("XML испорчен в строке %1: %2")
+        result.error = QCoreApplication::translate("RatingList", "XML испорчен в строке %1: %2")
                            .arg(xml.lineNumber())
                            .arg(xml.errorString());
         return;
@@ -332,8 +336,9 @@ bool listFormatOf(const QString &path, ListFormat &format, QString &error)
     if (!openList(path, name, error))
         return false;
     if (!formatOfName(name, format)) {
-        error = QStringLiteral("не похож на рейтинг-лист: ожидается .txt или .xml ФИДЕ, "
-                               ".csv или .zip с одним из них");
+        error = QCoreApplication::translate(
+            "RatingList", "не похож на рейтинг-лист: ожидается .txt или .xml ФИДЕ, .csv или "
+                          ".zip с одним из них");
         return false;
     }
     return true;
@@ -360,7 +365,7 @@ ListReadResult readListFile(const QString &path, const CsvColumns &csvColumns,
     if (!device)
         return result;
     if (!formatOfName(name, format)) {
-        result.error = QStringLiteral("не похож на рейтинг-лист");
+        result.error = QCoreApplication::translate("RatingList", "не похож на рейтинг-лист");
         return result;
     }
     if (format == ListFormat::FideXml)
@@ -374,7 +379,8 @@ ListReadResult readListFile(const QString &path, const CsvColumns &csvColumns,
     }
     if (result.ok && readFailed(*device)) {
         result.ok = false;
-        result.error = QStringLiteral("файл не дочитан: %1").arg(device->errorString());
+        result.error = QCoreApplication::translate("RatingList", "файл не дочитан: %1")
+                           .arg(device->errorString());
     }
     if (result.ok && progress)
         progress(1000);

@@ -1,6 +1,7 @@
 #include "base/name_check.h"
 
 #include "base/player_record.h"
+#include "common/texts.h"
 
 namespace krugovik {
 
@@ -18,14 +19,18 @@ std::vector<NameMismatch> nameMismatches(const std::vector<WriteBackRow> &rows)
 
 std::string mismatchQuestion(const std::vector<NameMismatch> &mismatches)
 {
-    std::string text = "В этих строках таблицы игрок не тот, что в его записи базы:\n\n";
+    std::string lines;
     for (const NameMismatch &m : mismatches) {
-        text += "строка " + std::to_string(m.row) + ": в таблице «" + m.tableName + "», в базе «" +
-                m.baseName + "»\n";
+        lines += filled(translated("NameCheck", "строка %1: в таблице «%2», в базе «%3»"),
+                        {std::to_string(m.row), m.tableName, m.baseName}) +
+                 "\n";
     }
-    text += "\nЗаписать новые рейтинги и в эти записи базы? При ответе «Нет» записываются "
-            "только строки, в которых имена совпадают.";
-    return text;
+    return filled(translated("NameCheck",
+                             "В этих строках таблицы игрок не тот, что в его записи базы:\n\n"
+                             "%1\nЗаписать новые рейтинги и в эти записи базы? При ответе «Нет» "
+                             "записываются только строки, в которых имена совпадают.",
+                             "%1: one line per row; the quoted answer is the No button"),
+                  {lines});
 }
 
 } // namespace krugovik

@@ -1,5 +1,6 @@
 #include "base/rating_list_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -267,7 +268,8 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
 {
     ImportResult result;
     if (!QDir().mkpath(folder)) {
-        result.error = QStringLiteral("не удалось создать папку %1").arg(folder);
+        result.error =
+            QCoreApplication::translate("RatingList", "не удалось создать папку %1").arg(folder);
         return result;
     }
     const QString final = QDir(folder).filePath(kindFileName(kind));
@@ -306,7 +308,7 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
             if (!handle ||
                 sqlite3_prepare_v2(handle, "INSERT INTO player VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                                    -1, &insert, nullptr) != SQLITE_OK)
-                result.error = QStringLiteral("SQLite недоступен");
+                result.error = QCoreApplication::translate("RatingList", "SQLite недоступен");
             QString insertError;
             const auto text = [&](int column, const std::string &value) {
                 sqlite3_bind_text(insert, column, value.data(), int(value.size()), SQLITE_STATIC);
@@ -361,7 +363,8 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
                 result.error = insertError;
             if (result.error.isEmpty() && result.read.ok && !result.read.cancelled) {
                 if (result.read.players == 0)
-                    result.error = QStringLiteral("в файле не найдено ни одного игрока");
+                    result.error = QCoreApplication::translate(
+                        "RatingList", "в файле не найдено ни одного игрока");
                 QSqlQuery about(db);
                 about.prepare(QStringLiteral("INSERT INTO about VALUES (?, ?)"));
                 const std::array<std::pair<QString, QString>, 4> facts = {{
@@ -406,7 +409,8 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
     // rename() puts the new file in place at once: a reader sees the old list or the new.
     if (std::rename(QFile::encodeName(building).constData(),
                     QFile::encodeName(final).constData()) != 0) {
-        result.error = QStringLiteral("не удалось заменить список %1").arg(final);
+        result.error =
+            QCoreApplication::translate("RatingList", "не удалось заменить список %1").arg(final);
         QFile::remove(building);
         return result;
     }

@@ -1,5 +1,7 @@
 #include "common/number_text.h"
 
+#include "common/texts.h"
+
 namespace krugovik {
 namespace {
 
@@ -129,7 +131,8 @@ std::string countedNoun(int count, const char *one, const char *few, const char 
 
 std::string playerCountText(int count)
 {
-    return countedNoun(count, "игрок", "игрока", "игроков");
+    return countedText(translated("Counts", "%n игроков", nullptr, count), count, "игрок", "игрока",
+                       "игроков");
 }
 
 } // namespace krugovik

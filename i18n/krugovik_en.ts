@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>BaseFile</name>
+    <message>
+        <source>на этом месте находится папка</source>
+        <translation>a folder stands in its place</translation>
+    </message>
+    <message>
+        <source>файл не открыт</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message>
+        <source>нет записи с номером %1</source>
+        <translation>there is no record number %1</translation>
+    </message>
+    <message>
+        <source>база занята другой программой</source>
+        <translation>the base is in use by another program</translation>
+    </message>
+    <message>
+        <source>база открыта только для чтения (%1)</source>
+        <translation>the base is open for reading only (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%n игроков</source>
+        <translation>
+            <numerusform>%n player</numerusform>
+            <numerusform>%n players</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>ru</source>
@@ -33,6 +66,24 @@
     </message>
 </context>
 <context>
+    <name>NameCheck</name>
+    <message>
+        <source>строка %1: в таблице «%2», в базе «%3»</source>
+        <translation>row %1: “%2” in the table, “%3” in the base</translation>
+    </message>
+    <message>
+        <source>В этих строках таблицы игрок не тот, что в его записи базы:
+
+%1
+Записать новые рейтинги и в эти записи базы? При ответе «Нет» записываются только строки, в которых имена совпадают.</source>
+        <comment>%1: one line per row; the quoted answer is the No button</comment>
+        <translation>In these rows of the table the player is not the one in his base record:
+
+%1
+Write the new ratings into these base records too? If you answer “No”, only the rows whose names match are written.</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Круговик</source>
@@ -44,6 +95,414 @@
     <message>
         <source>Don&apos;t Save</source>
         <translation>Don&apos;t Save</translation>
+    </message>
+</context>
+<context>
+    <name>RatingList</name>
+    <message>
+        <source>архив не читается (%1)</source>
+        <translation>the archive cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>файл %1 в архиве не читается (%2)</source>
+        <translation>the file %1 in the archive cannot be read (%2)</translation>
+    </message>
+    <message>
+        <source>в архиве нет списка (.txt, .xml или .csv)</source>
+        <translation>the archive holds no list (.txt, .xml or .csv)</translation>
+    </message>
+    <message>
+        <source>в первой строке нет заголовков столбцов списка ФИДЕ («ID Number», «Name»)</source>
+        <translation>the first line lacks the column headings of a FIDE list (“ID Number”, “Name”)</translation>
+    </message>
+    <message>
+        <source>XML испорчен в строке %1: %2</source>
+        <translation>the XML is broken at line %1: %2</translation>
+    </message>
+    <message>
+        <source>не похож на рейтинг-лист: ожидается .txt или .xml ФИДЕ, .csv или .zip с одним из них</source>
+        <translation>it does not look like a rating list: expected FIDE’s .txt or .xml, a .csv, or a .zip holding one of them</translation>
+    </message>
+    <message>
+        <source>не похож на рейтинг-лист</source>
+        <translation>it does not look like a rating list</translation>
+    </message>
+    <message>
+        <source>файл не дочитан: %1</source>
+        <translation>the file could not be read to its end: %1</translation>
+    </message>
+    <message>
+        <source>не удалось создать папку %1</source>
+        <translation>could not create the folder %1</translation>
+    </message>
+    <message>
+        <source>SQLite недоступен</source>
+        <translation>SQLite is not available</translation>
+    </message>
+    <message>
+        <source>в файле не найдено ни одного игрока</source>
+        <translation>no player was found in the file</translation>
+    </message>
+    <message>
+        <source>не удалось заменить список %1</source>
+        <translation>could not replace the list %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>не удалось создать папку %1</source>
+        <translation>could not create the folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>Rounds</name>
+    <message>
+        <source>Тур %1</source>
+        <translation>Round %1</translation>
+    </message>
+    <message>
+        <source>Тур %1 (%2-й цикл, тур %3)</source>
+        <comment>the round through all cycles, then its cycle and round in it</comment>
+        <translation>Round %1 (cycle %2, round %3)</translation>
+    </message>
+    <message>
+        <source>%1-й цикл: тура с этим номером нет</source>
+        <translation>cycle %1: there is no round with this number</translation>
+    </message>
+    <message>
+        <source>Тур %1: в расписании нет партий</source>
+        <translation>Round %1: no games in the schedule</translation>
+    </message>
+</context>
+<context>
+    <name>TournamentFile</name>
+    <message>
+        <source>в цикле %1 результат «%2» не из шести возможных</source>
+        <translation>in cycle %1 the result “%2” is none of the six possible</translation>
+    </message>
+    <message>
+        <source>в цикле %1 результаты партии %2-%3 не согласованы</source>
+        <translation>in cycle %1 the results of game %2-%3 do not match</translation>
+    </message>
+    <message>
+        <source>дополнение файла «%1» записано более новой версией программы</source>
+        <translation>the file’s extension “%1” was written by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>дополнение файла оборвано: нет строки *END</source>
+        <translation>the file’s extension is cut short: there is no *END line</translation>
+    </message>
+    <message numerus="yes">
+        <source>в дополнении файла %n строк, а строка *END называет другое число</source>
+        <translation>
+            <numerusform>the file’s extension has %n line, but its *END line gives another number</numerusform>
+            <numerusform>the file’s extension has %n lines, but its *END line gives another number</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>в дополнении файла неверная строка «%1»</source>
+        <translation>the file’s extension has a wrong line “%1”</translation>
+    </message>
+    <message>
+        <source>в дополнении файла неизвестный раздел «%1»</source>
+        <translation>the file’s extension has an unknown section “%1”</translation>
+    </message>
+    <message>
+        <source>в дополнении файла раздел «%1» не на своём месте</source>
+        <translation>in the file’s extension the section “%1” is out of place</translation>
+    </message>
+    <message>
+        <source>в дополнении файла число вне пределов в строке «%1»</source>
+        <translation>in the file’s extension a number is out of range in the line “%1”</translation>
+    </message>
+    <message>
+        <source>в дополнении файла неизвестное правило «%1»</source>
+        <translation>the file’s extension names an unknown tie-break “%1”</translation>
+    </message>
+    <message>
+        <source>в дополнении файла %1</source>
+        <comment>%1 is a reason: a clause without a capital</comment>
+        <translation>in the file’s extension: %1</translation>
+    </message>
+    <message>
+        <source>в дополнении файла неполны результаты цикла %1</source>
+        <translation>in the file’s extension the results of cycle %1 are incomplete</translation>
+    </message>
+    <message>
+        <source>в дополнении файла нет строки REVERSE</source>
+        <translation>the file’s extension has no REVERSE line</translation>
+    </message>
+    <message>
+        <source>в дополнении файла нет результатов цикла %1</source>
+        <translation>the file’s extension has no results of cycle %1</translation>
+    </message>
+    <message>
+        <source>в нём двоичные данные</source>
+        <translation>it contains binary data</translation>
+    </message>
+    <message>
+        <source>в первой строке нет числа участников</source>
+        <translation>its first line holds no number of players</translation>
+    </message>
+    <message>
+        <source>число участников %1 вне пределов от 3 до 22</source>
+        <translation>the number of players, %1, is not between 3 and 22</translation>
+    </message>
+    <message>
+        <source>неизвестное сведение о турнире в строке «%1»</source>
+        <translation>an unknown event detail in the line “%1”</translation>
+    </message>
+    <message>
+        <source>строка «%1» не на своём месте</source>
+        <translation>the line “%1” is out of place</translation>
+    </message>
+    <message>
+        <source>в строке «%1» неверное значение</source>
+        <translation>a wrong value in the line “%1”</translation>
+    </message>
+    <message>
+        <source>он слишком велик</source>
+        <translation>it is too large</translation>
+    </message>
+    <message>
+        <source>он не похож на файл турнира: %1</source>
+        <translation>it does not look like a tournament file: %1</translation>
+    </message>
+    <message>
+        <source>прочитанный заново, он даёт другую таблицу</source>
+        <translation>read again, it gives a different table</translation>
+    </message>
+    <message>
+        <source>его не удалось прочитать при загрузке</source>
+        <translation>it could not be read when it was opened</translation>
+    </message>
+</context>
+<context>
+    <name>Trf</name>
+    <message>
+        <source>стартовый номер (колонки 5-8) — не число</source>
+        <translation>the starting rank (columns 5-8) is not a number</translation>
+    </message>
+    <message>
+        <source>рейтинг (колонки 49-52) — не число</source>
+        <translation>the rating (columns 49-52) is not a number</translation>
+    </message>
+    <message>
+        <source>очки (колонки 81-84) — не целые и не с половиной</source>
+        <translation>the points (columns 81-84) are neither whole nor a half</translation>
+    </message>
+    <message>
+        <source>место (колонки 86-89) — не число</source>
+        <translation>the rank (columns 86-89) is not a number</translation>
+    </message>
+    <message>
+        <source>больше %1 туров</source>
+        <translation>more than %1 rounds</translation>
+    </message>
+    <message>
+        <source>тур %1 не на своих колонках</source>
+        <translation>round %1 is not in its columns</translation>
+    </message>
+    <message>
+        <source>тур %1: номер соперника — не число</source>
+        <translation>round %1: the opponent’s number is not a number</translation>
+    </message>
+    <message>
+        <source>тур %1: неизвестный цвет &apos;%2&apos;</source>
+        <translation>round %1: unknown colour &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>тур %1: неизвестный результат &apos;%2&apos;</source>
+        <translation>round %1: unknown result &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>тур %1: партия без цвета</source>
+        <translation>round %1: a game without a colour</translation>
+    </message>
+    <message>
+        <source>тур %1: игрок играет сам с собой</source>
+        <translation>round %1: the player plays himself</translation>
+    </message>
+    <message>
+        <source>управляющий символ</source>
+        <translation>a control character</translation>
+    </message>
+    <message>
+        <source>строка короче своего кода</source>
+        <translation>the line is shorter than its code</translation>
+    </message>
+    <message>
+        <source>после кода нет пробела</source>
+        <translation>no blank after the code</translation>
+    </message>
+    <message>
+        <source>нет ни одной строки игрока (001)</source>
+        <translation>no player line (001)</translation>
+    </message>
+    <message>
+        <source>стартовый номер %1 дважды</source>
+        <translation>starting rank %1 twice</translation>
+    </message>
+    <message>
+        <source>нет стартового номера %1</source>
+        <translation>starting rank %1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 — не число туров</source>
+        <translation>%1 is not a number of rounds</translation>
+    </message>
+    <message>
+        <source>%1: туров меньше, чем в строках 001</source>
+        <translation>%1: fewer rounds than in the 001 lines</translation>
+    </message>
+    <message>
+        <source>тур %1: у соперника %2 нет строки 001</source>
+        <translation>round %1: opponent %2 has no 001 line</translation>
+    </message>
+    <message>
+        <source>тур %1: игрок %2 не называет соперником %3</source>
+        <translation>round %1: player %2 does not name %3 as his opponent</translation>
+    </message>
+    <message>
+        <source>тур %1: у обоих игроков один цвет</source>
+        <translation>round %1: both players have the same colour</translation>
+    </message>
+    <message>
+        <source>тур %1: результат расходится с записью игрока %2</source>
+        <translation>round %1: the result differs from player %2&apos;s entry</translation>
+    </message>
+    <message>
+        <source>тур %1: %2 играет с %3, а по таблице Бергера %4</source>
+        <comment>%4 is the pair the table gives, as 3-7</comment>
+        <translation>round %1: %2 plays %3, but the Berger table pairs %4</translation>
+    </message>
+    <message>
+        <source>тур %1: в паре %2 цвета наоборот, по таблице Бергера белыми играет %3</source>
+        <translation>round %1: the colours of %2 are reversed; by the Berger table %3 has White</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n игроков, а в круговом турнире их 3-22</source>
+        <translation>
+            <numerusform>%n player, but a round robin has 3-22</numerusform>
+            <numerusform>%n players, but a round robin has 3-22</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n туров — не 1-4 круга по %1 туров для %2 игроков</source>
+        <translation>
+            <numerusform>%n round is not 1-4 cycles of %1 rounds for %2 players</numerusform>
+            <numerusform>%n rounds are not 1-4 cycles of %1 rounds for %2 players</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>192 называет не круговой турнир: %1</source>
+        <translation>192 does not name a round robin: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 — не показатель кругового турнира</source>
+        <comment>%1 is where the list stands (a TRF line&apos;s code or an option)</comment>
+        <translation>%1: %2 is not a round-robin tie-break</translation>
+    </message>
+    <message>
+        <source>212: места распределяются не по очкам (нет PTS в начале)</source>
+        <translation>212: the places are not decided by points (PTS does not come first)</translation>
+    </message>
+    <message>
+        <source>212 и 202 называют разные показатели</source>
+        <translation>212 and 202 name different tie-breaks</translation>
+    </message>
+    <message>
+        <source>встречается с %1 дважды в круге %2</source>
+        <translation>meets %1 twice in cycle %2</translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>без места</source>
+        <comment>a player&apos;s place</comment>
+        <translation>no place</translation>
+    </message>
+    <message>
+        <source>игрок %1: в файле место %2, по очкам — %3</source>
+        <translation>player %1: place %2 in the file, but %3 by points</translation>
+    </message>
+    <message>
+        <source>игрок %1: в файле место %2, по очкам и %3 — %4</source>
+        <comment>%3 is the list of tie-break codes</comment>
+        <translation>player %1: place %2 in the file, but %4 by points and %3</translation>
+    </message>
+    <message>
+        <source>игрок %1: очки в файле расходятся с его партиями</source>
+        <translation>player %1: the points in the file differ from his games</translation>
+    </message>
+    <message>
+        <source>--players: от 3 до 22</source>
+        <translation>--players: 3 to 22</translation>
+    </message>
+    <message>
+        <source>--cycles: от 1 до 4</source>
+        <translation>--cycles: 1 to 4</translation>
+    </message>
+    <message>
+        <source>%1: процент, от 0 до 100</source>
+        <translation>%1: a percentage, 0 to 100</translation>
+    </message>
+    <message>
+        <source>--draws, --forfeits и --unplayed: вместе не больше 100</source>
+        <translation>--draws, --forfeits and --unplayed: no more than 100 together</translation>
+    </message>
+    <message>
+        <source>--withdrawals: от 0 до числа игроков без двух</source>
+        <translation>--withdrawals: 0 to the number of players less two</translation>
+    </message>
+    <message>
+        <source>--tie-breaks: хотя бы один показатель</source>
+        <translation>--tie-breaks: at least one tie-break</translation>
+    </message>
+    <message>
+        <source>использование: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits P]
+       [--unplayed P] [--withdrawals K] [--tie-breaks &quot;DE WIN SB KS&quot;]
+</source>
+        <comment>the options and their letters stay as they are; the second line is indented under the first&apos;s options</comment>
+        <translation>usage: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits P]
+       [--unplayed P] [--withdrawals K] [--tie-breaks &quot;DE WIN SB KS&quot;]
+</translation>
+    </message>
+    <message>
+        <source>использование: krugovik --check ФАЙЛ.trf</source>
+        <translation>usage: krugovik --check FILE.trf</translation>
+    </message>
+    <message>
+        <source>%1: файл не читается</source>
+        <translation>%1: the file cannot be read</translation>
+    </message>
+    <message>
+        <source>%1: согласован</source>
+        <comment>a checked TRF</comment>
+        <translation>%1: consistent</translation>
+    </message>
+    <message>
+        <source>%1: нет значения</source>
+        <translation>%1: no value</translation>
+    </message>
+    <message>
+        <source>%1: %2 — не число в допустимых пределах</source>
+        <translation>%1: %2 is not a number within the limits</translation>
+    </message>
+    <message>
+        <source>%1 — не параметр --generate</source>
+        <translation>%1 is not an option of --generate</translation>
+    </message>
+    <message>
+        <source>нужны --players, --cycles и --seed</source>
+        <translation>--players, --cycles and --seed are needed</translation>
+    </message>
+    <message>
+        <source>тур %1: пары не по таблице Бергера</source>
+        <translation>round %1: the pairings are not the Berger table’s</translation>
     </message>
 </context>
 </TS>

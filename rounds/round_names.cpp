@@ -1,5 +1,6 @@
 #include "rounds/round_names.h"
 
+#include "common/texts.h"
 #include "rounds/berger_schedule.h"
 
 namespace krugovik {
@@ -37,12 +38,13 @@ int roundColumn(int playerCount, int cycles, int round)
 
 std::string roundName(int playerCount, int cycles, int round)
 {
-    const std::string name = "Тур " + std::to_string(round);
     const int rounds = roundCount(playerCount);
     if (cycles <= 1 || rounds == 0 || round < 1)
-        return name;
-    return name + " (" + std::to_string((round - 1) / rounds + 1) + "-й цикл, тур " +
-           std::to_string((round - 1) % rounds + 1) + ")";
+        return filled(translated("Rounds", "Тур %1"), {std::to_string(round)});
+    return filled(translated("Rounds", "Тур %1 (%2-й цикл, тур %3)",
+                             "the round through all cycles, then its cycle and round in it"),
+                  {std::to_string(round), std::to_string((round - 1) / rounds + 1),
+                   std::to_string((round - 1) % rounds + 1)});
 }
 
 std::string headerRoundTip(int playerCount, int cycles, int column)
@@ -53,11 +55,12 @@ std::string headerRoundTip(int playerCount, int cycles, int column)
     const int round = headerRound(playerCount, cycles, column);
     const int rounds = roundCount(playerCount);
     if (cycles > 1 && round == 0)
-        return std::to_string((column - kFirstGameColumn) / playerCount + 1) +
-               "-й цикл: тура с этим номером нет";
+        return filled(translated("Rounds", "%1-й цикл: тура с этим номером нет"),
+                      {std::to_string((column - kFirstGameColumn) / playerCount + 1)});
     // The empty round of an even count: its header shows a round without games.
     if (cycles == 1 && round > rounds)
-        return "Тур " + std::to_string(round) + ": в расписании нет партий";
+        return filled(translated("Rounds", "Тур %1: в расписании нет партий"),
+                      {std::to_string(round)});
     return roundName(playerCount, cycles, round);
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "common/texts.h"
+
 namespace krugovik {
 namespace {
 
@@ -237,12 +239,14 @@ std::string EventDetailsReader::read(std::string_view argument, int roundLimit,
             field = name.field;
     }
     if (field == Field::None)
-        return "неизвестное сведение о турнире в строке «" + line + "»";
+        return filled(translated("TournamentFile", "неизвестное сведение о турнире в строке «%1»"),
+                      {line});
     const bool again = field == Field::Round && m_lastField == int(Field::Round);
     if (int(field) < m_lastField || (int(field) == m_lastField && !again))
-        return "строка «" + line + "» не на своём месте";
+        return filled(translated("TournamentFile", "строка «%1» не на своём месте"), {line});
     m_lastField = int(field);
-    const std::string bad = "в строке «" + line + "» неверное значение";
+    const std::string bad =
+        filled(translated("TournamentFile", "в строке «%1» неверное значение"), {line});
     if (value.empty())
         return bad;
 

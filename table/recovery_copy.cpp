@@ -80,7 +80,8 @@ QString RecoveryCopy::write(const QByteArray &bytes) const
     if (m_path.isEmpty())
         return {};
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return QStringLiteral("не удалось создать папку %1").arg(QFileInfo(m_path).absolutePath());
+        return QCoreApplication::translate("RecoveryCopy", "не удалось создать папку %1")
+            .arg(QFileInfo(m_path).absolutePath());
     return saveWholeFile(m_path, bytes);
 }
 

@@ -6,6 +6,7 @@
 #include "base/player_record.h"
 #include "common/fixed_point.h"
 #include "common/number_text.h"
+#include "common/texts.h"
 #include "rating/game_notation.h"
 #include "rounds/berger_schedule.h"
 #include "standings/tie_breaks.h"
@@ -244,8 +245,9 @@ std::string checkCycleResults(const std::vector<std::string> &results, int n, in
             const std::string &text = results[next++];
             const std::optional<GameState> read = stateFromCellText(text);
             if (!read)
-                return "в цикле " + std::to_string(cycle) + " результат «" + text +
-                       "» не из шести возможных";
+                return filled(
+                    translated("TournamentFile", "в цикле %1 результат «%2» не из шести возможных"),
+                    {std::to_string(cycle), text});
             state[std::size_t(i)][std::size_t(j)] = *read;
         }
     }
@@ -255,8 +257,9 @@ std::string checkCycleResults(const std::vector<std::string> &results, int n, in
             const GameState ji = state[std::size_t(j)][std::size_t(i)];
             const bool bothLost = ij == GameState::ForfeitLoss && ji == GameState::ForfeitLoss;
             if (ji != mirrored(ij) && !bothLost)
-                return "в цикле " + std::to_string(cycle) + " результаты партии " +
-                       std::to_string(i) + "-" + std::to_string(j) + " не согласованы";
+                return filled(translated("TournamentFile",
+                                         "в цикле %1 результаты партии %2-%3 не согласованы"),
+                              {std::to_string(cycle), std::to_string(i), std::to_string(j)});
         }
     }
     return {};
@@ -318,7 +321,9 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
     if (!marker || marker->rfind("*KRUGOVIK", 0) != 0)
         return out;
     if (*marker != kExtensionMarker) {
-        out.error = "дополнение файла «" + *marker + "» записано более новой версией программы";
+        out.error = filled(translated("TournamentFile", "дополнение файла «%1» записано более "
+                                                        "новой версией программы"),
+                           {*marker});
         return out;
     }
     std::vector<std::string> lines;
@@ -326,12 +331,13 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
     while ((line = reader.text()) && splitSection(*line).word != kExtensionEnd)
         lines.push_back(std::move(*line));
     if (!line) {
-        out.error = "дополнение файла оборвано: нет строки *END";
+        out.error = translated("TournamentFile", "дополнение файла оборвано: нет строки *END");
         return out;
     }
     if (strictNumber(splitSection(*line).argument, 0, int(kItemNumberLimit)) != int(lines.size())) {
-        out.error = "в дополнении файла " + std::to_string(lines.size()) +
-                    " строк, а строка *END называет другое число";
+        out.error = translated("TournamentFile",
+                               "в дополнении файла %n строк, а строка *END называет другое число",
+                               nullptr, int(lines.size()));
         return out;
     }
 
@@ -345,7 +351,9 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
         const SectionLine section = splitSection(text);
         if (section.word == kIdentitySection) {
             if (!readIdentityExtensionLine(section.argument, n, ext.identities)) {
-                out.error = "в дополнении файла неверная строка «" + text + "»";
+                out.error =
+                    filled(translated("TournamentFile", "в дополнении файла неверная строка «%1»"),
+                           {text});
                 return out;
             }
             continue;
@@ -364,7 +372,8 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
         else if (section.word == kEventSection)
             kind = Section::Event;
         if (kind == Section::None) {
-            out.error = "в дополнении файла неизвестный раздел «" + text + "»";
+            out.error = filled(
+                translated("TournamentFile", "в дополнении файла неизвестный раздел «%1»"), {text});
             return out;
         }
         // Each section once and in order, RESULTS once per further cycle; REVERSE and
@@ -373,12 +382,16 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
                                               kind == Section::Withdrawn || kind == Section::Event);
         const bool needsCycles = kind == Section::Reverse || kind == Section::Results;
         if (!(kind > last || repeats) || (needsCycles && last == Section::None)) {
-            out.error = "в дополнении файла раздел «" + text + "» не на своём месте";
+            out.error = filled(
+                translated("TournamentFile", "в дополнении файла раздел «%1» не на своём месте"),
+                {text});
             return out;
         }
         last = kind;
         const auto outOfRange = [&] {
-            out.error = "в дополнении файла число вне пределов в строке «" + text + "»";
+            out.error = filled(
+                translated("TournamentFile", "в дополнении файла число вне пределов в строке «%1»"),
+                {text});
         };
         if (kind == Section::Cycles) {
             const std::optional<int> count = strictNumber(section.argument, 2, 4);
@@ -401,7 +414,9 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
                 const std::size_t stop = std::min(codes.find(' ', begin), codes.size());
                 const std::string code = codes.substr(begin, stop - begin);
                 if (!tieBreakFromCode(code)) {
-                    out.error = "в дополнении файла неизвестное правило «" + code + "»";
+                    out.error = filled(
+                        translated("TournamentFile", "в дополнении файла неизвестное правило «%1»"),
+                        {code});
                     return out;
                 }
                 ext.tieBreakCodes.push_back(code);
@@ -412,7 +427,9 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
         } else if (kind == Section::Event) {
             const int rounds = roundCount(n) * ext.cycles;
             if (std::string why = events.read(section.argument, rounds, ext.event); !why.empty()) {
-                out.error = "в дополнении файла " + why;
+                out.error = filled(translated("TournamentFile", "в дополнении файла %1",
+                                              "%1 is a reason: a clause without a capital"),
+                                   {why});
                 return out;
             }
         } else if (kind == Section::Withdrawn) {
@@ -433,8 +450,9 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
             if (strictNumber(section.argument, 2, ext.cycles) != expected)
                 return outOfRange(), out;
             if (lines.size() - at < resultLines) {
-                out.error =
-                    "в дополнении файла неполны результаты цикла " + std::to_string(expected);
+                out.error = filled(
+                    translated("TournamentFile", "в дополнении файла неполны результаты цикла %1"),
+                    {std::to_string(expected)});
                 return out;
             }
             ext.laterResults.emplace_back(lines.begin() + std::ptrdiff_t(at),
@@ -442,18 +460,21 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
             at += resultLines;
             if (std::string why = checkCycleResults(ext.laterResults.back(), n, expected);
                 !why.empty()) {
-                out.error = "в дополнении файла " + why;
+                out.error = filled(translated("TournamentFile", "в дополнении файла %1",
+                                              "%1 is a reason: a clause without a capital"),
+                                   {why});
                 return out;
             }
         }
     }
     if (ext.cycles > 1 && !reverseRead) {
-        out.error = "в дополнении файла нет строки REVERSE";
+        out.error = translated("TournamentFile", "в дополнении файла нет строки REVERSE");
         return out;
     }
     if (int(ext.laterResults.size()) != ext.cycles - 1) {
-        out.error = "в дополнении файла нет результатов цикла " +
-                    std::to_string(int(ext.laterResults.size()) + 2);
+        out.error =
+            filled(translated("TournamentFile", "в дополнении файла нет результатов цикла %1"),
+                   {std::to_string(int(ext.laterResults.size()) + 2)});
         return out;
     }
     return out;
@@ -511,13 +532,12 @@ std::string foreignFileReason(std::string_view bytes)
     case FileKind::Empty:
         return {};
     case FileKind::BinaryData:
-        return "в нём двоичные данные";
+        return translated("TournamentFile", "в нём двоичные данные");
     case FileKind::NoCount:
-        return "в первой строке нет числа участников";
+        return translated("TournamentFile", "в первой строке нет числа участников");
     case FileKind::CountOutOfRange:
-        return "число участников " +
-               std::to_string(heldNumber(firstLine(withoutEndOfFileMark(bytes)))) +
-               " вне пределов от 3 до 22";
+        return filled(translated("TournamentFile", "число участников %1 вне пределов от 3 до 22"),
+                      {std::to_string(heldNumber(firstLine(withoutEndOfFileMark(bytes))))});
     }
     return {};
 }

@@ -1,9 +1,11 @@
 #include "table/tournament_store.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 
 #include "common/file_layer.h"
+#include "common/texts.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
 
@@ -19,7 +21,7 @@ std::string foreignReason(const std::string &bytes)
 {
     std::string reason = foreignFileReason(bytes);
     if (reason.empty() && qint64(bytes.size()) > kLargestFile)
-        reason = "он слишком велик";
+        reason = translated("TournamentFile", "он слишком велик");
     return reason;
 }
 
@@ -34,13 +36,13 @@ std::string extensionProblem(const std::string &bytes)
 std::string readBackProblem(const std::string &bytes)
 {
     if (std::string foreign = foreignReason(bytes); !foreign.empty())
-        return "он не похож на файл турнира: " + foreign;
+        return filled(translated("TournamentFile", "он не похож на файл турнира: %1"), {foreign});
     if (std::string broken = extensionProblem(bytes); !broken.empty())
         return broken;
     Tournament again;
     again.load(std::string_view(bytes));
     if (again.fileBytes() != bytes)
-        return "прочитанный заново, он даёт другую таблицу";
+        return translated("TournamentFile", "прочитанный заново, он даёт другую таблицу");
     return {};
 }
 
@@ -137,7 +139,8 @@ TournamentStore::SaveCheck TournamentStore::checkSave() const
     }
     }
     if (check.unreadable.isEmpty() && m_unreadAtLoad)
-        check.unreadable = QStringLiteral("его не удалось прочитать при загрузке");
+        check.unreadable =
+            QCoreApplication::translate("TournamentFile", "его не удалось прочитать при загрузке");
     return check;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "common/texts.h"
 #include "rounds/berger_schedule.h"
 
 namespace krugovik {
@@ -37,21 +38,22 @@ std::vector<std::string> optionFaults(const RandomTournamentOptions &o)
 {
     std::vector<std::string> faults;
     if (o.players < 3 || o.players > kMaxTablePlayers)
-        faults.push_back("--players: от 3 до 22");
+        faults.push_back(translated("Trf", "--players: от 3 до 22"));
     if (o.cycles < 1 || o.cycles > kMaxCycles)
-        faults.push_back("--cycles: от 1 до 4");
+        faults.push_back(translated("Trf", "--cycles: от 1 до 4"));
     for (const auto &[name, share] : {std::pair{"--draws", o.drawPercent},
                                       {"--forfeits", o.forfeitPercent},
                                       {"--unplayed", o.unplayedPercent}}) {
         if (share < 0 || share > 100)
-            faults.push_back(std::string(name) + ": процент, от 0 до 100");
+            faults.push_back(filled(translated("Trf", "%1: процент, от 0 до 100"), {name}));
     }
     if (o.drawPercent + o.forfeitPercent + o.unplayedPercent > 100)
-        faults.push_back("--draws, --forfeits и --unplayed: вместе не больше 100");
+        faults.push_back(
+            translated("Trf", "--draws, --forfeits и --unplayed: вместе не больше 100"));
     if (o.withdrawals < 0 || o.withdrawals > std::max(0, o.players - 2))
-        faults.push_back("--withdrawals: от 0 до числа игроков без двух");
+        faults.push_back(translated("Trf", "--withdrawals: от 0 до числа игроков без двух"));
     if (o.tieBreaks.empty())
-        faults.push_back("--tie-breaks: хотя бы один показатель");
+        faults.push_back(translated("Trf", "--tie-breaks: хотя бы один показатель"));
     return faults;
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <sstream>
 
+#include "common/texts.h"
 #include "rounds/berger_schedule.h"
 
 namespace krugovik {
@@ -81,13 +82,15 @@ std::vector<std::string> pairingFaults(const TrfFile &file, int cycles, bool rev
             const std::string table =
                 std::to_string(g.firstNamed) + "-" + std::to_string(g.secondNamed);
             if (white.opponent != g.secondNamed)
-                faults.push_back("тур " + std::to_string(r) + ": " + std::to_string(g.firstNamed) +
-                                 " играет с " + std::to_string(white.opponent) +
-                                 ", а по таблице Бергера " + table);
+                faults.push_back(
+                    filled(translated("Trf", "тур %1: %2 играет с %3, а по таблице Бергера %4",
+                                      "%4 is the pair the table gives, as 3-7"),
+                           {std::to_string(r), std::to_string(g.firstNamed),
+                            std::to_string(white.opponent), table}));
             else if (white.colour == 'b')
-                faults.push_back("тур " + std::to_string(r) + ": в паре " + table +
-                                 " цвета наоборот, по таблице Бергера белыми играет " +
-                                 std::to_string(g.firstNamed));
+                faults.push_back(filled(translated("Trf", "тур %1: в паре %2 цвета наоборот, по "
+                                                          "таблице Бергера белыми играет %3"),
+                                        {std::to_string(r), table, std::to_string(g.firstNamed)}));
         }
     }
     return faults;
@@ -99,19 +102,20 @@ int cyclesOf(const TrfFile &file, TrfError &why)
 {
     const int n = int(file.players.size());
     if (n < 3 || n > kMaxTablePlayers) {
-        why = {0, std::to_string(n) + " игроков, а в круговом турнире их 3-22"};
+        why = {0, translated("Trf", "%n игроков, а в круговом турнире их 3-22", nullptr, n)};
         return 0;
     }
     const int perCycle = roundCount(n);
     if (file.roundCount % perCycle != 0 || file.roundCount / perCycle < 1 ||
         file.roundCount / perCycle > kMaxCycles) {
-        why = {0, std::to_string(file.roundCount) + " туров — не 1-4 круга по " +
-                      std::to_string(perCycle) + " туров для " + std::to_string(n) + " игроков"};
+        why = {0, filled(translated("Trf", "%n туров — не 1-4 круга по %1 туров для %2 игроков",
+                                    nullptr, file.roundCount),
+                         {std::to_string(perCycle), std::to_string(n)})};
         return 0;
     }
     const std::string type = file.first("192");
     if (!type.empty() && type.find("ROBIN") == std::string::npos) {
-        why = {0, "192 называет не круговой турнир: " + type};
+        why = {0, filled(translated("Trf", "192 называет не круговой турнир: %1"), {type})};
         return 0;
     }
     return file.roundCount / perCycle;
@@ -145,6 +149,13 @@ bool reversalOf(const TrfFile &file, int cycles)
 
 } // namespace
 
+std::string notTieBreak(std::string_view where, std::string_view code)
+{
+    return filled(translated("Trf", "%1: %2 — не показатель кругового турнира",
+                             "%1 is where the list stands (a TRF line's code or an option)"),
+                  {where, code});
+}
+
 std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
 {
     const int n = int(file.players.size());
@@ -156,7 +167,7 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
     std::string unknown;
     const auto listed = tieBreaksOf(codesOf(file.first("202")), unknown);
     if (!listed) {
-        why = {0, "202: " + unknown + " — не показатель кругового турнира"};
+        why = {0, notTieBreak("202", unknown)};
         return std::nullopt;
     }
     out.tieBreaks = *listed;
@@ -164,19 +175,20 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
     if (file.header.count("212") > 0) {
         std::vector<std::string> codes = codesOf(file.first("212"));
         if (codes.empty() || codes.front() != "PTS") {
-            why = {0, "212: места распределяются не по очкам (нет PTS в начале)"};
+            why = {0,
+                   translated("Trf", "212: места распределяются не по очкам (нет PTS в начале)")};
             return std::nullopt;
         }
         codes.erase(codes.begin());
         const auto ordered = tieBreaksOf(codes, unknown);
         if (!ordered) {
-            why = {0, "212: " + unknown + " — не показатель кругового турнира"};
+            why = {0, notTieBreak("212", unknown)};
             return std::nullopt;
         }
         if (file.header.count("202") == 0)
             out.tieBreaks = *ordered;
         else if (*ordered != out.tieBreaks) {
-            why = {0, "212 и 202 называют разные показатели"};
+            why = {0, translated("Trf", "212 и 202 называют разные показатели")};
             return std::nullopt;
         }
     }
@@ -200,8 +212,8 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
             auto &cell = r.games[std::size_t(c)][std::size_t(p.number)][std::size_t(q)];
             if (cell != GameState::None ||
                 r.round[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] != 0) {
-                why = {p.line, "встречается с " + std::to_string(q) + " дважды в круге " +
-                                   std::to_string(c + 1)};
+                why = {p.line, filled(translated("Trf", "встречается с %1 дважды в круге %2"),
+                                      {std::to_string(q), std::to_string(c + 1)})};
                 return std::nullopt;
             }
             cell = stateOf(g.result);
@@ -246,8 +258,9 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
 std::vector<std::string> checkTrf(const TrfFile &file)
 {
     auto said = [](const TrfError &why) {
-        return (why.line > 0 ? "строка " + std::to_string(why.line) + ": " : std::string()) +
-               why.reason;
+        return why.line > 0 ? filled(translated("Trf", "строка %1: %2"),
+                                     {std::to_string(why.line), why.reason})
+                            : why.reason;
     };
     TrfError why;
     const int cycles = cyclesOf(file, why);
@@ -269,15 +282,25 @@ std::vector<std::string> checkTrf(const TrfFile &file)
         // lots and the director's order are no part of 202.
         const bool withinTie = row.firstPlace > 0 && p.rank >= row.firstPlace &&
                                p.rank <= row.lastPlace && sharedRanksFit(file, row, rows);
-        if (p.rank != row.firstPlace && !withinTie)
-            faults.push_back("игрок " + std::to_string(row.player) + ": в файле место " +
-                             std::to_string(p.rank) + ", по очкам" +
-                             (list.empty() ? "" : " и " + list) + " — " +
-                             (row.firstPlace ? std::to_string(row.firstPlace) : "без места"));
+        if (p.rank != row.firstPlace && !withinTie) {
+            const std::string player = std::to_string(row.player);
+            const std::string rank = std::to_string(p.rank);
+            const std::string place = row.firstPlace
+                                          ? std::to_string(row.firstPlace)
+                                          : translated("Trf", "без места", "a player's place");
+            faults.push_back(
+                list.empty()
+                    ? filled(translated("Trf", "игрок %1: в файле место %2, по очкам — %3"),
+                             {player, rank, place})
+                    : filled(translated("Trf", "игрок %1: в файле место %2, по очкам и %3 — %4",
+                                        "%3 is the list of tie-break codes"),
+                             {player, rank, list, place}));
+        }
         const Fixed points = row.firstPlace > 0 ? row.points : kZero;
         if (p.points != points)
-            faults.push_back("игрок " + std::to_string(row.player) + ": " +
-                             "очки в файле расходятся с его партиями");
+            faults.push_back(
+                filled(translated("Trf", "игрок %1: очки в файле расходятся с его партиями"),
+                       {std::to_string(row.player)}));
     }
     return faults;
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "standings/tie_breaks.h"
@@ -22,6 +23,9 @@ struct TrfRoundRobin {
 // tie-break. A player whose rank is blank, with games paired but none scored, is one
 // without a place.
 std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why);
+
+// Why a code of a tie-break list (where: "202", "212" or an option) is refused.
+std::string notTieBreak(std::string_view where, std::string_view code);
 
 // Everything in the file that disagrees with the Berger table (C.05 Annex 1, the better
 // of the double round robin's two choices of its last rounds) or with the places its own

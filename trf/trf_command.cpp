@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 
+#include "common/texts.h"
 #include "export/trf_export.h"
 #include "trf/random_tournament.h"
 #include "trf/trf_check.h"
@@ -14,10 +15,15 @@
 namespace krugovik {
 namespace {
 
-constexpr const char *kGenerateUsage =
-    "использование: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits "
-    "P]\n"
-    "       [--unplayed P] [--withdrawals K] [--tie-breaks \"DE WIN SB KS\"]\n";
+std::string generateUsage()
+{
+    return translated("Trf",
+                      "использование: krugovik --generate --players N --cycles C --seed S "
+                      "[--draws P] [--forfeits P]\n"
+                      "       [--unplayed P] [--withdrawals K] [--tie-breaks \"DE WIN SB KS\"]\n",
+                      "the options and their letters stay as they are; the second line is "
+                      "indented under the first's options");
+}
 
 CommandOutcome refused(std::string why)
 {
@@ -27,11 +33,11 @@ CommandOutcome refused(std::string why)
 CommandOutcome check(const std::vector<std::string> &arguments)
 {
     if (arguments.size() != 2)
-        return refused("использование: krugovik --check ФАЙЛ.trf");
+        return refused(translated("Trf", "использование: krugovik --check ФАЙЛ.trf"));
     const std::string &path = arguments[1];
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return refused(path + ": файл не читается");
+        return refused(filled(translated("Trf", "%1: файл не читается"), {path}));
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const TrfReadResult read = readTrf(text);
     if (!read.ok()) {
@@ -44,7 +50,8 @@ CommandOutcome check(const std::vector<std::string> &arguments)
     for (const std::string &fault : faults)
         outcome.output += path + ": " + fault + '\n';
     if (faults.empty())
-        outcome.output += path + ": согласован\n";
+        outcome.output +=
+            filled(translated("Trf", "%1: согласован", "a checked TRF"), {path}) + "\n";
     outcome.status = faults.empty() ? 0 : 1;
     return outcome;
 }
@@ -68,7 +75,8 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
     for (std::size_t k = 1; k < arguments.size(); k += 2) {
         const std::string &name = arguments[k];
         if (k + 1 >= arguments.size())
-            return refused(name + ": нет значения\n" + kGenerateUsage);
+            return refused(filled(translated("Trf", "%1: нет значения"), {name}) + "\n" +
+                           generateUsage());
         const std::string &value = arguments[k + 1];
         if (name == "--tie-breaks") {
             std::istringstream words(value);
@@ -76,7 +84,7 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
             for (std::string code; words >> code;) {
                 const auto tb = tieBreakFromCode(code);
                 if (!tb)
-                    return refused("--tie-breaks: " + code + " — не показатель кругового турнира");
+                    return refused(notTieBreak("--tie-breaks", code));
                 options.tieBreaks.push_back(*tb);
             }
             continue;
@@ -84,7 +92,8 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
         const auto number =
             wholeNumber(value, 0, name == "--seed" ? std::numeric_limits<long long>::max() : 1000);
         if (!number)
-            return refused(name + ": " + value + " — не число в допустимых пределах");
+            return refused(filled(translated("Trf", "%1: %2 — не число в допустимых пределах"),
+                                  {name, value}));
         if (name == "--players")
             options.players = int(*number), players = true;
         else if (name == "--cycles")
@@ -100,10 +109,12 @@ CommandOutcome generate(const std::vector<std::string> &arguments)
         else if (name == "--withdrawals")
             options.withdrawals = int(*number);
         else
-            return refused(name + " — не параметр --generate\n" + kGenerateUsage);
+            return refused(filled(translated("Trf", "%1 — не параметр --generate"), {name}) + "\n" +
+                           generateUsage());
     }
     if (!players || !cycles || !seed)
-        return refused(std::string("нужны --players, --cycles и --seed\n") + kGenerateUsage);
+        return refused(translated("Trf", "нужны --players, --cycles и --seed") + "\n" +
+                       generateUsage());
     const std::vector<std::string> faults = optionFaults(options);
     if (!faults.empty())
         return refused(faults.front());

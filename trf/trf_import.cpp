@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "common/texts.h"
 #include "rounds/berger_schedule.h"
 #include "table/event_details_file.h"
 #include "trf/trf_check.h"
@@ -100,7 +101,8 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
             file.players[std::size_t(g.firstNamed - 1)].rounds[std::size_t(g.round - 1)];
         if (white.paired() && (white.opponent != g.secondNamed || white.colour == 'b')) {
             why = {file.players[std::size_t(g.firstNamed - 1)].line,
-                   "тур " + std::to_string(g.round) + ": пары не по таблице Бергера"};
+                   filled(translated("Trf", "тур %1: пары не по таблице Бергера"),
+                          {std::to_string(g.round)})};
             return out;
         }
     }

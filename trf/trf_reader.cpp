@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "common/texts.h"
+
 namespace krugovik {
 namespace {
 
@@ -111,7 +113,7 @@ std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::
     p.line = lineNumber;
     const auto start = number(field(line, kNumberColumn, kNumberWidth));
     if (!start || *start <= 0) {
-        why = "стартовый номер (колонки 5-8) — не число";
+        why = translated("Trf", "стартовый номер (колонки 5-8) — не число");
         return std::nullopt;
     }
     p.number = *start;
@@ -120,7 +122,7 @@ std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::
     p.name = std::string(trimmed(field(line, kNameColumn, kNameWidth)));
     const auto rating = number(field(line, kRatingColumn, kRatingWidth));
     if (!rating) {
-        why = "рейтинг (колонки 49-52) — не число";
+        why = translated("Trf", "рейтинг (колонки 49-52) — не число");
         return std::nullopt;
     }
     p.rating = *rating;
@@ -129,54 +131,58 @@ std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::
     p.birth = std::string(trimmed(field(line, kBirthColumn, kBirthWidth)));
     const auto scored = points(field(line, kPointsColumn, kPointsWidth));
     if (!scored) {
-        why = "очки (колонки 81-84) — не целые и не с половиной";
+        why = translated("Trf", "очки (колонки 81-84) — не целые и не с половиной");
         return std::nullopt;
     }
     p.points = *scored;
     const auto rank = number(field(line, kRankColumn, kRankWidth));
     if (!rank) {
-        why = "место (колонки 86-89) — не число";
+        why = translated("Trf", "место (колонки 86-89) — не число");
         return std::nullopt;
     }
     p.rank = *rank;
     for (std::size_t column = kFirstRoundColumn; column <= line.size(); column += kRoundStep) {
         const int round = int((column - kFirstRoundColumn) / kRoundStep) + 1;
         if (round > kMostRounds) {
-            why = "больше " + std::to_string(kMostRounds) + " туров";
+            why = filled(translated("Trf", "больше %1 туров"), {std::to_string(kMostRounds)});
             return std::nullopt;
         }
         const std::string cell = field(line, column - 1, kRoundStep);
         // The blank before each round and the ones between its fields.
         if (cell[0] != ' ' || cell[5] != ' ' || cell[7] != ' ') {
-            why = "тур " + std::to_string(round) + " не на своих колонках";
+            why = filled(translated("Trf", "тур %1 не на своих колонках"), {std::to_string(round)});
             return std::nullopt;
         }
         TrfRound r;
         const auto opponent = number(cell.substr(1, kOpponentWidth));
         if (!opponent) {
-            why = "тур " + std::to_string(round) + ": номер соперника — не число";
+            why = filled(translated("Trf", "тур %1: номер соперника — не число"),
+                         {std::to_string(round)});
             return std::nullopt;
         }
         r.opponent = *opponent;
         r.colour = cell[1 + kColourOffset];
         r.result = cell[1 + kResultOffset];
         if (std::string_view("wb- ").find(r.colour) == std::string_view::npos) {
-            why = "тур " + std::to_string(round) + ": неизвестный цвет '" + r.colour + "'";
+            why = filled(translated("Trf", "тур %1: неизвестный цвет '%2'"),
+                         {std::to_string(round), std::string(1, r.colour)});
             return std::nullopt;
         }
         const bool known =
             r.opponent > 0 ? resultWithOpponent(r.result) : resultWithoutOpponent(r.result);
         if (!known) {
-            why = "тур " + std::to_string(round) + ": неизвестный результат '" + r.result + "'";
+            why = filled(translated("Trf", "тур %1: неизвестный результат '%2'"),
+                         {std::to_string(round), std::string(1, r.result)});
             return std::nullopt;
         }
         if (r.opponent > 0 && r.colour != 'w' && r.colour != 'b' && r.result != '+' &&
             r.result != '-') {
-            why = "тур " + std::to_string(round) + ": партия без цвета";
+            why = filled(translated("Trf", "тур %1: партия без цвета"), {std::to_string(round)});
             return std::nullopt;
         }
         if (r.opponent == p.number) {
-            why = "тур " + std::to_string(round) + ": игрок играет сам с собой";
+            why = filled(translated("Trf", "тур %1: игрок играет сам с собой"),
+                         {std::to_string(round)});
             return std::nullopt;
         }
         p.rounds.push_back(r);
@@ -218,7 +224,7 @@ TrfReadResult readTrf(std::string_view text)
                 const auto byte = static_cast<unsigned char>(c);
                 return byte < 0x20 && c != '\t';
             }))
-            return fail(lineNumber, "управляющий символ");
+            return fail(lineNumber, translated("Trf", "управляющий символ"));
         if (trimmed(line).empty())
             continue;
         if (line.substr(0, 3) == "###") {
@@ -226,7 +232,7 @@ TrfReadResult readTrf(std::string_view text)
             continue;
         }
         if (line.size() < 3)
-            return fail(lineNumber, "строка короче своего кода");
+            return fail(lineNumber, translated("Trf", "строка короче своего кода"));
         const std::string code(line.substr(0, 3));
         if (code == "001") {
             std::string why;
@@ -237,21 +243,24 @@ TrfReadResult readTrf(std::string_view text)
             continue;
         }
         if (line.size() > 3 && line[3] != ' ')
-            return fail(lineNumber, "после кода нет пробела");
+            return fail(lineNumber, translated("Trf", "после кода нет пробела"));
         if (code == "132" && file.roundDates.empty())
             file.roundDates = std::string(line);
         file.header[code].emplace_back(trimmed(line.substr(std::min<std::size_t>(4, line.size()))));
     }
     if (players.empty())
-        return fail(0, "нет ни одной строки игрока (001)");
+        return fail(0, translated("Trf", "нет ни одной строки игрока (001)"));
     std::stable_sort(players.begin(), players.end(),
                      [](const TrfPlayer &a, const TrfPlayer &b) { return a.number < b.number; });
     const int n = int(players.size());
     for (int k = 0; k < n; ++k) {
         if (players[std::size_t(k)].number != k + 1) {
             const auto &p = players[std::size_t(k)];
-            return fail(p.line, p.number == k ? "стартовый номер " + std::to_string(k) + " дважды"
-                                              : "нет стартового номера " + std::to_string(k + 1));
+            return fail(p.line, p.number == k
+                                    ? filled(translated("Trf", "стартовый номер %1 дважды"),
+                                             {std::to_string(k)})
+                                    : filled(translated("Trf", "нет стартового номера %1"),
+                                             {std::to_string(k + 1)}));
         }
     }
     // The count of rounds from 142 or XXR; the rounds of the lines must fit in it.
@@ -263,9 +272,10 @@ TrfReadResult readTrf(std::string_view text)
         if (const std::string count = file.first(code); !count.empty()) {
             const auto rounds = number(count);
             if (!rounds || *rounds > kMostRounds)
-                return fail(0, std::string(code) + " — не число туров");
+                return fail(0, filled(translated("Trf", "%1 — не число туров"), {code}));
             if (*rounds < longest)
-                return fail(0, std::string(code) + ": туров меньше, чем в строках 001");
+                return fail(
+                    0, filled(translated("Trf", "%1: туров меньше, чем в строках 001"), {code}));
             file.roundCount = *rounds;
             break;
         }
@@ -278,25 +288,30 @@ TrfReadResult readTrf(std::string_view text)
             const TrfRound &mine = p.rounds[std::size_t(r - 1)];
             if (mine.opponent == 0)
                 continue;
-            const std::string where = "тур " + std::to_string(r) + ": ";
             if (mine.opponent > n)
-                return fail(p.line, where + "у соперника " + std::to_string(mine.opponent) +
-                                        " нет строки 001");
+                return fail(p.line,
+                            filled(translated("Trf", "тур %1: у соперника %2 нет строки 001"),
+                                   {std::to_string(r), std::to_string(mine.opponent)}));
             const TrfRound &theirs =
                 players[std::size_t(mine.opponent - 1)].rounds[std::size_t(r - 1)];
             if (theirs.opponent != p.number)
-                return fail(p.line, where + "игрок " + std::to_string(mine.opponent) +
-                                        " не называет соперником " + std::to_string(p.number));
+                return fail(p.line,
+                            filled(translated("Trf", "тур %1: игрок %2 не называет соперником %3"),
+                                   {std::to_string(r), std::to_string(mine.opponent),
+                                    std::to_string(p.number)}));
             const bool colours = (mine.colour == 'w' && theirs.colour == 'b') ||
                                  (mine.colour == 'b' && theirs.colour == 'w') ||
                                  (mine.colour == '-' && theirs.colour == '-');
             if (!colours)
-                return fail(p.line, where + "у обоих игроков один цвет");
+                return fail(p.line, filled(translated("Trf", "тур %1: у обоих игроков один цвет"),
+                                           {std::to_string(r)}));
             // Both lose by forfeit when both have left.
             const bool bothForfeited = mine.result == '-' && theirs.result == '-';
             if (theirs.result != mirrorResult(mine.result) && !bothForfeited)
-                return fail(p.line, where + "результат расходится с записью игрока " +
-                                        std::to_string(mine.opponent) + "'s");
+                return fail(
+                    p.line,
+                    filled(translated("Trf", "тур %1: результат расходится с записью игрока %2"),
+                           {std::to_string(r), std::to_string(mine.opponent)}));
         }
     }
     file.players = std::move(players);
