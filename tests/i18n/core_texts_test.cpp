@@ -629,7 +629,7 @@ TEST(Russian, SentencesMadeFromPatternsStayAsTheyWere)
          "тур 2: в паре 1-2 цвета наоборот, по таблице Бергера белыми играет 1\n"},
         {checkFaults(joined(lines)).substr(0, checkFaults(joined(lines)).find(" — ")),
          "игрок 2: в файле место 99, по очкам и DE WIN SB KS"},
-        {readError(trf(with(kP1, 109, "1"))), "тур 2: результат расходится с записью игрока 2's"},
+        {readError(trf(with(kP1, 109, "1"))), "тур 2: результат расходится с записью игрока 2"},
         {readError(trf(with(kP1, 97, "r"))), "тур 1: неизвестный цвет 'r'"},
         {roundName(4, 2, 4), "Тур 4 (2-й цикл, тур 1)"},
         {headerRoundTip(4, 2, 8), "1-й цикл: тура с этим номером нет"},
