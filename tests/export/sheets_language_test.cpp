@@ -172,7 +172,7 @@ void expectGolden(const std::string &name, const std::string &actual)
     }
 }
 
-class English : public testing_support::InTempDir {
+class SheetsInEnglish : public testing_support::InTempDir {
   protected:
     void SetUp() override
     {
@@ -189,9 +189,9 @@ class English : public testing_support::InTempDir {
     QTranslator m_english;
 };
 
-class Russian : public testing_support::InTempDir {};
+class SheetsInRussian : public testing_support::InTempDir {};
 
-TEST_F(English, ExportsAndSheetsSayNothingInRussian)
+TEST_F(SheetsInEnglish, ExportsAndSheetsSayNothingInRussian)
 {
     for (const auto &[name, text] : outputs(".en")) {
         EXPECT_FALSE(hasCyrillic(text)) << name << ":\n" << text;
@@ -202,7 +202,7 @@ TEST_F(English, ExportsAndSheetsSayNothingInRussian)
     EXPECT_EQ(programLanguageCode(), "en");
 }
 
-TEST_F(English, EveryTieBreakEventKindAndRoundNameIsTranslated)
+TEST_F(SheetsInEnglish, EveryTieBreakEventKindAndRoundNameIsTranslated)
 {
     for (int k = 0; k <= int(TieBreakKind::RulesChanged); ++k) {
         const TieBreak tb{TieBreakKind(k)};
@@ -238,7 +238,7 @@ std::pair<int, QString> printed(const Sheet &sheet, const QString &pdf)
 
 // The English printouts on A4: wrapped, not cut, on no more pages than the Russian ones,
 // numbered in English where they run over several, and nothing Russian on the paper.
-TEST_F(English, PrintedSheetsAreWholeAndEnglish)
+TEST_F(SheetsInEnglish, PrintedSheetsAreWholeAndEnglish)
 {
     const struct {
         std::string name;
@@ -291,7 +291,7 @@ TEST_F(English, PrintedSheetsAreWholeAndEnglish)
 
 // In the application, with no translation loaded, every text is the Russian one: the same
 // events give the Russian golden files, and the web page says it is Russian.
-TEST_F(Russian, WithoutATranslationTheTextsStayRussian)
+TEST_F(SheetsInRussian, WithoutATranslationTheTextsStayRussian)
 {
     EXPECT_EQ(programLanguageCode(), "ru");
     for (const auto &[name, text] : outputs(".ru"))
