@@ -1,5 +1,6 @@
 #include "common/sheet_painter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -430,9 +431,11 @@ bool paintSheet(const Sheet &sheet, QPagedPaintDevice &device)
         if (count < 2)
             return;
         painter.setFont(m.body);
-        painter.drawText(QRectF(0, 0, page.width(), page.height()),
-                         Qt::AlignRight | Qt::AlignBottom,
-                         QStringLiteral("Лист %1 из %2").arg(number).arg(count));
+        painter.drawText(
+            QRectF(0, 0, page.width(), page.height()), Qt::AlignRight | Qt::AlignBottom,
+            QCoreApplication::translate("Sheets", "Лист %1 из %2", "a page of a printed sheet")
+                .arg(number)
+                .arg(count));
     };
     double bottom = 0;
     bool first = true;

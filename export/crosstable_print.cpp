@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/texts.h"
+#include "export/final_standings.h"
 #include "export/sheet_parts.h"
 #include "export/snapshot_results.h"
 
@@ -36,25 +38,27 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
     const std::vector<TieBreak> rules = placeRules(snapshot);
     Sheet sheet;
     sheet.title = sheetTitle(snapshot);
-    sheet.subtitle = "Турнирная таблица";
+    sheet.subtitle = translated("Sheets", "Турнирная таблица");
     sheet.heading = sheetHeading(snapshot);
     sheet.largestPoints = 12;
 
-    sheet.columns.push_back({"№", SheetAlign::Right, true});
-    sheet.columns.push_back({"Участник", SheetAlign::Left, true});
-    sheet.columns.push_back({"Рейтинг", SheetAlign::Right});
+    sheet.columns.push_back({translated("Sheets", "№"), SheetAlign::Right, true});
+    sheet.columns.push_back({translated("Sheets", "Участник"), SheetAlign::Left, true});
+    sheet.columns.push_back({translated("Sheets", "Рейтинг"), SheetAlign::Right});
     const std::size_t firstGame = sheet.columns.size();
     for (int c = 1; c <= cycles; ++c) {
         for (int j = 1; j <= n; ++j)
             sheet.columns.push_back({std::to_string(j), SheetAlign::Centre, false, j == 1, true});
         if (cycles > 1)
-            sheet.groups.push_back({firstGame + std::size_t((c - 1) * n), std::size_t(n),
-                                    std::to_string(c) + "-й цикл"});
+            sheet.groups.push_back(
+                {firstGame + std::size_t((c - 1) * n), std::size_t(n),
+                 filled(translated("Sheets", "%1-й цикл", "a caption over the cycle's columns"),
+                        {std::to_string(c)})});
     }
-    sheet.columns.push_back({"Очки", SheetAlign::Centre, false, true});
+    sheet.columns.push_back({translated("Sheets", "Очки"), SheetAlign::Centre, false, true});
     for (const TieBreak &tb : rules)
         sheet.columns.push_back({fideCode(tb), SheetAlign::Centre});
-    sheet.columns.push_back({"Место", SheetAlign::Centre, true});
+    sheet.columns.push_back({translated("Sheets", "Место"), SheetAlign::Centre, true});
 
     std::vector<const SheetStanding *> byPlayer(std::size_t(n) + 1, nullptr);
     const std::vector<SheetStanding> standings = sheetStandings(snapshot);
@@ -63,10 +67,10 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
     for (int i = 1; i <= n; ++i) {
         const SnapshotPlayer &player = snapshot.players[std::size_t(i - 1)];
         const SheetStanding *standing = byPlayer[std::size_t(i)];
-        std::vector<std::string> row = {
-            std::to_string(i),
-            player.name + (standing && standing->withdrawn ? " (выбыл)" : std::string()),
-            player.ratingCell};
+        std::vector<std::string> row = {std::to_string(i),
+                                        standing && standing->withdrawn ? withdrawnName(player.name)
+                                                                        : player.name,
+                                        player.ratingCell};
         for (int c = 1; c <= cycles; ++c) {
             for (int j = 1; j <= n; ++j) {
                 if (j == i) {
@@ -84,8 +88,10 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
         row.push_back(standing ? standing->place : std::string());
         sheet.rows.push_back(std::move(row));
     }
-    sheet.footer.push_back("Места по очкам, затем: " + tieBreakLegend(rules) + '.');
-    sheet.footer.push_back("½ — ничья; + и − — победа и поражение без игры.");
+    sheet.footer.push_back(
+        filled(translated("Sheets", "Места по очкам, затем: %1.", "%1: the tie-breaks in order"),
+               {tieBreakLegend(rules)}));
+    sheet.footer.push_back(translated("Sheets", "½ — ничья; + и − — победа и поражение без игры."));
     return sheet;
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "common/texts.h"
 #include "export/event_lines.h"
 #include "export/final_standings.h"
 #include "export/snapshot_results.h"
@@ -70,12 +71,19 @@ std::string exportCsv(const TournamentSnapshot &snapshot)
     std::string out = kByteOrderMark;
     // The event's details first, a line each, and an empty line before the table.
     if (!snapshot.event.empty()) {
-        out += field("Турнир") + kSeparator + field(sheetTitle(snapshot)) + kLineEnd;
+        out += field(translated("EventLines", "Турнир", "the event's title")) + kSeparator +
+               field(sheetTitle(snapshot)) + kLineEnd;
         for (const EventLine &line : eventLines(snapshot.event))
             out += field(line.label) + kSeparator + field(line.value) + kLineEnd;
         out += kLineEnd;
     }
-    out += "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки";
+    const std::string titles[] = {
+        translated("Sheets", "Место"),         translated("Sheets", "№"),
+        translated("Sheets", "Участник"),      translated("Sheets", "Рейтинг"),
+        translated("Sheets", "Новый рейтинг"), translated("Sheets", "Изменение"),
+        translated("Sheets", "Очки")};
+    for (const std::string &title : titles)
+        out += (&title == titles ? "" : std::string(1, kSeparator)) + field(title);
     for (const std::string &title : tieBreakTitles(snapshot))
         out += kSeparator + field(title);
     for (int c = 1; c <= cycles; ++c) {

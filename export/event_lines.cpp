@@ -1,5 +1,9 @@
 #include "export/event_lines.h"
 
+#include <utility>
+
+#include "common/texts.h"
+
 namespace krugovik {
 
 std::string sheetTitle(const TournamentSnapshot &snapshot)
@@ -19,11 +23,11 @@ std::string kindName(EventKind kind)
 {
     switch (kind) {
     case EventKind::Standard:
-        return "классический";
+        return translated("EventLines", "классический", "rate of play");
     case EventKind::Rapid:
-        return "быстрый";
+        return translated("EventLines", "быстрый", "rate of play");
     case EventKind::Blitz:
-        return "блиц";
+        return translated("EventLines", "блиц", "rate of play");
     case EventKind::Unknown:
         break;
     }
@@ -33,23 +37,24 @@ std::string kindName(EventKind kind)
 std::vector<EventLine> eventLines(const EventDetails &details)
 {
     std::vector<EventLine> lines;
-    const auto add = [&](const char *label, const std::string &value) {
+    const auto add = [&](std::string label, const std::string &value) {
         if (!value.empty())
-            lines.push_back({label, value});
+            lines.push_back({std::move(label), value});
     };
-    add("Место проведения", details.place);
-    add("Федерация", details.federation);
-    add("Организатор", details.organiser);
+    add(translated("EventLines", "Место проведения"), details.place);
+    add(translated("EventLines", "Федерация"), details.federation);
+    add(translated("EventLines", "Организатор"), details.organiser);
     const std::string start = displayDate(details.startDate);
     const std::string end = displayDate(details.endDate);
+    const std::string dates = translated("EventLines", "Сроки", "the event's first and last day");
     if (!start.empty() && !end.empty() && start != end)
-        add("Сроки", start + " – " + end);
+        add(dates, start + " – " + end);
     else
-        add("Сроки", start.empty() ? end : start);
-    add("Главный судья", details.chiefArbiter);
-    add("Заместитель главного судьи", details.deputyArbiter);
-    add("Контроль времени", details.timeControl);
-    add("Вид турнира", kindName(details.kind));
+        add(dates, start.empty() ? end : start);
+    add(translated("EventLines", "Главный судья"), details.chiefArbiter);
+    add(translated("EventLines", "Заместитель главного судьи"), details.deputyArbiter);
+    add(translated("EventLines", "Контроль времени"), details.timeControl);
+    add(translated("EventLines", "Вид турнира"), kindName(details.kind));
     return lines;
 }
 

@@ -3,21 +3,20 @@
 #include <algorithm>
 
 #include "common/number_text.h"
+#include "common/texts.h"
 #include "export/snapshot_results.h"
 #include "rating/new_ratings.h"
 
 namespace krugovik {
 namespace {
 
-constexpr const char *kWithdrawnMark = " (выбыл)";
-
 std::string signedChange(std::int64_t delta)
 {
     return delta > 0 ? '+' + std::to_string(delta) : std::to_string(delta);
 }
 
-// A tie-break's Russian name as a column title («Победы») and inside the rules line
-// («победы»).
+// A tie-break's name as a column title («Победы») and inside the rules line («победы»),
+// as keys of the translation.
 struct TieBreakName {
     const char *title;
     const char *inLine;
@@ -27,40 +26,53 @@ TieBreakName nameOf(TieBreakKind kind)
 {
     switch (kind) {
     case TieBreakKind::DirectEncounter:
-        return {"Личная встреча", "личная встреча"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Личная встреча"),
+                KRUGOVIK_NOOP("TieBreakNames", "личная встреча")};
     case TieBreakKind::Wins:
-        return {"Победы", "победы"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Победы"), KRUGOVIK_NOOP("TieBreakNames", "победы")};
     case TieBreakKind::WinsOverBoard:
-        return {"Победы в партиях", "победы в партиях"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Победы в партиях"),
+                KRUGOVIK_NOOP("TieBreakNames", "победы в партиях")};
     case TieBreakKind::BlackGames:
-        return {"Партии чёрными", "партии чёрными"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Партии чёрными"),
+                KRUGOVIK_NOOP("TieBreakNames", "партии чёрными")};
     case TieBreakKind::BlackWins:
-        return {"Победы чёрными", "победы чёрными"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Победы чёрными"),
+                KRUGOVIK_NOOP("TieBreakNames", "победы чёрными")};
     case TieBreakKind::SonnebornBerger:
-        return {"Зоннеборн-Бергер", "Зоннеборн-Бергер"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Зоннеборн-Бергер"),
+                KRUGOVIK_NOOP("TieBreakNames", "Зоннеборн-Бергер")};
     case TieBreakKind::Koya:
-        return {"Койя", "Койя"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Койя"), KRUGOVIK_NOOP("TieBreakNames", "Койя")};
     case TieBreakKind::AverageOpponentRating:
-        return {"Средний рейтинг соперников", "средний рейтинг соперников"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Средний рейтинг соперников"),
+                KRUGOVIK_NOOP("TieBreakNames", "средний рейтинг соперников")};
     case TieBreakKind::PerformanceRating:
-        return {"Турнирный перфоманс", "турнирный перфоманс"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Турнирный перфоманс"),
+                KRUGOVIK_NOOP("TieBreakNames", "турнирный перфоманс")};
     case TieBreakKind::RoundsElected:
-        return {"Сыгранные туры", "сыгранные туры"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Сыгранные туры"),
+                KRUGOVIK_NOOP("TieBreakNames", "сыгранные туры")};
     case TieBreakKind::StandardPoints:
-        return {"Стандартные очки", "стандартные очки"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Стандартные очки"),
+                KRUGOVIK_NOOP("TieBreakNames", "стандартные очки")};
     case TieBreakKind::OwnRating:
-        return {"Свой рейтинг", "свой рейтинг"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Свой рейтинг"),
+                KRUGOVIK_NOOP("TieBreakNames", "свой рейтинг")};
     case TieBreakKind::PairingNumber:
-        return {"Стартовый номер", "стартовый номер"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Стартовый номер"),
+                KRUGOVIK_NOOP("TieBreakNames", "стартовый номер")};
     case TieBreakKind::ByHand:
-        return {"Решение судьи", "решение судьи"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Решение судьи"),
+                KRUGOVIK_NOOP("TieBreakNames", "решение судьи")};
     case TieBreakKind::Lot:
-        return {"Жребий", "жребий"};
+        return {KRUGOVIK_NOOP("TieBreakNames", "Жребий"), KRUGOVIK_NOOP("TieBreakNames", "жребий")};
     case TieBreakKind::PointsAmongTied:
     case TieBreakKind::RulesChanged:
         break;
     }
-    return {"Очки между собой", "очки между собой"};
+    return {KRUGOVIK_NOOP("TieBreakNames", "Очки между собой"),
+            KRUGOVIK_NOOP("TieBreakNames", "очки между собой")};
 }
 
 // " (WIN)" after a tie-break's name; " (LOT)" for the lots, whose seed is no reader's
@@ -77,9 +89,13 @@ std::string codeInBrackets(const TieBreak &tb)
 std::string valueText(const TieBreak &tb, Fixed value)
 {
     if (tb.kind == TieBreakKind::Lot)
-        return value == kZero ? std::string() : "жребий";
+        return value == kZero
+                   ? std::string()
+                   : translated("Sheets", "жребий", "a tie-break's cell: the lots decided");
     if (tb.kind == TieBreakKind::ByHand)
-        return value == kZero ? std::string() : "судья";
+        return value == kZero
+                   ? std::string()
+                   : translated("Sheets", "судья", "a tie-break's cell: the arbiter decided");
     return commaNumber(value);
 }
 
@@ -100,16 +116,31 @@ std::string commaNumber(Fixed value)
 
 std::string tieBreakName(const TieBreak &tieBreak)
 {
-    return nameOf(tieBreak.kind).title;
+    return translated("TieBreakNames", nameOf(tieBreak.kind).title);
+}
+
+std::string bergerTitle()
+{
+    return translated("TieBreakNames", "Бергер");
+}
+
+std::string standingTitle(const char *title)
+{
+    return translated("Sheets", title);
+}
+
+std::string withdrawnName(const std::string &name)
+{
+    return filled(translated("Sheets", "%1 (выбыл)", "a player who left the event"), {name});
 }
 
 std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot)
 {
     if (isDefaultOrder(snapshot))
-        return {"Бергер"};
+        return {bergerTitle()};
     std::vector<std::string> titles;
     for (const TieBreak &tb : placeRules(snapshot))
-        titles.push_back(std::string(nameOf(tb.kind).title) + codeInBrackets(tb));
+        titles.push_back(tieBreakName(tb) + codeInBrackets(tb));
     return titles;
 }
 
@@ -121,7 +152,7 @@ std::vector<std::string> standingTitles(const TournamentSnapshot &snapshot)
             for (std::string &tieBreak : tieBreakTitles(snapshot))
                 titles.push_back(std::move(tieBreak));
         } else {
-            titles.push_back(title);
+            titles.push_back(standingTitle(title));
         }
     }
     return titles;
@@ -131,14 +162,15 @@ std::string placeRulesLine(const TournamentSnapshot &snapshot)
 {
     if (isDefaultOrder(snapshot))
         return {};
-    std::string line = "Места: очки";
-    bool first = true;
+    std::string order;
     for (const TieBreak &tb : placeRules(snapshot)) {
-        line += first ? ", затем " : ", ";
-        line += std::string(nameOf(tb.kind).inLine) + codeInBrackets(tb);
-        first = false;
+        order += order.empty() ? "" : ", ";
+        order += translated("TieBreakNames", nameOf(tb.kind).inLine) + codeInBrackets(tb);
     }
-    return line;
+    if (order.empty())
+        return translated("Sheets", "Места: очки");
+    return filled(translated("Sheets", "Места: очки, затем %1", "%1: the tie-breaks in order"),
+                  {order});
 }
 
 std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
@@ -170,7 +202,7 @@ std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
         line.withdrawn = row.withdrawn;
         line.name = snapshot.players[std::size_t(row.player - 1)].name;
         if (row.withdrawn)
-            line.name += kWithdrawnMark;
+            line.name = withdrawnName(line.name);
         line.points = commaNumber(row.points);
         // The default order shows only the Berger coefficient, its first tie-break.
         const std::size_t shown = isDefaultOrder(snapshot) ? 1 : row.values.size();

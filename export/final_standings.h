@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/fixed_point.h"
+#include "common/texts.h"
 #include "export/tournament_snapshot.h"
 
 namespace krugovik {
@@ -22,11 +23,34 @@ struct StandingLine {
     bool withdrawn = false;             // left the event before its end
 };
 
-// Column titles of the standings under the default order, in the order of a line.
+// Column titles of the standings under the default order, in the order of a line, as keys
+// of the translation (standingTitle gives the text shown).
+// clang-format off
 inline constexpr std::array<const char *, 8> kStandingTitles = {
-    "Место", "№", "Участник", "Рейтинг", "Очки", "Бергер", "Новый рейтинг", "Изменение"};
+    //: A column title: the player's place
+    KRUGOVIK_NOOP("Sheets", "Место"),
+    //: A column title: the player's number in the table
+    KRUGOVIK_NOOP("Sheets", "№"),
+    //: A column title: the player's name
+    KRUGOVIK_NOOP("Sheets", "Участник"),
+    KRUGOVIK_NOOP("Sheets", "Рейтинг"),
+    //: A column title: the player's score
+    KRUGOVIK_NOOP("Sheets", "Очки"),
+    //: The Sonneborn-Berger score, as a short column title
+    KRUGOVIK_NOOP("TieBreakNames", "Бергер"),
+    KRUGOVIK_NOOP("Sheets", "Новый рейтинг"),
+    //: A column title: the change of the rating
+    KRUGOVIK_NOOP("Sheets", "Изменение")};
+// clang-format on
+// One of kStandingTitles (but «Бергер») in the program's language.
+std::string standingTitle(const char *title);
+// The Berger coefficient's short name on paper: «Бергер».
+std::string bergerTitle();
+// A player who left the event as the standings name him: «Петров Иван (выбыл)».
+std::string withdrawnName(const std::string &name);
 
-// A tie-break's Russian name as a column title: «Победы», «Личная встреча».
+// A tie-break's name as a column title, in the program's language: «Победы»,
+// «Личная встреча».
 std::string tieBreakName(const TieBreak &tieBreak);
 
 // The tie-break columns: «Бергер» under the default order, else one per tie-break titled

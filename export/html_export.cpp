@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "common/texts.h"
 #include "export/event_lines.h"
 #include "export/final_standings.h"
 #include "export/snapshot_results.h"
@@ -93,7 +94,9 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
         return text;
     };
 
-    std::string out = "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n";
+    // The page speaks the language of the program that wrote it.
+    std::string out = "<!DOCTYPE html>\n<html lang=\"" + escaped(programLanguageCode()) +
+                      "\">\n<head>\n<meta charset=\"utf-8\">\n";
     const std::string title = sheetTitle(snapshot);
     out += "<title>" + escaped(title) + "</title>\n";
     out += "<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
@@ -107,7 +110,8 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     }
     out += "<p class=\"date\">" + escaped(snapshot.date) + "</p>\n";
 
-    out += "<h2>Итоговая таблица</h2>\n<table>\n<thead>\n<tr>";
+    out += "<h2>" + escaped(translated("Sheets", "Итоговая таблица")) +
+           "</h2>\n<table>\n<thead>\n<tr>";
     for (const std::string &title : standingTitles(snapshot))
         out += header(title);
     out += "</tr>\n</thead>\n<tbody>\n";
@@ -124,11 +128,14 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     if (const std::string rules = placeRulesLine(snapshot); !rules.empty())
         out += "<p class=\"rules\">" + escaped(rules) + "</p>\n";
 
-    out += "<h2>Турнирная таблица</h2>\n<table>\n<thead>\n<tr>";
-    out += header("№") + header("Участник") + header("Рейтинг");
+    out += "<h2>" + escaped(translated("Sheets", "Турнирная таблица")) +
+           "</h2>\n<table>\n<thead>\n<tr>";
+    out += header(translated("Sheets", "№")) + header(translated("Sheets", "Участник")) +
+           header(translated("Sheets", "Рейтинг"));
     for (std::size_t j = 1; j <= n; ++j)
         out += header(std::to_string(j));
-    out += header("Очки") + header("Место") + "</tr>\n</thead>\n<tbody>\n";
+    out += header(translated("Sheets", "Очки")) + header(translated("Sheets", "Место")) +
+           "</tr>\n</thead>\n<tbody>\n";
     for (std::size_t i = 1; i <= n; ++i) {
         const StandingLine &line = *byPlayer[i];
         const SnapshotPlayer &player = playerOf(line);

@@ -1,7 +1,9 @@
 #include "export/round_protocol.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "common/texts.h"
 #include "export/sheet_parts.h"
 #include "export/snapshot_results.h"
 #include "rounds/berger_schedule.h"
@@ -40,17 +42,26 @@ int cyclesOf(const TournamentSnapshot &snapshot)
     return std::clamp(snapshot.cycles, 1, kMaxCycles);
 }
 
+// The round's cycle and its number within the cycle, {0, 0} for an event of one cycle.
+std::pair<int, int> cycleAndRound(const TournamentSnapshot &snapshot, int round)
+{
+    const int perCycle = roundCount(playerCountOf(snapshot));
+    if (cyclesOf(snapshot) > 1 && perCycle > 0 && round > 0)
+        return {(round - 1) / perCycle + 1, (round - 1) % perCycle + 1};
+    return {0, 0};
+}
+
 } // namespace
 
 std::string roundName(const TournamentSnapshot &snapshot, int round)
 {
-    const int perCycle = roundCount(playerCountOf(snapshot));
-    std::string name = "Тур " + std::to_string(round);
-    if (cyclesOf(snapshot) > 1 && perCycle > 0 && round > 0) {
-        name += " (" + std::to_string((round - 1) / perCycle + 1) + "-й цикл, тур " +
-                std::to_string((round - 1) % perCycle + 1) + ')';
-    }
-    return name;
+    const auto [cycle, inCycle] = cycleAndRound(snapshot, round);
+    if (cycle == 0)
+        return filled(translated("Sheets", "Тур %1"), {std::to_string(round)});
+    return filled(
+        translated("Sheets", "Тур %1 (%2-й цикл, тур %3)",
+                   "%1: the round through all cycles; %2: the cycle; %3: the round in it"),
+        {std::to_string(round), std::to_string(cycle), std::to_string(inCycle)});
 }
 
 Sheet roundProtocolSheet(const TournamentSnapshot &snapshot, int round)
@@ -61,20 +72,28 @@ Sheet roundProtocolSheet(const TournamentSnapshot &snapshot, int round)
     Sheet sheet;
     sheet.title = sheetTitle(snapshot);
     // «Протокол тура № 6 (2-й цикл, тур 1)»
-    sheet.subtitle = round > 0 ? "Протокол тура № " +
-                                     roundName(snapshot, round).substr(std::string("Тур ").size())
-                               : "Протокол тура";
-    const std::vector<std::string> event = sheetHeading(snapshot);
+    if (round <= 0) {
+        sheet.subtitle = translated("Sheets", "Протокол тура");
+    } else if (const auto [cycle, inCycle] = cycleAndRound(snapshot, round); cycle == 0) {
+        sheet.subtitle =
+            filled(translated("Sheets", "Протокол тура № %1"), {std::to_string(round)});
+    } else {
+        sheet.subtitle = filled(
+            translated("Sheets", "Протокол тура № %1 (%2-й цикл, тур %3)",
+                       "%1: the round through all cycles; %2: the cycle; %3: the round in it"),
+            {std::to_string(round), std::to_string(cycle), std::to_string(inCycle)});
+    }
     // The event's place and dates, without the printing day: the round has its own.
-    if (!event.empty() && event.front().rfind("По состоянию", 0) != 0)
-        sheet.heading.push_back(event.front());
+    if (std::string where = sheetPlaceAndDates(snapshot); !where.empty())
+        sheet.heading.push_back(std::move(where));
     const std::vector<std::string> &dates = snapshot.event.roundDates;
     if (round >= 1 && std::size_t(round) <= dates.size() && !dates[std::size_t(round - 1)].empty())
-        sheet.heading.push_back("Дата тура: " + sheetDate(dates[std::size_t(round - 1)]));
-    sheet.columns = {{"Доска", SheetAlign::Centre},
-                     {"Белые", SheetAlign::Left},
-                     {"Чёрные", SheetAlign::Left},
-                     {"Результат", SheetAlign::Centre}};
+        sheet.heading.push_back(filled(translated("Sheets", "Дата тура: %1"),
+                                       {sheetDate(dates[std::size_t(round - 1)])}));
+    sheet.columns = {{translated("Sheets", "Доска"), SheetAlign::Centre},
+                     {translated("Sheets", "Белые"), SheetAlign::Left},
+                     {translated("Sheets", "Чёрные"), SheetAlign::Left},
+                     {translated("Sheets", "Результат"), SheetAlign::Centre}};
     // Names across the page and rows tall enough to write a result in by hand.
     sheet.columns[1].stretch = true;
     sheet.columns[2].stretch = true;
@@ -94,9 +113,11 @@ Sheet roundProtocolSheet(const TournamentSnapshot &snapshot, int round)
     if (board > 0) {
         const int free = sittingOut(n, tableRound(n, cycles, snapshot.reverseLastRounds, round));
         if (free > 0)
-            sheet.footer.push_back("Отдыхает: " + snapshot.players[std::size_t(free - 1)].name);
+            sheet.footer.push_back(filled(translated("Sheets", "Отдыхает: %1", "who has the bye"),
+                                          {snapshot.players[std::size_t(free - 1)].name}));
     }
-    sheet.signatures.push_back("Главный судья\t" + snapshot.event.chiefArbiter);
+    sheet.signatures.push_back(translated("Sheets", "Главный судья", "who signs the sheet") + '\t' +
+                               snapshot.event.chiefArbiter);
     return sheet;
 }
 

@@ -1,5 +1,6 @@
 #include "export/sheet_parts.h"
 
+#include "common/texts.h"
 #include "export/final_standings.h"
 #include "export/snapshot_results.h"
 
@@ -33,7 +34,7 @@ std::string sheetDate(const std::string &isoDate)
     return isoDate.substr(8, 2) + '.' + isoDate.substr(5, 2) + '.' + isoDate.substr(0, 4);
 }
 
-std::vector<std::string> sheetHeading(const TournamentSnapshot &snapshot)
+std::string sheetPlaceAndDates(const TournamentSnapshot &snapshot)
 {
     const EventDetails &event = snapshot.event;
     std::string dates = sheetDate(event.startDate);
@@ -44,18 +45,24 @@ std::vector<std::string> sheetHeading(const TournamentSnapshot &snapshot)
     if (!where.empty() && !dates.empty())
         where += ", ";
     where += dates;
+    return where;
+}
+
+std::vector<std::string> sheetHeading(const TournamentSnapshot &snapshot)
+{
     std::vector<std::string> lines;
-    if (!where.empty())
-        lines.push_back(where);
+    if (std::string where = sheetPlaceAndDates(snapshot); !where.empty())
+        lines.push_back(std::move(where));
     if (!snapshot.date.empty())
-        lines.push_back("По состоянию на " + snapshot.date);
+        lines.push_back(filled(translated("Sheets", "По состоянию на %1", "%1: the day printed"),
+                               {snapshot.date}));
     return lines;
 }
 
 std::string printedTieBreakTitle(const TieBreak &tieBreak)
 {
     const std::string name =
-        tieBreak.kind == TieBreakKind::SonnebornBerger ? "Бергер" : tieBreakName(tieBreak);
+        tieBreak.kind == TieBreakKind::SonnebornBerger ? bergerTitle() : tieBreakName(tieBreak);
     return name + " (" + fideCode(tieBreak) + ')';
 }
 
@@ -64,7 +71,7 @@ std::string tieBreakLegend(const std::vector<TieBreak> &rules)
     std::string line;
     for (const TieBreak &tb : rules) {
         const std::string name =
-            tb.kind == TieBreakKind::SonnebornBerger ? "Бергер" : tieBreakName(tb);
+            tb.kind == TieBreakKind::SonnebornBerger ? bergerTitle() : tieBreakName(tb);
         line += (line.empty() ? "" : ", ") + fideCode(tb) + " — " + name;
     }
     return line;

@@ -15,6 +15,9 @@ namespace krugovik {
 // The lines under the title: the place and the event's dates where known,
 // «Казань, 01.12.2026 – 07.12.2026», and the day the sheet is printed.
 std::vector<std::string> sheetHeading(const TournamentSnapshot &snapshot);
+// The first of those lines alone, «Казань, 01.12.2026 – 07.12.2026»; empty when neither is
+// known.
+std::string sheetPlaceAndDates(const TournamentSnapshot &snapshot);
 // "2026-12-01" as "01.12.2026"; any other text as it is.
 std::string sheetDate(const std::string &isoDate);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/texts.h"
 #include "export/final_standings.h"
 #include "export/sheet_parts.h"
 #include "export/snapshot_results.h"
@@ -13,18 +14,19 @@ Sheet standingsSheet(const TournamentSnapshot &snapshot)
     const std::vector<TieBreak> rules = placeRules(snapshot);
     Sheet sheet;
     sheet.title = sheetTitle(snapshot);
-    sheet.subtitle = "Итоговая таблица";
+    sheet.subtitle = translated("Sheets", "Итоговая таблица");
     sheet.heading = sheetHeading(snapshot);
     sheet.largestPoints = 12;
-    sheet.columns = {{"Место", SheetAlign::Centre},
-                     {"№", SheetAlign::Right},
-                     {"Участник", SheetAlign::Left, true, false, false, true},
-                     {"Рейтинг", SheetAlign::Right},
-                     {"Очки", SheetAlign::Centre, false, true}};
+    sheet.columns = {{translated("Sheets", "Место"), SheetAlign::Centre},
+                     {translated("Sheets", "№"), SheetAlign::Right},
+                     {translated("Sheets", "Участник"), SheetAlign::Left, true, false, false, true},
+                     {translated("Sheets", "Рейтинг"), SheetAlign::Right},
+                     {translated("Sheets", "Очки"), SheetAlign::Centre, false, true}};
     for (const TieBreak &tb : rules)
         sheet.columns.push_back({printedTieBreakTitle(tb), SheetAlign::Centre});
-    sheet.columns.push_back({"Новый рейтинг", SheetAlign::Right, false, true});
-    sheet.columns.push_back({"Изменение", SheetAlign::Right});
+    sheet.columns.push_back(
+        {translated("Sheets", "Новый рейтинг"), SheetAlign::Right, false, true});
+    sheet.columns.push_back({translated("Sheets", "Изменение"), SheetAlign::Right});
 
     // New ratings as the new-rating command computes them; the figures of places from the
     // standings engine.
@@ -35,7 +37,8 @@ Sheet standingsSheet(const TournamentSnapshot &snapshot)
             return l.player == standing.player;
         });
         std::vector<std::string> row = {standing.place, std::to_string(standing.player),
-                                        player.name + (standing.withdrawn ? " (выбыл)" : ""),
+                                        standing.withdrawn ? withdrawnName(player.name)
+                                                           : player.name,
                                         player.ratingCell, standing.points};
         row.insert(row.end(), standing.tieBreaks.begin(), standing.tieBreaks.end());
         row.resize(sheet.columns.size() - 2);
@@ -46,8 +49,11 @@ Sheet standingsSheet(const TournamentSnapshot &snapshot)
     std::string order;
     for (const TieBreak &tb : rules)
         order += (order.empty() ? "" : ", ") + printedTieBreakTitle(tb);
-    sheet.footer.push_back("Места по очкам, затем: " + order + '.');
-    sheet.signatures.push_back("Главный судья\t" + snapshot.event.chiefArbiter);
+    sheet.footer.push_back(
+        filled(translated("Sheets", "Места по очкам, затем: %1.", "%1: the tie-breaks in order"),
+               {order}));
+    sheet.signatures.push_back(translated("Sheets", "Главный судья", "who signs the sheet") + '\t' +
+                               snapshot.event.chiefArbiter);
     return sheet;
 }
 
