@@ -1,6 +1,7 @@
 #include "common/codepage.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QStringDecoder>
@@ -81,11 +82,15 @@ QString CodePageValidator::note() const
 {
     QStringList parts;
     if (!m_replaced.isEmpty())
-        parts << QStringLiteral("Заменено: ") + m_replaced.join(QStringLiteral(", "));
+        parts << QCoreApplication::translate("CodePage", "Заменено: %1")
+                     .arg(m_replaced.join(QStringLiteral(", ")));
     if (!m_refused.isEmpty())
-        parts << QStringLiteral("Не поддерживается: ") + m_refused.join(QStringLiteral(" "));
+        parts << QCoreApplication::translate("CodePage", "Не поддерживается: %1")
+                     .arg(m_refused.join(QStringLiteral(" ")));
     if (!m_lost.isEmpty())
-        parts << QStringLiteral("Не длиннее %1 знаков, не вошло: «%2»").arg(m_limit).arg(m_lost);
+        parts << QCoreApplication::translate("CodePage", "Не длиннее %1 знаков, не вошло: «%2»")
+                     .arg(m_limit)
+                     .arg(m_lost);
     return parts.join(QStringLiteral("; "));
 }
 

@@ -1,6 +1,7 @@
 #include "common/file_layer.h"
 #include "common/save_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +29,7 @@ FileLayer::Reading FileLayer::read(const QString &path, qint64 limit) const
         return reading;
     reading.outcome = Reading::Outcome::Unreadable;
     if (info.isDir()) {
-        reading.reason = QStringLiteral("это папка");
+        reading.reason = QCoreApplication::translate("FileErrors", "это папка");
         return reading;
     }
     if (const auto refused = m_unreadable.constFind(absolute(path));
@@ -55,12 +56,12 @@ QString FileLayer::replace(const QString &path, const QByteArray &bytes) const
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("так называется папка");
+        return QCoreApplication::translate("FileErrors", "так называется папка");
     if (const QString refusal = writeRefusal(path); !refusal.isEmpty())
         return refusal;
     if (!folderTakesNewFiles(info.absolutePath())) {
         if (!info.exists())
-            return QStringLiteral("в папке %1 нельзя создавать файлы")
+            return QCoreApplication::translate("FileErrors", "в папке %1 нельзя создавать файлы")
                 .arg(QDir::toNativeSeparators(info.absolutePath()));
         return writeInPlace(path, bytes);
     }

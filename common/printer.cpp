@@ -1,6 +1,7 @@
 #include "common/printer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -94,7 +95,7 @@ bool writePdf(const PrintedDocument &document, const QString &path, QString *rea
     QString failure;
     // A PDF ends with its trailer; without it the document is cut short.
     if (!rendered || !buffer.data().trimmed().endsWith("%%EOF"))
-        failure = QStringLiteral("документ не удалось составить");
+        failure = QCoreApplication::translate("Printing", "документ не удалось составить");
     else
         failure = saveWholeFile(path, buffer.data());
     if (reason)
@@ -171,7 +172,8 @@ PrintOutcome Printer::endDoc(QWidget *parent)
                     outcome.pdfPath = path;
                 } else {
                     outcome.error =
-                        QStringLiteral("не удалось записать файл %1: %2").arg(path, reason);
+                        QCoreApplication::translate("Printing", "не удалось записать файл %1: %2")
+                            .arg(path, reason);
                 }
                 return;
             }
@@ -179,7 +181,8 @@ PrintOutcome Printer::endDoc(QWidget *parent)
                 outcome.printed = true;
             else
                 outcome.error =
-                    QStringLiteral("принтер %1 не принял документ").arg(target->printerName());
+                    QCoreApplication::translate("Printing", "принтер %1 не принял документ")
+                        .arg(target->printerName());
         });
     preview.exec();
     return outcome;
@@ -188,14 +191,18 @@ PrintOutcome Printer::endDoc(QWidget *parent)
 void reportPrintOutcome(const PrintOutcome &outcome, QWidget *parent)
 {
     if (!outcome.error.isEmpty())
-        showMessage(parent, QStringLiteral("Печать не удалась: %1.").arg(outcome.error),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(
+            parent,
+            QCoreApplication::translate("Printing", "Печать не удалась: %1.").arg(outcome.error),
+            QCoreApplication::translate("Printing", "Ошибка"), QMessageBox::Warning);
     else if (outcome.printed && !outcome.pdfPath.isEmpty())
         showMessage(parent,
                     outcome.noPrinter
-                        ? QStringLiteral("Принтер не установлен. Документ сохранён в файл %1")
+                        ? QCoreApplication::translate(
+                              "Printing", "Принтер не установлен. Документ сохранён в файл %1")
                               .arg(outcome.pdfPath)
-                        : QStringLiteral("Документ сохранён в файл %1").arg(outcome.pdfPath));
+                        : QCoreApplication::translate("Printing", "Документ сохранён в файл %1")
+                              .arg(outcome.pdfPath));
 }
 
 } // namespace krugovik

@@ -1,5 +1,6 @@
 #include "common/save_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,7 +27,7 @@ QString saveWholeFile(const QString &path, const QByteArray &bytes, bool directW
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("так называется папка");
+        return QCoreApplication::translate("FileErrors", "так называется папка");
     // Qt's own fallback would empty the file before writing it.
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
@@ -63,7 +64,8 @@ QString writeInPlace(const QString &path, const QByteArray &bytes)
     QFile again(path);
     if (!again.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !writeAll(again, old) ||
         !again.resize(old.size()))
-        return QStringLiteral("%1; прежнее содержимое файла восстановить не удалось: %2")
+        return QCoreApplication::translate(
+                   "FileErrors", "%1; прежнее содержимое файла восстановить не удалось: %2")
             .arg(reason, again.errorString());
     return reason;
 }

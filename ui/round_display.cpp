@@ -32,7 +32,7 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
         connect(lblRezult[k], &ClickableLabel::clicked, this,
                 [this, k] { m_document->clickResultBox(k); });
     }
-    lblParing[0]->setText(QStringLiteral("Жеребьёвка"));
+    lblParing[0]->setText(tr("Жеребьёвка"));
     placeInTwips(lblParing[0], 0, 8160, 1815, 255);
     lblRezult[0]->setText(QStringLiteral("Label1"));
     placeInTwips(lblRezult[0], 0, 4680, 1215, 495);
@@ -54,15 +54,15 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
         lblRezult[k]->hide();
     }
     cmdPrintParing = pictureButton(m_window, "cmdPrintParing", printerIcon(QColor(20, 140, 60)),
-                                   QStringLiteral("Печать ПРОТОКОЛА тура"));
+                                   tr("Печать ПРОТОКОЛА тура"));
     cmdPrintParing->setIconSize(QSize(32, 32));
     placeInTwips(cmdPrintParing, 120, 8520, 615, 615);
     connect(cmdPrintParing, &QToolButton::clicked, this, &RoundDisplay::cmdPrintParing_Click);
 
     cmbRound = new QComboBox(m_window);
     cmbRound->setObjectName(QStringLiteral("cmbRound"));
-    cmbRound->setPlaceholderText(QStringLiteral("Выбор тура"));
-    cmbRound->setToolTip(QStringLiteral("Показать тур: его доски, результаты и кто отдыхает"));
+    cmbRound->setPlaceholderText(tr("Выбор тура"));
+    cmbRound->setToolTip(tr("Показать тур: его доски, результаты и кто отдыхает"));
     // Right of the second column of boards, as wide as the page leaves: «Тур 84 (4-й цикл,
     // тур 21)» fits.
     cmbRound->setFont(screenFont(7.5));

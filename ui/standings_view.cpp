@@ -31,7 +31,7 @@ StandingsView::StandingsView(const TournamentDocument *document,
     : QDialog(parent, Qt::Window), m_document(document), m_snapshot(std::move(snapshot))
 {
     setObjectName(QStringLiteral("dlgStandings"));
-    setWindowTitle(QStringLiteral("Места"));
+    setWindowTitle(tr("Места"));
     setModal(false);
     lblStandingsTitle = new QLabel(this);
     lblStandingsTitle->setObjectName(QStringLiteral("lblStandingsTitle"));
@@ -64,8 +64,8 @@ void StandingsView::refresh()
         return;
     const TournamentSnapshot snapshot = m_snapshot();
     const std::vector<std::string> tieBreaks = tieBreakTitles(snapshot);
-    QStringList titles = {QStringLiteral("Место"), QStringLiteral("№"), QStringLiteral("Участник"),
-                          QStringLiteral("Очки")};
+    QStringList titles = {tr("Место"), tr("№", "column caption: start number"), tr("Участник"),
+                          tr("Очки")};
     for (const std::string &title : tieBreaks)
         titles << QString::fromStdString(title);
     const std::vector<StandingLine> lines = finalStandings(snapshot);

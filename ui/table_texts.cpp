@@ -1,6 +1,7 @@
 #include "ui/table_texts.h"
 
 #include "common/number_text.h"
+#include "common/texts.h"
 #include "rounds/berger_schedule.h"
 
 namespace krugovik {
@@ -17,23 +18,25 @@ std::string headerCaption(const Tournament &t, int column)
 {
     switch (column) {
     case 0:
-        return "№";
+        return translated("TableTexts", "№", "crosstable caption: the row number");
     case 1:
-        return "Участники";
+        return translated("TableTexts", "Участники", "crosstable caption: the names");
     case 2:
         return "R";
     case 3:
-        return t.correctionHeader() ? "Корр." : "R нов.";
+        return t.correctionHeader()
+                   ? translated("TableTexts", "Корр.", "crosstable caption: rating correction")
+                   : translated("TableTexts", "R нов.", "crosstable caption: new rating");
     case 4:
         switch (t.resultHeader()) {
         case ResultHeader::Points:
-            return "Очков";
+            return translated("TableTexts", "Очков", "crosstable caption: points");
         case ResultHeader::Berger:
-            return "Бергер";
+            return translated("TableTexts", "Бергер", "crosstable caption: Berger coefficient");
         case ResultHeader::Result:
             break;
         }
-        return "Результат";
+        return translated("TableTexts", "Результат", "crosstable caption: the result");
     default:
         return {};
     }
@@ -45,16 +48,20 @@ std::string nameCellText(const Tournament &t, int row)
     if (row < 1 || row > t.playerCount() || t.withdrawnAfter(row) == 0)
         return name;
     // A form that suits both sexes.
-    return name.empty() ? std::string("(выб.)") : name + " (выб.)";
+    return name.empty() ? translated("TableTexts", "(выб.)", "mark of a withdrawn player")
+                        : filled(translated("TableTexts", "%1 (выб.)",
+                                            "a withdrawn player's name with its mark"),
+                                 {name});
 }
 
 std::string notCountedReason(const Tournament &t, const GameKey &key)
 {
     for (const int p : {key.player, key.opponent}) {
         if (t.gamesVoided(p))
-            return "Партия не учитывается: игрок " + playerText(p, t.name(p)) +
-                   " выбыл после тура " + std::to_string(t.withdrawnAfter(p)) +
-                   ", сыграв меньше половины партий";
+            return filled(translated("TableTexts",
+                                     "Партия не учитывается: игрок %1 выбыл после тура %2, "
+                                     "сыграв меньше половины партий"),
+                          {playerText(p, t.name(p)), std::to_string(t.withdrawnAfter(p))});
     }
     return {};
 }
@@ -63,34 +70,46 @@ std::string removalQuestion(const std::vector<Tournament::RemovedPlayer> &remove
 {
     std::string text;
     for (const Tournament::RemovedPlayer &p : removed) {
-        text += text.empty() ? "Игрок " : "; игрок ";
-        text += playerText(p.row, p.name) + " и его " +
-                countedNoun(p.results, "результат", "результата", "результатов");
+        const std::string results =
+            countedText(translated("TableTexts", "%n результатов", nullptr, p.results), p.results,
+                        "результат", "результата", "результатов");
+        // The first player begins the sentence, the others follow in the same list.
+        text += filled(text.empty() ? translated("TableTexts", "Игрок %1 и его %2")
+                                    : translated("TableTexts", "; игрок %1 и его %2",
+                                                 "a further player in the same list"),
+                       {playerText(p.row, p.name), results});
     }
-    return text + " будут убраны из турнира. Продолжить?";
+    return filled(translated("TableTexts", "%1 будут убраны из турнира. Продолжить?",
+                             "%1 lists the players and their results"),
+                  {text});
 }
 
 std::string withdrawalOutsideText(const Tournament &t, int row, int count, int cycles)
 {
-    return "Игрок " + playerText(row, t.name(row)) + " выбыл после тура " +
-           std::to_string(t.withdrawnAfter(row)) + ", а в турнире из " + std::to_string(count) +
-           " игроков (циклов: " + std::to_string(cycles) + ") будет всего " +
-           std::to_string(roundCount(count) * cycles) +
-           " туров. Сначала верните игрока в турнир («Вернуть в турнир») или назначьте "
-           "более ранний тур.";
+    return filled(
+        translated("TableTexts", "Игрок %1 выбыл после тура %2, а в турнире из %3 игроков (циклов: "
+                                 "%4) будет всего %5 туров. Сначала верните игрока в турнир "
+                                 "(«Вернуть в турнир») или назначьте более ранний тур."),
+        {playerText(row, t.name(row)), std::to_string(t.withdrawnAfter(row)), std::to_string(count),
+         std::to_string(cycles), std::to_string(roundCount(count) * cycles)});
 }
 
 std::string roundTitle(const Tournament &t)
 {
     if (t.roundNo() == 0)
-        return "Жеребьёвка";
+        return translated("TableTexts", "Жеребьёвка", "title of the round display");
     // Two blanks before the number: the second is where a minus sign would stand.
-    return "Жеребьёвка " + formatDisplay(std::int64_t(t.roundNo())) + " тур.";
+    return filled(translated("TableTexts", "Жеребьёвка %1 тур.",
+                             "%1 is the round number with a blank before it"),
+                  {formatDisplay(std::int64_t(t.roundNo()))});
 }
 
 std::string freePlayerText(const Tournament &t)
 {
-    return t.freePlayer() == 0 ? std::string() : "Отдыхает: " + t.name(t.freePlayer());
+    return t.freePlayer() == 0
+               ? std::string()
+               : filled(translated("TableTexts", "Отдыхает: %1", "the player who has a bye"),
+                        {t.name(t.freePlayer())});
 }
 
 } // namespace krugovik

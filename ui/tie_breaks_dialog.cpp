@@ -68,15 +68,15 @@ TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgTieBreaks"));
-    setWindowTitle(QStringLiteral("Правила распределения мест"));
+    setWindowTitle(tr("Правила распределения мест"));
     setModal(true);
 
     cmbTieBreakPreset = new QComboBox(this);
     cmbTieBreakPreset->setObjectName(QStringLiteral("cmbTieBreakPreset"));
-    cmbTieBreakPreset->addItems({QStringLiteral("Очки, Бергер, личная встреча, победы"),
-                                 QStringLiteral("FIDE: личная встреча, победы, "
-                                                "Зоннеборн-Бергер, Койя"),
-                                 QStringLiteral("Своя")});
+    cmbTieBreakPreset->addItems({tr("Очки, Бергер, личная встреча, победы"),
+                                 tr("FIDE: личная встреча, победы, "
+                                    "Зоннеборн-Бергер, Койя"),
+                                 tr("Своя")});
     lstTieBreaks = new QListWidget(this);
     lstTieBreaks->setObjectName(QStringLiteral("lstTieBreaks"));
     cmbTieBreakChoice = new QComboBox(this);
@@ -86,42 +86,40 @@ TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *
                                    QString::fromLatin1(code));
     cmbUnrated = new QComboBox(this);
     cmbUnrated->setObjectName(QStringLiteral("cmbUnrated"));
-    cmbUnrated->addItems(
-        {QStringLiteral("со своей оценкой рейтинга"), QStringLiteral("с рейтингом")});
+    cmbUnrated->addItems({tr("со своей оценкой рейтинга"), tr("с рейтингом")});
     spnUnratedRating = new QSpinBox(this);
     spnUnratedRating->setObjectName(QStringLiteral("spnUnratedRating"));
     spnUnratedRating->setRange(1000, 3000);
     spnUnratedRating->setValue(1400);
-    cmdTieBreakAdd = namedButton(QStringLiteral("Добавить"), "cmdTieBreakAdd", this);
-    cmdTieBreakRemove = namedButton(QStringLiteral("Убрать"), "cmdTieBreakRemove", this);
-    cmdTieBreakUp = namedButton(QStringLiteral("Выше"), "cmdTieBreakUp", this);
-    cmdTieBreakDown = namedButton(QStringLiteral("Ниже"), "cmdTieBreakDown", this);
+    cmdTieBreakAdd = namedButton(tr("Добавить"), "cmdTieBreakAdd", this);
+    cmdTieBreakRemove = namedButton(tr("Убрать"), "cmdTieBreakRemove", this);
+    cmdTieBreakUp = namedButton(tr("Выше"), "cmdTieBreakUp", this);
+    cmdTieBreakDown = namedButton(tr("Ниже"), "cmdTieBreakDown", this);
     btnTieBreaks = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     btnTieBreaks->setObjectName(QStringLiteral("btnTieBreaks"));
     QPushButton *ok = btnTieBreaks->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("ОК"));
+    ok->setText(tr("ОК"));
     ok->setObjectName(QStringLiteral("cmdTieBreaksOk"));
     QPushButton *cancel = btnTieBreaks->button(QDialogButtonBox::Cancel);
-    cancel->setText(QStringLiteral("Отмена"));
+    cancel->setText(tr("Отмена"));
     cancel->setObjectName(QStringLiteral("cmdTieBreaksCancel"));
 
     auto *layout = new QGridLayout(this);
     layout->setObjectName(QStringLiteral("layTieBreaks"));
-    layout->addWidget(
-        namedLabel(QStringLiteral("Места по очкам, затем:"), "lblTieBreakPreset", this), 0, 0, 1,
-        2);
+    layout->addWidget(namedLabel(tr("Места по очкам, затем:"), "lblTieBreakPreset", this), 0, 0, 1,
+                      2);
     layout->addWidget(cmbTieBreakPreset, 1, 0, 1, 2);
-    layout->addWidget(namedLabel(QStringLiteral("Дополнительные показатели по порядку:"),
-                                 "lblTieBreakList", this),
-                      2, 0, 1, 2);
+    layout->addWidget(
+        namedLabel(tr("Дополнительные показатели по порядку:"), "lblTieBreakList", this), 2, 0, 1,
+        2);
     layout->addWidget(lstTieBreaks, 3, 0, 4, 1);
     layout->addWidget(cmdTieBreakRemove, 3, 1);
     layout->addWidget(cmdTieBreakUp, 4, 1);
     layout->addWidget(cmdTieBreakDown, 5, 1);
     layout->addWidget(cmbTieBreakChoice, 7, 0);
     layout->addWidget(cmdTieBreakAdd, 7, 1);
-    layout->addWidget(namedLabel(QStringLiteral("Игрок без установленного рейтинга в ARO, TPR "
-                                                "и RTNG считается:"),
+    layout->addWidget(namedLabel(tr("Игрок без установленного рейтинга в ARO, TPR "
+                                    "и RTNG считается:"),
                                  "lblUnrated", this),
                       8, 0, 1, 2);
     layout->addWidget(cmbUnrated, 9, 0);
@@ -207,8 +205,7 @@ void TieBreaksDialog::cmbTieBreakPreset_Change()
     default:
         // The program's own order: its columns and names are those of today's printouts.
         lstTieBreaks->clear();
-        lstTieBreaks->addItems(
-            {QStringLiteral("Бергер"), QStringLiteral("Личная встреча"), QStringLiteral("Победы")});
+        lstTieBreaks->addItems({tr("Бергер"), tr("Личная встреча"), tr("Победы")});
         break;
     }
     enableCommands();

@@ -23,7 +23,7 @@ TieOrderDialog::TieOrderDialog(const TournamentSnapshot &snapshot, QWidget *pare
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgTieOrder"));
-    setWindowTitle(QStringLiteral("Порядок при равенстве"));
+    setWindowTitle(tr("Порядок при равенстве"));
     setModal(true);
     for (const SnapshotPlayer &player : snapshot.players)
         m_names.push_back(player.name);
@@ -55,22 +55,22 @@ TieOrderDialog::TieOrderDialog(const TournamentSnapshot &snapshot, QWidget *pare
 
     lstTieOrder = new QListWidget(this);
     lstTieOrder->setObjectName(QStringLiteral("lstTieOrder"));
-    cmdTieOrderUp = new QPushButton(QStringLiteral("Выше"), this);
+    cmdTieOrderUp = new QPushButton(tr("Выше"), this);
     cmdTieOrderUp->setObjectName(QStringLiteral("cmdTieOrderUp"));
     cmdTieOrderUp->setAutoDefault(false);
-    cmdTieOrderDown = new QPushButton(QStringLiteral("Ниже"), this);
+    cmdTieOrderDown = new QPushButton(tr("Ниже"), this);
     cmdTieOrderDown->setObjectName(QStringLiteral("cmdTieOrderDown"));
     cmdTieOrderDown->setAutoDefault(false);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("btnTieOrder"));
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("ОК"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("ОК"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdTieOrderOk"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdTieOrderCancel"));
 
     auto *layout = new QGridLayout(this);
-    auto *label = new QLabel(QStringLiteral("Игроки, которых правила не развели, в порядке "
-                                            "решения судьи (выше — лучше):"),
+    auto *label = new QLabel(tr("Игроки, которых правила не развели, в порядке "
+                                "решения судьи (выше — лучше):"),
                              this);
     label->setObjectName(QStringLiteral("lblTieOrder"));
     layout->addWidget(label, 0, 0, 1, 2);

@@ -41,7 +41,7 @@ void TournamentDocument::changePlayerCount(int value)
         apply([&](Tournament &t) { t.layOutForCount(value); }, false);
         return;
     }
-    pushStep(QStringLiteral("число игроков %1").arg(value),
+    pushStep(tr("число игроков %1").arg(value),
              [&](Tournament &t) { return t.setPlayerCount(value); });
 }
 
@@ -49,8 +49,8 @@ QString TournamentDocument::gameText(int row, int column) const
 {
     const std::optional<GameKey> key = m_tournament.gameAt(row, column);
     if (!key || m_tournament.cycles() == 1)
-        return QStringLiteral("результат партии %1-%2").arg(row).arg(column - 4);
-    return QStringLiteral("результат партии %1-%2 (цикл %3)")
+        return tr("результат партии %1-%2").arg(row).arg(column - 4);
+    return tr("результат партии %1-%2 (цикл %3)")
         .arg(key->player)
         .arg(key->opponent)
         .arg(key->cycle + 1);
@@ -58,9 +58,8 @@ QString TournamentDocument::gameText(int row, int column) const
 
 void TournamentDocument::setCycles(int count, bool reverseLastRounds)
 {
-    const QString text = count != m_tournament.cycles()
-                             ? QStringLiteral("число циклов %1").arg(count)
-                             : QStringLiteral("порядок двух последних туров");
+    const QString text = count != m_tournament.cycles() ? tr("число циклов %1").arg(count)
+                                                        : tr("порядок двух последних туров");
     pushStep(text, [&](Tournament &t) { return t.setCycles(count, reverseLastRounds); });
 }
 
@@ -68,7 +67,7 @@ void TournamentDocument::click(int row, int column, const PlayerEntry &editor)
 {
     const auto operation = [&](Tournament &t) { return t.click(row, column, editor); };
     if (row >= 1 && column == 0)
-        pushStep(QStringLiteral("ввод игрока в строку %1").arg(row), operation);
+        pushStep(tr("ввод игрока в строку %1").arg(row), operation);
     else if (row >= 1 && column >= 5)
         pushStep(gameText(row, column), operation);
     else
@@ -82,32 +81,30 @@ void TournamentDocument::key(int row, int column, GameState state)
 
 void TournamentDocument::clickResultBox(int board)
 {
-    pushStep(QStringLiteral("результат на доске %1").arg(board),
+    pushStep(tr("результат на доске %1").arg(board),
              [&](Tournament &t) { return t.clickResultBox(board); });
 }
 
 void TournamentDocument::setTieBreaks(const std::vector<TieBreak> &tieBreaks)
 {
-    pushStep(QStringLiteral("правила распределения мест"),
+    pushStep(tr("правила распределения мест"),
              [&](Tournament &t) { return t.setTieBreaks(tieBreaks); });
 }
 
 void TournamentDocument::setEvent(const EventDetails &details)
 {
-    pushStep(QStringLiteral("сведения о турнире"),
-             [&](Tournament &t) { return t.setEvent(details); });
+    pushStep(tr("сведения о турнире"), [&](Tournament &t) { return t.setEvent(details); });
 }
 
 void TournamentDocument::withdraw(int row, int afterRound)
 {
-    pushStep(QStringLiteral("выбытие игрока %1").arg(row),
+    pushStep(tr("выбытие игрока %1").arg(row),
              [&](Tournament &t) { return t.withdraw(row, afterRound); });
 }
 
 void TournamentDocument::reinstate(int row)
 {
-    pushStep(QStringLiteral("возвращение игрока %1").arg(row),
-             [&](Tournament &t) { return t.reinstate(row); });
+    pushStep(tr("возвращение игрока %1").arg(row), [&](Tournament &t) { return t.reinstate(row); });
 }
 
 void TournamentDocument::correctAndRate()

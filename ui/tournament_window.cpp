@@ -38,14 +38,6 @@ constexpr double kWindowHeight = 9700;
 constexpr double kGridLeft = 0;
 constexpr double kGridTop = 1800;
 
-const QString kTableKeys = QStringLiteral(
-    "Клавиатура: стрелки, Tab, Home, End — выбор клетки.\n"
-    "В клетке партии: 1 — победа, 0 — поражение, 5 или = — ничья (0.5),\n"
-    "+ — победа без игры, - — поражение без игры, Delete или Backspace — без результата,\n"
-    "пробел — следующий результат, как щелчок.\n"
-    "Enter или пробел на номере игрока — занести в строку игрока из базы,\n"
-    "на заголовке — как щелчок по нему.");
-
 } // namespace
 
 TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files,
@@ -123,8 +115,15 @@ void TournamentWindow::createGrid()
     // Small enough for the headers to fit their columns.
     grdTable->setFont(screenFont(8));
     grdTable->move(twipsToPixels(kGridLeft, this), twipsToPixels(kGridTop, this));
-    grdTable->setToolTip(kTableKeys);
-    grdTable->viewport()->setToolTip(kTableKeys);
+    const QString keys =
+        tr("Клавиатура: стрелки, Tab, Home, End — выбор клетки.\n"
+           "В клетке партии: 1 — победа, 0 — поражение, 5 или = — ничья (0.5),\n"
+           "+ — победа без игры, - — поражение без игры, Delete или Backspace — без результата,\n"
+           "пробел — следующий результат, как щелчок.\n"
+           "Enter или пробел на номере игрока — занести в строку игрока из базы,\n"
+           "на заголовке — как щелчок по нему.");
+    grdTable->setToolTip(keys);
+    grdTable->viewport()->setToolTip(keys);
     // The design layout: a three-player table.
     LayOutGrid();
     connect(grdTable, &CrossTable::cellClicked, this, &TournamentWindow::grdTable_Click);
@@ -135,15 +134,15 @@ void TournamentWindow::createGrid()
 void TournamentWindow::createCommands()
 {
     cmdSave = pictureButton(this, "cmdSave", style()->standardIcon(QStyle::SP_DialogSaveButton),
-                            QStringLiteral("Сохранение результатов текущего турнира"));
+                            tr("Сохранение результатов текущего турнира"));
     placeInTwips(cmdSave, 9300, 60, kPictureButton, kPictureButton);
     connect(cmdSave, &QToolButton::clicked, this, &TournamentWindow::cmdSave_Click);
-    cmdPrint = pictureButton(this, "cmdPrint", printerIcon(QColor(90, 90, 90)),
-                             QStringLiteral("Распечатать таблицу"));
+    cmdPrint =
+        pictureButton(this, "cmdPrint", printerIcon(QColor(90, 90, 90)), tr("Распечатать таблицу"));
     placeInTwips(cmdPrint, 9740, 60, kPictureButton, kPictureButton);
     connect(cmdPrint, &QToolButton::clicked, this, &TournamentWindow::cmdPrint_Click);
     // The find box shares the editor's row: the print label takes two lines.
-    lblPrint = new QLabel(QStringLiteral("Печать турнирной таблицы"), this);
+    lblPrint = new QLabel(tr("Печать турнирной таблицы"), this);
     lblPrint->setObjectName(QStringLiteral("lblPrint"));
     lblPrint->setWordWrap(true);
     lblPrint->setFont(screenFont(8));
@@ -156,9 +155,9 @@ void TournamentWindow::createCommands()
     vscPlayer->setPageStep(1);
     vscPlayer->setValue(Tournament::kFewestPlayers);
     // One bar holds both arrows, so its tooltip names each of them.
-    vscPlayer->setToolTip(QStringLiteral("Число участников турнира.\n"
-                                         "Верхняя стрелка — на одного игрока меньше,\n"
-                                         "нижняя стрелка — на одного игрока больше."));
+    vscPlayer->setToolTip(tr("Число участников турнира.\n"
+                             "Верхняя стрелка — на одного игрока меньше,\n"
+                             "нижняя стрелка — на одного игрока больше."));
     placeInTwips(vscPlayer, 12300, 765, 255, 510);
     connect(vscPlayer, &QScrollBar::valueChanged, this, &TournamentWindow::vscPlayer_Change);
     lblPlayerCount = new QLabel(this);
@@ -170,14 +169,14 @@ void TournamentWindow::createCommands()
     });
     lblPlayerCount->setText(QString::fromStdString(playerCountText(vscPlayer->value())));
 
-    chkSdvig = new QCheckBox(QStringLiteral("Полная таблица"), this);
+    chkSdvig = new QCheckBox(tr("Полная таблица"), this);
     chkSdvig->setObjectName(QStringLiteral("chkSdvig"));
     chkSdvig->setChecked(true);
-    chkSdvig->setToolTip(QStringLiteral("Уменьшает поле таблицы под разрешение 800 на 600"));
+    chkSdvig->setToolTip(tr("Уменьшает поле таблицы под разрешение 800 на 600"));
     placeInTwips(chkSdvig, 12650, 855, 2400, 330);
     connect(chkSdvig, &QCheckBox::toggled, this, &TournamentWindow::chkSdvig_Click);
 
-    lblCycles = new QLabel(QStringLiteral("Циклов:"), this);
+    lblCycles = new QLabel(tr("Циклов:"), this);
     lblCycles->setObjectName(QStringLiteral("lblCycles"));
     // On the row above the grid, right of where the information label's short texts end.
     placeInTwips(lblCycles, 7700, 1500, 800, 285);
@@ -185,25 +184,24 @@ void TournamentWindow::createCommands()
     spnCycles->setObjectName(QStringLiteral("spnCycles"));
     spnCycles->setRange(1, kMostCycles);
     spnCycles->setValue(1);
-    spnCycles->setToolTip(QStringLiteral("Сколько раз встречается каждая пара игроков: 1 — "
-                                         "круговой турнир, 2 — двухкруговой"));
+    spnCycles->setToolTip(tr("Сколько раз встречается каждая пара игроков: 1 — "
+                             "круговой турнир, 2 — двухкруговой"));
     lblCycles->setBuddy(spnCycles);
     placeInTwips(spnCycles, 8500, 1470, 650, 315);
     connect(spnCycles, &QSpinBox::valueChanged, this, &TournamentWindow::spnCycles_Change);
-    chkReverseLastRounds =
-        new QCheckBox(QStringLiteral("Два последних тура 1-го цикла наоборот"), this);
+    chkReverseLastRounds = new QCheckBox(tr("Два последних тура 1-го цикла наоборот"), this);
     chkReverseLastRounds->setObjectName(QStringLiteral("chkReverseLastRounds"));
     chkReverseLastRounds->setChecked(true);
     chkReverseLastRounds->setEnabled(false); // until a second cycle
     chkReverseLastRounds->setToolTip(
-        QStringLiteral("Два последних тура первого цикла играются в обратном порядке, чтобы "
-                       "никто не играл трижды подряд одним цветом (совет ФИДЕ для "
-                       "многокруговых турниров)"));
+        tr("Два последних тура первого цикла играются в обратном порядке, чтобы "
+           "никто не играл трижды подряд одним цветом (совет ФИДЕ для "
+           "многокруговых турниров)"));
     placeInTwips(chkReverseLastRounds, 9350, 1500, 5000, 285);
     connect(chkReverseLastRounds, &QCheckBox::toggled, this,
             &TournamentWindow::chkReverseLastRounds_Click);
 
-    cmdExit = new QPushButton(QStringLiteral("Выход"), this);
+    cmdExit = new QPushButton(tr("Выход"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     placeInTwips(cmdExit, 14200, 60, 880, kPictureButton);
     connect(cmdExit, &QPushButton::clicked, this, &TournamentWindow::cmdExit_Click);
@@ -260,8 +258,8 @@ void TournamentWindow::cmdExit_Click()
             emit exitRequested();
         return;
     }
-    if (askYesNo(this, QStringLiteral("Вы действительно хотите выйти из программы?"),
-                 QStringLiteral("Выход из программы"), QMessageBox::Question))
+    if (askYesNo(this, tr("Вы действительно хотите выйти из программы?"), tr("Выход из программы"),
+                 QMessageBox::Question))
         emit exitRequested();
 }
 

@@ -24,12 +24,8 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
 {
     const QString path = m_tourFilePath();
     // A file the table cannot show: the director is told before a save could replace it.
-    const auto tellShownEmpty = [this, &path](const QString &what) {
-        showMessage(this,
-                    QStringLiteral("Файл %1 %2. Таблица показана пустой; прежде чем сохранение "
-                                   "заменит этот файл, программа спросит об этом.")
-                        .arg(path, what),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+    const auto tellShownEmpty = [this](const QString &text) {
+        showMessage(this, text, tr("Ошибка"), QMessageBox::Warning);
     };
     using State = TournamentStore::Opening::State;
     const TournamentStore::Opening opening = m_store->open(path);
@@ -38,14 +34,20 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
     case State::Read:
         break;
     case State::Unreadable:
-        tellShownEmpty(QStringLiteral("не удалось прочитать: ") + opening.reason);
+        tellShownEmpty(tr("Файл %1 не удалось прочитать: %2. Таблица показана пустой; прежде чем "
+                          "сохранение заменит этот файл, программа спросит об этом.")
+                           .arg(path, opening.reason));
         break;
     case State::Broken:
-        tellShownEmpty(QStringLiteral("не прочитан: ") + opening.reason);
+        tellShownEmpty(tr("Файл %1 не прочитан: %2. Таблица показана пустой; прежде чем "
+                          "сохранение заменит этот файл, программа спросит об этом.")
+                           .arg(path, opening.reason));
         break;
     case State::Foreign:
         // A later save would replace the file: the director must know what it is.
-        tellShownEmpty(QStringLiteral("не похож на файл турнира: ") + opening.reason);
+        tellShownEmpty(tr("Файл %1 не похож на файл турнира: %2. Таблица показана пустой; прежде "
+                          "чем сохранение заменит этот файл, программа спросит об этом.")
+                           .arg(path, opening.reason));
         break;
     }
     std::optional<std::string> content;
@@ -63,14 +65,15 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
         }
         if (const QString problem = TournamentStore::copyProblem(copy); !problem.isEmpty()) {
             // The copy is what failed, not the file: the file's table stays, the copy too.
-            showMessage(this,
-                        QStringLiteral("Несохранённая версия турнира %1 от %2 не прочитана: %3. "
-                                       "Она оставлена в файле %4; таблица показана %5.")
-                            .arg(QFileInfo(path).fileName(), shownTime(copy.written), problem,
-                                 copy.path,
-                                 content ? QStringLiteral("по файлу турнира")
-                                         : QStringLiteral("пустой")),
-                        QStringLiteral("Ошибка"), QMessageBox::Warning);
+            const QString text =
+                content ? tr("Несохранённая версия турнира %1 от %2 не прочитана: %3. Она "
+                             "оставлена в файле %4; таблица показана по файлу турнира.")
+                        : tr("Несохранённая версия турнира %1 от %2 не прочитана: %3. Она "
+                             "оставлена в файле %4; таблица показана пустой.");
+            showMessage(
+                this,
+                text.arg(QFileInfo(path).fileName(), shownTime(copy.written), problem, copy.path),
+                tr("Ошибка"), QMessageBox::Warning);
             break;
         }
         m_store->adopt(copy);
@@ -103,21 +106,21 @@ bool TournamentWindow::SaveTournament()
         m_recoveryTimer->stop();
         WriteRecoveryCopy();
         showMessage(this,
-                    QStringLiteral("Турнир не сохранён в файл %1: записанный файл программа не "
-                                   "смогла бы прочитать (%2). Это ошибка программы. Файл не "
-                                   "изменён; всё введённое осталось в программе и в её "
-                                   "резервной копии.")
+                    tr("Турнир не сохранён в файл %1: записанный файл программа не "
+                       "смогла бы прочитать (%2). Это ошибка программы. Файл не "
+                       "изменён; всё введённое осталось в программе и в её "
+                       "резервной копии.")
                         .arg(path, saved.ownFault),
-                    QStringLiteral("Ошибка"), QMessageBox::Critical);
+                    tr("Ошибка"), QMessageBox::Critical);
         return false;
     }
     if (!saved.written) {
         WritePendingRecoveryCopy();
         showMessage(this,
-                    QStringLiteral("Турнир не сохранён в файл %1: %2. Всё введённое осталось "
-                                   "в программе, а прежний файл не изменён; сохраните ещё раз.")
+                    tr("Турнир не сохранён в файл %1: %2. Всё введённое осталось "
+                       "в программе, а прежний файл не изменён; сохраните ещё раз.")
                         .arg(path, saved.failure),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+                    tr("Ошибка"), QMessageBox::Warning);
         return false;
     }
     MarkSaved();
@@ -127,12 +130,12 @@ bool TournamentWindow::SaveTournament()
 
 bool TournamentWindow::ConfirmReplacingUnreadFile(const QString &path, const QString &reason)
 {
-    const bool replace = askYesNo(
-        this,
-        QStringLiteral("Файл %1 не удалось прочитать: %2. Если его заменить, записанный в нём "
-                       "турнир будет потерян. Заменить файл этой таблицей?")
-            .arg(path, reason),
-        QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
+    const bool replace =
+        askYesNo(this,
+                 tr("Файл %1 не удалось прочитать: %2. Если его заменить, записанный в нём "
+                    "турнир будет потерян. Заменить файл этой таблицей?")
+                     .arg(path, reason),
+                 tr("Сохранение"), QMessageBox::Warning, QMessageBox::No);
     if (replace)
         m_store->acceptReplacing();
     return replace;
@@ -141,19 +144,19 @@ bool TournamentWindow::ConfirmReplacingUnreadFile(const QString &path, const QSt
 bool TournamentWindow::ConfirmReplacingForeignFile(const QString &path, const QString &reason)
 {
     return askYesNo(this,
-                    QStringLiteral("Файл %1 не похож на файл турнира: %2. Если его заменить, "
-                                   "его содержимое будет потеряно. Заменить файл этой таблицей?")
+                    tr("Файл %1 не похож на файл турнира: %2. Если его заменить, "
+                       "его содержимое будет потеряно. Заменить файл этой таблицей?")
                         .arg(path, reason),
-                    QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
+                    tr("Сохранение"), QMessageBox::Warning, QMessageBox::No);
 }
 
 bool TournamentWindow::ConfirmReplacingChangedFile(const QString &path)
 {
     return askYesNo(this,
-                    QStringLiteral("Файл %1 изменён другой программой после того, как вы его "
-                                   "открыли. Заменить его?")
+                    tr("Файл %1 изменён другой программой после того, как вы его "
+                       "открыли. Заменить его?")
                         .arg(QFileInfo(path).fileName()),
-                    QStringLiteral("Сохранение"), QMessageBox::Warning, QMessageBox::No);
+                    tr("Сохранение"), QMessageBox::Warning, QMessageBox::No);
 }
 
 } // namespace krugovik

@@ -14,8 +14,8 @@ namespace krugovik {
 void TournamentWindow::cmdPrint_Click()
 {
     const QFileInfo file(m_tourFilePath());
-    Printer printer(QStringLiteral("Таблица турнира"),
-                    file.completeBaseName() + QStringLiteral("-tablica"), file.absolutePath());
+    Printer printer(tr("Таблица турнира"), file.completeBaseName() + QStringLiteral("-tablica"),
+                    file.absolutePath());
     printer.printSheet(crosstableSheet(snapshot()));
     reportPrintOutcome(printer.endDoc(this), this);
 }
@@ -26,7 +26,7 @@ void TournamentWindow::printProtocol()
     const Tournament &t = m_document->tournament();
     const int round = t.shownBoards() > 0 ? t.roundNo() : 0;
     const QFileInfo file(m_tourFilePath());
-    Printer printer(QStringLiteral("Протокол тура"),
+    Printer printer(tr("Протокол тура"),
                     file.completeBaseName() + QStringLiteral("-protokol-%1").arg(t.roundNo()),
                     file.absolutePath());
     printer.printSheet(roundProtocolSheet(snapshot(), round));

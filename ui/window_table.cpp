@@ -1,8 +1,8 @@
 // The crosstable: clicks and keys go to the document, the table is laid out for the number
 // of players, and the window follows what the document says changed.
-#include <QScopeGuard>
 #include <QCheckBox>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -51,14 +51,14 @@ void TournamentWindow::grdTable_Click()
     if (column == 0 && row != 0) {
         const EntryCheck check = m_document->tournament().checkEntry(row, player);
         if (check.refusal == EntryRefusal::NoRating) {
-            showMessage(this, QStringLiteral("Игрока без рейтинга или начальной оценки включать "
-                                             "в турнир нельзя!"));
+            showMessage(this, tr("Игрока без рейтинга или начальной оценки включать "
+                                 "в турнир нельзя!"));
             return;
         }
         if (check.refusal == EntryRefusal::AlreadyEntered) {
-            showMessage(this, QStringLiteral("Игрок ") +
-                                  QString::fromStdString(m_document->tournament().name(check.row)) +
-                                  QStringLiteral(" уже занесён в турнирную таблицу!"));
+            showMessage(this,
+                        tr("Игрок %1 уже занесён в турнирную таблицу!")
+                            .arg(QString::fromStdString(m_document->tournament().name(check.row))));
             return;
         }
     }
@@ -190,8 +190,8 @@ void TournamentWindow::spnCycles_Change()
             const QSignalBlocker quiet(spnCycles);
             spnCycles->setValue(t.cycles());
         }
-        showMessage(this, QStringLiteral("Число циклов нельзя уменьшить до %1: в цикле %2 уже "
-                                         "есть результаты. Сначала удалите их.")
+        showMessage(this, tr("Число циклов нельзя уменьшить до %1: в цикле %2 уже "
+                             "есть результаты. Сначала удалите их.")
                               .arg(wanted)
                               .arg(t.lastCycleWithResults()));
         return;

@@ -127,7 +127,7 @@ void TournamentWindow::WriteRecoveryCopy()
 int TournamentWindow::AskSavingChanges()
 {
     const QString name = QFileInfo(m_tourFilePath()).fileName();
-    SaveQuestion box(QStringLiteral("Сохранить изменения в турнире %1?").arg(name), this);
+    SaveQuestion box(tr("Сохранить изменения в турнире %1?").arg(name), this);
     return box.exec();
 }
 
@@ -138,8 +138,8 @@ bool TournamentWindow::ConfirmLeaving()
     switch (AskSavingChanges()) {
     case QMessageBox::Save:
         if (!cmdSave->isEnabled()) {
-            showMessage(this, QStringLiteral("Турнир не сохранён: в таблице есть строки без "
-                                             "игроков."));
+            showMessage(this, tr("Турнир не сохранён: в таблице есть строки без "
+                                 "игроков."));
             return false;
         }
         return SaveTournament();
@@ -154,7 +154,7 @@ bool TournamentWindow::ConfirmLeaving()
 bool TournamentWindow::AskRestoring(const QDateTime &written)
 {
     return askYesNo(this,
-                    QStringLiteral("Найдена несохранённая версия турнира %1 от %2. Восстановить?")
+                    tr("Найдена несохранённая версия турнира %1 от %2. Восстановить?")
                         .arg(QFileInfo(m_tourFilePath()).fileName(),
                              written.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))));
 }

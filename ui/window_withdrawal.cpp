@@ -18,10 +18,10 @@ constexpr int kLastRowCell = 2;
 
 void TournamentWindow::createWithdrawal()
 {
-    actWithdraw = new QAction(QStringLiteral("Выбыл после тура…"), this);
+    actWithdraw = new QAction(tr("Выбыл после тура…"), this);
     actWithdraw->setObjectName(QStringLiteral("actWithdraw"));
     connect(actWithdraw, &QAction::triggered, this, &TournamentWindow::actWithdraw_Click);
-    actReinstate = new QAction(QStringLiteral("Вернуть в турнир"), this);
+    actReinstate = new QAction(tr("Вернуть в турнир"), this);
     actReinstate->setObjectName(QStringLiteral("actReinstate"));
     connect(actReinstate, &QAction::triggered, this, &TournamentWindow::actReinstate_Click);
     grdTable->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -58,16 +58,15 @@ void TournamentWindow::actWithdraw_Click()
         return;
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("dlgWithdraw"));
-    dialog.setWindowTitle(QStringLiteral("Выбыл после тура"));
+    dialog.setWindowTitle(tr("Выбыл после тура"));
     const QString name = QString::fromStdString(t.name(row));
-    dialog.setLabelText(QStringLiteral("Игрок %1 (№ %2) выбыл после тура:")
-                            .arg(name.isEmpty() ? QStringLiteral("без имени") : name)
-                            .arg(row));
+    dialog.setLabelText(tr("Игрок %1 (№ %2) выбыл после тура:")
+                            .arg(name.isEmpty() ? tr("без имени") : name, QString::number(row)));
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(1, lastRound);
     dialog.setIntValue(t.withdrawnAfter(row) > 0 ? t.withdrawnAfter(row) : 1);
-    dialog.setOkButtonText(QStringLiteral("ОК"));
-    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    dialog.setOkButtonText(tr("ОК"));
+    dialog.setCancelButtonText(tr("Отмена"));
     dialog.setModal(true);
     if (dialog.exec() != QDialog::Accepted)
         return;

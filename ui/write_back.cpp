@@ -1,5 +1,6 @@
 // Commands on the whole base: writing new ratings back, with the check of names that
 // differ from their records, and printing the list.
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStringList>
@@ -33,7 +34,8 @@ void BaseEditor::cmdZapisBase_Click()
         const QString name = QString::fromStdString(t.name(i));
         // A row never entered from the base has no record to write into.
         if (t.baseRecordNo(i) < 1 || t.baseRecordNo(i) > RecordCount) {
-            skipped << QStringLiteral("%1 (строка %2)").arg(name).arg(i);
+            skipped << QCoreApplication::translate("WriteBack", "%1 (строка %2)")
+                           .arg(name, QString::number(i));
             continue;
         }
         if (!write[std::size_t(i)])
@@ -47,7 +49,8 @@ void BaseEditor::cmdZapisBase_Click()
     }
     if (!skipped.isEmpty())
         showMessage(m_window,
-                    QStringLiteral("Эти игроки не взяты из базы, и их рейтинги не записаны: %1.")
+                    QCoreApplication::translate(
+                        "WriteBack", "Эти игроки не взяты из базы, и их рейтинги не записаны: %1.")
                         .arg(skipped.join(QStringLiteral(", "))));
 }
 
@@ -79,11 +82,12 @@ void BaseEditor::cmdPrintBase_Click()
 
     // Its PDF goes beside the base.
     const QFileInfo base(Base.path());
-    Printer printer(QStringLiteral("Список игроков"),
+    Printer printer(QCoreApplication::translate("WriteBack", "Список игроков"),
                     base.completeBaseName() + QStringLiteral("-spisok"), base.absolutePath());
     printer.setFont(QStringLiteral("MS Sans Serif"), 14);
     // The first letter of the title is a Latin C.
-    printer.printLine(QStringLiteral("           CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ"));
+    printer.printLine(
+        QCoreApplication::translate("WriteBack", "           CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ"));
     printer.printLine();
     const std::vector<std::size_t> order = printOrder(ratings);
     for (std::size_t k = 0; k < order.size(); ++k) {
@@ -112,7 +116,8 @@ std::vector<bool> BaseEditor::RowsToWriteBack()
     if (mismatches.empty())
         return write;
     if (askYesNo(m_window, QString::fromStdString(mismatchQuestion(mismatches)),
-                 QStringLiteral("Запись рейтингов в базу"), QMessageBox::Question, QMessageBox::No))
+                 QCoreApplication::translate("WriteBack", "Запись рейтингов в базу"),
+                 QMessageBox::Question, QMessageBox::No))
         return write;
     for (const NameMismatch &m : mismatches)
         write[std::size_t(m.row)] = false;
