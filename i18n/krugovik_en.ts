@@ -1021,7 +1021,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Печать ПРОТОКОЛА тура</source>
-        <translation>Print the ROUND REPORT</translation>
+        <translation>Print the ROUND RESULT SHEET</translation>
     </message>
     <message>
         <source>Выбор тура</source>
@@ -1355,7 +1355,7 @@ lower arrow — one player more.</translation>
     </message>
     <message>
         <source>Протокол тура</source>
-        <translation>Round report</translation>
+        <translation>Round result sheet</translation>
     </message>
     <message>
         <source>Выбыл после тура…</source>

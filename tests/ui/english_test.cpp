@@ -369,7 +369,7 @@ TEST_F(English, TheQuestionsAndRefusalsOfTheWindow)
         [&kinds](const krugovik::PrintedDocument &document) { kinds << document.kind; });
     click(named(QStringLiteral("cmdPrint")));
     click(named(QStringLiteral("cmdPrintParing")));
-    EXPECT_EQ(kinds, (QStringList{QStringLiteral("Crosstable"), QStringLiteral("Round report")}));
+    EXPECT_EQ(kinds, (QStringList{QStringLiteral("Crosstable"), QStringLiteral("Round result sheet")}));
     checkNextBox(QMessageBox::Ok);
     krugovik::PrintOutcome failed;
     failed.error = QStringLiteral("x");
