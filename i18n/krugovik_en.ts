@@ -331,23 +331,24 @@
     </message>
     <message>
         <source>Безразрядник</source>
-        <translation>No category</translation>
+        <extracomment>A junior&apos;s sports category; the captions after this one have about 60 pixels.</extracomment>
+        <translation>No grade</translation>
     </message>
     <message>
         <source>4 разряд</source>
-        <translation>4th category</translation>
+        <translation>Grade 4</translation>
     </message>
     <message>
         <source>3 разряд</source>
-        <translation>3rd category</translation>
+        <translation>Grade 3</translation>
     </message>
     <message>
         <source>2 разряд</source>
-        <translation>2nd category</translation>
+        <translation>Grade 2</translation>
     </message>
     <message>
         <source>1 разряд</source>
-        <translation>1st category</translation>
+        <translation>Grade 1</translation>
     </message>
     <message>
         <source>1 балл</source>
@@ -359,7 +360,7 @@
     </message>
     <message>
         <source>КМС</source>
-        <translation>Cand. master</translation>
+        <translation>CMS</translation>
     </message>
     <message>
         <source>                           Юноши</source>

@@ -163,6 +163,7 @@ void BaseEditor::createCategories()
     constexpr double upper = 660, lower = 1050, middle = 855, pairLeft = 5250, pairStep = 1300;
     const std::array<Category, kCategoryCount + 1> categories = {{
         {"", 0, 0},
+        //: A junior's sports category; the captions after this one have about 60 pixels.
         {QT_TR_NOOP("Безразрядник"), 120, upper},
         {QT_TR_NOOP("4 разряд"), 120, lower},
         {QT_TR_NOOP("3 разряд"), 1800, middle},

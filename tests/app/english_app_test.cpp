@@ -217,8 +217,7 @@ TEST_F(InEnglish, TheBaseEditorSpeaksEnglish)
     auto *rated = widget<QCheckBox>(QStringLiteral("chkRate"));
     rated->setChecked(false);
     EXPECT_EQ(rated->text(), QStringLiteral("No rating"));
-    EXPECT_EQ(widget<QRadioButton>(QStringLiteral("optRanc1"))->text(),
-              QStringLiteral("No category"));
+    EXPECT_EQ(widget<QRadioButton>(QStringLiteral("optRanc1"))->text(), QStringLiteral("No grade"));
     EXPECT_TRUE(check().isEmpty()) << shown(check());
     rated->setChecked(true);
     // A name that is nowhere: the find box says so.
