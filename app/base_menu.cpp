@@ -12,12 +12,12 @@ using namespace krugovik;
 
 void MainWindow::createBaseMenu()
 {
-    mnuBase = menuBar()->addMenu(QStringLiteral("База"));
+    mnuBase = menuBar()->addMenu(tr("База"));
     mnuBase->setObjectName(QStringLiteral("mnuBase"));
-    mnuImportList = mnuBase->addAction(QStringLiteral("Загрузить рейтинг-лист…"));
+    mnuImportList = mnuBase->addAction(tr("Загрузить рейтинг-лист…"));
     mnuImportList->setObjectName(QStringLiteral("mnuImportList"));
     mnuImportList->setToolTip(
-        QStringLiteral("Список ФИДЕ (TXT, XML или ZIP) или федерации (CSV) для поиска игроков"));
+        tr("Список ФИДЕ (TXT, XML или ZIP) или федерации (CSV) для поиска игроков"));
     connect(mnuImportList, &QAction::triggered, this, &MainWindow::mnuImportList_Click);
 }
 

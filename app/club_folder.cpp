@@ -54,7 +54,8 @@ QStringList copySamples(const QString &examples, const QString &folder, QString 
             continue;
         QFile file(source.filePath(name));
         if (!file.copy(target)) {
-            *problem = QStringLiteral("Не удалось скопировать пример %1 в папку %2: %3.")
+            *problem = QCoreApplication::translate(
+                           "ClubFolder", "Не удалось скопировать пример %1 в папку %2: %3.")
                            .arg(name, shown(folder), file.errorString());
             continue;
         }
@@ -105,14 +106,17 @@ ClubStart enterClubFolder(const ClubPlaces &places)
     if (!QDir().mkpath(folder)) {
         start.problem =
             QFileInfo(folder).exists()
-                ? QStringLiteral("Не удалось создать папку %1: так уже называется файл.")
+                ? QCoreApplication::translate(
+                      "ClubFolder", "Не удалось создать папку %1: так уже называется файл.")
                       .arg(shown(folder))
-                : QStringLiteral("Не удалось создать папку %1.").arg(shown(folder));
+                : QCoreApplication::translate("ClubFolder", "Не удалось создать папку %1.")
+                      .arg(shown(folder));
         return start;
     }
     start.copied = copySamples(places.examples, folder, &start.problem);
     if (!QDir::setCurrent(folder)) {
-        start.problem = QStringLiteral("Не удалось перейти в папку %1.").arg(shown(folder));
+        start.problem = QCoreApplication::translate("ClubFolder", "Не удалось перейти в папку %1.")
+                            .arg(shown(folder));
         return start;
     }
     start.folder = folder;
@@ -146,29 +150,36 @@ QString clubStartMessage(const ClubStart &start)
         if (start.problem.isEmpty())
             return {};
         return start.problem +
-               QStringLiteral(" Программа работает в папке %1.").arg(shown(QDir::currentPath()));
+               QCoreApplication::translate("ClubFolder", " Программа работает в папке %1.")
+                   .arg(shown(QDir::currentPath()));
     }
     if (!start.firstTime)
         return start.problem;
     // On a line of its own, so that the path is not broken where the box wraps.
     QString text;
     if (!start.passedOver.isEmpty())
-        text = QStringLiteral("В папке последнего турнира %1 нет базы игроков BASE.DAT, "
-                              "поэтому программа работает в папке клуба:\n\n%2\n\n")
+        text = QCoreApplication::translate(
+                   "ClubFolder", "В папке последнего турнира %1 нет базы игроков BASE.DAT, "
+                                 "поэтому программа работает в папке клуба:\n\n%2\n\n")
                    .arg(shown(start.passedOver), shown(start.folder));
     else
-        text = QStringLiteral("Программа работает в папке клуба:\n\n%1\n\n")
-                   .arg(shown(start.folder));
+        text =
+            QCoreApplication::translate("ClubFolder", "Программа работает в папке клуба:\n\n%1\n\n")
+                .arg(shown(start.folder));
     if (!start.copied.isEmpty())
-        text += QStringLiteral("В неё скопированы примеры базы игроков и турниров: %1. ")
+        text += QCoreApplication::translate(
+                    "ClubFolder", "В неё скопированы примеры базы игроков и турниров: %1. ")
                     .arg(start.copied.join(QStringLiteral(", ")));
     if (start.baseMissing)
-        text += QStringLiteral("Базы игроков BASE.DAT в ней нет: программа начнёт новую, "
-                               "пустую. ");
+        text += QCoreApplication::translate(
+            "ClubFolder", "Базы игроков BASE.DAT в ней нет: программа начнёт новую, "
+                          "пустую. ");
     else
-        text += QStringLiteral("Базу игроков BASE.DAT программа берёт из этой папки. ");
-    text += QStringLiteral("В следующий раз она откроется в папке последнего открытого "
-                           "турнира, если там есть база игроков.");
+        text += QCoreApplication::translate(
+            "ClubFolder", "Базу игроков BASE.DAT программа берёт из этой папки. ");
+    text += QCoreApplication::translate(
+        "ClubFolder", "В следующий раз она откроется в папке последнего открытого "
+                      "турнира, если там есть база игроков.");
     if (!start.problem.isEmpty())
         text += QStringLiteral("\n\n") + start.problem;
     return text;
@@ -180,7 +191,9 @@ void tellClubStart(QWidget *parent, const ClubStart &start)
     if (text.isEmpty())
         return;
     const bool failed = !start.problem.isEmpty();
-    showMessage(parent, text, failed ? QStringLiteral("Ошибка") : QStringLiteral("Папка клуба"),
+    showMessage(parent, text,
+                failed ? QCoreApplication::translate("ClubFolder", "Ошибка")
+                       : QCoreApplication::translate("ClubFolder", "Папка клуба"),
                 failed ? QMessageBox::Warning : QMessageBox::Information);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -25,7 +26,6 @@ namespace krugovik {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-const QString kFileTypeEntry = QStringLiteral("Текстовые файлы (*.TXT*)");
 
 // A folder drawn at any size, open or closed, as the directory list shows the path and the
 // folders inside it. Drawn rather than taken from the desktop's icon theme: looking an icon up
@@ -131,42 +131,45 @@ QString joinPath(const QString &directory, const QString &name)
 QString fileNameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("имя не может состоять из одних пробелов");
+        return QCoreApplication::translate("FileChooser",
+                                           "имя не может состоять из одних пробелов");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("имена «.» и «..» заняты системой");
+        return QCoreApplication::translate("FileChooser", "имена «.» и «..» заняты системой");
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
-            return QStringLiteral("в имени не может быть знаков / и \\");
+            return QCoreApplication::translate("FileChooser",
+                                               "в имени не может быть знаков / и \\");
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("в имени не может быть управляющих символов");
+            return QCoreApplication::translate("FileChooser",
+                                               "в имени не может быть управляющих символов");
     }
     if ((name + QStringLiteral(".TXT")).toUtf8().size() > 255)
-        return QStringLiteral("имя слишком длинное");
+        return QCoreApplication::translate("FileChooser", "имя слишком длинное");
     return {};
 }
 
 FileChooser::FileChooser(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmOpenFile"));
-    setWindowTitle(QStringLiteral("Выбор файла турнира"));
+    setWindowTitle(tr("Выбор файла турнира"));
 
     auto named = [](QWidget *widget, const char *name) {
         widget->setObjectName(QString::fromLatin1(name));
         return widget;
     };
-    lblFileName = new QLabel(QStringLiteral("Имя файла:"), this);
+    lblFileName = new QLabel(tr("Имя файла:"), this);
     txtFileName = new QLineEdit(this);
     filFiles = new QListWidget(this);
-    lblFileType = new QLabel(QStringLiteral("Тип файла"), this);
+    lblFileType = new QLabel(tr("Тип файла"), this);
     cboFileType = new QComboBox(this);
-    lblDirectories = new QLabel(QStringLiteral("Каталоги:"), this);
+    lblDirectories = new QLabel(tr("Каталоги:"), this);
     lblDirName = new QLabel(this);
     DirDirectory = new QListWidget(this);
-    lblDrive = new QLabel(QStringLiteral("Диск:"), this);
+    lblDrive = new QLabel(tr("Диск:"), this);
     drvDrive = new QComboBox(this);
-    cmdOK = new QPushButton(QStringLiteral("Открыть"), this);
-    cmdCreate = new QPushButton(QStringLiteral("Создать"), this);
-    cmdClear = new QPushButton(QStringLiteral("Очистка"), this);
+    cmdOK = new QPushButton(tr("Открыть"), this);
+    cmdCreate = new QPushButton(tr("Создать"), this);
+    cmdClear = new QPushButton(tr("Очистка"), this);
     named(lblFileName, "lblFileName");
     named(txtFileName, "txtFileName");
     named(filFiles, "filFiles");
@@ -208,7 +211,7 @@ FileChooser::FileChooser(QWidget *parent) : QWidget(parent)
     setTabOrder(cmdOK, cmdCreate);
     setTabOrder(cmdCreate, cmdClear);
 
-    cboFileType->addItem(kFileTypeEntry);
+    cboFileType->addItem(tr("Текстовые файлы (*.TXT*)"));
     cboFileType->setCurrentIndex(0);
     for (const QFileInfo &drive : QDir::drives())
         drvDrive->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
@@ -312,8 +315,7 @@ void FileChooser::drvDrive_Change(int index)
     if (root == rootOf(m_directory))
         return;
     if (!QDir(root).isReadable()) {
-        showMessage(this, QStringLiteral("Ошибка выбора устройства!"), QStringLiteral("Ошибка"),
-                    QMessageBox::Warning);
+        showMessage(this, tr("Ошибка выбора устройства!"), tr("Ошибка"), QMessageBox::Warning);
         const int back = drvDrive->findData(rootOf(m_directory));
         if (back >= 0)
             drvDrive->setCurrentIndex(back);
@@ -352,20 +354,19 @@ void FileChooser::cmdCreate_Click()
 {
     const QString typed = txtFileName->text();
     if (typed.isEmpty()) {
-        showMessage(this,
-                    QStringLiteral("Программа не может создать файл без имени! Наберите, "
-                                   "пожалуйста, в поле Имя файла его имя без расширения .TXT, "
-                                   "потом нажмите на кнопку Создать. Далее выберите созданный "
-                                   "файл из списка и загрузите его с помощью кнопки Открыть или "
-                                   "двойным кликом мышкой."));
+        showMessage(this, tr("Программа не может создать файл без имени! Наберите, "
+                             "пожалуйста, в поле Имя файла его имя без расширения .TXT, "
+                             "потом нажмите на кнопку Создать. Далее выберите созданный "
+                             "файл из списка и загрузите его с помощью кнопки Открыть или "
+                             "двойным кликом мышкой."));
         return;
     }
     // The extension is the program's, whether or not it was typed.
     const QString fileName = withTournamentExtension(typed);
     const QString problem = fileNameProblem(fileName.chopped(4));
     if (!problem.isEmpty()) {
-        showMessage(this, QStringLiteral("Нельзя создать файл «%1»: %2.").arg(fileName, problem),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(this, tr("Нельзя создать файл «%1»: %2.").arg(fileName, problem), tr("Ошибка"),
+                    QMessageBox::Warning);
         return;
     }
     // New files go into the current directory, whatever directory the lists show. A file
@@ -376,22 +377,22 @@ void FileChooser::cmdCreate_Click()
         QDir::current().absoluteFilePath(existingFile.isEmpty() ? fileName : existingFile);
     const QFileInfo existing(path);
     if (existing.isDir()) {
-        showMessage(this, QStringLiteral("Нельзя создать файл %1: так называется папка.").arg(path),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(this, tr("Нельзя создать файл %1: так называется папка.").arg(path),
+                    tr("Ошибка"), QMessageBox::Warning);
         return;
     }
     if (existing.exists() &&
         !askYesNo(this,
-                  QStringLiteral("Файл %1 уже существует. Заменить его новым пустым турниром? "
-                                 "Всё, что в нём записано, будет потеряно.")
+                  tr("Файл %1 уже существует. Заменить его новым пустым турниром? "
+                     "Всё, что в нём записано, будет потеряно.")
                       .arg(existing.fileName()),
                   programName(), QMessageBox::Question, QMessageBox::No))
         return;
     // A folder that takes no temporary file may still let an existing file be replaced.
     const QString failure = saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
     if (!failure.isEmpty()) {
-        showMessage(this, QStringLiteral("Не удалось создать файл %1: %2").arg(path, failure),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(this, tr("Не удалось создать файл %1: %2").arg(path, failure), tr("Ошибка"),
+                    QMessageBox::Warning);
         return;
     }
     Form_Load();
@@ -401,14 +402,13 @@ void FileChooser::cmdOK_Click()
 {
     const QString typed = txtFileName->text();
     if (typed.isEmpty()) {
-        showMessage(this, QStringLiteral("Файл не выбран!"));
+        showMessage(this, tr("Файл не выбран!"));
         return;
     }
     // A typed path, absolute or relative to the shown folder, names its own folder.
     const QFileInfo typedPath(QDir(m_directory).absoluteFilePath(typed));
     const bool hasFolder = typed.contains(QLatin1Char('/')) || typed.contains(QDir::separator());
-    const QString folder =
-        hasFolder ? QDir::cleanPath(typedPath.absolutePath()) : m_directory;
+    const QString folder = hasFolder ? QDir::cleanPath(typedPath.absolutePath()) : m_directory;
     const QString fileName = hasFolder ? typedPath.fileName() : typed;
     // The name chosen or typed opens the file it names in any case, the extension typed or
     // not.
@@ -426,24 +426,24 @@ bool FileChooser::createAsked(const QString &folder, const QString &typed, QStri
 {
     const QString fileName = withTournamentExtension(typed);
     if (!QFileInfo(folder).isDir()) {
-        showMessage(this, QStringLiteral("Папки %1 нет.").arg(QDir::toNativeSeparators(folder)),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(this, tr("Папки %1 нет.").arg(QDir::toNativeSeparators(folder)), tr("Ошибка"),
+                    QMessageBox::Warning);
         return false;
     }
     const QString problem = fileNameProblem(fileName.chopped(4));
     if (!problem.isEmpty()) {
-        showMessage(this, QStringLiteral("Нельзя создать файл «%1»: %2.").arg(fileName, problem),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(this, tr("Нельзя создать файл «%1»: %2.").arg(fileName, problem), tr("Ошибка"),
+                    QMessageBox::Warning);
         return false;
     }
-    if (!askYesNo(this, QStringLiteral("Турнира %1 нет. Создать его?").arg(fileName),
-                  programName(), QMessageBox::Question, QMessageBox::No))
+    if (!askYesNo(this, tr("Турнира %1 нет. Создать его?").arg(fileName), programName(),
+                  QMessageBox::Question, QMessageBox::No))
         return false;
     const QString path = joinPath(folder, fileName);
     const QString failure = saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
     if (!failure.isEmpty()) {
-        showMessage(this, QStringLiteral("Не удалось создать файл %1: %2").arg(path, failure),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(this, tr("Не удалось создать файл %1: %2").arg(path, failure), tr("Ошибка"),
+                    QMessageBox::Warning);
         return false;
     }
     *created = fileName;

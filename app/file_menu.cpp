@@ -16,11 +16,11 @@ using namespace krugovik;
 
 void MainWindow::createFileMenu()
 {
-    mnuSave = mnuFile->addAction(QStringLiteral("Сохранить"));
+    mnuSave = mnuFile->addAction(tr("Сохранить"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(mnuSave, &QAction::triggered, this, &MainWindow::mnuSave_Click);
-    mnuEvent = mnuFile->addAction(QStringLiteral("Сведения о турнире…"));
+    mnuEvent = mnuFile->addAction(tr("Сведения о турнире…"));
     mnuEvent->setObjectName(QStringLiteral("mnuEvent"));
     connect(mnuEvent, &QAction::triggered, this, &MainWindow::mnuEvent_Click);
     setTournamentCommandsEnabled(false);
@@ -55,9 +55,9 @@ void MainWindow::mnuEvent_Click()
 
 void MainWindow::createHelpMenu()
 {
-    mnuHelpMenu = menuBar()->addMenu(QStringLiteral("Справка"));
+    mnuHelpMenu = menuBar()->addMenu(tr("Справка"));
     mnuHelpMenu->setObjectName(QStringLiteral("mnuHelpMenu"));
-    mnuHelp = mnuHelpMenu->addAction(QStringLiteral("Руководство"));
+    mnuHelp = mnuHelpMenu->addAction(tr("Руководство"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->setShortcut(QKeySequence(Qt::Key_F1));
     connect(mnuHelp, &QAction::triggered, this, &MainWindow::mnuHelp_Click);

@@ -37,12 +37,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(m_area);
     m_area->viewport()->installEventFilter(this);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("Файл"));
+    mnuFile = menuBar()->addMenu(tr("Файл"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpen = mnuFile->addAction(QStringLiteral("Загрузить (создать) турнир"));
+    mnuOpen = mnuFile->addAction(tr("Загрузить (создать) турнир"));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     connect(mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
-    mnuImportTrf = mnuFile->addAction(QStringLiteral("Открыть TRF…"));
+    mnuImportTrf = mnuFile->addAction(tr("Открыть TRF…"));
     mnuImportTrf->setObjectName(QStringLiteral("mnuImportTrf"));
     connect(mnuImportTrf, &QAction::triggered, this, &MainWindow::mnuImportTrf_Click);
     createFileMenu();
@@ -68,11 +68,10 @@ void MainWindow::MDIForm_Load()
         // Without the code page every name would be written as wrong bytes.
         mnuOpen->setEnabled(false);
         mnuImportTrf->setEnabled(false);
-        showMessage(
-            this,
-            QStringLiteral("В этой сборке Qt нет кодовой страницы Windows-1251. "
-                           "Файлы турнира и базы игроков нельзя ни прочитать, ни записать."),
-            QStringLiteral("Ошибка"), QMessageBox::Critical);
+        showMessage(this,
+                    tr("В этой сборке Qt нет кодовой страницы Windows-1251. "
+                       "Файлы турнира и базы игроков нельзя ни прочитать, ни записать."),
+                    tr("Ошибка"), QMessageBox::Critical);
         return;
     }
     // What the first load of the tournament window does before anything else, without
@@ -218,12 +217,12 @@ void MainWindow::endProgram()
 void MainWindow::createEditMenu()
 {
     m_history = new QUndoGroup(this);
-    mnuEdit = menuBar()->addMenu(QStringLiteral("Правка"));
+    mnuEdit = menuBar()->addMenu(tr("Правка"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    actUndo = m_history->createUndoAction(this, QStringLiteral("Отменить"));
+    actUndo = m_history->createUndoAction(this, tr("Отменить"));
     actUndo->setObjectName(QStringLiteral("actUndo"));
     actUndo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    actRedo = m_history->createRedoAction(this, QStringLiteral("Повторить"));
+    actRedo = m_history->createRedoAction(this, tr("Повторить"));
     actRedo->setObjectName(QStringLiteral("actRedo"));
     actRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

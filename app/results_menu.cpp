@@ -28,7 +28,7 @@ using namespace krugovik;
 
 void MainWindow::createResultsMenu()
 {
-    mnuResults = menuBar()->addMenu(QStringLiteral("Итоги"));
+    mnuResults = menuBar()->addMenu(tr("Итоги"));
     mnuResults->setObjectName(QStringLiteral("mnuResults"));
     auto add = [this](const QString &text, const char *name, void (MainWindow::*slot)()) {
         QAction *action = mnuResults->addAction(text);
@@ -36,21 +36,17 @@ void MainWindow::createResultsMenu()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    mnuStandings =
-        add(QStringLiteral("Итоговая таблица"), "mnuStandings", &MainWindow::mnuStandings_Click);
-    mnuStandingsView =
-        add(QStringLiteral("Места"), "mnuStandingsView", &MainWindow::mnuStandingsView_Click);
-    mnuExportHtml = add(QStringLiteral("Сохранить для сайта (HTML)…"), "mnuExportHtml",
-                        &MainWindow::mnuExportHtml_Click);
-    mnuExportCsv = add(QStringLiteral("Сохранить для таблиц (CSV)…"), "mnuExportCsv",
-                       &MainWindow::mnuExportCsv_Click);
-    mnuExportTrf = add(QStringLiteral("Сохранить отчёт TRF…"), "mnuExportTrf",
-                       &MainWindow::mnuExportTrf_Click);
+    mnuStandings = add(tr("Итоговая таблица"), "mnuStandings", &MainWindow::mnuStandings_Click);
+    mnuStandingsView = add(tr("Места"), "mnuStandingsView", &MainWindow::mnuStandingsView_Click);
+    mnuExportHtml =
+        add(tr("Сохранить для сайта (HTML)…"), "mnuExportHtml", &MainWindow::mnuExportHtml_Click);
+    mnuExportCsv =
+        add(tr("Сохранить для таблиц (CSV)…"), "mnuExportCsv", &MainWindow::mnuExportCsv_Click);
+    mnuExportTrf = add(tr("Сохранить отчёт TRF…"), "mnuExportTrf", &MainWindow::mnuExportTrf_Click);
     mnuResults->addSeparator();
-    mnuTieBreaks = add(QStringLiteral("Правила распределения мест…"), "mnuTieBreaks",
-                       &MainWindow::mnuTieBreaks_Click);
-    mnuTieOrder = add(QStringLiteral("Порядок при равенстве…"), "mnuTieOrder",
-                      &MainWindow::mnuTieOrder_Click);
+    mnuTieBreaks =
+        add(tr("Правила распределения мест…"), "mnuTieBreaks", &MainWindow::mnuTieBreaks_Click);
+    mnuTieOrder = add(tr("Порядок при равенстве…"), "mnuTieOrder", &MainWindow::mnuTieOrder_Click);
     setResultsEnabled(false);
 }
 
@@ -72,10 +68,9 @@ void MainWindow::mnuStandings_Click()
     if (!tournament)
         return;
     const TournamentSnapshot snapshot = tournament->snapshot();
-    Printer printer(QStringLiteral("Итоговая таблица"),
-                    QString::fromStdString(snapshot.name) + QStringLiteral("-itogi"),
-                    m_tourFilePath.isEmpty() ? QString()
-                                             : QFileInfo(m_tourFilePath).absolutePath());
+    Printer printer(
+        tr("Итоговая таблица"), QString::fromStdString(snapshot.name) + QStringLiteral("-itogi"),
+        m_tourFilePath.isEmpty() ? QString() : QFileInfo(m_tourFilePath).absolutePath());
     printer.printSheet(standingsSheet(snapshot));
     reportPrintOutcome(printer.endDoc(this), this);
 }
@@ -101,20 +96,20 @@ void MainWindow::mnuStandingsView_Click()
 
 void MainWindow::mnuExportHtml_Click()
 {
-    exportResults(QStringLiteral("Сохранить для сайта (HTML)"), QStringLiteral("html"),
-                  QStringLiteral("Веб-страница (*.html)"), &exportHtml);
+    exportResults(tr("Сохранить для сайта (HTML)"), QStringLiteral("html"),
+                  tr("Веб-страница (*.html)"), &exportHtml);
 }
 
 void MainWindow::mnuExportCsv_Click()
 {
-    exportResults(QStringLiteral("Сохранить для таблиц (CSV)"), QStringLiteral("csv"),
-                  QStringLiteral("Таблица CSV (*.csv)"), &exportCsv);
+    exportResults(tr("Сохранить для таблиц (CSV)"), QStringLiteral("csv"),
+                  tr("Таблица CSV (*.csv)"), &exportCsv);
 }
 
 void MainWindow::mnuExportTrf_Click()
 {
-    exportResults(QStringLiteral("Сохранить отчёт TRF"), QStringLiteral("trf"),
-                  QStringLiteral("Отчёт TRF (*.trf)"), &exportTrf);
+    exportResults(tr("Сохранить отчёт TRF"), QStringLiteral("trf"), tr("Отчёт TRF (*.trf)"),
+                  &exportTrf);
 }
 
 void MainWindow::mnuTieBreaks_Click()
@@ -135,8 +130,7 @@ void MainWindow::mnuTieBreaks_Click()
     now.tieBreaks = after;
     const int round = lastRoundPlayed(now);
     if (round > 0 && placeRules(now) != previous) {
-        if (!askYesNo(this,
-                      QStringLiteral("Турнир уже идёт. Изменить правила распределения мест?")))
+        if (!askYesNo(this, tr("Турнир уже идёт. Изменить правила распределения мест?")))
             return;
         TieBreak change{TieBreakKind::RulesChanged};
         change.afterRound = round;
@@ -179,8 +173,8 @@ void MainWindow::exportResults(const QString &title, const QString &extension,
     const std::string bytes = writer(snapshot);
     const QString failure = saveWholeFile(path, QByteArray(bytes.data(), qsizetype(bytes.size())));
     if (!failure.isEmpty())
-        showMessage(this, QStringLiteral("Файл %1 не сохранён: %2.").arg(path, failure),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(this, tr("Файл %1 не сохранён: %2.").arg(path, failure), tr("Ошибка"),
+                    QMessageBox::Warning);
 }
 
 void MainWindow::mnuTieOrder_Click()
@@ -191,7 +185,7 @@ void MainWindow::mnuTieOrder_Click()
     TournamentDocument *document = tournament->document();
     TieOrderDialog dialog(tournament->snapshot(), this);
     if (!dialog.hasTies()) {
-        showMessage(this, QStringLiteral("Равенства нет: правила развели всех игроков."));
+        showMessage(this, tr("Равенства нет: правила развели всех игроков."));
         return;
     }
     if (dialog.exec() == QDialog::Accepted)

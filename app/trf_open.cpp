@@ -1,4 +1,5 @@
 // «Файл» → «Открыть TRF…»: a round robin from another program becomes a tournament file.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -30,11 +31,13 @@ OpenedTrf readTrfFile(const QString &path)
     OpenedTrf out;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        out.refusal = QStringLiteral("файл не читается: %1").arg(file.errorString());
+        out.refusal = QCoreApplication::translate("MainWindow", "файл не читается: %1")
+                          .arg(file.errorString());
         return out;
     }
     if (file.size() > kLargestTrf) {
-        out.refusal = QStringLiteral("файл слишком велик для TRF кругового турнира");
+        out.refusal = QCoreApplication::translate("MainWindow",
+                                                  "файл слишком велик для TRF кругового турнира");
         return out;
     }
     const QByteArray bytes = file.readAll();
@@ -46,8 +49,10 @@ OpenedTrf readTrfFile(const QString &path)
     else
         why = read.errors.front();
     if (!ok)
-        out.refusal = (why.line > 0 ? QStringLiteral("строка %1: ").arg(why.line) : QString()) +
-                      QString::fromStdString(why.reason);
+        out.refusal =
+            (why.line > 0 ? QCoreApplication::translate("MainWindow", "строка %1: ").arg(why.line)
+                          : QString()) +
+            QString::fromStdString(why.reason);
     return out;
 }
 
@@ -57,8 +62,8 @@ void MainWindow::mnuImportTrf_Click()
 {
     if (!mayCloseTournament())
         return;
-    QFileDialog open(this, QStringLiteral("Открыть TRF"), QDir::currentPath(),
-                     QStringLiteral("Файлы TRF (*.trf *.TRF *.txt *.TXT)"));
+    QFileDialog open(this, tr("Открыть TRF"), QDir::currentPath(),
+                     tr("Файлы TRF (*.trf *.TRF *.txt *.TXT)"));
     open.setObjectName(QStringLiteral("dlgImportTrf"));
     open.setOption(QFileDialog::DontUseNativeDialog);
     open.setAcceptMode(QFileDialog::AcceptOpen);
@@ -70,9 +75,9 @@ void MainWindow::mnuImportTrf_Click()
     OpenedTrf opened = readTrfFile(source);
     if (!opened.refusal.isEmpty()) {
         showMessage(this,
-                    QStringLiteral("Турнир из файла %1 не создан: %2.")
+                    tr("Турнир из файла %1 не создан: %2.")
                         .arg(QFileInfo(source).fileName(), opened.refusal),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+                    tr("Ошибка"), QMessageBox::Warning);
         return;
     }
     ImportedTournament &tournament = opened.tournament;
@@ -80,8 +85,7 @@ void MainWindow::mnuImportTrf_Click()
     // The tournament file beside the TRF, under its name: KUBOK.trf gives KUBOK.TXT.
     const QString proposed = QFileInfo(source).absoluteDir().filePath(
         QFileInfo(source).completeBaseName() + QStringLiteral(".TXT"));
-    QFileDialog save(this, QStringLiteral("Сохранить турнир"), proposed,
-                     QStringLiteral("Текстовые файлы (*.TXT)"));
+    QFileDialog save(this, tr("Сохранить турнир"), proposed, tr("Текстовые файлы (*.TXT)"));
     save.setObjectName(QStringLiteral("dlgImportTrfSave"));
     save.setOption(QFileDialog::DontUseNativeDialog);
     save.setAcceptMode(QFileDialog::AcceptSave);
@@ -106,9 +110,8 @@ void MainWindow::mnuImportTrf_Click()
         for (std::size_t k = 0; k < records.size(); ++k)
             tournament.players[k].baseRecordNo = records[k];
         const bool add =
-            missing > 0 &&
-            askYesNo(this, QStringLiteral("Игроков из файла нет в базе: %1. Добавить их в базу?")
-                               .arg(missing));
+            missing > 0 && askYesNo(this, tr("Игроков из файла нет в базе: %n. Добавить их в базу?",
+                                             nullptr, int(missing)));
         for (std::size_t k = 0; add && k < records.size(); ++k) {
             if (records[k] != 0)
                 continue;
@@ -117,9 +120,8 @@ void MainWindow::mnuImportTrf_Click()
             record.setRate(tournament.players[k].rating);
             const qint64 recordNo = base.append(record);
             if (recordNo == 0) {
-                showMessage(this,
-                            QStringLiteral("Игроки не добавлены в базу: %1.").arg(base.errorText()),
-                            QStringLiteral("Ошибка"), QMessageBox::Warning);
+                showMessage(this, tr("Игроки не добавлены в базу: %1.").arg(base.errorText()),
+                            tr("Ошибка"), QMessageBox::Warning);
                 break;
             }
             tournament.players[k].baseRecordNo = int(recordNo);
@@ -130,8 +132,8 @@ void MainWindow::mnuImportTrf_Click()
     const QString failure =
         saveWholeFile(target, QByteArray(bytes.data(), qsizetype(bytes.size())));
     if (!failure.isEmpty()) {
-        showMessage(this, QStringLiteral("Файл %1 не сохранён: %2.").arg(target, failure),
-                    QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(this, tr("Файл %1 не сохранён: %2.").arg(target, failure), tr("Ошибка"),
+                    QMessageBox::Warning);
         return;
     }
     closeTournament();

@@ -43,14 +43,14 @@ std::string fieldBytes(const QString &text)
 QString baseFailureText(const BaseFile &base)
 {
     const QString text =
-        base.isReadOnly() ? QStringLiteral("Изменение не записано в базу игроков %1: %2.")
-                          : QStringLiteral("Не удалось открыть или записать базу игроков %1: %2");
+        base.isReadOnly() ? BaseEditor::tr("Изменение не записано в базу игроков %1: %2.")
+                          : BaseEditor::tr("Не удалось открыть или записать базу игроков %1: %2");
     return text.arg(base.path(), base.errorText());
 }
 
 QString readOnlyBaseText(const BaseFile &base)
 {
-    return QStringLiteral("Базу игроков %1 можно только читать: %2. Просматривать её, заносить "
+    return BaseEditor::tr("Базу игроков %1 можно только читать: %2. Просматривать её, заносить "
                           "игроков в таблицу и печатать список можно, но изменения в базе "
                           "сохранены не будут.")
         .arg(base.path(), base.readOnlyReason());
@@ -71,15 +71,15 @@ BaseEditor::BaseEditor(QWidget *window, FileLayer *files, TournamentDocument *do
 
 void BaseEditor::createEditor()
 {
-    lblName = new QLabel(QStringLiteral("Игрок:"), m_window);
+    lblName = new QLabel(tr("Игрок:"), m_window);
     lblName->setObjectName(QStringLiteral("lblName"));
     placeInTwips(lblName, 60, 135, 700, 285);
 
     txtName = new QLineEdit(m_window);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setMaxLength(int(kNameWidth));
-    txtName->setToolTip(QStringLiteral("Имя в базе — не длиннее %1 знаков; буквы, которых нет "
-                                       "в кодировке базы, пишутся без надстрочных знаков (Ö → O)")
+    txtName->setToolTip(tr("Имя в базе — не длиннее %1 знаков; буквы, которых нет "
+                           "в кодировке базы, пишутся без надстрочных знаков (Ö → O)")
                             .arg(kNameWidth));
     placeInTwips(txtName, 760, 90, 3000, 360);
 
@@ -106,22 +106,22 @@ void BaseEditor::createEditor()
     txtNR->setAlignment(Qt::AlignCenter);
     placeInTwips(txtNR, 4580, 90, 360, 360);
 
-    chkRate = new QCheckBox(QStringLiteral("Рейтинг"), m_window);
+    chkRate = new QCheckBox(tr("Рейтинг"), m_window);
     chkRate->setObjectName(QStringLiteral("chkRate"));
     chkRate->setChecked(true);
     placeInTwips(chkRate, 5020, 90, 1650, 360);
 
     cmdPrevious = pictureButton(m_window, "cmdPrevious",
                                 m_window->style()->standardIcon(QStyle::SP_ArrowLeft),
-                                QStringLiteral("Предыдущая запись"));
+                                tr("Предыдущая запись"));
     placeInTwips(cmdPrevious, 6720, 60, kPictureButton, kPictureButton);
     cmdNext =
         pictureButton(m_window, "cmdNext", m_window->style()->standardIcon(QStyle::SP_ArrowRight),
-                      QStringLiteral("Следующая запись"));
+                      tr("Следующая запись"));
     placeInTwips(cmdNext, 7160, 60, kPictureButton, kPictureButton);
     cmdNew = pictureButton(m_window, "cmdNew",
                            m_window->style()->standardIcon(QStyle::SP_FileDialogNewFolder),
-                           QStringLiteral("Добавление нового игрока в базу"));
+                           tr("Добавление нового игрока в базу"));
     placeInTwips(cmdNew, 7600, 60, kPictureButton, kPictureButton);
 
     // Only what the base's code page can store reaches a record.
@@ -163,23 +163,24 @@ void BaseEditor::createCategories()
     constexpr double upper = 660, lower = 1050, middle = 855, pairLeft = 5250, pairStep = 1300;
     const std::array<Category, kCategoryCount + 1> categories = {{
         {"", 0, 0},
-        {"Безразрядник", 120, upper},
-        {"4 разряд", 120, lower},
-        {"3 разряд", 1800, middle},
-        {"2 разряд", pairLeft, upper},
-        {"2 разряд", pairLeft, lower},
-        {"1 разряд", pairLeft + pairStep, upper},
-        {"1 разряд", pairLeft + pairStep, lower},
-        {"1 балл", pairLeft + 2 * pairStep, upper},
-        {"1 балл", pairLeft + 2 * pairStep, lower},
-        {"2 балла", pairLeft + 3 * pairStep, upper},
-        {"2 балла", pairLeft + 3 * pairStep, lower},
-        {"КМС", pairLeft + 4 * pairStep, upper},
-        {"КМС", pairLeft + 4 * pairStep, lower},
+        //: A junior's sports category; the captions after this one have about 60 pixels.
+        {QT_TR_NOOP("Безразрядник"), 120, upper},
+        {QT_TR_NOOP("4 разряд"), 120, lower},
+        {QT_TR_NOOP("3 разряд"), 1800, middle},
+        {QT_TR_NOOP("2 разряд"), pairLeft, upper},
+        {QT_TR_NOOP("2 разряд"), pairLeft, lower},
+        {QT_TR_NOOP("1 разряд"), pairLeft + pairStep, upper},
+        {QT_TR_NOOP("1 разряд"), pairLeft + pairStep, lower},
+        {QT_TR_NOOP("1 балл"), pairLeft + 2 * pairStep, upper},
+        {QT_TR_NOOP("1 балл"), pairLeft + 2 * pairStep, lower},
+        {QT_TR_NOOP("2 балла"), pairLeft + 3 * pairStep, upper},
+        {QT_TR_NOOP("2 балла"), pairLeft + 3 * pairStep, lower},
+        {QT_TR_NOOP("КМС"), pairLeft + 4 * pairStep, upper},
+        {QT_TR_NOOP("КМС"), pairLeft + 4 * pairStep, lower},
     }};
     m_categories = new QButtonGroup(this);
     for (int k = 1; k <= kCategoryCount; ++k) {
-        optRanc[k] = new QRadioButton(QString::fromUtf8(categories[k].caption), m_window);
+        optRanc[k] = new QRadioButton(tr(categories[k].caption), m_window);
         optRanc[k]->setObjectName(QStringLiteral("optRanc%1").arg(k));
         placeInTwips(optRanc[k], categories[k].left, categories[k].top, k == 1 ? 1650 : 1250, 330);
         optRanc[k]->hide();
@@ -187,12 +188,12 @@ void BaseEditor::createCategories()
     }
     connect(m_categories, &QButtonGroup::idClicked, this, &BaseEditor::optRanc_Click);
 
-    lblM = new QLabel(QStringLiteral("                           Юноши"), m_window);
+    lblM = new QLabel(tr("                           Юноши"), m_window);
     lblM->setObjectName(QStringLiteral("lblM"));
     // The leading blanks right-align the words; the alignment keeps them in view.
     lblM->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeInTwips(lblM, 3000, upper, 2200, 330);
-    lblD = new QLabel(QStringLiteral("                       Девушки"), m_window);
+    lblD = new QLabel(tr("                       Девушки"), m_window);
     lblD->setObjectName(QStringLiteral("lblD"));
     lblD->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeInTwips(lblD, 3000, lower, 2200, 330);
@@ -204,11 +205,10 @@ void BaseEditor::createCommands()
 {
     cmdZapisBase = pictureButton(m_window, "cmdZapisBase",
                                  m_window->style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                 QStringLiteral("Записать новые рейтинги в базу"));
+                                 tr("Записать новые рейтинги в базу"));
     placeInTwips(cmdZapisBase, 8200, 60, kPictureButton, kPictureButton);
-    cmdPrintBase =
-        pictureButton(m_window, "cmdPrintBase", printerIcon(QColor(30, 90, 200)),
-                      QStringLiteral("Распечатать общий список игроков из базы и их рейтинги"));
+    cmdPrintBase = pictureButton(m_window, "cmdPrintBase", printerIcon(QColor(30, 90, 200)),
+                                 tr("Распечатать общий список игроков из базы и их рейтинги"));
     placeInTwips(cmdPrintBase, 8640, 60, kPictureButton, kPictureButton);
     connect(cmdZapisBase, &QToolButton::clicked, this, &BaseEditor::cmdZapisBase_Click);
     connect(cmdPrintBase, &QToolButton::clicked, this, &BaseEditor::cmdPrintBase_Click);
@@ -285,7 +285,7 @@ void BaseEditor::SaveCurrentRecord()
 
 void BaseEditor::reportBaseFailure()
 {
-    showMessage(m_window, baseFailureText(Base), QStringLiteral("Ошибка"), QMessageBox::Warning);
+    showMessage(m_window, baseFailureText(Base), tr("Ошибка"), QMessageBox::Warning);
 }
 
 void BaseEditor::SetEditorButtonsAtLoad()
@@ -333,7 +333,7 @@ void BaseEditor::UpdateLabel()
         optRanc[k]->setVisible(!rated);
     lblM->setVisible(!rated);
     lblD->setVisible(!rated);
-    chkRate->setText(rated ? QStringLiteral("Рейтинг") : QStringLiteral("Нет рейтинга"));
+    chkRate->setText(rated ? tr("Рейтинг") : tr("Нет рейтинга"));
     txtRate->setEnabled(rated);
     if (rated)
         txtNR->setText(QString());
@@ -402,8 +402,7 @@ void BaseEditor::ReportReadOnlyBase()
     // Every load of the tournament window opens the base again; once is enough.
     if (!m_files->firstTime(QStringLiteral("read-only base ") + Base.path()))
         return;
-    showMessage(m_window, readOnlyBaseText(Base), QStringLiteral("База игроков"),
-                QMessageBox::Warning);
+    showMessage(m_window, readOnlyBaseText(Base), tr("База игроков"), QMessageBox::Warning);
 }
 
 bool BaseEditor::RefuseReadOnlyBase()
@@ -411,15 +410,15 @@ bool BaseEditor::RefuseReadOnlyBase()
     if (!Base.isReadOnly())
         return false;
     showMessage(m_window,
-                QStringLiteral("Новые рейтинги не записаны в базу игроков %1: %2.")
+                tr("Новые рейтинги не записаны в базу игроков %1: %2.")
                     .arg(Base.path(), Base.readOnlyReason()),
-                QStringLiteral("Ошибка"), QMessageBox::Warning);
+                tr("Ошибка"), QMessageBox::Warning);
     return true;
 }
 
 void BaseEditor::ShowRecordNumber()
 {
-    lblRecord->setText(QStringLiteral("Запись %1 из %2").arg(CurrentRecord).arg(RecordCount));
+    lblRecord->setText(tr("Запись %1 из %2").arg(CurrentRecord).arg(RecordCount));
 }
 
 void openBaseAtStartUp(FileLayer *files, QWidget *parent)
@@ -427,9 +426,9 @@ void openBaseAtStartUp(FileLayer *files, QWidget *parent)
     BaseFile base;
     const QString refusal = files->writeRefusal(BaseFile::kFileName);
     if (!base.open(BaseFile::kFileName, refusal))
-        showMessage(parent, baseFailureText(base), QStringLiteral("Ошибка"), QMessageBox::Warning);
+        showMessage(parent, baseFailureText(base), BaseEditor::tr("Ошибка"), QMessageBox::Warning);
     else if (base.isReadOnly() && files->firstTime(QStringLiteral("read-only base ") + base.path()))
-        showMessage(parent, readOnlyBaseText(base), QStringLiteral("База игроков"),
+        showMessage(parent, readOnlyBaseText(base), BaseEditor::tr("База игроков"),
                     QMessageBox::Warning);
 }
 

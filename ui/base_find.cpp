@@ -20,6 +20,7 @@
 #include "common/twips.h"
 #include "ui/base_editor.h"
 #include "ui/cross_table.h"
+#include "ui/import_list_dialog.h"
 
 namespace krugovik {
 namespace {
@@ -27,11 +28,20 @@ namespace {
 constexpr std::size_t kListedMatches = 20;
 constexpr int kRecordRole = Qt::UserRole;   // the record number behind an entry
 constexpr int kListRole = Qt::UserRole + 1; // a list's entry: its index among the list matches
-const QString kFindToolTip =
-    QStringLiteral("Поиск игрока в базе по части имени (без учёта регистра, «ё» как «е») и "
-                   "в загруженных рейтинг-листах по началу фамилии или по ID: выберите игрока "
-                   "из списка или нажмите Enter — следующий найденный");
-const QString kNotFound = QStringLiteral("Не найдено");
+
+QString findToolTip()
+{
+    return QCoreApplication::translate(
+        "krugovik::BaseEditor",
+        "Поиск игрока в базе по части имени (без учёта регистра, «ё» как «е») и "
+        "в загруженных рейтинг-листах по началу фамилии или по ID: выберите игрока "
+        "из списка или нажмите Enter — следующий найденный");
+}
+
+QString notFound()
+{
+    return BaseEditor::tr("Не найдено");
+}
 
 QString fieldText(const std::string &field)
 {
@@ -133,16 +143,16 @@ void BaseEditor::createFindBox(CrossTable *table)
 {
     txtFind = new QLineEdit(m_window);
     txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setPlaceholderText(QStringLiteral("Найти в базе"));
-    txtFind->setToolTip(kFindToolTip);
+    txtFind->setPlaceholderText(tr("Найти в базе"));
+    txtFind->setToolTip(findToolTip());
     txtFind->setClearButtonEnabled(true);
     auto *findCheck = new CodePageValidator(txtFind);
     // The box is narrow: what folding changed is said in its tooltip.
     findCheck->setNoteReceiver([this](const QString &note) {
-        if (note.isEmpty() && txtFind->toolTip() == kNotFound)
+        if (note.isEmpty() && txtFind->toolTip() == notFound())
             return; // the edit's own handler lifts the red
         txtFind->setPalette(QPalette());
-        txtFind->setToolTip(note.isEmpty() ? kFindToolTip : note);
+        txtFind->setToolTip(note.isEmpty() ? findToolTip() : note);
         if (!note.isEmpty() && txtFind->isVisible())
             QToolTip::showText(txtFind->mapToGlobal(QPoint(0, txtFind->height())), note, txtFind);
     });
@@ -199,7 +209,7 @@ void BaseEditor::createFindBox(CrossTable *table)
     lblIdentity = new QLabel(m_window);
     lblIdentity->setObjectName(QStringLiteral("lblIdentity"));
     lblIdentity->setFont(screenFont(8));
-    lblIdentity->setToolTip(QStringLiteral("Данные игрока из рейтинг-листа"));
+    lblIdentity->setToolTip(tr("Данные игрока из рейтинг-листа"));
     placeInTwips(lblIdentity, 12020, 480, 3100, 255);
 }
 
@@ -219,9 +229,9 @@ void BaseEditor::UpdateFindBox()
 
 void BaseEditor::txtFind_Change()
 {
-    if (txtFind->toolTip() == kNotFound) {
+    if (txtFind->toolTip() == notFound()) {
         txtFind->setPalette(QPalette());
-        txtFind->setToolTip(kFindToolTip);
+        txtFind->setToolTip(findToolTip());
     }
     // The base as it is now: another window may have changed it since it was opened.
     const QByteArray base = Base.readAll();
@@ -245,7 +255,7 @@ void BaseEditor::txtFind_Change()
         auto *rate = new QStandardItem(
             match.player.rating > 0 ? QString::number(match.player.rating) : QString());
         rate->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto *source = new QStandardItem(match.listName);
+        auto *source = new QStandardItem(shownListName(match.listName));
         source->setForeground(QColor(Qt::darkBlue));
         m_findMatches->appendRow({name, rate, source});
     }
@@ -280,7 +290,7 @@ void BaseEditor::txtFind_Enter()
         QPalette red = txtFind->palette();
         red.setColor(QPalette::Text, Qt::red);
         txtFind->setPalette(red);
-        txtFind->setToolTip(kNotFound);
+        txtFind->setToolTip(notFound());
         return;
     }
     ShowFoundRecord(found);
@@ -375,9 +385,9 @@ void BaseEditor::ShowIdentity()
         if (!text->empty())
             parts << QString::fromStdString(*text);
     if (identity.birthYear > 0)
-        parts << QStringLiteral("%1 г.р.").arg(identity.birthYear);
+        parts << tr("%1 г.р.").arg(identity.birthYear);
     if (identity.fideRating > 0)
-        parts << QStringLiteral("Эло %1").arg(identity.fideRating);
+        parts << tr("Эло %1").arg(identity.fideRating);
     lblIdentity->setText(parts.join(QStringLiteral(" · ")));
 }
 

@@ -47,7 +47,7 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgEvent"));
-    setWindowTitle(QStringLiteral("Сведения о турнире"));
+    setWindowTitle(tr("Сведения о турнире"));
     setModal(true);
 
     auto *form = new QFormLayout;
@@ -57,7 +57,7 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
         addText("txtEventFederation", QString::fromStdString(current.federation), 3);
     txtEventFederation->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[A-Za-z]{0,3}")), txtEventFederation));
-    txtEventFederation->setToolTip(QStringLiteral("Три латинские буквы кода ФИДЕ: RUS"));
+    txtEventFederation->setToolTip(tr("Три латинские буквы кода ФИДЕ: RUS"));
     connect(txtEventFederation, &QLineEdit::textEdited, this, [this](const QString &text) {
         const int at = txtEventFederation->cursorPosition();
         txtEventFederation->setText(text.toUpper());
@@ -73,30 +73,30 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
         addText("txtDeputyArbiter", QString::fromStdString(current.deputyArbiter), kTextLength);
     txtTimeControl =
         addText("txtTimeControl", QString::fromStdString(current.timeControl), kTextLength);
-    txtTimeControl->setPlaceholderText(QStringLiteral("90 мин + 30 сек на ход"));
+    txtTimeControl->setPlaceholderText(tr("90 мин + 30 сек на ход"));
     cmbEventKind = new QComboBox(this);
     cmbEventKind->setObjectName(QStringLiteral("cmbEventKind"));
-    cmbEventKind->addItems({QStringLiteral("не указан"), QStringLiteral("классический"),
-                            QStringLiteral("быстрый"), QStringLiteral("блиц")});
+    cmbEventKind->addItems({tr("не указан", "rate of play"), tr("классический", "rate of play"),
+                            tr("быстрый", "rate of play"), tr("блиц", "rate of play")});
     for (int k = 0; k < int(std::size(kKinds)); ++k) {
         if (kKinds[k] == current.kind)
             cmbEventKind->setCurrentIndex(k);
     }
 
-    form->addRow(QStringLiteral("&Название:"), txtEventTitle);
-    form->addRow(QStringLiteral("&Место проведения:"), txtEventPlace);
-    form->addRow(QStringLiteral("&Федерация:"), txtEventFederation);
-    form->addRow(QStringLiteral("&Организатор:"), txtEventOrganiser);
-    form->addRow(QStringLiteral("&Начало:"), dteEventStart);
-    form->addRow(QStringLiteral("&Окончание:"), dteEventEnd);
-    form->addRow(QStringLiteral("&Главный судья:"), txtChiefArbiter);
-    form->addRow(QStringLiteral("&Заместитель:"), txtDeputyArbiter);
-    form->addRow(QStringLiteral("&Контроль времени:"), txtTimeControl);
-    form->addRow(QStringLiteral("&Вид турнира:"), cmbEventKind);
+    form->addRow(tr("&Название:"), txtEventTitle);
+    form->addRow(tr("&Место проведения:"), txtEventPlace);
+    form->addRow(tr("&Федерация:"), txtEventFederation);
+    form->addRow(tr("&Организатор:"), txtEventOrganiser);
+    form->addRow(tr("&Начало:"), dteEventStart);
+    form->addRow(tr("&Окончание:"), dteEventEnd);
+    form->addRow(tr("&Главный судья:"), txtChiefArbiter);
+    form->addRow(tr("&Заместитель:"), txtDeputyArbiter);
+    form->addRow(tr("&Контроль времени:"), txtTimeControl);
+    form->addRow(tr("&Вид турнира:"), cmbEventKind);
 
     tblRoundDates = new QTableWidget(int(roundNames.size()), 1, this);
     tblRoundDates->setObjectName(QStringLiteral("tblRoundDates"));
-    tblRoundDates->setHorizontalHeaderLabels({QStringLiteral("Дата тура")});
+    tblRoundDates->setHorizontalHeaderLabels({tr("Дата тура")});
     tblRoundDates->setVerticalHeaderLabels(roundNames);
     tblRoundDates->horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < roundNames.size(); ++r) {
@@ -107,20 +107,20 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
         tblRoundDates->setCellWidget(r, 0, edit);
         m_roundDates.push_back(edit);
     }
-    cmdFillRoundDates = new QPushButton(QStringLiteral("Заполнить по н&еделям"), this);
+    cmdFillRoundDates = new QPushButton(tr("Заполнить по н&еделям"), this);
     cmdFillRoundDates->setObjectName(QStringLiteral("cmdFillRoundDates"));
     cmdFillRoundDates->setAutoDefault(false);
     cmdFillRoundDates->setToolTip(
-        QStringLiteral("Тур 1 — в день начала турнира, каждый следующий — через неделю"));
+        tr("Тур 1 — в день начала турнира, каждый следующий — через неделю"));
     connect(cmdFillRoundDates, &QPushButton::clicked, this, &EventDialog::cmdFillRoundDates_Click);
 
     btnEvent = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     btnEvent->setObjectName(QStringLiteral("btnEvent"));
     QPushButton *ok = btnEvent->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("ОК"));
+    ok->setText(tr("ОК"));
     ok->setObjectName(QStringLiteral("cmdEventOk"));
     QPushButton *cancel = btnEvent->button(QDialogButtonBox::Cancel);
-    cancel->setText(QStringLiteral("Отмена"));
+    cancel->setText(tr("Отмена"));
     cancel->setObjectName(QStringLiteral("cmdEventCancel"));
     connect(btnEvent, &QDialogButtonBox::accepted, this, &EventDialog::accept);
     connect(btnEvent, &QDialogButtonBox::rejected, this, &EventDialog::reject);
@@ -153,7 +153,7 @@ QDateEdit *EventDialog::addDate(const char *name, const std::string &date, QWidg
     edit->setObjectName(QString::fromLatin1(name));
     edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     edit->setMinimumDate(kNoDate);
-    edit->setSpecialValueText(QStringLiteral("не задана"));
+    edit->setSpecialValueText(tr("не задана", "a date not given yet"));
     edit->setCalendarPopup(true);
     edit->setDate(dateOf(date));
     // A step up from «не задана» goes to today rather than to the day after the lowest.
@@ -201,12 +201,12 @@ void EventDialog::accept()
 {
     const EventDetails d = details();
     if (!d.federation.empty() && !isFederationCode(d.federation)) {
-        showMessage(this, QStringLiteral("Код федерации — три латинские буквы, например RUS."));
+        showMessage(this, tr("Код федерации — три латинские буквы, например RUS."));
         txtEventFederation->setFocus();
         return;
     }
     if (!d.startDate.empty() && !d.endDate.empty() && d.endDate < d.startDate) {
-        showMessage(this, QStringLiteral("Турнир не может окончиться раньше, чем начался."));
+        showMessage(this, tr("Турнир не может окончиться раньше, чем начался."));
         dteEventEnd->setFocus();
         return;
     }

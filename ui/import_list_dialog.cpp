@@ -20,20 +20,26 @@
 namespace krugovik {
 namespace {
 
-const std::array<QString, kCsvFieldCount> kFieldLabels = {
-    QStringLiteral("Фамилия, имя:"), QStringLiteral("Рейтинг:"),
-    QStringLiteral("FIDE ID:"),      QStringLiteral("Национальный ID:"),
-    QStringLiteral("Федерация:"),    QStringLiteral("Звание:"),
-    QStringLiteral("Пол:"),          QStringLiteral("Год рождения:")};
+const std::array<const char *, kCsvFieldCount> kFieldLabels = {
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "Фамилия, имя:"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "Рейтинг:"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "FIDE ID:"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "Национальный ID:"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "Федерация:"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "Звание:"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "Пол:"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "Год рождения:")};
 const std::array<const char *, kCsvFieldCount> kFieldNames = {
     "cboCsvName",       "cboCsvRating", "cboCsvFideId", "cboCsvNationalId",
     "cboCsvFederation", "cboCsvTitle",  "cboCsvSex",    "cboCsvBirthYear"};
 constexpr std::array<char, 3> kSeparators = {';', ',', '\t'};
-const std::array<QString, 3> kSeparatorNames = {
-    QStringLiteral("точка с запятой"), QStringLiteral("запятая"), QStringLiteral("табуляция")};
+const std::array<const char *, 3> kSeparatorNames = {
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "точка с запятой"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "запятая"),
+    QT_TRANSLATE_NOOP("krugovik::CsvColumnsDialog", "табуляция")};
 
+// The FIDE list's name as the store keeps it; shown in the program's language.
 const QString kFideListName = QStringLiteral("ФИДЕ");
-const QString kNoColumn = QStringLiteral("(нет)");
 
 const QString kSettingsGroup = QStringLiteral("csvList");
 
@@ -43,7 +49,10 @@ CsvColumns rememberedColumns(const QString &settingsFile, const QString &firstLi
     QSettings settings(settingsFile, QSettings::IniFormat);
     settings.beginGroup(kSettingsGroup);
     const QStringList columns = settings.value(QStringLiteral("columns")).toStringList();
-    listName = settings.value(QStringLiteral("name"), QStringLiteral("ФШР")).toString();
+    listName = settings
+                   .value(QStringLiteral("name"),
+                          ImportListDialog::tr("ФШР", "the proposed name of a national list"))
+                   .toString();
     if (columns.size() != int(kCsvFieldCount)) {
         const std::string line = firstLine.toStdString();
         const char separator = guessCsvSeparator(line);
@@ -79,30 +88,30 @@ CsvColumnsDialog::CsvColumnsDialog(QWidget *parent, const QString &firstLine,
     : QDialog(parent), m_firstLine(firstLine)
 {
     setObjectName(QStringLiteral("dlgCsvColumns"));
-    setWindowTitle(QStringLiteral("Столбцы списка CSV"));
+    setWindowTitle(tr("Столбцы списка CSV"));
     setModal(true);
     auto *form = new QFormLayout;
     txtListName = new QLineEdit(listName, this);
     txtListName->setObjectName(QStringLiteral("txtListName"));
     txtListName->setMaxLength(20);
-    txtListName->setToolTip(QStringLiteral("Так список назван в списке найденных игроков"));
-    form->addRow(QStringLiteral("Название списка:"), txtListName);
+    txtListName->setToolTip(tr("Так список назван в списке найденных игроков"));
+    form->addRow(tr("Название списка:"), txtListName);
     cboCsvSeparator = new QComboBox(this);
     cboCsvSeparator->setObjectName(QStringLiteral("cboCsvSeparator"));
     for (std::size_t s = 0; s < kSeparators.size(); ++s) {
-        cboCsvSeparator->addItem(kSeparatorNames[s], QChar::fromLatin1(kSeparators[s]));
+        cboCsvSeparator->addItem(tr(kSeparatorNames[s]), QChar::fromLatin1(kSeparators[s]));
         if (kSeparators[s] == remembered.separator)
             cboCsvSeparator->setCurrentIndex(int(s));
     }
-    form->addRow(QStringLiteral("Разделитель:"), cboCsvSeparator);
-    chkCsvHeader = new QCheckBox(QStringLiteral("Первая строка — названия столбцов"), this);
+    form->addRow(tr("Разделитель:"), cboCsvSeparator);
+    chkCsvHeader = new QCheckBox(tr("Первая строка — названия столбцов"), this);
     chkCsvHeader->setObjectName(QStringLiteral("chkCsvHeader"));
     chkCsvHeader->setChecked(remembered.headerLine);
     form->addRow(chkCsvHeader);
     for (std::size_t f = 0; f < kCsvFieldCount; ++f) {
         cboCsvField[f] = new QComboBox(this);
         cboCsvField[f]->setObjectName(QString::fromLatin1(kFieldNames[f]));
-        form->addRow(kFieldLabels[f], cboCsvField[f]);
+        form->addRow(tr(kFieldLabels[f]), cboCsvField[f]);
     }
     fillColumns();
     for (std::size_t f = 0; f < kCsvFieldCount; ++f) {
@@ -114,8 +123,8 @@ CsvColumnsDialog::CsvColumnsDialog(QWidget *parent, const QString &firstLine,
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     cmdCsvOk = buttons->button(QDialogButtonBox::Ok);
     cmdCsvOk->setObjectName(QStringLiteral("cmdCsvOk"));
-    cmdCsvOk->setText(QStringLiteral("Загрузить"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    cmdCsvOk->setText(tr("Загрузить"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QComboBox *box : cboCsvField)
@@ -136,7 +145,7 @@ void CsvColumnsDialog::fillColumns()
         const QVariant chosen = box->currentData();
         QSignalBlocker quiet(box);
         box->clear();
-        box->addItem(kNoColumn, -1);
+        box->addItem(tr("(нет)", "no column of the file"), -1);
         for (std::size_t c = 0; c < cells.size(); ++c)
             box->addItem(QStringLiteral("%1: %2").arg(c + 1).arg(QString::fromStdString(cells[c])),
                          int(c));
@@ -176,19 +185,19 @@ ImportListDialog::ImportListDialog(QWidget *parent, const QString &folder, ListK
       m_columns(columns)
 {
     setObjectName(QStringLiteral("dlgImportList"));
-    setWindowTitle(QStringLiteral("Загрузка рейтинг-листа"));
+    setWindowTitle(tr("Загрузка рейтинг-листа"));
     setModal(true);
-    lblImport = new QLabel(QStringLiteral("Загружается список «%1» из файла %2…")
-                               .arg(listName, QFileInfo(path).fileName()),
+    lblImport = new QLabel(tr("Загружается список «%1» из файла %2…")
+                               .arg(shownListName(listName), QFileInfo(path).fileName()),
                            this);
     lblImport->setObjectName(QStringLiteral("lblImport"));
     prgImport = new QProgressBar(this);
     prgImport->setObjectName(QStringLiteral("prgImport"));
     prgImport->setRange(0, 1000);
     prgImport->setMinimumWidth(360);
-    cmdCancelImport = new QPushButton(QStringLiteral("Отмена"), this);
+    cmdCancelImport = new QPushButton(tr("Отмена"), this);
     cmdCancelImport->setObjectName(QStringLiteral("cmdCancelImport"));
-    cmdCancelImport->setToolTip(QStringLiteral("Прервать загрузку; прежний список останется"));
+    cmdCancelImport->setToolTip(tr("Прервать загрузку; прежний список останется"));
     connect(cmdCancelImport, &QPushButton::clicked, this, &ImportListDialog::cancelImport);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblImport);
@@ -234,31 +243,38 @@ void ImportListDialog::cancelImport()
 {
     m_cancel = true;
     cmdCancelImport->setEnabled(false);
-    lblImport->setText(QStringLiteral("Загрузка прерывается…"));
+    lblImport->setText(tr("Загрузка прерывается…"));
+}
+
+QString shownListName(const QString &stored)
+{
+    return stored == kFideListName ? ImportListDialog::tr("ФИДЕ", "the FIDE rating list's name")
+                                   : stored;
 }
 
 QString importReport(const ImportResult &result, const QString &listName)
 {
+    const QString shown = shownListName(listName);
     if (result.read.cancelled)
-        return QStringLiteral("Загрузка прервана; список «%1» не изменён.").arg(listName);
+        return ImportListDialog::tr("Загрузка прервана; список «%1» не изменён.").arg(shown);
     if (!result.replaced)
-        return QStringLiteral("Список «%1» не загружен: %2. Прежний список не изменён.")
-            .arg(listName, result.error.isEmpty() ? result.read.error : result.error);
-    QString text = QStringLiteral("Загружен список «%1»: игроков — %2.")
-                       .arg(listName)
-                       .arg(result.read.players);
+        return ImportListDialog::tr("Список «%1» не загружен: %2. Прежний список не изменён.")
+            .arg(shown, result.error.isEmpty() ? result.read.error : result.error);
+    QString text = ImportListDialog::tr("Загружен список «%1»: игроков — %n.", nullptr,
+                                        int(result.read.players))
+                       .arg(shown);
     if (result.read.skipped > 0)
-        text += QStringLiteral("\nПропущено строк с ошибками: %1 (первая — строка %2).")
-                    .arg(result.read.skipped)
+        text += ImportListDialog::tr("\nПропущено строк с ошибками: %n (первая — строка %1).",
+                                     nullptr, int(result.read.skipped))
                     .arg(result.read.firstSkippedLine);
     return text;
 }
 
 void importRatingList(QWidget *parent, const QString &folder, const QString &settingsFile)
 {
-    QFileDialog chooser(parent, QStringLiteral("Загрузить рейтинг-лист"), QString(),
-                        QStringLiteral("Рейтинг-листы (*.zip *.txt *.xml *.csv *.ZIP *.TXT "
-                                       "*.XML *.CSV);;Все файлы (*)"));
+    QFileDialog chooser(parent, ImportListDialog::tr("Загрузить рейтинг-лист"), QString(),
+                        ImportListDialog::tr("Рейтинг-листы (*.zip *.txt *.xml *.csv *.ZIP *.TXT "
+                                             "*.XML *.CSV);;Все файлы (*)"));
     chooser.setObjectName(QStringLiteral("dlgListFile"));
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
@@ -272,8 +288,8 @@ void importRatingList(QWidget *parent, const QString &folder, const QString &set
     if (!listFormatOf(path, format, error)) {
         showMessage(
             parent,
-            QStringLiteral("Файл %1 не загружен: %2.").arg(QFileInfo(path).fileName(), error),
-            QStringLiteral("Ошибка"), QMessageBox::Warning);
+            ImportListDialog::tr("Файл %1 не загружен: %2.").arg(QFileInfo(path).fileName(), error),
+            ImportListDialog::tr("Ошибка"), QMessageBox::Warning);
         return;
     }
     ListKind kind = ListKind::Fide;

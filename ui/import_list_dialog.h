@@ -77,6 +77,10 @@ class ImportListDialog : public QDialog {
 // mapping.
 void importRatingList(QWidget *parent, const QString &folder, const QString &settingsFile);
 
+// A list's name as the find list and the messages show it: the FIDE list's in the program's
+// language, a federation's as the director named it.
+QString shownListName(const QString &stored);
+
 // What the director is told of an import.
 QString importReport(const ImportResult &result, const QString &listName);
 
