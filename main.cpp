@@ -44,6 +44,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.krugovik.Krugovik"));
     if (qEnvironmentVariableIsSet(krugovik::kSmokeCheckVariable))
         return krugovik::runSmokeCheck();
+    // Before the club folder's messages are made; the window then speaks the same language.
+    krugovik::useLanguage(&app, krugovik::startLanguage(krugovik::programSettingsFile()));
     const krugovik::ClubStart club = krugovik::enterClubFolderIfAsked(app.arguments());
     MainWindow window;
     window.show();

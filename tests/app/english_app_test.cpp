@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTranslator>
@@ -27,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include "app/club_folder.h"
+#include "app/language.h"
 #include "app/file_chooser.h"
 #include "export/trf_export.h"
 #include "support/test_helpers.h"
@@ -109,12 +111,16 @@ template <typename T> void answerNextModal(std::function<void(T *)> answer)
     QTimer::singleShot(5, *poll);
 }
 
-// The program's English catalogue installed for the test, and removed whatever happens.
+// The program as a director who chose English starts it, with a settings folder of its own;
+// the catalogue is also installed for the parts the tests build without a main window.
 class InEnglish : public TournamentTest {
   protected:
     void SetUp() override
     {
         TournamentTest::SetUp();
+        m_previousConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        krugovik::saveLanguage(krugovik::programSettingsFile(), krugovik::Language::English);
         ASSERT_TRUE(m_english.load(QStringLiteral(":/i18n/krugovik_en.qm")));
         ASSERT_TRUE(QCoreApplication::installTranslator(&m_english));
     }
@@ -122,21 +128,16 @@ class InEnglish : public TournamentTest {
     {
         TournamentTest::TearDown();
         QCoreApplication::removeTranslator(&m_english);
+        qputenv("XDG_CONFIG_HOME", m_previousConfig);
     }
 
-    // The main window with everything in it, the menus of its child windows aside: those
-    // are Qt's own words.
-    QStringList mainWindowCyrillic() const
-    {
-        QSet<const QObject *> qtOwn;
-        for (const QMdiSubWindow *window : mainWindow()->findChildren<QMdiSubWindow *>())
-            if (window->systemMenu())
-                qtOwn << window->systemMenu();
-        return cyrillicTexts(mainWindow(), qtOwn);
-    }
+    // The main window with everything in it, Qt's own menus of its child windows included.
+    QStringList mainWindowCyrillic() const { return cyrillicTexts(mainWindow()); }
 
   private:
     QTranslator m_english;
+    QTemporaryDir m_config;
+    QByteArray m_previousConfig;
 };
 
 TEST_F(InEnglish, TheMainWindowItsMenusAndTheChooserSpeakEnglish)
@@ -149,7 +150,8 @@ TEST_F(InEnglish, TheMainWindowItsMenusAndTheChooserSpeakEnglish)
         menus << menu->text();
     EXPECT_EQ(menus,
               (QStringList{QStringLiteral("File"), QStringLiteral("Edit"), QStringLiteral("Base"),
-                           QStringLiteral("Results"), QStringLiteral("Help")}));
+                           QStringLiteral("Results"), QStringLiteral("Language"),
+                           QStringLiteral("Help")}));
     EXPECT_EQ(widget<QAction>(QStringLiteral("mnuTieOrder"))->text(),
               QStringLiteral("Order of tied players…"));
     EXPECT_EQ(widget<QWidget>(QStringLiteral("frmOpenFile"))->windowTitle(),

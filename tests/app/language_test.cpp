@@ -1,19 +1,8 @@
-// The program's language: how it is chosen, that the texts follow it, and that in English no
-// text the director can see is Russian.
-#include <QAbstractButton>
-#include <QAbstractItemView>
+// The program's language: how it is chosen, and that the start-up loads it.
 #include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QTabBar>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "app/club_folder.h"
 #include "app/language.h"
@@ -93,76 +82,6 @@ TEST(Language, TheTranslatorsServeEveryWindowAndGoWithTheLast)
     EXPECT_EQ(programName(), russian);
 }
 
-// Each text a person can read in a widget and everything under it: where it is, and what.
-QList<QPair<QString, QString>> visibleTexts(QWidget *root)
-{
-    QList<QPair<QString, QString>> texts;
-    const auto add = [&texts](const QObject *where, const QString &what, const QString &text) {
-        if (!text.isEmpty())
-            texts.append({where->objectName() + QLatin1Char('/') + QLatin1String(where->metaObject()->className()) +
-                              QLatin1Char(' ') + what,
-                          text});
-    };
-    QList<QWidget *> widgets = root->findChildren<QWidget *>();
-    widgets.prepend(root);
-    for (QWidget *w : widgets) {
-        add(w, QStringLiteral("title"), w->windowTitle());
-        add(w, QStringLiteral("tooltip"), w->toolTip());
-        add(w, QStringLiteral("status tip"), w->statusTip());
-        add(w, QStringLiteral("what's this"), w->whatsThis());
-        if (auto *label = qobject_cast<QLabel *>(w))
-            add(w, QStringLiteral("text"), label->text());
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            add(w, QStringLiteral("text"), button->text());
-        if (auto *edit = qobject_cast<QLineEdit *>(w))
-            add(w, QStringLiteral("placeholder"), edit->placeholderText());
-        if (auto *group = qobject_cast<QGroupBox *>(w))
-            add(w, QStringLiteral("title"), group->title());
-        if (auto *menu = qobject_cast<QMenu *>(w))
-            add(w, QStringLiteral("title"), menu->title());
-        if (auto *combo = qobject_cast<QComboBox *>(w))
-            for (int i = 0; i < combo->count(); ++i)
-                add(w, QStringLiteral("item"), combo->itemText(i));
-        if (auto *tabs = qobject_cast<QTabBar *>(w))
-            for (int i = 0; i < tabs->count(); ++i)
-                add(w, QStringLiteral("tab"), tabs->tabText(i));
-        if (auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model()) {
-            const QAbstractItemModel *model = view->model();
-            for (int r = 0; r < model->rowCount(); ++r) {
-                add(w, QStringLiteral("row header"), model->headerData(r, Qt::Vertical).toString());
-                for (int c = 0; c < model->columnCount(); ++c)
-                    for (const int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole)})
-                        add(w, QStringLiteral("cell %1,%2").arg(r).arg(c),
-                            model->data(model->index(r, c), role).toString());
-            }
-            for (int c = 0; c < model->columnCount(); ++c)
-                add(w, QStringLiteral("column header"), model->headerData(c, Qt::Horizontal).toString());
-        }
-        for (QAction *action : w->actions()) {
-            add(action, QStringLiteral("text"), action->text());
-            add(action, QStringLiteral("tooltip"), action->toolTip());
-            add(action, QStringLiteral("status tip"), action->statusTip());
-        }
-    }
-    for (QAction *action : root->findChildren<QAction *>()) {
-        add(action, QStringLiteral("text"), action->text());
-        add(action, QStringLiteral("tooltip"), action->toolTip());
-        add(action, QStringLiteral("status tip"), action->statusTip());
-    }
-    return texts;
-}
-
-QStringList russianTexts(QWidget *root)
-{
-    static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
-    QStringList found;
-    for (const auto &[where, text] : visibleTexts(root))
-        if (text.contains(cyrillic))
-            found << where + QStringLiteral(": ") + text;
-    found.removeDuplicates();
-    return found;
-}
-
 // The program started as a director whose system speaks English starts it, with a settings
 // folder of its own.
 class InEnglish : public testing_support::TournamentTest {
@@ -191,6 +110,19 @@ class InEnglish : public testing_support::TournamentTest {
     QTemporaryDir m_config;
     QByteArray m_previousConfig;
 };
+
+// The start-up alone loads the language: no translator installed by the test.
+TEST_F(InEnglish, TheStartUpLoadsTheProgramsTextsAndQtsOwn)
+{
+    start();
+    EXPECT_EQ(programName(), QStringLiteral("Krugovik"));
+    EXPECT_EQ(mainWindow()->windowTitle(), QStringLiteral("Krugovik 1.0"));
+    // Qt's own words are its English ones, not its Russian catalogue's.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    openTournament(latinTournament());
+    ASSERT_NE(tournament(), nullptr);
+    EXPECT_EQ(cell(0, 1), QStringLiteral("Players"));
+}
 
 TEST_F(InEnglish, TheLanguageMenuSaysWhenTheChoiceTakesEffect)
 {
@@ -223,6 +155,8 @@ TEST_F(InEnglish, InRussianTheMenuNamesBothLanguages)
     saveLanguage(programSettingsFile(), Language::Russian);
     start();
     EXPECT_EQ(programName(), QStringLiteral("Круговик"));
+    // Qt's own words in Russian too (the build installs Qt's Russian catalogue).
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
     EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuLanguage"))->title(), QStringLiteral("Язык / Language"));
     BoxAnswerer answer;
     widget<QAction>(QStringLiteral("mnuLanguageEnglish"))->trigger();
