@@ -115,10 +115,12 @@ package)
     bash "$here/scripts/check_package.sh" "$here"/krugovik_*.deb
     ;;
 screenshots)
-    # The handbook's pictures, made anew from the samples.
+    # The handbook's pictures, made anew from the samples: the Russian chapters' and, with the
+    # program speaking English, the English chapters'.
     configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     cmake --build "$here/build" --target krugovik_screenshots -j "$jobs"
     "$here/build/krugovik_screenshots" "$here/doc/images"
+    "$here/build/krugovik_screenshots" --english "$here/doc/en/images"
     ;;
 *)
     echo "usage: $0 run|test|examples|sanitize|fuzz [SECONDS]|bench|package|screenshots" >&2
