@@ -16,11 +16,11 @@ packages+=(libqt6sql6-sqlite libsqlite3-dev libzip-dev pkgconf)
 # Qt's own Russian texts (qtbase_ru.qm) for the standard buttons and menus.
 packages+=(qt6-translations-l10n)
 case "$what" in
-# The HTML checker, the PDF reader and the validators of the desktop entry and AppStream
-# data that the tests call.
+# The HTML checker, the PDF reader, the validators of the desktop entry and AppStream
+# data and the formatter of the manual pages that the tests call.
 # DejaVu Sans Condensed: the printed sheets' narrow face, whose widths the sheet tests expect.
 test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils librapidcheck-dev
-    fonts-dejavu-extra) ;;
+    fonts-dejavu-extra groff-base) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # Xvfb: the start-up is timed on a display, as the director starts the program.
 bench) packages+=(libbenchmark-dev xvfb xauth) ;;
