@@ -476,12 +476,18 @@ struct EventSample {
 EventSample eventSample(bool english)
 {
     if (english)
-        return {QStringLiteral("White Rook Club Cup"), QStringLiteral("Tver, chess club"),
-                QStringLiteral("Youth Sports School No. 3"), QStringLiteral("Pavel Petrov"),
-                QStringLiteral("Anna Sidorova"), QStringLiteral("60 min + 30 s per move")};
-    return {QStringLiteral("Кубок клуба «Белая ладья»"), QStringLiteral("Тверь, шахматный клуб"),
-            QStringLiteral("ДЮСШ № 3"),                  QStringLiteral("Петров Павел"),
-            QStringLiteral("Сидорова Анна"),             QStringLiteral("60 мин + 30 сек на ход")};
+        return {QStringLiteral("White Rook Club Cup"),
+                QStringLiteral("Tver, chess club"),
+                QStringLiteral("Youth Sports School No. 3"),
+                QStringLiteral("Pavel Petrov"),
+                QStringLiteral("Anna Sidorova"),
+                QStringLiteral("60 min + 30 s per move")};
+    return {QStringLiteral("Кубок клуба «Белая ладья»"),
+            QStringLiteral("Тверь, шахматный клуб"),
+            QStringLiteral("ДЮСШ № 3"),
+            QStringLiteral("Петров Павел"),
+            QStringLiteral("Сидорова Анна"),
+            QStringLiteral("60 мин + 30 сек на ход")};
 }
 
 // The event's details of the cup typed into their dialog, which is then left with
@@ -628,8 +634,7 @@ int main(int argc, char *argv[])
     QTranslator translation;
     if (english) {
         if (!translation.load(QStringLiteral(":/i18n/krugovik_en.qm"))) {
-            std::fputs("krugovik_screenshots: the English texts are not in the program\n",
-                       stderr);
+            std::fputs("krugovik_screenshots: the English texts are not in the program\n", stderr);
             return 1;
         }
         QCoreApplication::installTranslator(&translation);

@@ -59,7 +59,8 @@ TEST_F(EnglishHandbookTest, F1OpensTheEnglishChaptersInEnglishWords)
     EXPECT_EQ(browser->source(),
               QUrl::fromLocalFile(QDir(kDoc + QStringLiteral("/en")).canonicalPath() +
                                   QStringLiteral("/index.md")));
-    EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("Krugovik: the director's handbook")))
+    EXPECT_TRUE(
+        browser->toPlainText().startsWith(QStringLiteral("Krugovik: the director's handbook")))
         << browser->toPlainText().left(80).toStdString();
     // The window's own words are English too.
     EXPECT_FALSE(viewer->windowTitle().contains(kCyrillic)) << viewer->windowTitle().toStdString();
@@ -69,7 +70,8 @@ TEST_F(EnglishHandbookTest, F1OpensTheEnglishChaptersInEnglishWords)
     }
     // An English chapter, and from it a chapter that is Russian only, open inside it.
     browser->setSource(browser->source().resolved(QUrl(QStringLiteral("05-results-mouse.md"))));
-    EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("Entering results with the mouse")))
+    EXPECT_TRUE(
+        browser->toPlainText().startsWith(QStringLiteral("Entering results with the mouse")))
         << browser->toPlainText().left(80).toStdString();
     browser->setSource(browser->source().resolved(QUrl(QStringLiteral("../08-rounds.md"))));
     EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("Туры и протокол")));
@@ -96,7 +98,10 @@ struct Chapter {
     const char *title;
 };
 
-void PrintTo(const Chapter &chapter, std::ostream *out) { *out << chapter.file; }
+void PrintTo(const Chapter &chapter, std::ostream *out)
+{
+    *out << chapter.file;
+}
 
 class EnglishChapter : public ::testing::TestWithParam<Chapter> {};
 
@@ -123,11 +128,14 @@ TEST_P(EnglishChapter, LinksResolveAndTheTextIsEnglish)
     int links = 0;
     for (auto match = link.globalMatch(text); match.hasNext();) {
         const QString target = match.next().captured(1);
-        if (target.startsWith(QLatin1String("http://")) || target.startsWith(QLatin1String("https://")))
+        if (target.startsWith(QLatin1String("http://")) ||
+            target.startsWith(QLatin1String("https://")))
             continue;
         ++links;
-        const QString path = QDir::cleanPath(english.filePath(target.section(QLatin1Char('#'), 0, 0)));
-        EXPECT_TRUE(QFileInfo(path).isFile()) << GetParam().file << " links to " << target.toStdString();
+        const QString path =
+            QDir::cleanPath(english.filePath(target.section(QLatin1Char('#'), 0, 0)));
+        EXPECT_TRUE(QFileInfo(path).isFile())
+            << GetParam().file << " links to " << target.toStdString();
         EXPECT_TRUE(path.startsWith(QDir(kDoc).absolutePath() + QLatin1Char('/')))
             << target.toStdString() << " leaves the handbook";
         if (target.endsWith(QLatin1String(".png"))) {
@@ -141,8 +149,9 @@ TEST_P(EnglishChapter, LinksResolveAndTheTextIsEnglish)
     if (QString::fromLatin1(GetParam().file) != QLatin1String("index.md")) {
         QFile index(english.filePath(QStringLiteral("index.md")));
         ASSERT_TRUE(index.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(QString::fromUtf8(index.readAll())
-                        .contains(QStringLiteral("](%1)").arg(QString::fromLatin1(GetParam().file))))
+        EXPECT_TRUE(
+            QString::fromUtf8(index.readAll())
+                .contains(QStringLiteral("](%1)").arg(QString::fromLatin1(GetParam().file))))
             << "the index does not list " << GetParam().file;
     }
 }

@@ -5,8 +5,8 @@
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
-#include <string>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "support/test_helpers.h"
 
@@ -52,7 +52,8 @@ TEST_P(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
 
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
-    QStringList arguments = QString::fromLatin1(GetParam()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList arguments =
+        QString::fromLatin1(GetParam()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     arguments << path(QStringLiteral("pictures"));
     tool.start(QStringLiteral(KRUGOVIK_SCREENSHOTS_TOOL), arguments);
     ASSERT_TRUE(tool.waitForFinished(60000));
@@ -87,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(Languages, ScreenshotsTest, ::testing::Values("", "--en
 TEST(ScreenshotsUsage, AnUnknownOptionIsRefused)
 {
     QProcess tool;
-    tool.start(QStringLiteral(KRUGOVIK_SCREENSHOTS_TOOL), {QStringLiteral("--german"), QStringLiteral("x")});
+    tool.start(QStringLiteral(KRUGOVIK_SCREENSHOTS_TOOL),
+               {QStringLiteral("--german"), QStringLiteral("x")});
     ASSERT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitCode(), 2);
     EXPECT_FALSE(QDir(QStringLiteral("x")).exists());
