@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "common/texts.h"
+
 namespace krugovik {
 namespace {
 
@@ -48,9 +50,16 @@ QString handbookFolder()
 #ifdef KRUGOVIK_SOURCE_DOC
     candidates += QStringLiteral(KRUGOVIK_SOURCE_DOC);
 #endif
+    // Russian is the handbook's own language; a translation of it lives in a subfolder named
+    // by its language code, and its untranslated chapters link back to the Russian ones.
+    const QString language = QString::fromStdString(programLanguageCode());
     for (const QString &folder : candidates) {
-        if (QFileInfo::exists(QDir(folder).filePath(kIndex)))
-            return QDir(folder).canonicalPath();
+        if (!QFileInfo::exists(QDir(folder).filePath(kIndex)))
+            continue;
+        const QDir translated(QDir(folder).filePath(language));
+        if (language != QLatin1String("ru") && QFileInfo::exists(translated.filePath(kIndex)))
+            return translated.canonicalPath();
+        return QDir(folder).canonicalPath();
     }
     return {};
 }
@@ -58,7 +67,7 @@ QString handbookFolder()
 HelpViewer::HelpViewer(const QString &folder, QWidget *parent) : QDialog(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("dlgHelp"));
-    setWindowTitle(QStringLiteral("Руководство судьи"));
+    setWindowTitle(tr("Руководство судьи"));
     setModal(false);
     txtHelp = new HandbookBrowser(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
@@ -67,7 +76,7 @@ HelpViewer::HelpViewer(const QString &folder, QWidget *parent) : QDialog(parent,
     txtHelp->setOpenExternalLinks(true);
     cmdHelpBack = new QToolButton(this);
     cmdHelpBack->setObjectName(QStringLiteral("cmdHelpBack"));
-    cmdHelpBack->setText(QStringLiteral("Назад"));
+    cmdHelpBack->setText(tr("Назад", "back to the page shown before"));
     cmdHelpBack->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     cmdHelpBack->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     cmdHelpBack->setEnabled(false);
@@ -75,7 +84,7 @@ HelpViewer::HelpViewer(const QString &folder, QWidget *parent) : QDialog(parent,
     connect(txtHelp, &QTextBrowser::backwardAvailable, cmdHelpBack, &QToolButton::setEnabled);
     cmdHelpHome = new QToolButton(this);
     cmdHelpHome->setObjectName(QStringLiteral("cmdHelpHome"));
-    cmdHelpHome->setText(QStringLiteral("Оглавление"));
+    cmdHelpHome->setText(tr("Оглавление", "the handbook's table of contents"));
     cmdHelpHome->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
     cmdHelpHome->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(cmdHelpHome, &QToolButton::clicked, txtHelp, &QTextBrowser::home);
@@ -89,9 +98,8 @@ HelpViewer::HelpViewer(const QString &folder, QWidget *parent) : QDialog(parent,
     layout->addWidget(txtHelp);
 
     if (folder.isEmpty()) {
-        txtHelp->setMarkdown(QStringLiteral(
-            "# Руководство не найдено\n\nРуководство ставится вместе с программой в папку "
-            "`share/doc/krugovik/handbook`; там его нет."));
+        txtHelp->setMarkdown(tr("# Руководство не найдено\n\nРуководство ставится вместе с "
+                                "программой в папку `share/doc/krugovik/handbook`; там его нет."));
     } else {
         txtHelp->setSearchPaths({folder});
         txtHelp->setSource(QUrl::fromLocalFile(QDir(folder).filePath(kIndex)),

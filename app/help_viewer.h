@@ -10,10 +10,11 @@ namespace krugovik {
 
 // The folder of the handbook: the installed one beside the program
 // (share/doc/krugovik/handbook), else the source tree's doc/ for a run from the build
-// tree; empty when neither holds index.md.
+// tree; empty when neither holds index.md. Its subfolder of the language the program
+// speaks (en/) when that holds an index, so an English program shows the English chapters.
 QString handbookFolder();
 
-// «Руководство»: the handbook's chapters in Markdown, with their pictures, read in a
+// «Руководство» (Handbook): the handbook's chapters in Markdown, with their pictures, read in a
 // window of its own; links between chapters open inside it.
 class HelpViewer : public QDialog {
     Q_OBJECT

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
     <name>BaseFile</name>
@@ -151,7 +150,7 @@
     </message>
     <message>
         <source>Сроки</source>
-        <comment>the event&apos;s first and last day</comment>
+        <comment>the event's first and last day</comment>
         <translation>Dates</translation>
     </message>
     <message>
@@ -172,7 +171,7 @@
     </message>
     <message>
         <source>Турнир</source>
-        <comment>the event&apos;s title</comment>
+        <comment>the event's title</comment>
         <translation>Tournament</translation>
     </message>
 </context>
@@ -215,7 +214,7 @@
     </message>
     <message>
         <source>%1; прежнее содержимое файла восстановить не удалось: %2</source>
-        <translation>%1; the file&apos;s former content could not be restored: %2</translation>
+        <translation>%1; the file's former content could not be restored: %2</translation>
     </message>
 </context>
 <context>
@@ -417,7 +416,7 @@
     </message>
     <message>
         <source>Список ФИДЕ (TXT, XML или ZIP) или федерации (CSV) для поиска игроков</source>
-        <translation>FIDE&apos;s list (TXT, XML or ZIP) or a federation&apos;s (CSV) to find players in</translation>
+        <translation>FIDE's list (TXT, XML or ZIP) or a federation's (CSV) to find players in</translation>
     </message>
 </context>
 <context>
@@ -479,8 +478,8 @@ Write the new ratings into these base records too? If you answer “No”, only 
 <context>
     <name>QCocoaTheme</name>
     <message>
-        <source>Don&apos;t Save</source>
-        <translation>Don&apos;t Save</translation>
+        <source>Don't Save</source>
+        <translation>Don't Save</translation>
     </message>
 </context>
 <context>
@@ -569,17 +568,17 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Место</source>
-        <extracomment>A column title: the player&apos;s place</extracomment>
+        <extracomment>A column title: the player's place</extracomment>
         <translation>Place</translation>
     </message>
     <message>
         <source>№</source>
-        <extracomment>A column title: the player&apos;s number in the table</extracomment>
+        <extracomment>A column title: the player's number in the table</extracomment>
         <translation>No.</translation>
     </message>
     <message>
         <source>Участник</source>
-        <extracomment>A column title: the player&apos;s name</extracomment>
+        <extracomment>A column title: the player's name</extracomment>
         <translation>Player</translation>
     </message>
     <message>
@@ -588,7 +587,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Очки</source>
-        <extracomment>A column title: the player&apos;s score</extracomment>
+        <extracomment>A column title: the player's score</extracomment>
         <translation>Points</translation>
     </message>
     <message>
@@ -612,12 +611,12 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>жребий</source>
-        <comment>a tie-break&apos;s cell: the lots decided</comment>
+        <comment>a tie-break's cell: the lots decided</comment>
         <translation>lot</translation>
     </message>
     <message>
         <source>судья</source>
-        <comment>a tie-break&apos;s cell: the arbiter decided</comment>
+        <comment>a tie-break's cell: the arbiter decided</comment>
         <translation>arbiter</translation>
     </message>
     <message>
@@ -645,7 +644,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>%1-й цикл</source>
-        <comment>a caption over the cycle&apos;s columns</comment>
+        <comment>a caption over the cycle's columns</comment>
         <translation>Cycle %1</translation>
     </message>
     <message>
@@ -749,7 +748,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>%1 (выб.)</source>
-        <comment>a withdrawn player&apos;s name with its mark</comment>
+        <comment>a withdrawn player's name with its mark</comment>
         <translation>%1 (wd)</translation>
     </message>
     <message>
@@ -897,11 +896,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Решение судьи</source>
-        <translation>Arbiter&apos;s decision</translation>
+        <translation>Arbiter's decision</translation>
     </message>
     <message>
         <source>решение судьи</source>
-        <translation>arbiter&apos;s decision</translation>
+        <translation>arbiter's decision</translation>
     </message>
     <message>
         <source>Жребий</source>
@@ -1059,12 +1058,12 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <translation>round %1: the opponent’s number is not a number</translation>
     </message>
     <message>
-        <source>тур %1: неизвестный цвет &apos;%2&apos;</source>
-        <translation>round %1: unknown colour &apos;%2&apos;</translation>
+        <source>тур %1: неизвестный цвет '%2'</source>
+        <translation>round %1: unknown colour '%2'</translation>
     </message>
     <message>
-        <source>тур %1: неизвестный результат &apos;%2&apos;</source>
-        <translation>round %1: unknown result &apos;%2&apos;</translation>
+        <source>тур %1: неизвестный результат '%2'</source>
+        <translation>round %1: unknown result '%2'</translation>
     </message>
     <message>
         <source>тур %1: партия без цвета</source>
@@ -1120,7 +1119,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>тур %1: результат расходится с записью игрока %2</source>
-        <translation>round %1: the result differs from player %2&apos;s entry</translation>
+        <translation>round %1: the result differs from player %2's entry</translation>
     </message>
     <message>
         <source>тур %1: %2 играет с %3, а по таблице Бергера %4</source>
@@ -1151,7 +1150,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>%1: %2 — не показатель кругового турнира</source>
-        <comment>%1 is where the list stands (a TRF line&apos;s code or an option)</comment>
+        <comment>%1 is where the list stands (a TRF line's code or an option)</comment>
         <translation>%1: %2 is not a round-robin tie-break</translation>
     </message>
     <message>
@@ -1172,7 +1171,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>без места</source>
-        <comment>a player&apos;s place</comment>
+        <comment>a player's place</comment>
         <translation>no place</translation>
     </message>
     <message>
@@ -1214,11 +1213,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>использование: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits P]
-       [--unplayed P] [--withdrawals K] [--tie-breaks &quot;DE WIN SB KS&quot;]
+       [--unplayed P] [--withdrawals K] [--tie-breaks "DE WIN SB KS"]
 </source>
-        <comment>the options and their letters stay as they are; the second line is indented under the first&apos;s options</comment>
+        <comment>the options and their letters stay as they are; the second line is indented under the first's options</comment>
         <translation>usage: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits P]
-       [--unplayed P] [--withdrawals K] [--tie-breaks &quot;DE WIN SB KS&quot;]
+       [--unplayed P] [--withdrawals K] [--tie-breaks "DE WIN SB KS"]
 </translation>
     </message>
     <message>
@@ -1298,7 +1297,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Имя в базе — не длиннее %1 знаков; буквы, которых нет в кодировке базы, пишутся без надстрочных знаков (Ö → O)</source>
-        <translation>The name in the base: at most %1 characters; letters the base&apos;s code page lacks are written without accents (Ö → O)</translation>
+        <translation>The name in the base: at most %1 characters; letters the base's code page lacks are written without accents (Ö → O)</translation>
     </message>
     <message>
         <source>Рейтинг</source>
@@ -1318,7 +1317,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Безразрядник</source>
-        <extracomment>A junior&apos;s sports category; the captions after this one have about 60 pixels.</extracomment>
+        <extracomment>A junior's sports category; the captions after this one have about 60 pixels.</extracomment>
         <translation>No grade</translation>
     </message>
     <message>
@@ -1395,7 +1394,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Данные игрока из рейтинг-листа</source>
-        <translation>The player&apos;s data from the rating list</translation>
+        <translation>The player's data from the rating list</translation>
     </message>
     <message>
         <source>%1 г.р.</source>
@@ -1498,7 +1497,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Три латинские буквы кода ФИДЕ: RUS</source>
-        <translation>The three Latin letters of FIDE&apos;s code: ENG</translation>
+        <translation>The three Latin letters of FIDE's code: ENG</translation>
     </message>
     <message>
         <source>90 мин + 30 сек на ход</source>
@@ -1706,7 +1705,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>ФИДЕ</source>
-        <comment>the FIDE rating list&apos;s name</comment>
+        <comment>the FIDE rating list's name</comment>
         <translation>FIDE</translation>
     </message>
     <message>
@@ -1956,7 +1955,7 @@ Enter или пробел на номере игрока — занести в �
 In a game cell: 1 — win, 0 — loss, 5 or = — draw (0.5),
 + — win by forfeit, - — loss by forfeit, Delete or Backspace — no result,
 Space — the next result, like a click.
-Enter or Space on a player&apos;s number — enter the player from the base into the row,
+Enter or Space on a player's number — enter the player from the base into the row,
 on a header — like a click on it.</translation>
     </message>
     <message>
@@ -2122,6 +2121,31 @@ lower arrow — one player more.</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>krugovik::HelpViewer</name>
+    <message>
+        <source>Руководство судьи</source>
+        <translation>Director's handbook</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <comment>back to the page shown before</comment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Оглавление</source>
+        <comment>the handbook's table of contents</comment>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source># Руководство не найдено
+
+Руководство ставится вместе с программой в папку `share/doc/krugovik/handbook`; там его нет.</source>
+        <translation># Handbook not found
+
+The handbook is installed with the program in the folder `share/doc/krugovik/handbook`; it is not there.</translation>
     </message>
 </context>
 </TS>

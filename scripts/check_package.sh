@@ -29,18 +29,26 @@ for file in \
     "usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "usr/share/metainfo/$id.metainfo.xml" \
     usr/share/man/man1/krugovik.1.gz \
+    usr/share/man/ru/man1/krugovik.1.gz \
     usr/share/doc/krugovik/copyright \
     usr/share/doc/krugovik/changelog.gz \
     usr/share/doc/krugovik/handbook/index.md \
+    usr/share/doc/krugovik/handbook/en/index.md \
     usr/share/krugovik/examples/BASE.DAT \
     usr/share/krugovik/examples/KUBOK.TXT \
     usr/share/krugovik/examples/PERVENSTVO.TXT; do
     [ -s "$root/$file" ] || fail "$file is missing or empty"
 done
-# Every picture the handbook shows is shipped with it.
-handbook="$root/usr/share/doc/krugovik/handbook"
-for picture in $(grep -oh 'images/[A-Za-z0-9_.-]*\.png' "$handbook"/*.md | sort -u); do
-    [ -s "$handbook/$picture" ] || fail "the handbook shows $picture, which is not in the package"
+# The manual page is English by default and Russian under the Russian locale.
+zcat "$root/usr/share/man/man1/krugovik.1.gz" | grep -q '^\.SH NAME$' ||
+    fail "the default manual page is not the English one"
+zcat "$root/usr/share/man/ru/man1/krugovik.1.gz" | grep -q '^\.SH ИМЯ$' ||
+    fail "the Russian manual page is not the Russian one"
+# Every picture the handbook shows, Russian and English, is shipped with it.
+for handbook in "$root/usr/share/doc/krugovik/handbook" "$root/usr/share/doc/krugovik/handbook/en"; do
+    for picture in $(grep -oh 'images/[A-Za-z0-9_.-]*\.png' "$handbook"/*.md | sort -u); do
+        [ -s "$handbook/$picture" ] || fail "the handbook shows $picture, which is not in the package"
+    done
 done
 
 # The binary starts from the unpacked tree, in a folder of its own (it creates BASE.DAT).

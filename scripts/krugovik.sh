@@ -18,11 +18,11 @@ packages+=(qt6-translations-l10n)
 # Qt's translation tools (lupdate, lrelease) and their CMake functions: the English texts.
 packages+=(qt6-l10n-tools qt6-tools-dev)
 case "$what" in
-# The HTML checker, the PDF reader and the validators of the desktop entry and AppStream
-# data that the tests call.
+# The HTML checker, the PDF reader, the validators of the desktop entry and AppStream
+# data and the formatter of the manual pages that the tests call.
 # DejaVu Sans Condensed: the printed sheets' narrow face, whose widths the sheet tests expect.
 test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils librapidcheck-dev
-    fonts-dejavu-extra) ;;
+    fonts-dejavu-extra groff-base) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # Xvfb: the start-up is timed on a display, as the director starts the program.
 bench) packages+=(libbenchmark-dev xvfb xauth) ;;
@@ -117,10 +117,12 @@ package)
     bash "$here/scripts/check_package.sh" "$here"/krugovik_*.deb
     ;;
 screenshots)
-    # The handbook's pictures, made anew from the samples.
+    # The handbook's pictures, made anew from the samples: the Russian chapters' and, with the
+    # program speaking English, the English chapters'.
     configure "$here/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     cmake --build "$here/build" --target krugovik_screenshots -j "$jobs"
     "$here/build/krugovik_screenshots" "$here/doc/images"
+    "$here/build/krugovik_screenshots" --english "$here/doc/en/images"
     ;;
 *)
     echo "usage: $0 run|test|examples|sanitize|fuzz [SECONDS]|bench|package|screenshots" >&2

@@ -1,7 +1,8 @@
-// Makes the handbook's pictures: krugovik_screenshots DIR. Opens the samples in a scratch
-// folder offscreen, works through them as a director would (chooser, clicks on the
+// Makes the handbook's pictures: krugovik_screenshots [--english] DIR. Opens the samples in a
+// scratch folder offscreen, works through them as a director would (chooser, clicks on the
 // crosstable, the editor, the menus) and saves one PNG of the main window per step, and one
-// of the first page of each printout.
+// of the first page of each printout. With --english the program speaks English, for the
+// English handbook's pictures.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -27,11 +28,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QTranslator>
 #include <QUndoStack>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include <QAbstractItemView>
@@ -465,9 +468,32 @@ void saveWindow(QWidget *w, const QDir &out, const QString &name)
     std::printf("%s\n", qPrintable(path));
 }
 
+// What the director types into the event's details, in the handbook's language.
+struct EventSample {
+    QString title, place, organiser, arbiter, deputy, timeControl;
+};
+
+EventSample eventSample(bool english)
+{
+    if (english)
+        return {QStringLiteral("White Rook Club Cup"),
+                QStringLiteral("Tver, chess club"),
+                QStringLiteral("Youth Sports School No. 3"),
+                QStringLiteral("Pavel Petrov"),
+                QStringLiteral("Anna Sidorova"),
+                QStringLiteral("60 min + 30 s per move")};
+    return {QStringLiteral("Кубок клуба «Белая ладья»"),
+            QStringLiteral("Тверь, шахматный клуб"),
+            QStringLiteral("ДЮСШ № 3"),
+            QStringLiteral("Петров Павел"),
+            QStringLiteral("Сидорова Анна"),
+            QStringLiteral("60 мин + 30 сек на ход")};
+}
+
 // The event's details of the cup typed into their dialog, which is then left with
 // «Отмена»; and the places window beside the table.
-void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out)
+void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out,
+                         const EventSample &sample)
 {
     bool shot = false;
     QString problem;
@@ -481,13 +507,13 @@ void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out
             if (auto *edit = dialog->findChild<QLineEdit *>(QString::fromLatin1(name)))
                 edit->setText(value);
         };
-        text("txtEventTitle", QStringLiteral("Кубок клуба «Белая ладья»"));
-        text("txtEventPlace", QStringLiteral("Тверь, шахматный клуб"));
+        text("txtEventTitle", sample.title);
+        text("txtEventPlace", sample.place);
         text("txtEventFederation", QStringLiteral("RUS"));
-        text("txtEventOrganiser", QStringLiteral("ДЮСШ № 3"));
-        text("txtChiefArbiter", QStringLiteral("Петров Павел"));
-        text("txtDeputyArbiter", QStringLiteral("Сидорова Анна"));
-        text("txtTimeControl", QStringLiteral("60 мин + 30 сек на ход"));
+        text("txtEventOrganiser", sample.organiser);
+        text("txtChiefArbiter", sample.arbiter);
+        text("txtDeputyArbiter", sample.deputy);
+        text("txtTimeControl", sample.timeControl);
         if (auto *start = dialog->findChild<QDateEdit *>(QStringLiteral("dteEventStart")))
             start->setDate(QDate(2026, 10, 3));
         if (auto *end = dialog->findChild<QDateEdit *>(QStringLiteral("dteEventEnd")))
@@ -521,7 +547,7 @@ void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out
     places->close();
 }
 
-void takeSteps(MainWindow &window, const QDir &out)
+void takeSteps(MainWindow &window, const QDir &out, bool english)
 {
     Director director(window, out);
     director.fitWindow();
@@ -533,8 +559,10 @@ void takeSteps(MainWindow &window, const QDir &out)
     // The finished cup: points, then new ratings, then a round of the schedule.
     director.pickFile(QStringLiteral("KUBOK.TXT"), true);
     director.fitWindow();
+    // The header's caption changes from the result's to the points' (in either language).
+    const QString resultCaption = director.cell(0, 4);
     director.clickCell(0, 4);
-    if (director.cell(0, 4) != QStringLiteral("Очков"))
+    if (director.cell(0, 4) == resultCaption)
         throw StepFailed("the points did not come up");
     director.shoot(QStringLiteral("table-points"));
     director.clickCell(0, 3);
@@ -554,7 +582,7 @@ void takeSteps(MainWindow &window, const QDir &out)
 
     shootStandings(director, window);
     shootButtonPrintout(director, QStringLiteral("cmdPrint"), QStringLiteral("sheet-table"));
-    shootEventAndPlaces(director, window, out);
+    shootEventAndPlaces(director, window, out, eventSample(english));
 
     // The championship in progress: the next round to play is shown.
     director.find<QAction>(QStringLiteral("mnuOpen"))->trigger();
@@ -595,21 +623,34 @@ void takeSteps(MainWindow &window, const QDir &out)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fputs("usage: krugovik_screenshots DIR\n", stderr);
+    const bool english = argc == 3 && std::string_view(argv[1]) == "--english";
+    if (argc != 2 && !english) {
+        std::fputs("usage: krugovik_screenshots [--english] DIR\n", stderr);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QTranslator translation;
+    if (english) {
+        if (!translation.load(QStringLiteral(":/i18n/krugovik_en.qm"))) {
+            std::fputs("krugovik_screenshots: the English texts are not in the program\n", stderr);
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translation);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    } else {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    }
 
-    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
-    // A fixed folder, since its path is the window's caption in every picture.
-    QDir scratch(QDir::temp().filePath(QStringLiteral("krugovik-handbook")));
+    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[argc - 1])));
+    // A fixed folder, since its path is the window's caption in every picture; one for each
+    // language, so that both sets can be made at once.
+    QDir scratch(QDir::temp().filePath(english ? QStringLiteral("krugovik-handbook-en")
+                                               : QStringLiteral("krugovik-handbook")));
     scratch.removeRecursively();
-    if (!out.mkpath(QStringLiteral(".")) || !scratch.mkpath(QStringLiteral("Турниры")) ||
-        !scratch.cd(QStringLiteral("Турниры")) ||
+    const QString folder = english ? QStringLiteral("Tournaments") : QStringLiteral("Турниры");
+    if (!out.mkpath(QStringLiteral(".")) || !scratch.mkpath(folder) || !scratch.cd(folder) ||
         !copySamples(QDir(QStringLiteral(KRUGOVIK_EXAMPLES_DIR)), scratch)) {
         std::fputs("krugovik_screenshots: cannot prepare the folders\n", stderr);
         return 1;
@@ -624,7 +665,7 @@ int main(int argc, char *argv[])
         // Not maximised on a small screen: each picture takes the size it needs.
         window.showNormal();
         try {
-            takeSteps(window, out);
+            takeSteps(window, out, english);
         } catch (const StepFailed &failure) {
             std::fprintf(stderr, "krugovik_screenshots: %s\n", failure.what());
             rc = 1;

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "support/test_helpers.h"
 
@@ -25,9 +26,11 @@ int distinctColours(const QImage &image, int bound)
     return int(colours.size());
 }
 
-class ScreenshotsTest : public InTempDir {};
+// The tool's arguments before the folder: none for the Russian handbook, --english for the
+// English one.
+class ScreenshotsTest : public InTempDir, public ::testing::WithParamInterface<const char *> {};
 
-TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
+TEST_P(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
 {
     QStringList expected = {QStringLiteral("chooser"),
                             QStringLiteral("table-points"),
@@ -49,7 +52,10 @@ TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
 
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
-    tool.start(QStringLiteral(KRUGOVIK_SCREENSHOTS_TOOL), {path(QStringLiteral("pictures"))});
+    QStringList arguments =
+        QString::fromLatin1(GetParam()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    arguments << path(QStringLiteral("pictures"));
+    tool.start(QStringLiteral(KRUGOVIK_SCREENSHOTS_TOOL), arguments);
     ASSERT_TRUE(tool.waitForFinished(60000));
     const QString output = QString::fromLocal8Bit(tool.readAll());
     ASSERT_EQ(tool.exitStatus(), QProcess::NormalExit) << output.toStdString();
@@ -72,6 +78,21 @@ TEST_F(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
     EXPECT_EQ(contents.size(), expected.size());
     // The tool left nothing else behind in the folder.
     EXPECT_EQ(pictures.entryList(QDir::Files).size(), expected.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ScreenshotsTest, ::testing::Values("", "--english"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             return std::string(*info.param ? "English" : "Russian");
+                         });
+
+TEST(ScreenshotsUsage, AnUnknownOptionIsRefused)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(KRUGOVIK_SCREENSHOTS_TOOL),
+               {QStringLiteral("--german"), QStringLiteral("x")});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 2);
+    EXPECT_FALSE(QDir(QStringLiteral("x")).exists());
 }
 
 } // namespace
