@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
     <name>BaseFile</name>
@@ -150,7 +151,7 @@
     </message>
     <message>
         <source>Сроки</source>
-        <comment>the event's first and last day</comment>
+        <comment>the event&apos;s first and last day</comment>
         <translation>Dates</translation>
     </message>
     <message>
@@ -171,7 +172,7 @@
     </message>
     <message>
         <source>Турнир</source>
-        <comment>the event's title</comment>
+        <comment>the event&apos;s title</comment>
         <translation>Tournament</translation>
     </message>
 </context>
@@ -214,7 +215,7 @@
     </message>
     <message>
         <source>%1; прежнее содержимое файла восстановить не удалось: %2</source>
-        <translation>%1; the file's former content could not be restored: %2</translation>
+        <translation>%1; the file&apos;s former content could not be restored: %2</translation>
     </message>
 </context>
 <context>
@@ -416,7 +417,7 @@
     </message>
     <message>
         <source>Список ФИДЕ (TXT, XML или ZIP) или федерации (CSV) для поиска игроков</source>
-        <translation>FIDE's list (TXT, XML or ZIP) or a federation's (CSV) to find players in</translation>
+        <translation>FIDE&apos;s list (TXT, XML or ZIP) or a federation&apos;s (CSV) to find players in</translation>
     </message>
 </context>
 <context>
@@ -478,8 +479,8 @@ Write the new ratings into these base records too? If you answer “No”, only 
 <context>
     <name>QCocoaTheme</name>
     <message>
-        <source>Don't Save</source>
-        <translation>Don't Save</translation>
+        <source>Don&apos;t Save</source>
+        <translation>Don&apos;t Save</translation>
     </message>
 </context>
 <context>
@@ -568,17 +569,17 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Место</source>
-        <extracomment>A column title: the player's place</extracomment>
+        <extracomment>A column title: the player&apos;s place</extracomment>
         <translation>Place</translation>
     </message>
     <message>
         <source>№</source>
-        <extracomment>A column title: the player's number in the table</extracomment>
+        <extracomment>A column title: the player&apos;s number in the table</extracomment>
         <translation>No.</translation>
     </message>
     <message>
         <source>Участник</source>
-        <extracomment>A column title: the player's name</extracomment>
+        <extracomment>A column title: the player&apos;s name</extracomment>
         <translation>Player</translation>
     </message>
     <message>
@@ -587,7 +588,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Очки</source>
-        <extracomment>A column title: the player's score</extracomment>
+        <extracomment>A column title: the player&apos;s score</extracomment>
         <translation>Points</translation>
     </message>
     <message>
@@ -611,12 +612,12 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>жребий</source>
-        <comment>a tie-break's cell: the lots decided</comment>
+        <comment>a tie-break&apos;s cell: the lots decided</comment>
         <translation>lot</translation>
     </message>
     <message>
         <source>судья</source>
-        <comment>a tie-break's cell: the arbiter decided</comment>
+        <comment>a tie-break&apos;s cell: the arbiter decided</comment>
         <translation>arbiter</translation>
     </message>
     <message>
@@ -644,7 +645,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>%1-й цикл</source>
-        <comment>a caption over the cycle's columns</comment>
+        <comment>a caption over the cycle&apos;s columns</comment>
         <translation>Cycle %1</translation>
     </message>
     <message>
@@ -748,7 +749,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>%1 (выб.)</source>
-        <comment>a withdrawn player's name with its mark</comment>
+        <comment>a withdrawn player&apos;s name with its mark</comment>
         <translation>%1 (wd)</translation>
     </message>
     <message>
@@ -896,11 +897,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Решение судьи</source>
-        <translation>Arbiter's decision</translation>
+        <translation>Arbiter&apos;s decision</translation>
     </message>
     <message>
         <source>решение судьи</source>
-        <translation>arbiter's decision</translation>
+        <translation>arbiter&apos;s decision</translation>
     </message>
     <message>
         <source>Жребий</source>
@@ -1058,12 +1059,12 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <translation>round %1: the opponent’s number is not a number</translation>
     </message>
     <message>
-        <source>тур %1: неизвестный цвет '%2'</source>
-        <translation>round %1: unknown colour '%2'</translation>
+        <source>тур %1: неизвестный цвет &apos;%2&apos;</source>
+        <translation>round %1: unknown colour &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>тур %1: неизвестный результат '%2'</source>
-        <translation>round %1: unknown result '%2'</translation>
+        <source>тур %1: неизвестный результат &apos;%2&apos;</source>
+        <translation>round %1: unknown result &apos;%2&apos;</translation>
     </message>
     <message>
         <source>тур %1: партия без цвета</source>
@@ -1119,7 +1120,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>тур %1: результат расходится с записью игрока %2</source>
-        <translation>round %1: the result differs from player %2's entry</translation>
+        <translation>round %1: the result differs from player %2&apos;s entry</translation>
     </message>
     <message>
         <source>тур %1: %2 играет с %3, а по таблице Бергера %4</source>
@@ -1150,7 +1151,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>%1: %2 — не показатель кругового турнира</source>
-        <comment>%1 is where the list stands (a TRF line's code or an option)</comment>
+        <comment>%1 is where the list stands (a TRF line&apos;s code or an option)</comment>
         <translation>%1: %2 is not a round-robin tie-break</translation>
     </message>
     <message>
@@ -1171,7 +1172,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>без места</source>
-        <comment>a player's place</comment>
+        <comment>a player&apos;s place</comment>
         <translation>no place</translation>
     </message>
     <message>
@@ -1213,11 +1214,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>использование: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits P]
-       [--unplayed P] [--withdrawals K] [--tie-breaks "DE WIN SB KS"]
+       [--unplayed P] [--withdrawals K] [--tie-breaks &quot;DE WIN SB KS&quot;]
 </source>
-        <comment>the options and their letters stay as they are; the second line is indented under the first's options</comment>
+        <comment>the options and their letters stay as they are; the second line is indented under the first&apos;s options</comment>
         <translation>usage: krugovik --generate --players N --cycles C --seed S [--draws P] [--forfeits P]
-       [--unplayed P] [--withdrawals K] [--tie-breaks "DE WIN SB KS"]
+       [--unplayed P] [--withdrawals K] [--tie-breaks &quot;DE WIN SB KS&quot;]
 </translation>
     </message>
     <message>
@@ -1297,7 +1298,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Имя в базе — не длиннее %1 знаков; буквы, которых нет в кодировке базы, пишутся без надстрочных знаков (Ö → O)</source>
-        <translation>The name in the base: at most %1 characters; letters the base's code page lacks are written without accents (Ö → O)</translation>
+        <translation>The name in the base: at most %1 characters; letters the base&apos;s code page lacks are written without accents (Ö → O)</translation>
     </message>
     <message>
         <source>Рейтинг</source>
@@ -1317,7 +1318,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Безразрядник</source>
-        <extracomment>A junior's sports category; the captions after this one have about 60 pixels.</extracomment>
+        <extracomment>A junior&apos;s sports category; the captions after this one have about 60 pixels.</extracomment>
         <translation>No grade</translation>
     </message>
     <message>
@@ -1394,7 +1395,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Данные игрока из рейтинг-листа</source>
-        <translation>The player's data from the rating list</translation>
+        <translation>The player&apos;s data from the rating list</translation>
     </message>
     <message>
         <source>%1 г.р.</source>
@@ -1497,7 +1498,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>Три латинские буквы кода ФИДЕ: RUS</source>
-        <translation>The three Latin letters of FIDE's code: ENG</translation>
+        <translation>The three Latin letters of FIDE&apos;s code: ENG</translation>
     </message>
     <message>
         <source>90 мин + 30 сек на ход</source>
@@ -1677,6 +1678,31 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
 </context>
 <context>
+    <name>krugovik::HelpViewer</name>
+    <message>
+        <source>Руководство судьи</source>
+        <translation>Director&apos;s handbook</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <comment>back to the page shown before</comment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Оглавление</source>
+        <comment>the handbook&apos;s table of contents</comment>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source># Руководство не найдено
+
+Руководство ставится вместе с программой в папку `share/doc/krugovik/handbook`; там его нет.</source>
+        <translation># Handbook not found
+
+The handbook is installed with the program in the folder `share/doc/krugovik/handbook`; it is not there.</translation>
+    </message>
+</context>
+<context>
     <name>krugovik::ImportListDialog</name>
     <message>
         <source>ФШР</source>
@@ -1705,7 +1731,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     </message>
     <message>
         <source>ФИДЕ</source>
-        <comment>the FIDE rating list's name</comment>
+        <comment>the FIDE rating list&apos;s name</comment>
         <translation>FIDE</translation>
     </message>
     <message>
@@ -1955,7 +1981,7 @@ Enter или пробел на номере игрока — занести в �
 In a game cell: 1 — win, 0 — loss, 5 or = — draw (0.5),
 + — win by forfeit, - — loss by forfeit, Delete or Backspace — no result,
 Space — the next result, like a click.
-Enter or Space on a player's number — enter the player from the base into the row,
+Enter or Space on a player&apos;s number — enter the player from the base into the row,
 on a header — like a click on it.</translation>
     </message>
     <message>
@@ -2121,31 +2147,6 @@ lower arrow — one player more.</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>krugovik::HelpViewer</name>
-    <message>
-        <source>Руководство судьи</source>
-        <translation>Director's handbook</translation>
-    </message>
-    <message>
-        <source>Назад</source>
-        <comment>back to the page shown before</comment>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Оглавление</source>
-        <comment>the handbook's table of contents</comment>
-        <translation>Contents</translation>
-    </message>
-    <message>
-        <source># Руководство не найдено
-
-Руководство ставится вместе с программой в папку `share/doc/krugovik/handbook`; там его нет.</source>
-        <translation># Handbook not found
-
-The handbook is installed with the program in the folder `share/doc/krugovik/handbook`; it is not there.</translation>
     </message>
 </context>
 </TS>
