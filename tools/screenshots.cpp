@@ -28,7 +28,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
-#include <QTranslator>
 #include <QUndoStack>
 #include <cstdio>
 #include <functional>
@@ -42,6 +41,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "ui/cross_table.h"
 
@@ -631,13 +631,14 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTranslator translation;
+    // The language as the start-up loads it, Qt's own words with it; the window then keeps it.
+    const krugovik::Language language =
+        krugovik::useLanguage(&app, english ? krugovik::Language::English : krugovik::Language::Russian);
     if (english) {
-        if (!translation.load(QStringLiteral(":/i18n/krugovik_en.qm"))) {
+        if (language != krugovik::Language::English) {
             std::fputs("krugovik_screenshots: the English texts are not in the program\n", stderr);
             return 1;
         }
-        QCoreApplication::installTranslator(&translation);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     } else {
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
