@@ -95,22 +95,6 @@ std::string shown(const QStringList &texts)
     return texts.join(QLatin1Char('\n')).toStdString();
 }
 
-// Runs `answer` on the next modal dialog of type T once it is shown.
-template <typename T> void answerNextModal(std::function<void(T *)> answer)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, poll] {
-        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) {
-            QTimer::singleShot(5, *poll);
-            return;
-        }
-        answer(dialog);
-        *poll = nullptr;
-    };
-    QTimer::singleShot(5, *poll);
-}
-
 // The program as a director who chose English starts it, with a settings folder of its own;
 // the catalogue is also installed for the parts the tests build without a main window.
 class InEnglish : public TournamentTest {
@@ -340,12 +324,12 @@ TEST_F(InEnglish, OpeningATrfAsksAndRefusesInEnglish)
     writeBase({{QStringLiteral("Player 02"), "2000", ' '}});
     start();
     auto openThroughMenu = [this](const QString &trf, const QString &saveAs) {
-        answerNextModal<QFileDialog>([this, trf, saveAs](QFileDialog *dialog) {
+        whenShown<QFileDialog>([this, trf, saveAs](QFileDialog *dialog) {
             EXPECT_FALSE(dialog->windowTitle().contains(kCyrillic));
             EXPECT_FALSE(dialog->nameFilters().join(u' ').contains(kCyrillic));
             dialog->selectFile(path(trf));
             if (!saveAs.isEmpty())
-                answerNextModal<QFileDialog>([this, saveAs](QFileDialog *save) {
+                whenShown<QFileDialog>([this, saveAs](QFileDialog *save) {
                     EXPECT_EQ(save->windowTitle(), QStringLiteral("Save the tournament"));
                     EXPECT_FALSE(save->nameFilters().join(u' ').contains(kCyrillic));
                     save->selectFile(path(saveAs));

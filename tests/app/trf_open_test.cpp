@@ -14,32 +14,16 @@ using namespace testing_support;
 
 namespace {
 
-// Runs `answer` on the next modal dialog of type T once it is shown.
-template <typename T> void answerNextModal(std::function<void(T *)> answer)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, poll] {
-        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) {
-            QTimer::singleShot(5, *poll);
-            return;
-        }
-        answer(dialog);
-        *poll = nullptr;
-    };
-    QTimer::singleShot(5, *poll);
-}
-
 class OpenTrf : public TournamentTest {
   protected:
     // Chooses `trf` in the open dialog and, when given, `saveAs` in the save dialog.
     void openThroughMenu(const QString &trf, const QString &saveAs)
     {
-        answerNextModal<QFileDialog>([this, trf, saveAs](QFileDialog *dialog) {
+        whenShown<QFileDialog>([this, trf, saveAs](QFileDialog *dialog) {
             EXPECT_EQ(dialog->objectName(), QStringLiteral("dlgImportTrf"));
             dialog->selectFile(path(trf));
             if (!saveAs.isEmpty())
-                answerNextModal<QFileDialog>([this, saveAs](QFileDialog *save) {
+                whenShown<QFileDialog>([this, saveAs](QFileDialog *save) {
                     EXPECT_EQ(save->objectName(), QStringLiteral("dlgImportTrfSave"));
                     save->selectFile(path(saveAs));
                     static_cast<QDialog *>(save)->accept();
@@ -83,7 +67,7 @@ TEST_F(OpenTrf, BuildsTheTournamentAndAddsMissingPlayersToTheBase)
     EXPECT_TRUE(readFile(QStringLiteral("EVENT.TXT")).contains("CYCLES 2"));
 
     // Written out again, every player's line is the same.
-    answerNextModal<QFileDialog>([this](QFileDialog *dialog) {
+    whenShown<QFileDialog>([this](QFileDialog *dialog) {
         dialog->selectFile(path(QStringLiteral("again.trf")));
         static_cast<QDialog *>(dialog)->accept();
     });

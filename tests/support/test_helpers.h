@@ -6,9 +6,12 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QApplication>
+#include <QTimer>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -40,6 +43,26 @@ inline const QStringList kJuniorNames = {
     QStringLiteral("Уваров Фёдор"),  QStringLiteral("Фролова Христина"),
     QStringLiteral("Хохлов Цезарь"), QStringLiteral("Чернова Шура; \"Ш\""),
 };
+
+// Runs `act` on the next visible top-level widget of type T (a menu, a dialog) once it is
+// shown: the test goes on to the call that opens it and blocks.
+template <typename T> void whenShown(std::function<void(T *)> act)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [act, poll] {
+        T *shown = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *candidate = qobject_cast<T *>(w); candidate && candidate->isVisible())
+                shown = candidate;
+        if (!shown) {
+            QTimer::singleShot(5, *poll);
+            return;
+        }
+        act(shown);
+        *poll = nullptr;
+    };
+    QTimer::singleShot(5, *poll);
+}
 
 // What a message box showed before the test answered it.
 struct SeenBox {

@@ -73,25 +73,6 @@ QByteArray latinTournament()
     return QByteArray::fromStdString(t.fileBytes());
 }
 
-// Runs `act` on the next visible top-level widget of type T, once it is shown.
-template <typename T> void whenShown(std::function<void(T *)> act)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, poll] {
-        T *shown = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *candidate = qobject_cast<T *>(w); candidate && candidate->isVisible())
-                shown = candidate;
-        if (!shown) {
-            QTimer::singleShot(5, *poll);
-            return;
-        }
-        act(shown);
-        *poll = nullptr;
-    };
-    QTimer::singleShot(5, *poll);
-}
-
 class English : public InTempDir {
   protected:
     void SetUp() override

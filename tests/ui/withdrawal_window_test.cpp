@@ -37,25 +37,6 @@ QByteArray juniors(int count, int cycles, int playedRounds)
     return QByteArray::fromStdString(t.fileBytes());
 }
 
-// Runs `answer` on the next modal widget of type T once it is shown.
-template <typename T> void whenShown(std::function<void(T *)> answer)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, poll] {
-        T *shown = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *candidate = qobject_cast<T *>(w); candidate && candidate->isVisible())
-                shown = candidate;
-        if (!shown) {
-            QTimer::singleShot(5, *poll);
-            return;
-        }
-        answer(shown);
-        *poll = nullptr;
-    };
-    QTimer::singleShot(5, *poll);
-}
-
 class WithdrawalWindow : public TournamentTest {
   protected:
     // The row's menu opened by a right click on the row's name: the names of its actions.
