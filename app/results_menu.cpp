@@ -69,7 +69,8 @@ void MainWindow::mnuStandings_Click()
         return;
     const TournamentSnapshot snapshot = tournament->snapshot();
     Printer printer(
-        tr("Итоговая таблица"), QString::fromStdString(snapshot.name) + QStringLiteral("-itogi"),
+        tr("Итоговая таблица"), QString::fromStdString(snapshot.name) + QLatin1Char('-') +
+            tr("itogi", "file name of the standings' PDF after the tournament's; Latin letters only"),
         m_tourFilePath.isEmpty() ? QString() : QFileInfo(m_tourFilePath).absolutePath());
     printer.printSheet(standingsSheet(snapshot));
     reportPrintOutcome(printer.endDoc(this), this);

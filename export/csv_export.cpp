@@ -18,7 +18,8 @@ constexpr char kSeparator = ';';
 constexpr const char *kLineEnd = "\r\n";
 constexpr const char *kByteOrderMark = "\xEF\xBB\xBF";
 
-// A number as the table writes one: a sign, digits, perhaps a comma and more digits.
+// A number as the table writes one: a sign, digits, perhaps a decimal comma (a point in
+// English) and more digits.
 bool isNumber(const std::string &text)
 {
     std::size_t k = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
@@ -27,7 +28,7 @@ bool isNumber(const std::string &text)
         ++k;
     if (k == digits)
         return false;
-    if (k < text.size() && text[k] == ',') {
+    if (k < text.size() && (text[k] == ',' || text[k] == '.')) {
         const std::size_t fraction = ++k;
         while (k < text.size() && std::isdigit(static_cast<unsigned char>(text[k])))
             ++k;
@@ -59,7 +60,7 @@ std::string field(const std::string &text)
 // A game as spreadsheets read it: the draw with a decimal comma.
 std::string gameField(GameState state)
 {
-    return state == GameState::Draw ? "0,5" : std::string(cellText(state));
+    return state == GameState::Draw ? commaNumber(kHalf) : std::string(cellText(state));
 }
 
 } // namespace

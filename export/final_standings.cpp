@@ -106,11 +106,16 @@ std::string commaNumber(Fixed value)
     std::string text = formatDisplay(value);
     if (!text.empty() && text.front() == ' ')
         text.erase(0, 1);
-    std::replace(text.begin(), text.end(), '.', ',');
+    // The language's own decimal separator: a comma in Russian, a point in English.
+    const std::string separator =
+        translated("Sheets", ",", "the decimal separator of numbers on sheets and in the standings");
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos)
+        return text;
+    text.replace(point, 1, separator);
     // ".5" becomes "0,5", "-.5" becomes "-0,5".
-    const std::size_t comma = text.find(',');
-    if (comma == 0 || (comma == 1 && text.front() == '-'))
-        text.insert(text.begin() + std::ptrdiff_t(comma), '0');
+    if (point == 0 || (point == 1 && text.front() == '-'))
+        text.insert(text.begin() + std::ptrdiff_t(point), '0');
     return text;
 }
 

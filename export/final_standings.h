@@ -67,7 +67,8 @@ std::string placeRulesLine(const TournamentSnapshot &snapshot);
 // computed on the side.
 std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot);
 
-// A decimal comma and no trailing zeros: "2,5", "0,5", "6,75", "0".
+// The language's decimal separator and no trailing zeros: "2,5", "0,5", "6,75", "0"
+// (in English "2.5").
 std::string commaNumber(Fixed value);
 
 } // namespace krugovik

@@ -419,6 +419,11 @@
         <source>Список ФИДЕ (TXT, XML или ZIP) или федерации (CSV) для поиска игроков</source>
         <translation>FIDE&apos;s list (TXT, XML or ZIP) or a federation&apos;s (CSV) to find players in</translation>
     </message>
+    <message>
+        <source>itogi</source>
+        <comment>file name of the standings&apos; PDF after the tournament&apos;s; Latin letters only</comment>
+        <translation>standings</translation>
+    </message>
 </context>
 <context>
     <name>NameCheck</name>
@@ -704,6 +709,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <comment>a page of a printed sheet</comment>
         <translation>Page %1 of %2</translation>
     </message>
+    <message>
+        <source>,</source>
+        <comment>the decimal separator of numbers on sheets and in the standings</comment>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>TableTexts</name>
@@ -735,7 +745,7 @@ Write the new ratings into these base records too? If you answer “No”, only 
     <message>
         <source>Бергер</source>
         <comment>crosstable caption: Berger coefficient</comment>
-        <translation>Berger</translation>
+        <translation>SB</translation>
     </message>
     <message>
         <source>Результат</source>
@@ -1277,6 +1287,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <source>Запись рейтингов в базу</source>
         <translation>Writing ratings to the base</translation>
     </message>
+    <message>
+        <source>spisok</source>
+        <comment>file name of the player list&apos;s PDF after the base&apos;s; Latin letters only</comment>
+        <translation>players</translation>
+    </message>
 </context>
 <context>
     <name>krugovik::BaseEditor</name>
@@ -1784,7 +1799,7 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
     </message>
     <message>
         <source>Печать ПРОТОКОЛА тура</source>
-        <translation>Print the ROUND RESULT SHEET</translation>
+        <translation>Print the round result sheet</translation>
     </message>
     <message>
         <source>Выбор тура</source>
@@ -1827,7 +1842,7 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
     </message>
     <message>
         <source>Очки, Бергер, личная встреча, победы</source>
-        <translation>Points, Berger, direct encounter, wins</translation>
+        <translation>Points, Sonneborn-Berger, direct encounter, wins</translation>
     </message>
     <message>
         <source>FIDE: личная встреча, победы, Зоннеборн-Бергер, Койя</source>
@@ -1883,7 +1898,7 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
     </message>
     <message>
         <source>Бергер</source>
-        <translation>Berger</translation>
+        <translation>Sonneborn-Berger</translation>
     </message>
     <message>
         <source>Личная встреча</source>
@@ -2147,6 +2162,16 @@ lower arrow — one player more.</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>tablica</source>
+        <comment>file name of the crosstable&apos;s PDF after the tournament&apos;s; Latin letters only</comment>
+        <translation>crosstable</translation>
+    </message>
+    <message>
+        <source>protokol-%1</source>
+        <comment>file name of a round&apos;s result sheet PDF; %1 the round; Latin letters only</comment>
+        <translation>round-%1</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,8 @@ namespace krugovik {
 void TournamentWindow::cmdPrint_Click()
 {
     const QFileInfo file(m_tourFilePath());
-    Printer printer(tr("Таблица турнира"), file.completeBaseName() + QStringLiteral("-tablica"),
+    Printer printer(tr("Таблица турнира"), file.completeBaseName() + QLatin1Char('-') +
+                        tr("tablica", "file name of the crosstable's PDF after the tournament's; Latin letters only"),
                     file.absolutePath());
     printer.printSheet(crosstableSheet(snapshot()));
     reportPrintOutcome(printer.endDoc(this), this);
@@ -27,7 +28,8 @@ void TournamentWindow::printProtocol()
     const int round = t.shownBoards() > 0 ? t.roundNo() : 0;
     const QFileInfo file(m_tourFilePath());
     Printer printer(tr("Протокол тура"),
-                    file.completeBaseName() + QStringLiteral("-protokol-%1").arg(t.roundNo()),
+                    file.completeBaseName() + QLatin1Char('-') +
+                        tr("protokol-%1", "file name of a round's result sheet PDF; %1 the round; Latin letters only").arg(t.roundNo()),
                     file.absolutePath());
     printer.printSheet(roundProtocolSheet(snapshot(), round));
     reportPrintOutcome(printer.endDoc(this), this);

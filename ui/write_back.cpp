@@ -83,7 +83,11 @@ void BaseEditor::cmdPrintBase_Click()
     // Its PDF goes beside the base.
     const QFileInfo base(Base.path());
     Printer printer(QCoreApplication::translate("WriteBack", "Список игроков"),
-                    base.completeBaseName() + QStringLiteral("-spisok"), base.absolutePath());
+                    base.completeBaseName() + QLatin1Char('-') +
+                        QCoreApplication::translate(
+                            "WriteBack", "spisok",
+                            "file name of the player list's PDF after the base's; Latin letters only"),
+                    base.absolutePath());
     printer.setFont(QStringLiteral("MS Sans Serif"), 14);
     // The first letter of the title is a Latin C.
     printer.printLine(

@@ -241,7 +241,7 @@ TEST_F(English, TheCaptionsOfEveryKindOfTableAndTheBuiltMessages)
     for (const QString &caption : captions)
         check(QStringLiteral("caption"), caption);
     EXPECT_TRUE(captions.contains(QStringLiteral("Points")));
-    EXPECT_TRUE(captions.contains(QStringLiteral("Berger")));
+    EXPECT_TRUE(captions.contains(QStringLiteral("SB")));
     EXPECT_TRUE(captions.contains(QStringLiteral("Result")));
     checkStd(QStringLiteral("round title"), krugovik::roundTitle(t));
     checkStd(QStringLiteral("removal"),
