@@ -117,8 +117,9 @@ TEST_P(EnglishChapter, LinksResolveAndTheTextIsEnglish)
     EXPECT_TRUE(text.startsWith(QStringLiteral("# ") + QString::fromUtf8(GetParam().title) +
                                 QLatin1Char('\n')))
         << text.left(80).toStdString();
-    // The language menu is named in both languages, so that either reader finds it.
-    const QString checked = QString(text).remove(QStringLiteral("Язык / Language"));
+    // The Russian program's language menu is quoted as it reads there.
+    const QString checked =
+        QString(text).remove(QStringLiteral("Язык / Language")).remove(QStringLiteral("«Русский»"));
     const QRegularExpressionMatch russian = kCyrillic.match(checked);
     EXPECT_FALSE(russian.hasMatch())
         << GetParam().file << ": " << checked.mid(russian.capturedStart() - 30, 60).toStdString();
