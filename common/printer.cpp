@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 
 #include "common/message_box.h"
 #include "common/save_file.h"
@@ -155,6 +157,9 @@ PrintOutcome Printer::endDoc(QWidget *parent)
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
     preview.setWindowTitle(m_document.kind);
     preview.setWindowModality(Qt::ApplicationModal);
+    // Large enough to read a page and to show the whole tool bar, its print button included.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        preview.resize(screen->availableGeometry().size() * 0.9);
     QObject::connect(
         &preview, &QPrintPreviewDialog::paintRequested, &preview,
         [this, &outcome](QPrinter *target) {
