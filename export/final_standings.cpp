@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/texts.h"
+#include "export/sheet_parts.h"
 #include "export/snapshot_results.h"
 #include "rating/new_ratings.h"
 
@@ -84,21 +85,6 @@ std::string codeInBrackets(const TieBreak &tb)
     return " (" + (tb.kind == TieBreakKind::Lot ? std::string("LOT") : fideCode(tb)) + ')';
 }
 
-// A tie-break's cell: the number, or for the lots and the director's order a word where
-// they decided and nothing elsewhere.
-std::string valueText(const TieBreak &tb, Fixed value)
-{
-    if (tb.kind == TieBreakKind::Lot)
-        return value == kZero
-                   ? std::string()
-                   : translated("Sheets", "жребий", "a tie-break's cell: the lots decided");
-    if (tb.kind == TieBreakKind::ByHand)
-        return value == kZero
-                   ? std::string()
-                   : translated("Sheets", "судья", "a tie-break's cell: the arbiter decided");
-    return commaNumber(value);
-}
-
 } // namespace
 
 std::string commaNumber(Fixed value)
@@ -117,6 +103,21 @@ std::string commaNumber(Fixed value)
     if (point == 0 || (point == 1 && text.front() == '-'))
         text.insert(text.begin() + std::ptrdiff_t(point), '0');
     return text;
+}
+
+// A tie-break's cell: the number, or for the lots and the director's order a word where
+// they decided and nothing elsewhere.
+std::string tieBreakCell(const TieBreak &tb, Fixed value)
+{
+    if (tb.kind == TieBreakKind::Lot)
+        return value == kZero
+                   ? std::string()
+                   : translated("Sheets", "жребий", "a tie-break's cell: the lots decided");
+    if (tb.kind == TieBreakKind::ByHand)
+        return value == kZero
+                   ? std::string()
+                   : translated("Sheets", "судья", "a tie-break's cell: the arbiter decided");
+    return commaNumber(value);
 }
 
 std::string tieBreakName(const TieBreak &tieBreak)
@@ -141,12 +142,18 @@ std::string withdrawnName(const std::string &name)
 
 std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot)
 {
-    if (isDefaultOrder(snapshot))
-        return {bergerTitle()};
+    // Every rule that decides places, the default order's too, named as on paper.
     std::vector<std::string> titles;
     for (const TieBreak &tb : placeRules(snapshot))
-        titles.push_back(tieBreakName(tb) + codeInBrackets(tb));
+        titles.push_back((tb.kind == TieBreakKind::SonnebornBerger ? bergerTitle()
+                                                                   : tieBreakName(tb)) +
+                         codeInBrackets(tb));
     return titles;
+}
+
+std::string tieBreakChoiceName(const TieBreak &tieBreak)
+{
+    return tieBreakName(tieBreak) + codeInBrackets(tieBreak);
 }
 
 std::vector<std::string> standingTitles(const TournamentSnapshot &snapshot)
@@ -165,12 +172,14 @@ std::vector<std::string> standingTitles(const TournamentSnapshot &snapshot)
 
 std::string placeRulesLine(const TournamentSnapshot &snapshot)
 {
-    if (isDefaultOrder(snapshot))
-        return {};
     std::string order;
     for (const TieBreak &tb : placeRules(snapshot)) {
         order += order.empty() ? "" : ", ";
-        order += translated("TieBreakNames", nameOf(tb.kind).inLine) + codeInBrackets(tb);
+        // The Berger coefficient under its one name, as in its column.
+        order += (tb.kind == TieBreakKind::SonnebornBerger
+                      ? bergerTitle()
+                      : translated("TieBreakNames", nameOf(tb.kind).inLine)) +
+                 codeInBrackets(tb);
     }
     if (order.empty())
         return translated("Sheets", "Места: очки");
@@ -198,24 +207,20 @@ std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
     }
 
     std::vector<StandingLine> lines;
-    for (const TieBreakRow &row :
-         rankByTieBreaks(roundRobinResults(snapshot), placeRules(snapshot))) {
+    // The figures of places as the printed sheets show them, blanks included.
+    for (const SheetStanding &standing : sheetStandings(snapshot)) {
         StandingLine line;
-        line.player = row.player;
-        line.firstPlace = row.firstPlace;
-        line.place = placeText(row);
-        line.withdrawn = row.withdrawn;
-        line.name = snapshot.players[std::size_t(row.player - 1)].name;
-        if (row.withdrawn)
+        line.player = standing.player;
+        line.firstPlace = standing.firstPlace;
+        line.place = standing.place;
+        line.withdrawn = standing.withdrawn;
+        line.name = snapshot.players[std::size_t(standing.player - 1)].name;
+        if (standing.withdrawn)
             line.name = withdrawnName(line.name);
-        line.points = commaNumber(row.points);
-        // The default order shows only the Berger coefficient, its first tie-break.
-        const std::size_t shown = isDefaultOrder(snapshot) ? 1 : row.values.size();
-        const std::vector<TieBreak> rules = placeRules(snapshot);
-        for (std::size_t k = 0; k < shown; ++k)
-            line.tieBreaks.push_back(valueText(rules[k], row.values[k]));
+        line.points = standing.points;
+        line.tieBreaks = standing.tieBreaks;
         if (everyoneRated) {
-            const NewRating &rating = ratings[std::size_t(row.player - 1)];
+            const NewRating &rating = ratings[std::size_t(standing.player - 1)];
             line.newRating = std::to_string(rating.value);
             line.change = signedChange(rating.delta);
         }

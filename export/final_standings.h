@@ -53,14 +53,20 @@ std::string withdrawnName(const std::string &name);
 // «Личная встреча».
 std::string tieBreakName(const TieBreak &tieBreak);
 
-// The tie-break columns: «Бергер» under the default order, else one per tie-break titled
-// by its name and acronym, «Победы (WIN)».
+// A tie-break's cell: the number, or for the lots and the director's order a word where
+// they decided and nothing elsewhere.
+std::string tieBreakCell(const TieBreak &tieBreak, Fixed value);
+
+// The tie-break columns, one per rule of the places, titled by its name and acronym,
+// «Победы (WIN)»; the Berger coefficient as on paper, «Бергер (SB)».
 std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot);
+// A tie-break as the director chooses it: its full name and code, «Зоннеборн-Бергер (SB)».
+std::string tieBreakChoiceName(const TieBreak &tieBreak);
 // Every column title in the order of a line: kStandingTitles with the tie-break columns
 // in place of «Бергер».
 std::vector<std::string> standingTitles(const TournamentSnapshot &snapshot);
 // The line under the table that names the order of places, «Места: очки, затем личная
-// встреча (DE), победы (WIN)»; empty under the default order.
+// встреча (DE), победы (WIN)».
 std::string placeRulesLine(const TournamentSnapshot &snapshot);
 
 // The standings in place order, the players without a place last, with new ratings

@@ -85,6 +85,7 @@ std::vector<SheetStanding> sheetStandings(const TournamentSnapshot &snapshot)
     for (const TieBreakRow &row : rows) {
         SheetStanding standing;
         standing.player = row.player;
+        standing.firstPlace = row.firstPlace;
         standing.place = placeText(row);
         standing.points = commaNumber(row.points);
         standing.withdrawn = row.withdrawn;
@@ -99,7 +100,8 @@ std::vector<SheetStanding> sheetStandings(const TournamentSnapshot &snapshot)
             // group it could not split.
             if (rules[k].kind == TieBreakKind::DirectEncounter && row.values[k].units() == 0)
                 shown = false;
-            standing.tieBreaks.push_back(shown ? commaNumber(row.values[k]) : std::string());
+            standing.tieBreaks.push_back(shown ? tieBreakCell(rules[k], row.values[k])
+                                               : std::string());
         }
         standings.push_back(std::move(standing));
     }

@@ -30,6 +30,7 @@ std::string tieBreakLegend(const std::vector<TieBreak> &rules);
 // One player's figures from the standings engine, ready for a sheet.
 struct SheetStanding {
     int player = 0;                     // table number
+    int firstPlace = 0;                 // the first place the rank covers; 0 for none
     std::string place;                  // "1", "3-4", "" for none
     std::string points;                 // "2,5"
     std::vector<std::string> tieBreaks; // one per rule; blank where it was not computed

@@ -74,11 +74,6 @@ int lastRoundPlayed(const TournamentSnapshot &snapshot)
     return last;
 }
 
-bool isDefaultOrder(const TournamentSnapshot &snapshot)
-{
-    return placeRules(snapshot) == classicTieBreaks();
-}
-
 RoundRobinResults roundRobinResults(const TournamentSnapshot &snapshot)
 {
     RoundRobinResults results;

@@ -20,9 +20,6 @@ GameState countedState(const TournamentSnapshot &snapshot, int cycle, int i, int
 std::vector<TieBreak> placeRules(const TournamentSnapshot &snapshot);
 // The last round, counted through all cycles, with a result entered; 0 before any.
 int lastRoundPlayed(const TournamentSnapshot &snapshot);
-// The default order is in force: the columns and files of the default preset.
-bool isDefaultOrder(const TournamentSnapshot &snapshot);
-
 // The snapshot as the tie-break engine reads it: colours and rounds from the Berger
 // schedule of its cycles, ratings from the rating cells, the withdrawals.
 RoundRobinResults roundRobinResults(const TournamentSnapshot &snapshot);

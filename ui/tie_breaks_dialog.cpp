@@ -39,12 +39,10 @@ bool ratingBased(const TieBreak &tb)
            tb.kind == TieBreakKind::PerformanceRating || tb.kind == TieBreakKind::OwnRating;
 }
 
-// The column title the standings give it: «Койя (KS/L40)».
+// Its name as the director chooses it: «Койя (KS/L40)».
 QString titleOf(const TieBreak &tb)
 {
-    TournamentSnapshot one;
-    one.tieBreaks = {tb};
-    return QString::fromStdString(tieBreakTitles(one).front());
+    return QString::fromStdString(tieBreakChoiceName(tb));
 }
 
 QLabel *namedLabel(const QString &text, const char *name, QWidget *parent)

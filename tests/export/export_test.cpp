@@ -272,9 +272,11 @@ TEST(FinalStandings, PlacesPointsAndRatingsAsTheTableWouldShowThem)
         order.push_back(line.player);
     EXPECT_EQ(order, (std::vector<int>{4, 1, 3, 2, 5}));
     EXPECT_EQ(lines[0].points, "2,5");
-    EXPECT_EQ(lines[0].tieBreaks, std::vector<std::string>{"4,25"});
+    // Every rule of the default order has its column: the Berger coefficient, the direct
+    // encounter (blank: no tie for it to split) and the wins.
+    EXPECT_EQ(lines[0].tieBreaks, (std::vector<std::string>{"4,25", "", "2"}));
     EXPECT_EQ(lines[4].points, "1");
-    EXPECT_EQ(lines[4].tieBreaks, std::vector<std::string>{"1,5"});
+    EXPECT_EQ(lines[4].tieBreaks, (std::vector<std::string>{"1,5", "", "1"}));
 
     const std::vector<StandingLine> shared = finalStandings(sharedPlace());
     EXPECT_EQ(shared[1].place, "2-4");
@@ -342,8 +344,10 @@ TEST(Csv, FramingQuotingAndTheOwnColumn)
     const std::string csv = exportCsv(fivePlayers());
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     const std::vector<std::string> lines = linesOf(csv.substr(3));
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки;Бергер;1;2;3;4;5");
+    // A line for each player, then the order of places.
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки;Бергер (SB);"
+                        "Личная встреча (DE);Победы (WIN);1;2;3;4;5");
     // Player 3 is third: his name quoted, his own column X, the draw with a comma.
     EXPECT_TRUE(lines[3].starts_with("3;3;\"Козлов \"\"Лис\"\" Иван\";1300;")) << lines[3];
     EXPECT_NE(lines[4].find("\"Смирнова; Анна\""), std::string::npos);
@@ -376,7 +380,7 @@ TEST(Csv, TextThatASpreadsheetWouldRunIsMarkedAsText)
     };
     for (const auto &c : cases) {
         const std::vector<std::string> lines = linesOf(exportCsv(namedFirst(c.name)).substr(3));
-        ASSERT_EQ(lines.size(), 3u) << c.name;
+        ASSERT_EQ(lines.size(), 4u) << c.name;
         EXPECT_TRUE(lines[1].starts_with("1;1;" + c.field + ";1500;")) << lines[1];
     }
 }
