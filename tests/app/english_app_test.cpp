@@ -23,7 +23,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -31,6 +30,7 @@
 #include "app/language.h"
 #include "app/file_chooser.h"
 #include "export/trf_export.h"
+#include "support/catalogue.h"
 #include "support/test_helpers.h"
 #include "trf/random_tournament.h"
 #include "ui/event_dialog.h"
@@ -369,57 +369,9 @@ TEST(EnglishCatalogue, EveryMessageOfTheShellIsTranslatedWithItsPlaceholders)
         QStringLiteral("krugovik::EventDialog"),
         QStringLiteral("Program"),
     };
-    QFile file(QStringLiteral(KRUGOVIK_TS_FILE));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    const QRegularExpression placeholder(QStringLiteral("%(?:\\d+|n)"));
-    auto markers = [&](const QString &text) {
-        QStringList found;
-        for (auto m = placeholder.globalMatch(text); m.hasNext();)
-            found << m.next().captured();
-        found.sort();
-        found.removeDuplicates();
-        return found;
-    };
-    QString context;
-    QString source;
-    QStringList problems;
     int messages = 0;
-    bool numerus = false;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name"))
-            context = xml.readElementText();
-        if (!contexts.contains(context))
-            continue;
-        if (xml.name() == QLatin1String("message")) {
-            numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
-        } else if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-            ++messages;
-        } else if (xml.name() == QLatin1String("translation")) {
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            if (!type.isEmpty()) {
-                problems << context + QLatin1String(" ") + type + QLatin1String(": ") + source;
-                continue;
-            }
-            QStringList forms;
-            if (numerus) {
-                while (xml.readNextStartElement())
-                    forms << xml.readElementText();
-            } else {
-                forms << xml.readElementText();
-            }
-            for (const QString &form : forms) {
-                if (form.isEmpty() || form.contains(kCyrillic) || markers(form) != markers(source))
-                    problems << context + QLatin1String(": ") + source + QLatin1String(" -> ") +
-                                    form;
-            }
-        }
-    }
-    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    const QStringList problems =
+        catalogueProblems(QStringLiteral(KRUGOVIK_TS_FILE), contexts, &messages);
     EXPECT_GT(messages, 150);
     EXPECT_TRUE(problems.isEmpty()) << shown(problems);
 }

@@ -8,11 +8,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
-#include <set>
 #include <stdexcept>
 #include <zip.h>
 
@@ -24,6 +22,7 @@
 #include "common/number_text.h"
 #include "export/trf_export.h"
 #include "rounds/round_names.h"
+#include "support/catalogue.h"
 #include "table/tournament_file.h"
 #include "table/tournament_store.h"
 #include "trf/random_tournament.h"
@@ -650,58 +649,12 @@ TEST(Russian, SentencesMadeFromPatternsStayAsTheyWere)
 // markers of its source, and no Russian left in it.
 TEST(Catalogue, EveryMessageOfTheDomainCodeIsTranslated)
 {
-    const std::set<QString> contexts = {"TournamentFile", "RecoveryCopy", "BaseFile", "RatingList",
-                                        "NameCheck",      "Trf",          "Rounds",   "Counts"};
-    QFile file(QStringLiteral(KRUGOVIK_TS_FILE));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
-    static const QRegularExpression marker(QStringLiteral("%[0-9n]"));
-    const auto markersOf = [](const QString &text) {
-        std::multiset<QString> found;
-        for (auto it = marker.globalMatch(text); it.hasNext();)
-            found.insert(it.next().captured());
-        return found;
-    };
-    QXmlStreamReader xml(&file);
-    QString context;
-    QString source;
+    const QSet<QString> contexts = {"TournamentFile", "RecoveryCopy", "BaseFile", "RatingList",
+                                    "NameCheck",      "Trf",          "Rounds",   "Counts"};
     int seen = 0;
-    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-            continue;
-        }
-        if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-            continue;
-        }
-        if (xml.name() != QLatin1String("translation") || contexts.count(context) == 0)
-            continue;
-        ++seen;
-        const std::string what = context.toStdString() + ": " + source.toStdString();
-        EXPECT_TRUE(xml.attributes().value(QLatin1String("type")).isEmpty()) << what;
-        // Plain text, or one numerusform per plural form.
-        QStringList forms;
-        QString plain;
-        while (!(xml.isEndElement() && xml.name() == QLatin1String("translation")) &&
-               !xml.hasError()) {
-            xml.readNext();
-            if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
-                forms << xml.readElementText();
-            else if (xml.isCharacters())
-                plain += xml.text();
-        }
-        if (forms.isEmpty())
-            forms << plain;
-        for (const QString &form : forms) {
-            EXPECT_FALSE(form.trimmed().isEmpty()) << what;
-            EXPECT_FALSE(form.contains(cyrillic)) << what << " -> " << form.toStdString();
-            EXPECT_EQ(markersOf(form), markersOf(source)) << what << " -> " << form.toStdString();
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    const QStringList problems =
+        testing_support::catalogueProblems(QStringLiteral(KRUGOVIK_TS_FILE), contexts, &seen);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
     // Far fewer would mean the contexts were renamed and this looks at nothing.
     EXPECT_GT(seen, 80);
 }
