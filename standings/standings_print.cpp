@@ -1,7 +1,5 @@
 #include "standings/standings_print.h"
 
-#include <algorithm>
-
 #include "common/texts.h"
 #include "export/final_standings.h"
 #include "export/sheet_parts.h"
@@ -28,22 +26,15 @@ Sheet standingsSheet(const TournamentSnapshot &snapshot)
         {translated("Sheets", "Новый рейтинг"), SheetAlign::Right, false, true});
     sheet.columns.push_back({translated("Sheets", "Изменение"), SheetAlign::Right});
 
-    // New ratings as the new-rating command computes them; the figures of places from the
-    // standings engine.
-    const std::vector<StandingLine> lines = finalStandings(snapshot);
-    for (const SheetStanding &standing : sheetStandings(snapshot)) {
-        const SnapshotPlayer &player = snapshot.players[std::size_t(standing.player - 1)];
-        const auto line = std::find_if(lines.begin(), lines.end(), [&](const StandingLine &l) {
-            return l.player == standing.player;
-        });
-        std::vector<std::string> row = {standing.place, std::to_string(standing.player),
-                                        standing.withdrawn ? withdrawnName(player.name)
-                                                           : player.name,
-                                        player.ratingCell, standing.points};
-        row.insert(row.end(), standing.tieBreaks.begin(), standing.tieBreaks.end());
+    // The figures of places and the new ratings as every other view of the standings has them.
+    for (const StandingLine &line : finalStandings(snapshot)) {
+        const SnapshotPlayer &player = snapshot.players[std::size_t(line.player - 1)];
+        std::vector<std::string> row = {line.place, std::to_string(line.player), line.name,
+                                        player.ratingCell, line.points};
+        row.insert(row.end(), line.tieBreaks.begin(), line.tieBreaks.end());
         row.resize(sheet.columns.size() - 2);
-        row.push_back(line != lines.end() ? line->newRating : std::string());
-        row.push_back(line != lines.end() ? line->change : std::string());
+        row.push_back(line.newRating);
+        row.push_back(line.change);
         sheet.rows.push_back(std::move(row));
     }
     std::string order;
