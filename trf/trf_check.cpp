@@ -1,9 +1,11 @@
 #include "trf/trf_check.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <sstream>
 
+#include "common/number_text.h"
 #include "common/texts.h"
 #include "rounds/berger_schedule.h"
 
@@ -96,29 +98,53 @@ std::vector<std::string> pairingFaults(const TrfFile &file, int cycles, bool rev
     return faults;
 }
 
-// The cycles of a file of 3..22 players whose rounds are whole cycles; 0 and the reason
-// for any other.
+// "3 тура", "21 тур": a count of rounds.
+std::string roundsText(int count)
+{
+    return countedText(translated("Counts", "%n туров", nullptr, count), count, "тур", "тура",
+                       "туров");
+}
+
+// "по 3 тура", "по 21 туру": rounds in each cycle.
+std::string roundsEachText(int count)
+{
+    return countedText(translated("CountsEach", "%n туров", "after «по»: rounds in each cycle",
+                                  count),
+                       count, "туру", "тура", "туров");
+}
+
+// "для 4 игроков", "для 21 игрока".
+std::string playersForText(int count)
+{
+    return countedText(translated("CountsFor", "%n игроков", "after «для»: for so many players",
+                                  count),
+                       count, "игрока", "игроков", "игроков");
+}
+
+// What a 092 line says of the event: a round robin, or nothing it says otherwise.
+bool roundRobinType(const std::string &type)
+{
+    std::string letters;
+    for (const char c : type) {
+        if (std::isalpha(static_cast<unsigned char>(c)))
+            letters += char(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (letters.empty())
+        return true;
+    if (letters.find("team") != std::string::npos)
+        return false;
+    return letters.find("robin") != std::string::npos ||
+           letters.find("berger") != std::string::npos;
+}
+
+// The cycles of a file in scope; 0 for one out of scope.
 int cyclesOf(const TrfFile &file, TrfError &why)
 {
-    const int n = int(file.players.size());
-    if (n < 3 || n > kMaxTablePlayers) {
-        why = {0, translated("Trf", "%n игроков, а в круговом турнире их 3-22", nullptr, n)};
+    if (const std::optional<TrfError> out = outOfScope(file)) {
+        why = *out;
         return 0;
     }
-    const int perCycle = roundCount(n);
-    if (file.roundCount % perCycle != 0 || file.roundCount / perCycle < 1 ||
-        file.roundCount / perCycle > kMaxCycles) {
-        why = {0, filled(translated("Trf", "%n туров — не 1-4 круга по %1 туров для %2 игроков",
-                                    nullptr, file.roundCount),
-                         {std::to_string(perCycle), std::to_string(n)})};
-        return 0;
-    }
-    const std::string type = file.first("192");
-    if (!type.empty() && type.find("ROBIN") == std::string::npos) {
-        why = {0, filled(translated("Trf", "192 называет не круговой турнир: %1"), {type})};
-        return 0;
-    }
-    return file.roundCount / perCycle;
+    return file.roundCount / roundCount(int(file.players.size()));
 }
 
 // The ranks the file gives a tied group are its places, each once, or all its first.
@@ -148,6 +174,39 @@ bool reversalOf(const TrfFile &file, int cycles)
 }
 
 } // namespace
+
+std::optional<TrfError> outOfScope(const TrfFile &file)
+{
+    const int n = int(file.players.size());
+    const std::string type = file.first("092");
+    if (!roundRobinType(type))
+        return TrfError{0, filled(translated("Trf", "092 называет не круговой турнир: %1"), {type})};
+    if (n < 3 || n > kMaxTablePlayers)
+        return TrfError{0, filled(translated("Trf", "%1, а в круговом турнире их 3-22"),
+                                  {playerCountText(n)})};
+    const int perCycle = roundCount(n);
+    if (file.roundCount % perCycle != 0 || file.roundCount / perCycle < 1 ||
+        file.roundCount / perCycle > kMaxCycles)
+        return TrfError{0, filled(translated("Trf", "%1 — не 1-4 круга по %2 для %3"),
+                                  {roundsText(file.roundCount), roundsEachText(perCycle),
+                                   playersForText(n)})};
+    const std::string encoded = file.first("192");
+    if (!encoded.empty() && encoded.find("ROBIN") == std::string::npos)
+        return TrfError{0, filled(translated("Trf", "192 называет не круговой турнир: %1"),
+                                  {encoded})};
+    return std::nullopt;
+}
+
+int trfCycles(const TrfFile &file)
+{
+    TrfError why;
+    return cyclesOf(file, why);
+}
+
+bool followsBerger(const TrfFile &file, int cycles, bool reverse)
+{
+    return pairingFaults(file, cycles, reverse).empty();
+}
 
 std::string notTieBreak(std::string_view where, std::string_view code)
 {

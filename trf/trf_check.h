@@ -24,6 +24,18 @@ struct TrfRoundRobin {
 // without a place.
 std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why);
 
+// Why the file is no round robin this program holds, or nothing when it is one: 092 or
+// 192 names another kind of event, fewer than 3 or more than 22 players, rounds that are
+// not 1..4 whole cycles.
+std::optional<TrfError> outOfScope(const TrfFile &file);
+
+// The cycles of a file in scope; 0 for one out of scope.
+int trfCycles(const TrfFile &file);
+
+// Whether every paired round of the file is the Berger table's, with its colours, under
+// this choice of the last rounds of the first cycle.
+bool followsBerger(const TrfFile &file, int cycles, bool reverse);
+
 // Why a code of a tie-break list (where: "202", "212" or an option) is refused.
 std::string notTieBreak(std::string_view where, std::string_view code);
 

@@ -10,6 +10,7 @@
 #include "export/trf_export.h"
 #include "trf/random_tournament.h"
 #include "trf/trf_check.h"
+#include "trf/trf_numbering.h"
 #include "trf/trf_reader.h"
 
 namespace krugovik {
@@ -45,14 +46,39 @@ CommandOutcome check(const std::vector<std::string> &arguments)
         return refused(path + (e.line > 0 ? ":" + std::to_string(e.line) : std::string()) + ": " +
                        e.reason);
     }
+    if (const std::optional<TrfError> out = outOfScope(read.file))
+        return refused(filled(translated("Trf", "%1: такой турнир программа не проверяет: %2",
+                                         "%2 says why the file is no round robin the program holds"),
+                              {path, out->reason}));
     CommandOutcome outcome;
-    const std::vector<std::string> faults = checkTrf(read.file);
-    for (const std::string &fault : faults)
-        outcome.output += path + ": " + fault + '\n';
-    if (faults.empty())
+    auto say = [&](const std::string &line) { outcome.output += "krugovik: " + path + ": " + line + '\n'; };
+    int faults = 0;
+    for (const TrfUnknownRecord &record : read.file.unknown) {
+        say(filled(translated("Trf", "строка %1: неизвестный код записи «%2»"),
+                   {std::to_string(record.line), record.code}));
+        ++faults;
+    }
+    TrfFile file = read.file;
+    if (const std::optional<TrfRenumbering> renumbering = bergerRenumbering(file)) {
+        if (!keepsNumbers(*renumbering)) {
+            say(filled(translated("Trf", "номера игроков в турнире: %1",
+                                  "a renumbering, as «5 ↔ 6; 1 → 3 → 7 → 1»"),
+                       {renumberingText(*renumbering)}));
+            file = renumbered(file, *renumbering);
+        }
+    } else {
+        say(translated("Trf", "никакая перенумерация игроков не даёт пар таблицы Бергера"));
+        ++faults;
+    }
+    for (const std::string &fault : checkTrf(file)) {
+        say(fault);
+        ++faults;
+    }
+    if (faults == 0)
         outcome.output +=
-            filled(translated("Trf", "%1: согласован", "a checked TRF"), {path}) + "\n";
-    outcome.status = faults.empty() ? 0 : 1;
+            "krugovik: " + filled(translated("Trf", "%1: согласован", "a checked TRF"), {path}) +
+            '\n';
+    outcome.status = faults == 0 ? 0 : 1;
     return outcome;
 }
 

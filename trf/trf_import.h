@@ -8,12 +8,18 @@
 
 namespace krugovik {
 
+// A name or text Windows-1251 cannot hold, and the letters it is stored in.
+struct FoldedName {
+    std::string original, stored;
+};
+
 // A TRF turned into a tournament file of the program: nothing the model cannot hold.
 struct ImportedTournament {
     std::string name;                 // 012, the event's name; empty when the file has none
     std::vector<PlayerBlock> players; // names and ratings as the file writes them, cycle 1
     FileExtension extension;          // cycles, reversal, later results, 202, withdrawals,
                                       // the event's details of the header lines
+    std::vector<FoldedName> folded;   // names folded to fit the code page
 
     // The tournament file's bytes.
     std::string fileBytes() const;

@@ -1,6 +1,7 @@
 #include "trf/trf_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <optional>
 
@@ -32,15 +33,6 @@ std::string_view trimmed(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The field at a column counted from 1; blanks past the end of the line.
-std::string field(std::string_view line, std::size_t column, std::size_t width)
-{
-    std::string text(width, ' ');
-    for (std::size_t k = 0; k < width && column - 1 + k < line.size(); ++k)
-        text[k] = line[column - 1 + k];
-    return text;
 }
 
 // A whole number written right-aligned in a field; 0 for blanks, nothing for anything else.
@@ -107,35 +99,36 @@ char mirrorResult(char c)
     }
 }
 
-std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::string &why)
+std::optional<TrfPlayer> playerLine(std::string_view text, int lineNumber, std::string &why)
 {
+    const TrfColumns line(text);
     TrfPlayer p;
     p.line = lineNumber;
-    const auto start = number(field(line, kNumberColumn, kNumberWidth));
+    const auto start = number(line.field(kNumberColumn, kNumberWidth));
     if (!start || *start <= 0) {
         why = translated("Trf", "стартовый номер (колонки 5-8) — не число");
         return std::nullopt;
     }
     p.number = *start;
-    p.sex = std::string(trimmed(field(line, kSexColumn, kSexWidth)));
-    p.title = std::string(trimmed(field(line, kTitleColumn, kTitleWidth)));
-    p.name = std::string(trimmed(field(line, kNameColumn, kNameWidth)));
-    const auto rating = number(field(line, kRatingColumn, kRatingWidth));
+    p.sex = std::string(trimmed(line.field(kSexColumn, kSexWidth)));
+    p.title = std::string(trimmed(line.field(kTitleColumn, kTitleWidth)));
+    p.name = std::string(trimmed(line.field(kNameColumn, kNameWidth)));
+    const auto rating = number(line.field(kRatingColumn, kRatingWidth));
     if (!rating) {
         why = translated("Trf", "рейтинг (колонки 49-52) — не число");
         return std::nullopt;
     }
     p.rating = *rating;
-    p.federation = std::string(trimmed(field(line, kFederationColumn, kFederationWidth)));
-    p.fideId = std::string(trimmed(field(line, kIdColumn, kIdWidth)));
-    p.birth = std::string(trimmed(field(line, kBirthColumn, kBirthWidth)));
-    const auto scored = points(field(line, kPointsColumn, kPointsWidth));
+    p.federation = std::string(trimmed(line.field(kFederationColumn, kFederationWidth)));
+    p.fideId = std::string(trimmed(line.field(kIdColumn, kIdWidth)));
+    p.birth = std::string(trimmed(line.field(kBirthColumn, kBirthWidth)));
+    const auto scored = points(line.field(kPointsColumn, kPointsWidth));
     if (!scored) {
         why = translated("Trf", "очки (колонки 81-84) — не целые и не с половиной");
         return std::nullopt;
     }
     p.points = *scored;
-    const auto rank = number(field(line, kRankColumn, kRankWidth));
+    const auto rank = number(line.field(kRankColumn, kRankWidth));
     if (!rank) {
         why = translated("Trf", "место (колонки 86-89) — не число");
         return std::nullopt;
@@ -147,9 +140,10 @@ std::optional<TrfPlayer> playerLine(std::string_view line, int lineNumber, std::
             why = filled(translated("Trf", "больше %1 туров"), {std::to_string(kMostRounds)});
             return std::nullopt;
         }
-        const std::string cell = field(line, column - 1, kRoundStep);
-        // The blank before each round and the ones between its fields.
-        if (cell[0] != ' ' || cell[5] != ' ' || cell[7] != ' ') {
+        const std::string cell = line.field(column - 1, kRoundStep);
+        // The blank before each round and the ones between its fields; letters of other
+        // alphabets have no place there.
+        if (cell.size() != kRoundStep || cell[0] != ' ' || cell[5] != ' ' || cell[7] != ' ') {
             why = filled(translated("Trf", "тур %1 не на своих колонках"), {std::to_string(round)});
             return std::nullopt;
         }
@@ -200,7 +194,24 @@ std::string TrfFile::first(const std::string &code) const
     return it == header.end() || it->second.empty() ? std::string() : it->second.front();
 }
 
-TrfReadResult readTrf(std::string_view text)
+bool knownTrfCode(std::string_view code, const std::vector<std::string> &nationalFederations)
+{
+    // TRF16's records, then those TRF-2026 adds.
+    static constexpr std::array<std::string_view, 36> kCodes = {
+        "001", "012", "013", "022", "032", "042", "052", "062", "072", "082",
+        "092", "102", "112", "122", "132", "142", "152", "162", "172", "192",
+        "202", "212", "222", "240", "250", "260", "299", "300", "310", "320",
+        "330", "352", "362", "801", "802", "###"};
+    if (std::find(kCodes.begin(), kCodes.end(), code) != kCodes.end())
+        return true;
+    // The pairing programs' extensions: XXR, XXC, XXS... and bbpPairings' BBW, BBD...
+    if (code.size() == 3 && (code.substr(0, 2) == "XX" || code.substr(0, 2) == "BB"))
+        return true;
+    return std::find(nationalFederations.begin(), nationalFederations.end(), code) !=
+           nationalFederations.end();
+}
+
+TrfReadResult readTrf(std::string_view bytes)
 {
     TrfReadResult out;
     TrfFile &file = out.file;
@@ -208,18 +219,14 @@ TrfReadResult readTrf(std::string_view text)
         out.errors.push_back({line, std::move(reason)});
         return out;
     };
+    const TrfText decoded = decodeTrf(bytes);
+    file.encoding = decoded.encoding;
     std::vector<TrfPlayer> players;
+    // Lines of other codes, sorted out once every 172 is known.
+    std::vector<std::pair<int, std::string>> others;
     int lineNumber = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+    for (const std::string_view line : trfLines(decoded.utf8)) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         if (std::any_of(line.begin(), line.end(), [](char c) {
                 const auto byte = static_cast<unsigned char>(c);
                 return byte < 0x20 && c != '\t';
@@ -246,7 +253,25 @@ TrfReadResult readTrf(std::string_view text)
             return fail(lineNumber, translated("Trf", "после кода нет пробела"));
         if (code == "132" && file.roundDates.empty())
             file.roundDates = std::string(line);
-        file.header[code].emplace_back(trimmed(line.substr(std::min<std::size_t>(4, line.size()))));
+        others.emplace_back(lineNumber, std::string(line));
+    }
+    // 172 names the federation whose national ratings stand in lines under its code.
+    std::vector<std::string> federations;
+    for (const auto &[at, line] : others) {
+        if (line.substr(0, 3) == "172" && line.size() >= 7)
+            federations.push_back(line.substr(4, 3));
+    }
+    for (const auto &[at, line] : others) {
+        const std::string code = line.substr(0, 3);
+        if (code != "172" &&
+            std::find(federations.begin(), federations.end(), code) != federations.end()) {
+            const auto rank = number(TrfColumns(line).field(kNumberColumn, kNumberWidth));
+            file.national.push_back({at, code, rank.value_or(0), line});
+            continue;
+        }
+        if (!knownTrfCode(code, federations))
+            file.unknown.push_back({at, code});
+        file.header[code].emplace_back(trimmed(std::string_view(line).substr(std::min<std::size_t>(4, line.size()))));
     }
     if (players.empty())
         return fail(0, translated("Trf", "нет ни одной строки игрока (001)"));

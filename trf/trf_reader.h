@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/fixed_point.h"
+#include "trf/trf_text.h"
 
 namespace krugovik {
 
@@ -34,8 +35,24 @@ struct TrfPlayer {
     std::vector<TrfRound> rounds; // from round 1
 };
 
+// A line whose code is none of the format's: kept as a finding, never dropped in silence.
+struct TrfUnknownRecord {
+    int line = 0;     // from 1
+    std::string code; // its first three characters
+};
+
+// A national rating record: a player's line under the code of a federation that 172
+// names, with his starting rank in columns 5-8.
+struct TrfNationalRecord {
+    int line = 0;           // from 1
+    std::string federation; // columns 1-3
+    int number = 0;         // the starting rank, columns 5-8
+    std::string text;       // the whole line as read, for the fields after the rank
+};
+
 // A whole file, read in one pass.
 struct TrfFile {
+    TrfEncoding encoding = TrfEncoding::Ascii; // how its bytes were taken
     // Header lines by their three-character code, each text after the code and a blank,
     // trailing blanks trimmed, in file order ("012" -> {"Club championship"}).
     std::map<std::string, std::vector<std::string>> header;
@@ -43,6 +60,8 @@ struct TrfFile {
     std::string roundDates;            // line 132 whole: its days stand in the rounds' columns
     std::vector<TrfPlayer> players;    // in starting-rank order, 1..N
     int roundCount = 0;                // from 142 or XXR, else the longest 001 line
+    std::vector<TrfNationalRecord> national; // in file order
+    std::vector<TrfUnknownRecord> unknown;   // lines of codes the format does not have
 
     // The first text of a header line; empty when there is none.
     std::string first(const std::string &code) const;
@@ -60,9 +79,15 @@ struct TrfReadResult {
     bool ok() const { return errors.empty(); }
 };
 
-// Reads TRF16 or TRF-2026 text (lines ended by LF or CR LF). Each 001 line must be
-// well formed, starting ranks must run 1..N, and every game must be written the same way
-// from both sides: opposite colours, matching results.
-TrfReadResult readTrf(std::string_view text);
+// Reads the bytes of a TRF16 or TRF-2026 file: UTF-8 with or without a byte-order mark,
+// else Windows-1252; lines ended by CR LF, LF or CR; columns counted in characters. Each
+// 001 line must be well formed, starting ranks must run 1..N, and every game must be
+// written the same way from both sides: opposite colours, matching results. A line of a
+// code the format does not know is read past and listed in `unknown`.
+TrfReadResult readTrf(std::string_view bytes);
+
+// Whether a line's code is the format's own: TRF16's and TRF-2026's records, the XX and
+// BB extensions of the pairing programs, and a federation's code that a 172 line names.
+bool knownTrfCode(std::string_view code, const std::vector<std::string> &nationalFederations);
 
 } // namespace krugovik
