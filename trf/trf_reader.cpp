@@ -197,11 +197,11 @@ std::string TrfFile::first(const std::string &code) const
 bool knownTrfCode(std::string_view code, const std::vector<std::string> &nationalFederations)
 {
     // TRF16's records, then those TRF-2026 adds.
-    static constexpr std::array<std::string_view, 36> kCodes = {
+    static constexpr std::array<std::string_view, 37> kCodes = {
         "001", "012", "013", "022", "032", "042", "052", "062", "072", "082",
         "092", "102", "112", "122", "132", "142", "152", "162", "172", "192",
         "202", "212", "222", "240", "250", "260", "299", "300", "310", "320",
-        "330", "352", "362", "801", "802", "###"};
+        "330", "352", "362", "801", "802", "###", "182"};
     if (std::find(kCodes.begin(), kCodes.end(), code) != kCodes.end())
         return true;
     // The pairing programs' extensions: XXR, XXC, XXS... and bbpPairings' BBW, BBD...
@@ -249,10 +249,6 @@ TrfReadResult readTrf(std::string_view bytes)
             players.push_back(*player);
             continue;
         }
-        if (line.size() > 3 && line[3] != ' ')
-            return fail(lineNumber, translated("Trf", "после кода нет пробела"));
-        if (code == "132" && file.roundDates.empty())
-            file.roundDates = std::string(line);
         others.emplace_back(lineNumber, std::string(line));
     }
     // 172 names the federation whose national ratings stand in lines under its code.
@@ -269,8 +265,15 @@ TrfReadResult readTrf(std::string_view bytes)
             file.national.push_back({at, code, rank.value_or(0), line});
             continue;
         }
-        if (!knownTrfCode(code, federations))
-            file.unknown.push_back({at, code});
+        if (!knownTrfCode(code, federations)) {
+            // Whatever it is, it is none of the format's lines: a finding, not a fault.
+            file.unknown.push_back({at, TrfColumns(line).field(1, 3)});
+            continue;
+        }
+        if (line.size() > 3 && line[3] != ' ')
+            return fail(at, translated("Trf", "после кода нет пробела"));
+        if (code == "132" && file.roundDates.empty())
+            file.roundDates = line;
         file.header[code].emplace_back(trimmed(std::string_view(line).substr(std::min<std::size_t>(4, line.size()))));
     }
     if (players.empty())

@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "export/trf_export.h"
 #include "support/test_helpers.h"
 #include "trf/random_tournament.h"
+#include "trf/trf_test_files.h"
 
 using namespace testing_support;
 
@@ -94,6 +96,96 @@ TEST_F(OpenTrf, RefusesADefectiveFileWithItsLineAndCreatesNothing)
         << ok.seen().text.toStdString();
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("bad.TXT"))));
     EXPECT_EQ(tournament(), nullptr);
+}
+
+// A generated round robin of six players whose 012 says `title`.
+QByteArray sixPlayers(const std::string &title)
+{
+    krugovik::RandomTournamentOptions options;
+    options.players = 6;
+    options.seed = 21;
+    std::string trf = krugovik::exportTrf(krugovik::randomTournament(options));
+    const std::size_t line = trf.find("012 ");
+    trf.replace(line, trf.find("\r\n", line) - line, "012 " + title);
+    return QByteArray::fromStdString(trf);
+}
+
+class OpenTrfTarget : public OpenTrf {
+  protected:
+    // The name the save dialog proposes for `trf`; the dialog is then cancelled.
+    QString proposedFor(const QByteArray &trf)
+    {
+        writeFile(QStringLiteral("event.trf"), trf);
+        auto proposed = std::make_shared<QString>();
+        whenShown<QFileDialog>([this, proposed](QFileDialog *dialog) {
+            dialog->selectFile(path(QStringLiteral("event.trf")));
+            whenShown<QFileDialog>([proposed](QFileDialog *save) {
+                EXPECT_EQ(save->objectName(), QStringLiteral("dlgImportTrfSave"));
+                *proposed = QFileInfo(save->selectedFiles().value(0)).fileName();
+                static_cast<QDialog *>(save)->reject();
+            });
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        widget<QAction>(QStringLiteral("mnuImportTrf"))->trigger();
+        return *proposed;
+    }
+};
+
+// The open tournament OSEN.TXT exported as a TRF whose title is OSEN: the import proposes
+// a new file, never the one open.
+TEST_F(OpenTrfTarget, ProposesANewFileNeverTheOpenTournaments)
+{
+    openTournament(newTournamentFile(), QStringLiteral("OSEN.TXT"));
+    BoxAnswerer none;
+    EXPECT_EQ(proposedFor(sixPlayers("OSEN")), QStringLiteral("OSEN-2.TXT"));
+    EXPECT_EQ(proposedFor(sixPlayers("Café Open: 2026")), QStringLiteral("Café Open 2026.TXT"));
+    // Without a title, the TRF's own name.
+    EXPECT_EQ(proposedFor(sixPlayers("")), QStringLiteral("event.TXT"));
+    EXPECT_EQ(none.seen().count, 0) << none.seen().text.toStdString();
+}
+
+// A file that exists is replaced only after the program's own question, which names it.
+TEST_F(OpenTrf, AFileThatExistsIsReplacedOnlyAfterTheProgramsOwnQuestion)
+{
+    writeFile(QStringLiteral("EVENT.TXT"), "not yet replaced");
+    writeFile(QStringLiteral("event.trf"), sixPlayers("Spring"));
+    start();
+    {
+        BoxAnswerer no(QMessageBox::No);
+        openThroughMenu(QStringLiteral("event.trf"), QStringLiteral("EVENT.TXT"));
+        EXPECT_EQ(no.seen().count, 1);
+        EXPECT_NE(no.seen().text.indexOf(QStringLiteral("EVENT.TXT уже есть")), -1)
+            << no.seen().text.toStdString();
+    }
+    EXPECT_EQ(readFile(QStringLiteral("EVENT.TXT")), QByteArray("not yet replaced"));
+    EXPECT_EQ(tournament(), nullptr);
+    BoxAnswerer yes(QMessageBox::Yes);
+    openThroughMenu(QStringLiteral("event.trf"), QStringLiteral("EVENT.TXT"));
+    EXPECT_EQ(yes.seen().count, 1) << yes.seen().text.toStdString();
+    EXPECT_NE(readFile(QStringLiteral("EVENT.TXT")), QByteArray("not yet replaced"));
+    EXPECT_NE(tournament(), nullptr);
+}
+
+// A Latin-1 file numbered otherwise, with a record of a code TRF lacks: the director hears
+// of all three and is asked before anything is made.
+TEST_F(OpenTrf, SaysTheEncodingTheRenumberingAndUnknownCodesAndAsksFirst)
+{
+    std::string trf = trf_test_files::relabelled(sixPlayers("Spring").toStdString(),
+                                                 {0, 1, 2, 3, 4, 6, 5});
+    const std::size_t name = trf.find("001    1") + 14;
+    trf.replace(name, 6, "H\xE9l\xE8ne");
+    trf += "101    7 m    Seventh, Player\r\n";
+    writeFile(QStringLiteral("event.trf"), QByteArray::fromStdString(trf));
+    start();
+    BoxAnswerer no(QMessageBox::No);
+    openThroughMenu(QStringLiteral("event.trf"), {});
+    ASSERT_EQ(no.seen().count, 1);
+    const QString said = no.seen().text;
+    for (const QString &part : {QStringLiteral("Windows-1252"), QStringLiteral("5 ↔ 6"),
+                                QStringLiteral("строка 17: код 101")})
+        EXPECT_NE(said.indexOf(part), -1) << part.toStdString() << " in " << said.toStdString();
+    EXPECT_EQ(tournament(), nullptr);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Spring.TXT"))));
 }
 
 } // namespace

@@ -16,8 +16,10 @@
 #include "trf/trf_import.h"
 #include "trf/trf_numbering.h"
 #include "trf/trf_reader.h"
+#include "trf/trf_test_files.h"
 
 using namespace krugovik;
+using trf_test_files::relabelled;
 
 namespace {
 
@@ -177,32 +179,6 @@ TEST(Checker, A092OfAnotherKindIsOutOfScope)
 }
 
 // ---- Renumbering ----
-
-// The file's players given new numbers: line k becomes newNumber[k], and so do the
-// opponents; nothing else changes.
-std::string relabelled(const std::string &trf, const std::vector<int> &newNumber)
-{
-    auto number4 = [](int n) {
-        std::string text = std::to_string(n);
-        return std::string(4 - text.size(), ' ') + text;
-    };
-    std::string out;
-    for (std::size_t start = 0; start < trf.size();) {
-        std::size_t end = trf.find("\r\n", start);
-        std::string line = trf.substr(start, end - start);
-        start = end + 2;
-        if (line.rfind("001", 0) == 0) {
-            line.replace(4, 4, number4(newNumber[std::size_t(std::stoi(line.substr(4, 4)))]));
-            for (std::size_t at = 91; at + 4 <= line.size(); at += 10) {
-                const int opponent = std::stoi(line.substr(at, 4));
-                if (opponent > 0)
-                    line.replace(at, 4, number4(newNumber[std::size_t(opponent)]));
-            }
-        }
-        out += line + "\r\n";
-    }
-    return out;
-}
 
 std::string generated(int players, int cycles, std::uint64_t seed)
 {
