@@ -96,7 +96,8 @@ QString summaryOf(const OpenedTrf &opened)
                      .arg(QString::fromStdString(encodingName(opened.encoding)));
     if (!opened.renumbering.empty())
         parts << QCoreApplication::translate(
-                     "MainWindow", "Номера игроков в турнире: %1 (номер в файле → номер в турнире).")
+                     "MainWindow",
+                     "Номера игроков в турнире: %1 (номер в файле → номер в турнире).")
                      .arg(QString::fromStdString(opened.renumbering));
     if (!opened.tournament.folded.empty()) {
         QStringList names;
@@ -212,8 +213,7 @@ void MainWindow::mnuImportTrf_Click()
                 ? tr("Файл %1 — открытый сейчас турнир. Заменить его турниром из файла %2?")
                 : tr("Файл %1 уже есть. Заменить его турниром из файла %2?");
         if (!askYesNo(this,
-                      question.arg(QDir::toNativeSeparators(target),
-                                   QFileInfo(source).fileName()),
+                      question.arg(QDir::toNativeSeparators(target), QFileInfo(source).fileName()),
                       programName(), QMessageBox::Warning, QMessageBox::No))
             return;
     }

@@ -119,6 +119,35 @@
             <numerusform>%n players</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n туров</source>
+        <translation>
+            <numerusform>%n round</numerusform>
+            <numerusform>%n rounds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CountsEach</name>
+    <message numerus="yes">
+        <source>%n туров</source>
+        <comment>after «по»: rounds in each cycle</comment>
+        <translation>
+            <numerusform>%n round</numerusform>
+            <numerusform>%n rounds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CountsFor</name>
+    <message numerus="yes">
+        <source>%n игроков</source>
+        <comment>after «для»: for so many players</comment>
+        <translation>
+            <numerusform>%n player</numerusform>
+            <numerusform>%n players</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>EventLines</name>
@@ -423,6 +452,58 @@
         <source>itogi</source>
         <comment>file name of the standings&apos; PDF after the tournament&apos;s; Latin letters only</comment>
         <translation>standings</translation>
+    </message>
+    <message>
+        <source>пары туров не по таблице Бергера, и никакая перенумерация игроков их такими не делает</source>
+        <translation>the rounds' pairings are not the Berger table's, and no renumbering of the players makes them so</translation>
+    </message>
+    <message>
+        <source>Кодировка файла: %1.</source>
+        <translation>The file's encoding: %1.</translation>
+    </message>
+    <message>
+        <source>Номера игроков в турнире: %1 (номер в файле → номер в турнире).</source>
+        <translation>Players' numbers in the tournament: %1 (the number in the file → the number in the tournament).</translation>
+    </message>
+    <message>
+        <source>Имена, приведённые к буквам кодировки Windows-1251: %1.</source>
+        <translation>Names brought to the letters of Windows-1251: %1.</translation>
+    </message>
+    <message>
+        <source>строка %1: код %2</source>
+        <translation>line %1: code %2</translation>
+    </message>
+    <message>
+        <source>Записи с кодами, которых нет в формате TRF, программа пропускает: %1.</source>
+        <translation>Records of codes the TRF format does not have are left out: %1.</translation>
+    </message>
+    <message>
+        <source>Файл %1:
+
+%2
+
+Создать турнир без этих записей?</source>
+        <translation>File %1:
+
+%2
+
+Make the tournament without these records?</translation>
+    </message>
+    <message>
+        <source>Файл %1:
+
+%2</source>
+        <translation>File %1:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Файл %1 — открытый сейчас турнир. Заменить его турниром из файла %2?</source>
+        <translation>File %1 is the tournament open now. Replace it with the tournament of file %2?</translation>
+    </message>
+    <message>
+        <source>Файл %1 уже есть. Заменить его турниром из файла %2?</source>
+        <translation>File %1 already exists. Replace it with the tournament of file %2?</translation>
     </message>
 </context>
 <context>
@@ -1141,20 +1222,6 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <source>тур %1: в паре %2 цвета наоборот, по таблице Бергера белыми играет %3</source>
         <translation>round %1: the colours of %2 are reversed; by the Berger table %3 has White</translation>
     </message>
-    <message numerus="yes">
-        <source>%n игроков, а в круговом турнире их 3-22</source>
-        <translation>
-            <numerusform>%n player, but a round robin has 3-22</numerusform>
-            <numerusform>%n players, but a round robin has 3-22</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n туров — не 1-4 круга по %1 туров для %2 игроков</source>
-        <translation>
-            <numerusform>%n round is not 1-4 cycles of %1 rounds for %2 players</numerusform>
-            <numerusform>%n rounds are not 1-4 cycles of %1 rounds for %2 players</numerusform>
-        </translation>
-    </message>
     <message>
         <source>192 называет не круговой турнир: %1</source>
         <translation>192 does not name a round robin: %1</translation>
@@ -1263,6 +1330,56 @@ Write the new ratings into these base records too? If you answer “No”, only 
     <message>
         <source>тур %1: пары не по таблице Бергера</source>
         <translation>round %1: the pairings are not the Berger table’s</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <comment>an encoding of a TRF</comment>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <comment>an encoding of a TRF</comment>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>UTF-8 с меткой порядка байтов (BOM)</source>
+        <comment>an encoding of a TRF</comment>
+        <translation>UTF-8 with a byte-order mark (BOM)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Latin-1), так как файл — не UTF-8</source>
+        <comment>an encoding of a TRF</comment>
+        <translation>Windows-1252 (Latin-1), since the file is not UTF-8</translation>
+    </message>
+    <message>
+        <source>092 называет не круговой турнир: %1</source>
+        <translation>092 does not name a round robin: %1</translation>
+    </message>
+    <message>
+        <source>%1, а в круговом турнире их 3-22</source>
+        <translation>%1, but a round robin has 3-22</translation>
+    </message>
+    <message>
+        <source>%1 — не 1-4 круга по %2 для %3</source>
+        <translation>%1: not 1-4 cycles of %2 for %3</translation>
+    </message>
+    <message>
+        <source>%1: такой турнир программа не проверяет: %2</source>
+        <comment>%2 says why the file is no round robin the program holds</comment>
+        <translation>%1: the program does not check such an event: %2</translation>
+    </message>
+    <message>
+        <source>строка %1: неизвестный код записи «%2»</source>
+        <translation>line %1: unknown record code "%2"</translation>
+    </message>
+    <message>
+        <source>номера игроков в турнире: %1</source>
+        <comment>a renumbering, as «5 ↔ 6; 1 → 3 → 7 → 1»</comment>
+        <translation>players' numbers in the tournament: %1</translation>
+    </message>
+    <message>
+        <source>никакая перенумерация игроков не даёт пар таблицы Бергера</source>
+        <translation>no renumbering of the players gives the Berger table's pairings</translation>
     </message>
 </context>
 <context>

@@ -108,17 +108,17 @@ std::string roundsText(int count)
 // "по 3 тура", "по 21 туру": rounds in each cycle.
 std::string roundsEachText(int count)
 {
-    return countedText(translated("CountsEach", "%n туров", "after «по»: rounds in each cycle",
-                                  count),
-                       count, "туру", "тура", "туров");
+    return countedText(
+        translated("CountsEach", "%n туров", "after «по»: rounds in each cycle", count), count,
+        "туру", "тура", "туров");
 }
 
 // "для 4 игроков", "для 21 игрока".
 std::string playersForText(int count)
 {
-    return countedText(translated("CountsFor", "%n игроков", "after «для»: for so many players",
-                                  count),
-                       count, "игрока", "игроков", "игроков");
+    return countedText(
+        translated("CountsFor", "%n игроков", "after «для»: for so many players", count), count,
+        "игрока", "игроков", "игроков");
 }
 
 // What a 092 line says of the event: a round robin, or nothing it says otherwise.
@@ -180,20 +180,21 @@ std::optional<TrfError> outOfScope(const TrfFile &file)
     const int n = int(file.players.size());
     const std::string type = file.first("092");
     if (!roundRobinType(type))
-        return TrfError{0, filled(translated("Trf", "092 называет не круговой турнир: %1"), {type})};
+        return TrfError{0,
+                        filled(translated("Trf", "092 называет не круговой турнир: %1"), {type})};
     if (n < 3 || n > kMaxTablePlayers)
-        return TrfError{0, filled(translated("Trf", "%1, а в круговом турнире их 3-22"),
-                                  {playerCountText(n)})};
+        return TrfError{
+            0, filled(translated("Trf", "%1, а в круговом турнире их 3-22"), {playerCountText(n)})};
     const int perCycle = roundCount(n);
     if (file.roundCount % perCycle != 0 || file.roundCount / perCycle < 1 ||
         file.roundCount / perCycle > kMaxCycles)
-        return TrfError{0, filled(translated("Trf", "%1 — не 1-4 круга по %2 для %3"),
-                                  {roundsText(file.roundCount), roundsEachText(perCycle),
-                                   playersForText(n)})};
+        return TrfError{
+            0, filled(translated("Trf", "%1 — не 1-4 круга по %2 для %3"),
+                      {roundsText(file.roundCount), roundsEachText(perCycle), playersForText(n)})};
     const std::string encoded = file.first("192");
     if (!encoded.empty() && encoded.find("ROBIN") == std::string::npos)
-        return TrfError{0, filled(translated("Trf", "192 называет не круговой турнир: %1"),
-                                  {encoded})};
+        return TrfError{
+            0, filled(translated("Trf", "192 называет не круговой турнир: %1"), {encoded})};
     return std::nullopt;
 }
 

@@ -47,11 +47,14 @@ CommandOutcome check(const std::vector<std::string> &arguments)
                        e.reason);
     }
     if (const std::optional<TrfError> out = outOfScope(read.file))
-        return refused(filled(translated("Trf", "%1: такой турнир программа не проверяет: %2",
-                                         "%2 says why the file is no round robin the program holds"),
-                              {path, out->reason}));
+        return refused(
+            filled(translated("Trf", "%1: такой турнир программа не проверяет: %2",
+                              "%2 says why the file is no round robin the program holds"),
+                   {path, out->reason}));
     CommandOutcome outcome;
-    auto say = [&](const std::string &line) { outcome.output += "krugovik: " + path + ": " + line + '\n'; };
+    auto say = [&](const std::string &line) {
+        outcome.output += "krugovik: " + path + ": " + line + '\n';
+    };
     int faults = 0;
     for (const TrfUnknownRecord &record : read.file.unknown) {
         say(filled(translated("Trf", "строка %1: неизвестный код записи «%2»"),

@@ -43,8 +43,8 @@ class Search {
   public:
     Search(const TrfFile &file, int cycles, bool reverse)
         : m_file(file), m_n(int(file.players.size())), m_cycles(cycles), m_reverse(reverse),
-          m_table(tableOf(m_n, cycles, reverse, file.roundCount)),
-          m_to(std::size_t(m_n) + 1, 0), m_from(std::size_t(m_n) + 1, 0)
+          m_table(tableOf(m_n, cycles, reverse, file.roundCount)), m_to(std::size_t(m_n) + 1, 0),
+          m_from(std::size_t(m_n) + 1, 0)
     {
         // Players with the most games first: each fixes the most others.
         for (int a = 1; a <= m_n; ++a)
@@ -148,9 +148,9 @@ class Search {
     int m_cycles;
     bool m_reverse;
     Table m_table;
-    TrfRenumbering m_to;       // file number -> new number; 0 not yet given
-    std::vector<int> m_from;   // new number -> file number; 0 not yet taken
-    std::vector<int> m_order;  // the order the players are given numbers in
+    TrfRenumbering m_to;      // file number -> new number; 0 not yet given
+    std::vector<int> m_from;  // new number -> file number; 0 not yet taken
+    std::vector<int> m_order; // the order the players are given numbers in
     long m_steps = 0;
 };
 

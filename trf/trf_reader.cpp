@@ -198,10 +198,9 @@ bool knownTrfCode(std::string_view code, const std::vector<std::string> &nationa
 {
     // TRF16's records, then those TRF-2026 adds.
     static constexpr std::array<std::string_view, 37> kCodes = {
-        "001", "012", "013", "022", "032", "042", "052", "062", "072", "082",
-        "092", "102", "112", "122", "132", "142", "152", "162", "172", "192",
-        "202", "212", "222", "240", "250", "260", "299", "300", "310", "320",
-        "330", "352", "362", "801", "802", "###", "182"};
+        "001", "012", "013", "022", "032", "042", "052", "062", "072", "082", "092", "102", "112",
+        "122", "132", "142", "152", "162", "172", "192", "202", "212", "222", "240", "250", "260",
+        "299", "300", "310", "320", "330", "352", "362", "801", "802", "###", "182"};
     if (std::find(kCodes.begin(), kCodes.end(), code) != kCodes.end())
         return true;
     // The pairing programs' extensions: XXR, XXC, XXS... and bbpPairings' BBW, BBD...
@@ -274,7 +273,8 @@ TrfReadResult readTrf(std::string_view bytes)
             return fail(at, translated("Trf", "после кода нет пробела"));
         if (code == "132" && file.roundDates.empty())
             file.roundDates = line;
-        file.header[code].emplace_back(trimmed(std::string_view(line).substr(std::min<std::size_t>(4, line.size()))));
+        file.header[code].emplace_back(
+            trimmed(std::string_view(line).substr(std::min<std::size_t>(4, line.size()))));
     }
     if (players.empty())
         return fail(0, translated("Trf", "нет ни одной строки игрока (001)"));

@@ -170,8 +170,8 @@ TEST_F(OpenTrf, AFileThatExistsIsReplacedOnlyAfterTheProgramsOwnQuestion)
 // of all three and is asked before anything is made.
 TEST_F(OpenTrf, SaysTheEncodingTheRenumberingAndUnknownCodesAndAsksFirst)
 {
-    std::string trf = trf_test_files::relabelled(sixPlayers("Spring").toStdString(),
-                                                 {0, 1, 2, 3, 4, 6, 5});
+    std::string trf =
+        trf_test_files::relabelled(sixPlayers("Spring").toStdString(), {0, 1, 2, 3, 4, 6, 5});
     const std::size_t name = trf.find("001    1") + 14;
     trf.replace(name, 6, "H\xE9l\xE8ne");
     trf += "101    7 m    Seventh, Player\r\n";

@@ -123,7 +123,8 @@ TEST(TrfText, LineEndsOfEveryKind)
 
 TEST(TrfText, ColumnsAreCharacters)
 {
-    const TrfColumns line("ab\xD0\xAF\xC3\xA9" "cd");
+    const TrfColumns line("ab\xD0\xAF\xC3\xA9"
+                          "cd");
     EXPECT_EQ(line.size(), 6u);
     EXPECT_EQ(line.field(3, 2), "Яé");
     EXPECT_EQ(line.field(5, 4), "cd  ");
@@ -212,6 +213,23 @@ TEST(Renumbering, TwoPlayersSwappedAreFoundAndImported)
     EXPECT_EQ(imported.players[5].name, read.file.players[4].name);
 }
 
+// A national rating record follows its player to his new number, columns and all.
+TEST(Renumbering, NationalRecordsFollowTheirPlayers)
+{
+    const std::string record = "NOR    5                                        1850";
+    const std::string trf = "172 NOR OTHER\r\n" +
+                            relabelled(generated(6, 1, 4), {0, 1, 2, 3, 4, 6, 5}) + record +
+                            "\r\n";
+    const TrfReadResult read = readTrf(trf);
+    ASSERT_TRUE(read.ok());
+    ASSERT_EQ(read.file.national.size(), 1u);
+    const auto renumbering = bergerRenumbering(read.file);
+    ASSERT_TRUE(renumbering);
+    const TrfFile file = renumbered(read.file, *renumbering);
+    EXPECT_EQ(file.national[0].number, 6);
+    EXPECT_EQ(file.national[0].text, "NOR    6" + record.substr(8));
+}
+
 TEST(Renumbering, ANumberingTheFileAlreadyFollowsIsKept)
 {
     const TrfReadResult read = readTrf(generated(7, 2, 11));
@@ -239,7 +257,8 @@ TEST(Renumbering, AnyShuffleOfAnyRoundRobinIsFound)
         for (int p = 0; p <= n; ++p)
             shuffle[std::size_t(p)] = p;
         std::shuffle(shuffle.begin() + 1, shuffle.end(), random);
-        const TrfReadResult read = readTrf(relabelled(generated(n, cycles, std::uint64_t(k) + 1), shuffle));
+        const TrfReadResult read =
+            readTrf(relabelled(generated(n, cycles, std::uint64_t(k) + 1), shuffle));
         ASSERT_TRUE(read.ok()) << k;
         const auto start = std::chrono::steady_clock::now();
         const auto renumbering = bergerRenumbering(read.file);
