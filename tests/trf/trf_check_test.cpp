@@ -11,8 +11,10 @@
 #include "trf/trf_check.h"
 #include "trf/trf_command.h"
 #include "trf/trf_reader.h"
+#include "trf/trf_test_files.h"
 
 using namespace krugovik;
+using trf_test_files::playerLine;
 
 namespace {
 
@@ -254,24 +256,6 @@ TEST_P(ReaderRefuses, WithLineAndReason)
     EXPECT_EQ(read.errors.front().line, GetParam().line);
     EXPECT_NE(read.errors.front().reason.find(GetParam().reason), std::string::npos)
         << read.errors.front().reason;
-}
-
-// A 001 line: fields at their columns, then the rounds, each "opp c r".
-std::string playerLine(int number, const std::string &name, const std::string &points, int rank,
-                       const std::vector<std::string> &rounds)
-{
-    std::string line(89, ' ');
-    line.replace(0, 3, "001");
-    auto right = [&](std::size_t column, std::size_t width, const std::string &text) {
-        line.replace(column - 1 + width - text.size(), text.size(), text);
-    };
-    right(5, 4, std::to_string(number));
-    line.replace(14, name.size(), name);
-    right(81, 4, points);
-    right(86, 4, std::to_string(rank));
-    for (const std::string &round : rounds)
-        line += "  " + round;
-    return line;
 }
 
 // Three players who all drew, one cycle of three rounds.

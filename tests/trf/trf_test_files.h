@@ -4,7 +4,29 @@
 #include <string>
 #include <vector>
 
+#include "trf/trf_text.h"
+
 namespace trf_test_files {
+
+// A 001 line: fields at their columns, the name as many columns as it has characters
+// (UTF-8, else one a byte), then the rounds, each "opp c r".
+inline std::string playerLine(int number, const std::string &name, const std::string &points,
+                              int rank, const std::vector<std::string> &rounds)
+{
+    std::string line(89, ' ');
+    line.replace(0, 3, "001");
+    auto right = [&](std::size_t column, std::size_t width, const std::string &text) {
+        line.replace(column - 1 + width - text.size(), text.size(), text);
+    };
+    right(5, 4, std::to_string(number));
+    right(81, 4, points);
+    right(86, 4, std::to_string(rank));
+    // As many columns as the name has characters, whatever its bytes.
+    line.replace(14, krugovik::TrfColumns(krugovik::decodeTrf(name).utf8).size(), name);
+    for (const std::string &round : rounds)
+        line += "  " + round;
+    return line;
+}
 
 // The TRF (CR LF lines) with its players given new numbers: the player numbered k
 // becomes newNumber[k], in his 001 line and as everybody's opponent; nothing else changes.
