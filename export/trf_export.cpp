@@ -249,6 +249,14 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     const auto detail = [&](std::size_t k) { return blankControls(latin[details + k]); };
 
     std::string out = "012 " + blankControls(latin[0]) + kLineEnd;
+    // Header lines filled from the tournament rather than from the event's details: the
+    // import leaves those details empty while the lines still say the same.
+    std::string filled;
+    const auto fill = [&filled](const char *code, const std::string &text) {
+        filled += programRecord(std::string("FILLED ") + code + ' ' + percentEncoded(text));
+    };
+    if (event.title.empty())
+        fill("012", blankControls(latin[0]));
     if (!event.place.empty())
         out += "022 " + detail(0) + kLineEnd;
     if (!event.federation.empty())
@@ -257,10 +265,14 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         event.startDate.empty() ? trfDate(snapshot.startDate) : isoTrfDate(event.startDate);
     if (!start.empty())
         out += "042 " + start + kLineEnd;
+    if (!start.empty() && event.startDate.empty())
+        fill("042", start);
     const std::string end =
         event.endDate.empty() ? trfDate(snapshot.date) : isoTrfDate(event.endDate);
     if (!end.empty())
         out += "052 " + end + kLineEnd;
+    if (!end.empty() && event.endDate.empty())
+        fill("052", end);
     out += "062 " + std::to_string(n) + kLineEnd;
     out += std::string("092 Individual: Round Robin") + kLineEnd;
     if (!event.chiefArbiter.empty())
@@ -385,7 +397,7 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
             ratingRecords += programRecord("RATING " + std::to_string(i) + ' ' +
                                            percentEncoded(player.ratingCell));
     }
-    out += programRecords(snapshot, n, place) + ratingRecords;
+    out += programRecords(snapshot, n, place) + filled + ratingRecords;
     return out;
 }
 

@@ -18,6 +18,8 @@ namespace krugovik {
 //     KRUGOVIK ESTIMATE p text    p's rating cell holds an initial estimate
 //     KRUGOVIK NATIONAL-ID p text p's national ID where no national record carries it
 //     KRUGOVIK EVENT ...          the event's details, as the tournament file's EVENT lines
+//     KRUGOVIK FILLED code text   header line `code` holds `text` from the tournament (its
+//                                 name, its days), not from the event's details
 //
 // Texts are percent-encoded as in the EVENT lines, so the file stays ASCII.
 inline constexpr std::string_view kProgramRecord = "KRUGOVIK";

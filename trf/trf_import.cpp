@@ -118,6 +118,7 @@ struct ProgramRecords {
     std::map<int, std::string> estimates;
     std::map<int, std::string> nationalIds;
     std::vector<std::string> event; // the EVENT lines' arguments
+    std::map<std::string, std::string> filled; // header code → the text the export filled in
 };
 
 int numberOf(const std::string &word)
@@ -161,6 +162,9 @@ ProgramRecords programRecordsOf(const TrfFile &file)
                                                : out.nationalIds;
             if (text)
                 texts[at(0)] = *text;
+        } else if (kind == "FILLED" && args.size() <= 2 && !args.empty()) {
+            if (const auto text = percentDecoded(args.size() == 2 ? args[1] : std::string()))
+                out.filled[args[0]] = *text;
         } else if (kind == kEventSection && rest.size() > kind.size() + 1) {
             out.event.push_back(rest.substr(kind.size() + 1));
         }
@@ -265,10 +269,9 @@ std::string asWritten(const std::string &text)
                : latin.substr(first, latin.find_last_not_of(' ') - first + 1);
 }
 
-// The program's record of the details, where the header lines still say what it says: a
-// field the header shows otherwise (a file edited by hand) is taken from the header. A
-// field the record leaves empty agrees with any header: the export fills the title and the
-// dates from the tournament's name and days.
+// The event's details: each field from the program's record where the header line still
+// says what the record says, else from the header line; a header line the export filled
+// from the tournament (its name, its days) and that still says so stands for no detail.
 EventDetails eventOf(const TrfFile &file, const ProgramRecords &records, int rounds,
                      const std::function<std::string(const std::string &)> &text)
 {
@@ -281,25 +284,34 @@ EventDetails eventOf(const TrfFile &file, const ProgramRecords &records, int rou
         if (!reader.read(line, rounds, recorded).empty())
             return header;
     }
-    const auto sameText = [&](const std::string &mine, const std::string &code) {
-        return mine.empty() || asWritten(mine) == file.first(code);
+    const auto filledIn = [&](const char *code) {
+        const auto found = records.filled.find(code);
+        return found != records.filled.end() && found->second == file.first(code);
     };
-    const auto sameValue = [](const std::string &mine, const std::string &theirs) {
-        return mine.empty() || mine == theirs;
+    const auto pickText = [&](const std::string &mine, const std::string &theirs,
+                              const char *code) {
+        if (!mine.empty() && asWritten(mine) == file.first(code))
+            return mine;
+        return filledIn(code) ? std::string() : theirs;
     };
-    bool agrees = sameText(recorded.title, "012") && sameText(recorded.place, "022") &&
-                  sameValue(recorded.federation, header.federation) &&
-                  sameValue(recorded.startDate, header.startDate) &&
-                  sameValue(recorded.endDate, header.endDate) &&
-                  sameText(recorded.chiefArbiter, "102") &&
-                  sameText(recorded.deputyArbiter, "112") &&
-                  sameText(recorded.timeControl, "122");
-    for (std::size_t r = 0; r < recorded.roundDates.size(); ++r) {
-        agrees = agrees && sameValue(recorded.roundDates[r], r < header.roundDates.size()
-                                                                 ? header.roundDates[r]
-                                                                 : std::string());
-    }
-    return agrees ? recorded : header;
+    const auto pickDate = [&](const std::string &mine, const std::string &theirs,
+                              const char *code) {
+        if (!mine.empty() && mine == theirs)
+            return mine;
+        return filledIn(code) ? std::string() : theirs;
+    };
+    EventDetails event = header;
+    event.title = pickText(recorded.title, header.title, "012");
+    event.place = pickText(recorded.place, header.place, "022");
+    event.chiefArbiter = pickText(recorded.chiefArbiter, header.chiefArbiter, "102");
+    event.deputyArbiter = pickText(recorded.deputyArbiter, header.deputyArbiter, "112");
+    event.timeControl = pickText(recorded.timeControl, header.timeControl, "122");
+    event.startDate = pickDate(recorded.startDate, header.startDate, "042");
+    event.endDate = pickDate(recorded.endDate, header.endDate, "052");
+    // What the header has no line for.
+    event.organiser = recorded.organiser;
+    event.kind = recorded.kind;
+    return event;
 }
 
 // Where a record names a game of the schedule: its cycle, from 1; 0 when it is none.
