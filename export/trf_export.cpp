@@ -201,8 +201,11 @@ std::string programRecords(const TournamentSnapshot &snapshot, int n,
                            const std::vector<int> &place)
 {
     const int cycles = std::clamp(snapshot.cycles, 1, kMaxCycles);
-    std::string out = programRecord(std::string("REVERSE ") +
-                                    (snapshot.reverseLastRounds ? '1' : '0'));
+    // The first says the records are there, so that none missing is taken for a foreign
+    // file's silence; with one cycle there are no last rounds to swap.
+    std::string out = programRecord("RECORDS 1");
+    if (cycles >= 2)
+        out += programRecord(std::string("REVERSE ") + (snapshot.reverseLastRounds ? '1' : '0'));
     if (withoutChangeRecords(snapshot.tieBreaks).empty())
         out += programRecord("RULES DEFAULT");
     for (int i = 1; i <= n; ++i) {
@@ -291,7 +294,14 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     // The club's ratings go as national ratings of the federation; the starting ranks are
     // the table's order, which line 172 calls another method.
     const std::string nationalFederation = nationalRatingFederation(snapshot);
-    if (!nationalFederation.empty())
+    // A national record only for a club rating of his own: one that repeats his FIDE
+    // rating says nothing the 001 line does not.
+    const auto hasNationalRecord = [&](const SnapshotPlayer &player) {
+        const std::int64_t rating = readRating(player.ratingCell);
+        return !nationalFederation.empty() && rating > 0 && rating <= 9999 && !player.estimate &&
+               rating != player.identity.fideRating;
+    };
+    if (std::any_of(snapshot.players.begin(), snapshot.players.begin() + n, hasNationalRecord))
         out += "172 " + nationalFederation + " OTHER" + kLineEnd;
     std::string codes;
     for (const TieBreak &tb : placeRules(snapshot)) {
@@ -366,12 +376,8 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         }
         line.erase(line.find_last_not_of(' ') + 1);
         out += line + kLineEnd;
-        // A national record only for a club rating of his own: one that repeats his FIDE
-        // rating says nothing the 001 line does not.
         const std::int64_t clubRating = readRating(player.ratingCell);
-        const bool national = !nationalFederation.empty() && clubRating > 0 &&
-                              clubRating <= 9999 && !player.estimate &&
-                              clubRating != identity.fideRating;
+        const bool national = hasNationalRecord(player);
         if (national) {
             std::string record = nationalFederation;
             putRight(record, kRankColumn, kRankWidth, std::to_string(i));

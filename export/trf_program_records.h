@@ -8,6 +8,7 @@ namespace krugovik {
 // ...") that other programs skip and the import reads back, so that a tournament goes out
 // and comes back whole:
 //
+//     KRUGOVIK RECORDS 1          always first: the file carries the program's records
 //     KRUGOVIK REVERSE 0|1        cycle 1's last two rounds swapped (bergerSchedule)
 //     KRUGOVIK RULES DEFAULT      no list chosen: the default order, written out in 202
 //     KRUGOVIK WITHDRAWN p r      player p left after round r of all cycles

@@ -85,7 +85,8 @@ std::string picture(const Tournament &t)
     for (const TieBreak &tb : t.tieBreaks())
         out += fideCode(tb) + ' ';
     out += '\n';
-    for (const std::string &line : eventDetailsLines(t.event()))
+    // As the tournament file keeps them: no dates beyond the last round.
+    for (const std::string &line : eventDetailsLines(t.event(), t.totalRounds()))
         out += line + '\n';
     return out + standingsPicture(t);
 }
