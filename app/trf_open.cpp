@@ -106,8 +106,8 @@ void MainWindow::mnuImportTrf_Click()
         const IdentityTable identities = base.identities();
         for (qint64 k = 1; k <= count; ++k) {
             const auto identity = identities.find(k);
-            entries.push_back({base.read(k).name,
-                               identity == identities.end() ? 0 : identity->second.fideId});
+            entries.push_back(
+                {base.read(k).name, identity == identities.end() ? 0 : identity->second.fideId});
         }
         const int missing = matchToBase(tournament, entries);
         const bool add =

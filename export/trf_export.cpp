@@ -188,8 +188,8 @@ struct RoundGame {
 
 // What the 001 lines show of player i's side of a game: the counted result, none where
 // his or the opponent's games count for nobody.
-GameState shownState(const TournamentSnapshot &snapshot, const std::vector<int> &place,
-                     int cycle, int i, int j)
+GameState shownState(const TournamentSnapshot &snapshot, const std::vector<int> &place, int cycle,
+                     int i, int j)
 {
     const GameState state = countedState(snapshot, cycle, i, j);
     return place[std::size_t(i)] > 0 && place[std::size_t(j)] > 0 ? state : GameState::None;
@@ -197,8 +197,7 @@ GameState shownState(const TournamentSnapshot &snapshot, const std::vector<int> 
 
 // The program's records of what the lines before them cannot hold: the reversal, the
 // default rules, the withdrawals, the results the 001 lines do not show, the event's details.
-std::string programRecords(const TournamentSnapshot &snapshot, int n,
-                           const std::vector<int> &place)
+std::string programRecords(const TournamentSnapshot &snapshot, int n, const std::vector<int> &place)
 {
     const int cycles = std::clamp(snapshot.cycles, 1, kMaxCycles);
     // The first says the records are there, so that none missing is taken for a foreign

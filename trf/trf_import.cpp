@@ -61,7 +61,7 @@ bool validUtf8(std::string_view text)
 {
     for (std::size_t k = 0; k < text.size();) {
         const auto lead = static_cast<unsigned char>(text[k]);
-        const std::size_t length = lead < 0x80            ? 1
+        const std::size_t length = lead < 0x80           ? 1
                                    : (lead >> 5) == 0x06 ? 2
                                    : (lead >> 4) == 0x0E ? 3
                                    : (lead >> 3) == 0x1E ? 4
@@ -117,7 +117,7 @@ struct ProgramRecords {
     std::map<int, std::string> ratings; // rating cells, UTF-8
     std::map<int, std::string> estimates;
     std::map<int, std::string> nationalIds;
-    std::vector<std::string> event; // the EVENT lines' arguments
+    std::vector<std::string> event;            // the EVENT lines' arguments
     std::map<std::string, std::string> filled; // header code → the text the export filled in
 };
 
@@ -508,11 +508,12 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
         identity.title = p.title;
         identity.federation = p.federation;
         if (!p.fideId.empty() &&
-            std::all_of(p.fideId.begin(), p.fideId.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+            std::all_of(p.fideId.begin(), p.fideId.end(),
+                        [](char c) { return c >= '0' && c <= '9'; }) &&
             p.fideId.size() < 12)
             identity.fideId = std::stoll(p.fideId);
-        if (p.birth.size() >= 4 &&
-            std::all_of(p.birth.begin(), p.birth.begin() + 4, [](char c) { return c >= '0' && c <= '9'; }))
+        if (p.birth.size() >= 4 && std::all_of(p.birth.begin(), p.birth.begin() + 4,
+                                               [](char c) { return c >= '0' && c <= '9'; }))
             identity.birthYear = std::stoi(p.birth.substr(0, 4));
         if (const auto id = records.nationalIds.find(p.number); id != records.nationalIds.end())
             identity.nationalId = id->second;

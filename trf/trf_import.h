@@ -12,7 +12,9 @@ namespace krugovik {
 // A TRF turned into a tournament file of the program: nothing the model cannot hold.
 struct ImportedTournament {
     // A name or text Windows-1251 cannot hold, and what was stored in its place (UTF-8).
-    struct FoldedName { std::string original, stored; };
+    struct FoldedName {
+        std::string original, stored;
+    };
 
     std::string name;                 // 012, the event's name; empty when the file has none
     std::vector<PlayerBlock> players; // names and ratings as the file writes them, cycle 1
@@ -37,7 +39,7 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok);
 
 // A record of the base as the import matches players to it.
 struct BaseEntry {
-    std::string name;      // Windows-1251 bytes as the record holds them
+    std::string name;        // Windows-1251 bytes as the record holds them
     std::int64_t fideId = 0; // from the identity beside the base; 0 = none
 };
 

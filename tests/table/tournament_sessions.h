@@ -14,7 +14,19 @@ namespace krugovik {
 // One operation; its numbers are brought into range against the state it meets, so that
 // every sequence is a session the director could have had.
 struct Operation {
-    enum Kind { Result, Withdraw, Reinstate, Players, Cycles, Rules, Enter, Undo, Redo, Event, Kinds };
+    enum Kind {
+        Result,
+        Withdraw,
+        Reinstate,
+        Players,
+        Cycles,
+        Rules,
+        Enter,
+        Undo,
+        Redo,
+        Event,
+        Kinds
+    };
     int kind = Result;
     int a = 0;
     int b = 0;
@@ -136,7 +148,10 @@ class Session {
             const int row = op.a % n + 1;
             // A name no other row holds, as the window's entry check demands.
             PlayerEntry player{"Игрок " + std::to_string(++m_entered),
-                               std::to_string(1000 + op.b), op.c % 3 == 0, op.d % 40 + 1, {}};
+                               std::to_string(1000 + op.b),
+                               op.c % 3 == 0,
+                               op.d % 40 + 1,
+                               {}};
             if (identities && op.c % 5 != 1)
                 player.identity = identityOf(m_entered, op);
             if (t.checkEntry(row, player).refusal == EntryRefusal::None)

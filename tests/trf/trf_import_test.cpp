@@ -125,7 +125,8 @@ TEST(TrfImport, ReadsTheEventsDetails)
     dotted.roundDates = {"", "1999-12-31"};
     const Case cases[] = {
         {"012 Spring Open\n022 Bergen\n032 NOR\n042 2026/05/01\n052 2026/05/03\n"
-         "102 Olsen, Ola\n112 Dahl, Liv\n122 60 min + 30 s\n" + dates132 + "\n",
+         "102 Olsen, Ola\n112 Dahl, Liv\n122 60 min + 30 s\n" +
+             dates132 + "\n",
          full},
         {"012 Blitz\n", bare},
         {"012 Blitz\n032 Norway\n042 2026/02/30\n052 soon\n", bare},
@@ -133,7 +134,8 @@ TEST(TrfImport, ReadsTheEventsDetails)
     };
     for (const Case &c : cases) {
         const TrfReadResult read = readTrf(c.header + players);
-        ASSERT_TRUE(read.ok()) << c.header << read.errors.front().line << ": " << read.errors.front().reason;
+        ASSERT_TRUE(read.ok()) << c.header << read.errors.front().line << ": "
+                               << read.errors.front().reason;
         TrfError why;
         bool ok = false;
         const ImportedTournament imported = importTrf(read.file, why, ok);
@@ -391,8 +393,8 @@ TEST(TrfImport, FoldsWhatTheCodePageCannotHold)
 TEST(TrfImport, FindsPlayersInTheBase)
 {
     ImportedTournament t;
-    const char *const names[] = {"Korolev, Sergey", "Ivanov Petr", "Somebody Else",
-                                 "YELKIN ARTEM", "Korolev Sergey"};
+    const char *const names[] = {"Korolev, Sergey", "Ivanov Petr", "Somebody Else", "YELKIN ARTEM",
+                                 "Korolev Sergey"};
     for (const char *name : names) {
         PlayerBlock block;
         block.name = name;

@@ -163,12 +163,10 @@ TEST(TrfRoundTrip, AThousandTournamentsKeepTheirStandings)
         const int steps = 20 + next(60);
         for (int step = 0; step < steps; ++step) {
             // Mostly results, some withdrawals, a few changes of the field and the rules.
-            static const int kinds[] = {Operation::Result,  Operation::Result,
-                                        Operation::Result,  Operation::Result,
-                                        Operation::Result,  Operation::Result,
-                                        Operation::Withdraw, Operation::Players,
-                                        Operation::Cycles,  Operation::Rules,
-                                        Operation::Enter,   Operation::Result};
+            static const int kinds[] = {Operation::Result,   Operation::Result,  Operation::Result,
+                                        Operation::Result,   Operation::Result,  Operation::Result,
+                                        Operation::Withdraw, Operation::Players, Operation::Cycles,
+                                        Operation::Rules,    Operation::Enter,   Operation::Result};
             s.apply({kinds[next(12)], next(1000), next(1000), next(1000), next(1000)});
         }
         const Tournament &t = s.tournament();
