@@ -47,28 +47,6 @@ class DocumentSession : public Session {
     TournamentDocument m_doc;
 };
 
-// Everything a reopening must give back, as text.
-std::string picture(const Tournament &t)
-{
-    std::string out = std::to_string(t.playerCount()) + '/' + std::to_string(t.cycles()) + '/' +
-                      (t.reverseLastRounds() ? "R" : "-") + '\n';
-    for (int r = 1; r < t.rowCount(); ++r) {
-        for (int c = 0; c < t.columnCount(); ++c) {
-            if (c != 3 && c != 4) // what the header commands chose to show is no content
-                out += t.text(r, c) + '|';
-        }
-        out += " w" + std::to_string(t.withdrawnAfter(r)) + '\n';
-    }
-    for (const TieBreak &tb : t.tieBreaks())
-        out += fideCode(tb) + ' ';
-    // Places and the points they go by, as the standings and the exports count them.
-    const TournamentSnapshot s = t.snapshot("T", "");
-    for (const TieBreakRow &row : rankByTieBreaks(roundRobinResults(s), placeRules(s)))
-        out += std::to_string(row.player) + ':' + placeText(row) + '/' +
-               std::to_string(row.points.units()) + ' ';
-    return out;
-}
-
 void checkRoundTrip(const Tournament &t)
 {
     const std::string bytes = t.fileBytes();

@@ -5,8 +5,10 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "export/snapshot_results.h"
 #include "table/tournament.h"
 
 namespace krugovik {
@@ -59,6 +61,29 @@ inline const std::vector<std::vector<TieBreak>> &rulePresets()
     return presets;
 }
 
+// Operations of the kinds given, each with its weight, and numbers to bring into range.
+inline rc::Gen<Operation> operations(const std::vector<std::pair<int, Operation::Kind>> &kinds)
+{
+    using namespace rc;
+    int total = 0;
+    for (const auto &kind : kinds)
+        total += kind.first;
+    const auto kindOf = [kinds](int roll) {
+        for (const auto &[weight, kind] : kinds) {
+            if (roll < weight)
+                return int(kind);
+            roll -= weight;
+        }
+        return int(kinds.back().second);
+    };
+    return gen::build<Operation>(
+        gen::set(&Operation::kind, gen::map(gen::inRange(0, total), kindOf)),
+        gen::set(&Operation::a, gen::inRange(0, 1000)),
+        gen::set(&Operation::b, gen::inRange(0, 1000)),
+        gen::set(&Operation::c, gen::inRange(0, 1000)),
+        gen::set(&Operation::d, gen::inRange(0, 1000)));
+}
+
 } // namespace krugovik
 
 namespace rc {
@@ -67,21 +92,15 @@ template <> struct Arbitrary<krugovik::Operation> {
     {
         using krugovik::Operation;
         // Results come most often, as they do at the board.
-        return gen::build<Operation>(
-            gen::set(&Operation::kind,
-                     gen::weightedOneOf<int>({{12, gen::just(int(Operation::Result))},
-                                              {2, gen::just(int(Operation::Withdraw))},
-                                              {1, gen::just(int(Operation::Reinstate))},
-                                              {1, gen::just(int(Operation::Players))},
-                                              {1, gen::just(int(Operation::Cycles))},
-                                              {1, gen::just(int(Operation::Rules))},
-                                              {2, gen::just(int(Operation::Enter))},
-                                              {2, gen::just(int(Operation::Undo))},
-                                              {1, gen::just(int(Operation::Redo))}})),
-            gen::set(&Operation::a, gen::inRange(0, 1000)),
-            gen::set(&Operation::b, gen::inRange(0, 1000)),
-            gen::set(&Operation::c, gen::inRange(0, 1000)),
-            gen::set(&Operation::d, gen::inRange(0, 1000)));
+        return krugovik::operations({{12, Operation::Result},
+                                     {2, Operation::Withdraw},
+                                     {1, Operation::Reinstate},
+                                     {1, Operation::Players},
+                                     {1, Operation::Cycles},
+                                     {1, Operation::Rules},
+                                     {2, Operation::Enter},
+                                     {2, Operation::Undo},
+                                     {1, Operation::Redo}});
     }
 };
 } // namespace rc
@@ -242,6 +261,28 @@ inline Tournament startingTable()
     for (int i = 1; i <= 5; ++i)
         t.click(i, 0, {"Старт " + std::to_string(i), std::to_string(1400 + 25 * i), i == 2, i, {}});
     return t;
+}
+
+// Everything a reopening must give back, as text.
+inline std::string picture(const Tournament &t)
+{
+    std::string out = std::to_string(t.playerCount()) + '/' + std::to_string(t.cycles()) + '/' +
+                      (t.reverseLastRounds() ? "R" : "-") + '\n';
+    for (int r = 1; r < t.rowCount(); ++r) {
+        for (int c = 0; c < t.columnCount(); ++c) {
+            if (c != 3 && c != 4) // what the header commands chose to show is no content
+                out += t.text(r, c) + '|';
+        }
+        out += " w" + std::to_string(t.withdrawnAfter(r)) + '\n';
+    }
+    for (const TieBreak &tb : t.tieBreaks())
+        out += fideCode(tb) + ' ';
+    // Places and the points they go by, as the standings and the exports count them.
+    const TournamentSnapshot s = t.snapshot("T", "");
+    for (const TieBreakRow &row : rankByTieBreaks(roundRobinResults(s), placeRules(s)))
+        out += std::to_string(row.player) + ':' + placeText(row) + '/' +
+               std::to_string(row.points.units()) + ' ';
+    return out;
 }
 
 } // namespace krugovik

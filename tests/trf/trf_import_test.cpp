@@ -5,6 +5,7 @@
 #include "export/trf_export.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
+#include "trf/import_text.h"
 #include "trf/random_tournament.h"
 #include "trf/trf_import.h"
 #include "trf/trf_reader.h"
@@ -125,8 +126,7 @@ TEST(TrfImport, ReadsTheEventsDetails)
     dotted.roundDates = {"", "1999-12-31"};
     const Case cases[] = {
         {"012 Spring Open\n022 Bergen\n032 NOR\n042 2026/05/01\n052 2026/05/03\n"
-         "102 Olsen, Ola\n112 Dahl, Liv\n122 60 min + 30 s\n" +
-             dates132 + "\n",
+         "102 Olsen, Ola\n112 Dahl, Liv\n122 60 min + 30 s\n" + dates132 + "\n",
          full},
         {"012 Blitz\n", bare},
         {"012 Blitz\n032 Norway\n042 2026/02/30\n052 soon\n", bare},
@@ -134,8 +134,7 @@ TEST(TrfImport, ReadsTheEventsDetails)
     };
     for (const Case &c : cases) {
         const TrfReadResult read = readTrf(c.header + players);
-        ASSERT_TRUE(read.ok()) << c.header << read.errors.front().line << ": "
-                               << read.errors.front().reason;
+        ASSERT_TRUE(read.ok()) << c.header << read.errors.front().line << ": " << read.errors.front().reason;
         TrfError why;
         bool ok = false;
         const ImportedTournament imported = importTrf(read.file, why, ok);
@@ -236,21 +235,6 @@ TEST(TrfImport, TakesTheRulesOf212)
 }
 
 namespace {
-
-// The import of a TRF's text; fails the test when it is refused.
-ImportedTournament importText(const std::string &trf)
-{
-    const TrfReadResult read = readTrf(trf);
-    if (!read.ok()) {
-        ADD_FAILURE() << read.errors.front().reason;
-        return {};
-    }
-    TrfError why;
-    bool ok = false;
-    ImportedTournament imported = importTrf(read.file, why, ok);
-    EXPECT_TRUE(ok) << why.line << ": " << why.reason;
-    return imported;
-}
 
 // The file without the lines whose text starts with `prefix`.
 std::string without(const std::string &trf, const std::string &prefix)
