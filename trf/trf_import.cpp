@@ -584,9 +584,13 @@ int matchToBase(ImportedTournament &tournament, const std::vector<BaseEntry> &ba
         };
         if (fideId > 0)
             find([&](std::size_t k) { return base[k].fideId == fideId; });
+        // A record of another FIDE ID is another player, whatever his name.
+        const auto sameId = [&](std::size_t k) {
+            return fideId == 0 || base[k].fideId == 0 || base[k].fideId == fideId;
+        };
         if (!name.empty()) {
-            find([&](std::size_t k) { return names[k] == name; });
-            find([&](std::size_t k) { return !key.empty() && keys[k] == key; });
+            find([&](std::size_t k) { return sameId(k) && names[k] == name; });
+            find([&](std::size_t k) { return sameId(k) && !key.empty() && keys[k] == key; });
         }
         player.baseRecordNo = found ? int(*found) + 1 : 0;
         if (!found) {

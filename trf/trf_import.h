@@ -45,8 +45,9 @@ struct BaseEntry {
 
 // Finds each player in the base: by FIDE ID, else by the name itself, else by the name in
 // Latin letters folded as the find box folds it («Korolev Sergey» is «Королёв Сергей»).
-// A player found takes the record's number and the base's name; no record serves two
-// players. Returns how many were not found (their record stays 0).
+// A record of another FIDE ID is never his. A player found takes the record's number and
+// the base's name; no record serves two players. Returns how many were not found (their record
+// stays 0).
 int matchToBase(ImportedTournament &tournament, const std::vector<BaseEntry> &base);
 
 } // namespace krugovik
