@@ -101,7 +101,7 @@ QString summaryOf(const OpenedTrf &opened)
                      .arg(QString::fromStdString(opened.renumbering));
     if (!opened.tournament.folded.empty()) {
         QStringList names;
-        for (const FoldedName &name : opened.tournament.folded)
+        for (const ImportedTournament::FoldedName &name : opened.tournament.folded)
             names << QStringLiteral("%1 → %2").arg(QString::fromStdString(name.original),
                                                    QString::fromStdString(name.stored));
         parts << QCoreApplication::translate(
@@ -223,19 +223,20 @@ void MainWindow::mnuImportTrf_Click()
     BaseFile base;
     const QString basePath = QFileInfo(target).absoluteDir().filePath(BaseFile::kFileName);
     if (base.open(basePath)) {
-        std::vector<std::string> names;
+        std::vector<BaseEntry> entries;
         const qint64 count = recordCountForLength(base.length());
-        for (qint64 k = 1; k <= count; ++k)
-            names.push_back(base.read(k).name);
-        const std::vector<int> records = baseRecordsOf(tournament.players, names, kNameWidth);
-        const auto missing = std::count(records.begin(), records.end(), 0);
-        for (std::size_t k = 0; k < records.size(); ++k)
-            tournament.players[k].baseRecordNo = records[k];
+        const IdentityTable identities = base.identities();
+        for (qint64 k = 1; k <= count; ++k) {
+            const auto identity = identities.find(k);
+            entries.push_back(
+                {base.read(k).name, identity == identities.end() ? 0 : identity->second.fideId});
+        }
+        const int missing = matchToBase(tournament, entries);
         const bool add =
             missing > 0 && askYesNo(this, tr("Игроков из файла нет в базе: %n. Добавить их в базу?",
-                                             nullptr, int(missing)));
-        for (std::size_t k = 0; add && k < records.size(); ++k) {
-            if (records[k] != 0)
+                                             nullptr, missing));
+        for (std::size_t k = 0; add && k < tournament.players.size(); ++k) {
+            if (tournament.players[k].baseRecordNo != 0)
                 continue;
             PlayerRecord record;
             record.setName(tournament.players[k].name);

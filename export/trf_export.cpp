@@ -6,8 +6,10 @@
 #include "common/number_text.h"
 #include "export/latin_text.h"
 #include "export/snapshot_results.h"
+#include "export/trf_program_records.h"
 #include "rating/rating_calc.h"
 #include "rounds/berger_schedule.h"
+#include "table/event_details_file.h"
 
 namespace krugovik {
 namespace {
@@ -165,12 +167,68 @@ std::string nationalRatingFederation(const TournamentSnapshot &snapshot)
     return {};
 }
 
+// The result code of the program's GAME record: the 001 line's codes, '*' for none.
+char gameRecordCode(GameState state)
+{
+    return state == GameState::None ? '*' : resultCode(state);
+}
+
+// A comment line the import reads back (trf_program_records.h).
+std::string programRecord(const std::string &text)
+{
+    return "### " + std::string(kProgramRecord) + ' ' + text + kLineEnd;
+}
+
 // One player's game of a round as the 001 line needs it.
 struct RoundGame {
     int opponent = 0; // 0 when he sits the round out
     int cycle = 0;
     bool white = false;
 };
+
+// What the 001 lines show of player i's side of a game: the counted result, none where
+// his or the opponent's games count for nobody.
+GameState shownState(const TournamentSnapshot &snapshot, const std::vector<int> &place, int cycle,
+                     int i, int j)
+{
+    const GameState state = countedState(snapshot, cycle, i, j);
+    return place[std::size_t(i)] > 0 && place[std::size_t(j)] > 0 ? state : GameState::None;
+}
+
+// The program's records of what the lines before them cannot hold: the reversal, the
+// default rules, the withdrawals, the results the 001 lines do not show, the event's details.
+std::string programRecords(const TournamentSnapshot &snapshot, int n, const std::vector<int> &place)
+{
+    const int cycles = std::clamp(snapshot.cycles, 1, kMaxCycles);
+    // The first says the records are there, so that none missing is taken for a foreign
+    // file's silence; with one cycle there are no last rounds to swap.
+    std::string out = programRecord("RECORDS 1");
+    if (cycles >= 2)
+        out += programRecord(std::string("REVERSE ") + (snapshot.reverseLastRounds ? '1' : '0'));
+    if (withoutChangeRecords(snapshot.tieBreaks).empty())
+        out += programRecord("RULES DEFAULT");
+    for (int i = 1; i <= n; ++i) {
+        if (const int after = snapshot.players[std::size_t(i - 1)].withdrawnAfter; after > 0)
+            out += programRecord("WITHDRAWN " + std::to_string(i) + ' ' + std::to_string(after));
+    }
+    for (const ScheduledGame &g : bergerSchedule(n, cycles, snapshot.reverseLastRounds)) {
+        const int cycle = (g.round - 1) / roundCount(n) + 1;
+        const int p = std::min(g.firstNamed, g.secondNamed);
+        const int q = std::max(g.firstNamed, g.secondNamed);
+        const GameRecords &games = cycleGames(snapshot, cycle);
+        const GameState mine = games.state(p, q);
+        const GameState theirs = games.state(q, p);
+        if (mine == shownState(snapshot, place, cycle, p, q) &&
+            theirs == shownState(snapshot, place, cycle, q, p))
+            continue;
+        out += programRecord("GAME " + std::to_string(g.round) + ' ' + std::to_string(p) + ' ' +
+                             gameRecordCode(mine) + ' ' + std::to_string(q) + ' ' +
+                             gameRecordCode(theirs));
+    }
+    for (const std::string &line : eventDetailsLines(snapshot.event, roundCount(n) * cycles))
+        out += programRecord(line);
+    return out;
+}
 
 } // namespace
 
@@ -193,6 +251,14 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     const auto detail = [&](std::size_t k) { return blankControls(latin[details + k]); };
 
     std::string out = "012 " + blankControls(latin[0]) + kLineEnd;
+    // Header lines filled from the tournament rather than from the event's details: the
+    // import leaves those details empty while the lines still say the same.
+    std::string filled;
+    const auto fill = [&filled](const char *code, const std::string &text) {
+        filled += programRecord(std::string("FILLED ") + code + ' ' + percentEncoded(text));
+    };
+    if (event.title.empty())
+        fill("012", blankControls(latin[0]));
     if (!event.place.empty())
         out += "022 " + detail(0) + kLineEnd;
     if (!event.federation.empty())
@@ -201,10 +267,14 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         event.startDate.empty() ? trfDate(snapshot.startDate) : isoTrfDate(event.startDate);
     if (!start.empty())
         out += "042 " + start + kLineEnd;
+    if (!start.empty() && event.startDate.empty())
+        fill("042", start);
     const std::string end =
         event.endDate.empty() ? trfDate(snapshot.date) : isoTrfDate(event.endDate);
     if (!end.empty())
         out += "052 " + end + kLineEnd;
+    if (!end.empty() && event.endDate.empty())
+        fill("052", end);
     out += "062 " + std::to_string(n) + kLineEnd;
     out += std::string("092 Individual: Round Robin") + kLineEnd;
     if (!event.chiefArbiter.empty())
@@ -223,7 +293,14 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
     // The club's ratings go as national ratings of the federation; the starting ranks are
     // the table's order, which line 172 calls another method.
     const std::string nationalFederation = nationalRatingFederation(snapshot);
-    if (!nationalFederation.empty())
+    // A national record only for a club rating of his own: one that repeats his FIDE
+    // rating says nothing the 001 line does not.
+    const auto hasNationalRecord = [&](const SnapshotPlayer &player) {
+        const std::int64_t rating = readRating(player.ratingCell);
+        return !nationalFederation.empty() && rating > 0 && rating <= 9999 && !player.estimate &&
+               rating != player.identity.fideRating;
+    };
+    if (std::any_of(snapshot.players.begin(), snapshot.players.begin() + n, hasNationalRecord))
         out += "172 " + nationalFederation + " OTHER" + kLineEnd;
     std::string codes;
     for (const TieBreak &tb : placeRules(snapshot)) {
@@ -254,6 +331,7 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         schedule[std::size_t(g.secondNamed)][std::size_t(g.round)] = {g.firstNamed, cycle, false};
     }
 
+    std::string ratingRecords;
     for (int i = 1; i <= n; ++i) {
         const SnapshotPlayer &player = snapshot.players[std::size_t(i - 1)];
         std::string line = "001";
@@ -298,17 +376,33 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
         line.erase(line.find_last_not_of(' ') + 1);
         out += line + kLineEnd;
         const std::int64_t clubRating = readRating(player.ratingCell);
-        if (!nationalFederation.empty() && clubRating > 0 && clubRating <= 9999 &&
-            !player.estimate) {
-            std::string national = nationalFederation;
-            putRight(national, kRankColumn, kRankWidth, std::to_string(i));
-            putRight(national, kRatingColumn, kRatingWidth, std::to_string(clubRating));
+        const bool national = hasNationalRecord(player);
+        if (national) {
+            std::string record = nationalFederation;
+            putRight(record, kRankColumn, kRankWidth, std::to_string(i));
+            putRight(record, kRatingColumn, kRatingWidth, std::to_string(clubRating));
             if (const std::string id = asciiField(identity.nationalId, kNationalIdWidth);
                 !id.empty())
-                putRight(national, kNationalIdColumn, kNationalIdWidth, id);
-            out += national + kLineEnd;
+                putRight(record, kNationalIdColumn, kNationalIdWidth, id);
+            out += record + kLineEnd;
         }
+        // The import takes the national rating, else the FIDE rating, for the rating cell:
+        // a cell that reads otherwise goes whole into a record of its own.
+        const std::string derived =
+            national ? std::to_string(clubRating)
+                     : (identity.fideRating > 0 ? std::to_string(identity.fideRating) : "");
+        if (!identity.nationalId.empty() &&
+            !(national && !asciiField(identity.nationalId, kNationalIdWidth).empty()))
+            ratingRecords += programRecord("NATIONAL-ID " + std::to_string(i) + ' ' +
+                                           percentEncoded(identity.nationalId));
+        if (player.estimate)
+            ratingRecords += programRecord("ESTIMATE " + std::to_string(i) + ' ' +
+                                           percentEncoded(player.ratingCell));
+        else if (player.ratingCell != derived)
+            ratingRecords += programRecord("RATING " + std::to_string(i) + ' ' +
+                                           percentEncoded(player.ratingCell));
     }
+    out += programRecords(snapshot, n, place) + filled + ratingRecords;
     return out;
 }
 

@@ -402,9 +402,20 @@ std::u32string columns(const std::string &line, std::size_t first, std::size_t l
     return first - 1 < wide.size() ? wide.substr(first - 1, last - first + 1) : std::u32string();
 }
 
+// The lines other programs read: the program's own ### records left out.
+std::vector<std::string> dataLinesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    for (const std::string &line : linesOf(text)) {
+        if (!line.starts_with("###"))
+            lines.push_back(line);
+    }
+    return lines;
+}
+
 TEST(Trf, ColumnsOfAPlayerLine)
 {
-    const std::vector<std::string> lines = linesOf(exportTrf(fivePlayers()));
+    const std::vector<std::string> lines = dataLinesOf(exportTrf(fivePlayers()));
     ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[0], "012 ZIMA 2026");
     EXPECT_EQ(lines[1], "052 2026/12/07");
@@ -494,9 +505,9 @@ TEST(Trf, ControlBytesInANameAreBlankedAndTheLineStaysWhole)
 {
     const std::vector<std::string> names = {"A\rB",   "A\nB", "A\r\nB", std::string("A\0B", 3),
                                             "A\001B", "A\tB", "A\177B"};
-    const std::string plain = linesOf(exportTrf(namedFirst("AB")))[8];
+    const std::string plain = dataLinesOf(exportTrf(namedFirst("AB")))[8];
     for (const std::string &name : names) {
-        const std::vector<std::string> lines = linesOf(exportTrf(namedFirst(name)));
+        const std::vector<std::string> lines = dataLinesOf(exportTrf(namedFirst(name)));
         ASSERT_EQ(lines.size(), 10u) << name;
         const std::u32string expected = U"A" + std::u32string(name.size() - 2, U' ') + U"B" +
                                         std::u32string(33 - name.size(), U' ');

@@ -1,8 +1,11 @@
 // A TRF read into a tournament of the program and written out again.
 #include <gtest/gtest.h>
 
+#include "common/windows1251.h"
 #include "export/trf_export.h"
 #include "table/tournament.h"
+#include "table/tournament_file.h"
+#include "trf/import_text.h"
 #include "trf/random_tournament.h"
 #include "trf/trf_import.h"
 #include "trf/trf_reader.h"
@@ -229,4 +232,177 @@ TEST(TrfImport, TakesTheRulesOf212)
     only212.replace(at, line202.size(), "212 PTS STD KS/L-1 TPN/R\r\n");
     TrfError why;
     EXPECT_EQ(reexported(only212, why), first) << why.line << ": " << why.reason;
+}
+
+namespace {
+
+// The file without the lines whose text starts with `prefix`.
+std::string without(const std::string &trf, const std::string &prefix)
+{
+    std::string out;
+    for (std::size_t start = 0; start < trf.size();) {
+        const std::size_t end = trf.find('\n', start) + 1;
+        if (trf.compare(start, prefix.size(), prefix) != 0)
+            out += trf.substr(start, end - start);
+        start = end;
+    }
+    return out;
+}
+
+} // namespace
+
+// A file from another program: ratings are FIDE's, and going out again they stay where they
+// came from, with no national records that repeat them.
+TEST(TrfImport, WritesNoNationalRecordsThatRepeatTheFideRating)
+{
+    RandomTournamentOptions o;
+    o.players = 6;
+    o.seed = 21;
+    TournamentSnapshot s = randomTournament(o);
+    s.players[0].identity.federation = "NOR";
+    const std::string foreign = without(exportTrf(s), "### KRUGOVIK");
+    ASSERT_EQ(foreign.find("172 "), std::string::npos);
+    const ImportedTournament imported = importText(foreign);
+    Tournament tournament;
+    tournament.load(imported.fileBytes());
+    const std::string again = exportTrf(tournament.snapshot(imported.name, {}));
+    EXPECT_EQ(again.find("172 "), std::string::npos) << again;
+    EXPECT_EQ(again.find("\r\nNOR "), std::string::npos) << again;
+    EXPECT_EQ(tournament.rating(2), s.players[1].ratingCell);
+}
+
+// The club's rating comes back from the national record; a national record for a player
+// whose club rating is his FIDE rating is not written.
+TEST(TrfImport, TakesClubRatingsFromTheNationalRecords)
+{
+    RandomTournamentOptions o;
+    o.players = 4;
+    o.seed = 5;
+    TournamentSnapshot s = randomTournament(o);
+    s.event.federation = "RUS";
+    s.players[0].ratingCell = "1650";
+    s.players[0].identity.fideRating = 1800;
+    s.players[0].identity.nationalId = "24100";
+    s.players[1].ratingCell = "1700";
+    s.players[1].identity.fideRating = 1700;
+    const std::string trf = exportTrf(s);
+    EXPECT_NE(trf.find("\r\nRUS    1      "), std::string::npos) << trf;
+    EXPECT_EQ(trf.find("\r\nRUS    2"), std::string::npos) << trf;
+    EXPECT_EQ(trf.find("KRUGOVIK RATING"), std::string::npos) << trf;
+    const ImportedTournament imported = importText(trf);
+    ASSERT_EQ(imported.players.size(), 4u);
+    EXPECT_EQ(imported.players[0].rating, "1650");
+    EXPECT_EQ(imported.players[1].rating, "1700");
+    ASSERT_FALSE(imported.extension.identities.empty());
+    EXPECT_EQ(imported.extension.identities[0].second.nationalId, "24100");
+    EXPECT_EQ(imported.extension.identities[0].second.fideRating, 1800);
+}
+
+// Withdrawn before half of his games: his results count for nobody and the 001 lines leave
+// them blank. From the program's own file they come back as they were; from a file without
+// its records they stay without a result rather than being made up.
+TEST(TrfImport, InventsNoResultsForVoidedGames)
+{
+    RandomTournamentOptions o;
+    o.players = 6;
+    o.seed = 8;
+    o.drawPercent = 0;
+    TournamentSnapshot s = randomTournament(o);
+    withdrawPlayer(s, 2, 1);
+    const std::string trf = exportTrf(s);
+    ASSERT_NE(trf.find("### KRUGOVIK WITHDRAWN 2 1\r\n"), std::string::npos);
+    ASSERT_NE(trf.find("### KRUGOVIK GAME "), std::string::npos) << trf;
+    const ImportedTournament own = importText(trf);
+    Tournament back;
+    back.load(own.fileBytes());
+    EXPECT_EQ(back.withdrawnAfter(2), 1);
+    for (int j = 1; j <= 6; ++j) {
+        if (j == 2)
+            continue;
+        EXPECT_EQ(back.games().state(2, j), s.games.state(2, j)) << j;
+        EXPECT_EQ(back.games().state(j, 2), s.games.state(j, 2)) << j;
+    }
+    const ImportedTournament foreign = importText(without(trf, "### KRUGOVIK"));
+    int blank = 0;
+    for (const std::string &cell : foreign.players[1].results)
+        blank += cell.empty() ? 1 : 0;
+    // His one game played and the forfeits after it: none shows a result.
+    EXPECT_EQ(blank, 5);
+    EXPECT_TRUE(foreign.extension.withdrawn.empty());
+}
+
+// A game both players lost by forfeit is "-" on both lines and comes back so.
+TEST(TrfImport, KeepsAGameLostByBoth)
+{
+    RandomTournamentOptions o;
+    o.players = 5;
+    o.seed = 3;
+    TournamentSnapshot s = randomTournament(o);
+    recordGame(s.games, 1, 2, GameState::ForfeitLoss, 0, 0);
+    s.games.results[2][1] = "-";
+    ASSERT_EQ(s.games.state(2, 1), GameState::ForfeitLoss);
+    const ImportedTournament imported = importText(exportTrf(s));
+    EXPECT_EQ(imported.players[0].results[0], "-");
+    EXPECT_EQ(imported.players[1].results[0], "-");
+}
+
+// Latin-1 texts are read as such and folded to letters the tournament file can hold; the
+// file the import makes opens.
+TEST(TrfImport, FoldsWhatTheCodePageCannotHold)
+{
+    RandomTournamentOptions o;
+    o.players = 3;
+    o.seed = 7;
+    std::string trf = without(exportTrf(randomTournament(o)), "012");
+    trf = "012 Caf\xE9 Open 2026\r\n" + trf;
+    const std::size_t name = trf.find("Player 02");
+    ASSERT_NE(name, std::string::npos);
+    trf.replace(name, 9, "H\xE9l\xE8ne   ");
+    const ImportedTournament imported = importText(without(trf, "### KRUGOVIK"));
+    EXPECT_EQ(imported.extension.event.title, "Cafe Open 2026");
+    EXPECT_EQ(imported.players[1].name, "Helene");
+    ASSERT_EQ(imported.folded.size(), 2u);
+    EXPECT_EQ(imported.folded[0].original, "Café Open 2026");
+    EXPECT_EQ(imported.folded[0].stored, "Cafe Open 2026");
+    EXPECT_EQ(imported.folded[1].original, "Hélène");
+    const std::string bytes = imported.fileBytes();
+    EXPECT_EQ(readFileExtension(bytes, 3).error, "");
+    Tournament tournament;
+    tournament.load(bytes);
+    EXPECT_EQ(tournament.event().title, "Cafe Open 2026");
+}
+
+// Players are found by FIDE ID, then by name, then by the name in Latin letters folded as
+// the find box folds it; a record serves one player only.
+TEST(TrfImport, FindsPlayersInTheBase)
+{
+    ImportedTournament t;
+    const char *const names[] = {"Korolev, Sergey", "Ivanov Petr", "Somebody Else", "YELKIN ARTEM",
+                                 "Korolev Sergey"};
+    for (const char *name : names) {
+        PlayerBlock block;
+        block.name = name;
+        t.players.push_back(block);
+    }
+    PlayerIdentity known;
+    known.fideId = 4100777;
+    t.extension.identities.emplace_back(2, known);
+    PlayerIdentity other;
+    other.fideId = 4100555;
+    t.extension.identities.emplace_back(3, other);
+    const std::vector<BaseEntry> base = {
+        {toWindows1251("Королёв Сергей"), 0},
+        {toWindows1251("Петров Иван"), 4100777},
+        {toWindows1251("Ёлкин Артём         "), 0},
+        {toWindows1251("Ivanov Petr"), 0},
+        {toWindows1251("Somebody Else"), 4100556},
+    };
+    EXPECT_EQ(matchToBase(t, base), 2);
+    const int expected[] = {1, 2, 0, 3, 0};
+    for (std::size_t k = 0; k < t.players.size(); ++k)
+        EXPECT_EQ(t.players[k].baseRecordNo, expected[k]) << names[k];
+    EXPECT_EQ(fromWindows1251(t.players[0].name), "Королёв Сергей");
+    EXPECT_EQ(fromWindows1251(t.players[1].name), "Петров Иван");
+    EXPECT_EQ(fromWindows1251(t.players[3].name), "Ёлкин Артём");
+    EXPECT_EQ(t.players[2].name, "Somebody Else");
 }
