@@ -57,7 +57,7 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
     }
     sheet.columns.push_back({translated("Sheets", "Очки"), SheetAlign::Centre, false, true});
     for (const TieBreak &tb : rules)
-        sheet.columns.push_back({fideCode(tb), SheetAlign::Centre});
+        sheet.columns.push_back({shownCode(tb), SheetAlign::Centre});
     sheet.columns.push_back({translated("Sheets", "Место"), SheetAlign::Centre, true});
 
     std::vector<const SheetStanding *> byPlayer(std::size_t(n) + 1, nullptr);

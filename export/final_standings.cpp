@@ -82,7 +82,7 @@ std::string codeInBrackets(const TieBreak &tb)
 {
     if (tb.kind == TieBreakKind::ByHand)
         return {};
-    return " (" + (tb.kind == TieBreakKind::Lot ? std::string("LOT") : fideCode(tb)) + ')';
+    return " (" + (tb.kind == TieBreakKind::Lot ? std::string("LOT") : shownCode(tb)) + ')';
 }
 
 } // namespace

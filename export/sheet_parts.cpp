@@ -63,7 +63,7 @@ std::string printedTieBreakTitle(const TieBreak &tieBreak)
 {
     const std::string name =
         tieBreak.kind == TieBreakKind::SonnebornBerger ? bergerTitle() : tieBreakName(tieBreak);
-    return name + " (" + fideCode(tieBreak) + ')';
+    return name + " (" + shownCode(tieBreak) + ')';
 }
 
 std::string tieBreakLegend(const std::vector<TieBreak> &rules)
@@ -72,7 +72,7 @@ std::string tieBreakLegend(const std::vector<TieBreak> &rules)
     for (const TieBreak &tb : rules) {
         const std::string name =
             tb.kind == TieBreakKind::SonnebornBerger ? bergerTitle() : tieBreakName(tb);
-        line += (line.empty() ? "" : ", ") + fideCode(tb) + " — " + name;
+        line += (line.empty() ? "" : ", ") + shownCode(tb) + " — " + name;
     }
     return line;
 }

@@ -37,8 +37,12 @@ GameState countedState(const TournamentSnapshot &snapshot, int cycle, int i, int
     const int n = playerCountOf(snapshot);
     const auto game =
         scheduledGame(n, cycleCountOf(snapshot), snapshot.reverseLastRounds, cycle, i, j);
-    // A game played over the board keeps its result, and one without a result stays so.
+    // A game played over the board keeps its result, one without a result stays so, and
+    // one lost by both counts for neither, whoever left.
     if (!game || isRated(stored) || stored == GameState::None)
+        return stored;
+    if (stored == GameState::ForfeitLoss &&
+        cycleGames(snapshot, cycle).state(j, i) == GameState::ForfeitLoss)
         return stored;
     auto left = [&](int p) {
         const int after = snapshot.players[std::size_t(p - 1)].withdrawnAfter;

@@ -12,7 +12,7 @@ const GameRecords &cycleGames(const TournamentSnapshot &snapshot, int cycle);
 
 // Player i's side of his game against j in `cycle` as it counts: a game after the round
 // one of them withdrew is a forfeit ("-" for whoever left, "+" for the other), whatever
-// the arrays hold.
+// the arrays hold, but a game the arrays hold lost by both stays lost by both.
 GameState countedState(const TournamentSnapshot &snapshot, int cycle, int i, int j);
 
 // The tie-breaks the snapshot's places go by: its list (without the records of its

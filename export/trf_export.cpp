@@ -363,8 +363,13 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
                 continue;
             }
             const GameState state = countedState(snapshot, game.cycle, i, game.opponent);
-            // A game without a result is left blank, as a round not yet paired.
-            if (state == GameState::None)
+            // A game without a result is left blank, as a round not yet paired, but for one
+            // before a player without a place left: paired, a cut takes it first.
+            auto voided = [&](int p) {
+                return place[std::size_t(p)] == 0 &&
+                       r <= snapshot.players[std::size_t(p - 1)].withdrawnAfter;
+            };
+            if (state == GameState::None && !voided(i) && !voided(game.opponent))
                 continue;
             putRight(line, column, kOpponentWidth, std::to_string(game.opponent));
             put(line, column + kColourOffset, game.white ? "w" : "b");
@@ -374,6 +379,11 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
                 put(line, column + kResultOffset, std::string(1, resultCode(state)));
         }
         line.erase(line.find_last_not_of(' ') + 1);
+        // A last game paired without a result keeps its blank result column: readers that
+        // count columns (FIDE's checker) take the pairing for none, or for a bye, otherwise.
+        if (line.size() > kFirstRoundColumn &&
+            (line.size() - kFirstRoundColumn) % kRoundStep == kColourOffset)
+            line.append(kResultOffset - kColourOffset, ' ');
         out += line + kLineEnd;
         const std::int64_t clubRating = readRating(player.ratingCell);
         const bool national = hasNationalRecord(player);

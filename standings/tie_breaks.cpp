@@ -33,6 +33,7 @@ struct Side {
     int opponent = 0;
     bool black = false;
     GameState state = GameState::None;
+    int round = 0; // counted through all cycles
 };
 
 int halves(GameState state)
@@ -61,6 +62,10 @@ struct Standings {
     std::array<std::vector<Side>, kMaxTablePlayers + 1> games{}; // counted games only
     std::array<int, kMaxTablePlayers + 1> halves{};              // points, in halves
     std::array<int, kMaxTablePlayers + 1> ownHalves{};           // for those without a place
+    // Games against a player without a place that were his (a result, or a round before
+    // he left): they count for nobody, but a cut leaves them out first, as games against a
+    // score of nothing.
+    std::array<int, kMaxTablePlayers + 1> voided{};
     int roundCount = 0; // rounds of the event, every cycle's included
 };
 
@@ -80,20 +85,27 @@ Standings countedGames(const RoundRobinResults &in)
             for (int j = i + 1; j <= n; ++j) {
                 GameState si = games[std::size_t(i)][std::size_t(j)];
                 GameState sj = mirrored(si);
+                // The one pair that is no mirror: a game neither came to, lost by both.
+                const bool bothLost =
+                    si == GameState::ForfeitLoss &&
+                    games[std::size_t(j)][std::size_t(i)] == GameState::ForfeitLoss;
+                if (bothLost)
+                    sj = GameState::ForfeitLoss;
                 const int round = in.round[std::size_t(c)][std::size_t(i)][std::size_t(j)];
                 const bool iLeft = leftBefore(i, round);
                 const bool jLeft = leftBefore(j, round);
                 // A forfeit after a withdrawal goes against whoever left, both when both had
                 // gone; a game played over the board keeps its result, and a game the director
                 // cleared counts for nobody, as the table shows it.
-                if ((iLeft || jLeft) && (si == GameState::ForfeitWin || si == GameState::ForfeitLoss)) {
+                if ((iLeft || jLeft) && !bothLost &&
+                    (si == GameState::ForfeitWin || si == GameState::ForfeitLoss)) {
                     si = iLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                     sj = jLeft ? GameState::ForfeitLoss : GameState::ForfeitWin;
                 }
                 s.roundCount = std::max(s.roundCount, round);
                 const bool iBlack = in.white[std::size_t(c)][std::size_t(i)][std::size_t(j)] == j;
-                all[std::size_t(i)].push_back({j, iBlack, si});
-                all[std::size_t(j)].push_back({i, !iBlack, sj});
+                all[std::size_t(i)].push_back({j, iBlack, si, round});
+                all[std::size_t(j)].push_back({i, !iBlack, sj, round});
             }
         }
     }
@@ -114,6 +126,10 @@ Standings countedGames(const RoundRobinResults &in)
             if (s.placed[std::size_t(g.opponent)]) {
                 s.games[std::size_t(p)].push_back(g);
                 s.halves[std::size_t(p)] += halves(g.state);
+            } else if (g.state != GameState::None || !leftBefore(g.opponent, g.round)) {
+                // Played or forfeited, or paired before he left: a file shows no result
+                // of one without a place.
+                ++s.voided[std::size_t(p)];
             }
         }
     }
@@ -193,8 +209,8 @@ Fixed playerValue(const Standings &s, const RoundRobinResults &in, const TieBrea
         return Fixed::fromInt(p);
     case TieBreakKind::SonnebornBerger: {
         // Each game's share in quarters, with the opponent's score that decides a cut;
-        // forfeits count as the games they replace.
-        std::vector<std::pair<int, std::int64_t>> shares;
+        // forfeits count as the games they replace, a voided game as nothing against 0.
+        std::vector<std::pair<int, std::int64_t>> shares(std::size_t(s.voided[std::size_t(p)]));
         for (const Side &g : games) {
             const int opponentHalves = s.halves[std::size_t(g.opponent)];
             if (g.state != GameState::None || tb.cut == 0)
@@ -497,17 +513,17 @@ std::optional<TieBreak> ownEntry(std::string_view code)
         TieBreak change{TieBreakKind::RulesChanged};
         change.afterRound = int(*round);
         std::string_view codes = rest.substr(slash + 1);
+        if (std::to_string(*round) != rest.substr(0, slash) || codes.empty() || codes.back() == ',')
+            return std::nullopt;
+        // Kept in the spelling written now, whichever the file has.
         while (!codes.empty()) {
             const std::size_t comma = std::min(codes.find(','), codes.size());
-            const std::string_view one = codes.substr(0, comma);
-            const auto tb = tieBreakFromCode(one);
+            const auto tb = tieBreakFromCode(codes.substr(0, comma));
             if (!tb || !declaredInTrf(*tb))
                 return std::nullopt;
-            change.previous += (change.previous.empty() ? "" : " ") + std::string(one);
+            change.previous += (change.previous.empty() ? "" : " ") + fideCode(*tb);
             codes.remove_prefix(std::min(comma + 1, codes.size()));
         }
-        if (change.previous.empty() || fideCode(change) != code)
-            return std::nullopt;
         return change;
     }
     if (code.substr(0, 5) != "HAND/" || code.back() == ',')
@@ -563,11 +579,13 @@ std::string fideCode(const TieBreak &tb)
     case TieBreakKind::SonnebornBerger:
         return tb.cut > 0 ? "SB/C" + std::to_string(tb.cut) : "SB";
     case TieBreakKind::Koya: {
+        // A limit moved by half points carries its sign: FIDE's checker reads an unsigned
+        // number as a percentage.
         std::string code = "KS";
         if (tb.koyaPercent != 50)
             code += "/L" + std::to_string(tb.koyaPercent);
         if (tb.koyaShiftHalves != 0)
-            code += "/L" + std::to_string(tb.koyaShiftHalves);
+            code += (tb.koyaShiftHalves > 0 ? "/L+" : "/L") + std::to_string(tb.koyaShiftHalves);
         return code;
     }
     case TieBreakKind::RoundsElected:
@@ -590,13 +608,24 @@ std::string fideCode(const TieBreak &tb)
         return "CHANGED/" + std::to_string(tb.afterRound) + "/" + codes;
     }
     case TieBreakKind::PairingNumber:
-        return tb.reversed ? "TPN/R" : "TPN";
+        // FIDE's checker knows the starting number as SNO, and no reversed one.
+        return tb.reversed ? "TPN/R" : "SNO";
     case TieBreakKind::AverageOpponentRating:
         return "ARO" + unratedModifier(tb);
     case TieBreakKind::PerformanceRating:
         return "TPR" + unratedModifier(tb);
     }
     return {};
+}
+
+std::string shownCode(const TieBreak &tb)
+{
+    if (tb.kind == TieBreakKind::PairingNumber)
+        return tb.reversed ? "TPN/R" : "TPN";
+    std::string code = fideCode(tb);
+    if (tb.kind == TieBreakKind::Koya && tb.koyaShiftHalves > 0)
+        code.erase(code.find("/L+") + 2, 1);
+    return code;
 }
 
 std::optional<TieBreak> tieBreakFromCode(std::string_view code)
@@ -632,14 +661,14 @@ std::optional<TieBreak> tieBreakFromCode(std::string_view code)
         {"STD", TieBreakKind::StandardPoints},
         {"RTNG", TieBreakKind::OwnRating},
         {"TPN", TieBreakKind::PairingNumber},
+        {"SNO", TieBreakKind::PairingNumber},
     };
     for (const auto &[text, kind] : kPlain) {
         if (code == text)
             return TieBreak{kind};
         // "RTNG/R", "TPN/R": the same, the other way round.
-        if ((kind == TieBreakKind::OwnRating || kind == TieBreakKind::PairingNumber) &&
-            code.size() == text.size() + 2 && code.substr(0, text.size()) == text &&
-            code.substr(text.size()) == "/R") {
+        if ((kind == TieBreakKind::OwnRating || text == "TPN") && code.size() == text.size() + 2 &&
+            code.substr(0, text.size()) == text && code.substr(text.size()) == "/R") {
             TieBreak tb{kind};
             tb.reversed = true;
             return tb;
@@ -652,8 +681,8 @@ std::optional<TieBreak> tieBreakFromCode(std::string_view code)
             return sb;
         }
     }
-    // Koya's limit: "KS/L40" in percent (10 and above), "KS/L1" or "KS/L-2" moved by
-    // half points; files of older versions wrote "KS/L+1".
+    // Koya's limit: "KS/L40" in percent (10 and above), "KS/L+1" or "KS/L-2" moved by
+    // half points; the program's earlier files and its sheets write "KS/L1".
     constexpr std::string_view kKoyaLimit = "KS/L";
     if (code.substr(0, kKoyaLimit.size()) != kKoyaLimit)
         return std::nullopt;
@@ -673,10 +702,8 @@ std::optional<TieBreak> tieBreakFromCode(std::string_view code)
         koya.koyaShiftHalves = sign == '-' ? -value : value;
     else
         koya.koyaPercent = value;
-    // Only the spelling fideCode gives back, and the older plus sign.
-    const std::string spelled = fideCode(koya);
-    if (spelled != code && (sign != '+' || spelled.size() <= kKoyaLimit.size() ||
-                            "KS/L+" + spelled.substr(kKoyaLimit.size()) != code))
+    // Only the two spellings given back, no "KS/L+0" or "KS/L05".
+    if (fideCode(koya) != code && shownCode(koya) != code)
         return std::nullopt;
     return koya;
 }

@@ -24,7 +24,8 @@ struct RoundRobinResults {
     int playerCount = 0; // 3..22
     int cycleCount = 1;  // 1..kMaxCycles
     // games[c][i][j]: player i's side of his game against j in cycle c; the pair's entry
-    // with i < j is the one read, its mirror is implied.
+    // with i < j is the one read, its mirror is implied, but for a game lost by both
+    // (ForfeitLoss on both sides), which counts for neither.
     std::array<Table<GameState>, kMaxCycles> games{};
     // white[c][i][j]: the table number of the player who had White in that game.
     std::array<Table<int>, kMaxCycles> white{};
@@ -83,14 +84,18 @@ std::vector<TieBreak> classicTieBreaks();
 // FIDE's recommendation for round-robins: DE, WIN, SB, KS.
 std::vector<TieBreak> fideRoundRobinTieBreaks();
 
-// FIDE's acronym with its modifier: "DE", "KS", "KS/L40", "KS/L1", "KS/L-1", "SB/C1",
-// "RTNG/R". The points among the tied players, which FIDE does not name, are written "DE".
+// FIDE's acronym with its modifier, as FIDE's tie-break checker reads it: "DE", "KS",
+// "KS/L40", "KS/L+1", "KS/L-1", "SB/C1", "RTNG/R", "SNO". The points among the tied
+// players, which FIDE does not name, are written "DE". What the files hold.
 std::string fideCode(const TieBreak &tieBreak);
+// The code as the sheets and windows show it: a raised Koya limit without its sign
+// ("KS/L1"), the starting number as "TPN"; else fideCode.
+std::string shownCode(const TieBreak &tieBreak);
 // The program's own entries are spelt "LOT/<seed>", "HAND/3,5,2" and "CHANGED/4/SB,DE,WIN",
 // and the rating of a player without an established one "ARO/U1400"; FIDE's list declares
 // none of the first three (declaredInTrf).
 // The tie-break fideCode spells so, from the round-robin set; nothing for any other text.
-// "DE" is the direct encounter; the older "KS/L+1" reads as "KS/L1".
+// "DE" is the direct encounter; "KS/L1" reads as "KS/L+1" and "TPN" as "SNO".
 std::optional<TieBreak> tieBreakFromCode(std::string_view code);
 // FIDE's tie-breaks are declared in a TRF's 202; the lots and the director's order are not.
 bool declaredInTrf(const TieBreak &tieBreak);

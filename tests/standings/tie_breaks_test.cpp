@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -11,6 +12,8 @@
 #include "rounds/berger_schedule.h"
 #include "standings/places.h"
 #include "standings/tie_breaks.h"
+#include "trf/trf_check.h"
+#include "trf/trf_reader.h"
 
 using namespace krugovik;
 
@@ -199,6 +202,93 @@ INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
     [](const testing::TestParamInfo<TieBreakCase> &info) { return info.param.name; });
 // clang-format on
 
+// Small events as TRF text, ranked by their own 202 or 212: places and values as FIDE's
+// tie-break checker gives them (run as tiebreakchecker.py -c -p -t PTS <the list>), and
+// the first case worked by hand. Player 4 of the first and the players ranked 0 of the
+// others withdrew without a game over the board: their games count for nobody, and a
+// cut leaves them out first, as games against a score of nothing.
+struct TrfCase {
+    std::string name;
+    std::string trf;
+    std::string expected;
+};
+
+void PrintTo(const TrfCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class TieBreaksOfTrf : public testing::TestWithParam<TrfCase> {};
+
+TEST_P(TieBreaksOfTrf, RankAsFidesCheckerRanks)
+{
+    const TrfReadResult read = readTrf(GetParam().trf);
+    ASSERT_TRUE(read.ok()) << read.errors.front().reason;
+    TrfError why;
+    const std::optional<TrfRoundRobin> rr = trfRoundRobin(read.file, why);
+    ASSERT_TRUE(rr) << why.reason;
+    EXPECT_EQ(standingsText(rankByTieBreaks(rr->results, rr->tieBreaks)), GetParam().expected);
+}
+
+// The header of a round robin's TRF with its list of tie-breaks.
+std::string trfHead(int players, int rounds, const std::string &system, const std::string &list)
+{
+    return "062 " + std::to_string(players) + "\r\n092 Individual: Round Robin\r\n142 " +
+           std::to_string(rounds) + "\r\nXXR " + std::to_string(rounds) + "\r\n192 " + system +
+           "\r\n" + list + "\r\n";
+}
+
+// clang-format off
+// Five players; 4 withdrew after round 1 without a game over the board.
+const std::string kOneVoided =
+    "001    1      Player 01                         1994                             2.5    1  0000 - Z     2 w 1     3 b =     4 w       5 b 1\r\n"
+    "001    2      Player 02                         2000                             0.0    4     5 w 0     1 b 0  0000 - Z     3 w 0     4 b \r\n"
+    "001    3      Player 03                                                          2.5    1     4 w       5 b 1     1 w =     2 b 1  0000 - Z\r\n"
+    "001    4      Player 04                         1463                             0.0    0     3 b    0000 - Z     5 w       1 b       2 w \r\n"
+    "001    5      Player 05                                                          1.0    3     2 b 1     3 w 0     4 b    0000 - Z     1 w 0\r\n";
+// Six players in two cycles; 6 played no game over the board.
+const std::string kVoidedInTwoCycles =
+    "001    1      Player 01                         2069                             3.5    4     6 w       2 w =     3 b 0     5 b 0     4 w 0     6 b       2 b 0     3 w 1     4 b +     5 w 1\r\n"
+    "001    2      Player 02                         2568                             3.5    5     5 w 1     1 b =     6 w       4 b 0     3 w 0     5 b 0     1 w 1     6 b       3 b 0     4 w +\r\n"
+    "001    3      Player 03                         1764                             4.5    2     4 w =     5 b =     1 w 1     6 w       2 b 1     4 b 0     5 w =     1 b 0     2 w 1     6 b \r\n"
+    "001    4      Player 04                         2564                             4.5    1     3 b =     6 b       5 w 1     2 w 1     1 b 1     3 w 1     6 w       5 b -     1 w -     2 b -\r\n"
+    "001    5      Player 05                         1617                             4.0    3     2 b 0     3 w =     4 b 0     1 w 1     6 b       2 w 1     3 b =     4 w +     6 w       1 b 0\r\n"
+    "001    6      Player 06                         1706                             0.0    0     1 b       4 w       2 b       3 b       5 w       1 w       4 b       2 w       5 b       3 w \r\n";
+// Six players in two cycles with forfeits; 5 played no game over the board.
+const std::string kForfeitsAndAVoided =
+    "001    1      Player 01                         2229                             3.5    3     6 w 1     2 w 1     3 b 1     5 b       4 w =     6 b -     2 b -     3 w -     4 b -     5 w \r\n"
+    "001    2      Player 02                         1836                             3.0    5     5 w       1 b 0     6 w 0     4 b 0     3 w =     5 b       1 w +     6 b 0     3 b =     4 w 1\r\n"
+    "001    3      Player 03                         1719                             3.0    4     4 w 0     5 b       1 w 0     6 w =     2 b =     4 b 0     5 w       1 b +     2 w =     6 b =\r\n"
+    "001    4      Player 04                                                          5.0    2     3 b 1     6 b 0     5 w       2 w 1     1 b =     3 w 1     6 w =     5 b       1 w +     2 b 0\r\n"
+    "001    5      Player 05                         2475                             0.0    0     2 b       3 w       4 b       1 w       6 b       2 w       3 b       4 w       6 w       1 b \r\n"
+    "001    6      Player 06                         2254                             5.5    1     1 b 0     4 w 1     2 b 1     3 b =     5 w       1 w +     4 b =     2 w 1     5 b       3 w =\r\n";
+
+INSTANTIATE_TEST_SUITE_P(Cases, TieBreaksOfTrf, testing::Values(
+    // 1 and 3 scored 2.5 each. 1: 0 (voided), 0 (2 on 0), 1.25 (draw with 3), 1 (5 on 1):
+    // SB 2.25, and the two cuts take the two zeros; 3 the same way. Cutting 2's and 5's
+    // games instead would give 1.25.
+    TrfCase{"VoidedGamesAreCutFirst",
+            trfHead(5, 5, "FIDE_ROUNDROBIN", "202 SB/C1 SB/C2 WIN") + kOneVoided,
+            "1:1-2/2.25/2.25/2 3:1-2/2.25/2.25/2 5:3/0/0/1 2:4/0/0/0 4:-/0/0/0"},
+    // Each placed player has two voided games against 6, the two cut.
+    TrfCase{"BothVoidedGamesOfTwoCyclesAreCut",
+            trfHead(6, 10, "FIDE_DOUBLEROUNDROBIN", "202 SB/C2 SB/C1 KS/L+1 WIN") +
+                kVoidedInTwoCycles,
+            "4:1/17.75/17.75/0/4 3:2/16.75/16.75/0/3 5:3/16/16/0/3 1:4/14.75/14.75/0/3 "
+            "2:5/13.75/13.75/0/3 6:-/0/0/0/0"},
+    // KS/L+1: 5.5 of 10 points; only 6 reaches it. Forfeits count as the games they replace.
+    TrfCase{"KoyaLimitRaisedWithItsSign",
+            trfHead(6, 10, "FIDE_DOUBLEROUNDROBIN", "202 SB/C2 SB/C1 KS/L+1 WIN") +
+                kForfeitsAndAVoided,
+            "6:1/20/20/0/4 4:2/17/17/.5/4 1:3/14/14/1/3 3:4/12/12/1/1 2:5/11.5/11.5/0/2 "
+            "5:-/0/0/0/0"},
+    // The same in a 212 line, in the spelling of the program's earlier files.
+    TrfCase{"KoyaLimitRaisedInTheOlderSpellingOf212",
+            trfHead(6, 10, "FIDE_DOUBLEROUNDROBIN", "212 PTS KS/L1 WIN") + kForfeitsAndAVoided,
+            "6:1/0/4 4:2/.5/4 1:3/1/3 3:4/1/1 2:5/0/2 5:-/0/0"}),
+    [](const testing::TestParamInfo<TrfCase> &info) { return info.param.name; });
+// clang-format on
+
 // The lots part every tie, the same way every time, and between two players the same
 // way whoever else is tied with them.
 TEST(Lots, GiveOneOrderPerSeedWhateverTheOthers)
@@ -241,23 +331,46 @@ TEST(Lots, KeepTheirOrderAcrossVersions)
     EXPECT_EQ(order, kLotOrderOfSeedOne);
 }
 
+// Each code as FIDE's tie-break checker reads it in a TRF's 202 and 212, and as the sheets
+// show it: the checker takes an unsigned Koya limit for a percentage and knows the
+// starting number as SNO.
 TEST(TieBreakCodes, SpellFideAcronymsWithLimits)
 {
-    const std::vector<std::pair<TieBreak, std::string>> cases = {{{K::DirectEncounter}, "DE"},
-                                                                 {{K::BlackWins}, "BWG"},
-                                                                 {{K::Koya}, "KS"},
-                                                                 {{K::Koya, 40, 0}, "KS/L40"},
-                                                                 {{K::Koya, 50, -1}, "KS/L-1"},
-                                                                 {{K::Koya, 50, 1}, "KS/L1"},
-                                                                 {{K::Koya, 50, -2}, "KS/L-2"},
-                                                                 {{K::SonnebornBerger, 50, 0, 2}, "SB/C2"},
-                                                                 {{K::RoundsElected}, "REP"},
-                                                                 {{K::StandardPoints}, "STD"},
-                                                                 {{K::OwnRating, 50, 0, 0, true}, "RTNG/R"},
-                                                                 {{K::PairingNumber}, "TPN"},
-                                                                 {{K::PerformanceRating}, "TPR"}};
-    for (const auto &[tieBreak, code] : cases)
-        EXPECT_EQ(fideCode(tieBreak), code);
+    struct Case {
+        TieBreak tieBreak;
+        std::string written;
+        std::string shown;
+    };
+    const std::vector<Case> cases = {{{K::DirectEncounter}, "DE", "DE"},
+                                     {{K::BlackWins}, "BWG", "BWG"},
+                                     {{K::Koya}, "KS", "KS"},
+                                     {{K::Koya, 40, 0}, "KS/L40", "KS/L40"},
+                                     {{K::Koya, 50, -1}, "KS/L-1", "KS/L-1"},
+                                     {{K::Koya, 50, 1}, "KS/L+1", "KS/L1"},
+                                     {{K::Koya, 50, 2}, "KS/L+2", "KS/L2"},
+                                     {{K::Koya, 50, -2}, "KS/L-2", "KS/L-2"},
+                                     {{K::SonnebornBerger, 50, 0, 2}, "SB/C2", "SB/C2"},
+                                     {{K::RoundsElected}, "REP", "REP"},
+                                     {{K::StandardPoints}, "STD", "STD"},
+                                     {{K::OwnRating, 50, 0, 0, true}, "RTNG/R", "RTNG/R"},
+                                     {{K::PairingNumber}, "SNO", "TPN"},
+                                     {{K::PairingNumber, 50, 0, 0, true}, "TPN/R", "TPN/R"},
+                                     {{K::PerformanceRating}, "TPR", "TPR"}};
+    for (const Case &c : cases) {
+        EXPECT_EQ(fideCode(c.tieBreak), c.written);
+        EXPECT_EQ(shownCode(c.tieBreak), c.shown);
+        // Either spelling reads back.
+        EXPECT_EQ(tieBreakFromCode(c.written), c.tieBreak) << c.written;
+        EXPECT_EQ(tieBreakFromCode(c.shown), c.tieBreak) << c.shown;
+    }
+    for (const char *odd : {"KS/L+0", "KS/L0", "KS/L05", "KS/L+10", "SNO/R", "KS/L+",
+                            "CHANGED/04/SB", "CHANGED/4/SB,", "CHANGED/4/"})
+        EXPECT_FALSE(tieBreakFromCode(odd)) << odd;
+    // A change recorded in the older spelling is kept in the one written now.
+    const auto change = tieBreakFromCode("CHANGED/4/KS/L1,TPN,SB");
+    ASSERT_TRUE(change);
+    EXPECT_EQ(change->previous, "KS/L+1 SNO SB");
+    EXPECT_EQ(fideCode(*change), "CHANGED/4/KS/L+1,SNO,SB");
 }
 
 // The points among the tied players applied once give the places of the program's own

@@ -124,16 +124,18 @@ TEST(TieBreakCodes, ComeBackFromTheirSpellingOnly)
 {
     for (const char *code :
          {"DE", "WIN", "WON", "BPG", "BWG", "REP", "STD", "SB", "SB/C1", "SB/C2", "KS", "KS/L40",
-          "KS/L1", "KS/L2", "KS/L-1", "KS/L-2", "ARO", "TPR", "RTNG", "RTNG/R", "TPN", "TPN/R",
+          "KS/L+1", "KS/L+2", "KS/L-1", "KS/L-2", "ARO", "TPR", "RTNG", "RTNG/R", "SNO", "TPN/R",
           "ARO/U1400", "TPR/U1000", "RTNG/R/U1500", "LOT/0", "LOT/4294967295", "HAND/3,1",
           "HAND/22,1,7", "CHANGED/7/SB,DE,WIN", "CHANGED/12/KS/L-1,ARO/U1400"}) {
         const std::optional<TieBreak> tb = tieBreakFromCode(code);
         ASSERT_TRUE(tb) << code;
         EXPECT_EQ(fideCode(*tb), code);
     }
-    // Files of older versions wrote a raised limit with its plus sign.
-    ASSERT_TRUE(tieBreakFromCode("KS/L+2"));
-    EXPECT_EQ(fideCode(*tieBreakFromCode("KS/L+2")), "KS/L2");
+    // Files of earlier versions wrote a raised limit without its sign, and TPN.
+    for (const auto &[older, now] : {std::pair{"KS/L2", "KS/L+2"}, {"TPN", "SNO"}}) {
+        ASSERT_TRUE(tieBreakFromCode(older)) << older;
+        EXPECT_EQ(fideCode(*tieBreakFromCode(older)), now);
+    }
     for (const char *code : {"BH", "KS/L50", "KS/L+0", "KS/L0", "KS/L", "KS/Lx", "de", "KS/L100",
                              "KS/L+40", "SB/C3", "SB/C0", "TPN/", "RTNG/RR", "TPR/R", "LOT",
                              "LOT/", "LOT/4294967296", "HAND/3", "HAND/3,3", "HAND/3,", "HAND/,3",

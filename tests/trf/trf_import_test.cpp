@@ -166,7 +166,7 @@ TEST(TrfImport, TakesRulesWithdrawalsAndCycles)
     EXPECT_EQ(imported.name, "Random round robin 11");
     EXPECT_EQ(imported.extension.cycles, 2);
     EXPECT_EQ(imported.extension.reverseLastRounds, s.reverseLastRounds);
-    EXPECT_EQ(imported.extension.tieBreakCodes, (std::vector<std::string>{"KS/L1", "SB/C2"}));
+    EXPECT_EQ(imported.extension.tieBreakCodes, (std::vector<std::string>{"KS/L+1", "SB/C2"}));
     ASSERT_EQ(imported.extension.withdrawn.size(), 1u);
     EXPECT_EQ(imported.extension.withdrawn[0].first, 3);
     // He left after round 10; the file shows it from the first of his forfeits on, which

@@ -70,7 +70,7 @@ TEST(TieBreaksDialog, AddedChoicesComeBackInOrder)
     std::string codes;
     for (const TieBreak &tb : dialog.tieBreaks())
         codes += fideCode(tb) + ' ';
-    EXPECT_EQ(codes, "WIN TPN/R SB/C2 KS/L1 ");
+    EXPECT_EQ(codes, "WIN TPN/R SB/C2 KS/L+1 ");
     ASSERT_EQ(list->count(), 4);
     EXPECT_EQ(list->item(3)->text(), QStringLiteral("Койя (KS/L1)"));
 }
