@@ -239,10 +239,10 @@ void readLines(QIODevice &device, ListFormat format, const CsvColumns &csvColumn
                     QStringList names;
                     for (const std::string &name : missing)
                         names << QStringLiteral("«%1»").arg(QString::fromStdString(name));
-                    result.error = QCoreApplication::translate(
-                                       "RatingList",
-                                       "в первой строке не найдены столбцы списка ФИДЕ: %1")
-                                       .arg(names.join(QStringLiteral(", ")));
+                    result.error =
+                        QCoreApplication::translate(
+                            "RatingList", "в первой строке не найдены столбцы списка ФИДЕ: %1")
+                            .arg(names.join(QStringLiteral(", ")));
                     return;
                 }
                 continue;

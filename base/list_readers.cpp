@@ -79,9 +79,9 @@ bool isMonthHeading(std::string_view heading)
 // Every heading FIDE's TXT lists have had, in capitals, those read and those passed over;
 // the lists before 2012 run some together ("TitlFed", "GamesBorn").
 constexpr std::array<std::string_view, 27> kHeadings = {
-    "ID",    "NAME", "FED",   "SEX",  "TIT",   "TITL", "TITLE", "WTIT", "OTIT",
-    "FOA",   "SRTNG", "RTNG", "RATING", "SGM", "SK",   "RRTNG", "RGM",  "RK",
-    "BRTNG", "BGM",  "BK",    "GMS",  "GAMES", "K",    "B-DAY", "BORN", "FLAG"};
+    "ID",    "NAME",  "FED",  "SEX",    "TIT",   "TITL", "TITLE", "WTIT", "OTIT",
+    "FOA",   "SRTNG", "RTNG", "RATING", "SGM",   "SK",   "RRTNG", "RGM",  "RK",
+    "BRTNG", "BGM",   "BK",   "GMS",    "GAMES", "K",    "B-DAY", "BORN", "FLAG"};
 
 bool isHeading(std::string_view word)
 {
@@ -323,7 +323,8 @@ std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header,
         if (end > i) {
             const std::string_view word = header.substr(i, end - i);
             // "ID Number" is one heading of two words.
-            if (upper(word) == "NUMBER" && !headings.empty() && upper(headings.back().text) == "ID") {
+            if (upper(word) == "NUMBER" && !headings.empty() &&
+                upper(headings.back().text) == "ID") {
                 headings.back().text =
                     header.substr(headings.back().begin, end - headings.back().begin);
             } else {
@@ -415,8 +416,7 @@ std::optional<ListPlayer> FideTxtLayout::read(std::string_view line) const
         m_columns[Flag].begin != std::string_view::npos)
         player.sex = field(Flag).find('w') != std::string_view::npos ? 'F' : 'M';
     // An open title first; a woman's title when she has none. Unknown ones are left out.
-    player.title =
-        knownTitle(oldTitle(field(Title)) + ' ' + std::string(field(WomanTitle)));
+    player.title = knownTitle(oldTitle(field(Title)) + ' ' + std::string(field(WomanTitle)));
     return player;
 }
 

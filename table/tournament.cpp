@@ -14,7 +14,6 @@
 namespace krugovik {
 namespace {
 
-
 // Where a cell of the mark table stands in a game of the shown round.
 constexpr std::uint8_t kFirstNamedSide = 1;
 constexpr std::uint8_t kSecondNamedSide = 2;
@@ -608,8 +607,7 @@ EntryCheck Tournament::checkEntry(int row, const PlayerEntry &player) const
         const PlayerIdentity &entered = identity(k);
         const bool otherFideId =
             entering.fideId > 0 && entered.fideId > 0 && entering.fideId != entered.fideId;
-        const bool otherNationalId = !entering.nationalId.empty() &&
-                                     !entered.nationalId.empty() &&
+        const bool otherNationalId = !entering.nationalId.empty() && !entered.nationalId.empty() &&
                                      entering.nationalId != entered.nationalId;
         if (!otherFideId && !otherNationalId)
             return {EntryRefusal::AlreadyEntered, k};
@@ -1127,7 +1125,8 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
     s.name = std::move(name);
     s.date = std::move(date);
     for (int i = 1; i <= m_playerCount; ++i)
-        s.players.push_back({this->name(i), rating(i), estimate(i), withdrawnAfter(i), identity(i)});
+        s.players.push_back(
+            {this->name(i), rating(i), estimate(i), withdrawnAfter(i), identity(i)});
     s.tieBreaks = m_tieBreaks;
     s.games = games();
     s.cycles = cycles();

@@ -166,12 +166,13 @@ void placeFindList(QTreeView *list, QWidget *box)
     const QRect free = screen->availableGeometry();
     const int frame = 2 * list->frameWidth();
     int width = frame + list->verticalScrollBar()->sizeHint().width();
+    const QAbstractItemView *view = list; // QTreeView hides the hint it overrides
     for (int c = 0; c < FindColumnCount; ++c)
-        width += std::max(list->sizeHintForColumn(c), list->header()->sectionSizeHint(c));
+        width += std::max(view->sizeHintForColumn(c), list->header()->sectionSizeHint(c));
     width = std::min(std::max(width, box->width()), free.width());
     const int rows = std::min(list->model()->rowCount(), int(kListedMatches));
-    int height = frame + list->header()->sizeHint().height() +
-                 rows * std::max(list->sizeHintForRow(0), 1);
+    int height =
+        frame + list->header()->sizeHint().height() + rows * std::max(list->sizeHintForRow(0), 1);
     const QPoint below = box->mapToGlobal(QPoint(0, box->height()));
     const QPoint above = box->mapToGlobal(QPoint(0, 0));
     const int roomBelow = free.bottom() + 1 - below.y();
@@ -228,9 +229,8 @@ void BaseEditor::createFindBox(CrossTable *table)
 
     m_lists = std::make_unique<RatingListStore>();
     m_findMatches = new QStandardItemModel(0, FindColumnCount, this);
-    m_findMatches->setHorizontalHeaderLabels(
-        {tr("Игрок"), tr("Рейтинг"), tr("FIDE ID"), tr("Фед."), tr("Звание"), tr("Г. р."),
-         tr("Список")});
+    m_findMatches->setHorizontalHeaderLabels({tr("Игрок"), tr("Рейтинг"), tr("FIDE ID"), tr("Фед."),
+                                              tr("Звание"), tr("Г. р."), tr("Список")});
     auto *list = new QTreeView;
     list->setObjectName(QStringLiteral("lstFind"));
     list->setRootIsDecorated(false);

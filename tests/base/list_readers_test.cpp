@@ -100,7 +100,6 @@ TEST(FideTxtList, ColumnsMovedOrRenamedAreStillFound)
     EXPECT_EQ(player->rating, 2617);
     EXPECT_EQ(player->birthYear, 1951);
     EXPECT_EQ(player->title, "GM");
-
 }
 
 // FIDE's TXT layouts from 2011 to today, each with lines as FIDE wrote them.
@@ -182,7 +181,8 @@ TEST(FideTxtList, EveryLayoutSince2011ReadsRight)
     for (const Layout &layout : layouts) {
         SCOPED_TRACE(layout.what);
         std::vector<std::string> missing;
-        const std::optional<FideTxtLayout> read = FideTxtLayout::fromHeader(layout.header, &missing);
+        const std::optional<FideTxtLayout> read =
+            FideTxtLayout::fromHeader(layout.header, &missing);
         ASSERT_TRUE(read);
         EXPECT_TRUE(missing.empty());
         for (const auto &[line, e] : layout.lines) {
