@@ -238,7 +238,9 @@ void readLines(QIODevice &device, ListFormat format, const CsvColumns &csvColumn
                 if (!layout) {
                     QStringList names;
                     for (const std::string &name : missing)
-                        names << QStringLiteral("«%1»").arg(QString::fromStdString(name));
+                        names << QCoreApplication::translate("RatingList", "«%1»",
+                                                             "a column's heading in quotes")
+                                     .arg(QString::fromStdString(name));
                     result.error =
                         QCoreApplication::translate(
                             "RatingList", "в первой строке не найдены столбцы списка ФИДЕ: %1")

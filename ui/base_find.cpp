@@ -157,7 +157,7 @@ class FindListKeyboard : public QObject {
 };
 
 // The list under the box (above it when there is more room there), as wide as its columns
-// need, and shifted left or cut so that it stays on the screen.
+// need, and shifted left, or cut, so that it stays on the screen.
 void placeFindList(QTreeView *list, QWidget *box)
 {
     const QScreen *screen = box->screen();
@@ -184,7 +184,11 @@ void placeFindList(QTreeView *list, QWidget *box)
     } else {
         height = std::min(height, std::max(roomBelow, 0));
     }
-    const int left = std::clamp(below.x(), free.left(), free.right() + 1 - width);
+    // Too wide to open rightwards from the box: it opens leftwards from the box's right edge.
+    int left = below.x();
+    if (left + width > free.right() + 1)
+        left = below.x() + box->width() - width;
+    left = std::clamp(left, free.left(), free.right() + 1 - width);
     list->setMinimumWidth(0);
     list->setGeometry(left, top, width, height);
 }
