@@ -176,7 +176,7 @@ void BaseFile::nameIdentities()
     QLockFile lock(m_file.fileName() + kLockSuffix);
     const QString error = m_error;
     if (lockForWriting(lock))
-        writeIdentityLocked(0, {}, {});
+        writeIdentityLocked(0, {}, {}); // no record changes: the entries are written named
     m_error = error;
 }
 
