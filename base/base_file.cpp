@@ -29,6 +29,7 @@ bool BaseFile::open(const QString &path, const QString &writeRefusal)
     // Unbuffered: what another program wrote meanwhile is read, not an old buffer.
     if (writeRefusal.isEmpty() && m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         m_error.clear();
+        nameIdentities();
         return true;
     }
     const QString reason = writeRefusal.isEmpty() ? m_file.errorString() : writeRefusal;
@@ -139,13 +140,44 @@ QString BaseFile::identityPath() const
     return base.dir().filePath(base.completeBaseName() + QStringLiteral(".ID"));
 }
 
-IdentityTable BaseFile::identities() const
+NamedIdentities BaseFile::namedIdentities() const
 {
     QFile file(identityPath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    return readIdentityTable(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    // The base as the file holds it now, another program's changes included.
+    QFile baseFile(m_file.fileName());
+    const QByteArray base = baseFile.open(QIODevice::ReadOnly) ? baseFile.readAll() : QByteArray();
+    return belongingIdentities(
+        readIdentityTable(std::string_view(bytes.constData(), std::size_t(bytes.size()))),
+        std::string_view(base.constData(), std::size_t(base.size())));
+}
+
+IdentityTable BaseFile::identities() const
+{
+    return identityTable(namedIdentities());
+}
+
+void BaseFile::nameIdentities()
+{
+    QFile file(identityPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    bool unnamed = false;
+    const QByteArray bytes = file.readAll();
+    readIdentityTable(std::string_view(bytes.constData(), std::size_t(bytes.size())), &unnamed);
+    file.close();
+    if (!unnamed)
+        return;
+    // Its entries are taken for the players their records hold at the first opening: the
+    // earlier program wrote both files together, so that is the last moment they agree.
+    // Should the lock be busy, the next write names them.
+    QLockFile lock(m_file.fileName() + kLockSuffix);
+    const QString error = m_error;
+    if (lockForWriting(lock))
+        writeIdentityLocked(0, {}, {}); // no record changes: the entries are written named
+    m_error = error;
 }
 
 PlayerIdentity BaseFile::identity(qint64 recordNo) const
@@ -171,7 +203,9 @@ bool BaseFile::writeIdentity(qint64 recordNo, const PlayerIdentity &identity)
         return false;
     }
     QLockFile lock(m_file.fileName() + kLockSuffix);
-    return lockForWriting(lock) && writeIdentityLocked(recordNo, identity);
+    // The name as the record holds it under the lock: the identity is that player's.
+    return lockForWriting(lock) &&
+           writeIdentityLocked(recordNo, identity, identityName(read(recordNo).name));
 }
 
 qint64 BaseFile::appendWithIdentity(const PlayerRecord &record, const PlayerIdentity &identity)
@@ -193,23 +227,26 @@ qint64 BaseFile::appendWithIdentity(const PlayerRecord &record, const PlayerIden
     const qint64 recordNo = (length == 0 ? 0 : recordCountForLength(length)) + 1;
     // The identity first: a record without it is an ordinary one, while an identity
     // without its record would be given to the next player appended.
-    if (!identity.empty() && !writeIdentityLocked(recordNo, identity))
+    const std::string name = identityName(record.name);
+    if (!identity.empty() && !writeIdentityLocked(recordNo, identity, name))
         return 0;
     if (!writeAt(recordNo, record)) {
         if (!identity.empty())
-            writeIdentityLocked(recordNo, {});
+            writeIdentityLocked(recordNo, {}, {});
         return 0;
     }
     return recordNo;
 }
 
-bool BaseFile::writeIdentityLocked(qint64 recordNo, const PlayerIdentity &identity)
+bool BaseFile::writeIdentityLocked(qint64 recordNo, const PlayerIdentity &identity,
+                                   const std::string &name)
 {
-    IdentityTable table = identities();
+    // What no longer belongs to its record goes now.
+    NamedIdentities table = namedIdentities();
     if (identity.empty())
         table.erase(recordNo);
     else
-        table[recordNo] = identity;
+        table[recordNo] = {name, identity};
     if (table.empty() && !QFile::exists(identityPath()))
         return true;
     const std::string bytes = writeIdentityTable(table);

@@ -48,7 +48,9 @@ class BaseFile {
 
     // Identities live beside the base (BASE.ID next to BASE.DAT), so that BASE.DAT keeps
     // the records older copies of the program read. The file is written whole or not at
-    // all, under the base's lock.
+    // all, under the base's lock. Each is kept with the name of its player, and only a
+    // record that holds that name has it: the identities of records whose name changed are
+    // left out, and dropped at the next write.
     QString identityPath() const;
     IdentityTable identities() const;
     PlayerIdentity identity(qint64 recordNo) const;
@@ -60,7 +62,12 @@ class BaseFile {
 
   private:
     bool writeAt(qint64 recordNo, const PlayerRecord &record);
-    bool writeIdentityLocked(qint64 recordNo, const PlayerIdentity &identity);
+    bool writeIdentityLocked(qint64 recordNo, const PlayerIdentity &identity,
+                             const std::string &name);
+    // The entries of BASE.ID that belong to the records as the base holds them now.
+    NamedIdentities namedIdentities() const;
+    // A file of the first format, which kept no names, gets the names its records hold now.
+    void nameIdentities();
     // Takes the lock beside the base for one write; false, with the reason, while another
     // program holds it.
     bool lockForWriting(QLockFile &lock);

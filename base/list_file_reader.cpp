@@ -233,11 +233,18 @@ void readLines(QIODevice &device, ListFormat format, const CsvColumns &csvColumn
         if (format == ListFormat::FideTxt) {
             if (!headerRead) {
                 headerRead = true;
-                layout = FideTxtLayout::fromHeader(text);
+                std::vector<std::string> missing;
+                layout = FideTxtLayout::fromHeader(text, &missing);
                 if (!layout) {
-                    result.error = QCoreApplication::translate(
-                        "RatingList", "в первой строке нет заголовков столбцов списка ФИДЕ "
-                                      "(«ID Number», «Name»)");
+                    QStringList names;
+                    for (const std::string &name : missing)
+                        names << QCoreApplication::translate("RatingList", "«%1»",
+                                                             "a column's heading in quotes")
+                                     .arg(QString::fromStdString(name));
+                    result.error =
+                        QCoreApplication::translate(
+                            "RatingList", "в первой строке не найдены столбцы списка ФИДЕ: %1")
+                            .arg(names.join(QStringLiteral(", ")));
                     return;
                 }
                 continue;

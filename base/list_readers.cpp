@@ -41,12 +41,13 @@ template <typename Int> bool readCount(std::string_view text, Int &value)
 }
 
 // A year in a cell: "1990", or the year of a date "1990-05-01", "01.05.1990"; 0 for an
-// empty cell or FIDE's "0000"; false when no year stands there.
+// empty cell or FIDE's "0" and "0000"; false when no year stands there.
 bool readYear(std::string_view text, int &year)
 {
     year = 0;
     text = trimmed(text);
-    if (text.empty())
+    // FIDE writes 0 or 0000 for a year it does not know.
+    if (text.find_first_not_of('0') == std::string_view::npos)
         return true;
     for (std::size_t i = 0; i + 4 <= text.size(); ++i) {
         const std::string_view run = text.substr(i, 4);
@@ -64,12 +65,66 @@ bool readYear(std::string_view text, int &year)
 
 bool isMonthHeading(std::string_view heading)
 {
-    // The standard list names its rating column after the month: "DEC26".
-    return heading.size() == 5 &&
-           std::all_of(heading.begin(), heading.begin() + 3,
-                       [](char c) { return c >= 'A' && c <= 'Z'; }) &&
-           std::all_of(heading.begin() + 3, heading.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
+    // The standard, rapid and blitz lists name their rating column after the month:
+    // "DEC26", "Mar11", "sep09".
+    static constexpr std::array<std::string_view, 12> kMonths = {
+        "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    const std::string text = upper(heading);
+    return text.size() == 5 &&
+           std::find(kMonths.begin(), kMonths.end(), std::string_view(text).substr(0, 3)) !=
+               kMonths.end() &&
+           std::all_of(text.begin() + 3, text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Every heading FIDE's TXT lists have had, in capitals, those read and those passed over;
+// the lists before 2012 run some together ("TitlFed", "GamesBorn").
+constexpr std::array<std::string_view, 27> kHeadings = {
+    "ID",    "NAME",  "FED",  "SEX",    "TIT",   "TITL", "TITLE", "WTIT", "OTIT",
+    "FOA",   "SRTNG", "RTNG", "RATING", "SGM",   "SK",   "RRTNG", "RGM",  "RK",
+    "BRTNG", "BGM",   "BK",   "GMS",    "GAMES", "K",    "B-DAY", "BORN", "FLAG"};
+
+bool isHeading(std::string_view word)
+{
+    const std::string text = upper(word);
+    return isMonthHeading(text) ||
+           std::find(kHeadings.begin(), kHeadings.end(), text) != kHeadings.end();
+}
+
+// The headings a word of the header line is made of, as lengths: the word itself when it is
+// one, else the known headings it runs together; nothing when it is neither.
+std::vector<std::size_t> headingsIn(std::string_view word)
+{
+    if (isHeading(word))
+        return {word.size()};
+    for (std::size_t length = word.size() - 1; length > 0; --length) {
+        if (!isHeading(word.substr(0, length)))
+            continue;
+        std::vector<std::size_t> rest = headingsIn(word.substr(length));
+        if (rest.empty())
+            continue;
+        rest.insert(rest.begin(), length);
+        return rest;
+    }
+    return {};
+}
+
+// A title of the lists before 2012: "g", "wg", "m", "wm", "f", "wf", "c", "wc".
+std::string oldTitle(std::string_view code)
+{
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kCodes = {{
+        {"g", "GM"},
+        {"wg", "WGM"},
+        {"m", "IM"},
+        {"wm", "WIM"},
+        {"f", "FM"},
+        {"wf", "WFM"},
+        {"c", "CM"},
+        {"wc", "WCM"},
+    }};
+    for (const auto &[old, title] : kCodes)
+        if (code == old)
+            return std::string(title);
+    return std::string(code);
 }
 
 bool validUtf8(std::string_view bytes)
@@ -249,7 +304,8 @@ std::string listSearchKey(std::string_view utf8)
     return key;
 }
 
-std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header)
+std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header,
+                                                       std::vector<std::string> *missing)
 {
     struct Heading {
         std::string_view text;
@@ -267,11 +323,20 @@ std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header)
         if (end > i) {
             const std::string_view word = header.substr(i, end - i);
             // "ID Number" is one heading of two words.
-            if (word == "Number" && !headings.empty() && headings.back().text == "ID")
+            if (upper(word) == "NUMBER" && !headings.empty() &&
+                upper(headings.back().text) == "ID") {
                 headings.back().text =
                     header.substr(headings.back().begin, end - headings.back().begin);
-            else
-                headings.push_back({word, i});
+            } else {
+                std::size_t at = i;
+                const std::vector<std::size_t> parts = headingsIn(word);
+                for (std::size_t length : parts) {
+                    headings.push_back({header.substr(at, length), at});
+                    at += length;
+                }
+                if (parts.empty())
+                    headings.push_back({word, i});
+            }
         }
         i = end;
     }
@@ -287,22 +352,41 @@ std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header)
             field = Fed;
         else if (heading == "SEX")
             field = Sex;
-        else if (heading == "TIT")
+        else if (heading == "TIT" || heading == "TITL" || heading == "TITLE")
             field = Title;
         else if (heading == "WTIT")
             field = WomanTitle;
-        else if (heading == "SRTNG" || heading == "RTNG" || isMonthHeading(heading))
+        else if (heading == "SRTNG" || heading == "RTNG" || heading == "RATING" ||
+                 isMonthHeading(heading))
             field = Rating;
         else if (heading == "B-DAY" || heading == "BDAY" || heading == "BORN")
             field = BirthYear;
+        else if (heading == "FLAG")
+            field = Flag;
         if (field < 0 || layout.m_columns[std::size_t(field)].begin != std::string_view::npos)
             continue;
         layout.m_columns[std::size_t(field)] = {headings[h].begin, h + 1 < headings.size()
                                                                        ? headings[h + 1].begin
                                                                        : std::string_view::npos};
     }
-    if (layout.m_columns[Id].begin == std::string_view::npos ||
-        layout.m_columns[Name].begin == std::string_view::npos)
+    // Every layout FIDE has used has these: a list without one of them is read wrong.
+    static constexpr std::array<std::pair<Field, std::string_view>, 6> kNeeded = {{
+        {Id, "ID Number"},
+        {Name, "Name"},
+        {Fed, "Fed"},
+        {Title, "Tit"},
+        {Rating, "SRtng"},
+        {BirthYear, "B-day"},
+    }};
+    bool complete = true;
+    for (const auto &[field, shown] : kNeeded) {
+        if (layout.m_columns[field].begin != std::string_view::npos)
+            continue;
+        complete = false;
+        if (missing)
+            missing->emplace_back(shown);
+    }
+    if (!complete)
         return std::nullopt;
     return layout;
 }
@@ -327,8 +411,12 @@ std::optional<ListPlayer> FideTxtLayout::read(std::string_view line) const
         return std::nullopt;
     player.federation = upper(field(Fed));
     player.sex = readSex(field(Sex));
+    // Before 2012 the flag told a woman ("w", "wi"); every other player is a man.
+    if (m_columns[Sex].begin == std::string_view::npos &&
+        m_columns[Flag].begin != std::string_view::npos)
+        player.sex = field(Flag).find('w') != std::string_view::npos ? 'F' : 'M';
     // An open title first; a woman's title when she has none. Unknown ones are left out.
-    player.title = knownTitle(std::string(field(Title)) + ' ' + std::string(field(WomanTitle)));
+    player.title = knownTitle(oldTitle(field(Title)) + ' ' + std::string(field(WomanTitle)));
     return player;
 }
 

@@ -15,8 +15,11 @@ namespace krugovik {
 // renamed columns over the years, so each is found by its heading, not by its offset.
 class FideTxtLayout {
   public:
-    // The layout the header line gives; nothing when it lacks an ID or a name column.
-    static std::optional<FideTxtLayout> fromHeader(std::string_view header);
+    // The layout the header line gives; nothing when it lacks a column every one of FIDE's
+    // layouts has (ID, name, federation, title, rating, birth year). missing, when given,
+    // receives the headings of those it could not find, as today's list names them.
+    static std::optional<FideTxtLayout> fromHeader(std::string_view header,
+                                                   std::vector<std::string> *missing = nullptr);
     // One player line; nothing when the line is malformed (no ID, no name, a number
     // that is none).
     std::optional<ListPlayer> read(std::string_view line) const;
@@ -26,7 +29,9 @@ class FideTxtLayout {
         std::size_t begin = std::string_view::npos; // npos = the list has no such column
         std::size_t end = std::string_view::npos;   // npos = up to the end of the line
     };
-    enum Field { Id, Name, Fed, Sex, Title, WomanTitle, Rating, BirthYear, FieldCount };
+    // Flag: "w" for a woman, "i" for an inactive player; the sex of the lists before 2012,
+    // which have no Sex column.
+    enum Field { Id, Name, Fed, Sex, Title, WomanTitle, Rating, BirthYear, Flag, FieldCount };
     std::array<Column, FieldCount> m_columns{};
 };
 

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <vector>
 
+#include "base/player_record.h"
+#include "common/windows1251.h"
+
 namespace krugovik {
 namespace {
 
@@ -94,23 +97,27 @@ bool readIdentityFields(std::string_view text, PlayerIdentity &identity)
     return true;
 }
 
-std::string writeIdentityTable(const IdentityTable &table)
+std::string writeIdentityTable(const NamedIdentities &table)
 {
     std::string out(kIdentityFileHeader);
     out += '\n';
-    for (const auto &[recordNo, identity] : table) {
-        if (identity.empty())
+    for (const auto &[recordNo, entry] : table) {
+        if (entry.identity.empty())
             continue;
-        out += std::to_string(recordNo) + kSeparator + identityFields(identity) + '\n';
+        out += std::to_string(recordNo) + kSeparator + cleanField(entry.name) + kSeparator +
+               identityFields(entry.identity) + '\n';
     }
     return out;
 }
 
-IdentityTable readIdentityTable(std::string_view bytes)
+NamedIdentities readIdentityTable(std::string_view bytes, bool *unnamed)
 {
-    IdentityTable table;
+    NamedIdentities table;
     std::size_t start = 0;
     bool first = true;
+    bool named = true;
+    if (unnamed)
+        *unnamed = false;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string_view::npos)
@@ -120,19 +127,64 @@ IdentityTable readIdentityTable(std::string_view bytes)
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (first) {
-            if (line != kIdentityFileHeader)
+            if (line == kUnnamedIdentityFileHeader)
+                named = false;
+            else if (line != kIdentityFileHeader)
                 return {};
+            if (unnamed)
+                *unnamed = !named;
             first = false;
             continue;
         }
-        const std::size_t tab = line.find(kSeparator);
+        std::size_t tab = line.find(kSeparator);
         std::int64_t recordNo = 0;
-        PlayerIdentity identity;
         if (tab == std::string_view::npos || !readNumber(line.substr(0, tab), recordNo) ||
-            recordNo < 1 || !readIdentityFields(line.substr(tab + 1), identity))
+            recordNo < 1)
             continue;
-        table[recordNo] = identity;
+        NamedIdentity entry;
+        if (named) {
+            const std::size_t nameEnd = line.find(kSeparator, tab + 1);
+            if (nameEnd == std::string_view::npos)
+                continue;
+            entry.name = line.substr(tab + 1, nameEnd - tab - 1);
+            // A name is what made the entry usable: one without it belongs to nobody.
+            if (entry.name.empty())
+                continue;
+            tab = nameEnd;
+        }
+        if (!readIdentityFields(line.substr(tab + 1), entry.identity))
+            continue;
+        table[recordNo] = entry;
     }
+    return table;
+}
+
+std::string identityName(std::string_view recordName)
+{
+    return cleanField(fromWindows1251(trimBlanks(recordName)));
+}
+
+NamedIdentities belongingIdentities(const NamedIdentities &stored, std::string_view base)
+{
+    NamedIdentities belonging;
+    for (const auto &[recordNo, entry] : stored) {
+        const auto offset = std::uint64_t(recordNo - 1) * kRecordLength;
+        if (offset >= base.size() || entry.identity.empty())
+            continue;
+        const std::string name =
+            identityName(decodeRecord(base.substr(std::size_t(offset), kRecordLength)).name);
+        if (name.empty() || (!entry.name.empty() && entry.name != name))
+            continue;
+        belonging[recordNo] = {name, entry.identity};
+    }
+    return belonging;
+}
+
+IdentityTable identityTable(const NamedIdentities &named)
+{
+    IdentityTable table;
+    for (const auto &[recordNo, entry] : named)
+        table[recordNo] = entry.identity;
     return table;
 }
 

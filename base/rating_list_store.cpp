@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QVariant>
 #include <condition_variable>
@@ -23,6 +25,9 @@ namespace krugovik {
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
+
+// How often a waiting import looks whether the other one has ended, or it was cancelled.
+constexpr int kLockPollMs = 100;
 
 // Players handed from the reading thread to the writing one at a time.
 constexpr std::size_t kBatchSize = 8192;
@@ -261,10 +266,15 @@ std::optional<ListMatch> RatingListStore::findById(const QString &text)
     return std::nullopt;
 }
 
+QString importLockPath(const QString &folder)
+{
+    return QDir(folder).filePath(QStringLiteral("import.lock"));
+}
+
 ImportResult importList(const QString &folder, ListKind kind, const QString &listName,
                         const QString &path, const CsvColumns &csvColumns,
                         const std::function<void(int permille)> &progress,
-                        const std::atomic_bool &cancel)
+                        const std::atomic_bool &cancel, const std::function<void(bool)> &waiting)
 {
     ImportResult result;
     if (!QDir().mkpath(folder)) {
@@ -272,10 +282,49 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
             QCoreApplication::translate("RatingList", "не удалось создать папку %1").arg(folder);
         return result;
     }
+    // Another program's import into this folder ends before this one begins, so that neither
+    // loses its list. An import takes minutes: only the lock of a program that is gone is
+    // stale.
+    QLockFile lock(importLockPath(folder));
+    lock.setStaleLockTime(0);
+    bool told = false;
+    while (!lock.tryLock(kLockPollMs)) {
+        if (lock.error() != QLockFile::LockFailedError) {
+            result.error = QCoreApplication::translate(
+                               "RatingList", "в папке %1 нельзя создать файл блокировки %2")
+                               .arg(folder, QFileInfo(lock.fileName()).fileName());
+            return result;
+        }
+        if (cancel.load()) {
+            result.read.cancelled = true;
+            return result;
+        }
+        if (!told && waiting)
+            waiting(true);
+        told = true;
+    }
+    if (told && waiting)
+        waiting(false);
     const QString final = QDir(folder).filePath(kindFileName(kind));
-    // Built beside the list in use, which stays as it is until the new one is complete.
-    const QString building = final + QStringLiteral(".new");
-    QFile::remove(building);
+    // What an import that was stopped short left behind: no other import runs now.
+    const QString pattern = kindFileName(kind) + QStringLiteral(".*.new");
+    for (const QString &left :
+         QDir(folder).entryList({pattern, kindFileName(kind) + ".new"}, QDir::Files | QDir::Hidden))
+        QFile::remove(QDir(folder).filePath(left));
+    // Built beside the list in use, which stays as it is until the new one is complete, under
+    // a name of its own.
+    QString building;
+    {
+        QTemporaryFile file(final + QStringLiteral(".XXXXXX.new"));
+        file.setAutoRemove(false);
+        if (!file.open()) {
+            result.error =
+                QCoreApplication::translate("RatingList", "в папке %1 не создаётся файл: %2")
+                    .arg(folder, file.errorString());
+            return result;
+        }
+        building = file.fileName();
+    }
     const QString connection =
         QStringLiteral("krugovik-import-%1").arg(quintptr(QThread::currentThreadId()), 0, 16);
     bool built = false;

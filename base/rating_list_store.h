@@ -73,10 +73,16 @@ struct ImportResult {
 
 // Imports the list file of the given kind into the folder, replacing the previous list of
 // that kind only when the whole file was read. Runs on any thread; progress is called on
-// that thread.
+// that thread. One import at a time writes into a folder: while another program's import
+// holds the folder's lock, this one waits until it ends or cancel is set; waiting is called
+// with true when the wait begins and with false when it is over and the import begins.
 ImportResult importList(const QString &folder, ListKind kind, const QString &listName,
                         const QString &path, const CsvColumns &csvColumns,
                         const std::function<void(int permille)> &progress,
-                        const std::atomic_bool &cancel);
+                        const std::atomic_bool &cancel,
+                        const std::function<void(bool waits)> &waiting = {});
+
+// The lock an import holds in the folder of the lists.
+QString importLockPath(const QString &folder);
 
 } // namespace krugovik

@@ -584,10 +584,6 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <translation>the archive holds no list (.txt, .xml or .csv)</translation>
     </message>
     <message>
-        <source>в первой строке нет заголовков столбцов списка ФИДЕ («ID Number», «Name»)</source>
-        <translation>the first line lacks the column headings of a FIDE list (“ID Number”, “Name”)</translation>
-    </message>
-    <message>
         <source>XML испорчен в строке %1: %2</source>
         <translation>the XML is broken at line %1: %2</translation>
     </message>
@@ -618,6 +614,23 @@ Write the new ratings into these base records too? If you answer “No”, only 
     <message>
         <source>не удалось заменить список %1</source>
         <translation>could not replace the list %1</translation>
+    </message>
+    <message>
+        <source>в первой строке не найдены столбцы списка ФИДЕ: %1</source>
+        <translation>the first line lacks these columns of a FIDE list: %1</translation>
+    </message>
+    <message>
+        <source>в папке %1 нельзя создать файл блокировки %2</source>
+        <translation>the lock file %2 cannot be created in the folder %1</translation>
+    </message>
+    <message>
+        <source>в папке %1 не создаётся файл: %2</source>
+        <translation>no file can be created in the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <comment>a column&apos;s heading in quotes</comment>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -1541,6 +1554,30 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <source>Поиск игрока в базе по части имени (без учёта регистра, «ё» как «е») и в загруженных рейтинг-листах по началу фамилии или по ID: выберите игрока из списка или нажмите Enter — следующий найденный</source>
         <translation>Find a player in the base by part of the name (any case, accents ignored) and in the loaded rating lists by the start of the surname or by ID: choose the player from the list, or press Enter for the next one found</translation>
     </message>
+    <message>
+        <source>Игрок</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>FIDE ID</source>
+        <translation>FIDE ID</translation>
+    </message>
+    <message>
+        <source>Фед.</source>
+        <translation>Fed.</translation>
+    </message>
+    <message>
+        <source>Звание</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Г. р.</source>
+        <translation>Born</translation>
+    </message>
+    <message>
+        <source>Список</source>
+        <translation>List</translation>
+    </message>
 </context>
 <context>
     <name>krugovik::CsvColumnsDialog</name>
@@ -1906,6 +1943,10 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
     <message>
         <source>Ошибка</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Другая программа загружает рейтинг-лист в эту же папку. Загрузка начнётся, когда она закончит…</source>
+        <translation>Another program is importing a rating list into the same folder. The import starts when it has finished…</translation>
     </message>
 </context>
 <context>
@@ -2289,6 +2330,10 @@ lower arrow — one player more.</translation>
         <source>protokol-%1</source>
         <comment>file name of a round&apos;s result sheet PDF; %1 the round; Latin letters only</comment>
         <translation>round-%1</translation>
+    </message>
+    <message>
+        <source>Игрок с FIDE ID %1 уже занесён в турнирную таблицу: строка %2, %3!</source>
+        <translation>The player with FIDE ID %1 is already in the crosstable: row %2, %3!</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,6 @@
 namespace krugovik {
 namespace {
 
-
 // Where a cell of the mark table stands in a game of the shown round.
 constexpr std::uint8_t kFirstNamedSide = 1;
 constexpr std::uint8_t kSecondNamedSide = 2;
@@ -600,10 +599,23 @@ EntryCheck Tournament::checkEntry(int row, const PlayerEntry &player) const
 {
     if (player.rating.empty())
         return {EntryRefusal::NoRating, 0};
+    const PlayerIdentity &entering = player.identity;
     for (int k = 1; k <= m_playerCount; ++k) {
-        if (name(k) == player.name && k != row)
+        if (k == row || name(k) != player.name)
+            continue;
+        // Namesakes are two players when the lists tell them apart by their IDs.
+        const PlayerIdentity &entered = identity(k);
+        const bool otherFideId =
+            entering.fideId > 0 && entered.fideId > 0 && entering.fideId != entered.fideId;
+        const bool otherNationalId = !entering.nationalId.empty() && !entered.nationalId.empty() &&
+                                     entering.nationalId != entered.nationalId;
+        if (!otherFideId && !otherNationalId)
             return {EntryRefusal::AlreadyEntered, k};
     }
+    // One player under two names, «Карлсен Магнус» and "Carlsen, Magnus".
+    for (int k = 1; k <= m_playerCount; ++k)
+        if (k != row && entering.fideId > 0 && identity(k).fideId == entering.fideId)
+            return {EntryRefusal::SameFideId, k};
     return {};
 }
 
@@ -1113,7 +1125,8 @@ TournamentSnapshot Tournament::snapshot(std::string name, std::string date) cons
     s.name = std::move(name);
     s.date = std::move(date);
     for (int i = 1; i <= m_playerCount; ++i)
-        s.players.push_back({this->name(i), rating(i), estimate(i), withdrawnAfter(i), identity(i)});
+        s.players.push_back(
+            {this->name(i), rating(i), estimate(i), withdrawnAfter(i), identity(i)});
     s.tieBreaks = m_tieBreaks;
     s.games = games();
     s.cycles = cycles();

@@ -61,11 +61,12 @@ struct PlayerEntry {
 enum class EntryRefusal {
     None,
     NoRating,       // the editor's rating is empty
-    AlreadyEntered, // another row holds a player of that name
+    AlreadyEntered, // another row holds a player of that name, not told apart by an ID
+    SameFideId,     // another row holds a player of that FIDE ID
 };
 struct EntryCheck {
     EntryRefusal refusal = EntryRefusal::None;
-    int row = 0; // AlreadyEntered: the row that holds him
+    int row = 0; // AlreadyEntered, SameFideId: the row that holds him
 };
 
 // What column 3 of the player rows shows; column 4 follows it under the header

@@ -222,8 +222,12 @@ void BaseEditor::load()
 
 PlayerEntry BaseEditor::player() const
 {
+    // The record's identity is its player's: a name typed over his is somebody else.
+    PlayerRecord typed;
+    typed.setName(fieldBytes(txtName->text()));
     return {txtName->text().toStdString(), txtRate->text().toStdString(),
-            txtNR->text() == QLatin1String("N"), int(CurrentRecord), Base.identity(CurrentRecord)};
+            txtNR->text() == QLatin1String("N"), int(CurrentRecord),
+            typed.name == CurrentPlayer.name ? Base.identity(CurrentRecord) : PlayerIdentity{}};
 }
 
 void BaseEditor::OpenBase()

@@ -7,11 +7,14 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QToolButton>
 #include <QToolTip>
 #include <QTreeView>
 #include <algorithm>
+#include <functional>
 
 #include "base/player_search.h"
 #include "common/codepage.h"
@@ -28,6 +31,9 @@ namespace {
 constexpr std::size_t kListedMatches = 20;
 constexpr int kRecordRole = Qt::UserRole;   // the record number behind an entry
 constexpr int kListRole = Qt::UserRole + 1; // a list's entry: its index among the list matches
+
+// The find list's columns: enough to tell twenty namesakes apart.
+enum FindColumn { Name, Rating, FideId, Federation, Title, Born, List, FindColumnCount };
 
 QString findToolTip()
 {
@@ -53,8 +59,10 @@ QString fieldText(const std::string &field)
 // keyboard back to the table when the table had it before the find box.
 class FindListKeyboard : public QObject {
   public:
-    FindListKeyboard(QLineEdit *find, QAbstractItemView *list, CrossTable *table)
-        : QObject(find), m_find(find), m_list(list), m_table(table)
+    // choose takes the entry the director picked.
+    FindListKeyboard(QLineEdit *find, QAbstractItemView *list, CrossTable *table,
+                     std::function<void(const QModelIndex &)> choose)
+        : QObject(find), m_find(find), m_list(list), m_table(table), m_choose(std::move(choose))
     {
         // Installed after the completer's filter, so it sees the list's events first.
         list->installEventFilter(this);
@@ -79,8 +87,18 @@ class FindListKeyboard : public QObject {
                 takeFocusIn(static_cast<QFocusEvent *>(event)->reason());
             return false;
         }
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && m_tableHadKeys) {
+        const int key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        // Enter on a highlighted entry takes that one alone. Left to the completer, the key
+        // would reach the box first, whose Enter takes the first match as well.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_list->currentIndex().isValid()) {
+            const QModelIndex chosen = m_list->currentIndex();
+            m_list->hide();
+            m_choose(chosen);
+            returnToTable();
+            return true;
+        }
+        if (key == Qt::Key_Escape && m_tableHadKeys) {
             m_list->hide();
             returnToTable();
             return true;
@@ -133,9 +151,62 @@ class FindListKeyboard : public QObject {
     QLineEdit *m_find;
     QAbstractItemView *m_list;
     CrossTable *m_table;
+    std::function<void(const QModelIndex &)> m_choose;
     bool m_tableHadKeys = false;
     bool m_keysReturned = false; // until the director takes the box again
 };
+
+// The list under the box (above it when there is more room there), as wide as its columns
+// need, and shifted left, or cut, so that it stays on the screen.
+void placeFindList(QTreeView *list, QWidget *box)
+{
+    const QScreen *screen = box->screen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    const int frame = 2 * list->frameWidth();
+    int width = frame + list->verticalScrollBar()->sizeHint().width();
+    const QAbstractItemView *view = list; // QTreeView hides the hint it overrides
+    for (int c = 0; c < FindColumnCount; ++c)
+        width += std::max(view->sizeHintForColumn(c), list->header()->sectionSizeHint(c));
+    width = std::min(std::max(width, box->width()), free.width());
+    const int rows = std::min(list->model()->rowCount(), int(kListedMatches));
+    int height =
+        frame + list->header()->sizeHint().height() + rows * std::max(list->sizeHintForRow(0), 1);
+    const QPoint below = box->mapToGlobal(QPoint(0, box->height()));
+    const QPoint above = box->mapToGlobal(QPoint(0, 0));
+    const int roomBelow = free.bottom() + 1 - below.y();
+    const int roomAbove = above.y() - free.top();
+    int top = below.y();
+    if (height > roomBelow && roomAbove > roomBelow) {
+        height = std::min(height, roomAbove);
+        top = above.y() - height;
+    } else {
+        height = std::min(height, std::max(roomBelow, 0));
+    }
+    // Too wide to open rightwards from the box: it opens leftwards from the box's right edge.
+    int left = below.x();
+    if (left + width > free.right() + 1)
+        left = below.x() + box->width() - width;
+    left = std::clamp(left, free.left(), free.right() + 1 - width);
+    list->setMinimumWidth(0);
+    list->setGeometry(left, top, width, height);
+}
+
+QStandardItem *numberItem(qint64 value)
+{
+    auto *item = new QStandardItem(value > 0 ? QString::number(value) : QString());
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+// The columns after the name and the rating: who the player is in the lists.
+QList<QStandardItem *> identityItems(std::int64_t fideId, const std::string &federation,
+                                     const std::string &title, int birthYear)
+{
+    return {numberItem(fideId), new QStandardItem(QString::fromStdString(federation)),
+            new QStandardItem(QString::fromStdString(title)), numberItem(birthYear)};
+}
 
 } // namespace
 
@@ -161,15 +232,16 @@ void BaseEditor::createFindBox(CrossTable *table)
     placeInTwips(txtFind, 12020, 90, 2100, 360);
 
     m_lists = std::make_unique<RatingListStore>();
-    m_findMatches = new QStandardItemModel(0, 3, this);
+    m_findMatches = new QStandardItemModel(0, FindColumnCount, this);
+    m_findMatches->setHorizontalHeaderLabels({tr("Игрок"), tr("Рейтинг"), tr("FIDE ID"), tr("Фед."),
+                                              tr("Звание"), tr("Г. р."), tr("Список")});
     auto *list = new QTreeView;
     list->setObjectName(QStringLiteral("lstFind"));
-    list->setHeaderHidden(true);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setMinimumWidth(280);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_findCompleter = new QCompleter(m_findMatches, this);
     m_findCompleter->setObjectName(QStringLiteral("cmpFind"));
     // The search is ours: the list shows what it found, as it found it.
@@ -178,21 +250,25 @@ void BaseEditor::createFindBox(CrossTable *table)
     m_findCompleter->setWidget(txtFind);
     m_findCompleter->setPopup(list);
     list->header()->setStretchLastSection(false);
-    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    list->header()->setSectionsClickable(false);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(Name, QHeaderView::Stretch);
 
     connect(txtFind, &QLineEdit::textChanged, this, &BaseEditor::txtFind_Change);
     connect(txtFind, &QLineEdit::returnPressed, this, &BaseEditor::txtFind_Enter);
-    auto *keyboard = new FindListKeyboard(txtFind, list, table);
+    // The entry picked, by the mouse or by Enter: that one player, once.
+    const auto choose = [this](const QModelIndex &index) {
+        const QModelIndex name = index.siblingAtColumn(Name);
+        const QVariant listRow = name.data(kListRole);
+        if (listRow.isValid() && listRow.toULongLong() < m_listMatches.size())
+            TakeListPlayer(m_listMatches[listRow.toULongLong()]);
+        else
+            ShowFoundRecord(name.data(kRecordRole).toLongLong());
+    };
+    auto *keyboard = new FindListKeyboard(txtFind, list, table, choose);
     connect(m_findCompleter, qOverload<const QModelIndex &>(&QCompleter::activated), this,
-            [this, keyboard](const QModelIndex &index) {
-                const QModelIndex name = index.siblingAtColumn(0);
-                const QVariant listRow = name.data(kListRole);
-                if (listRow.isValid() && listRow.toULongLong() < m_listMatches.size())
-                    TakeListPlayer(m_listMatches[listRow.toULongLong()]);
-                else
-                    ShowFoundRecord(name.data(kRecordRole).toLongLong());
+            [choose, keyboard](const QModelIndex &index) {
+                choose(index);
                 keyboard->returnToTable();
             });
     connect(txtName, &QLineEdit::textChanged, this, &BaseEditor::UpdateFindBox);
@@ -239,12 +315,20 @@ void BaseEditor::txtFind_Change()
         findPlayers(std::string_view(base.constData(), std::size_t(base.size())),
                     toCodePage(txtFind->text()).toStdString(), kListedMatches);
     m_findMatches->removeRows(0, m_findMatches->rowCount());
+    const IdentityTable identities = found.empty() ? IdentityTable{} : Base.identities();
     for (const FoundPlayer &player : found) {
         auto *name = new QStandardItem(fieldText(player.name));
         name->setData(qlonglong(player.recordNo), kRecordRole);
         auto *rate = new QStandardItem(fieldText(player.rate));
         rate->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_findMatches->appendRow({name, rate, new QStandardItem});
+        const auto known = identities.find(player.recordNo);
+        const PlayerIdentity identity =
+            known == identities.end() ? PlayerIdentity{} : known->second;
+        QList<QStandardItem *> row = {name, rate};
+        row << identityItems(identity.fideId, identity.federation, identity.title,
+                             identity.birthYear)
+            << new QStandardItem;
+        m_findMatches->appendRow(row);
     }
     // The lists' players after the base's own, each with the name of its list.
     m_listMatches = m_lists->findByName(txtFind->text(), kListedMatches - found.size());
@@ -252,18 +336,19 @@ void BaseEditor::txtFind_Change()
         const ListMatch &match = m_listMatches[i];
         auto *name = new QStandardItem(QString::fromStdString(match.player.name));
         name->setData(qulonglong(i), kListRole);
-        auto *rate = new QStandardItem(
-            match.player.rating > 0 ? QString::number(match.player.rating) : QString());
-        rate->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto *source = new QStandardItem(shownListName(match.listName));
         source->setForeground(QColor(Qt::darkBlue));
-        m_findMatches->appendRow({name, rate, source});
+        const ListPlayer &p = match.player;
+        QList<QStandardItem *> row = {name, numberItem(p.rating)};
+        row << identityItems(p.fideId, p.federation, p.title, p.birthYear) << source;
+        m_findMatches->appendRow(row);
     }
     if (m_findMatches->rowCount() == 0) {
         m_findCompleter->popup()->hide();
         return;
     }
     m_findCompleter->complete();
+    placeFindList(static_cast<QTreeView *>(m_findCompleter->popup()), txtFind);
     // Nothing chosen until the director chooses: Enter then goes to the next match.
     m_findCompleter->popup()->setCurrentIndex(QModelIndex());
 }

@@ -187,9 +187,9 @@ ImportListDialog::ImportListDialog(QWidget *parent, const QString &folder, ListK
     setObjectName(QStringLiteral("dlgImportList"));
     setWindowTitle(tr("Загрузка рейтинг-листа"));
     setModal(true);
-    lblImport = new QLabel(tr("Загружается список «%1» из файла %2…")
-                               .arg(shownListName(listName), QFileInfo(path).fileName()),
-                           this);
+    m_importing = tr("Загружается список «%1» из файла %2…")
+                      .arg(shownListName(listName), QFileInfo(path).fileName());
+    lblImport = new QLabel(m_importing, this);
     lblImport->setObjectName(QStringLiteral("lblImport"));
     prgImport = new QProgressBar(this);
     prgImport->setObjectName(QStringLiteral("prgImport"));
@@ -223,7 +223,19 @@ ImportResult ImportListDialog::run()
                     prgImport, [this, permille] { prgImport->setValue(permille); },
                     Qt::QueuedConnection);
             },
-            m_cancel);
+            m_cancel,
+            [this](bool waits) {
+                QMetaObject::invokeMethod(
+                    lblImport,
+                    [this, waits] {
+                        if (!m_cancel)
+                            lblImport->setText(waits ? tr("Другая программа загружает "
+                                                          "рейтинг-лист в эту же папку. Загрузка "
+                                                          "начнётся, когда она закончит…")
+                                                     : m_importing);
+                    },
+                    Qt::QueuedConnection);
+            });
     });
     m_thread->setParent(this);
     connect(

@@ -63,6 +63,7 @@ class ImportListDialog : public QDialog {
     ListKind m_kind;
     QString m_listName;
     QString m_path;
+    QString m_importing; // what the label says while the import runs
     CsvColumns m_columns;
     std::atomic_bool m_cancel{false};
     ImportResult m_result;

@@ -61,6 +61,14 @@ void TournamentWindow::grdTable_Click()
                             .arg(QString::fromStdString(m_document->tournament().name(check.row))));
             return;
         }
+        if (check.refusal == EntryRefusal::SameFideId) {
+            showMessage(this,
+                        tr("Игрок с FIDE ID %1 уже занесён в турнирную таблицу: строка %2, %3!")
+                            .arg(player.identity.fideId)
+                            .arg(check.row)
+                            .arg(QString::fromStdString(m_document->tournament().name(check.row))));
+            return;
+        }
     }
     m_document->click(row, column, player);
 }

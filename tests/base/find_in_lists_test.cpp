@@ -1,22 +1,28 @@
 // The find box over the base and the imported rating lists, and the import through the
 // menu «База».
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 #include "base/rating_list_store.h"
+#include "export/trf_export.h"
 #include "support/test_helpers.h"
+#include "table/tournament.h"
 
 using namespace testing_support;
 using namespace krugovik;
@@ -77,16 +83,28 @@ class FindInListsTest : public TournamentTest {
     {
         return tournament()->findChild<QCompleter *>(QStringLiteral("cmpFind"))->popup();
     }
-    // The pop-up's entries, each as "name|rating|list".
+    // The pop-up's entries, each as "name|rating|FIDE ID|federation|title|born|list".
     QStringList entries()
     {
         QStringList shown;
         const QAbstractItemModel *model = popup()->model();
-        for (int r = 0; r < model->rowCount(); ++r)
-            shown << model->index(r, 0).data().toString() + QLatin1Char('|') +
-                         model->index(r, 1).data().toString() + QLatin1Char('|') +
-                         model->index(r, 2).data().toString();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < model->columnCount(); ++c)
+                cells << model->index(r, c).data().toString();
+            shown << cells.join(QLatin1Char('|'));
+        }
         return shown;
+    }
+    QString identityShown() { return widget<QLabel>(QStringLiteral("lblIdentity"))->text(); }
+    // Shows base record k in the editor, as the arrows do.
+    void showRecord(int k)
+    {
+        auto *previous = widget<QAbstractButton>(QStringLiteral("cmdPrevious"));
+        while (previous->isEnabled())
+            click(previous);
+        for (int i = 1; i < k; ++i)
+            click(widget<QAbstractButton>(QStringLiteral("cmdNext")));
     }
     void find(const QString &text)
     {
@@ -108,11 +126,12 @@ TEST_F(FindInListsTest, ThePopUpShowsTheBaseFirstThenTheListsWithTheirNames)
     openTournament();
     find(QStringLiteral("Иванов"));
     EXPECT_TRUE(popup()->isVisible());
-    EXPECT_EQ(entries(), (QStringList{QStringLiteral("Иванова Мария|1500|"),
-                                      QStringLiteral("Ivanov, Ivan|1854|ФИДЕ"),
-                                      QStringLiteral("Иванов; Иван|1650|ФШР")}));
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("Иванова Мария|1500|||||"),
+                                      QStringLiteral("Ivanov, Ivan|1854|4168119|RUS||2008|ФИДЕ"),
+                                      QStringLiteral("Иванов; Иван|1650|4168119|||2008|ФШР")}));
     find(QStringLiteral("Zhukov"));
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("Zhukov, Dmitry|2402|ФИДЕ")});
+    EXPECT_EQ(entries(),
+              QStringList{QStringLiteral("Zhukov, Dmitry|2402|24101605|RUS|IM|1994|ФИДЕ")});
     // Choosing a list's player adds him at the end of the base and shows him.
     popup()->setCurrentIndex(popup()->model()->index(0, 0));
     QTest::keyClick(popup(), Qt::Key_Return);
@@ -167,10 +186,10 @@ TEST_F(FindInListsTest, EnterTakesAnIdOrTheListsFirstMatchWhenTheBaseHasNone)
               QStringLiteral("FIDE 4100018 · RUS · GM · 1951 г.р. · Эло 2617"));
 
     const QByteArray ids = readFile(QStringLiteral("BASE.ID"));
-    EXPECT_TRUE(ids.contains("2\t4100018\t\tRUS\tGM\tM\t1951\t2617\n"));
-    EXPECT_TRUE(ids.contains("3\t1503014\t\tNOR\tGM\tM\t1990\t2839\n"));
-    EXPECT_TRUE(ids.contains("4\t34100001\t12346\t\tWFM\tF\t2010\t\n")); // no FIDE rating
-    EXPECT_TRUE(ids.contains("5\t44112233\t\tUZB\tCM\tM\t2012\t1987\n"));
+    EXPECT_TRUE(ids.contains("2\tKarpov, Anatoly\t4100018\t\tRUS\tGM\tM\t1951\t2617\n"));
+    EXPECT_TRUE(ids.contains("3\tCarlsen, Magnus\t1503014\t\tNOR\tGM\tM\t1990\t2839\n"));
+    EXPECT_TRUE(ids.contains("4\tСидорова Анна\t34100001\t12346\t\tWFM\tF\t2010\t\n")); // no FIDE rating
+    EXPECT_TRUE(ids.contains("5\tRahmanov-Abdusattorov-Kh\t44112233\t\tUZB\tCM\tM\t2012\t1987\n"));
 
     // Nothing anywhere: red, as before.
     find(QStringLiteral("Никто"));
@@ -271,4 +290,182 @@ TEST_F(FindInListsTest, ACancelledImportLeavesThePreviousList)
     EXPECT_EQ(answerer.seen().text, QStringLiteral("Загрузка прервана; список «ФИДЕ» не изменён."));
     RatingListStore store;
     EXPECT_EQ(store.info(ListKind::Fide).value_or(ListInfo{}).players, 8);
+}
+
+namespace {
+
+// A line of FIDE's list under the header of the fixture.
+QByteArray fideLine(const char *id, const char *name, const char *fed, const char *title,
+                    int rating, int born)
+{
+    QByteArray line = QByteArray(id).leftJustified(15, ' ') +
+                      QByteArray(name).leftJustified(61, ' ') + QByteArray(fed).leftJustified(4) +
+                      QByteArray("M").leftJustified(4) + QByteArray(title);
+    return line.leftJustified(113, ' ') + QByteArray::number(rating).leftJustified(39, ' ') +
+           QByteArray::number(born) + "\n";
+}
+
+} // namespace
+
+TEST_F(FindInListsTest, TheHighlightedPlayerAloneIsTakenByTheKeyboardAndByTheMouse)
+{
+    writeBase({{QStringLiteral("Петров Пётр"), "1600", ' '}});
+    // Five namesakes, told apart by their IDs, federations and years.
+    QFile fixtureList(fixture("players_list_foa.txt"));
+    ASSERT_TRUE(fixtureList.open(QIODevice::ReadOnly));
+    QByteArray list = fixtureList.readLine();
+    list += fideLine("4168119", "Ivanov, Ivan", "RUS", "", 1854, 2008);
+    list += fideLine("14110001", "Ivanov, Ivan", "UKR", "FM", 2301, 1985);
+    list += fideLine("24110002", "Ivanov, Ivan", "RUS", "", 1502, 2012);
+    list += fideLine("34110003", "Ivanov, Ivan", "KAZ", "CM", 2105, 1999);
+    list += fideLine("44110004", "Ivanov, Ivan", "BLR", "", 1420, 1961);
+    writeFile(QStringLiteral("namesakes.txt"), list);
+    std::atomic_bool cancel{false};
+    ASSERT_TRUE(importList(RatingListStore::defaultFolder(), ListKind::Fide, QStringLiteral("ФИДЕ"),
+                           path(QStringLiteral("namesakes.txt")), {}, {}, cancel)
+                    .replaced);
+    openTournament();
+
+    find(QStringLiteral("Ivanov"));
+    ASSERT_TRUE(popup()->isVisible());
+    QStringList shown = entries();
+    ASSERT_EQ(shown.size(), 5);
+    EXPECT_EQ(shown.removeDuplicates(), 0);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(popup(), Qt::Key_Down);
+    ASSERT_EQ(popup()->currentIndex().row(), 2);
+    const QString third = popup()->model()->index(2, 2).data().toString();
+    QTest::keyClick(popup(), Qt::Key_Return);
+    EXPECT_FALSE(popup()->isVisible());
+    EXPECT_EQ(baseRecords(), 2);
+    EXPECT_EQ(shownName(), QStringLiteral("Ivanov, Ivan"));
+    EXPECT_TRUE(identityShown().startsWith(QStringLiteral("FIDE ") + third))
+        << identityShown().toStdString();
+
+    // Now the base's Ivanov comes first, with his ID; the mouse takes the last namesake.
+    find(QStringLiteral("Ivanov"));
+    shown = entries();
+    ASSERT_EQ(shown.size(), 6);
+    EXPECT_TRUE(shown.first().contains(QLatin1Char('|') + third + QLatin1Char('|')))
+        << shown.first().toStdString();
+    const QModelIndex last = popup()->model()->index(5, 0);
+    const QString lastId = last.siblingAtColumn(2).data().toString();
+    ASSERT_NE(lastId, third);
+    QTest::mouseClick(popup()->viewport(), Qt::LeftButton, {}, popup()->visualRect(last).center());
+    EXPECT_EQ(baseRecords(), 3);
+    EXPECT_TRUE(identityShown().startsWith(QStringLiteral("FIDE ") + lastId));
+
+    // Enter on the base's entry shows that record, adding nobody.
+    find(QStringLiteral("Ivanov"));
+    QTest::keyClick(popup(), Qt::Key_Down);
+    QTest::keyClick(popup(), Qt::Key_Return);
+    EXPECT_EQ(baseRecords(), 3);
+    EXPECT_EQ(widget<QLabel>(QStringLiteral("lblRecord"))->text(), QStringLiteral("Запись 2 из 3"));
+}
+
+TEST_F(FindInListsTest, ThePopUpStaysOnTheScreen)
+{
+    writeBase({{QStringLiteral("Петров Пётр"), "1600", ' '}});
+    importFixtures();
+    openTournament();
+    for (const char *text : {"Иванов", "Rahman", "К"}) {
+        SCOPED_TRACE(text);
+        find(QString::fromUtf8(text));
+        ASSERT_TRUE(popup()->isVisible());
+        const QRect screen = popup()->screen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(popup()->frameGeometry()))
+            << popup()->frameGeometry().x() << "," << popup()->frameGeometry().y() << " "
+            << popup()->frameGeometry().width() << "x" << popup()->frameGeometry().height();
+        // Every column whole, the longest name too.
+        auto *view = static_cast<QTreeView *>(popup());
+        for (int column = 0; column < view->model()->columnCount(); ++column)
+            EXPECT_GE(view->header()->sectionSize(column), popup()->sizeHintForColumn(column))
+                << "column " << column;
+    }
+}
+
+TEST_F(FindInListsTest, AnOlderCopyOfTheBaseGivesTheNextPlayerNoStrangersIdentity)
+{
+    const QList<std::tuple<QString, QByteArray, char>> yesterday = {
+        {QStringLiteral("Петров Пётр"), "1600", ' '},
+        {QStringLiteral("Сидоров Иван"), "1500", ' '}};
+    writeBase(yesterday);
+    importFixtures();
+    openTournament();
+    find(QStringLiteral("1503014"));
+    enter();
+    ASSERT_EQ(shownName(), QStringLiteral("Carlsen, Magnus"));
+    ASSERT_EQ(baseRecords(), 3);
+
+    // Yesterday's copy of the base put back; a new player takes Carlsen's record number.
+    writeBase(yesterday);
+    showRecord(2);
+    click(widget<QAbstractButton>(QStringLiteral("cmdNew")));
+    widget<QLineEdit>(QStringLiteral("txtName"))->setText(QStringLiteral("Новиков Олег"));
+    widget<QLineEdit>(QStringLiteral("txtRate"))->setText(QStringLiteral("1650"));
+    showRecord(2);
+    showRecord(3);
+    ASSERT_EQ(shownName(), QStringLiteral("Новиков Олег"));
+    EXPECT_EQ(identityShown(), QString());
+    clickCell(grid(), 1, 0);
+    showRecord(1);
+    clickCell(grid(), 2, 0);
+    showRecord(2);
+    clickCell(grid(), 3, 0);
+    save();
+
+    const QByteArray saved = readFile(QStringLiteral("ALPHA.TXT"));
+    EXPECT_FALSE(saved.contains("IDENTITY"));
+    krugovik::Tournament t;
+    t.load(std::string_view(saved.constData(), std::size_t(saved.size())));
+    ASSERT_EQ(t.name(1), "Новиков Олег");
+    EXPECT_TRUE(t.identity(1).empty());
+    const std::string trf = exportTrf(t.snapshot("ALPHA", "2026/12/09"));
+    for (const char *stale : {"1503014", "NOR", " GM ", "2839"})
+        EXPECT_EQ(trf.find(stale), std::string::npos) << stale;
+}
+
+TEST_F(FindInListsTest, NamesakesWithTheirOwnIdsBothEnterButOneFideIdOnlyOnce)
+{
+    writeBase({{QStringLiteral("Carlsen, Magnus"), "2800", ' '},
+               {QStringLiteral("Карлсен Магнус"), "2800", ' '},
+               {QStringLiteral("Ivanov, Ivan"), "1854", ' '},
+               {QStringLiteral("Ivanov, Ivan"), "2301", ' '}});
+    writeFile(QStringLiteral("BASE.ID"), "KRUGOVIK-ID 2\n"
+                                         "1\tCarlsen, Magnus\t1503014\t\tNOR\tGM\tM\t1990\t2839\n"
+                                         "2\tКарлсен Магнус\t1503014\t\tNOR\tGM\tM\t1990\t2839\n"
+                                         "3\tIvanov, Ivan\t4168119\t\tRUS\t\tM\t2008\t1854\n"
+                                         "4\tIvanov, Ivan\t14110001\t\tUKR\tFM\tM\t1985\t2301\n");
+    openTournament();
+    showRecord(1);
+    clickCell(grid(), 1, 0);
+    showRecord(2);
+    {
+        BoxAnswerer answerer;
+        clickCell(grid(), 2, 0);
+        EXPECT_EQ(answerer.seen().text,
+                  QStringLiteral("Игрок с FIDE ID 1503014 уже занесён в турнирную таблицу: "
+                                 "строка 1, Carlsen, Magnus!"));
+    }
+    EXPECT_TRUE(cell(2, 1).isEmpty());
+    for (int record : {3, 4}) {
+        showRecord(record);
+        BoxAnswerer answerer;
+        clickCell(grid(), record - 1, 0);
+        EXPECT_EQ(answerer.seen().count, 0);
+    }
+    EXPECT_EQ(cell(2, 1), QStringLiteral("Ivanov, Ivan"));
+    EXPECT_EQ(cell(3, 1), QStringLiteral("Ivanov, Ivan"));
+    // The same namesake again is the same player, refused as before.
+    {
+        showRecord(4);
+        BoxAnswerer answerer;
+        clickCell(grid(), 1, 0);
+        EXPECT_EQ(answerer.seen().text,
+                  QStringLiteral("Игрок Ivanov, Ivan уже занесён в турнирную таблицу!"));
+    }
+    save();
+    const QByteArray saved = readFile(QStringLiteral("ALPHA.TXT"));
+    EXPECT_TRUE(saved.contains("IDENTITY 2 4168119|"));
+    EXPECT_TRUE(saved.contains("IDENTITY 3 14110001|"));
 }

@@ -7,6 +7,7 @@
 
 #include "base/list_readers.h"
 #include "base/player_identity.h"
+#include "base/player_record.h"
 
 using namespace krugovik;
 
@@ -26,6 +27,14 @@ std::vector<std::string> fixtureLines(const std::string &name)
 }
 
 } // namespace
+
+namespace krugovik {
+void PrintTo(const ListPlayer &p, std::ostream *out)
+{
+    *out << p.fideId << " " << p.name << " " << p.federation << " " << (p.sex ? p.sex : '-') << " "
+         << p.title << " " << p.rating << " " << p.birthYear;
+}
+} // namespace krugovik
 
 TEST(FideTxtList, ColumnsFoundFromTheHeaderReadEveryTrap)
 {
@@ -99,9 +108,115 @@ TEST(FideTxtList, ColumnsMovedOrRenamedAreStillFound)
     EXPECT_EQ(player->rating, 2617);
     EXPECT_EQ(player->birthYear, 1951);
     EXPECT_EQ(player->title, "GM");
+}
 
-    EXPECT_FALSE(FideTxtLayout::fromHeader("Name Fed Sex"));
-    EXPECT_FALSE(FideTxtLayout::fromHeader(""));
+// FIDE's TXT layouts from 2011 to today, each with lines as FIDE wrote them.
+TEST(FideTxtList, EveryLayoutSince2011ReadsRight)
+{
+    struct Layout {
+        const char *what;
+        std::string header;
+        std::vector<std::pair<std::string, ListPlayer>> lines;
+    };
+    const std::string legacy2011 =
+        "ID number Name                              TitlFed  Mar11 GamesBorn  Flag";
+    const std::vector<std::pair<std::string, ListPlayer>> lines2011 = {
+        // IDs stand right-aligned; the titles are the old letters; the flag tells a woman.
+        {" 4158814  Andreikin, Dmitry                 g   RUS  2686    9  1990  ",
+         {"Andreikin, Dmitry", 4158814, "", "RUS", "GM", 'M', 1990, 2686}},
+        {"10206612  A K M, Sourab                         BAN  1714    0        ",
+         {"A K M, Sourab", 10206612, "", "BAN", "", 'M', 0, 1714}},
+        {" 5080444  A, Sohita                             IND  1447    0  1995  wi",
+         {"A, Sohita", 5080444, "", "IND", "", 'F', 1995, 1447}},
+        {" 4147103  Gunina, Valentina                 wg  RUS  2514   12  1989  w",
+         {"Gunina, Valentina", 4147103, "", "RUS", "WGM", 'F', 1989, 2514}},
+    };
+    const std::vector<Layout> layouts = {
+        {"standard list, March 2011", legacy2011, lines2011},
+        {"standard list, 2009, month in small letters",
+         "ID number Name                              TitlFed  sep09 GamesBorn  Flag", lines2011},
+        {"combined list, 2012 to 2015",
+         "ID Number      Name                                                         Fed Sex Tit  "
+         "WTit OTit           SRtng SGm SK RRtng RGm Rk BRtng BGm BK B-day Flag",
+         {{"10207538       A E M, Doshtagir                                             BAN M      "
+           "                      1840  0   40 1836  0   20 1860  0   20 1974      ",
+           {"A E M, Doshtagir", 10207538, "", "BAN", "", 'M', 1974, 1840}},
+          {"5031605        A, Akshaya                                                   IND F      "
+           "                      2014  0   20                           1994  wi",
+           {"A, Akshaya", 5031605, "", "IND", "", 'F', 1994, 2014}},
+          {"1701991        Aaberg, Anton                                                SWE M   IM "
+           "                      2393  0   10                           1972",
+           {"Aaberg, Anton", 1701991, "", "SWE", "IM", 'M', 1972, 2393}}}},
+        {"combined list with the online arena's titles, 2016 to 2024",
+         "ID Number      Name                                                         Fed Sex Tit  "
+         "WTit OTit           FOA SRtng SGm SK RRtng RGm Rk BRtng BGm BK B-day Flag",
+         {{"1503014        Carlsen, Magnus                                              NOR M   GM "
+           "                          2823  0   10 2801  12  10 2860  0   10 1990      ",
+           {"Carlsen, Magnus", 1503014, "", "NOR", "GM", 'M', 1990, 2823}},
+          // FIDE's 0 for an unknown year.
+          {"7704658        Ramdass, Kevin                                               TTO M      "
+           "                          1550  0   40                           0     i",
+           {"Ramdass, Kevin", 7704658, "", "TTO", "", 'M', 0, 1550}}}},
+        // The standard, rapid and blitz lists of one kind each: the rating under the month.
+        {"standard list, January 2023",
+         "ID Number      Name                                                         Fed Sex Tit  "
+         "WTit OTit           FOA JAN23 Gms K  B-day Flag",
+         {{"25121731       A C J John                                                   IND M      "
+           "                          1063  0   40 1987  i",
+           {"A C J John", 25121731, "", "IND", "", 'M', 1987, 1063}}}},
+        {"rapid list, September 2024",
+         "ID Number      Name                                                         Fed Sex Tit  "
+         "WTit OTit           FOA SEP24 Gms K  B-day Flag",
+         {{"14109603       Goryachkina, Aleksandra                                      RUS F   GM "
+           "  WGM                     2467  9   20 1998  w",
+           {"Goryachkina, Aleksandra", 14109603, "", "RUS", "GM", 'F', 1998, 2467}}}},
+        {"blitz list, December 2019",
+         "ID Number      Name                                                         Fed Sex Tit  "
+         "WTit OTit           FOA DEC19 Gms K  B-day Flag",
+         {{"24101605       Zhukov, Dmitry                                               RUS M   IM "
+           "                          2402  0   20 1994",
+           {"Zhukov, Dmitry", 24101605, "", "RUS", "IM", 'M', 1994, 2402}}}},
+    };
+    for (const Layout &layout : layouts) {
+        SCOPED_TRACE(layout.what);
+        std::vector<std::string> missing;
+        const std::optional<FideTxtLayout> read =
+            FideTxtLayout::fromHeader(layout.header, &missing);
+        ASSERT_TRUE(read);
+        EXPECT_TRUE(missing.empty());
+        for (const auto &[line, e] : layout.lines) {
+            SCOPED_TRACE(e.name);
+            EXPECT_EQ(read->read(line), e);
+        }
+    }
+}
+
+TEST(FideTxtList, AHeaderNotUnderstoodIsRefusedNamingWhatIsMissing)
+{
+    struct Case {
+        const char *what;
+        std::string header;
+        std::vector<std::string> missing;
+    };
+    const std::vector<Case> cases = {
+        {"only the ID and the name", "ID Number      Name", {"Fed", "Tit", "SRtng", "B-day"}},
+        {"two headings run together that no list has",
+         "ID number Name                              TitlFedX Mar11 GamesBorn  Flag",
+         {"Fed", "Tit"}},
+        {"no rating column", "ID Number Name Fed Sex Tit WTit B-day", {"SRtng"}},
+        {"a month that is none", "ID Number Name Fed Sex Tit XYZ11 B-day", {"SRtng"}},
+        {"no birth year", "ID Number Name Fed Sex Tit SRtng", {"B-day"}},
+        {"nothing of a list",
+         "Name;Rating;Fed",
+         {"ID Number", "Name", "Fed", "Tit", "SRtng", "B-day"}},
+        {"empty", "", {"ID Number", "Name", "Fed", "Tit", "SRtng", "B-day"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> missing;
+        EXPECT_FALSE(FideTxtLayout::fromHeader(c.header, &missing));
+        EXPECT_EQ(missing, c.missing);
+    }
 }
 
 TEST(CsvList, CellsSeparatorAndColumnsFromTheHeader)
@@ -191,26 +306,77 @@ TEST(ListText, Latin1BecomesUtf8)
     EXPECT_EQ(knownTitle("AGM NM"), "");
 }
 
-TEST(IdentityTable, WrittenAndReadBack)
+TEST(IdentityTable, WrittenAndReadBackWithTheirNames)
 {
-    IdentityTable table;
-    table[1] = {4100018, "", "RUS", "GM", 'M', 1951, 2617};
-    table[7] = {0, "12345", "RUS", "", 'F', 2010, 0};
-    table[9] = {}; // nothing to keep: no line
+    NamedIdentities table;
+    table[1] = {"Karpov, Anatoly", {4100018, "", "RUS", "GM", 'M', 1951, 2617}};
+    table[7] = {"Щербакова Алина", {0, "12345", "RUS", "", 'F', 2010, 0}};
+    table[9] = {"Nobody", {}}; // nothing to keep: no line
     const std::string bytes = writeIdentityTable(table);
-    EXPECT_EQ(bytes, "KRUGOVIK-ID 1\n"
-                     "1\t4100018\t\tRUS\tGM\tM\t1951\t2617\n"
-                     "7\t\t12345\tRUS\t\tF\t2010\t\n");
+    EXPECT_EQ(bytes, "KRUGOVIK-ID 2\n"
+                     "1\tKarpov, Anatoly\t4100018\t\tRUS\tGM\tM\t1951\t2617\n"
+                     "7\tЩербакова Алина\t\t12345\tRUS\t\tF\t2010\t\n");
     table.erase(9);
-    EXPECT_EQ(readIdentityTable(bytes), table);
-    // A damaged line is left out, the others stay; another format gives nothing.
-    EXPECT_EQ(readIdentityTable("KRUGOVIK-ID 1\nx\t1\n7\t\t12345\tRUS\t\tF\t2010\t\n").size(), 1u);
+    bool unnamed = true;
+    EXPECT_EQ(readIdentityTable(bytes, &unnamed), table);
+    EXPECT_FALSE(unnamed);
+    // A damaged line, or one without a name, is left out, the others stay; another format
+    // gives nothing.
+    EXPECT_EQ(readIdentityTable("KRUGOVIK-ID 2\nx\t1\n3\t\t1\t\t\t\t\t\t\n"
+                                "7\tA\t\t12345\tRUS\t\tF\t2010\t\n")
+                  .size(),
+              1u);
     EXPECT_TRUE(
-        readIdentityTable("something else\n1\t4100018\t\tRUS\tGM\tM\t1951\t2617\n").empty());
+        readIdentityTable("something else\n1\tA\t4100018\t\tRUS\tGM\tM\t1951\t2617\n").empty());
+    // The first format, without names, still reads.
+    const NamedIdentities first =
+        readIdentityTable("KRUGOVIK-ID 1\n2\t4100018\t\tRUS\tGM\tM\t1951\t2617\n", &unnamed);
+    EXPECT_TRUE(unnamed);
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first.at(2).name, "");
+    EXPECT_EQ(first.at(2).identity.fideId, 4100018);
     // Tabs in a field cannot break the line.
-    IdentityTable tabbed;
-    tabbed[2] = {0, "12\t34", "", "", 0, 0, 0};
-    EXPECT_EQ(readIdentityTable(writeIdentityTable(tabbed))[2].nationalId, "12 34");
+    NamedIdentities tabbed;
+    tabbed[2] = {"A\tB", {0, "12\t34", "", "", 0, 0, 0}};
+    EXPECT_EQ(readIdentityTable(writeIdentityTable(tabbed))[2].identity.nationalId, "12 34");
+    EXPECT_EQ(readIdentityTable(writeIdentityTable(tabbed))[2].name, "A B");
+}
+
+TEST(IdentityTable, AnIdentityBelongsToTheNameItWasMadeFor)
+{
+    // BASE.DAT as it is now: Петров, Ivanov (where Carlsen stood in a later copy), a blank
+    // record.
+    std::string base;
+    for (const char *name : {"\xcf\xe5\xf2\xf0\xee\xe2", "Ivanov, Ivan", ""})
+        base += storeFixedWidth(name, 24) + "1500 ";
+    const PlayerIdentity some{1503014, "", "NOR", "GM", 'M', 1990, 2830};
+    struct Case {
+        const char *what;
+        std::int64_t record;
+        std::string name; // empty: a file of the first format
+        bool belongs;
+        std::string namedNow;
+    };
+    const std::vector<Case> cases = {
+        {"the name it was made for", 1, "Петров", true, "Петров"},
+        {"another player now", 2, "Carlsen, Magnus", false, ""},
+        {"a name in other letters", 2, "ivanov, ivan", false, ""},
+        {"a blank record", 3, "Nobody", false, ""},
+        {"past the end of the base", 4, "Nobody", false, ""},
+        {"first format: taken for the player there", 2, "", true, "Ivanov, Ivan"},
+        {"first format, blank record", 3, "", false, ""},
+        {"first format, past the end", 9, "", false, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const NamedIdentities belonging = belongingIdentities({{c.record, {c.name, some}}}, base);
+        EXPECT_EQ(belonging.count(c.record), c.belongs ? 1u : 0u);
+        if (c.belongs) {
+            EXPECT_EQ(belonging.at(c.record).name, c.namedNow);
+            EXPECT_EQ(identityTable(belonging).at(c.record), some);
+        }
+    }
+    EXPECT_EQ(identityName("Petrov  Petr            "), "Petrov  Petr");
 }
 
 TEST(IdentityTable, FromAListTheRatingOnlyWhenFides)

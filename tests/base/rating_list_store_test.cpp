@@ -2,11 +2,16 @@
 // or cancelled import leaves.
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <csignal>
 #include <fstream>
+#include <thread>
 
 #include "base/rating_list_store.h"
 #include "tools/fide_list_generator.h"
@@ -62,6 +67,47 @@ CsvColumns federationColumns()
     columns[CsvField::BirthYear] = 5;
     columns[CsvField::Title] = 6;
     return columns;
+}
+
+// Another program importing into the same folder (tests/base/list_import_child.cpp).
+class OtherProgram {
+  public:
+    explicit OtherProgram(const QStringList &arguments)
+    {
+        m_process.start(QStringLiteral(KRUGOVIK_LIST_IMPORT_CHILD), arguments);
+    }
+    ~OtherProgram() { kill(); }
+    // The next line it printed, or "" when none comes.
+    QByteArray line()
+    {
+        if (!m_process.canReadLine())
+            m_process.waitForReadyRead(30000);
+        return m_process.readLine().trimmed();
+    }
+    void kill()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(m_process.processId()), SIGKILL);
+        m_process.waitForFinished();
+    }
+
+  private:
+    QProcess m_process;
+};
+
+// The files the folder of the lists holds.
+QStringList filesIn(const QTemporaryDir &dir)
+{
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Polls until done() or ten seconds have passed.
+bool eventually(const std::function<bool()> &done)
+{
+    for (int i = 0; i < 1000 && !done(); ++i)
+        QThread::msleep(10);
+    return done();
 }
 
 std::vector<std::string> names(const std::vector<ListMatch> &matches)
@@ -194,7 +240,7 @@ TEST(RatingListImport, AFailedOrCancelledImportLeavesThePreviousList)
             EXPECT_FALSE(imported.result.error.isEmpty());
         EXPECT_EQ(store.info(ListKind::Fide)->players, 8);
         EXPECT_TRUE(store.findById(QStringLiteral("4100018")));
-        EXPECT_FALSE(QFile::exists(store.fileOf(ListKind::Fide) + QStringLiteral(".new")));
+        EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.new")}).isEmpty());
     }
 }
 
@@ -261,4 +307,71 @@ TEST(RatingListImport, ADamagedArchiveIsAFailureNotAShortList)
         << imported.result.error.toStdString();
     RatingListStore store(dir.path());
     EXPECT_EQ(store.info(ListKind::Fide)->players, 4);
+}
+
+TEST(RatingListImport, TwoProgramsImportingIntoOneFolderOneAfterTheOtherKeepBothLists)
+{
+    QTemporaryDir dir;
+    // A third program's import holds the folder: both imports below wait for it.
+    QLockFile busy(importLockPath(dir.path()));
+    busy.setStaleLockTime(0);
+    ASSERT_TRUE(busy.tryLock(0));
+    OtherProgram other({dir.path(), QStringLiteral("import"), fixture("players_list_foa.txt")});
+    EXPECT_EQ(other.line(), "waiting");
+    std::atomic_bool waits{false};
+    ImportResult national;
+    std::thread here([&] {
+        std::atomic_bool cancel{false};
+        national = importList(dir.path(), ListKind::National, QStringLiteral("ФШР"),
+                              fixture("federation.csv"), federationColumns(), {}, cancel,
+                              [&](bool now) { waits = now; });
+    });
+    EXPECT_TRUE(eventually([&] { return waits.load(); }));
+    // Nothing of theirs is written while they wait.
+    EXPECT_EQ(filesIn(dir), QStringList{QStringLiteral("import.lock")});
+    busy.unlock();
+    here.join();
+    EXPECT_EQ(other.line(), "replaced 8");
+    EXPECT_TRUE(national.replaced) << national.error.toStdString();
+    EXPECT_EQ(national.read.players, 4);
+    EXPECT_FALSE(waits);
+    RatingListStore store(dir.path());
+    EXPECT_EQ(store.info(ListKind::Fide).value_or(ListInfo{}).players, 8);
+    EXPECT_EQ(store.info(ListKind::National).value_or(ListInfo{}).players, 4);
+    // Neither left a file behind.
+    EXPECT_EQ(filesIn(dir), (QStringList{QStringLiteral("federation-list.sqlite"),
+                                         QStringLiteral("fide-list.sqlite")}));
+}
+
+TEST(RatingListImport, AWaitingImportCanBeCancelledAndAVanishedProgramsLockIsNoHindrance)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(
+        import(dir.path(), ListKind::Fide, fixture("players_list_foa.txt")).result.replaced);
+    OtherProgram holder({dir.path(), QStringLiteral("hold")});
+    ASSERT_EQ(holder.line(), "locked");
+    // Cancelled while it waits: the list stays as it was.
+    std::atomic_bool cancel{false};
+    bool waited = false;
+    const ImportResult cancelled =
+        importList(dir.path(), ListKind::Fide, QStringLiteral("ФИДЕ"),
+                   fixture("players_list_xml_foa.xml"), {}, {}, cancel, [&](bool waits) {
+                       waited = waited || waits;
+                       cancel = true;
+                   });
+    EXPECT_TRUE(waited);
+    EXPECT_TRUE(cancelled.read.cancelled);
+    EXPECT_FALSE(cancelled.replaced);
+    RatingListStore store(dir.path());
+    EXPECT_EQ(store.info(ListKind::Fide).value_or(ListInfo{}).players, 8);
+    // The program that held the lock is gone: the next import does not wait for it.
+    holder.kill();
+    waited = false;
+    cancel = false;
+    const ImportResult after = importList(dir.path(), ListKind::Fide, QStringLiteral("ФИДЕ"),
+                                          fixture("players_list_xml_foa.xml"), {}, {}, cancel,
+                                          [&](bool waits) { waited = waited || waits; });
+    EXPECT_TRUE(after.replaced) << after.error.toStdString();
+    EXPECT_FALSE(waited);
+    EXPECT_EQ(store.info(ListKind::Fide).value_or(ListInfo{}).players, 4);
 }

@@ -70,3 +70,57 @@ TEST(IdentityExtension, BadLinesRefuseTheExtension)
         base + "*KRUGOVIK 2\r\nIDENTITY 2 1||||||\r\nIDENTITY 1 2||||||\r\n*END 2\r\n";
     EXPECT_FALSE(readFileExtension(twice, 3).error.empty());
 }
+
+TEST(IdentityExtension, NamesakesWithOtherIdsEnterAndOneFideIdEntersOnce)
+{
+    const PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617};
+    const Tournament t = threePlayers(karpov); // row 2: "Karpov, Anatoly", FIDE 4100018
+    struct Case {
+        const char *what;
+        PlayerEntry entering;
+        EntryRefusal refusal;
+        int row;
+    };
+    const PlayerIdentity otherKarpov{4100999, "", "RUS", "", 'M', 2012, 1400};
+    const PlayerIdentity nationalOnly{0, "77120", "RUS", "", 'M', 2012, 0};
+    const std::vector<Case> cases = {
+        {"a namesake with another FIDE ID",
+         {"Karpov, Anatoly", "1400", false, 5, otherKarpov},
+         EntryRefusal::None,
+         0},
+        {"the same name and FIDE ID: the same player",
+         {"Karpov, Anatoly", "2500", false, 6, karpov},
+         EntryRefusal::AlreadyEntered,
+         2},
+        {"the same name, no ID to tell him apart",
+         {"Karpov, Anatoly", "2500", false, 7},
+         EntryRefusal::AlreadyEntered,
+         2},
+        {"the same name, only a national ID on one side",
+         {"Karpov, Anatoly", "2500", false, 7, nationalOnly},
+         EntryRefusal::AlreadyEntered,
+         2},
+        {"his FIDE ID under another name",
+         {"Карпов Анатолий", "2500", false, 8, karpov},
+         EntryRefusal::SameFideId,
+         2},
+        {"into his own row", {"Карпов Анатолий", "2500", false, 8, karpov}, EntryRefusal::None, 0},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case &c = cases[i];
+        SCOPED_TRACE(c.what);
+        // The last case enters row 2, the others row 3.
+        const EntryCheck check = t.checkEntry(i + 1 == cases.size() ? 2 : 3, c.entering);
+        EXPECT_EQ(check.refusal, c.refusal);
+        EXPECT_EQ(check.row, c.row);
+    }
+    // Namesakes told apart by their federation's numbers are two players as well.
+    Tournament national;
+    national.load(std::nullopt);
+    national.layOutForCount(3);
+    PlayerIdentity first{0, "77120", "RUS", "", 'M', 2012, 0};
+    PlayerIdentity second{0, "77121", "RUS", "", 'M', 2013, 0};
+    EXPECT_TRUE(national.click(1, 0, {"Щербаков Илья", "1705", false, 1, first}).changed());
+    EXPECT_TRUE(national.click(2, 0, {"Щербаков Илья", "1520", false, 2, second}).changed());
+    EXPECT_EQ(national.name(1), national.name(2));
+}
