@@ -219,6 +219,62 @@
     </message>
 </context>
 <context>
+    <name>Hall</name>
+    <message>
+        <source>Изменено: %1</source>
+        <comment>when the event last changed: a day and a time</comment>
+        <translation>Changed: %1</translation>
+    </message>
+    <message>
+        <source>Текущий тур</source>
+        <translation>Current round</translation>
+    </message>
+    <message>
+        <source>Для экрана в зале</source>
+        <translation>For the hall&apos;s screen</translation>
+    </message>
+    <message>
+        <source>Программа остановлена: таблица больше не обновляется.</source>
+        <translation>The program has stopped: the table is no longer updated.</translation>
+    </message>
+    <message>
+        <source>← Предыдущий тур</source>
+        <translation>← Previous round</translation>
+    </message>
+    <message>
+        <source>Следующий тур →</source>
+        <translation>Next round →</translation>
+    </message>
+    <message>
+        <source>Турнир не открыт.</source>
+        <translation>No tournament is open.</translation>
+    </message>
+    <message>
+        <source>Запуск: krugovik --serve ФАЙЛ [--port N] [--listen АДРЕС]</source>
+        <translation>Usage: krugovik --serve FILE [--port N] [--listen ADDRESS]</translation>
+    </message>
+    <message>
+        <source>krugovik: файл %1 не открывается как турнир: %2</source>
+        <translation>krugovik: the file %1 does not open as a tournament: %2</translation>
+    </message>
+    <message>
+        <source>krugovik: порт %1 не открывается: %2</source>
+        <translation>krugovik: the port %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Табло турнира %1: %2</source>
+        <translation>Hall board of %1: %2</translation>
+    </message>
+    <message>
+        <source>Табло остановлено.</source>
+        <translation>Hall board stopped.</translation>
+    </message>
+    <message>
+        <source>это не файл турнира</source>
+        <translation>it is not a tournament file</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>ru</source>
@@ -423,6 +479,14 @@
         <source>itogi</source>
         <comment>file name of the standings&apos; PDF after the tournament&apos;s; Latin letters only</comment>
         <translation>standings</translation>
+    </message>
+    <message>
+        <source>Табло в сети…</source>
+        <translation>Hall board on the network…</translation>
+    </message>
+    <message>
+        <source>табло: %1</source>
+        <translation>hall board: %1</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1754,45 @@ Write the new ratings into these base records too? If you answer “No”, only 
     <message>
         <source>Турнира %1 нет. Создать его?</source>
         <translation>There is no tournament %1. Create it?</translation>
+    </message>
+</context>
+<context>
+    <name>krugovik::HallDialog</name>
+    <message>
+        <source>Табло в сети</source>
+        <translation>Hall board on the network</translation>
+    </message>
+    <message>
+        <source>%1 (только этот компьютер)</source>
+        <translation>%1 (this computer only)</translation>
+    </message>
+    <message>
+        <source>Включить</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Выключить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Адрес:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Порт:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Табло не включилось: %1</source>
+        <translation>The hall board did not start: %1</translation>
+    </message>
+    <message>
+        <source>Табло включено. Откройте этот адрес в браузере телефона или наведите камеру на код; для экрана в зале добавьте к адресу hall.</source>
+        <translation>The hall board is on. Open this address in a phone&apos;s browser or point the camera at the code; for the hall&apos;s screen add hall to the address.</translation>
+    </message>
+    <message>
+        <source>Табло выключено.</source>
+        <translation>The hall board is off.</translation>
     </message>
 </context>
 <context>
