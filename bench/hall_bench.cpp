@@ -2,7 +2,7 @@
 // 22-player two-cycle event, beside a bare QHttpServer answering a fixed string, in the same
 // run; how late the window's event loop runs meanwhile (both servers live in its thread, as
 // in the program); and how soon after a save a page that polls as the pages do shows it.
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHttpServer>
 #include <QTimer>
@@ -141,7 +141,7 @@ std::vector<std::string> names()
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
     const int clients = 4;
 

@@ -28,8 +28,9 @@ test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils libr
     fonts-dejavu-extra groff-base chromium) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # Xvfb: the start-up is timed on a display, as the director starts the program.
-# Qt HTTP Server: the bare server the hall's server is measured against.
-bench) packages+=(libbenchmark-dev xvfb xauth qt6-httpserver-dev) ;;
+# Qt HTTP Server: the bare server the hall's server is measured against; its CMake files ask
+# for Qt WebSockets', which Debian's package does not pull in.
+bench) packages+=(libbenchmark-dev xvfb xauth qt6-httpserver-dev qt6-websockets-dev) ;;
 screenshots) packages+=(poppler-utils fonts-dejavu-extra) ;;
 package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
     fonts-dejavu-core) ;;
