@@ -37,6 +37,8 @@ td.x { background: #808080; }
 p.note { margin: 0.2em 0; font-size: 0.9em; overflow-wrap: anywhere; }
 #stopped { background: #b00; color: #fff; padding: 0.4em; font-weight: bold; }
 body.hall { padding: 0.6em 1em; }
+body.hall h1 { font-size: 2em; }
+body.hall header p { font-size: 1.3em; }
 body.hall nav { display: none; }
 body.hall .slide { display: none; }
 body.hall .slide.on { display: block; }
@@ -177,7 +179,7 @@ std::string page(const HallView &view, const std::string &title, const std::stri
                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     out += "<title>" + htmlEscaped(title) + "</title>\n<style>\n" + kStyle + "</style>\n</head>\n";
     out += std::string("<body") + (hall ? " class=\"hall\"" : "") + " data-stamp=\"" +
-           htmlEscaped(view.stamp) + "\">\n<header>\n<h1>" + htmlEscaped(sheetTitle(s)) + "</h1>\n";
+           htmlEscaped(view.stamp) + "\">\n<header>\n<h1>" + htmlEscaped(title) + "</h1>\n";
     if (const std::string where = sheetPlaceAndDates(s); !where.empty())
         out += "<p class=\"where\">" + htmlEscaped(where) + "</p>\n";
     if (!view.changedAt.empty())
@@ -321,8 +323,7 @@ std::optional<HallPage> hallPage(const HallView &view, const HallRoute &route)
             return std::nullopt;
         const std::string none = translated("Hall", "Турнир не открыт.");
         return HallPage{"text/html; charset=utf-8",
-                        page(view, none, "<p class=\"note\">" + htmlEscaped(none) + "</p>\n",
-                             route.kind == HallPageKind::Hall)};
+                        page(view, none, {}, route.kind == HallPageKind::Hall)};
     }
     const std::string title = sheetTitle(s);
     switch (route.kind) {

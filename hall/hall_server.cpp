@@ -9,7 +9,7 @@ namespace krugovik {
 
 struct HallServer::Connection {
     QByteArray buffer;
-    QTimer idle;
+    QTimer *idle = nullptr; // the socket's child: it goes with the socket, never inside its own signal
     bool answered = false;
 };
 
@@ -116,16 +116,17 @@ void HallServer::acceptPending()
         m_connections.insert(socket, connection);
         m_most = std::max(m_most, int(m_connections.size()));
         // Without progress for the idle time, in the request or in the answer, it goes.
-        connection->idle.setSingleShot(true);
-        connection->idle.setInterval(m_limits.idleMs);
-        connect(&connection->idle, &QTimer::timeout, this, [this, socket] { drop(socket); });
-        connection->idle.start();
+        connection->idle = new QTimer(socket);
+        connection->idle->setSingleShot(true);
+        connection->idle->setInterval(m_limits.idleMs);
+        connect(connection->idle, &QTimer::timeout, this, [this, socket] { drop(socket); });
+        connection->idle->start();
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
         connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
             const auto found = m_connections.constFind(socket);
             if (found == m_connections.constEnd())
                 return;
-            (*found)->idle.start();
+            (*found)->idle->start();
             if (socket->bytesToWrite() == 0)
                 socket->disconnectFromHost();
         });
@@ -161,7 +162,8 @@ void HallServer::readFrom(QTcpSocket *socket)
         return;
     Connection &connection = **found;
     if (connection.answered) {
-        // Whatever follows the request is not read.
+        // Whatever follows the request is read and dropped: bytes left unread when the
+        // socket closes would reset the connection before the client reads the answer.
         socket->readAll();
         return;
     }
@@ -171,6 +173,7 @@ void HallServer::readFrom(QTcpSocket *socket)
         if (connection.buffer.size() > m_limits.requestBytes) {
             connection.answered = true;
             respond(socket, {}, 431, "text/plain; charset=utf-8", "431\n", false);
+            socket->readAll();
         }
         return;
     }
@@ -182,10 +185,12 @@ void HallServer::readFrom(QTcpSocket *socket)
     if (parts.size() != 3 || !parts[2].startsWith("HTTP/1.")) {
         respond(socket, line, parts.size() == 3 ? 505 : 400, "text/plain; charset=utf-8",
                 QByteArray::number(parts.size() == 3 ? 505 : 400) + '\n', false);
+        socket->readAll();
         return;
     }
     const Answer a = answer(parts[0], parts[1]);
     respond(socket, line, a.status, a.contentType, a.body, parts[0] == "HEAD", a.extraHeaders);
+    socket->readAll();
 }
 
 HallServer::Answer HallServer::answer(const QByteArray &method, const QByteArray &target)

@@ -54,7 +54,7 @@ Reply readReply(int socket, int timeoutMs)
     return reply;
 }
 
-Reply exchange(quint16 port, const std::string &request, int timeoutMs)
+Reply roundTrip(quint16 port, const std::string &request, int timeoutMs)
 {
     const int socket = connectTo(port);
     if (socket < 0)
@@ -67,7 +67,7 @@ Reply exchange(quint16 port, const std::string &request, int timeoutMs)
 
 Reply get(quint16 port, const std::string &path, const std::string &method)
 {
-    return exchange(port, method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    return roundTrip(port, method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
 }
 
 std::string header(const Reply &reply, const std::string &name)

@@ -18,7 +18,7 @@ struct Reply {
 };
 
 // Sends the bytes to 127.0.0.1:port and reads until the server closes or the time is up.
-Reply exchange(quint16 port, const std::string &request, int timeoutMs = 5000);
+Reply roundTrip(quint16 port, const std::string &request, int timeoutMs = 5000);
 Reply get(quint16 port, const std::string &path, const std::string &method = "GET");
 // A connected socket on loopback, or -1.
 int connectTo(quint16 port);

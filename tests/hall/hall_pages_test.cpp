@@ -153,7 +153,7 @@ TEST(HallPages, CurrentRoundFollowsTheResults)
 {
     TournamentSnapshot s;
     for (int i = 1; i <= 5; ++i)
-        s.players.push_back({"P" + std::to_string(i), "1500", false, 0});
+        s.players.push_back({"P" + std::to_string(i), "1500", false, 0, {}});
     s.cycles = 2;
     s.laterCycles.resize(1);
     const std::vector<ScheduledGame> schedule = bergerSchedule(5, 2, false);

@@ -95,14 +95,14 @@ TEST(HallServer, AnswersOnlyGetAndHead)
     server.publish(event());
     for (const std::string method :
          {"POST", "PUT", "DELETE", "PATCH", "OPTIONS", "TRACE", "CONNECT", "get", "PROPFIND"}) {
-        const Reply reply = exchange(server.port(), method + " / HTTP/1.1\r\nHost: x\r\n"
+        const Reply reply = roundTrip(server.port(), method + " / HTTP/1.1\r\nHost: x\r\n"
                                                              "Content-Length: 4\r\n\r\nabcd");
         EXPECT_EQ(reply.status, 405) << method;
         EXPECT_EQ(header(reply, "Allow"), "GET, HEAD") << method;
     }
-    EXPECT_EQ(exchange(server.port(), "GET /\r\n\r\n").status, 400);
-    EXPECT_EQ(exchange(server.port(), "GET / HTTP/2.0\r\n\r\n").status, 505);
-    EXPECT_EQ(exchange(server.port(), "\r\n\r\n").status, 400);
+    EXPECT_EQ(roundTrip(server.port(), "GET /\r\n\r\n").status, 400);
+    EXPECT_EQ(roundTrip(server.port(), "GET / HTTP/2.0\r\n\r\n").status, 505);
+    EXPECT_EQ(roundTrip(server.port(), "\r\n\r\n").status, 400);
 }
 
 TEST(HallServer, ServesNoFileAndNoOtherPath)
@@ -125,14 +125,14 @@ TEST(HallServer, RefusesOversizedRequests)
     ServerThread server;
     server.publish(event());
     const std::string large = "GET / HTTP/1.1\r\nX-Filler: " + std::string(9000, 'a') + "\r\n\r\n";
-    const Reply reply = exchange(server.port(), large);
+    const Reply reply = roundTrip(server.port(), large);
     EXPECT_EQ(reply.status, 431);
     EXPECT_TRUE(reply.closed);
     // Just under the limit still reads.
     const std::string fits = "GET / HTTP/1.1\r\nX-Filler: " + std::string(8000, 'a') + "\r\n\r\n";
-    EXPECT_EQ(exchange(server.port(), fits).status, 200);
+    EXPECT_EQ(roundTrip(server.port(), fits).status, 200);
     // A line without end is cut off at the limit too.
-    EXPECT_EQ(exchange(server.port(), "GET /" + std::string(20000, 'a')).status, 431);
+    EXPECT_EQ(roundTrip(server.port(), "GET /" + std::string(20000, 'a')).status, 431);
 }
 
 // Two hundred clients at once: never more than the limit open, every one answered in time.
