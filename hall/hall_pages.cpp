@@ -6,6 +6,7 @@
 #include "common/texts.h"
 #include "export/crosstable_print.h"
 #include "export/event_lines.h"
+#include "export/html_export.h"
 #include "export/round_protocol.h"
 #include "export/sheet_parts.h"
 #include "export/snapshot_results.h"
@@ -231,34 +232,6 @@ std::string roundLinks(const TournamentSnapshot &s, int round)
 }
 
 } // namespace
-
-std::string htmlEscaped(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 std::optional<HallRoute> hallRoute(std::string_view target)
 {

@@ -55,7 +55,4 @@ struct HallPage {
 // The page of a route; nothing for a round outside the event.
 std::optional<HallPage> hallPage(const HallView &view, const HallRoute &route);
 
-// Text made safe inside an element or a quoted attribute.
-std::string htmlEscaped(std::string_view text);
-
 } // namespace krugovik

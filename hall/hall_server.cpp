@@ -230,10 +230,11 @@ void HallServer::respond(QTcpSocket *socket, const QByteArray &requestLine, int 
     QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason(status) + "\r\n";
     out += "Content-Type: " + contentType + "\r\n";
     out += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-    // The pages load nothing from elsewhere and may only ask this server for the stamp.
+    // The pages load nothing from elsewhere and may only ask this server for the stamp. They
+    // may be framed: a club's own site may show the board, and the pages do nothing.
     out += "Content-Security-Policy: default-src 'none'; style-src 'unsafe-inline'; "
            "script-src 'unsafe-inline'; connect-src 'self'; base-uri 'none'; "
-           "form-action 'none'; frame-ancestors 'none'\r\n";
+           "form-action 'none'\r\n";
     out += "X-Content-Type-Options: nosniff\r\nReferrer-Policy: no-referrer\r\n";
     out += "Cache-Control: no-store\r\nConnection: close\r\n" + extraHeaders + "\r\n";
     if (!head)

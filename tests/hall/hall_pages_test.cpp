@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "export/html_export.h"
 #include "export/sheet_fixture.h"
 #include "export/trf_export.h"
 #include "hall/hall_pages.h"
@@ -119,8 +120,7 @@ TEST(HallPages, NamesAndTextsStayText)
             << int(route.kind);
         EXPECT_NE(body.find("Сидорова &amp; Ко"), std::string::npos) << int(route.kind);
     }
-    EXPECT_EQ(htmlEscaped("<a href='x'>&\"</a>"),
-              "&lt;a href=&#39;x&#39;&gt;&amp;&quot;&lt;/a&gt;");
+    EXPECT_EQ(htmlEscaped("<a href=\"x\">&</a>"), "&lt;a href=&quot;x&quot;&gt;&amp;&lt;/a&gt;");
 }
 
 TEST(HallPages, TrfIsTheExport)
