@@ -99,6 +99,9 @@ HallDialog::HallDialog(const HallServer *server, QHostAddress address, quint16 p
     layout->addWidget(lblHallUrl);
     layout->addWidget(lblHallQr, 1);
     layout->addWidget(close);
+    // Wide enough for the address in large type; with the code it still fits a netbook's
+    // 1024 × 600.
+    setMinimumWidth(460);
     showState();
 }
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "app/language.h"
 #include "export/sheet_fixture.h"
 #include "hall/hall_client.h"
 
@@ -18,25 +19,38 @@ using namespace hall_client;
 
 namespace {
 
-std::vector<std::string> names()
+std::vector<std::string> names(bool english = false)
 {
-    const std::vector<std::string> surnames = {
-        "Иванов",   "Петрова",      "Сидоренко", "Кузнецов",
-        "Смирнова", "Попов",        "Васильева", "Константинопольский",
-        "Новиков",  "Фёдорова",     "Морозов",   "Волкова",
-        "Алексеев", "Лебедева",     "Семёнов",   "Егорова",
-        "Павлов",   "Козлова",      "Степанов",  "Николаева",
-        "Орлов",    "<b>Жирный</b>"};
+    const std::vector<std::string> surnames =
+        english
+            ? std::vector<std::string>{"Ivanov",   "Petrova",    "Sidorenko", "Kuznetsov",
+                                       "Smirnova", "Popov",      "Vasilyeva", "Konstantinopolsky",
+                                       "Novikov",  "Fyodorova",  "Morozov",   "Volkova",
+                                       "Alekseev", "Lebedeva",   "Semyonov",  "Yegorova",
+                                       "Pavlov",   "Kozlova",    "Stepanov",  "Nikolaeva",
+                                       "Orlov",    "<b>Bold</b>"}
+            : std::vector<std::string>{
+                  "Иванов",   "Петрова",      "Сидоренко", "Кузнецов",
+                  "Смирнова", "Попов",        "Васильева", "Константинопольский",
+                  "Новиков",  "Фёдорова",     "Морозов",   "Волкова",
+                  "Алексеев", "Лебедева",     "Семёнов",   "Егорова",
+                  "Павлов",   "Козлова",      "Степанов",  "Николаева",
+                  "Орлов",    "<b>Жирный</b>"};
     std::vector<std::string> out;
     for (std::size_t k = 0; k < surnames.size(); ++k)
-        out.push_back(surnames[k] + (k % 2 ? " Анна" : " Игорь"));
+        out.push_back(surnames[k] +
+                      (english ? (k % 2 ? " Anna" : " Igor") : (k % 2 ? " Анна" : " Игорь")));
     return out;
 }
 
-HallView bigEvent()
+HallView bigEvent(bool english = false)
 {
     HallView view;
-    view.snapshot = sheet_fixture::event(names(), 2, true, true);
+    view.snapshot = sheet_fixture::event(names(english), 2, true, true);
+    if (english) {
+        view.snapshot.event.title = "District Junior Championship";
+        view.snapshot.event.place = "Tver";
+    }
     view.changedAt = "09.12.2026 14:05:31";
     view.stamp = "1-1";
     return view;
@@ -124,11 +138,11 @@ document.getElementById('f').onload = function () {
     }
 }
 
-// The handbook's pictures: the phone, the hall's screen, and the crosstable on a wide screen.
+// The handbook's pictures: the phone, the hall's screen, and the crosstable on a wide screen;
+// the Russian chapter's, then with the program speaking English, the English chapter's.
 TEST(HallBrowser, RendersThePicturesOfTheHandbook)
 {
     ServerThread server;
-    server.publish(bigEvent());
     QTemporaryDir folder;
     const QString url = QStringLiteral("http://127.0.0.1:%1").arg(server.port());
     const QString phone = folder.filePath(QStringLiteral("phone.html"));
@@ -147,25 +161,34 @@ TEST(HallBrowser, RendersThePicturesOfTheHandbook)
         QString page;
         QSize size;
     };
-    for (const Shot &shot :
-         {Shot{QStringLiteral("hall-phone.png"), QUrl::fromLocalFile(phone).toString(), {360, 740}},
-          Shot{QStringLiteral("hall-screen.png"), url + QStringLiteral("/hall"), {1920, 1080}},
-          Shot{QStringLiteral("hall-crosstable.png"), url + QStringLiteral("/"), {1920, 1080}}}) {
-        const QString path = shots.filePath(shot.file);
-        QFile::remove(path);
-        chromium(
-            {QStringLiteral("--virtual-time-budget=3000"),
-             QStringLiteral("--window-size=%1,%2").arg(shot.size.width()).arg(shot.size.height()),
-             QStringLiteral("--screenshot=") + path, shot.page},
-            folder.filePath(QStringLiteral("profile")));
-        const QImage image(path);
-        ASSERT_FALSE(image.isNull()) << path.toStdString();
-        EXPECT_EQ(image.size(), shot.size) << path.toStdString();
-        // Not a blank page: the table's rules and text darken a good share of it.
-        int dark = 0;
-        for (int y = 0; y < image.height(); y += 4)
-            for (int x = 0; x < image.width(); x += 4)
-                dark += qGray(image.pixel(x, y)) < 128;
-        EXPECT_GT(dark, (image.width() / 4) * (image.height() / 4) / 50) << path.toStdString();
+    for (const QString language : {QStringLiteral(""), QStringLiteral(".en")}) {
+        QObject speaker;
+        if (!language.isEmpty())
+            ASSERT_EQ(krugovik::useLanguage(&speaker, krugovik::Language::English),
+                      krugovik::Language::English);
+        // Published anew: the pages are made in the language in force.
+        server.publish(bigEvent(!language.isEmpty()));
+        for (const Shot &shot :
+             {Shot{QStringLiteral("hall-phone"), QUrl::fromLocalFile(phone).toString(), {360, 740}},
+              Shot{QStringLiteral("hall-screen"), url + QStringLiteral("/hall"), {1920, 1080}},
+              Shot{QStringLiteral("hall-crosstable"), url + QStringLiteral("/"), {1920, 1080}}}) {
+            const QString path = shots.filePath(shot.file + language + QStringLiteral(".png"));
+            QFile::remove(path);
+            chromium({QStringLiteral("--virtual-time-budget=3000"),
+                      QStringLiteral("--window-size=%1,%2")
+                          .arg(shot.size.width())
+                          .arg(shot.size.height()),
+                      QStringLiteral("--screenshot=") + path, shot.page},
+                     folder.filePath(QStringLiteral("profile")));
+            const QImage image(path);
+            ASSERT_FALSE(image.isNull()) << path.toStdString();
+            EXPECT_EQ(image.size(), shot.size) << path.toStdString();
+            // Not a blank page: the table's rules and text darken a good share of it.
+            int dark = 0;
+            for (int y = 0; y < image.height(); y += 4)
+                for (int x = 0; x < image.width(); x += 4)
+                    dark += qGray(image.pixel(x, y)) < 128;
+            EXPECT_GT(dark, (image.width() / 4) * (image.height() / 4) / 50) << path.toStdString();
+        }
     }
 }

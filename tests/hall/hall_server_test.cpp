@@ -96,7 +96,7 @@ TEST(HallServer, AnswersOnlyGetAndHead)
     for (const std::string method :
          {"POST", "PUT", "DELETE", "PATCH", "OPTIONS", "TRACE", "CONNECT", "get", "PROPFIND"}) {
         const Reply reply = roundTrip(server.port(), method + " / HTTP/1.1\r\nHost: x\r\n"
-                                                             "Content-Length: 4\r\n\r\nabcd");
+                                                              "Content-Length: 4\r\n\r\nabcd");
         EXPECT_EQ(reply.status, 405) << method;
         EXPECT_EQ(header(reply, "Allow"), "GET, HEAD") << method;
     }
