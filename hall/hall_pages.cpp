@@ -295,8 +295,14 @@ std::optional<HallPage> hallPage(const HallView &view, const HallRoute &route)
         if (route.kind == HallPageKind::Trf || route.kind == HallPageKind::Round)
             return std::nullopt;
         const std::string none = translated("Hall", "Турнир не открыт.");
-        return HallPage{"text/html; charset=utf-8",
-                        page(view, none, {}, route.kind == HallPageKind::Hall)};
+        return HallPage{
+            "text/html; charset=utf-8",
+            page(view, none,
+                 "<p class=\"note\">" +
+                     htmlEscaped(
+                         translated("Hall", "Таблица появится, как только судья откроет турнир.")) +
+                     "</p>\n",
+                 route.kind == HallPageKind::Hall)};
     }
     const std::string title = sheetTitle(s);
     switch (route.kind) {

@@ -250,6 +250,10 @@
         <translation>No tournament is open.</translation>
     </message>
     <message>
+        <source>Таблица появится, как только судья откроет турнир.</source>
+        <translation>The table appears as soon as the director opens a tournament.</translation>
+    </message>
+    <message>
         <source>Запуск: krugovik --serve ФАЙЛ [--port N] [--listen АДРЕС]</source>
         <translation>Usage: krugovik --serve FILE [--port N] [--listen ADDRESS]</translation>
     </message>
