@@ -9,7 +9,8 @@ namespace krugovik {
 
 struct HallServer::Connection {
     QByteArray buffer;
-    QTimer *idle = nullptr; // the socket's child: it goes with the socket, never inside its own signal
+    QTimer *idle =
+        nullptr; // the socket's child: it goes with the socket, never inside its own signal
     bool answered = false;
 };
 
