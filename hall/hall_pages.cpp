@@ -86,14 +86,17 @@ constexpr const char *kPollScript = R"(<script>
 constexpr const char *kHallScript = R"(<script>
 (function () {
   var shown = 0;
+  // The largest size from 8 to 72 pixels at which the page needs no scrolling, by halving.
   function fit(slide) {
     var root = document.documentElement;
-    var size = 72;
-    slide.style.fontSize = size + 'px';
-    while (size > 8 && (root.scrollWidth > window.innerWidth || root.scrollHeight > window.innerHeight)) {
-      size -= 2;
-      slide.style.fontSize = size + 'px';
+    var low = 8, high = 72;
+    while (low < high) {
+      var middle = Math.ceil((low + high) / 2);
+      slide.style.fontSize = middle + 'px';
+      if (root.scrollWidth > window.innerWidth || root.scrollHeight > window.innerHeight) high = middle - 1;
+      else low = middle;
     }
+    slide.style.fontSize = low + 'px';
   }
   window.hallShow = function () {
     var slides = document.querySelectorAll('.slide');
