@@ -10,13 +10,16 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/smoke_check.h"
+#include "hall/serve_command.h"
+#include "hall/stop_signals.h"
 #include "trf/trf_command.h"
 
 int main(int argc, char *argv[])
 {
     // The checker and the generator need no display; they speak the program's language.
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    if (!arguments.empty() && (arguments.front() == "--check" || arguments.front() == "--generate")) {
+    if (!arguments.empty() &&
+        (arguments.front() == "--check" || arguments.front() == "--generate")) {
         QCoreApplication commandLine(argc, argv);
         krugovik::useLanguage(&commandLine,
                               krugovik::startLanguage(krugovik::programSettingsFile()));
@@ -25,6 +28,13 @@ int main(int argc, char *argv[])
             std::fputs(outcome->errors.c_str(), stderr);
             return outcome->status;
         }
+    }
+    // The hall's pages of a tournament file, without a window, until Ctrl+C or SIGTERM.
+    if (!arguments.empty() && arguments.front() == "--serve") {
+        krugovik::blockStopSignals();
+        QCoreApplication serving(argc, argv);
+        krugovik::useLanguage(&serving, krugovik::startLanguage(krugovik::programSettingsFile()));
+        return krugovik::runServeCommand(serving.arguments());
     }
 #ifdef Q_OS_LINUX
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&

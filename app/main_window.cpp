@@ -46,6 +46,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     mnuImportTrf->setObjectName(QStringLiteral("mnuImportTrf"));
     connect(mnuImportTrf, &QAction::triggered, this, &MainWindow::mnuImportTrf_Click);
     createFileMenu();
+    createHallMenu();
     createEditMenu();
     createBaseMenu();
     createResultsMenu();
@@ -149,6 +150,7 @@ void MainWindow::showTournament()
     m_tournamentWindow->setWindowFlags(m_tournamentWindow->windowFlags() &
                                        ~Qt::WindowMaximizeButtonHint);
     window->Form_Load();
+    watchForHall(window);
     setResultsEnabled(true);
     setTournamentCommandsEnabled(true);
     connect(m_tournamentWindow, &QObject::destroyed, mnuResults, [menu = mnuResults] {

@@ -17,6 +17,7 @@ class FileChooser;
 class HelpViewer;
 class StandingsView;
 class FileLayer;
+class HallServer;
 class TournamentWindow;
 struct TournamentSnapshot;
 } // namespace krugovik
@@ -119,4 +120,18 @@ class MainWindow : public QMainWindow {
     QAction *mnuLanguageRussian = nullptr;
     QAction *mnuLanguageEnglish = nullptr;
     krugovik::Language m_language = krugovik::Language::Russian; // the one in force
+    // «Табло в сети…»: the hall's web server, fed a snapshot after every change of the open
+    // tournament (app/hall_menu.cpp).
+    void createHallMenu();
+    void mnuHall_Click();
+    // Why the server did not start; empty when it listens.
+    QString startHall(const QString &address, quint16 port);
+    void stopHall();
+    void showHallInTitle();
+    void publishToHall();
+    void watchForHall(krugovik::TournamentWindow *window);
+    QAction *mnuHall = nullptr;
+    krugovik::HallServer *m_hall = nullptr;
+    qint64 m_hallBase = 0;
+    int m_hallChanges = 0;
 };

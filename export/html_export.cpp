@@ -27,7 +27,25 @@ td.self { background: #808080; }
 td.est { background: #ffffc0; }
 )";
 
-std::string escaped(const std::string &text)
+std::string cell(const std::string &text, const std::string &cls = {})
+{
+    const std::string open = cls.empty() ? "<td>" : "<td class=\"" + cls + "\">";
+    return open + htmlEscaped(text) + "</td>";
+}
+
+std::string header(const std::string &text)
+{
+    return "<th>" + htmlEscaped(text) + "</th>";
+}
+
+std::string gameText(GameState state)
+{
+    return state == GameState::Draw ? "½" : std::string(cellText(state));
+}
+
+} // namespace
+
+std::string htmlEscaped(std::string_view text)
 {
     std::string out;
     for (const char c : text) {
@@ -50,24 +68,6 @@ std::string escaped(const std::string &text)
     }
     return out;
 }
-
-std::string cell(const std::string &text, const std::string &cls = {})
-{
-    const std::string open = cls.empty() ? "<td>" : "<td class=\"" + cls + "\">";
-    return open + escaped(text) + "</td>";
-}
-
-std::string header(const std::string &text)
-{
-    return "<th>" + escaped(text) + "</th>";
-}
-
-std::string gameText(GameState state)
-{
-    return state == GameState::Draw ? "½" : std::string(cellText(state));
-}
-
-} // namespace
 
 std::string exportHtml(const TournamentSnapshot &snapshot)
 {
@@ -95,22 +95,22 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     };
 
     // The page speaks the language of the program that wrote it.
-    std::string out = "<!DOCTYPE html>\n<html lang=\"" + escaped(programLanguageCode()) +
+    std::string out = "<!DOCTYPE html>\n<html lang=\"" + htmlEscaped(programLanguageCode()) +
                       "\">\n<head>\n<meta charset=\"utf-8\">\n";
     const std::string title = sheetTitle(snapshot);
-    out += "<title>" + escaped(title) + "</title>\n";
+    out += "<title>" + htmlEscaped(title) + "</title>\n";
     out += "<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n";
-    out += "<h1>" + escaped(title) + "</h1>\n";
+    out += "<h1>" + htmlEscaped(title) + "</h1>\n";
     if (const std::vector<EventLine> details = eventLines(snapshot.event); !details.empty()) {
         out += "<p class=\"event\">";
         for (std::size_t k = 0; k < details.size(); ++k)
-            out += (k == 0 ? "" : "<br>\n") + escaped(details[k].label) + ": " +
-                   escaped(details[k].value);
+            out += (k == 0 ? "" : "<br>\n") + htmlEscaped(details[k].label) + ": " +
+                   htmlEscaped(details[k].value);
         out += "</p>\n";
     }
-    out += "<p class=\"date\">" + escaped(snapshot.date) + "</p>\n";
+    out += "<p class=\"date\">" + htmlEscaped(snapshot.date) + "</p>\n";
 
-    out += "<h2>" + escaped(translated("Sheets", "Итоговая таблица")) +
+    out += "<h2>" + htmlEscaped(translated("Sheets", "Итоговая таблица")) +
            "</h2>\n<table>\n<thead>\n<tr>";
     for (const std::string &title : standingTitles(snapshot))
         out += header(title);
@@ -126,9 +126,9 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     }
     out += "</tbody>\n</table>\n";
     if (const std::string rules = placeRulesLine(snapshot); !rules.empty())
-        out += "<p class=\"rules\">" + escaped(rules) + "</p>\n";
+        out += "<p class=\"rules\">" + htmlEscaped(rules) + "</p>\n";
 
-    out += "<h2>" + escaped(translated("Sheets", "Турнирная таблица")) +
+    out += "<h2>" + htmlEscaped(translated("Sheets", "Турнирная таблица")) +
            "</h2>\n<table>\n<thead>\n<tr>";
     out += header(translated("Sheets", "№")) + header(translated("Sheets", "Участник")) +
            header(translated("Sheets", "Рейтинг"));

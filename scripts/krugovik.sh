@@ -17,15 +17,20 @@ packages+=(libqt6sql6-sqlite libsqlite3-dev libzip-dev pkgconf)
 packages+=(qt6-translations-l10n)
 # Qt's translation tools (lupdate, lrelease) and their CMake functions: the English texts.
 packages+=(qt6-l10n-tools qt6-tools-dev)
+# The hall's dialog draws the page's address as a QR code.
+packages+=(libqrencode-dev)
 case "$what" in
 # The HTML checker, the PDF reader, the validators of the desktop entry and AppStream
 # data and the formatter of the manual pages that the tests call.
 # DejaVu Sans Condensed: the printed sheets' narrow face, whose widths the sheet tests expect.
+# Chromium: the browser that renders the hall's pages on a phone and on the hall's screen.
 test | sanitize) packages+=(tidy poppler-utils appstream desktop-file-utils librapidcheck-dev
-    fonts-dejavu-extra groff-base) ;;
+    fonts-dejavu-extra groff-base chromium) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # Xvfb: the start-up is timed on a display, as the director starts the program.
-bench) packages+=(libbenchmark-dev xvfb xauth) ;;
+# Qt HTTP Server: the bare server the hall's server is measured against; its CMake files ask
+# for Qt WebSockets', which Debian's package does not pull in.
+bench) packages+=(libbenchmark-dev xvfb xauth qt6-httpserver-dev qt6-websockets-dev) ;;
 screenshots) packages+=(poppler-utils fonts-dejavu-extra) ;;
 package) packages+=(dpkg-dev file lintian appstream desktop-file-utils qt6-qpa-plugins
     fonts-dejavu-core) ;;
@@ -87,12 +92,13 @@ fuzz)
     ;;
 bench)
     configure "$here/build-bench" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKRUGOVIK_BENCH=ON
-    cmake --build "$here/build-bench" --target krugovik_bench -j "$jobs"
+    cmake --build "$here/build-bench" --target krugovik_bench krugovik_hall_bench -j "$jobs"
     if [ -n "${DISPLAY:-}" ]; then
         "$here/build-bench/bench/krugovik_bench" "$@"
     else
         xvfb-run -a -s "-screen 0 1280x1024x24" "$here/build-bench/bench/krugovik_bench" "$@"
     fi
+    QT_QPA_PLATFORM=offscreen "$here/build-bench/bench/krugovik_hall_bench"
     ;;
 examples)
     # A copy, so that trying things out never changes the samples in the checkout.

@@ -131,8 +131,8 @@ TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
                                   QStringLiteral("Сохранить отчёт TRF…"), QString(),
                                   QStringLiteral("Правила распределения мест…"),
                                   QStringLiteral("Порядок при равенстве…")}));
-    // Loading, a TRF opened, the save and the event's details.
-    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 4);
+    // Loading, a TRF opened, the save, the event's details and the hall's board.
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 5);
 
     openTournament();
     EXPECT_TRUE(menu()->isEnabled());

@@ -11,7 +11,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cp "$source/i18n/krugovik_en.ts" "$work/krugovik_en.ts"
 cd "$source"
-"$lupdate" "$@" -I . app ui table base standings rating rounds export common trf \
+"$lupdate" "$@" -I . app ui table base standings rating rounds export common trf hall \
     -ts "$work/krugovik_en.ts" >"$work/lupdate.log" 2>&1 || {
     cat "$work/lupdate.log"
     exit 1
