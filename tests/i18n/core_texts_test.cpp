@@ -623,7 +623,7 @@ TEST(Russian, SentencesMadeFromPatternsStayAsTheyWere)
          "он не похож на файл турнира: в нём двоичные данные"},
         {checkFaults(kHead + playerLine(1, "1.0", 1, {"   2 w 1"}) + "\r\n" +
                      playerLine(2, "0.0", 2, {"   1 b 0"}) + "\r\n"),
-         "2 игроков, а в круговом турнире их 3-22\n"},
+         "2 игрока, а в круговом турнире их 3-22\n"},
         {checkFaults(trf(with(kP1, 107, "b"), with(kP2, 107, "w"))),
          "тур 2: в паре 1-2 цвета наоборот, по таблице Бергера белыми играет 1\n"},
         {checkFaults(joined(lines)).substr(0, checkFaults(joined(lines)).find(" — ")),
