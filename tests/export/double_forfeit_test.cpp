@@ -109,7 +109,8 @@ void expectEveryExport(const TournamentSnapshot &s, const Expected &e)
                 << p << " cycle " << c + 1;
     }
     // The TRF: points, ranks, and the game lost on both sides.
-    const TrfReadResult read = readTrf(exportTrf(s));
+    const std::string trf = exportTrf(s);
+    const TrfReadResult read = readTrf(trf);
     ASSERT_TRUE(read.ok());
     for (const TrfPlayer &player : read.file.players) {
         std::string written = commaNumber(player.points);
@@ -146,6 +147,42 @@ TEST(DoubleForfeit, StaysLostByBothAfterAWithdrawal)
     for (const StandingLine &line : finalStandings(s)) {
         if (line.player == 1)
             EXPECT_EQ(line.points, "4");
+    }
+}
+
+// A player without a place whose games before he left have no result yet: the TRF pairs
+// them without a result on both lines, and every line keeps its last result column, so
+// that FIDE's checker sees the pairings and cuts them first.
+TEST(VoidedPlayer, HisGamesArePairedWithoutAResultInTheTrf)
+{
+    TournamentSnapshot s = lostByBoth(1);
+    s.games = {};
+    recordGame(s.games, 1, 2, W, 1500, 1500);
+    recordGame(s.games, 1, 3, D, 1500, 1500);
+    recordGame(s.games, 2, 3, W, 1500, 1500);
+    s.players[3].withdrawnAfter = 2;
+    for (int q = 1; q <= 3; ++q) {
+        if (scheduledGame(4, 1, false, 1, 4, q)->round == 3)
+            recordGame(s.games, 4, q, FL, 1500, 1500);
+    }
+    const std::string trf = exportTrf(s);
+    const TrfReadResult read = readTrf(trf);
+    ASSERT_TRUE(read.ok());
+    for (const TrfPlayer &player : read.file.players) {
+        int withHim = 0;
+        for (const TrfRound &round : player.rounds) {
+            if (round.opponent == 4 || (player.number == 4 && round.opponent > 0)) {
+                EXPECT_EQ(round.result, ' ') << player.number;
+                ++withHim;
+            }
+        }
+        EXPECT_EQ(withHim, player.number == 4 ? 3 : 1) << player.number;
+    }
+    // Three rounds: every line reaches the last result column, 119.
+    for (std::size_t start = 0, end; (end = trf.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        if (trf.compare(start, 3, "001") == 0)
+            EXPECT_EQ(end - start, 119u) << trf.substr(start, end - start);
     }
 }
 
