@@ -277,17 +277,6 @@ std::optional<TrfRoundRobin> trfRoundRobin(const TrfFile &file, TrfError &why)
                 return std::nullopt;
             }
             cell = stateOf(g.result);
-            // A game both lost by forfeit: both had left. The engine gives such games to
-            // nobody once it knows.
-            const TrfRound &theirs =
-                file.players[std::size_t(q - 1)].rounds[std::size_t(round - 1)];
-            if (g.result == '-' && theirs.result == '-') {
-                for (int who : {p.number, q}) {
-                    int &after = r.withdrawnAfter[std::size_t(who)];
-                    after = after == 0 ? std::max(1, round - 1)
-                                       : std::min(after, std::max(1, round - 1));
-                }
-            }
             r.white[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] =
                 g.colour == 'b' ? q : p.number;
             r.round[std::size_t(c)][std::size_t(p.number)][std::size_t(q)] = round;

@@ -402,3 +402,24 @@ TEST(Checker, TakesTheTieBreaksFrom202Or212)
         EXPECT_EQ(codes, c.expected) << c.lines;
     }
 }
+
+// A game lost by both is no withdrawal: both go on playing, and the game counts for nobody.
+TEST(Checker, AGameLostByBothWithdrawsNobody)
+{
+    std::vector<std::string> lines = sixPlayers();
+    std::string &line1 = lines[lineOf(lines, 1)];
+    std::string cell1 = roundCell(line1, 2);
+    std::string &lineB = lines[lineOf(lines, opponentIn(cell1))];
+    std::string cellB = roundCell(lineB, 2);
+    cell1[8] = '-';
+    cellB[8] = '-';
+    setRoundCell(line1, 2, cell1);
+    setRoundCell(lineB, 2, cellB);
+    const TrfReadResult read = readTrf(joined(lines));
+    ASSERT_TRUE(read.ok()) << read.errors.front().reason;
+    TrfError why;
+    const std::optional<TrfRoundRobin> robin = trfRoundRobin(read.file, why);
+    ASSERT_TRUE(robin.has_value()) << why.reason;
+    for (int player = 1; player <= 6; ++player)
+        EXPECT_EQ(robin->results.withdrawnAfter[std::size_t(player)], 0) << player;
+}
