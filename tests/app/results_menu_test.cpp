@@ -130,9 +130,10 @@ TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
                                   QStringLiteral("Сохранить для таблиц (CSV)…"),
                                   QStringLiteral("Сохранить отчёт TRF…"), QString(),
                                   QStringLiteral("Правила распределения мест…"),
-                                  QStringLiteral("Порядок при равенстве…")}));
-    // Loading, a TRF opened, the save and the event's details.
-    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 4);
+                                  QStringLiteral("Порядок при равенстве…"), QString(),
+                                  QStringLiteral("Нормы и рейтинг ФИДЕ")}));
+    // Loading, a TRF opened, the save, the event's details and the drawing of numbers.
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 5);
 
     openTournament();
     EXPECT_TRUE(menu()->isEnabled());
