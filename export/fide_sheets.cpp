@@ -15,11 +15,6 @@
 namespace krugovik {
 namespace {
 
-std::string sheetText(const char *source, const char *comment = nullptr)
-{
-    return translated("FideSheets", source, comment);
-}
-
 std::string resultText(int halves)
 {
     return halves == 2 ? "1" : halves == 1 ? "½" : "0";
@@ -35,18 +30,20 @@ std::vector<std::string> eventLines(const TournamentSnapshot &snapshot, int roun
 {
     const EventDetails &event = snapshot.event;
     std::vector<std::string> lines;
-    lines.push_back(filled(sheetText("Турнир: %1"), {sheetTitle(snapshot)}));
-    lines.push_back(filled(sheetText("Место: %1; федерация: %2"),
+    lines.push_back(filled(translated("FideSheets", "Турнир: %1"), {sheetTitle(snapshot)}));
+    lines.push_back(filled(translated("FideSheets", "Место: %1; федерация: %2"),
                            {orNone(event.place), orNone(event.federation)}));
-    lines.push_back(filled(sheetText("Даты: %1 – %2"),
+    lines.push_back(filled(translated("FideSheets", "Даты: %1 – %2"),
                            {orNone(sheetDate(event.startDate)), orNone(sheetDate(event.endDate))}));
-    lines.push_back(filled(sheetText("Игроков: %1; туров: %2; круговой турнир в %3 кр."),
-                           {std::to_string(snapshot.players.size()), std::to_string(rounds),
-                            std::to_string(snapshot.cycles)}));
-    lines.push_back(filled(sheetText("Контроль времени: %1"), {orNone(event.timeControl)}));
-    lines.push_back(filled(sheetText("Главный судья: %1; заместитель: %2"),
+    lines.push_back(
+        filled(translated("FideSheets", "Игроков: %1; туров: %2; круговой турнир, циклов: %3"),
+               {std::to_string(snapshot.players.size()), std::to_string(rounds),
+                std::to_string(snapshot.cycles)}));
+    lines.push_back(
+        filled(translated("FideSheets", "Контроль времени: %1"), {orNone(event.timeControl)}));
+    lines.push_back(filled(translated("FideSheets", "Главный судья: %1; заместитель: %2"),
                            {orNone(event.chiefArbiter), orNone(event.deputyArbiter)}));
-    lines.push_back(filled(sheetText("Организатор: %1"), {orNone(event.organiser)}));
+    lines.push_back(filled(translated("FideSheets", "Организатор: %1"), {orNone(event.organiser)}));
     return lines;
 }
 
@@ -63,23 +60,25 @@ Sheet certificate(const TournamentSnapshot &snapshot, const FideEvent &event, in
     const FidePlayer &player = event.players[std::size_t(p)];
     const PlayerIdentity &identity = snapshot.players[std::size_t(p)].identity;
     Sheet sheet;
-    sheet.title = sheetText("Сертификат результата на звание");
-    sheet.subtitle =
-        filled(sheetText("Норма %1", "%1: the title's short name"), {normName(check.norm)});
+    sheet.title = translated("FideSheets", "Сертификат результата на звание");
+    sheet.subtitle = filled(translated("FideSheets", "Норма %1", "%1: the title's short name"),
+                            {normName(check.norm)});
     sheet.heading.push_back(filled(
-        sheetText("Участник: %1; FIDE ID: %2; федерация: %3; звание: %4; год рождения: %5"),
+        translated("FideSheets",
+                   "Участник: %1; FIDE ID: %2; федерация: %3; звание: %4; год рождения: %5"),
         {player.name, orNone(fideIdText(identity.fideId)), orNone(player.federation),
          orNone(player.title), identity.birthYear > 0 ? std::to_string(identity.birthYear) : "—"}));
     for (std::string &line : eventLines(snapshot, rounds))
         sheet.heading.push_back(std::move(line));
-    sheet.columns = {{sheetText("Тур"), SheetAlign::Right},
-                     {sheetText("Дата"), SheetAlign::Centre},
-                     {sheetText("Соперник"), SheetAlign::Left, false, false, false, true},
-                     {sheetText("Звание"), SheetAlign::Centre},
-                     {sheetText("Федерация"), SheetAlign::Centre},
-                     {sheetText("FIDE ID"), SheetAlign::Right},
-                     {sheetText("Рейтинг"), SheetAlign::Right},
-                     {sheetText("Результат"), SheetAlign::Centre}};
+    sheet.columns = {
+        {translated("FideSheets", "Тур"), SheetAlign::Right},
+        {translated("FideSheets", "Дата"), SheetAlign::Centre},
+        {translated("FideSheets", "Соперник"), SheetAlign::Left, false, false, false, true},
+        {translated("FideSheets", "Звание"), SheetAlign::Centre},
+        {translated("FideSheets", "Федерация"), SheetAlign::Centre},
+        {translated("FideSheets", "FIDE ID"), SheetAlign::Right},
+        {translated("FideSheets", "Рейтинг"), SheetAlign::Right},
+        {translated("FideSheets", "Результат"), SheetAlign::Centre}};
     // The games of the norm in the order of rounds; forfeits are no part of it.
     struct Line {
         int round;
@@ -88,6 +87,7 @@ Sheet certificate(const TournamentSnapshot &snapshot, const FideEvent &event, in
     std::vector<Line> lines;
     int halves = 0;
     std::set<std::string> federations;
+    int titled = 0, ofLevel = 0;
     for (int cycle = 0; cycle < snapshot.cycles; ++cycle) {
         for (int q = 0; q < n; ++q) {
             if (q == p)
@@ -106,6 +106,8 @@ Sheet certificate(const TournamentSnapshot &snapshot, const FideEvent &event, in
             halves += mine;
             const FidePlayer &opponent = event.players[std::size_t(q)];
             federations.insert(opponent.federation);
+            titled += isTitleHolder(opponent.title) ? 1 : 0;
+            ofLevel += countsForLevel(opponent.title, check.norm) ? 1 : 0;
             const auto scheduled = scheduledGame(n, snapshot.cycles, snapshot.reverseLastRounds,
                                                  cycle + 1, p + 1, q + 1);
             const int round = scheduled ? scheduled->round : 0;
@@ -126,25 +128,28 @@ Sheet certificate(const TournamentSnapshot &snapshot, const FideEvent &event, in
         sheet.rows.push_back(std::move(line.cells));
     const NormLevel &level = normLevel(check.norm);
     sheet.footer.push_back(
-        filled(sheetText("Очки: %1 из %2"),
+        filled(translated("FideSheets", "Очки: %1 из %2"),
                {withDecimalSeparator(halvesWithPoint(halves)), std::to_string(check.games)}));
+    sheet.footer.push_back(filled(
+        translated("FideSheets", "Средний рейтинг соперников Ra: %1 (нижняя граница рейтинга %2, "
+                                 "нерейтингованные — %3)"),
+        {std::to_string(check.ra), std::to_string(level.ratingFloor),
+         std::to_string(kUnratedOpponentRating)}));
     sheet.footer.push_back(
-        filled(sheetText("Средний рейтинг соперников Ra: %1 (нижняя граница рейтинга %2, "
-                         "нерейтингованные — %3)"),
-               {std::to_string(check.ra), std::to_string(level.ratingFloor),
-                std::to_string(kUnratedOpponentRating)}));
-    sheet.footer.push_back(
-        filled(sheetText("Перфоманс Rp: %1 (нужно не меньше %2)"),
+        filled(translated("FideSheets", "Перфоманс Rp: %1 (нужно не меньше %2)"),
                {std::to_string(check.rp), std::to_string(level.leastPerformance)}));
     sheet.footer.push_back(
-        filled(sheetText("Соперников из других федераций: %1 федераций"),
-               {std::to_string(
-                   std::count_if(federations.begin(), federations.end(), [&](const std::string &f) {
-                       return !f.empty() && f != player.federation;
-                   }))}));
-    sheet.footer.push_back(filled(sheetText("Норма %1 выполнена"), {normName(check.norm)}));
-    sheet.signatures = {sheetText("Главный судья") + '\t' + snapshot.event.chiefArbiter,
-                        sheetText("Организатор") + '\t' + snapshot.event.organiser};
+        filled(translated("FideSheets", "Соперников с званием: %1, из них уровня нормы: %2; "
+                                        "других федераций среди соперников: %3"),
+               {std::to_string(titled), std::to_string(ofLevel),
+                std::to_string(std::count_if(
+                    federations.begin(), federations.end(),
+                    [&](const std::string &f) { return !f.empty() && f != player.federation; }))}));
+    sheet.footer.push_back(
+        filled(translated("FideSheets", "Норма %1 выполнена"), {normName(check.norm)}));
+    sheet.signatures = {translated("FideSheets", "Главный судья") + '\t' +
+                            snapshot.event.chiefArbiter,
+                        translated("FideSheets", "Организатор") + '\t' + snapshot.event.organiser};
     sheet.largestPoints = 10;
     return sheet;
 }
@@ -169,24 +174,25 @@ Sheet ratingReportSheet(const TournamentSnapshot &snapshot)
     const FideEvent event = fideEventOf(snapshot);
     Sheet sheet;
     sheet.title = sheetTitle(snapshot);
-    sheet.subtitle = sheetText("Рейтинг-отчёт ФИДЕ");
+    sheet.subtitle = translated("FideSheets", "Рейтинг-отчёт ФИДЕ");
     sheet.heading = sheetHeading(snapshot);
     const int average = averageRating(event);
     sheet.heading.push_back(
-        filled(sheetText("Средний рейтинг: %1; категория: %2"),
+        filled(translated("FideSheets", "Средний рейтинг: %1; категория: %2"),
                {std::to_string(average), std::to_string(eventCategory(average))}));
-    sheet.columns = {{sheetText("№"), SheetAlign::Right},
-                     {sheetText("Участник"), SheetAlign::Left, false, false, false, true},
-                     {sheetText("FIDE ID"), SheetAlign::Right},
-                     {sheetText("Звание"), SheetAlign::Centre},
-                     {sheetText("Федерация"), SheetAlign::Centre},
-                     {sheetText("Рейтинг"), SheetAlign::Right},
-                     {sheetText("K"), SheetAlign::Right},
-                     {sheetText("Партий"), SheetAlign::Right},
-                     {sheetText("Очки"), SheetAlign::Right},
-                     {sheetText("Ожидалось"), SheetAlign::Right},
-                     {sheetText("Изменение"), SheetAlign::Right},
-                     {sheetText("Новый рейтинг"), SheetAlign::Right}};
+    sheet.columns = {
+        {translated("FideSheets", "№"), SheetAlign::Right},
+        {translated("FideSheets", "Участник"), SheetAlign::Left, false, false, false, true},
+        {translated("FideSheets", "FIDE ID"), SheetAlign::Right},
+        {translated("FideSheets", "Звание"), SheetAlign::Centre},
+        {translated("FideSheets", "Федерация"), SheetAlign::Centre},
+        {translated("FideSheets", "Рейтинг"), SheetAlign::Right},
+        {translated("FideSheets", "K"), SheetAlign::Right},
+        {translated("FideSheets", "Партий"), SheetAlign::Right},
+        {translated("FideSheets", "Очки"), SheetAlign::Right},
+        {translated("FideSheets", "Ожидалось"), SheetAlign::Right},
+        {translated("FideSheets", "Изменение"), SheetAlign::Right},
+        {translated("FideSheets", "Новый рейтинг"), SheetAlign::Right}};
     for (const FideReportLine &line : fideReport(event)) {
         const FidePlayer &player = event.players[std::size_t(line.number - 1)];
         const bool rated = line.rating > 0;
@@ -204,10 +210,12 @@ Sheet ratingReportSheet(const TournamentSnapshot &snapshot)
              rated ? withDecimalSeparator(hundredthsWithPoint(line.expectedHundredths)) : "",
              rated ? signedNumber(line.change) : "", newRating});
     }
-    sheet.footer.push_back(sheetText(
+    sheet.footer.push_back(translated(
+        "FideSheets",
         "Ожидаемый результат — по таблице 8.1.2 Положения о рейтинге ФИДЕ, разница больше 400 "
         "считается как 400; K — по статье 8.3.3; партии без игры не обсчитываются."));
-    sheet.signatures = {sheetText("Главный судья") + '\t' + snapshot.event.chiefArbiter};
+    sheet.signatures = {translated("FideSheets", "Главный судья") + '\t' +
+                        snapshot.event.chiefArbiter};
     sheet.largestPoints = 10;
     return sheet;
 }

@@ -20,21 +20,23 @@ CommandOutcome refused(const std::string &why)
 }
 
 // The tournament file's bytes of the file, a TRF made into one; an error when neither reads.
+// A TRF is tried first: its first line, "012 …", would read as a count of 12 players.
 std::optional<std::string> tournamentBytes(const std::string &path, const std::string &bytes,
                                            std::string &why)
 {
-    if (classifyTournamentFile(bytes) == FileKind::Tournament) {
-        const int count = readTournamentFile(bytes).playerCount.value_or(0);
-        if (std::string error = readFileExtension(bytes, count).error; !error.empty()) {
-            why = path + ": " + error;
-            return std::nullopt;
-        }
-        return bytes;
-    }
     const TrfReadResult read = readTrf(bytes);
-    if (!read.ok()) {
-        const TrfError &e = read.errors.front();
-        why = path + (e.line > 0 ? ":" + std::to_string(e.line) : std::string()) + ": " + e.reason;
+    if (!read.ok() || read.file.players.empty()) {
+        if (classifyTournamentFile(bytes) == FileKind::Tournament) {
+            const int count = readTournamentFile(bytes).playerCount.value_or(0);
+            if (std::string error = readFileExtension(bytes, count).error; !error.empty()) {
+                why = path + ": " + error;
+                return std::nullopt;
+            }
+            return bytes;
+        }
+        const TrfError e = read.ok() ? TrfError{} : read.errors.front();
+        why = path + (e.line > 0 ? ":" + std::to_string(e.line) : std::string()) + ": " +
+              (e.reason.empty() ? translated("Report", "ни TRF, ни файл турнира") : e.reason);
         return std::nullopt;
     }
     TrfError error;

@@ -80,9 +80,9 @@ TEST_F(NormsWindow, ShowsTheCategoryChangesAndNormsAndFollowsEachResult)
     setResult(1, 9, QStringLiteral("0"));
     EXPECT_EQ(normsCell(0, 7), QStringLiteral("6"));
     EXPECT_EQ(normsCell(0, 11), QString());
-    // No result at all: the norm needs the whole point back.
+    // No result yet: half a point more gives 6.5 of 9, p 0.72, dp 166, Rp 2600 exactly.
     setResult(1, 9, QString());
-    EXPECT_EQ(normsCell(0, 11), QStringLiteral("Для нормы ГМ нужно 1 из 1"));
+    EXPECT_EQ(normsCell(0, 11), QStringLiteral("Для нормы ГМ нужно 0,5 из 1"));
 }
 
 TEST_F(NormsWindow, PrintsACertificatePerNormAndTheRatingReport)
