@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include "common/printer.h"
@@ -144,6 +146,65 @@ TEST_F(NormsWindow, DrawsNumbersByRatingAsOneStep)
     action("mnuDrawNumbers")->trigger();
     EXPECT_EQ(boxes.seen().text,
               QStringLiteral("Номера разыгрываются только до первого результата."));
+}
+
+// The window, its forms and the draw's dialog in English.
+class NormsInEnglish : public NormsWindow {
+  protected:
+    void SetUp() override
+    {
+        NormsWindow::SetUp();
+        ASSERT_TRUE(m_english.load(QStringLiteral(":/i18n/krugovik_en.qm")));
+        ASSERT_TRUE(QCoreApplication::installTranslator(&m_english));
+    }
+    void TearDown() override
+    {
+        NormsWindow::TearDown();
+        QCoreApplication::removeTranslator(&m_english);
+    }
+
+  private:
+    QTranslator m_english;
+};
+
+TEST_F(NormsInEnglish, TheWindowAndItsFormsSpeakEnglish)
+{
+    openTournament(normEvent(), QStringLiteral("NORMA.TXT"));
+    action("mnuNorms")->trigger();
+    EXPECT_EQ(norms()->windowTitle(), QStringLiteral("FIDE norms and rating"));
+    EXPECT_TRUE(norms()
+                    ->findChild<QLabel *>(QStringLiteral("lblNormsSummary"))
+                    ->text()
+                    .startsWith(QStringLiteral("Average FIDE rating: 2436, category: 8")));
+    EXPECT_EQ(normsCell(0, 8), QStringLiteral("4.69"));
+    EXPECT_EQ(normsCell(0, 11), QStringLiteral("GM norm made"));
+    const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+    const auto noRussian = [&](const krugovik::Sheet &sheet) {
+        std::vector<std::string> texts = {sheet.title, sheet.subtitle};
+        texts.insert(texts.end(), sheet.heading.begin(), sheet.heading.end());
+        texts.insert(texts.end(), sheet.footer.begin(), sheet.footer.end());
+        texts.insert(texts.end(), sheet.signatures.begin(), sheet.signatures.end());
+        for (const krugovik::SheetColumn &column : sheet.columns)
+            texts.push_back(column.title);
+        for (const std::string &text : texts)
+            EXPECT_FALSE(QString::fromStdString(text).contains(cyrillic)) << text;
+    };
+    const std::vector<PrintedDocument> certificates = printedBy("cmdNormCertificates");
+    ASSERT_EQ(certificates.size(), 1u);
+    EXPECT_EQ(certificates[0].sheet->title, "Certificate of title result");
+    EXPECT_EQ(certificates[0].sheet->subtitle, "GM norm");
+    noRussian(*certificates[0].sheet);
+    const std::vector<PrintedDocument> report = printedBy("cmdRatingReport");
+    ASSERT_EQ(report.size(), 1u);
+    EXPECT_EQ(report[0].sheet->subtitle, "FIDE rating report");
+    EXPECT_EQ(report[0].sheet->rows[0][9], "4.69");
+    noRussian(*report[0].sheet);
+
+    krugovik::DrawNumbersDialog draw({{"Petrov", 2400, "GM", "RUS"}}, std::nullopt);
+    EXPECT_EQ(draw.windowTitle(), QStringLiteral("Drawing of numbers"));
+    auto *method = draw.findChild<QComboBox *>(QStringLiteral("cmbDrawMethod"));
+    for (int i = 0; i < method->count(); ++i)
+        EXPECT_FALSE(method->itemText(i).contains(cyrillic)) << method->itemText(i).toStdString();
 }
 
 } // namespace
