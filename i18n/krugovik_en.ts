@@ -684,6 +684,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <translation>%1 norm made</translation>
     </message>
     <message>
+        <source>Норма %1 будет выполнена, если сыграть %2 оставшихся</source>
+        <comment>%1: the norm; %2: games still to play, whatever their results</comment>
+        <translation>%1 norm made once the remaining %2 are played</translation>
+    </message>
+    <message>
         <source>Для нормы %1 нужно %2 из %3</source>
         <comment>%1: the norm; %2: points still to score; %3: games to play</comment>
         <translation>%1 norm needs %2 of %3</translation>

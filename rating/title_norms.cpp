@@ -220,6 +220,11 @@ std::string normStatusText(const NormCheck &check)
     case NormState::Made:
         return filled(translated("Norms", "Норма %1 выполнена"), {normName(check.norm)});
     case NormState::Possible:
+        if (check.neededHalves == 0)
+            return filled(
+                translated("Norms", "Норма %1 будет выполнена, если сыграть %2 оставшихся",
+                           "%1: the norm; %2: games still to play, whatever their results"),
+                {normName(check.norm), std::to_string(check.remainingGames)});
         return filled(translated("Norms", "Для нормы %1 нужно %2 из %3",
                                  "%1: the norm; %2: points still to score; %3: games to play"),
                       {normName(check.norm),

@@ -104,6 +104,8 @@ TEST(TitleNorms, BeforeTheEndSaysWhatIsStillNeeded)
     EXPECT_EQ(normStatusText(gmOf(checks)), "Для нормы ГМ нужно 1,5 из 3");
     EXPECT_EQ(checks[std::size_t(Norm::IM)].state, NormState::Possible);
     EXPECT_EQ(checks[std::size_t(Norm::IM)].neededHalves, 0);
+    EXPECT_EQ(normStatusText(checks[std::size_t(Norm::IM)]),
+              "Норма ММ будет выполнена, если сыграть 3 оставшихся");
     // Three points from six: 6.5 is out of reach.
     const auto behind = checkNorms(roundRobin(normField("FM"), rowsWith("x10=0=1...")), 0);
     EXPECT_EQ(gmOf(behind).state, NormState::Impossible);
