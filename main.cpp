@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDate>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -12,18 +13,23 @@
 #include "app/smoke_check.h"
 #include "hall/serve_command.h"
 #include "hall/stop_signals.h"
+#include "export/report_command.h"
 #include "trf/trf_command.h"
 
 int main(int argc, char *argv[])
 {
-    // The checker and the generator need no display; they speak the program's language.
+    // The checker, the generator and the report need no display; they speak the program's language.
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     if (!arguments.empty() &&
-        (arguments.front() == "--check" || arguments.front() == "--generate")) {
+        (arguments.front() == "--check" || arguments.front() == "--generate" ||
+         arguments.front() == "--report")) {
         QCoreApplication commandLine(argc, argv);
         krugovik::useLanguage(&commandLine,
                               krugovik::startLanguage(krugovik::programSettingsFile()));
-        if (const auto outcome = krugovik::runTrfCommand(arguments)) {
+        auto outcome = krugovik::runTrfCommand(arguments);
+        if (!outcome)
+            outcome = krugovik::runReportCommand(arguments, QDate::currentDate().year());
+        if (outcome) {
             std::fputs(outcome->output.c_str(), stdout);
             std::fputs(outcome->errors.c_str(), stderr);
             return outcome->status;

@@ -7,7 +7,9 @@
 
 #include "app/help_viewer.h"
 #include "app/main_window.h"
+#include "common/message_box.h"
 #include "rounds/round_names.h"
+#include "ui/draw_numbers_dialog.h"
 #include "ui/event_dialog.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_window.h"
@@ -23,6 +25,9 @@ void MainWindow::createFileMenu()
     mnuEvent = mnuFile->addAction(tr("Сведения о турнире…"));
     mnuEvent->setObjectName(QStringLiteral("mnuEvent"));
     connect(mnuEvent, &QAction::triggered, this, &MainWindow::mnuEvent_Click);
+    mnuDrawNumbers = mnuFile->addAction(tr("Жеребьёвка номеров…"));
+    mnuDrawNumbers->setObjectName(QStringLiteral("mnuDrawNumbers"));
+    connect(mnuDrawNumbers, &QAction::triggered, this, &MainWindow::mnuDrawNumbers_Click);
     setTournamentCommandsEnabled(false);
 }
 
@@ -30,6 +35,7 @@ void MainWindow::setTournamentCommandsEnabled(bool enabled)
 {
     mnuSave->setEnabled(enabled);
     mnuEvent->setEnabled(enabled);
+    mnuDrawNumbers->setEnabled(enabled);
 }
 
 void MainWindow::mnuSave_Click()
@@ -51,6 +57,34 @@ void MainWindow::mnuEvent_Click()
     EventDialog dialog(t.event(), rounds, this);
     if (dialog.exec() == QDialog::Accepted)
         document->setEvent(dialog.details());
+}
+
+void MainWindow::mnuDrawNumbers_Click()
+{
+    const TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    TournamentDocument *document = tournament->document();
+    const Tournament &t = document->tournament();
+    if (t.lastCycleWithResults() != 0) {
+        showMessage(this, tr("Номера разыгрываются только до первого результата."));
+        return;
+    }
+    std::vector<DrawEntrant> players;
+    for (int row = 1; row <= t.playerCount(); ++row) {
+        const PlayerIdentity &identity = t.identity(row);
+        DrawEntrant player;
+        player.name = t.name(row);
+        // FIDE's rating where the player has one, else the table's.
+        player.rating = identity.fideRating > 0 ? identity.fideRating
+                                                : QString::fromStdString(t.rating(row)).toInt();
+        player.title = identity.title;
+        player.group = identity.federation;
+        players.push_back(std::move(player));
+    }
+    DrawNumbersDialog dialog(std::move(players), t.numberDraw(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        document->drawNumbers(dialog.order(), dialog.record());
 }
 
 void MainWindow::createHelpMenu()

@@ -160,8 +160,9 @@ void MainWindow::showTournament()
     // The window may go while the main window itself is being destroyed: the lambda
     // touches only the actions, and only those still alive.
     connect(m_tournamentWindow, &QObject::destroyed, mnuEvent,
-            [save = QPointer<QAction>(mnuSave), event = QPointer<QAction>(mnuEvent)] {
-                for (QAction *action : {save.data(), event.data()})
+            [save = QPointer<QAction>(mnuSave), event = QPointer<QAction>(mnuEvent),
+             draw = QPointer<QAction>(mnuDrawNumbers)] {
+                for (QAction *action : {save.data(), event.data(), draw.data()})
                     if (action)
                         action->setEnabled(false);
             });

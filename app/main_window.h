@@ -16,6 +16,7 @@ namespace krugovik {
 class FileChooser;
 class HelpViewer;
 class StandingsView;
+class NormsView;
 class FileLayer;
 class HallServer;
 class TournamentWindow;
@@ -62,6 +63,9 @@ class MainWindow : public QMainWindow {
     void mnuSave_Click();
     QAction *mnuEvent = nullptr;
     QAction *mnuSave = nullptr;
+    // «Жеребьёвка номеров»: the players' numbers drawn before the first result.
+    void mnuDrawNumbers_Click();
+    QAction *mnuDrawNumbers = nullptr;
     // Справка: the handbook inside the program.
     void createHelpMenu();
     void mnuHelp_Click();
@@ -101,6 +105,12 @@ class MainWindow : public QMainWindow {
     QAction *mnuExportTrf = nullptr;
     QAction *mnuTieBreaks = nullptr;
     QAction *mnuTieOrder = nullptr;
+    // «Нормы и рейтинг ФИДЕ»: the category, rating changes and norms, with their forms.
+    void mnuNorms_Click();
+    void printNormCertificates();
+    void printRatingReport();
+    QAction *mnuNorms = nullptr;
+    QPointer<krugovik::NormsView> m_normsView; // lives with the tournament window
     // База: the rating lists imported for the find box (app/base_menu.cpp).
     void createBaseMenu();
     void mnuImportList_Click();

@@ -13,11 +13,13 @@
 #include "common/printer.h"
 #include "common/save_file.h"
 #include "export/csv_export.h"
+#include "export/fide_sheets.h"
 #include "export/html_export.h"
 #include "export/snapshot_results.h"
 #include "export/tournament_snapshot.h"
 #include "export/trf_export.h"
 #include "standings/standings_print.h"
+#include "ui/norms_view.h"
 #include "ui/standings_view.h"
 #include "ui/tie_breaks_dialog.h"
 #include "ui/tie_order_dialog.h"
@@ -47,6 +49,8 @@ void MainWindow::createResultsMenu()
     mnuTieBreaks =
         add(tr("Правила распределения мест…"), "mnuTieBreaks", &MainWindow::mnuTieBreaks_Click);
     mnuTieOrder = add(tr("Порядок при равенстве…"), "mnuTieOrder", &MainWindow::mnuTieOrder_Click);
+    mnuResults->addSeparator();
+    mnuNorms = add(tr("Нормы и рейтинг ФИДЕ"), "mnuNorms", &MainWindow::mnuNorms_Click);
     setResultsEnabled(false);
 }
 
@@ -69,8 +73,10 @@ void MainWindow::mnuStandings_Click()
         return;
     const TournamentSnapshot snapshot = tournament->snapshot();
     Printer printer(
-        tr("Итоговая таблица"), QString::fromStdString(snapshot.name) + QLatin1Char('-') +
-            tr("itogi", "file name of the standings' PDF after the tournament's; Latin letters only"),
+        tr("Итоговая таблица"),
+        QString::fromStdString(snapshot.name) + QLatin1Char('-') +
+            tr("itogi",
+               "file name of the standings' PDF after the tournament's; Latin letters only"),
         m_tourFilePath.isEmpty() ? QString() : QFileInfo(m_tourFilePath).absolutePath());
     printer.printSheet(standingsSheet(snapshot));
     reportPrintOutcome(printer.endDoc(this), this);
@@ -191,4 +197,73 @@ void MainWindow::mnuTieOrder_Click()
     }
     if (dialog.exec() == QDialog::Accepted)
         document->setTieBreaks(withOrderByHand(document->tournament().tieBreaks(), dialog.order()));
+}
+
+void MainWindow::mnuNorms_Click()
+{
+    TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    // One window per tournament; it closes with the tournament's window.
+    if (!m_normsView || m_normsView->parent() != tournament) {
+        delete m_normsView;
+        const QPointer<TournamentWindow> source(tournament);
+        m_normsView = new NormsView(
+            tournament->document(),
+            [source] { return source ? source->snapshot() : TournamentSnapshot{}; }, tournament);
+        connect(m_normsView, &NormsView::certificatesRequested, this,
+                &MainWindow::printNormCertificates);
+        connect(m_normsView, &NormsView::ratingReportRequested, this,
+                &MainWindow::printRatingReport);
+    }
+    m_normsView->refresh();
+    m_normsView->show();
+    m_normsView->raise();
+    m_normsView->activateWindow();
+}
+
+void MainWindow::printNormCertificates()
+{
+    const TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    const TournamentSnapshot snapshot = tournament->snapshot();
+    const std::vector<Sheet> sheets = normCertificateSheets(snapshot);
+    if (sheets.empty()) {
+        showMessage(m_normsView ? static_cast<QWidget *>(m_normsView) : this,
+                    tr("Норм званий в турнире пока никто не выполнил."));
+        return;
+    }
+    const QString folder =
+        m_tourFilePath.isEmpty() ? QString() : QFileInfo(m_tourFilePath).absolutePath();
+    // One certificate per norm, each through its own preview.
+    for (std::size_t k = 0; k < sheets.size(); ++k) {
+        Printer printer(tr("Сертификат нормы"),
+                        QString::fromStdString(snapshot.name) + QLatin1Char('-') +
+                            tr("norma", "file name of a norm certificate's PDF after the "
+                                        "tournament's; Latin letters only") +
+                            QLatin1Char('-') + QString::number(k + 1),
+                        folder);
+        printer.printSheet(sheets[k]);
+        const PrintOutcome outcome = printer.endDoc(this);
+        reportPrintOutcome(outcome, this);
+        if (!outcome.printed)
+            break;
+    }
+}
+
+void MainWindow::printRatingReport()
+{
+    const TournamentWindow *tournament = openTournamentWindow();
+    if (!tournament)
+        return;
+    const TournamentSnapshot snapshot = tournament->snapshot();
+    Printer printer(
+        tr("Рейтинг-отчёт ФИДЕ"),
+        QString::fromStdString(snapshot.name) + QLatin1Char('-') +
+            tr("reiting", "file name of the rating report's PDF after the tournament's; Latin "
+                          "letters only"),
+        m_tourFilePath.isEmpty() ? QString() : QFileInfo(m_tourFilePath).absolutePath());
+    printer.printSheet(ratingReportSheet(snapshot));
+    reportPrintOutcome(printer.endDoc(this), this);
 }

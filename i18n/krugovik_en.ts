@@ -513,6 +513,40 @@ Make the tournament without these records?</translation>
             <source>табло: %1</source>
             <translation>hall board: %1</translation>
         </message>
+        <message>
+            <source>Нормы и рейтинг ФИДЕ</source>
+            <translation>FIDE norms and rating</translation>
+        </message>
+        <message>
+            <source>Норм званий в турнире пока никто не выполнил.</source>
+            <translation>Nobody has made a title norm in the event yet.</translation>
+        </message>
+        <message>
+            <source>Сертификат нормы</source>
+            <translation>Norm certificate</translation>
+        </message>
+        <message>
+            <source>norma</source>
+            <comment>file name of a norm certificate's PDF after the tournament's; Latin letters only</comment>
+            <translation>norm</translation>
+        </message>
+        <message>
+            <source>Рейтинг-отчёт ФИДЕ</source>
+            <translation>FIDE rating report</translation>
+        </message>
+        <message>
+            <source>reiting</source>
+            <comment>file name of the rating report's PDF after the tournament's; Latin letters only</comment>
+            <translation>rating</translation>
+        </message>
+        <message>
+            <source>Жеребьёвка номеров…</source>
+            <translation>Drawing of numbers…</translation>
+        </message>
+        <message>
+            <source>Номера разыгрываются только до первого результата.</source>
+            <translation>Numbers are drawn only before the first result.</translation>
+        </message>
     </context>
     <context>
         <name>NameCheck</name>
@@ -2166,6 +2200,10 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
             <source>возвращение игрока %1</source>
             <translation>reinstatement of player %1</translation>
         </message>
+        <message>
+            <source>жеребьёвку номеров</source>
+            <translation>drawing of numbers</translation>
+        </message>
     </context>
     <context>
         <name>krugovik::TournamentWindow</name>
@@ -2459,6 +2497,402 @@ lower arrow — one player more.</translation>
         <message>
             <source>Табло выключено.</source>
             <translation>The hall board is off.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FideSheets</name>
+        <message>
+            <source>Турнир: %1</source>
+            <translation>Event: %1</translation>
+        </message>
+        <message>
+            <source>Место: %1; федерация: %2</source>
+            <translation>Place: %1; federation: %2</translation>
+        </message>
+        <message>
+            <source>Даты: %1 – %2</source>
+            <translation>Dates: %1 – %2</translation>
+        </message>
+        <message>
+            <source>Игроков: %1; туров: %2; круговой турнир, циклов: %3</source>
+            <translation>Players: %1; rounds: %2; round robin, cycles: %3</translation>
+        </message>
+        <message>
+            <source>Контроль времени: %1</source>
+            <translation>Rate of play: %1</translation>
+        </message>
+        <message>
+            <source>Главный судья: %1; заместитель: %2</source>
+            <translation>Chief arbiter: %1; deputy: %2</translation>
+        </message>
+        <message>
+            <source>Организатор: %1</source>
+            <translation>Organiser: %1</translation>
+        </message>
+        <message>
+            <source>Сертификат результата на звание</source>
+            <translation>Certificate of title result</translation>
+        </message>
+        <message>
+            <source>Норма %1</source>
+            <comment>%1: the title's short name</comment>
+            <translation>%1 norm</translation>
+        </message>
+        <message>
+            <source>Участник: %1; FIDE ID: %2; федерация: %3; звание: %4; год рождения: %5</source>
+            <translation>Player: %1; FIDE ID: %2; federation: %3; title: %4; year of birth: %5</translation>
+        </message>
+        <message>
+            <source>Тур</source>
+            <translation>Round</translation>
+        </message>
+        <message>
+            <source>Дата</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Соперник</source>
+            <translation>Opponent</translation>
+        </message>
+        <message>
+            <source>Звание</source>
+            <translation>Title</translation>
+        </message>
+        <message>
+            <source>Федерация</source>
+            <translation>Federation</translation>
+        </message>
+        <message>
+            <source>FIDE ID</source>
+            <translation>FIDE ID</translation>
+        </message>
+        <message>
+            <source>Рейтинг</source>
+            <translation>Rating</translation>
+        </message>
+        <message>
+            <source>Результат</source>
+            <translation>Result</translation>
+        </message>
+        <message>
+            <source>Очки: %1 из %2</source>
+            <translation>Points: %1 of %2</translation>
+        </message>
+        <message>
+            <source>Средний рейтинг соперников Ra: %1 (нижняя граница рейтинга %2, нерейтингованные — %3)</source>
+            <translation>Rating average of the opponents Ra: %1 (rating floor %2, unrated opponents at %3)</translation>
+        </message>
+        <message>
+            <source>Перфоманс Rp: %1 (нужно не меньше %2)</source>
+            <translation>Performance Rp: %1 (at least %2 needed)</translation>
+        </message>
+        <message>
+            <source>Соперников с званием: %1, из них уровня нормы: %2; других федераций среди соперников: %3</source>
+            <translation>Title-holders among the opponents: %1, of the norm's level: %2; other federations among the opponents: %3</translation>
+        </message>
+        <message>
+            <source>Норма %1 выполнена</source>
+            <translation>%1 norm made</translation>
+        </message>
+        <message>
+            <source>Главный судья</source>
+            <translation>Chief arbiter</translation>
+        </message>
+        <message>
+            <source>Организатор</source>
+            <translation>Organiser</translation>
+        </message>
+        <message>
+            <source>Рейтинг-отчёт ФИДЕ</source>
+            <translation>FIDE rating report</translation>
+        </message>
+        <message>
+            <source>Средний рейтинг: %1; категория: %2</source>
+            <translation>Average rating: %1; category: %2</translation>
+        </message>
+        <message>
+            <source>№</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>Участник</source>
+            <translation>Player</translation>
+        </message>
+        <message>
+            <source>K</source>
+            <translation>K</translation>
+        </message>
+        <message>
+            <source>Партий</source>
+            <translation>Games</translation>
+        </message>
+        <message>
+            <source>Очки</source>
+            <translation>Points</translation>
+        </message>
+        <message>
+            <source>Ожидалось</source>
+            <translation>Expected</translation>
+        </message>
+        <message>
+            <source>Изменение</source>
+            <translation>Change</translation>
+        </message>
+        <message>
+            <source>Новый рейтинг</source>
+            <translation>New rating</translation>
+        </message>
+        <message>
+            <source>Ожидаемый результат — по таблице 8.1.2 Положения о рейтинге ФИДЕ, разница больше 400 считается как 400; K — по статье 8.3.3; партии без игры не обсчитываются.</source>
+            <translation>Expected scores from table 8.1.2 of FIDE's Rating Regulations, a difference of more than 400 counted as 400; K by article 8.3.3; games not played are not rated.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Norms</name>
+        <message>
+            <source>меньше двух других федераций</source>
+            <translation>fewer than two other federations</translation>
+        </message>
+        <message>
+            <source>больше 3/5 соперников своей федерации</source>
+            <translation>more than 3/5 of the opponents from his own federation</translation>
+        </message>
+        <message>
+            <source>больше 2/3 соперников одной федерации</source>
+            <translation>more than 2/3 of the opponents from one federation</translation>
+        </message>
+        <message>
+            <source>меньше 9 партий</source>
+            <translation>fewer than 9 games</translation>
+        </message>
+        <message>
+            <source>меньше половины соперников с титулом</source>
+            <translation>fewer than half the opponents title-holders</translation>
+        </message>
+        <message>
+            <source>мало соперников с титулом уровня нормы</source>
+            <translation>too few opponents with a title of the norm's level</translation>
+        </message>
+        <message>
+            <source>низкий средний рейтинг соперников</source>
+            <translation>the opponents' average rating is too low</translation>
+        </message>
+        <message>
+            <source>мало очков</source>
+            <translation>too few points</translation>
+        </message>
+        <message>
+            <source>ГМ</source>
+            <comment>the grandmaster title, short</comment>
+            <translation>GM</translation>
+        </message>
+        <message>
+            <source>ММ</source>
+            <comment>the international master title, short</comment>
+            <translation>IM</translation>
+        </message>
+        <message>
+            <source>ЖГМ</source>
+            <comment>the woman grandmaster title, short</comment>
+            <translation>WGM</translation>
+        </message>
+        <message>
+            <source>ЖММ</source>
+            <comment>the woman international master title, short</comment>
+            <translation>WIM</translation>
+        </message>
+        <message>
+            <source>Норма %1 выполнена</source>
+            <translation>%1 norm made</translation>
+        </message>
+        <message>
+            <source>Норма %1 будет выполнена, если сыграть %2 оставшихся</source>
+            <comment>%1: the norm; %2: games still to play, whatever their results</comment>
+            <translation>%1 norm made once the remaining %2 are played</translation>
+        </message>
+        <message>
+            <source>Для нормы %1 нужно %2 из %3</source>
+            <comment>%1: the norm; %2: points still to score; %3: games to play</comment>
+            <translation>%1 norm needs %2 of %3</translation>
+        </message>
+        <message>
+            <source>Нормы %1 нет: %2</source>
+            <comment>%1: the norm; %2: the reasons</comment>
+            <translation>No %1 norm: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Report</name>
+        <message>
+            <source>использование: krugovik --report ФАЙЛ</source>
+            <translation>usage: krugovik --report FILE</translation>
+        </message>
+        <message>
+            <source>ни TRF, ни файл турнира</source>
+            <translation>neither a TRF nor a tournament file</translation>
+        </message>
+    </context>
+    <context>
+        <name>krugovik::DrawNumbersDialog</name>
+        <message>
+            <source>Жеребьёвка номеров</source>
+            <translation>Drawing of numbers</translation>
+        </message>
+        <message>
+            <source>По жребию</source>
+            <translation>By lot</translation>
+        </message>
+        <message>
+            <source>По жребию с таблицами Варма</source>
+            <translation>By lot with the Varma tables</translation>
+        </message>
+        <message>
+            <source>По рейтингу</source>
+            <translation>By rating</translation>
+        </message>
+        <message>
+            <source>Вручную</source>
+            <translation>By hand</translation>
+        </message>
+        <message>
+            <source>по федерациям</source>
+            <translation>by federation</translation>
+        </message>
+        <message>
+            <source>по клубам</source>
+            <translation>by club</translation>
+        </message>
+        <message>
+            <source>Тот же номер жребия даёт ту же жеребьёвку</source>
+            <translation>The same lot number gives the same draw</translation>
+        </message>
+        <message>
+            <source>Провести жеребьёвку</source>
+            <translation>Draw</translation>
+        </message>
+        <message>
+            <source>Участник</source>
+            <translation>Player</translation>
+        </message>
+        <message>
+            <source>Клуб</source>
+            <translation>Club</translation>
+        </message>
+        <message>
+            <source>Способ:</source>
+            <translation>Method:</translation>
+        </message>
+        <message>
+            <source>Таблицы Варма:</source>
+            <translation>Varma tables:</translation>
+        </message>
+        <message>
+            <source>Номер жребия:</source>
+            <translation>Lot number:</translation>
+        </message>
+        <message>
+            <source>Номера уже разыграны этим способом; «Провести жеребьёвку» повторит ту же жеребьёвку от нынешнего порядка.</source>
+            <translation>The numbers were drawn this way already; "Draw" repeats the same draw from the present order.</translation>
+        </message>
+        <message>
+            <source>Таблицы Варма служат турнирам от %1 до %2 игроков.</source>
+            <translation>The Varma tables serve events of %1 to %2 players.</translation>
+        </message>
+    </context>
+    <context>
+        <name>krugovik::NormsView</name>
+        <message>
+            <source>Нормы и рейтинг ФИДЕ</source>
+            <translation>FIDE norms and rating</translation>
+        </message>
+        <message>
+            <source>Сертификаты норм…</source>
+            <translation>Norm certificates…</translation>
+        </message>
+        <message>
+            <source>Рейтинг-отчёт…</source>
+            <translation>Rating report…</translation>
+        </message>
+        <message>
+            <source>Средний рейтинг ФИДЕ: %1, категория: %2</source>
+            <translation>Average FIDE rating: %1, category: %2</translation>
+        </message>
+        <message>
+            <source>нет</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>Рейтинга ФИДЕ нет ни у кого.</source>
+            <translation>Nobody has a FIDE rating.</translation>
+        </message>
+        <message>
+            <source>Турнир может быть обсчитан ФИДЕ.</source>
+            <translation>FIDE can rate the event.</translation>
+        </message>
+        <message>
+            <source>Турнир не может быть обсчитан ФИДЕ: рейтинг должен быть хотя бы у трети игроков, и не меньше чем у четырёх, если игроков меньше десяти.</source>
+            <translation>FIDE cannot rate the event: at least a third of the players must be rated, and at least four when fewer than ten play.</translation>
+        </message>
+        <message>
+            <source>Турнир может дать нормы званий.</source>
+            <translation>The event can give title norms.</translation>
+        </message>
+        <message>
+            <source>Норм званий в турнире выполнить нельзя.</source>
+            <translation>No title norm can be made in the event.</translation>
+        </message>
+        <message>
+            <source>№</source>
+            <comment>column caption: start number</comment>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>Участник</source>
+            <translation>Player</translation>
+        </message>
+        <message>
+            <source>Звание</source>
+            <translation>Title</translation>
+        </message>
+        <message>
+            <source>Федерация</source>
+            <translation>Federation</translation>
+        </message>
+        <message>
+            <source>Рейтинг ФИДЕ</source>
+            <translation>FIDE rating</translation>
+        </message>
+        <message>
+            <source>K</source>
+            <translation>K</translation>
+        </message>
+        <message>
+            <source>Партий</source>
+            <translation>Games</translation>
+        </message>
+        <message>
+            <source>Очки</source>
+            <translation>Points</translation>
+        </message>
+        <message>
+            <source>Ожидалось</source>
+            <translation>Expected</translation>
+        </message>
+        <message>
+            <source>Изменение</source>
+            <translation>Change</translation>
+        </message>
+        <message>
+            <source>Перфоманс</source>
+            <translation>Performance</translation>
+        </message>
+        <message>
+            <source>Нормы</source>
+            <translation>Norms</translation>
+        </message>
+        <message>
+            <source>первый рейтинг %1</source>
+            <translation>first rating %1</translation>
         </message>
     </context>
 </TS>

@@ -322,6 +322,7 @@ void Tournament::readRulesAndWithdrawals(std::string_view bytes)
     m_event = read.extension.event;
     for (const auto &[player, identity] : read.extension.identities)
         m_rows[index(player)].identity = identity;
+    m_draw = read.extension.draw;
 }
 
 void Tournament::markEstimateRatings()
@@ -376,6 +377,7 @@ std::string Tournament::fileBytes() const
         if (!identity(i).empty())
             extension.identities.emplace_back(i, identity(i));
     }
+    extension.draw = m_draw;
     return writeTournamentFile(blocks) + writeFileExtension(extension);
 }
 
@@ -508,7 +510,37 @@ bool Tournament::sameEvent(const Tournament &o) const
            m_records == o.m_records && m_cells == o.m_cells &&
            m_reverseLastRounds == o.m_reverseLastRounds && m_withdrawnAfter == o.m_withdrawnAfter &&
            m_tieBreaks == o.m_tieBreaks && m_withdrawalForfeits == o.m_withdrawalForfeits &&
-           m_lowestCount == o.m_lowestCount && m_event == o.m_event;
+           m_lowestCount == o.m_lowestCount && m_event == o.m_event && m_draw == o.m_draw;
+}
+
+Step Tournament::drawNumbers(const std::vector<int> &order, const DrawRecord &record)
+{
+    // Only before the first result: the numbers decide the schedule.
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (int k = 0; k < int(sorted.size()); ++k) {
+        if (sorted[std::size_t(k)] != k)
+            return {};
+    }
+    if (int(order.size()) != m_playerCount || lastCycleWithResults() != 0 || anyWithdrawal())
+        return {};
+    return wholeStep([&] {
+        const std::array<Row, 23> rows = m_rows;
+        const RowNumbers marks = m_correctionMark;
+        const RowNumbers corrections = m_ratingCorrection;
+        // Each player takes everything he holds to his new number.
+        for (int k = 0; k < m_playerCount; ++k) {
+            const std::size_t from = index(order[std::size_t(k)] + 1);
+            m_rows[index(k + 1)] = rows[from];
+            m_correctionMark[index(k + 1)] = marks[from];
+            m_ratingCorrection[index(k + 1)] = corrections[from];
+        }
+        m_draw = record;
+        touch();
+        refreshCompleteness();
+        refreshShownColumns();
+        fillRoundDisplay();
+    });
 }
 
 void Tournament::resizeCycles(int count)

@@ -23,6 +23,7 @@
 #include "rating/game_records.h"
 #include "rating/new_ratings.h"
 #include "rounds/berger_schedule.h"
+#include "rounds/number_draw.h"
 #include "standings/tie_breaks.h"
 
 namespace krugovik {
@@ -302,6 +303,12 @@ class Tournament {
     // What the director told of the event; its round dates go no further than its rounds.
     const EventDetails &event() const { return m_event; }
     Step setEvent(EventDetails details);
+    // The drawing of numbers before the first result: order[k] is the row (from 0) whose
+    // player takes number k + 1, with everything he holds. Nothing changes once a result is
+    // in or when order is no permutation of the rows.
+    Step drawNumbers(const std::vector<int> &order, const DrawRecord &record);
+    // How the numbers were drawn; nothing when they were not.
+    const std::optional<DrawRecord> &numberDraw() const { return m_draw; }
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
 
@@ -388,6 +395,7 @@ class Tournament {
     std::array<std::vector<GameKey>, 23> m_withdrawalForfeits{};
     std::vector<TieBreak> m_tieBreaks; // empty = the default order
     EventDetails m_event;
+    std::optional<DrawRecord> m_draw; // how the numbers were drawn, when they were
 
     bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
     std::shared_ptr<const ShownState> m_shown;

@@ -199,7 +199,7 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players)
 namespace {
 
 // The extension's sections in the order they must come.
-enum class Section { None, Cycles, Reverse, Results, TieBreaks, Withdrawn, Event };
+enum class Section { None, Cycles, Reverse, Results, TieBreaks, Withdrawn, Event, Draw };
 
 struct SectionLine {
     std::string_view word;
@@ -296,6 +296,8 @@ std::string writeFileExtension(const FileExtension &extension)
         add("WITHDRAWN " + std::to_string(player) + " " + std::to_string(round));
     for (const std::string &line : eventDetailsLines(extension.event))
         add(line);
+    if (extension.draw)
+        add("DRAW " + drawRecordText(*extension.draw));
     for (const auto &[player, identity] : extension.identities)
         add(identityExtensionLine(player, identity));
     std::string out;
@@ -371,6 +373,8 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
             kind = Section::Withdrawn;
         else if (section.word == kEventSection)
             kind = Section::Event;
+        else if (section.word == "DRAW")
+            kind = Section::Draw;
         if (kind == Section::None) {
             out.error = filled(
                 translated("TournamentFile", "в дополнении файла неизвестный раздел «%1»"), {text});
@@ -432,6 +436,10 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
                                    {why});
                 return out;
             }
+        } else if (kind == Section::Draw) {
+            ext.draw = readDrawRecord(section.argument);
+            if (!ext.draw)
+                return outOfRange(), out;
         } else if (kind == Section::Withdrawn) {
             const std::string args(section.argument);
             const std::size_t blank = args.find(' ');

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "export/event_details.h"
+#include "rounds/number_draw.h"
 
 namespace krugovik {
 
@@ -98,6 +99,7 @@ std::string writeTournamentFile(const std::vector<PlayerBlock> &players);
 //     TIEBREAKS CODE ...      only when the rules are not the default: FIDE acronyms
 //     WITHDRAWN i r           one line per player who left, after round r of all cycles
 //     EVENT FIELD value       the event's details, one line per field (event_details_file.h)
+//     DRAW METHOD [SEED [FED|CLUB]]  how the numbers were drawn (rounds/number_draw.h)
 //     IDENTITY i FIELDS       one line per player with an identity (table/identity_file.h)
 //     *END k                  k = the lines between the marker and this one
 //
@@ -115,12 +117,13 @@ struct FileExtension {
     std::vector<std::pair<int, int>> withdrawn; // WITHDRAWN: player 1..N, after round r
     EventDetails event;                         // EVENT: what the director told of the event
     RowIdentities identities;                   // IDENTITY: player 1..N, in table order
+    std::optional<DrawRecord> draw;             // DRAW: how the numbers were drawn
 
     // Whether anything differs from a file without the extension.
     bool needed() const
     {
         return cycles > 1 || !tieBreakCodes.empty() || !withdrawn.empty() || !event.empty() ||
-               !identities.empty();
+               !identities.empty() || draw.has_value();
     }
 };
 

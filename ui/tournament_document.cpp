@@ -107,6 +107,11 @@ void TournamentDocument::reinstate(int row)
     pushStep(tr("возвращение игрока %1").arg(row), [&](Tournament &t) { return t.reinstate(row); });
 }
 
+void TournamentDocument::drawNumbers(const std::vector<int> &order, const DrawRecord &record)
+{
+    pushStep(tr("жеребьёвку номеров"), [&](Tournament &t) { return t.drawNumbers(order, record); });
+}
+
 void TournamentDocument::correctAndRate()
 {
     apply(

@@ -57,6 +57,8 @@ class TournamentDocument : public QObject {
     void withdraw(int row, int afterRound);
     // The withdrawn player comes back, one step.
     void reinstate(int row);
+    // The players' numbers drawn before the first result, one step.
+    void drawNumbers(const std::vector<int> &order, const DrawRecord &record);
     // The write-back's own correction and rating, no step of the history.
     void correctAndRate();
 

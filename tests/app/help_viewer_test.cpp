@@ -165,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Chapter{"05-results-mouse.md", "Entering results with the mouse"},
                       Chapter{"06-results-keyboard.md", "Entering results from the keyboard"},
                       Chapter{"11-places-ratings.md", "Places and new ratings"},
-                      Chapter{"17-hall.md", "The hall's board on the network"}),
+                      Chapter{"17-hall.md", "The hall's board on the network"},
+                      Chapter{"18-norms.md", "FIDE norms and ratings"}),
     [](const ::testing::TestParamInfo<Chapter> &info) {
         QString name = QString::fromLatin1(info.param.file).section(QLatin1Char('.'), 0, 0);
         return name.replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
@@ -177,7 +178,8 @@ TEST(EnglishHandbookFiles, EveryEnglishChapterIsChecked)
     const QDir english(kDoc + QStringLiteral("/en"));
     QStringList expected;
     for (const char *file : {"index.md", "01-start.md", "03-tournament.md", "05-results-mouse.md",
-                             "06-results-keyboard.md", "11-places-ratings.md", "17-hall.md"})
+                             "06-results-keyboard.md", "11-places-ratings.md", "17-hall.md",
+                             "18-norms.md"})
         expected << QString::fromLatin1(file);
     expected.sort();
     EXPECT_EQ(english.entryList({QStringLiteral("*.md")}, QDir::Files, QDir::Name), expected);

@@ -130,9 +130,10 @@ TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
                                   QStringLiteral("Сохранить для таблиц (CSV)…"),
                                   QStringLiteral("Сохранить отчёт TRF…"), QString(),
                                   QStringLiteral("Правила распределения мест…"),
-                                  QStringLiteral("Порядок при равенстве…")}));
-    // Loading, a TRF opened, the save, the event's details and the hall's board.
-    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 5);
+                                  QStringLiteral("Порядок при равенстве…"), QString(),
+                                  QStringLiteral("Нормы и рейтинг ФИДЕ")}));
+    // Loading, a TRF opened, the save, the event's details the drawing of numbers and the hall's board.
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 6);
 
     openTournament();
     EXPECT_TRUE(menu()->isEnabled());

@@ -1,0 +1,122 @@
+// The drawing of numbers in the model and its line in the tournament file.
+#include <gtest/gtest.h>
+
+#include "export/fide_sheets.h"
+#include "export/fide_snapshot.h"
+#include "table/tournament.h"
+#include "table/tournament_file.h"
+
+using namespace krugovik;
+
+namespace {
+
+Tournament fourPlayers()
+{
+    Tournament t;
+    t.load(std::nullopt);
+    t.layOutForCount(4);
+    const PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617};
+    EXPECT_TRUE(t.click(1, 0, {"Петров", "1600", false, 1}).changed());
+    EXPECT_TRUE(t.click(2, 0, {"Karpov, Anatoly", "2500", false, 2, karpov}).changed());
+    EXPECT_TRUE(t.click(3, 0, {"Сидоров", "1500", true, 3}).changed());
+    EXPECT_TRUE(t.click(4, 0, {"Орлов", "1700", false, 4}).changed());
+    return t;
+}
+
+TEST(NumberDrawModel, MovesEachPlayerWithAllHeHolds)
+{
+    Tournament t = fourPlayers();
+    const DrawRecord lot{DrawMethod::Lot, 42, false};
+    const Step step = t.drawNumbers({1, 3, 0, 2}, lot);
+    ASSERT_TRUE(step.changed());
+    EXPECT_EQ(step.kind, Step::Kind::Whole);
+    EXPECT_EQ(t.name(1), "Karpov, Anatoly");
+    EXPECT_EQ(t.identity(1).fideId, 4100018);
+    EXPECT_EQ(t.baseRecordNo(1), 2);
+    EXPECT_EQ(t.name(2), "Орлов");
+    EXPECT_EQ(t.name(3), "Петров");
+    EXPECT_EQ(t.name(4), "Сидоров");
+    EXPECT_TRUE(t.estimate(4));
+    EXPECT_EQ(t.rating(4), "1500");
+    EXPECT_EQ(t.numberDraw(), lot);
+    // Taken back, the table is as before.
+    t.restore(step, step.before);
+    EXPECT_EQ(t.name(1), "Петров");
+    EXPECT_FALSE(t.numberDraw().has_value());
+}
+
+TEST(NumberDrawModel, IsKeptInTheFileAndReadBack)
+{
+    Tournament t = fourPlayers();
+    ASSERT_TRUE(t.drawNumbers({3, 2, 1, 0}, {DrawMethod::Varma, 7, true}).changed());
+    const std::string bytes = t.fileBytes();
+    EXPECT_NE(bytes.find("\r\nDRAW VARMA 7 CLUB\r\n"), std::string::npos);
+    Tournament read;
+    read.load(bytes);
+    EXPECT_EQ(read.numberDraw(), (DrawRecord{DrawMethod::Varma, 7, true}));
+    EXPECT_EQ(read.name(1), "Орлов");
+    EXPECT_EQ(read.fileBytes(), bytes);
+    // A file without the line, an older one, has no draw.
+    Tournament old;
+    old.load(fourPlayers().fileBytes());
+    EXPECT_FALSE(old.numberDraw().has_value());
+}
+
+TEST(NumberDrawModel, RefusedOnceAResultIsInOrForNoPermutation)
+{
+    Tournament t = fourPlayers();
+    EXPECT_FALSE(t.drawNumbers({0, 1, 2}, {}).changed());
+    EXPECT_FALSE(t.drawNumbers({0, 1, 1, 3}, {}).changed());
+    ASSERT_TRUE(t.keyResult(1, 6, GameState::Win).changed());
+    EXPECT_FALSE(t.drawNumbers({1, 0, 2, 3}, {}).changed());
+    EXPECT_EQ(t.name(1), "Петров");
+}
+
+TEST(DrawRecordLine, ReadsWhatItWritesAndNothingElse)
+{
+    for (const DrawRecord &record :
+         {DrawRecord{DrawMethod::Lot, 18446744073709551ull, false},
+          DrawRecord{DrawMethod::Varma, 0, false}, DrawRecord{DrawMethod::Rating, 0, false},
+          DrawRecord{DrawMethod::ByHand, 0, false}})
+        EXPECT_EQ(readDrawRecord(drawRecordText(record)), record) << drawRecordText(record);
+    for (const char *bad :
+         {"", "LOT", "LOT x", "LOT 1 2", "VARMA 1", "VARMA 1 TEAM", "RATING 3", "lot 1", "HAND 1"})
+        EXPECT_FALSE(readDrawRecord(bad)) << bad;
+}
+
+TEST(DrawRecordLine, AFileWithABadDrawLineIsRefused)
+{
+    Tournament t = fourPlayers();
+    // Even the order as it stands is a draw the file records.
+    ASSERT_TRUE(t.drawNumbers({0, 1, 2, 3}, {DrawMethod::Lot, 5, false}).changed());
+    std::string bytes = t.fileBytes();
+    const std::size_t at = bytes.find("DRAW LOT 5");
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, 10, "DRAW LOT x");
+    EXPECT_FALSE(readFileExtension(bytes, 4).error.empty());
+}
+
+// The FIDE view of the tournament: ratings from identities only, forfeits, later cycles.
+TEST(FideSnapshot, TakesIdentitiesAndEveryGame)
+{
+    Tournament t = fourPlayers();
+    ASSERT_TRUE(t.setCycles(2, true).changed());
+    ASSERT_TRUE(t.keyResult(1, 6, GameState::Win).changed());          // 1 beats 2, cycle 1
+    ASSERT_TRUE(t.keyResult(1, 7, GameState::ForfeitWin).changed());   // 1 against 3: forfeit
+    ASSERT_TRUE(t.keyResult(2, 4 + 4 + 3, GameState::Draw).changed()); // 2 draws 3, cycle 2
+    const FideEvent event = fideEventOf(t.snapshot("T", "08.12.2026"));
+    EXPECT_EQ(event.year, 2026);
+    ASSERT_EQ(event.players.size(), 4u);
+    EXPECT_EQ(event.players[0].rating, 0); // the club's 1600 is no FIDE rating
+    EXPECT_EQ(event.players[1].rating, 2617);
+    EXPECT_EQ(event.players[1].title, "GM");
+    ASSERT_EQ(event.games.size(), 12u); // six pairs, two cycles
+    EXPECT_EQ(event.games[0].kind, FideGameKind::OverTheBoard);
+    EXPECT_EQ(event.games[0].firstHalfPoints, 2); // seen from player 1, the first of the pair
+    EXPECT_EQ(event.games[1].kind, FideGameKind::Forfeit);
+    EXPECT_EQ(event.games[6 + 3].kind, FideGameKind::OverTheBoard); // pair 2-3, cycle 2
+    EXPECT_EQ(event.games[6 + 3].firstHalfPoints, 1);
+    EXPECT_EQ(event.games[2].kind, FideGameKind::Pending);
+}
+
+} // namespace
