@@ -391,10 +391,8 @@ TEST(TrfImport, FindsPlayersInTheBase)
     other.fideId = 4100555;
     t.extension.identities.emplace_back(3, other);
     const std::vector<BaseEntry> base = {
-        {toWindows1251("Королёв Сергей"), 0},
-        {toWindows1251("Петров Иван"), 4100777},
-        {toWindows1251("Ёлкин Артём         "), 0},
-        {toWindows1251("Ivanov Petr"), 0},
+        {toWindows1251("Королёв Сергей"), 0},       {toWindows1251("Петров Иван"), 4100777},
+        {toWindows1251("Ёлкин Артём         "), 0}, {toWindows1251("Ivanov Petr"), 0},
         {toWindows1251("Somebody Else"), 4100556},
     };
     EXPECT_EQ(matchToBase(t, base), 2);
