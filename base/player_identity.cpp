@@ -51,6 +51,18 @@ std::string numberField(std::int64_t value)
 
 } // namespace
 
+bool isBirthDay(std::string_view text)
+{
+    auto digits = [&](std::size_t at, int &value) {
+        return std::from_chars(text.data() + at, text.data() + at + 2, value).ptr ==
+               text.data() + at + 2;
+    };
+    int month = 0;
+    int day = 0;
+    return text.size() == 5 && text[2] == '/' && digits(0, month) && digits(3, day) &&
+           month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
 PlayerIdentity identityFromList(const ListPlayer &player, ListKind kind)
 {
     PlayerIdentity identity;
@@ -74,15 +86,23 @@ std::string identityFields(const PlayerIdentity &identity)
     line.append(1, kSeparator).append(identity.sex ? std::string(1, identity.sex) : "");
     line.append(1, kSeparator).append(numberField(identity.birthYear));
     line.append(1, kSeparator).append(numberField(identity.fideRating));
+    // Only a whole date adds a field, so that files of identities from the lists stay as they were.
+    if (!identity.birthDay.empty())
+        line.append(1, kSeparator).append(cleanField(identity.birthDay));
     return line;
 }
 
 bool readIdentityFields(std::string_view text, PlayerIdentity &identity)
 {
     const std::vector<std::string_view> fields = splitFields(text);
-    if (fields.size() != kFieldCount)
+    if (fields.size() != kFieldCount && fields.size() != kFieldCount + 1)
         return false;
     PlayerIdentity read;
+    if (fields.size() > kFieldCount) {
+        if (!isBirthDay(fields[kFieldCount]))
+            return false;
+        read.birthDay = fields[kFieldCount];
+    }
     if (!readNumber(fields[0], read.fideId) || !readNumber(fields[5], read.birthYear) ||
         !readNumber(fields[6], read.fideRating))
         return false;

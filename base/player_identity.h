@@ -18,11 +18,15 @@ struct PlayerIdentity {
     std::string title;       // "GM" … "WCM" or empty
     char sex = 0;            // 'M', 'F' or 0
     int birthYear = 0;       // 0 = unknown
+    std::string birthDay;    // "MM/DD" of a whole birth date a file gave; empty = the year only
     int fideRating = 0;      // FIDE's standard rating; 0 = none
 
     bool empty() const { return *this == PlayerIdentity{}; }
     bool operator==(const PlayerIdentity &) const = default;
 };
+
+// "MM/DD" of a real month and day (not "00/00", which files write for the year alone).
+bool isBirthDay(std::string_view text);
 
 // What a list tells of a player's identity; the rating only when it is FIDE's.
 PlayerIdentity identityFromList(const ListPlayer &player, ListKind kind);

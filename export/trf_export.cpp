@@ -350,9 +350,11 @@ std::string exportTrf(const TournamentSnapshot &snapshot)
             put(line, kFederationColumn, federation);
         if (identity.fideId > 0 && identity.fideId < 100000000000)
             putRight(line, kFideIdColumn, kFideIdWidth, std::to_string(identity.fideId));
-        // Lists give the year only.
+        // Lists give the year only; a date read from a TRF goes back whole.
         if (identity.birthYear > 0 && identity.birthYear <= 9999)
-            put(line, kBirthColumn, std::to_string(identity.birthYear) + "/00/00");
+            put(line, kBirthColumn,
+                std::to_string(identity.birthYear) + "/" +
+                    (isBirthDay(identity.birthDay) ? identity.birthDay : std::string("00/00")));
         putRight(line, kPointsColumn, kPointsWidth, oneDecimal(points[std::size_t(i)]));
         putRight(line, kPlaceColumn, kPlaceWidth, std::to_string(place[std::size_t(i)]));
         for (int r = 1; r <= rounds; ++r) {

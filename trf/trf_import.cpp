@@ -515,6 +515,10 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
         if (p.birth.size() >= 4 && std::all_of(p.birth.begin(), p.birth.begin() + 4,
                                                [](char c) { return c >= '0' && c <= '9'; }))
             identity.birthYear = std::stoi(p.birth.substr(0, 4));
+        // The whole date goes back out as it came in.
+        if (identity.birthYear > 0 && p.birth.size() == 10 && p.birth[4] == '/' &&
+            isBirthDay(std::string_view(p.birth).substr(5)))
+            identity.birthDay = p.birth.substr(5);
         if (const auto id = records.nationalIds.find(p.number); id != records.nationalIds.end())
             identity.nationalId = id->second;
         else if (nationalRecord != national.end())

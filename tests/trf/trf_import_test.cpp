@@ -404,3 +404,26 @@ TEST(TrfImport, FindsPlayersInTheBase)
     EXPECT_EQ(fromWindows1251(t.players[3].name), "Ёлкин Артём");
     EXPECT_EQ(t.players[2].name, "Somebody Else");
 }
+
+// A birth date goes back out as the file wrote it: whole, or the year alone.
+TEST(TrfImport, WritesTheBirthDateBackAsRead)
+{
+    for (const std::string date : {"1990/01/01", "1990/12/31", "1990/00/00"}) {
+        RandomTournamentOptions o;
+        o.players = 5;
+        o.seed = 8;
+        TournamentSnapshot s = randomTournament(o);
+        s.players[0].identity.birthYear = 1990;
+        std::string trf = exportTrf(s);
+        const std::size_t at = trf.find("1990/00/00");
+        ASSERT_NE(at, std::string::npos) << trf;
+        trf.replace(at, date.size(), date);
+        const ImportedTournament imported = importText(trf);
+        Tournament tournament;
+        tournament.load(imported.fileBytes());
+        const std::string again = exportTrf(tournament.snapshot(imported.name, {}));
+        EXPECT_NE(again.find(date), std::string::npos)
+            << date << '\n'
+            << again;
+    }
+}
