@@ -205,8 +205,17 @@ std::string programRecords(const TournamentSnapshot &snapshot, int n, const std:
     std::string out = programRecord("RECORDS 1");
     if (cycles >= 2)
         out += programRecord(std::string("REVERSE ") + (snapshot.reverseLastRounds ? '1' : '0'));
-    if (withoutChangeRecords(snapshot.tieBreaks).empty())
+    const std::vector<TieBreak> rules = withoutChangeRecords(snapshot.tieBreaks);
+    if (rules.empty())
         out += programRecord("RULES DEFAULT");
+    // Lots and the director's order have no place in 202: the whole list goes here.
+    if (std::any_of(rules.begin(), rules.end(),
+                    [](const TieBreak &tb) { return !declaredInTrf(tb); })) {
+        std::string list = "RULES";
+        for (const TieBreak &tb : rules)
+            list.append(" ").append(fideCode(tb));
+        out += programRecord(list);
+    }
     for (int i = 1; i <= n; ++i) {
         if (const int after = snapshot.players[std::size_t(i - 1)].withdrawnAfter; after > 0)
             out += programRecord("WITHDRAWN " + std::to_string(i) + ' ' + std::to_string(after));

@@ -11,6 +11,8 @@ namespace krugovik {
 //     KRUGOVIK RECORDS 1          always first: the file carries the program's records
 //     KRUGOVIK REVERSE 0|1        cycle 1's last two rounds swapped (bergerSchedule)
 //     KRUGOVIK RULES DEFAULT      no list chosen: the default order, written out in 202
+//     KRUGOVIK RULES code ...     the whole list where it holds lots or the director's
+//                                 order, which 202 cannot declare
 //     KRUGOVIK WITHDRAWN p r      player p left after round r of all cycles
 //     KRUGOVIK GAME r p a q b     round r, p against q: the results the table holds (a for
 //                                 p, b for q) where the 001 lines show others, as for the

@@ -1,6 +1,7 @@
 #include "trf/trf_import.h"
 
 #include <algorithm>
+#include <iterator>
 #include <cstddef>
 #include <functional>
 #include <map>
@@ -111,6 +112,7 @@ struct ProgramRecords {
     bool any = false;
     std::optional<bool> reverse;
     bool defaultRules = false;
+    std::vector<TieBreak> rules; // the whole list where 202 cannot hold it (lots, order by hand)
     std::vector<std::pair<int, int>> withdrawn;
     // (round, p, q) → the results of p and q.
     std::map<std::tuple<int, int, int>, std::pair<char, char>> games;
@@ -149,6 +151,14 @@ ProgramRecords programRecordsOf(const TrfFile &file)
             out.reverse = args[0] == "1";
         } else if (kind == "RULES" && args.size() == 1 && args[0] == "DEFAULT") {
             out.defaultRules = true;
+        } else if (kind == "RULES" && !args.empty()) {
+            std::vector<TieBreak> rules;
+            for (const std::string &code : args) {
+                if (const auto tb = tieBreakFromCode(code))
+                    rules.push_back(*tb);
+            }
+            if (rules.size() == args.size())
+                out.rules = std::move(rules);
         } else if (kind == "WITHDRAWN" && args.size() == 2 && at(0) > 0 && at(1) > 0) {
             out.withdrawn.emplace_back(at(0), at(1));
         } else if (kind == "GAME" && args.size() == 5 && at(0) > 0 && at(1) > 0 && at(3) > 0 &&
@@ -554,7 +564,14 @@ ImportedTournament importTrf(const TrfFile &file, TrfError &why, bool &ok)
             out.extension.tieBreakCodes.push_back(fideCode(*change));
     }
     // The default order stands written out in 202; the program's record says none was chosen.
-    if (!(records.defaultRules && rr->tieBreaks == classicTieBreaks())) {
+    // The whole list of the program's record, while 202 still declares its FIDE part.
+    std::vector<TieBreak> declared;
+    std::copy_if(records.rules.begin(), records.rules.end(), std::back_inserter(declared),
+                 declaredInTrf);
+    if (!records.rules.empty() && declared == rr->tieBreaks) {
+        for (const TieBreak &tb : records.rules)
+            out.extension.tieBreakCodes.push_back(fideCode(tb));
+    } else if (!(records.defaultRules && rr->tieBreaks == classicTieBreaks())) {
         for (const TieBreak &tb : rr->tieBreaks)
             out.extension.tieBreakCodes.push_back(fideCode(tb));
     }

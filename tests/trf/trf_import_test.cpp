@@ -427,3 +427,25 @@ TEST(TrfImport, WritesTheBirthDateBackAsRead)
             << again;
     }
 }
+
+// Lists with lots or the director's order, which 202 cannot declare, come back whole.
+TEST(TrfImport, TakesBackRulesThat202CannotHold)
+{
+    for (const std::vector<std::string> codes :
+         {std::vector<std::string>{"SB", "LOT/777"}, {"DE", "HAND/2,1,3", "WIN"}, {"LOT/5"}}) {
+        RandomTournamentOptions o;
+        o.players = 5;
+        o.seed = 3;
+        TournamentSnapshot s = randomTournament(o);
+        s.tieBreaks.clear();
+        for (const std::string &code : codes)
+            s.tieBreaks.push_back(*tieBreakFromCode(code));
+        const ImportedTournament imported = importText(exportTrf(s));
+        Tournament tournament;
+        tournament.load(imported.fileBytes());
+        std::vector<std::string> back;
+        for (const TieBreak &tb : tournament.tieBreaks())
+            back.push_back(fideCode(tb));
+        EXPECT_EQ(back, codes);
+    }
+}
