@@ -18,8 +18,8 @@ struct PlayerIdentity {
     std::string title;       // "GM" … "WCM" or empty
     char sex = 0;            // 'M', 'F' or 0
     int birthYear = 0;       // 0 = unknown
-    std::string birthDay;    // "MM/DD" of a whole birth date a file gave; empty = the year only
     int fideRating = 0;      // FIDE's standard rating; 0 = none
+    std::string birthDay;    // "MM/DD" of a whole birth date a file gave; empty = the year only
 
     bool empty() const { return *this == PlayerIdentity{}; }
     bool operator==(const PlayerIdentity &) const = default;
