@@ -201,15 +201,12 @@ struct NationalRecord {
 };
 std::map<int, NationalRecord> nationalRecordsOf(const TrfFile &file)
 {
-    constexpr std::size_t kRankEnd = 8, kRatingColumn = 49, kRatingWidth = 4;
+    constexpr std::size_t kRatingColumn = 49, kRatingWidth = 4;
     constexpr std::size_t kIdColumn = 58, kIdWidth = 11;
     std::map<int, NationalRecord> out;
     const std::string method = file.first("172");
     const std::string federation = method.substr(0, std::min<std::size_t>(3, method.size()));
     if (!isFederationCode(federation))
-        return out;
-    const auto found = file.header.find(federation);
-    if (found == file.header.end())
         return out;
     const auto trimmedField = [](const std::string &line, std::size_t column, std::size_t width) {
         std::string text = column - 1 < line.size() ? line.substr(column - 1, width) : "";
@@ -218,16 +215,11 @@ std::map<int, NationalRecord> nationalRecordsOf(const TrfFile &file)
                    ? std::string()
                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
     };
-    for (const std::string &text : found->second) {
-        const std::size_t rankWidth = std::min(text.find(' '), text.size());
-        if (rankWidth == 0 || rankWidth > 4)
+    for (const TrfNationalRecord &record : file.national) {
+        if (record.federation != federation || record.number <= 0)
             continue;
-        const std::string line = std::string(kRankEnd - rankWidth, ' ') + text;
-        const int rank = numberOf(line.substr(kRankEnd - rankWidth, rankWidth));
-        const int rating = numberOf(trimmedField(line, kRatingColumn, kRatingWidth));
-        if (rank <= 0)
-            continue;
-        out[rank] = {std::max(rating, 0), trimmedField(line, kIdColumn, kIdWidth)};
+        const int rating = numberOf(trimmedField(record.text, kRatingColumn, kRatingWidth));
+        out[record.number] = {std::max(rating, 0), trimmedField(record.text, kIdColumn, kIdWidth)};
     }
     return out;
 }
