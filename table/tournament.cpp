@@ -1,116 +1,49 @@
 #include "table/tournament.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "common/number_text.h"
 #include "common/windows1251.h"
 #include "export/snapshot_results.h"
 #include "rating/rating_calc.h"
 #include "rounds/berger_schedule.h"
-#include "rounds/sitting_out.h"
 #include "standings/standings.h"
 #include "table/tournament_file.h"
 
 namespace krugovik {
 namespace {
 
-// Where a cell of the mark table stands in a game of the shown round.
-constexpr std::uint8_t kFirstNamedSide = 1;
-constexpr std::uint8_t kSecondNamedSide = 2;
-// The round cycle of a header beyond the rounds of a cycle: a round without games.
-constexpr int kNoRoundCycle = -1;
+// The numbers of the states of every tournament: a state's number is never given twice, so
+// that an equal number means the same state, also in a copy.
+std::uint64_t nextRevision()
+{
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 } // namespace
 
-Tournament::Tournament() : m_records(1), m_cells(1)
+Tournament::Tournament() : m_records(1), m_cells(1), m_revision(nextRevision()) {}
+
+void Tournament::touch()
 {
-    auto shown = std::make_shared<ShownState>();
-    for (int k = 1; k <= kBoards; ++k)
-        shown->boards[std::size_t(k)].line = std::to_string(k);
-    m_shown = std::move(shown);
+    m_revision = nextRevision();
 }
 
 bool StepValues::operator==(const StepValues &other) const
 {
-    const bool sameShown = shown == other.shown || (shown && other.shown && *shown == *other.shown);
-    return sameShown && player == other.player && opponent == other.opponent && row == other.row &&
-           ratingMissing == other.ratingMissing && correctionHeader == other.correctionHeader &&
-           saveEnabled == other.saveEnabled && writeBackEnabled == other.writeBackEnabled &&
-           cycles == other.cycles && reverseLastRounds == other.reverseLastRounds &&
+    return player == other.player && opponent == other.opponent && row == other.row &&
+           ratingsChecked == other.ratingsChecked && cycles == other.cycles &&
+           reverseLastRounds == other.reverseLastRounds &&
            correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection &&
            tieBreaks == other.tieBreaks && event == other.event &&
            (whole == other.whole || (whole && other.whole && whole->sameEvent(*other.whole)));
 }
 
-ShownState &Tournament::editShown()
-{
-    if (m_shown.use_count() > 1)
-        m_shown = std::make_shared<ShownState>(*m_shown);
-    touch();
-    // Only this tournament holds it now.
-    return const_cast<ShownState &>(*m_shown);
-}
-
 std::size_t Tournament::index(int row)
 {
     return std::size_t(std::clamp(row, 0, kMostPlayers));
-}
-
-std::size_t Tournament::boardIndex(int board)
-{
-    return std::size_t(std::clamp(board, 0, kBoards));
-}
-
-std::string Tournament::text(int row, int column) const
-{
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
-        return {};
-    if (row == 0) {
-        // The captions of columns 0 to 4 are the window's words (ui/table_texts).
-        if (column < 5)
-            return {};
-        return std::to_string((column - 5) % m_playerCount + 1);
-    }
-    switch (column) {
-    case 0:
-        return std::to_string(row);
-    case 1:
-        return name(row);
-    case 2:
-        return rating(row);
-    case 3:
-    case 4:
-        if (!m_columnsValid)
-            computeColumns();
-        return column == 3 ? m_column3[index(row)] : m_column4[index(row)];
-    default:
-        break;
-    }
-    const std::optional<GameKey> key = gameAt(row, column);
-    return key ? std::string(cellText(cell(*key))) : std::string();
-}
-
-CellColour Tournament::colour(int row, int column) const
-{
-    if (row < 1 || row >= rowCount() || column < 2 || column >= columnCount())
-        return CellColour::Window;
-    if (column == 2)
-        return estimate(row) ? CellColour::Estimate : CellColour::Window;
-    if (column < 5)
-        return CellColour::Window;
-    const std::optional<GameKey> key = gameAt(row, column);
-    if (!key)
-        return CellColour::Diagonal;
-    if (key->cycle != m_shown->roundCycle)
-        return CellColour::Window;
-    switch (m_shown->marks[std::size_t(key->player)][std::size_t(key->opponent)]) {
-    case kFirstNamedSide:
-        return CellColour::FirstNamed;
-    case kSecondNamedSide:
-        return CellColour::SecondNamed;
-    default:
-        return CellColour::Window;
-    }
 }
 
 std::optional<GameKey> Tournament::gameAt(int row, int column) const
@@ -157,31 +90,22 @@ int Tournament::lastCycleWithResults() const
     return 0;
 }
 
-int Tournament::roundsPerCycle() const
+bool Tournament::everyRowNamed() const
 {
-    return roundCount(m_playerCount);
+    for (int r = 1; r <= m_playerCount; ++r) {
+        if (name(r).empty())
+            return false;
+    }
+    return true;
 }
 
-std::vector<ScheduledGame> Tournament::schedule() const
-{
-    return bergerSchedule(m_playerCount, cycles(), m_reverseLastRounds);
-}
-
-std::string Tournament::boardCaption(int board) const
-{
-    if (board < 1 || board > shownBoards())
-        return {};
-    const Board &b = m_shown->boards[boardIndex(board)];
-    return std::string(caption(cell({m_shown->roundCycle, b.first, b.second})));
-}
-
-bool Tournament::anyRatingMissing() const
+bool Tournament::everyRowRated() const
 {
     for (int r = 1; r <= m_playerCount; ++r) {
         if (rating(r).empty())
-            return true;
+            return false;
     }
-    return false;
+    return true;
 }
 
 // Loading and saving.
@@ -192,14 +116,8 @@ void Tournament::load(std::optional<std::string_view> fileBytes)
     if (fileBytes)
         readFromFile(*fileBytes);
     markEstimateRatings();
-    // Saving needs a player in every row.
-    m_saveEnabled = true;
-    for (int r = 1; r <= m_playerCount; ++r) {
-        if (name(r).empty())
-            m_saveEnabled = false;
-    }
-    if (m_playerCount != kFewestPlayers)
-        m_ratingMissing = false;
+    // Until the first click the rows count as not yet checked for ratings.
+    m_ratingsChecked = false;
 }
 
 void Tournament::readFromFile(std::string_view bytes)
@@ -384,35 +302,18 @@ std::string Tournament::fileBytes() const
 void Tournament::saved()
 {
     correctEstimates();
-    showNewRatings();
 }
 
 // The size of the table.
 
 void Tournament::layOutForCount(int value)
 {
-    m_saveEnabled = m_writeBackEnabled = true;
-    m_ratingMissing = true;
     if (value >= kFewestPlayers && value <= kMostPlayers)
         resize(value);
-    resetResultHeaders();
-    ShownState &shown = editShown();
-    shown.marks = {};
-    for (int i = 1; i <= m_playerCount; ++i) {
-        if (name(i).empty())
-            m_saveEnabled = m_writeBackEnabled = false;
-    }
-    shown.shownBoards = 0;
-    shown.freePlayer = 0;
-    m_ratingMissing = anyRatingMissing();
-    if (m_ratingMissing) {
-        refreshShownColumns();
-        return;
-    }
-    correctEstimates();
-    showNewRatings();
-    m_correctionHeader = false;
-    m_saveEnabled = m_writeBackEnabled = true;
+    m_ratingsChecked = true;
+    if (everyRowRated())
+        correctEstimates();
+    touch();
 }
 
 void Tournament::resize(int count)
@@ -485,8 +386,7 @@ Step Tournament::wholeStep(const std::function<void()> &operation)
     operation();
     step.before.whole = std::move(before);
     step.after.whole = std::make_shared<Tournament>(*this);
-    if (step.before.whole->sameEvent(*step.after.whole) && step.before.whole->m_shown == m_shown &&
-        step.before.whole->m_saveEnabled == m_saveEnabled)
+    if (step.before.whole->sameEvent(*step.after.whole))
         return {};
     return step;
 }
@@ -510,7 +410,8 @@ bool Tournament::sameEvent(const Tournament &o) const
            m_records == o.m_records && m_cells == o.m_cells &&
            m_reverseLastRounds == o.m_reverseLastRounds && m_withdrawnAfter == o.m_withdrawnAfter &&
            m_tieBreaks == o.m_tieBreaks && m_withdrawalForfeits == o.m_withdrawalForfeits &&
-           m_lowestCount == o.m_lowestCount && m_event == o.m_event && m_draw == o.m_draw;
+           m_lowestCount == o.m_lowestCount && m_event == o.m_event && m_draw == o.m_draw &&
+           m_ratingsChecked == o.m_ratingsChecked;
 }
 
 Step Tournament::drawNumbers(const std::vector<int> &order, const DrawRecord &record)
@@ -537,9 +438,7 @@ Step Tournament::drawNumbers(const std::vector<int> &order, const DrawRecord &re
         }
         m_draw = record;
         touch();
-        refreshCompleteness();
-        refreshShownColumns();
-        fillRoundDisplay();
+        checkRatings();
     });
 }
 
@@ -563,12 +462,6 @@ Step Tournament::setCycles(int count, bool reverseLastRounds)
     const auto change = [&] {
         resizeCycles(count);
         m_reverseLastRounds = reverseLastRounds;
-        // The shown round's games may lie elsewhere now: the display starts afresh.
-        ShownState &shown = editShown();
-        shown.marks = {};
-        shown.roundCycle = 0;
-        shown.shownBoards = 0;
-        shown.freePlayer = 0;
         // A new cycle's games of a player who left are forfeits like his other later ones.
         forfeitEveryUnplayedGame();
     };
@@ -618,14 +511,7 @@ void Tournament::forfeitUnplayedGames(int row)
     }
 }
 
-void Tournament::resetResultHeaders()
-{
-    m_correctionHeader = false;
-    if (m_shown->resultHeader != ResultHeader::Result)
-        editShown().resultHeader = ResultHeader::Result;
-}
 
-// Clicks and keys.
 
 EntryCheck Tournament::checkEntry(int row, const PlayerEntry &player) const
 {
@@ -666,19 +552,9 @@ Step Tournament::click(int row, int column, const PlayerEntry &editor)
     }
     step.before = values(step);
     stepGameCell(row, column);
-    if (row == 0 && column == 4)
-        stepResultHeader();
-    if (row == 0 && column >= 5)
-        showRoundOfColumn(column);
-    if (row == 0 && column == 2)
-        showCorrections();
     if (column == 0 && isPlayer(row))
         enterPlayer(row, editor);
-    if (row == 0 && column == 3)
-        newRatingsCommand();
-    refreshCompleteness();
-    if (row >= 1 && (column == 0 || column >= 5))
-        refreshShownColumns();
+    checkRatings();
     step.after = values(step);
     return step;
 }
@@ -689,30 +565,20 @@ Step Tournament::keyResult(int row, int column, GameState state)
     if (!key)
         return {};
     Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}}), {}};
-    if (!m_ratingMissing)
+    if (!ratingMissing())
         setGame(*key, state);
-    refreshCompleteness();
-    refreshShownColumns();
+    checkRatings();
     step.after = values(step);
     return step;
 }
 
-Step Tournament::clickResultBox(int board)
+Step Tournament::stepGame(const GameKey &key)
 {
-    if (m_ratingMissing || board < 1 || board > shownBoards())
+    if (ratingMissing() || key.cycle < 0 || key.cycle >= cycles() || !isPlayer(key.player) ||
+        !isPlayer(key.opponent) || key.player == key.opponent)
         return {};
-    const Board &b = m_shown->boards[boardIndex(board)];
-    // Only a game of the shown round between players of this table takes a result.
-    const std::vector<ScheduledGame> games = schedule();
-    const bool isShownGame = std::any_of(games.begin(), games.end(), [&](const ScheduledGame &g) {
-        return g.round == roundNo() && g.firstNamed == b.first && g.secondNamed == b.second;
-    });
-    if (!isShownGame)
-        return {};
-    const GameKey key{m_shown->roundCycle, b.first, b.second};
     Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
     setGame(key, nextInCycle(cell(key)));
-    refreshShownColumns();
     step.after = values(step);
     return step;
 }
@@ -751,11 +617,7 @@ StepValues Tournament::values(const Step &step) const
     } else if (step.kind == Step::Kind::Event) {
         v.event = m_event;
     }
-    v.ratingMissing = m_ratingMissing;
-    v.correctionHeader = m_correctionHeader;
-    v.shown = m_shown;
-    v.saveEnabled = m_saveEnabled;
-    v.writeBackEnabled = m_writeBackEnabled;
+    v.ratingsChecked = m_ratingsChecked;
     v.cycles = cycles();
     v.reverseLastRounds = m_reverseLastRounds;
     v.correctionMark = m_correctionMark;
@@ -784,31 +646,23 @@ void Tournament::restore(const Step &step, const StepValues &v)
     if (v.cycles != cycles())
         resizeCycles(v.cycles);
     m_reverseLastRounds = v.reverseLastRounds;
-    m_ratingMissing = v.ratingMissing;
-    m_correctionHeader = v.correctionHeader;
-    m_saveEnabled = v.saveEnabled;
-    m_writeBackEnabled = v.writeBackEnabled;
+    m_ratingsChecked = v.ratingsChecked;
     m_correctionMark = v.correctionMark;
     m_ratingCorrection = v.ratingCorrection;
-    if (v.shown)
-        m_shown = v.shown;
     touch();
 }
 
-void Tournament::refreshCompleteness()
+void Tournament::retake(Step &step) const
 {
-    m_ratingMissing = anyRatingMissing();
-    if (!m_ratingMissing) {
-        m_correctionHeader = false;
-        m_saveEnabled = m_writeBackEnabled = true;
-    }
+    if (step.kind == Step::Kind::Whole)
+        step.after.whole = std::make_shared<Tournament>(*this);
+    else if (step.kind != Step::Kind::None)
+        step.after = values(step);
 }
 
-void Tournament::refreshShownColumns()
+void Tournament::checkRatings()
 {
-    if (ratingColumn() == RatingColumn::Corrections ||
-        (ratingColumn() == RatingColumn::NewRatings && !m_ratingMissing))
-        correctEstimates();
+    m_ratingsChecked = true;
     touch();
 }
 
@@ -826,7 +680,7 @@ void Tournament::enterPlayer(int row, const PlayerEntry &player)
 
 void Tournament::stepGameCell(int row, int column)
 {
-    if (m_ratingMissing)
+    if (ratingMissing())
         return;
     if (const std::optional<GameKey> key = gameAt(row, column))
         setGame(*key, nextInCycle(cell(*key)));
@@ -911,7 +765,7 @@ Step Tournament::withdraw(int row, int afterRound)
             removeWithdrawal(row);
         m_withdrawnAfter[index(row)] = afterRound;
         forfeitUnplayedGames(row);
-        refreshShownColumns();
+        touch();
     });
 }
 
@@ -937,7 +791,7 @@ Step Tournament::reinstate(int row)
         return {};
     return wholeStep([&] {
         removeWithdrawal(row);
-        refreshShownColumns();
+        touch();
     });
 }
 
@@ -973,34 +827,7 @@ Fixed Tournament::countedPoints(int row) const
     return {};
 }
 
-// Points, Berger coefficients, corrections and new ratings.
-
-void Tournament::stepResultHeader()
-{
-    if (m_shown->resultHeader == ResultHeader::Points)
-        showBerger();
-    else
-        showPoints();
-}
-
-void Tournament::showPoints()
-{
-    editShown().resultHeader = ResultHeader::Points;
-}
-
-void Tournament::showBerger()
-{
-    editShown().resultHeader = ResultHeader::Berger;
-}
-
-void Tournament::showCorrections()
-{
-    correctEstimates();
-    m_correctionHeader = true;
-    ShownState &shown = editShown();
-    shown.resultHeader = ResultHeader::Result;
-    shown.ratingColumn = RatingColumn::Corrections;
-}
+// Corrections and new ratings.
 
 void Tournament::correctEstimates()
 {
@@ -1012,29 +839,6 @@ void Tournament::correctEstimates()
         m_ratingCorrection[index(i)] = estimateCorrection(m_records, i, m_playerCount);
         m_correctionMark[index(i)] = m_ratingCorrection[index(i)];
     }
-}
-
-void Tournament::newRatingsCommand()
-{
-    // Looks at every row and never clears the note.
-    if (anyRatingMissing())
-        m_ratingMissing = true;
-    if (m_ratingMissing)
-        return;
-    correctEstimates();
-    showNewRatings();
-    m_correctionHeader = false;
-    m_saveEnabled = m_writeBackEnabled = true;
-}
-
-void Tournament::showNewRatings()
-{
-    if (ratingColumn() != RatingColumn::NewRatings ||
-        m_shown->resultHeader != ResultHeader::Result) {
-        ShownState &shown = editShown();
-        shown.ratingColumn = RatingColumn::NewRatings;
-        shown.resultHeader = ResultHeader::Result;
-    }
     touch();
 }
 
@@ -1044,109 +848,6 @@ std::vector<NewRating> Tournament::newRatings() const
     for (int i = 1; i <= m_playerCount; ++i)
         cells.push_back({rating(i), estimate(i)});
     return computeNewRatings(cells, m_records);
-}
-
-void Tournament::computeColumns() const
-{
-    const int n = m_playerCount;
-    m_column3.fill({});
-    m_column4.fill({});
-    // New ratings are shown only while their command would compute them.
-    const bool newRatingsShown = ratingColumn() == RatingColumn::NewRatings && !m_ratingMissing;
-    const std::vector<NewRating> ratings =
-        newRatingsShown ? newRatings() : std::vector<NewRating>();
-    std::vector<Fixed> points(std::size_t(n) + 1);
-    // With a withdrawal the points are the standings' own: forfeits after his round, and
-    // FIDE's rule that may void his games.
-    // The Berger coefficient likewise, over the games that count.
-    std::vector<std::optional<Fixed>> counted(std::size_t(n) + 1);
-    if (anyWithdrawal()) {
-        const std::vector<TieBreakRow> rows =
-            rankByTieBreaks(roundRobinResults(snapshot({}, {})), {{TieBreakKind::SonnebornBerger}});
-        for (const TieBreakRow &r : rows) {
-            points[std::size_t(r.player)] = r.points;
-            counted[std::size_t(r.player)] = r.values.front();
-        }
-    } else {
-        for (int j = 1; j <= n; ++j)
-            points[std::size_t(j)] = playerPoints(m_records, j, n);
-    }
-    for (int i = 1; i <= n; ++i) {
-        const auto at = index(i);
-        std::string change;
-        if (newRatingsShown) {
-            m_column3[at] = ratings[std::size_t(i - 1)].cell;
-            change = ratings[std::size_t(i - 1)].change;
-        } else if (ratingColumn() == RatingColumn::Corrections && estimate(i)) {
-            const int correction = estimateCorrection(m_records, i, n);
-            m_column3[at] = formatDisplay(readRating(rating(i)) + correction);
-            change = formatDisplay(std::int64_t(correction));
-        }
-        switch (m_shown->resultHeader) {
-        case ResultHeader::Points:
-            m_column4[at] = formatDisplay(points[std::size_t(i)]);
-            break;
-        case ResultHeader::Berger:
-            m_column4[at] =
-                formatDisplay(counted[at].value_or(bergerCoefficient(m_records, i, points)));
-            break;
-        case ResultHeader::Result:
-            m_column4[at] = std::move(change);
-            break;
-        }
-    }
-    m_columnsValid = true;
-}
-
-// The round display.
-
-void Tournament::showRoundOfColumn(int column)
-{
-    if (column < 5 || column >= columnCount())
-        return;
-    // Header j of cycle c's block shows round (c - 1)R + j; with one cycle a header beyond
-    // R shows the empty round j.
-    const int cycle = (column - 5) / m_playerCount;
-    const int j = (column - 5) % m_playerCount + 1;
-    const int rounds = roundsPerCycle();
-    // With several cycles such a header would name a round of the next block: it selects
-    // nothing.
-    if (cycles() > 1 && j > rounds)
-        return;
-    ShownState &shown = editShown();
-    shown.roundNo = j <= rounds ? cycle * rounds + j : j;
-    shown.roundCycle = j <= rounds ? cycle : kNoRoundCycle;
-    fillRoundDisplay();
-}
-
-void Tournament::fillRoundDisplay()
-{
-    ShownState &shown = editShown();
-    shown.marks = {};
-    // Boards keep the players they were last filled with; only their lines start afresh.
-    for (int k = 1; k <= kBoards; ++k)
-        shown.boards[std::size_t(k)].line = std::to_string(k);
-    int count = 0;
-    // The schedule lists a round's games by first-named player: the board order.
-    const bool scheduled = shown.roundCycle != kNoRoundCycle;
-    for (const ScheduledGame &game : schedule()) {
-        if (game.round != shown.roundNo || !scheduled)
-            continue;
-        shown.marks[index(game.firstNamed)][index(game.secondNamed)] = kFirstNamedSide;
-        shown.marks[index(game.secondNamed)][index(game.firstNamed)] = kSecondNamedSide;
-        if (count == kBoards)
-            continue;
-        ++count;
-        shown.boards[std::size_t(count)] = {game.firstNamed, game.secondNamed,
-                                            std::to_string(count) + ' ' + name(game.firstNamed) +
-                                                " - " + name(game.secondNamed)};
-    }
-    shown.shownBoards = count;
-    const int free =
-        sittingOut(m_playerCount, scheduled ? tableRound(m_playerCount, cycles(),
-                                                         m_reverseLastRounds, shown.roundNo)
-                                            : shown.roundNo);
-    shown.freePlayer = free;
 }
 
 // The exports.

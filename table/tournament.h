@@ -1,11 +1,11 @@
 #pragma once
 
 // The open tournament as plain data: the players of the rows, every game with its mirror,
-// the cycles, the withdrawals and the rules, and what the crosstable and the round display
-// show of them. It is the only thing that changes them: windows read it and call its
-// operations, the history keeps the values an operation changed, the file is read into it
-// and written from it. Its invariant: whatever it holds, its file reads back to the same
-// tournament, and nothing outside the players 1..N is held at all.
+// the cycles, the withdrawals and the rules. It is the only thing that changes them: the
+// window's picture (ui/table_picture) reads it and calls its operations, the history keeps
+// the values an operation changed, the file is read into it and written from it. It holds
+// nothing of what a window shows. Its invariant: whatever it holds, its file reads back to
+// the same tournament, and nothing outside the players 1..N is held at all.
 
 #include <array>
 #include <cstdint>
@@ -27,15 +27,6 @@
 #include "standings/tie_breaks.h"
 
 namespace krugovik {
-
-// A cell's background in the crosstable.
-enum class CellColour {
-    Window,      // the system's window background: every ordinary cell
-    Estimate,    // light yellow: a rating that is only an initial estimate
-    Diagonal,    // grey: a player's game against himself
-    FirstNamed,  // light cyan: the first-named side of a game of the shown round
-    SecondNamed, // dark cyan: the second-named side of it
-};
 
 // One side of one game: the cycle (0 for the first), the player whose side it is and his
 // opponent, both table numbers 1..22. Its mirror swaps the two players.
@@ -70,37 +61,6 @@ struct EntryCheck {
     int row = 0; // AlreadyEntered, SameFideId: the row that holds him
 };
 
-// What column 3 of the player rows shows; column 4 follows it under the header
-// "Результат", and shows points or Berger coefficients under "Очков" or "Бергер".
-enum class RatingColumn { Empty, NewRatings, Corrections };
-// The header of column 4: "Результат", "Очков" or "Бергер".
-enum class ResultHeader { Result, Points, Berger };
-
-// One board of the round display as it was last filled.
-struct Board {
-    int first = 0;    // first-named player
-    int second = 0;   // second-named player
-    std::string line; // the board line's caption: its number and the players' names
-
-    bool operator==(const Board &) const = default;
-};
-
-// What the header commands chose to show: column 4's header, what columns 3 and 4 show,
-// and the round display. A step taken back brings it back as it was at the step.
-struct ShownState {
-    ResultHeader resultHeader = ResultHeader::Result;
-    RatingColumn ratingColumn = RatingColumn::Empty;
-    int roundNo = 0;    // the round the display shows, 0 before any selection
-    int roundCycle = 0; // the cycle (0 for the first) whose block holds the shown round's games
-    // Per cell of that cycle: 1 first-named, 2 second-named side of a marked game.
-    std::array<std::array<std::uint8_t, 23>, 23> marks{};
-    std::array<Board, 12> boards{}; // 1..11; hiding a board keeps its players
-    int shownBoards = 0;            // boards 1..shownBoards are on show
-    int freePlayer = 0;             // who sits out the shown round, 0 = nobody
-
-    bool operator==(const ShownState &) const = default;
-};
-
 // Everything one side of a game holds: its cell and its entries of the game arrays.
 struct GameSide {
     GameState cell = GameState::None; // what the crosstable shows
@@ -127,24 +87,20 @@ struct RowValues {
 using RowNumbers = std::array<int, 23>;
 
 // What a step of entry may change, taken before and after it: the game or the row it
-// concerns, the completeness the refresh after a click sets, and the correction marks
-// (a save between a step and its undo settles them anew). With them goes what the header
-// commands showed, so that taking the step back shows the table as it was.
+// concerns, whether the rows were checked for ratings since the load, and the correction
+// marks (a save between a step and its undo settles them anew). Only the event: what a
+// window showed at the step is the window's to remember.
 class Tournament;
 
 struct StepValues {
-    GameSide player;   // a game: the clicked side
-    GameSide opponent; // a game: the mirrored side
-    RowValues row;     // an entry: the row's player
-    bool ratingMissing = false;
-    bool correctionHeader = false; // column 3's header reads "Корр."
-    bool saveEnabled = false;
-    bool writeBackEnabled = false;
+    GameSide player;               // a game: the clicked side
+    GameSide opponent;             // a game: the mirrored side
+    RowValues row;                 // an entry: the row's player
+    bool ratingsChecked = false;   // see Tournament::ratingsChecked
     int cycles = 1;                // how often each pair meets
     bool reverseLastRounds = true; // cycle 1's last two rounds swapped
     RowNumbers correctionMark{};
     RowNumbers ratingCorrection{};
-    std::shared_ptr<const ShownState> shown;
     std::vector<TieBreak> tieBreaks; // rules: the tie-breaks after points, empty = the default
     // A step that changes the event as a whole (the number of players, a withdrawal and
     // its return): the tournament before or after it.
@@ -173,7 +129,6 @@ class Tournament {
   public:
     static constexpr int kFewestPlayers = 3;
     static constexpr int kMostPlayers = 22;
-    static constexpr int kBoards = 11;            // boards of the round display, 1..11
     static constexpr int kEstablishedMark = 1000; // CorrectionMark of an established rating
 
     // An empty three-player table, as the window's load lays it out before the file.
@@ -191,11 +146,12 @@ class Tournament {
     int rowCount() const { return m_playerCount + 1; }
     int columnCount() const { return 5 + m_playerCount * cycles(); }
 
-    // The crosstable, cell by cell; row 0 and column 0 are the headers (row 0 holds only
-    // the game columns' numbers). Outside the table: an empty text and the window colour.
-    std::string text(int row, int column) const;
-    CellColour colour(int row, int column) const;
-    // The game of a cell off the diagonal.
+    // A number that names this state of the event: every change gives a new one, a copy
+    // keeps its original's. What is worked out from the event may be kept while it stays.
+    std::uint64_t revision() const { return m_revision; }
+
+    // The crosstable's geometry: row i is player i, column 5 + c N + j - 1 his game against
+    // player j in cycle c. The game of a cell off the diagonal.
     std::optional<GameKey> gameAt(int row, int column) const;
     int columnOf(const GameKey &key) const;
 
@@ -208,34 +164,19 @@ class Tournament {
     int correctionMark(int row) const { return m_correctionMark[index(row)]; }
     int ratingCorrection(int row) const { return m_ratingCorrection[index(row)]; }
     GameState cell(const GameKey &key) const;
-    // The game arrays of a cycle.
+    // The game arrays of a cycle, and of every cycle.
     const GameRecords &games(int cycle = 0) const { return m_records[std::size_t(cycle)]; }
-    RatingColumn ratingColumn() const { return m_shown->ratingColumn; }
-    // What columns 3 and 4 are headed by: corrections or new ratings, and points, Berger
-    // coefficients or the rating change.
-    bool correctionHeader() const { return m_correctionHeader; }
-    ResultHeader resultHeader() const { return m_shown->resultHeader; }
+    const std::vector<GameRecords> &allGames() const { return m_records; }
 
-    // A row lacks a rating, so results may not be entered yet.
-    bool ratingMissing() const { return m_ratingMissing; }
-    bool saveEnabled() const { return m_saveEnabled; }
-    bool writeBackEnabled() const { return m_writeBackEnabled; }
-
-    // The round display: the title, the boards 1..shownBoards() of the shown round, each
-    // with its line and its result box, and who sits out.
-    int roundNo() const { return m_shown->roundNo; }
-    int shownBoards() const { return m_shown->shownBoards; }
-    // The board line's caption: its number, and the players when it was filled.
-    const std::string &boardLine(int board) const
-    {
-        return m_shown->boards[boardIndex(board)].line;
-    }
-    // The result box: the game from the first-named player's side, "" for a hidden board.
-    std::string boardCaption(int board) const;
-    int boardFirst(int board) const { return m_shown->boards[boardIndex(board)].first; }
-    int boardSecond(int board) const { return m_shown->boards[boardIndex(board)].second; }
-    // Who sits out the shown round, 0 when nobody does.
-    int freePlayer() const { return m_shown->freePlayer; }
+    // Whether every row 1..N holds a name, and a rating.
+    bool everyRowNamed() const;
+    bool everyRowRated() const;
+    // Whether the rows were checked for missing ratings since the file was read: by any click
+    // on the table, a result key, a drawing of numbers or a change of the count.
+    bool ratingsChecked() const { return m_ratingsChecked; }
+    // A row lacks a rating, as the last check found, so results may not be entered yet. A
+    // table just read takes results until its first check.
+    bool ratingMissing() const { return m_ratingsChecked && !everyRowRated(); }
 
     // The window's load from the file's bytes, or without a file: everything cleared, the
     // table laid out for the file's count, rows and results read as far as the file goes,
@@ -243,10 +184,11 @@ class Tournament {
     void load(std::optional<std::string_view> fileBytes);
     // The tournament file as a save writes it.
     std::string fileBytes() const;
-    // After the file was written, the marks and new ratings are brought up to date.
+    // After the file was written, the correction marks are brought up to date.
     void saved();
     // The spin's change to `value`: only 3..22 lay the table out anew. Players beyond the
-    // count leave the tournament with everything they held.
+    // count leave the tournament with everything they held. The rows are checked for
+    // ratings, and with every rating present the estimates are corrected.
     void layOutForCount(int value);
     // The same as a step of the history; nothing changes when a withdrawal round would lie
     // outside the event (see withdrawalOutside).
@@ -265,13 +207,14 @@ class Tournament {
 
     // Whether the editor's player may enter the row.
     EntryCheck checkEntry(int row, const PlayerEntry &player) const;
-    // A click on a cell: the click dispatch, then the refresh of the note, of column 3's
-    // header and of the save commands. `editor` enters a row on a click on its number.
+    // A click on a cell: a game cell steps its result, a row's number takes `editor`'s
+    // player; then the rows are checked for ratings. A header changes nothing of the event
+    // but that check.
     Step click(int row, int column, const PlayerEntry &editor);
-    // A result key on a game cell: the game gets `state`, then the refresh.
+    // A result key on a game cell: the game gets `state`, then the check.
     Step keyResult(int row, int column, GameState state);
-    // A click on a board's result box: the game steps to the next result.
-    Step clickResultBox(int board);
+    // The game steps to the next result, without the check: a board's result box.
+    Step stepGame(const GameKey &key);
     // The spin of cycles and the check box of the last rounds: 1..kMostCycles cycles. Nothing
     // changes when a cycle that would go holds a result (see lastCycleWithResults).
     Step setCycles(int count, bool reverseLastRounds);
@@ -311,19 +254,16 @@ class Tournament {
     const std::optional<DrawRecord> &numberDraw() const { return m_draw; }
     // Puts back the values of a step, before or after it.
     void restore(const Step &step, const StepValues &values);
+    // Takes the values after a step anew, when more was done after its operation.
+    void retake(Step &step) const;
 
-    // The commands of the table's cells and headers.
+    // The commands of the table's cells.
     void stepGameCell(int row, int column);
     void recordGameArrays(const GameKey &key, GameState state);
-    void stepResultHeader();
-    void showPoints();
-    void showBerger();
-    void showCorrections();
+    // The corrections of the estimates, worked out from the games and kept as their marks.
     void correctEstimates();
-    void newRatingsCommand();
-    void showNewRatings();
-    void showRoundOfColumn(int column);
-    void fillRoundDisplay();
+    // Some row's player left the event.
+    bool anyWithdrawal() const;
 
     // The whole event for the history: what restore puts back for a Whole step.
     bool sameEvent(const Tournament &other) const;
@@ -340,20 +280,15 @@ class Tournament {
     // outside the six texts empties its cell and leaves the arrays).
     using CycleCells = std::array<std::array<GameState, 23>, 23>;
     static std::size_t index(int row);
-    static std::size_t boardIndex(int board);
     bool isPlayer(int n) const { return n >= 1 && n <= m_playerCount; }
-    bool anyRatingMissing() const;
     GameState &cellRef(const GameKey &key);
     GameSide side(const GameKey &key) const;
     void setSide(const GameKey &key, const GameSide &side);
     StepValues values(const Step &step) const;
     void setGame(const GameKey &key, GameState state);
     void enterPlayer(int row, const PlayerEntry &player);
-    void refreshCompleteness();
-    // After a result or a player changed: what columns 3 and 4 show is computed again,
-    // and with it the corrections of the estimates.
-    void refreshShownColumns();
-    void resetResultHeaders();
+    // The check after a click: the rows are looked at for missing ratings.
+    void checkRatings();
     void readFromFile(std::string_view bytes);
     // The tie-break rules and withdrawals the file's extension holds.
     void readRulesAndWithdrawals(std::string_view bytes);
@@ -362,7 +297,6 @@ class Tournament {
     // The forfeits a withdrawal makes and reinstate removes.
     void markForfeit(const GameKey &key, int round);
     void removeWithdrawal(int row);
-    bool anyWithdrawal() const;
     // The games after his round not played over the board become forfeits.
     void forfeitUnplayedGames(int row);
     void forfeitEveryUnplayedGame();
@@ -372,14 +306,8 @@ class Tournament {
     void deriveWithdrawalForfeits();
     Step wholeStep(const std::function<void()> &operation);
     void resizeCycles(int count);
-    // Rounds of one cycle, and the schedule of every cycle.
-    int roundsPerCycle() const;
-    std::vector<ScheduledGame> schedule() const;
-    // Columns 3 and 4 computed again after any change, when next read.
-    void touch() { m_columnsValid = false; }
-    // What the header commands show, copied first when a step still shares it.
-    ShownState &editShown();
-    void computeColumns() const;
+    // Every change names the new state.
+    void touch();
 
     int m_playerCount = kFewestPlayers;
     int m_lowestCount = 1;
@@ -397,15 +325,8 @@ class Tournament {
     EventDetails m_event;
     std::optional<DrawRecord> m_draw; // how the numbers were drawn, when they were
 
-    bool m_correctionHeader = false; // column 3's header reads "Корр.", else "R нов."
-    std::shared_ptr<const ShownState> m_shown;
-    bool m_ratingMissing = false; // MissingRatingNote holds its message
-    bool m_saveEnabled = true;
-    bool m_writeBackEnabled = true;
-
-    mutable bool m_columnsValid = false;
-    mutable std::array<std::string, 23> m_column3;
-    mutable std::array<std::string, 23> m_column4;
+    bool m_ratingsChecked = false; // see ratingsChecked()
+    std::uint64_t m_revision = 0;  // see revision()
 };
 
 } // namespace krugovik

@@ -66,7 +66,7 @@ BaseEditor::BaseEditor(QWidget *window, FileLayer *files, TournamentDocument *do
     createCommands();
     // The write-back waits, as saving does, for a player in every row.
     connect(document, &TournamentDocument::changed, this,
-            [this] { cmdZapisBase->setEnabled(m_document->tournament().writeBackEnabled()); });
+            [this] { cmdZapisBase->setEnabled(m_document->picture().writeBackEnabled()); });
 }
 
 void BaseEditor::createEditor()

@@ -85,17 +85,17 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
 
 void RoundDisplay::show()
 {
-    const Tournament &t = m_document->tournament();
-    lblParing[0]->setText(QString::fromStdString(roundTitle(t)));
+    const TablePicture &p = m_document->picture();
+    lblParing[0]->setText(QString::fromStdString(roundTitle(p)));
     for (int k = 1; k <= kBoards; ++k) {
-        lblParing[k]->setText(QString::fromStdString(t.boardLine(k)));
-        lblParing[k]->setTag(QString::number(t.boardFirst(k)));
-        lblRezult[k]->setText(QString::fromStdString(t.boardCaption(k)));
-        lblRezult[k]->setTag(QString::number(t.boardSecond(k)));
-        lblParing[k]->setHidden(k > t.shownBoards());
-        lblRezult[k]->setHidden(k > t.shownBoards());
+        lblParing[k]->setText(QString::fromStdString(p.boardLine(k)));
+        lblParing[k]->setTag(QString::number(p.boardFirst(k)));
+        lblRezult[k]->setText(QString::fromStdString(p.boardCaption(k)));
+        lblRezult[k]->setTag(QString::number(p.boardSecond(k)));
+        lblParing[k]->setHidden(k > p.shownBoards());
+        lblRezult[k]->setHidden(k > p.shownBoards());
     }
-    const QString free = QString::fromStdString(freePlayerText(t));
+    const QString free = QString::fromStdString(freePlayerText(p));
     lblFree->setText(free);
     lblFree->setToolTip(free);
     lblFree->setHidden(free.isEmpty());
@@ -119,9 +119,10 @@ void RoundDisplay::ShowRoundChooser()
         cmbRound->addItems(names);
     }
     // The empty round of an even count is no round of the schedule: nothing is chosen.
-    const bool scheduled = t.roundNo() >= 1 && t.roundNo() <= roundCount(n) * t.cycles() &&
-                           (t.cycles() > 1 || t.roundNo() <= roundCount(n));
-    cmbRound->setCurrentIndex(scheduled ? t.roundNo() - 1 : -1);
+    const int shown = m_document->picture().roundNo();
+    const bool scheduled = shown >= 1 && shown <= roundCount(n) * t.cycles() &&
+                           (t.cycles() > 1 || shown <= roundCount(n));
+    cmbRound->setCurrentIndex(scheduled ? shown - 1 : -1);
 }
 
 void RoundDisplay::cmbRound_Activated(int index)

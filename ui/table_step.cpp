@@ -11,7 +11,7 @@ TableStep::TableStep(TournamentDocument *document, const QString &text, Step ste
 
 void TableStep::undo()
 {
-    m_document->restore(m_step, m_step.before);
+    m_document->undoStep(m_step);
 }
 
 void TableStep::redo()
@@ -20,7 +20,7 @@ void TableStep::redo()
         m_taken = false;
         return;
     }
-    m_document->restore(m_step, m_step.after);
+    m_document->redoStep(m_step);
 }
 
 } // namespace krugovik

@@ -9,7 +9,8 @@ namespace krugovik {
 class TournamentDocument;
 
 // One step of table entry in the history: a player entered or a result changed. It keeps
-// the values the step changed, before and after it; undo and redo put them back.
+// the event's values the step changed, before and after it; undo and redo put them back
+// through the document, which shows the picture of the step with them.
 class TableStep : public QUndoCommand {
   public:
     // The step has been taken already: pushing it changes nothing.

@@ -14,7 +14,7 @@ std::string playerText(int row, const std::string &name)
 
 } // namespace
 
-std::string headerCaption(const Tournament &t, int column)
+std::string headerCaption(const TablePicture &picture, int column)
 {
     switch (column) {
     case 0:
@@ -24,11 +24,11 @@ std::string headerCaption(const Tournament &t, int column)
     case 2:
         return "R";
     case 3:
-        return t.correctionHeader()
+        return picture.correctionHeader()
                    ? translated("TableTexts", "Корр.", "crosstable caption: rating correction")
                    : translated("TableTexts", "R нов.", "crosstable caption: new rating");
     case 4:
-        switch (t.resultHeader()) {
+        switch (picture.resultHeader()) {
         case ResultHeader::Points:
             return translated("TableTexts", "Очков", "crosstable caption: points");
         case ResultHeader::Berger:
@@ -94,22 +94,22 @@ std::string withdrawalOutsideText(const Tournament &t, int row, int count, int c
          std::to_string(cycles), std::to_string(roundCount(count) * cycles)});
 }
 
-std::string roundTitle(const Tournament &t)
+std::string roundTitle(const TablePicture &picture)
 {
-    if (t.roundNo() == 0)
+    if (picture.roundNo() == 0)
         return translated("TableTexts", "Жеребьёвка", "title of the round display");
     // Two blanks before the number: the second is where a minus sign would stand.
     return filled(translated("TableTexts", "Жеребьёвка %1 тур.",
                              "%1 is the round number with a blank before it"),
-                  {formatDisplay(std::int64_t(t.roundNo()))});
+                  {formatDisplay(std::int64_t(picture.roundNo()))});
 }
 
-std::string freePlayerText(const Tournament &t)
+std::string freePlayerText(const TablePicture &picture)
 {
-    return t.freePlayer() == 0
+    return picture.freePlayer() == 0
                ? std::string()
                : filled(translated("TableTexts", "Отдыхает: %1", "the player who has a bye"),
-                        {t.name(t.freePlayer())});
+                        {picture.event().name(picture.freePlayer())});
 }
 
 } // namespace krugovik

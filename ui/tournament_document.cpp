@@ -22,27 +22,28 @@ TournamentDocument::TournamentDocument(QObject *parent)
 void TournamentDocument::load(std::optional<std::string> bytes)
 {
     m_history->clear();
+    m_shownAround.clear();
     if (bytes)
-        m_tournament.load(std::string_view(*bytes));
+        m_picture.load(std::string_view(*bytes));
     else
-        m_tournament.load(std::nullopt);
+        m_picture.load(std::nullopt);
     emit changed({true, {}, true, false});
 }
 
 void TournamentDocument::saved()
 {
-    apply([](Tournament &t) { t.saved(); }, false);
+    apply([](TablePicture &p) { p.saved(); }, false);
 }
 
 void TournamentDocument::changePlayerCount(int value)
 {
     if (value < Tournament::kFewestPlayers || value > Tournament::kMostPlayers) {
         // No size changes; the table's flags are worked out again, as for any count.
-        apply([&](Tournament &t) { t.layOutForCount(value); }, false);
+        apply([&](TablePicture &p) { p.layOutForCount(value); }, false);
         return;
     }
     pushStep(tr("число игроков %1").arg(value),
-             [&](Tournament &t) { return t.setPlayerCount(value); });
+             [&](TablePicture &p) { return p.setPlayerCount(value); });
 }
 
 QString TournamentDocument::gameText(int row, int column) const
@@ -60,92 +61,113 @@ void TournamentDocument::setCycles(int count, bool reverseLastRounds)
 {
     const QString text = count != m_tournament.cycles() ? tr("число циклов %1").arg(count)
                                                         : tr("порядок двух последних туров");
-    pushStep(text, [&](Tournament &t) { return t.setCycles(count, reverseLastRounds); });
+    pushStep(text, [&](TablePicture &p) { return p.setCycles(count, reverseLastRounds); });
 }
 
 void TournamentDocument::click(int row, int column, const PlayerEntry &editor)
 {
-    const auto operation = [&](Tournament &t) { return t.click(row, column, editor); };
+    const auto operation = [&](TablePicture &p) { return p.click(row, column, editor); };
     if (row >= 1 && column == 0)
         pushStep(tr("ввод игрока в строку %1").arg(row), operation);
     else if (row >= 1 && column >= 5)
         pushStep(gameText(row, column), operation);
     else
-        apply([&](Tournament &t) { t.click(row, column, editor); }, false);
+        apply([&](TablePicture &p) { p.click(row, column, editor); }, false);
 }
 
 void TournamentDocument::key(int row, int column, GameState state)
 {
-    pushStep(gameText(row, column), [&](Tournament &t) { return t.keyResult(row, column, state); });
+    pushStep(gameText(row, column),
+             [&](TablePicture &p) { return p.keyResult(row, column, state); });
 }
 
 void TournamentDocument::clickResultBox(int board)
 {
     pushStep(tr("результат на доске %1").arg(board),
-             [&](Tournament &t) { return t.clickResultBox(board); });
+             [&](TablePicture &p) { return p.clickResultBox(board); });
 }
 
 void TournamentDocument::setTieBreaks(const std::vector<TieBreak> &tieBreaks)
 {
     pushStep(tr("правила распределения мест"),
-             [&](Tournament &t) { return t.setTieBreaks(tieBreaks); });
+             [&](TablePicture &) { return m_tournament.setTieBreaks(tieBreaks); });
 }
 
 void TournamentDocument::setEvent(const EventDetails &details)
 {
-    pushStep(tr("сведения о турнире"), [&](Tournament &t) { return t.setEvent(details); });
+    pushStep(tr("сведения о турнире"),
+             [&](TablePicture &) { return m_tournament.setEvent(details); });
 }
 
 void TournamentDocument::withdraw(int row, int afterRound)
 {
     pushStep(tr("выбытие игрока %1").arg(row),
-             [&](Tournament &t) { return t.withdraw(row, afterRound); });
+             [&](TablePicture &p) { return p.withdraw(row, afterRound); });
 }
 
 void TournamentDocument::reinstate(int row)
 {
-    pushStep(tr("возвращение игрока %1").arg(row), [&](Tournament &t) { return t.reinstate(row); });
+    pushStep(tr("возвращение игрока %1").arg(row),
+             [&](TablePicture &p) { return p.reinstate(row); });
 }
 
 void TournamentDocument::drawNumbers(const std::vector<int> &order, const DrawRecord &record)
 {
-    pushStep(tr("жеребьёвку номеров"), [&](Tournament &t) { return t.drawNumbers(order, record); });
+    pushStep(tr("жеребьёвку номеров"),
+             [&](TablePicture &p) { return p.drawNumbers(order, record); });
 }
 
 void TournamentDocument::correctAndRate()
 {
-    apply(
-        [](Tournament &t) {
-            t.correctEstimates();
-            t.showNewRatings();
-        },
-        false);
+    apply([](TablePicture &p) { p.correctAndRate(); }, false);
 }
 
-void TournamentDocument::restore(const Step &step, const StepValues &values)
+void TournamentDocument::undoStep(const Step &step)
+{
+    // The history is still at the step while it is taken back.
+    const std::size_t at = std::size_t(m_history->index() - 1);
+    restore(step, step.before, at < m_shownAround.size() ? m_shownAround[at].before : PictureChoices{});
+}
+
+void TournamentDocument::redoStep(const Step &step)
+{
+    const std::size_t at = std::size_t(m_history->index());
+    restore(step, step.after, at < m_shownAround.size() ? m_shownAround[at].after : PictureChoices{});
+}
+
+void TournamentDocument::restore(const Step &step, const StepValues &values,
+                                 const PictureChoices &choices)
 {
     const int columns = m_tournament.columnCount();
     m_tournament.restore(step, values);
     // What the header commands showed at the step comes back with it.
+    m_picture.setChoices(choices);
     const Tournament &t = m_tournament;
     emit changed(
         {t.columnCount() != columns, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, true});
 }
 
-void TournamentDocument::apply(const std::function<void(Tournament &)> &operation, bool content)
+void TournamentDocument::apply(const std::function<void(TablePicture &)> &operation, bool content)
 {
-    operation(m_tournament);
+    operation(m_picture);
     const Tournament &t = m_tournament;
     emit changed({false, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, content});
 }
 
 void TournamentDocument::pushStep(const QString &text,
-                                  const std::function<Step(Tournament &)> &operation)
+                                  const std::function<Step(TablePicture &)> &operation)
 {
-    Step step = operation(m_tournament);
+    const PictureChoices before = m_picture.choices();
+    Step step = operation(m_picture);
     if (!step.changed())
         return;
+    // Pushing drops the steps that could have been brought back, and the oldest beyond
+    // the history's limit.
+    m_shownAround.resize(std::size_t(m_history->index()));
+    m_shownAround.push_back({before, m_picture.choices()});
     m_history->push(new TableStep(this, text, step));
+    while (m_shownAround.size() > std::size_t(m_history->count()))
+        m_shownAround.pop_front();
     emit changed(changeOf(step));
 }
 
@@ -159,7 +181,7 @@ TableChange TournamentDocument::changeOf(const Step &step) const
     if (step.kind == Step::Kind::Game) {
         change.cells << QRect(t.columnOf(step.game), step.game.player, 1, 1)
                      << QRect(t.columnOf(step.game.mirror()), step.game.opponent, 1, 1);
-        change.rounds = t.shownBoards() > 0;
+        change.rounds = m_picture.shownBoards() > 0;
         // A result may decide whether a withdrawn player's games count at all.
         for (int p = 1; p <= t.playerCount(); ++p) {
             if (t.withdrawnAfter(p) > 0) {

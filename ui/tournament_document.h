@@ -3,11 +3,13 @@
 #include <QList>
 #include <QObject>
 #include <QRect>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "table/tournament.h"
+#include "ui/table_picture.h"
 
 class QUndoStack;
 
@@ -21,15 +23,18 @@ struct TableChange {
     bool content = false; // what the tournament file holds changed
 };
 
-// The open tournament beside its history. It owns the Tournament and the QUndoStack, runs
-// every change through them and says what changed; steps of entry become commands that
-// keep the values they changed, so that taking them back puts exactly those values back.
+// The open tournament beside its history and its picture. It owns the Tournament, the
+// TablePicture that shows it and the QUndoStack, runs every change through them and says
+// what changed; steps of entry become commands that keep the event's values they changed,
+// so that taking them back puts exactly those values back. Beside each step it keeps what
+// the picture showed before and after it, and shows that again with the step.
 class TournamentDocument : public QObject {
     Q_OBJECT
   public:
     explicit TournamentDocument(QObject *parent = nullptr);
 
     const Tournament &tournament() const { return m_tournament; }
+    const TablePicture &picture() const { return m_picture; }
     QUndoStack *undoStack() const { return m_history; }
 
     // Loads the file's bytes, or the empty three-player table without a file; the history
@@ -62,23 +67,33 @@ class TournamentDocument : public QObject {
     // The write-back's own correction and rating, no step of the history.
     void correctAndRate();
 
-    // Puts back one side of a step: what the history's commands do.
-    void restore(const Step &step, const StepValues &values);
+    // Takes a step back or brings it back: what the history's commands do.
+    void undoStep(const Step &step);
+    void redoStep(const Step &step);
 
   signals:
     void changed(const krugovik::TableChange &change);
 
   private:
     // Runs an operation that is no step and reports everything it may have changed.
-    void apply(const std::function<void(Tournament &)> &operation, bool content);
+    void apply(const std::function<void(TablePicture &)> &operation, bool content);
+    // Puts back one side of a step, with what the picture showed then.
+    void restore(const Step &step, const StepValues &values, const PictureChoices &choices);
     TableChange changeOf(const Step &step) const;
     // The history's name of a game's step.
     QString gameText(int row, int column) const;
     // Runs a step of entry; one that changed anything goes into the history.
-    void pushStep(const QString &text, const std::function<Step(Tournament &)> &operation);
+    void pushStep(const QString &text, const std::function<Step(TablePicture &)> &operation);
 
     Tournament m_tournament;
+    TablePicture m_picture{m_tournament};
     QUndoStack *m_history;
+    // Per command of the history, in its order: what the picture showed before and after it.
+    struct ShownAround {
+        PictureChoices before;
+        PictureChoices after;
+    };
+    std::deque<ShownAround> m_shownAround;
 };
 
 } // namespace krugovik

@@ -40,6 +40,7 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows || index.column() >= m_columns)
         return {};
     const Tournament &t = m_document->tournament();
+    const TablePicture &picture = m_document->picture();
     const int row = index.row();
     const int column = index.column();
     switch (role) {
@@ -47,10 +48,10 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
         if (column == 1 && row > 0)
             return QString::fromStdString(nameCellText(t, row));
         if (row == 0 && column < 5)
-            return QString::fromStdString(headerCaption(t, column));
-        return QString::fromStdString(t.text(row, column));
+            return QString::fromStdString(headerCaption(picture, column));
+        return QString::fromStdString(picture.text(row, column));
     case Qt::BackgroundRole: {
-        const CellColour colour = t.colour(row, column);
+        const CellColour colour = picture.colour(row, column);
         // Games a withdrawal voided are greyed unless the shown round marks them.
         if (colour == CellColour::Window) {
             if (const std::optional<GameKey> key = t.gameAt(row, column);

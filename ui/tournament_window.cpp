@@ -27,6 +27,7 @@
 #include "ui/round_display.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_table_model.h"
+#include "ui/withdrawal_menu.h"
 
 namespace krugovik {
 namespace {
@@ -128,7 +129,8 @@ void TournamentWindow::createGrid()
     LayOutGrid();
     connect(grdTable, &CrossTable::cellClicked, this, &TournamentWindow::grdTable_Click);
     connect(grdTable, &CrossTable::cellKeyPressed, this, &TournamentWindow::grdTable_KeyDown);
-    createWithdrawal();
+    // A player who leaves: the row's menu.
+    new WithdrawalMenu(this, grdTable, m_document);
 }
 
 void TournamentWindow::createCommands()

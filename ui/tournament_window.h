@@ -15,7 +15,6 @@
 #include <optional>
 #include <string>
 
-class QAction;
 class QCheckBox;
 class QDateTime;
 class QLabel;
@@ -101,12 +100,6 @@ class TournamentWindow : public QWidget {
     void spnCycles_Change();
     void chkReverseLastRounds_Click();
 
-    // A player who leaves (ui/window_withdrawal.cpp): the row's menu and its command.
-    void createWithdrawal();
-    void grdTable_ContextMenu(const QPoint &position);
-    void actWithdraw_Click();
-    void actReinstate_Click();
-
     // The tournament file (ui/window_file.cpp): its bytes as read, or nothing when there
     // are none to load; the save, and the questions before a file is replaced.
     std::optional<std::string> LoadTurnir();
@@ -124,12 +117,10 @@ class TournamentWindow : public QWidget {
     void MarkSaved();
     // The caption: the path, with the mark of unsaved changes while there are any.
     void ShowUnsavedMark();
-    int AskSavingChanges();
     bool AskRestoring(const QDateTime &written);
     void WriteRecoveryCopy();
 
-    // The crosstable and the shown round's protocol printed as sheets (ui/window_print.cpp),
-    // and the exit.
+    // The crosstable and the shown round's protocol printed as sheets, and the exit.
     void cmdPrint_Click();
     void printProtocol();
     void cmdExit_Click();
@@ -148,8 +139,6 @@ class TournamentWindow : public QWidget {
 
     // Widgets, named as the director's manual names them.
     CrossTable *grdTable = nullptr;
-    QAction *actWithdraw = nullptr;
-    QAction *actReinstate = nullptr;
     QScrollBar *vscPlayer = nullptr;
     QLabel *lblPlayerCount = nullptr; // the number of players beside the arrows
     QLabel *lblInfo = nullptr;

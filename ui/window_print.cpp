@@ -24,12 +24,12 @@ void TournamentWindow::cmdPrint_Click()
 void TournamentWindow::printProtocol()
 {
     // The round on show; none while its boards are hidden (after a change of the count).
-    const Tournament &t = m_document->tournament();
-    const int round = t.shownBoards() > 0 ? t.roundNo() : 0;
+    const TablePicture &shown = m_document->picture();
+    const int round = shown.shownBoards() > 0 ? shown.roundNo() : 0;
     const QFileInfo file(m_tourFilePath());
     Printer printer(tr("Протокол тура"),
                     file.completeBaseName() + QLatin1Char('-') +
-                        tr("protokol-%1", "file name of a round's result sheet PDF; %1 the round; Latin letters only").arg(t.roundNo()),
+                        tr("protokol-%1", "file name of a round's result sheet PDF; %1 the round; Latin letters only").arg(shown.roundNo()),
                     file.absolutePath());
     printer.printSheet(roundProtocolSheet(snapshot(), round));
     reportPrintOutcome(printer.endDoc(this), this);

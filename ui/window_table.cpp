@@ -131,7 +131,7 @@ void TournamentWindow::vscPlayer_Change()
 void TournamentWindow::ShowTournament(const TableChange &change)
 {
     const Tournament &t = m_document->tournament();
-    cmdSave->setEnabled(t.saveEnabled());
+    cmdSave->setEnabled(m_document->picture().saveEnabled());
     if (change.layout) {
         const QSignalBlocker quiet(vscPlayer);
         vscPlayer->setValue(t.playerCount());

@@ -124,18 +124,13 @@ void TournamentWindow::WriteRecoveryCopy()
     m_store->writeRecoveryCopy(m_document->tournament().fileBytes());
 }
 
-int TournamentWindow::AskSavingChanges()
-{
-    const QString name = QFileInfo(m_tourFilePath()).fileName();
-    SaveQuestion box(tr("Сохранить изменения в турнире %1?").arg(name), this);
-    return box.exec();
-}
-
 bool TournamentWindow::ConfirmLeaving()
 {
     if (!hasUnsavedChanges())
         return true;
-    switch (AskSavingChanges()) {
+    SaveQuestion question(
+        tr("Сохранить изменения в турнире %1?").arg(QFileInfo(m_tourFilePath()).fileName()), this);
+    switch (question.exec()) {
     case QMessageBox::Save:
         if (!cmdSave->isEnabled()) {
             showMessage(this, tr("Турнир не сохранён: в таблице есть строки без "

@@ -12,6 +12,7 @@
 
 #include "hall/hall_client.h"
 #include "table/tournament.h"
+#include "ui/table_picture.h"
 
 using namespace krugovik;
 using namespace hall_client;
@@ -58,10 +59,11 @@ quint16 startServing(QProcess &program, const QString &file)
 QByteArray withNewResult(const QByteArray &bytes)
 {
     Tournament tournament;
+    const TablePicture picture(tournament);
     tournament.load(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     for (int row = 1; row < tournament.rowCount(); ++row)
         for (int column = 5; column < tournament.columnCount(); ++column)
-            if (tournament.gameAt(row, column) && tournament.text(row, column).empty()) {
+            if (tournament.gameAt(row, column) && picture.text(row, column).empty()) {
                 tournament.keyResult(row, column, GameState::Win);
                 return QByteArray::fromStdString(tournament.fileBytes());
             }

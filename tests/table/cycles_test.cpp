@@ -8,6 +8,7 @@
 #include "rounds/berger_schedule.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
+#include "ui/table_picture.h"
 
 using namespace krugovik;
 
@@ -31,12 +32,13 @@ int column(int n, int c, int j)
     return 4 + (c - 1) * n + j;
 }
 
-std::vector<std::string> wholeTable(const Tournament &t)
+std::vector<std::string> wholeTable(Tournament &t)
 {
+    const TablePicture p(t);
     std::vector<std::string> cells;
     for (int r = 0; r < t.rowCount(); ++r) {
         for (int c = 0; c < t.columnCount(); ++c)
-            cells.push_back(t.text(r, c));
+            cells.push_back(p.text(r, c));
     }
     return cells;
 }
@@ -55,15 +57,16 @@ TEST_P(Blocks, AClickSetsItsGameAndTheMirrorInTheSameBlockOnly)
 {
     const BlockCase k = GetParam();
     Tournament t = entered(k.players, k.cycles);
+    const TablePicture p(t);
     ASSERT_EQ(t.columnCount(), 5 + k.players * k.cycles);
     const int at = column(k.players, k.cycle, k.opponent);
-    EXPECT_EQ(t.text(0, at), std::to_string(k.opponent));
-    EXPECT_EQ(t.colour(k.row, column(k.players, k.cycle, k.row)), CellColour::Diagonal);
+    EXPECT_EQ(p.text(0, at), std::to_string(k.opponent));
+    EXPECT_EQ(p.colour(k.row, column(k.players, k.cycle, k.row)), CellColour::Diagonal);
     t.click(k.row, at, {});
     for (int c = 1; c <= k.cycles; ++c) {
         const bool clicked = c == k.cycle;
-        EXPECT_EQ(t.text(k.row, column(k.players, c, k.opponent)), clicked ? "1" : "") << c;
-        EXPECT_EQ(t.text(k.opponent, column(k.players, c, k.row)), clicked ? "0" : "") << c;
+        EXPECT_EQ(p.text(k.row, column(k.players, c, k.opponent)), clicked ? "1" : "") << c;
+        EXPECT_EQ(p.text(k.opponent, column(k.players, c, k.row)), clicked ? "0" : "") << c;
     }
     EXPECT_EQ(t.games(k.cycle - 1).state(k.opponent, k.row), GameState::Loss);
     EXPECT_EQ(t.lastCycleWithResults(), k.cycle);
@@ -81,12 +84,13 @@ TEST(Cycles, PointsBergerAndRatingsCountEveryCycle)
     t.keyResult(1, column(3, 2, 2), GameState::Win);  // and again
     t.keyResult(1, column(3, 2, 3), GameState::Draw); // draws with 3 in cycle 2
     t.keyResult(2, column(3, 1, 3), GameState::Win);
-    t.showPoints();
-    EXPECT_EQ(t.text(1, 4), " 2.5");
-    EXPECT_EQ(t.text(2, 4), " 1");
-    EXPECT_EQ(t.text(3, 4), " .5");
-    t.showBerger(); // 2 × 1 + 0.5 × 0.5 for player 1
-    EXPECT_EQ(t.text(1, 4), " 2.25");
+    TablePicture p(t);
+    p.showPoints();
+    EXPECT_EQ(p.text(1, 4), " 2.5");
+    EXPECT_EQ(p.text(2, 4), " 1");
+    EXPECT_EQ(p.text(3, 4), " .5");
+    p.showBerger(); // 2 × 1 + 0.5 × 0.5 for player 1
+    EXPECT_EQ(p.text(1, 4), " 2.25");
     const std::vector<GameRecords> cycles = {t.games(0), t.games(1)};
     EXPECT_EQ(ratedGames(std::span<const GameRecords>(cycles), 1, 3, {0, 0, 0, 0}).games, 3);
     // The new ratings are those of both cycles' games, not of the first alone.
@@ -124,51 +128,53 @@ TEST(Cycles, AHeaderOfALaterBlockShowsItsRoundWithColoursReversed)
 {
     for (const bool reverse : {true, false}) {
         Tournament t = entered(4, 2, reverse);
+        TablePicture p(t);
         const int rounds = roundCount(4);
         for (int c = 1; c <= 2; ++c) {
             for (int j = 1; j <= 4; ++j) {
-                const int shown = t.roundNo();
-                const int boardsShown = t.shownBoards();
-                t.click(0, column(4, c, j), {});
+                const int shown = p.roundNo();
+                const int boardsShown = p.shownBoards();
+                p.click(0, column(4, c, j), {});
                 if (j > rounds) { // no round in this block: the header selects nothing
-                    EXPECT_EQ(t.roundNo(), shown);
-                    EXPECT_EQ(t.shownBoards(), boardsShown);
+                    EXPECT_EQ(p.roundNo(), shown);
+                    EXPECT_EQ(p.shownBoards(), boardsShown);
                     continue;
                 }
                 const int round = (c - 1) * rounds + j;
-                EXPECT_EQ(t.roundNo(), round);
+                EXPECT_EQ(p.roundNo(), round);
                 int boards = 0;
                 for (const ScheduledGame &g : bergerSchedule(4, 2, reverse)) {
                     if (g.round != round)
                         continue;
                     ++boards;
-                    EXPECT_EQ(t.boardFirst(boards), g.firstNamed);
-                    EXPECT_EQ(t.boardSecond(boards), g.secondNamed);
-                    EXPECT_EQ(t.colour(g.firstNamed, column(4, c, g.secondNamed)),
+                    EXPECT_EQ(p.boardFirst(boards), g.firstNamed);
+                    EXPECT_EQ(p.boardSecond(boards), g.secondNamed);
+                    EXPECT_EQ(p.colour(g.firstNamed, column(4, c, g.secondNamed)),
                               CellColour::FirstNamed);
-                    EXPECT_EQ(t.colour(g.firstNamed, column(4, 3 - c, g.secondNamed)),
+                    EXPECT_EQ(p.colour(g.firstNamed, column(4, 3 - c, g.secondNamed)),
                               CellColour::Window);
                 }
-                EXPECT_EQ(t.shownBoards(), boards);
+                EXPECT_EQ(p.shownBoards(), boards);
             }
         }
         // A result box enters the game into the shown round's block.
-        t.click(0, column(4, 2, 1), {});
-        t.clickResultBox(1);
-        EXPECT_EQ(t.cell({1, t.boardFirst(1), t.boardSecond(1)}), GameState::Win);
-        EXPECT_EQ(t.cell({0, t.boardFirst(1), t.boardSecond(1)}), GameState::None);
+        p.click(0, column(4, 2, 1), {});
+        p.clickResultBox(1);
+        EXPECT_EQ(t.cell({1, p.boardFirst(1), p.boardSecond(1)}), GameState::Win);
+        EXPECT_EQ(t.cell({0, p.boardFirst(1), p.boardSecond(1)}), GameState::None);
     }
 }
 
 TEST(Cycles, FiveOddPlayersSitOutInEveryCycle)
 {
     Tournament t = entered(5, 2);
+    TablePicture p(t);
     for (int round = 1; round <= 10; ++round) {
         const int c = (round - 1) / 5 + 1;
-        t.click(0, column(5, c, (round - 1) % 5 + 1), {});
-        EXPECT_EQ(t.roundNo(), round);
-        EXPECT_NE(t.freePlayer(), 0) << round;
-        EXPECT_EQ(t.shownBoards(), 2);
+        p.click(0, column(5, c, (round - 1) % 5 + 1), {});
+        EXPECT_EQ(p.roundNo(), round);
+        EXPECT_NE(p.freePlayer(), 0) << round;
+        EXPECT_EQ(p.shownBoards(), 2);
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "export/snapshot_results.h"
 #include "table/tournament.h"
+#include "ui/table_picture.h"
 
 namespace krugovik {
 
@@ -264,14 +265,16 @@ inline Tournament startingTable()
 }
 
 // Everything a reopening must give back, as text.
-inline std::string picture(const Tournament &t)
+inline std::string picture(const Tournament &event)
 {
+    Tournament t = event;
+    const TablePicture shown(t);
     std::string out = std::to_string(t.playerCount()) + '/' + std::to_string(t.cycles()) + '/' +
                       (t.reverseLastRounds() ? "R" : "-") + '\n';
     for (int r = 1; r < t.rowCount(); ++r) {
         for (int c = 0; c < t.columnCount(); ++c) {
             if (c != 3 && c != 4) // what the header commands chose to show is no content
-                out += t.text(r, c) + '|';
+                out += shown.text(r, c) + '|';
         }
         out += " w" + std::to_string(t.withdrawnAfter(r)) + '\n';
     }

@@ -6,6 +6,7 @@
 #include "common/windows1251.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
+#include "ui/table_picture.h"
 
 using namespace krugovik;
 
@@ -62,26 +63,26 @@ Tournament table(const std::vector<TestRow> &rows)
 // Columns 3 and 4 of every row, header first.
 // Columns 3 and 4: what heads them (the window words it, see ui/table_texts), then the
 // player rows' texts.
-std::vector<std::string> columns3And4(const Tournament &t)
+std::vector<std::string> columns3And4(const TablePicture &p)
 {
     const char *const results[] = {"Результат", "Очков", "Бергер"};
-    std::vector<std::string> texts = {t.correctionHeader() ? "Корр." : "R нов.",
-                                      results[int(t.resultHeader())]};
-    EXPECT_EQ(t.text(0, 3) + t.text(0, 4), "");
-    for (int r = 1; r < t.rowCount(); ++r) {
-        texts.push_back(t.text(r, 3));
-        texts.push_back(t.text(r, 4));
+    std::vector<std::string> texts = {p.correctionHeader() ? "Корр." : "R нов.",
+                                      results[int(p.resultHeader())]};
+    EXPECT_EQ(p.text(0, 3) + p.text(0, 4), "");
+    for (int r = 1; r < p.event().rowCount(); ++r) {
+        texts.push_back(p.text(r, 3));
+        texts.push_back(p.text(r, 4));
     }
     return texts;
 }
 
 // Every cell's text and colour, row by row.
-std::vector<std::string> wholeTable(const Tournament &t)
+std::vector<std::string> wholeTable(const TablePicture &p)
 {
     std::vector<std::string> cells;
-    for (int r = 0; r < t.rowCount(); ++r)
-        for (int c = 0; c < t.columnCount(); ++c)
-            cells.push_back(t.text(r, c) + '/' + std::to_string(int(t.colour(r, c))));
+    for (int r = 0; r < p.event().rowCount(); ++r)
+        for (int c = 0; c < p.event().columnCount(); ++c)
+            cells.push_back(p.text(r, c) + '/' + std::to_string(int(p.colour(r, c))));
     return cells;
 }
 
@@ -94,12 +95,12 @@ TEST(TournamentFile, TheWrittenFileIsTheWritersBlocksToTheByte)
     const std::string expected = writeTournamentFile({{"Ivanov", 1, "1500", 1000, {"1", "0.5"}},
                                                       {"Petrov", 2, "1600", 1000, {"0", ""}},
                                                       {"Sidorov", 3, "1700", 1000, {"0.5", ""}}});
-    const Tournament t = table(kThree);
+    Tournament t = table(kThree);
     EXPECT_EQ(t.fileBytes(), expected);
     EXPECT_EQ(t.fileBytes().size(), expected.size());
     Tournament loaded;
     loaded.load(expected);
-    EXPECT_EQ(wholeTable(loaded), wholeTable(t));
+    EXPECT_EQ(wholeTable(TablePicture(loaded)), wholeTable(TablePicture(t)));
     EXPECT_EQ(loaded.games(), t.games());
 }
 
@@ -124,10 +125,11 @@ TEST(TournamentFile, FilesComeBackByteForByte)
         EXPECT_EQ(t.fileBytes(), file);
     }
     Tournament fresh;
+    const TablePicture picture(fresh);
     fresh.load(newFileContent());
     EXPECT_EQ(fresh.playerCount(), 3);
-    EXPECT_FALSE(fresh.saveEnabled());
-    EXPECT_EQ(fresh.text(1, 1), "");
+    EXPECT_FALSE(picture.saveEnabled());
+    EXPECT_EQ(picture.text(1, 1), "");
 }
 
 TEST(TournamentFile, UnknownResultsEmptyTheirCellAndLeaveTheArrays)
@@ -135,12 +137,13 @@ TEST(TournamentFile, UnknownResultsEmptyTheirCellAndLeaveTheArrays)
     std::string file = table(kThree).fileBytes();
     file.replace(file.find("\r\n0\r\n\r\nSidorov"), 5, "\r\n2\r\n");
     Tournament t;
+    TablePicture p(t);
     t.load(file);
-    EXPECT_EQ(t.text(2, 5), "");
-    EXPECT_EQ(t.text(1, 6), "1");
+    EXPECT_EQ(p.text(2, 5), "");
+    EXPECT_EQ(p.text(1, 6), "1");
     EXPECT_EQ(t.games().results[2][1], "0");
-    t.showPoints();
-    EXPECT_EQ(t.text(1, 4), " 1.5");
+    p.showPoints();
+    EXPECT_EQ(p.text(1, 4), " 1.5");
 }
 
 TEST(TournamentFile, ALowerCountRemovesThePlayersAndASaveWritesTheTableAsShown)
@@ -149,39 +152,41 @@ TEST(TournamentFile, ALowerCountRemovesThePlayersAndASaveWritesTheTableAsShown)
                           {"B", "1510", "0x.."},
                           {"C", "1520", "=.x="},
                           {"D", "1530", "0.=x"}});
-    t.layOutForCount(3);
+    TablePicture p(t);
+    p.layOutForCount(3);
     EXPECT_EQ(t.columnCount(), 8);
     EXPECT_EQ(t.fileBytes(), writeTournamentFile({{"A", 1, "1500", 1000, {"1", "0.5"}},
                                                   {"B", 2, "1510", 1000, {"0", ""}},
                                                   {"C", 3, "1520", 1000, {"0.5", ""}}}));
     // The row that comes back is empty, and so is everything that counts.
-    t.layOutForCount(4);
-    EXPECT_EQ(t.text(4, 1), "");
-    EXPECT_EQ(t.text(1, 8), "");
+    p.layOutForCount(4);
+    EXPECT_EQ(p.text(4, 1), "");
+    EXPECT_EQ(p.text(1, 8), "");
     EXPECT_EQ(t.games().results[1][4], "");
     EXPECT_EQ(t.games().results[4][1], "");
     EXPECT_EQ(t.baseRecordNo(4), 0);
-    t.showPoints();
-    EXPECT_EQ(t.text(1, 4), " 1.5");
+    p.showPoints();
+    EXPECT_EQ(p.text(1, 4), " 1.5");
 }
 
 TEST(Tournament, ClicksRunTheCycleOnBothSides)
 {
     Tournament t = table({{"A", "1500", "x.."}, {"B", "1500", ".x."}, {"C", "1500", "..x"}});
+    TablePicture p(t);
     const std::vector<std::pair<std::string, std::string>> cycle = {
         {"1", "0"}, {"0", "1"}, {"0.5", "0.5"}, {"+", "-"}, {"-", "+"}, {"", ""}};
     for (const auto &[cell, mirror] : cycle) {
-        EXPECT_TRUE(t.click(1, 6, {}).changed());
-        EXPECT_EQ(t.text(1, 6), cell);
-        EXPECT_EQ(t.text(2, 5), mirror);
+        EXPECT_TRUE(p.click(1, 6, {}).changed());
+        EXPECT_EQ(p.text(1, 6), cell);
+        EXPECT_EQ(p.text(2, 5), mirror);
         EXPECT_EQ(t.games().results[2][1], mirror);
     }
-    t.click(1, 6, {});
-    t.click(2, 5, {}); // the mirror goes on from its own text
-    EXPECT_EQ(t.text(2, 5), "0.5");
-    EXPECT_EQ(t.text(1, 6), "0.5");
-    EXPECT_FALSE(t.click(1, 5, {}).changed()); // the diagonal
-    EXPECT_EQ(t.colour(1, 5), CellColour::Diagonal);
+    p.click(1, 6, {});
+    p.click(2, 5, {}); // the mirror goes on from its own text
+    EXPECT_EQ(p.text(2, 5), "0.5");
+    EXPECT_EQ(p.text(1, 6), "0.5");
+    EXPECT_FALSE(p.click(1, 5, {}).changed()); // the diagonal
+    EXPECT_EQ(p.colour(1, 5), CellColour::Diagonal);
 }
 
 struct ColumnCase {
@@ -196,9 +201,10 @@ class Columns : public ::testing::TestWithParam<ColumnCase> {};
 TEST_P(Columns, ShowWhatTheirHeaderAsked)
 {
     Tournament t = table(GetParam().rows);
+    TablePicture p(t);
     for (const auto &[row, column] : GetParam().clicks)
-        t.click(row, column, {});
-    EXPECT_EQ(columns3And4(t), GetParam().expected);
+        p.click(row, column, {});
+    EXPECT_EQ(columns3And4(p), GetParam().expected);
 }
 
 const std::vector<TestRow> kChain = {
@@ -237,29 +243,31 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Tournament, ShownColumnsFollowEveryChange)
 {
     Tournament t = table(kEstimate);
-    t.click(0, 3, {});
-    t.keyResult(1, 6, GameState::Loss);
-    EXPECT_EQ(t.text(1, 3), " 1186"); // 1190 against 1500, lost: K 25 × .1437
-    t.layOutForCount(4);              // a row without a rating: no new ratings
-    EXPECT_EQ(t.text(1, 3), "");
+    TablePicture p(t);
+    p.click(0, 3, {});
+    p.keyResult(1, 6, GameState::Loss);
+    EXPECT_EQ(p.text(1, 3), " 1186"); // 1190 against 1500, lost: K 25 × .1437
+    p.layOutForCount(4);              // a row without a rating: no new ratings
+    EXPECT_EQ(p.text(1, 3), "");
     EXPECT_TRUE(t.ratingMissing());
-    EXPECT_FALSE(t.click(1, 6, {}).changed());
-    t.layOutForCount(3);
-    EXPECT_EQ(t.text(1, 3), " 1186");
+    EXPECT_FALSE(p.click(1, 6, {}).changed());
+    p.layOutForCount(3);
+    EXPECT_EQ(p.text(1, 3), " 1186");
     EXPECT_EQ(t.correctionMark(1), -10);
 }
 
 TEST(Tournament, EntryIsRefusedWithoutARatingOrForASecondRow)
 {
     Tournament t = table(kThree);
+    const TablePicture p(t);
     EXPECT_EQ(t.checkEntry(2, {"Ivanov", "1500", false, 1}).refusal, EntryRefusal::AlreadyEntered);
     EXPECT_EQ(t.checkEntry(2, {"Ivanov", "1500", false, 1}).row, 1);
     EXPECT_EQ(t.checkEntry(1, {"Ivanov", "1500", false, 1}).refusal, EntryRefusal::None);
     EXPECT_EQ(t.checkEntry(1, {"New", "", false, 4}).refusal, EntryRefusal::NoRating);
     EXPECT_FALSE(t.click(2, 0, {"Ivanov", "1500", false, 1}).changed());
-    EXPECT_EQ(t.text(2, 1), "Petrov");
+    EXPECT_EQ(p.text(2, 1), "Petrov");
     t.click(2, 0, {"Guest", "1300", true, 5});
-    EXPECT_EQ(t.colour(2, 2), CellColour::Estimate);
+    EXPECT_EQ(p.colour(2, 2), CellColour::Estimate);
     EXPECT_EQ(t.correctionMark(2), 0);
 }
 
@@ -267,12 +275,13 @@ TEST(Tournament, AFreshFileTakesAResultBeforeTheFirstRefresh)
 {
     // The note is empty after a load until a click finds the missing ratings.
     Tournament t;
+    const TablePicture p(t);
     t.load(newFileContent());
     EXPECT_TRUE(t.click(1, 6, {}).changed());
-    EXPECT_EQ(t.text(1, 6), "1");
+    EXPECT_EQ(p.text(1, 6), "1");
     EXPECT_TRUE(t.ratingMissing());
     t.click(1, 6, {});
-    EXPECT_EQ(t.text(1, 6), "1");
+    EXPECT_EQ(p.text(1, 6), "1");
 }
 
 TEST(Tournament, TheShownRoundIsMarkedAndListed)
@@ -283,60 +292,62 @@ TEST(Tournament, TheShownRoundIsMarkedAndListed)
                           {"D", "1500", "...x.."},
                           {"E", "1500", ".-..x."},
                           {"F", "1500", "=....x"}});
-    t.click(0, 5, {});
-    EXPECT_EQ(t.roundNo(), 1);
-    EXPECT_EQ(t.shownBoards(), 3);
+    TablePicture p(t);
+    p.click(0, 5, {});
+    EXPECT_EQ(p.roundNo(), 1);
+    EXPECT_EQ(p.shownBoards(), 3);
     const std::vector<std::string> lines = {"1 A - F", "2 B - E", "3 C - D"};
     const std::vector<std::string> captions = {"0,5-0,5", "+ -", ""};
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(t.boardLine(k), lines[std::size_t(k - 1)]);
-        EXPECT_EQ(t.boardCaption(k), captions[std::size_t(k - 1)]);
+        EXPECT_EQ(p.boardLine(k), lines[std::size_t(k - 1)]);
+        EXPECT_EQ(p.boardCaption(k), captions[std::size_t(k - 1)]);
     }
-    EXPECT_EQ(t.colour(1, 10), CellColour::FirstNamed);
-    EXPECT_EQ(t.colour(6, 5), CellColour::SecondNamed);
+    EXPECT_EQ(p.colour(1, 10), CellColour::FirstNamed);
+    EXPECT_EQ(p.colour(6, 5), CellColour::SecondNamed);
     for (int step = 0; step < 2; ++step)
-        t.clickResultBox(3);
-    EXPECT_EQ(t.boardCaption(3), "0:1");
-    EXPECT_EQ(t.text(4, 7), "1");
-    t.click(0, 10, {}); // six players play five rounds
-    EXPECT_EQ(t.shownBoards(), 0);
-    EXPECT_EQ(t.colour(1, 10), CellColour::Window);
-    EXPECT_EQ(t.boardLine(1), "1");
-    t.layOutForCount(5);
-    t.click(0, 5, {});
-    EXPECT_EQ(t.freePlayer(), 1);
-    t.layOutForCount(6);
-    EXPECT_EQ(t.shownBoards(), 0);
-    EXPECT_EQ(t.freePlayer(), 0);
-    EXPECT_EQ(t.colour(2, 9), CellColour::Window);
+        p.clickResultBox(3);
+    EXPECT_EQ(p.boardCaption(3), "0:1");
+    EXPECT_EQ(p.text(4, 7), "1");
+    p.click(0, 10, {}); // six players play five rounds
+    EXPECT_EQ(p.shownBoards(), 0);
+    EXPECT_EQ(p.colour(1, 10), CellColour::Window);
+    EXPECT_EQ(p.boardLine(1), "1");
+    p.layOutForCount(5);
+    p.click(0, 5, {});
+    EXPECT_EQ(p.freePlayer(), 1);
+    p.layOutForCount(6);
+    EXPECT_EQ(p.shownBoards(), 0);
+    EXPECT_EQ(p.freePlayer(), 0);
+    EXPECT_EQ(p.colour(2, 9), CellColour::Window);
 }
 
 TEST(Tournament, StepsPutBackWhatTheyChanged)
 {
     Tournament t = table({{"A", "1500", "x1."}, {"B", "1300N", "0x."}, {"C", "1500", "..x"}});
-    t.saved();
-    std::vector<std::vector<std::string>> tables = {wholeTable(t)};
+    TablePicture p(t);
+    p.saved();
+    std::vector<std::vector<std::string>> tables = {wholeTable(p)};
     std::vector<std::string> files = {t.fileBytes()};
     std::vector<Step> steps;
     auto record = [&](Step step) {
         ASSERT_TRUE(step.changed());
         steps.push_back(step);
-        tables.push_back(wholeTable(t));
+        tables.push_back(wholeTable(p));
         files.push_back(t.fileBytes());
     };
-    record(t.click(2, 7, {}));
-    record(t.keyResult(1, 6, GameState::Draw));
-    t.saved(); // settles the marks; taking the steps back restores them
+    record(p.click(2, 7, {}));
+    record(p.keyResult(1, 6, GameState::Draw));
+    p.saved(); // settles the marks; taking the steps back restores them
     files.back() = t.fileBytes();
-    record(t.click(2, 0, {"D", "1400", false, 4}));
+    record(p.click(2, 0, {"D", "1400", false, 4}));
     for (std::size_t k = steps.size(); k-- > 0;) {
         t.restore(steps[k], steps[k].before);
-        EXPECT_EQ(wholeTable(t), tables[k]) << k;
+        EXPECT_EQ(wholeTable(p), tables[k]) << k;
         EXPECT_EQ(t.fileBytes(), files[k]) << k;
     }
     for (std::size_t k = 0; k < steps.size(); ++k) {
         t.restore(steps[k], steps[k].after);
-        EXPECT_EQ(wholeTable(t), tables[k + 1]) << k;
+        EXPECT_EQ(wholeTable(p), tables[k + 1]) << k;
     }
 }
 

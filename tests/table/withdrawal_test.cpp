@@ -10,10 +10,17 @@
 #include "export/snapshot_results.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
+#include "ui/table_picture.h"
 
 using namespace krugovik;
 
 namespace {
+
+// A cell's text as the crosstable shows it.
+std::string shown(Tournament &t, int row, int column)
+{
+    return TablePicture(t).text(row, column);
+}
 
 Tournament players(int n, int cycles = 1)
 {
@@ -88,7 +95,7 @@ TEST_P(BothWithdrawn, TheirGameIsLostByBothAndTheFileReadsTheSame)
     for (int cycle = 0; cycle < t.cycles(); ++cycle) {
         const GameKey key{cycle, 3, 4};
         if (t.roundOf(key) > std::max(c.firstAfter, c.secondAfter)) {
-            EXPECT_EQ(t.text(3, t.columnOf(key)) + t.text(4, t.columnOf(key.mirror())), "--");
+            EXPECT_EQ(shown(t, 3, t.columnOf(key)) + shown(t, 4, t.columnOf(key.mirror())), "--");
             EXPECT_EQ(t.games(cycle).results[3][4] + t.games(cycle).results[4][3], "--");
             ++bothLost;
         }
@@ -113,12 +120,12 @@ TEST(Withdrawal, APlayedGameKeepsItsResultAndAResultCanBeEnteredAgain)
     ASSERT_NE(later.opponent, 0);
     t.keyResult(1, t.columnOf(later), GameState::Draw);
     ASSERT_TRUE(t.withdraw(1, 2).changed());
-    EXPECT_EQ(t.text(1, t.columnOf(later)), "0.5");
+    EXPECT_EQ(shown(t, 1, t.columnOf(later)), "0.5");
     int forfeits = 0;
     for (int q = 2; q <= 6; ++q) {
         const GameKey key{0, 1, q};
         if (t.roundOf(key) > 2 && key.opponent != later.opponent) {
-            EXPECT_EQ(t.text(1, t.columnOf(key)), "-") << q;
+            EXPECT_EQ(shown(t, 1, t.columnOf(key)), "-") << q;
             ++forfeits;
         }
     }
@@ -146,10 +153,10 @@ TEST(Withdrawal, AClearedForfeitCountsForNobodyAnywhere)
         if (q != 2 && t.roundOf({0, 2, q}) == 4)
             forfeit = {0, 2, q};
     ASSERT_NE(forfeit.opponent, 0);
-    ASSERT_EQ(t.text(2, t.columnOf(forfeit)), "-");
+    ASSERT_EQ(shown(t, 2, t.columnOf(forfeit)), "-");
     const Fixed before = t.countedPoints(forfeit.opponent);
     ASSERT_TRUE(t.keyResult(2, t.columnOf(forfeit), GameState::None).changed());
-    EXPECT_EQ(t.text(2, t.columnOf(forfeit)), "");
+    EXPECT_EQ(shown(t, 2, t.columnOf(forfeit)), "");
     EXPECT_EQ(t.countedPoints(forfeit.opponent), before - Fixed::fromInt(1));
     const std::vector<Fixed> standings = standingsPoints(t);
     for (int p = 1; p <= 6; ++p)
@@ -189,8 +196,8 @@ TEST(Withdrawal, ReinstatingRemovesExactlyItsForfeitsAlsoAfterReopening)
     ASSERT_TRUE(read.reinstate(4).changed());
     const GameKey game24{0, 2, 4};
     if (read.roundOf(game24) > 1) {
-        EXPECT_EQ(read.text(2, read.columnOf(game24)) +
-                      read.text(4, read.columnOf(game24.mirror())),
+        EXPECT_EQ(shown(read, 2, read.columnOf(game24)) +
+                      shown(read, 4, read.columnOf(game24.mirror())),
                   "-+");
     }
     expectRoundTrip(read);
@@ -210,10 +217,10 @@ TEST(Withdrawal, ANewRoundReplacesTheOldOne)
     playUpTo(t, 1);
     const std::string none = t.fileBytes();
     // Player 2's row: r a result, - a forfeit, . nothing.
-    const auto shown = [&] {
+    const auto shownRow = [&] {
         std::string cells;
         for (int q = 1; q <= 6; ++q) {
-            const std::string text = q == 2 ? "x" : t.text(2, 4 + q);
+            const std::string text = q == 2 ? "x" : shown(t, 2, 4 + q);
             cells += text == "x" ? "" : text == "-" ? "-" : text.empty() ? "." : "r";
         }
         return cells;
@@ -230,12 +237,12 @@ TEST(Withdrawal, ANewRoundReplacesTheOldOne)
         return cells;
     };
     ASSERT_TRUE(t.withdraw(2, 3).changed());
-    EXPECT_EQ(shown(), expected(3));
+    EXPECT_EQ(shownRow(), expected(3));
     ASSERT_TRUE(t.withdraw(2, 1).changed());
     EXPECT_EQ(t.withdrawnAfter(2), 1);
-    EXPECT_EQ(shown(), expected(1));
+    EXPECT_EQ(shownRow(), expected(1));
     ASSERT_TRUE(t.withdraw(2, 4).changed());
-    EXPECT_EQ(shown(), expected(4));
+    EXPECT_EQ(shownRow(), expected(4));
     EXPECT_FALSE(t.withdraw(2, 4).changed());
     ASSERT_TRUE(t.reinstate(2).changed());
     EXPECT_EQ(t.fileBytes(), none);
@@ -304,18 +311,19 @@ TEST(Withdrawal, VoidedGamesCountNowhereAndColumnFourAgrees)
     }
     EXPECT_EQ(voided, 5);
     EXPECT_TRUE(t.gameCounts({0, 1, 2}));
-    t.showPoints();
+    TablePicture picture(t);
+    picture.showPoints();
     const std::vector<Fixed> points = standingsPoints(t);
     for (int p = 1; p <= 6; ++p) {
         EXPECT_EQ(t.countedPoints(p), points[std::size_t(p)]) << p;
-        EXPECT_EQ(t.text(p, 4), formatDisplay(points[std::size_t(p)])) << p;
+        EXPECT_EQ(picture.text(p, 4), formatDisplay(points[std::size_t(p)])) << p;
     }
     // The Berger coefficient under «Бергер» is the standings' too, over the games that count.
-    t.showBerger();
+    picture.showBerger();
     const TournamentSnapshot s = t.snapshot("T", "");
     for (const TieBreakRow &row : rankByTieBreaks(roundRobinResults(s), placeRules(s))) {
         if (row.firstPlace > 0) {
-            EXPECT_EQ(t.text(row.player, 4), formatDisplay(row.values[0])) << row.player;
+            EXPECT_EQ(picture.text(row.player, 4), formatDisplay(row.values[0])) << row.player;
         }
     }
     // A further withdrawal that played more than half keeps his games.
@@ -349,7 +357,7 @@ TEST(PlayerCount, ALowerCountRemovesPlayersAndTheStepBringsThemBack)
     ASSERT_TRUE(raised.setPlayerCount(6).changed());
     for (int c = 0; c < 2; ++c)
         for (int q = 1; q <= 4; ++q) {
-            EXPECT_EQ(raised.text(5, raised.columnOf({c, 5, q})), "");
+            EXPECT_EQ(shown(raised, 5, raised.columnOf({c, 5, q})), "");
             EXPECT_EQ(raised.games(c).results[q][5], "");
         }
     EXPECT_EQ(raised.name(5), "");

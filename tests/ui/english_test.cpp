@@ -229,21 +229,22 @@ TEST_F(English, TheWindowItsGridAndItsRoundDisplaySpeakEnglish)
 TEST_F(English, TheCaptionsOfEveryKindOfTableAndTheBuiltMessages)
 {
     krugovik::Tournament t;
+    krugovik::TablePicture picture(t);
     const std::string bytes = latinTournament().toStdString();
-    t.load(bytes);
+    picture.load(bytes);
     // Column 4's header steps through its three captions.
     QStringList captions;
     for (int k = 0; k < 3; ++k) {
         for (int c = 0; c < 5; ++c)
-            captions << QString::fromStdString(krugovik::headerCaption(t, c));
-        t.stepResultHeader();
+            captions << QString::fromStdString(krugovik::headerCaption(picture, c));
+        picture.stepResultHeader();
     }
     for (const QString &caption : captions)
         check(QStringLiteral("caption"), caption);
     EXPECT_TRUE(captions.contains(QStringLiteral("Points")));
     EXPECT_TRUE(captions.contains(QStringLiteral("SB")));
     EXPECT_TRUE(captions.contains(QStringLiteral("Result")));
-    checkStd(QStringLiteral("round title"), krugovik::roundTitle(t));
+    checkStd(QStringLiteral("round title"), krugovik::roundTitle(picture));
     checkStd(QStringLiteral("removal"),
              krugovik::removalQuestion({{4, "Dixon Dora", 1}, {5, "", 3}}));
     checkStd(QStringLiteral("withdrawal outside"), krugovik::withdrawalOutsideText(t, 5, 3, 1));

@@ -1,12 +1,12 @@
-// A player who leaves the event: «Выбыл после тура…» on his row's number or name, and
-// «Вернуть в турнир» for one who left.
+#include "ui/withdrawal_menu.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMenu>
 
 #include "ui/cross_table.h"
 #include "ui/tournament_document.h"
-#include "ui/tournament_window.h"
 
 namespace krugovik {
 namespace {
@@ -16,20 +16,22 @@ constexpr int kLastRowCell = 2;
 
 } // namespace
 
-void TournamentWindow::createWithdrawal()
+// The menu's words keep the tournament window's context of the translations.
+WithdrawalMenu::WithdrawalMenu(QWidget *window, CrossTable *grid, TournamentDocument *document)
+    : QObject(window), m_window(window), grdTable(grid), m_document(document)
 {
-    actWithdraw = new QAction(tr("Выбыл после тура…"), this);
+    actWithdraw = new QAction(QCoreApplication::translate("krugovik::TournamentWindow", "Выбыл после тура…"), window);
     actWithdraw->setObjectName(QStringLiteral("actWithdraw"));
-    connect(actWithdraw, &QAction::triggered, this, &TournamentWindow::actWithdraw_Click);
-    actReinstate = new QAction(tr("Вернуть в турнир"), this);
+    connect(actWithdraw, &QAction::triggered, this, &WithdrawalMenu::actWithdraw_Click);
+    actReinstate = new QAction(QCoreApplication::translate("krugovik::TournamentWindow", "Вернуть в турнир"), window);
     actReinstate->setObjectName(QStringLiteral("actReinstate"));
-    connect(actReinstate, &QAction::triggered, this, &TournamentWindow::actReinstate_Click);
+    connect(actReinstate, &QAction::triggered, this, &WithdrawalMenu::actReinstate_Click);
     grdTable->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grdTable, &QWidget::customContextMenuRequested, this,
-            &TournamentWindow::grdTable_ContextMenu);
+            &WithdrawalMenu::grdTable_ContextMenu);
 }
 
-void TournamentWindow::grdTable_ContextMenu(const QPoint &position)
+void WithdrawalMenu::grdTable_ContextMenu(const QPoint &position)
 {
     const QModelIndex index = grdTable->indexAt(position);
     const int row = index.row();
@@ -38,7 +40,7 @@ void TournamentWindow::grdTable_ContextMenu(const QPoint &position)
         return;
     // The command works on the row of the current cell.
     grdTable->setCurrentIndex(index);
-    QMenu menu(this);
+    QMenu menu(m_window);
     menu.setObjectName(QStringLiteral("mnuPlayerRow"));
     menu.addAction(actWithdraw);
     if (m_document->tournament().withdrawnAfter(row) > 0)
@@ -46,7 +48,7 @@ void TournamentWindow::grdTable_ContextMenu(const QPoint &position)
     menu.exec(grdTable->viewport()->mapToGlobal(position));
 }
 
-void TournamentWindow::actWithdraw_Click()
+void WithdrawalMenu::actWithdraw_Click()
 {
     const Tournament &t = m_document->tournament();
     const int row = grdTable->currentIndex().row();
@@ -56,24 +58,24 @@ void TournamentWindow::actWithdraw_Click()
     const int lastRound = t.totalRounds() - 1;
     if (lastRound < 1)
         return;
-    QInputDialog dialog(this);
+    QInputDialog dialog(m_window);
     dialog.setObjectName(QStringLiteral("dlgWithdraw"));
-    dialog.setWindowTitle(tr("Выбыл после тура"));
+    dialog.setWindowTitle(QCoreApplication::translate("krugovik::TournamentWindow", "Выбыл после тура"));
     const QString name = QString::fromStdString(t.name(row));
-    dialog.setLabelText(tr("Игрок %1 (№ %2) выбыл после тура:")
-                            .arg(name.isEmpty() ? tr("без имени") : name, QString::number(row)));
+    dialog.setLabelText(QCoreApplication::translate("krugovik::TournamentWindow", "Игрок %1 (№ %2) выбыл после тура:")
+                            .arg(name.isEmpty() ? QCoreApplication::translate("krugovik::TournamentWindow", "без имени") : name, QString::number(row)));
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(1, lastRound);
     dialog.setIntValue(t.withdrawnAfter(row) > 0 ? t.withdrawnAfter(row) : 1);
-    dialog.setOkButtonText(tr("ОК"));
-    dialog.setCancelButtonText(tr("Отмена"));
+    dialog.setOkButtonText(QCoreApplication::translate("krugovik::TournamentWindow", "ОК"));
+    dialog.setCancelButtonText(QCoreApplication::translate("krugovik::TournamentWindow", "Отмена"));
     dialog.setModal(true);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_document->withdraw(row, dialog.intValue());
 }
 
-void TournamentWindow::actReinstate_Click()
+void WithdrawalMenu::actReinstate_Click()
 {
     const int row = grdTable->currentIndex().row();
     if (row < 1 || row > m_document->tournament().playerCount())
