@@ -35,9 +35,9 @@ bool StepValues::operator==(const StepValues &other) const
 {
     return player == other.player && opponent == other.opponent && row == other.row &&
            ratingsChecked == other.ratingsChecked && cycles == other.cycles &&
-           reverseLastRounds == other.reverseLastRounds &&
-           correctionMark == other.correctionMark && ratingCorrection == other.ratingCorrection &&
-           tieBreaks == other.tieBreaks && event == other.event &&
+           reverseLastRounds == other.reverseLastRounds && correctionMark == other.correctionMark &&
+           ratingCorrection == other.ratingCorrection && tieBreaks == other.tieBreaks &&
+           event == other.event &&
            (whole == other.whole || (whole && other.whole && whole->sameEvent(*other.whole)));
 }
 
@@ -510,8 +510,6 @@ void Tournament::forfeitUnplayedGames(int row)
         }
     }
 }
-
-
 
 EntryCheck Tournament::checkEntry(int row, const PlayerEntry &player) const
 {

@@ -294,8 +294,8 @@ Step TablePicture::clickResultBox(int board)
         return {};
     const Board &b = m_choices.boards[boardIndex(board)];
     // Only a game of the shown round between players of this table takes a result.
-    const std::vector<ScheduledGame> games = bergerSchedule(
-        m_event->playerCount(), m_event->cycles(), m_event->reverseLastRounds());
+    const std::vector<ScheduledGame> games =
+        bergerSchedule(m_event->playerCount(), m_event->cycles(), m_event->reverseLastRounds());
     const bool isShownGame = std::any_of(games.begin(), games.end(), [&](const ScheduledGame &g) {
         return g.round == roundNo() && g.firstNamed == b.first && g.secondNamed == b.second;
     });
@@ -427,10 +427,10 @@ void TablePicture::fillRoundDisplay()
                                                 " - " + t.name(game.secondNamed)};
     }
     shown.shownBoards = count;
-    shown.freePlayer = sittingOut(
-        t.playerCount(), scheduled ? tableRound(t.playerCount(), t.cycles(),
-                                                t.reverseLastRounds(), shown.roundNo)
-                                   : shown.roundNo);
+    shown.freePlayer =
+        sittingOut(t.playerCount(), scheduled ? tableRound(t.playerCount(), t.cycles(),
+                                                           t.reverseLastRounds(), shown.roundNo)
+                                              : shown.roundNo);
 }
 
 } // namespace krugovik

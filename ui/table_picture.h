@@ -84,7 +84,10 @@ class TablePicture {
     int roundNo() const { return m_choices.roundNo; }
     int shownBoards() const { return m_choices.shownBoards; }
     // The board line's caption: its number, and the players when it was filled.
-    const std::string &boardLine(int board) const { return m_choices.boards[boardIndex(board)].line; }
+    const std::string &boardLine(int board) const
+    {
+        return m_choices.boards[boardIndex(board)].line;
+    }
     // The result box: the game from the first-named player's side, "" for a hidden board.
     std::string boardCaption(int board) const;
     int boardFirst(int board) const { return m_choices.boards[boardIndex(board)].first; }

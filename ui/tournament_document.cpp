@@ -126,13 +126,15 @@ void TournamentDocument::undoStep(const Step &step)
 {
     // The history is still at the step while it is taken back.
     const std::size_t at = std::size_t(m_history->index() - 1);
-    restore(step, step.before, at < m_shownAround.size() ? m_shownAround[at].before : PictureChoices{});
+    restore(step, step.before,
+            at < m_shownAround.size() ? m_shownAround[at].before : PictureChoices{});
 }
 
 void TournamentDocument::redoStep(const Step &step)
 {
     const std::size_t at = std::size_t(m_history->index());
-    restore(step, step.after, at < m_shownAround.size() ? m_shownAround[at].after : PictureChoices{});
+    restore(step, step.after,
+            at < m_shownAround.size() ? m_shownAround[at].after : PictureChoices{});
 }
 
 void TournamentDocument::restore(const Step &step, const StepValues &values,

@@ -47,7 +47,8 @@ void TournamentWindow::grdTable_Click()
     m_editor->closeFindList();
     const int column = grdTable->mouseColumn();
     const int row = grdTable->mouseRow();
-    const PlayerEntry player = m_editor->player();
+    // Only a row's number takes the editor's player; reading him looks into the base's files.
+    const PlayerEntry player = column == 0 ? m_editor->player() : PlayerEntry{};
     if (column == 0 && row != 0) {
         const EntryCheck check = m_document->tournament().checkEntry(row, player);
         if (check.refusal == EntryRefusal::NoRating) {

@@ -20,10 +20,12 @@ constexpr int kLastRowCell = 2;
 WithdrawalMenu::WithdrawalMenu(QWidget *window, CrossTable *grid, TournamentDocument *document)
     : QObject(window), m_window(window), grdTable(grid), m_document(document)
 {
-    actWithdraw = new QAction(QCoreApplication::translate("krugovik::TournamentWindow", "Выбыл после тура…"), window);
+    actWithdraw = new QAction(
+        QCoreApplication::translate("krugovik::TournamentWindow", "Выбыл после тура…"), window);
     actWithdraw->setObjectName(QStringLiteral("actWithdraw"));
     connect(actWithdraw, &QAction::triggered, this, &WithdrawalMenu::actWithdraw_Click);
-    actReinstate = new QAction(QCoreApplication::translate("krugovik::TournamentWindow", "Вернуть в турнир"), window);
+    actReinstate = new QAction(
+        QCoreApplication::translate("krugovik::TournamentWindow", "Вернуть в турнир"), window);
     actReinstate->setObjectName(QStringLiteral("actReinstate"));
     connect(actReinstate, &QAction::triggered, this, &WithdrawalMenu::actReinstate_Click);
     grdTable->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -60,10 +62,15 @@ void WithdrawalMenu::actWithdraw_Click()
         return;
     QInputDialog dialog(m_window);
     dialog.setObjectName(QStringLiteral("dlgWithdraw"));
-    dialog.setWindowTitle(QCoreApplication::translate("krugovik::TournamentWindow", "Выбыл после тура"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("krugovik::TournamentWindow", "Выбыл после тура"));
     const QString name = QString::fromStdString(t.name(row));
-    dialog.setLabelText(QCoreApplication::translate("krugovik::TournamentWindow", "Игрок %1 (№ %2) выбыл после тура:")
-                            .arg(name.isEmpty() ? QCoreApplication::translate("krugovik::TournamentWindow", "без имени") : name, QString::number(row)));
+    dialog.setLabelText(QCoreApplication::translate("krugovik::TournamentWindow",
+                                                    "Игрок %1 (№ %2) выбыл после тура:")
+                            .arg(name.isEmpty() ? QCoreApplication::translate(
+                                                      "krugovik::TournamentWindow", "без имени")
+                                                : name,
+                                 QString::number(row)));
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(1, lastRound);
     dialog.setIntValue(t.withdrawnAfter(row) > 0 ? t.withdrawnAfter(row) : 1);

@@ -103,9 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {2, 7, "", CellColour::FirstNamed},
                      {3, 6, "", CellColour::SecondNamed},
                      {1, 6, "1", kWindow}}},
-        PictureCase{"corrections_then_points",
-                    {2, 4},
-                    {{1, 3, "", kWindow}, {1, 4, " 1.5", kWindow}}}),
+        PictureCase{
+            "corrections_then_points", {2, 4}, {{1, 3, "", kWindow}, {1, 4, " 1.5", kWindow}}}),
     [](const auto &info) { return std::string(info.param.what); });
 
 TEST(Picture, TheRoundDisplayNamesItsBoardsAndTheirResults)
