@@ -14,7 +14,7 @@
 #include "export/snapshot_results.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
-#include "table/tournament_sessions.h"
+#include "table/document_session.h"
 #include "ui/tournament_document.h"
 
 using namespace krugovik;
@@ -27,25 +27,6 @@ const bool kSeeded = [] {
     setenv("RC_PARAMS", "seed=27 max_success=2000 max_size=40", 0);
     return true;
 }();
-
-class DocumentSession : public Session {
-  public:
-    explicit DocumentSession(const std::string &bytes) { m_doc.load(bytes); }
-    const Tournament &tournament() const override { return m_doc.tournament(); }
-    void key(int row, int column, GameState state) override { m_doc.key(row, column, state); }
-    void withdraw(int row, int afterRound) override { m_doc.withdraw(row, afterRound); }
-    void reinstate(int row) override { m_doc.reinstate(row); }
-    void players(int count) override { m_doc.changePlayerCount(count); }
-    void cycles(int count, bool reverse) override { m_doc.setCycles(count, reverse); }
-    void rules(const std::vector<TieBreak> &rules) override { m_doc.setTieBreaks(rules); }
-    void enter(int row, const PlayerEntry &player) override { m_doc.click(row, 0, player); }
-    void undo() override { m_doc.undoStack()->undo(); }
-    void redo() override { m_doc.undoStack()->redo(); }
-    QUndoStack *history() { return m_doc.undoStack(); }
-
-  private:
-    TournamentDocument m_doc;
-};
 
 void checkRoundTrip(const Tournament &t)
 {

@@ -14,7 +14,7 @@
 
 #include "table/tournament.h"
 #include "table/tournament_file.h"
-#include "table/tournament_sessions.h"
+#include "table/document_session.h"
 #include "ui/table_picture.h"
 #include "ui/tournament_document.h"
 
@@ -163,18 +163,13 @@ INSTANTIATE_TEST_SUITE_P(
                       EnableCase{"back_to_four", fourPlayers(), {5, 4}, false, true, true}),
     [](const auto &info) { return std::string(info.param.what); });
 
-// The document's steps, with the header commands between them.
-class PictureSession : public Session {
+// The document's steps, with the header commands between them; the steps are taken back
+// at the end of the session.
+class PictureSession : public DocumentSession {
   public:
-    explicit PictureSession(const std::string &bytes) { m_doc.load(bytes); }
-    const Tournament &tournament() const override { return m_doc.tournament(); }
-    void key(int row, int column, GameState state) override { m_doc.key(row, column, state); }
-    void withdraw(int row, int afterRound) override { m_doc.withdraw(row, afterRound); }
-    void reinstate(int row) override { m_doc.reinstate(row); }
-    void players(int count) override { m_doc.changePlayerCount(count); }
-    void cycles(int count, bool reverse) override { m_doc.setCycles(count, reverse); }
-    void rules(const std::vector<TieBreak> &rules) override { m_doc.setTieBreaks(rules); }
-    void enter(int row, const PlayerEntry &player) override { m_doc.click(row, 0, player); }
+    using DocumentSession::DocumentSession;
+    void undo() override {}
+    void redo() override {}
     void event(const EventDetails &details) override { m_doc.setEvent(details); }
     // A header of columns 2 to 4 or of a game column, chosen by `roll`.
     void header(int roll)
@@ -183,9 +178,6 @@ class PictureSession : public Session {
         m_doc.click(0, 2 + roll % (columns - 2), {});
     }
     TournamentDocument &document() { return m_doc; }
-
-  private:
-    TournamentDocument m_doc;
 };
 
 // Every cell's text and colour; columns 3 and 4 only when asked for.
