@@ -461,6 +461,7 @@ class Russian : public InTempDir {};
 TEST_F(Russian, TheBuiltTextsOfTheTableReadAsBefore)
 {
     krugovik::Tournament t;
+    const krugovik::TablePicture picture(t);
     const std::string bytes = latinTournament().toStdString();
     t.load(bytes);
     const std::optional<krugovik::GameKey> voided = t.gameAt(1, 4 + 5);
@@ -476,9 +477,9 @@ TEST_F(Russian, TheBuiltTextsOfTheTableReadAsBefore)
         {krugovik::removalQuestion({{4, "Dixon Dora", 1}, {5, "", 22}}),
          "Игрок 4 Dixon Dora и его 1 результат; игрок 5 и его 22 результата будут убраны из "
          "турнира. Продолжить?"},
-        {krugovik::roundTitle(t), "Жеребьёвка"},
+        {krugovik::roundTitle(picture), "Жеребьёвка"},
         {krugovik::nameCellText(t, 5), "Evans Emil (выб.)"},
-        {krugovik::headerCaption(t, 1), "Участники"},
+        {krugovik::headerCaption(picture, 1), "Участники"},
     };
     for (const auto &[built, expected] : cases)
         EXPECT_EQ(built, expected);
