@@ -19,11 +19,11 @@ TournamentDocument::TournamentDocument(QObject *parent)
     m_history->setUndoLimit(kHistorySteps);
 }
 
-void TournamentDocument::load(std::optional<std::string> bytes)
+void TournamentDocument::load(const std::optional<FileDescription> &file)
 {
     m_history->clear();
-    if (bytes)
-        m_tournament.load(std::string_view(*bytes));
+    if (file)
+        m_tournament.load(*file);
     else
         m_tournament.load(std::nullopt);
     emit changed({true, {}, true, false});

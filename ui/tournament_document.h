@@ -8,6 +8,7 @@
 #include <string>
 
 #include "table/tournament.h"
+#include "table/tournament_file.h"
 
 class QUndoStack;
 
@@ -32,9 +33,9 @@ class TournamentDocument : public QObject {
     const Tournament &tournament() const { return m_tournament; }
     QUndoStack *undoStack() const { return m_history; }
 
-    // Loads the file's bytes, or the empty three-player table without a file; the history
-    // starts afresh.
-    void load(std::optional<std::string> bytes);
+    // Loads the file as read once, or the empty three-player table without a file; the
+    // history starts afresh.
+    void load(const std::optional<FileDescription> &file);
     // After the file was written: marks and new ratings brought up to date.
     void saved();
     // The spin's change, one step: players beyond the count leave with their results. The
