@@ -258,7 +258,7 @@ TEST_F(PlacesRules, ALotsOnlyListChangedAfterAResultIsSaved)
               QStringLiteral("Турнир уже идёт. Изменить правила распределения мест?"));
     BoxAnswerer told;
     save();
-    EXPECT_EQ(told.seen().count, 0) << told.seen().text;
+    EXPECT_EQ(told.seen().count, 0) << told.seen().text.toStdString();
     const QByteArray saved = readFile(QStringLiteral("ALPHA.TXT"));
     const QByteArray round =
         QByteArray::number(krugovik::scheduledGame(4, 1, true, 1, 1, 2)->round);

@@ -80,21 +80,24 @@ template <typename Property> void checkSessions(int sessions, Property property)
     }
 }
 
-// Every operation of the director's, the rules of every shape among them.
+// Every operation of the director's, the rules of every shape among them. The kinds and
+// numbers are drawn at the nominal size: scaled down with the session's length, they would
+// stop at the first few kinds.
 rc::Gen<std::vector<Operation>> everyOperation()
 {
-    return rc::gen::container<std::vector<Operation>>(operations({{10, Operation::Result},
-                                                                  {2, Operation::Withdraw},
-                                                                  {1, Operation::Reinstate},
-                                                                  {1, Operation::Players},
-                                                                  {2, Operation::Cycles},
-                                                                  {1, Operation::Rules},
-                                                                  {4, Operation::Choice},
-                                                                  {2, Operation::Hand},
-                                                                  {2, Operation::Enter},
-                                                                  {1, Operation::Event},
-                                                                  {2, Operation::Undo},
-                                                                  {1, Operation::Redo}}));
+    const rc::Gen<Operation> operation = operations({{10, Operation::Result},
+                                                     {2, Operation::Withdraw},
+                                                     {1, Operation::Reinstate},
+                                                     {1, Operation::Players},
+                                                     {2, Operation::Cycles},
+                                                     {1, Operation::Rules},
+                                                     {4, Operation::Choice},
+                                                     {2, Operation::Hand},
+                                                     {2, Operation::Enter},
+                                                     {1, Operation::Event},
+                                                     {2, Operation::Undo},
+                                                     {1, Operation::Redo}});
+    return rc::gen::container<std::vector<Operation>>(rc::gen::resize(100, operation));
 }
 
 } // namespace
