@@ -19,8 +19,8 @@
 
 #include "app/club_folder.h"
 #include "common/message_box.h"
-#include "common/save_file.h"
 #include "table/tournament_file.h"
+#include "table/tournament_store.h"
 
 namespace krugovik {
 namespace {
@@ -388,8 +388,7 @@ void FileChooser::cmdCreate_Click()
                       .arg(existing.fileName()),
                   programName(), QMessageBox::Question, QMessageBox::No))
         return;
-    // A folder that takes no temporary file may still let an existing file be replaced.
-    const QString failure = saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
+    const QString failure = TournamentStore::createNew(path);
     if (!failure.isEmpty()) {
         showMessage(this, tr("Не удалось создать файл %1: %2").arg(path, failure), tr("Ошибка"),
                     QMessageBox::Warning);
@@ -440,7 +439,7 @@ bool FileChooser::createAsked(const QString &folder, const QString &typed, QStri
                   QMessageBox::Question, QMessageBox::No))
         return false;
     const QString path = joinPath(folder, fileName);
-    const QString failure = saveWholeFile(path, QByteArray::fromStdString(newFileContent()), true);
+    const QString failure = TournamentStore::createNew(path);
     if (!failure.isEmpty()) {
         showMessage(this, tr("Не удалось создать файл %1: %2").arg(path, failure), tr("Ошибка"),
                     QMessageBox::Warning);

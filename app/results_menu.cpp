@@ -15,10 +15,10 @@
 #include "export/csv_export.h"
 #include "export/fide_sheets.h"
 #include "export/html_export.h"
-#include "export/snapshot_results.h"
 #include "export/tournament_snapshot.h"
 #include "export/trf_export.h"
 #include "standings/standings_print.h"
+#include "table/event_rules.h"
 #include "ui/norms_view.h"
 #include "ui/standings_view.h"
 #include "ui/tie_breaks_dialog.h"
@@ -129,28 +129,11 @@ void MainWindow::mnuTieBreaks_Click()
     TieBreaksDialog dialog(before, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    std::vector<TieBreak> after = dialog.tieBreaks();
-    // Once a result is in, a change is asked for first and recorded with the list it
-    // replaces and the round it follows.
-    TournamentSnapshot now = tournament->snapshot();
-    const std::vector<TieBreak> previous = placeRules(now);
-    now.tieBreaks = after;
-    const int round = lastRoundPlayed(now);
-    if (round > 0 && placeRules(now) != previous) {
-        if (!askYesNo(this, tr("Турнир уже идёт. Изменить правила распределения мест?")))
-            return;
-        TieBreak change{TieBreakKind::RulesChanged};
-        change.afterRound = round;
-        for (const TieBreak &tb : previous) {
-            if (declaredInTrf(tb))
-                change.previous += (change.previous.empty() ? "" : " ") + fideCode(tb);
-        }
-        after.insert(after.begin() + std::count_if(after.begin(), after.end(),
-                                                   [](const TieBreak &tb) {
-                                                       return tb.kind == TieBreakKind::RulesChanged;
-                                                   }),
-                     change);
-    }
+    const std::vector<TieBreak> after = dialog.tieBreaks();
+    // Once a result is in, a change is asked for first; the event records it.
+    if (document->tournament().ruleChangeRound(after) > 0 &&
+        !askYesNo(this, tr("Турнир уже идёт. Изменить правила распределения мест?")))
+        return;
     document->setTieBreaks(after);
 }
 

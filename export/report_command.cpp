@@ -26,9 +26,9 @@ std::optional<std::string> tournamentBytes(const std::string &path, const std::s
 {
     const TrfReadResult read = readTrf(bytes);
     if (!read.ok() || read.file.players.empty()) {
-        if (classifyTournamentFile(bytes) == FileKind::Tournament) {
-            const int count = readTournamentFile(bytes).playerCount.value_or(0);
-            if (std::string error = readFileExtension(bytes, count).error; !error.empty()) {
+        if (const FileDescription file = describeTournamentFile(bytes);
+            file.kind == FileKind::Tournament) {
+            if (const std::string &error = file.extension.error; !error.empty()) {
                 why = path + ": " + error;
                 return std::nullopt;
             }

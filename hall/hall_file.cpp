@@ -20,10 +20,11 @@ constexpr qint64 kLargestRead = 4 * 1024 * 1024;
 std::optional<TournamentSnapshot> tournamentOfFile(const std::string &bytes,
                                                    const std::string &name)
 {
-    if (isForeign(classifyTournamentFile(bytes)) || bytes.empty())
+    const FileDescription file = describeTournamentFile(bytes);
+    if (isForeign(file.kind) || bytes.empty())
         return std::nullopt;
     Tournament tournament;
-    tournament.load(std::string_view(bytes));
+    tournament.load(file);
     return tournament.snapshot(name, {});
 }
 

@@ -515,6 +515,11 @@ std::optional<TieBreak> ownEntry(std::string_view code)
         std::string_view codes = rest.substr(slash + 1);
         if (std::to_string(*round) != rest.substr(0, slash) || codes.empty() || codes.back() == ',')
             return std::nullopt;
+        // A list that ranked by points alone (its lots and order by hand are no codes).
+        if (codes == kPointsOnly) {
+            change.previous = kPointsOnly;
+            return change;
+        }
         // Kept in the spelling written now, whichever the file has.
         while (!codes.empty()) {
             const std::size_t comma = std::min(codes.find(','), codes.size());

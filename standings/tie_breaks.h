@@ -73,7 +73,9 @@ struct TieBreak {
     std::uint32_t seed = 0;   // Lot: the seed the drawing comes from
     std::vector<int> order{}; // ByHand: table numbers, best first; others after, still tied
     int afterRound = 0;       // RulesChanged: the last round played when the list changed
-    std::string previous{};   // RulesChanged: the list before, codes separated by blanks
+    // RulesChanged: the list before, its 202 codes separated by blanks; kPointsOnly when it
+    // declared none.
+    std::string previous{};
 
     bool operator==(const TieBreak &) const = default;
 };
@@ -97,6 +99,9 @@ std::string shownCode(const TieBreak &tieBreak);
 // The tie-break fideCode spells so, from the round-robin set; nothing for any other text.
 // "DE" is the direct encounter; "KS/L1" reads as "KS/L+1" and "TPN" as "SNO".
 std::optional<TieBreak> tieBreakFromCode(std::string_view code);
+// The list before a change that declared nothing after the points, as a change record
+// names it: "CHANGED/3/PTS".
+inline constexpr std::string_view kPointsOnly = "PTS";
 // FIDE's tie-breaks are declared in a TRF's 202; the lots and the director's order are not.
 bool declaredInTrf(const TieBreak &tieBreak);
 // A change of the list after the start is kept among its entries; it ranks nobody. The

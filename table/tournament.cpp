@@ -9,6 +9,7 @@
 #include "rating/rating_calc.h"
 #include "rounds/berger_schedule.h"
 #include "standings/standings.h"
+#include "table/event_rules.h"
 #include "table/tournament_file.h"
 
 namespace krugovik {
@@ -112,17 +113,22 @@ bool Tournament::everyRowRated() const
 
 void Tournament::load(std::optional<std::string_view> fileBytes)
 {
+    // Without a file: a description of nothing.
+    load(fileBytes ? describeTournamentFile(*fileBytes) : FileDescription{});
+}
+
+void Tournament::load(const FileDescription &file)
+{
     *this = Tournament();
-    if (fileBytes)
-        readFromFile(*fileBytes);
+    readFromFile(file);
     markEstimateRatings();
     // Until the first click the rows count as not yet checked for ratings.
     m_ratingsChecked = false;
 }
 
-void Tournament::readFromFile(std::string_view bytes)
+void Tournament::readFromFile(const FileDescription &description)
 {
-    const TournamentFile file = readTournamentFile(bytes);
+    const TournamentFile &file = description.body;
     if (!file.playerCount || *file.playerCount < kFewestPlayers || *file.playerCount > kMostPlayers)
         return;
     const int n = *file.playerCount;
@@ -162,7 +168,7 @@ void Tournament::readFromFile(std::string_view bytes)
     }
     // The further cycles, when the file holds them whole; the window refuses a file whose
     // extension does not read.
-    const FileExtensionRead extension = readFileExtension(bytes, n);
+    const FileExtensionRead &extension = description.extension;
     if (extension.error.empty() && extension.extension.cycles > 1) {
         resizeCycles(extension.extension.cycles);
         m_reverseLastRounds = extension.extension.reverseLastRounds;
@@ -196,7 +202,7 @@ void Tournament::readFromFile(std::string_view bytes)
             }
         }
     }
-    readRulesAndWithdrawals(bytes);
+    readRulesAndWithdrawals(extension);
     deriveWithdrawalForfeits();
     touch();
 }
@@ -227,14 +233,15 @@ void Tournament::deriveWithdrawalForfeits()
     }
 }
 
-void Tournament::readRulesAndWithdrawals(std::string_view bytes)
+void Tournament::readRulesAndWithdrawals(const FileExtensionRead &read)
 {
     // A refused extension was shown to the director before the load; nothing of it is used.
-    const FileExtensionRead read = readFileExtension(bytes, m_playerCount);
     if (!read.error.empty())
         return;
     for (const std::string &code : read.extension.tieBreakCodes)
         m_tieBreaks.push_back(*tieBreakFromCode(code));
+    // Files of earlier versions kept an order by hand naming players no longer there.
+    m_tieBreaks = rulesForPlayers(std::move(m_tieBreaks), m_playerCount);
     for (const auto &[player, round] : read.extension.withdrawn)
         m_withdrawnAfter[index(player)] = round;
     m_event = read.extension.event;
@@ -345,6 +352,7 @@ void Tournament::resize(int count)
     for (auto &forfeits : m_withdrawalForfeits) {
         std::erase_if(forfeits, [&](const GameKey &key) { return key.opponent > count; });
     }
+    m_tieBreaks = rulesForPlayers(std::move(m_tieBreaks), count);
     m_playerCount = count;
     touch();
 }
@@ -437,6 +445,7 @@ Step Tournament::drawNumbers(const std::vector<int> &order, const DrawRecord &re
             m_ratingCorrection[index(k + 1)] = corrections[from];
         }
         m_draw = record;
+        m_tieBreaks = renumberedRules(std::move(m_tieBreaks), order);
         touch();
         checkRatings();
     });
@@ -712,9 +721,15 @@ Step Tournament::setTieBreaks(std::vector<TieBreak> tieBreaks)
     Step step;
     step.kind = Step::Kind::Rules;
     step.before = values(step);
-    m_tieBreaks = std::move(tieBreaks);
+    m_tieBreaks = chosenRules(m_tieBreaks, std::move(tieBreaks), lastRoundPlayed(snapshot({}, {})),
+                              m_playerCount);
     step.after = values(step);
     return step;
+}
+
+int Tournament::ruleChangeRound(const std::vector<TieBreak> &tieBreaks) const
+{
+    return krugovik::ruleChangeRound(m_tieBreaks, tieBreaks, lastRoundPlayed(snapshot({}, {})));
 }
 
 Step Tournament::setEvent(EventDetails details)

@@ -91,6 +91,8 @@ using RowNumbers = std::array<int, 23>;
 // marks (a save between a step and its undo settles them anew). Only the event: what a
 // window showed at the step is the window's to remember.
 class Tournament;
+struct FileDescription;
+struct FileExtensionRead;
 
 struct StepValues {
     GameSide player;               // a game: the clicked side
@@ -182,6 +184,8 @@ class Tournament {
     // table laid out for the file's count, rows and results read as far as the file goes,
     // estimates marked. A result line outside the six texts leaves its cell empty.
     void load(std::optional<std::string_view> fileBytes);
+    // The same from the file as read once (table/tournament_file.h); the store hands it on.
+    void load(const FileDescription &file);
     // The tournament file as a save writes it.
     std::string fileBytes() const;
     // After the file was written, the correction marks are brought up to date.
@@ -221,7 +225,12 @@ class Tournament {
     // The tie-breaks after points, in order; empty = the default «Очки, Бергер, личная
     // встреча, победы».
     const std::vector<TieBreak> &tieBreaks() const { return m_tieBreaks; }
+    // The director's choice of rules, or his order of tied players (table/event_rules.h):
+    // once a result is in, a change of the rules in force is recorded after the last round
+    // with a result; the event's own records of earlier changes stay whatever the list holds.
     Step setTieBreaks(std::vector<TieBreak> tieBreaks);
+    // The round after which setTieBreaks would record the change; 0 when it would not.
+    int ruleChangeRound(const std::vector<TieBreak> &tieBreaks) const;
     // Rounds of the event, every cycle included.
     int totalRounds() const;
     // The round after which the row's player left; 0 when he did not.
@@ -289,9 +298,9 @@ class Tournament {
     void enterPlayer(int row, const PlayerEntry &player);
     // The check after a click: the rows are looked at for missing ratings.
     void checkRatings();
-    void readFromFile(std::string_view bytes);
+    void readFromFile(const FileDescription &file);
     // The tie-break rules and withdrawals the file's extension holds.
-    void readRulesAndWithdrawals(std::string_view bytes);
+    void readRulesAndWithdrawals(const FileExtensionRead &read);
     void markEstimateRatings();
     void resize(int count);
     // The forfeits a withdrawal makes and reinstate removes.

@@ -75,32 +75,82 @@ bool isTextItemLine(std::size_t index, int n)
            (item == std::size_t(BlockItem::Name) || item == std::size_t(BlockItem::Rating));
 }
 
-// Control bytes outside the names and ratings of a file of n players.
-bool controlBytesOutsideTexts(std::string_view bytes, int n)
-{
-    std::size_t index = 0;
-    for (std::size_t at = 0; at < bytes.size(); ++index) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
-        if (!isTextItemLine(index, n) &&
-            std::any_of(bytes.begin() + std::ptrdiff_t(at), bytes.begin() + std::ptrdiff_t(end),
-                        isBinaryByte))
-            return true;
-        at = end;
-        if (at < bytes.size())
-            at += bytes.compare(at, 2, "\r\n") == 0 ? 2 : 1;
-    }
-    return false;
-}
-
-std::string firstLine(std::string_view bytes)
-{
-    return trimBlanks(bytes.substr(0, bytes.find_first_of("\r\n")));
-}
-
 bool inRange(int count)
 {
     return count >= kFewestTournamentPlayers && count <= kMostTournamentPlayers;
 }
+
+// The lines of a file as the items are read from them, before their blanks are removed:
+// each ends at CR LF, a lone CR or a lone LF; the end-of-file marks ending the bytes are no
+// part of them.
+using Lines = std::vector<std::string_view>;
+
+Lines splitLines(std::string_view bytes)
+{
+    bytes = withoutEndOfFileMark(bytes);
+    Lines lines;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        lines.push_back(bytes.substr(at, end - at));
+        at = end;
+        if (at < bytes.size())
+            at += bytes.compare(at, 2, "\r\n") == 0 ? 2 : 1;
+    }
+    return lines;
+}
+
+bool holdsBinaryByte(std::string_view line)
+{
+    return std::any_of(line.begin(), line.end(), isBinaryByte);
+}
+
+FileKind kindOf(const Lines &lines)
+{
+    if (lines.empty())
+        return FileKind::Empty;
+    // Without a count there is no structure to place a name in: any control byte counts.
+    const std::string first = trimBlanks(lines.front());
+    const bool counted = startsWithNumber(first);
+    if (!counted || !inRange(heldNumber(first))) {
+        if (std::any_of(lines.begin(), lines.end(), holdsBinaryByte))
+            return FileKind::BinaryData;
+        return counted ? FileKind::CountOutOfRange : FileKind::NoCount;
+    }
+    // A file cut short is still a tournament file; names and ratings may hold any byte.
+    const int n = heldNumber(first);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (!isTextItemLine(index, n) && holdsBinaryByte(lines[index]))
+            return FileKind::BinaryData;
+    }
+    return FileKind::Tournament;
+}
+
+// The items of the lines one after the other.
+class LineItems {
+  public:
+    explicit LineItems(const Lines &lines, std::size_t from = 0) : m_lines(lines), m_next(from) {}
+
+    std::optional<std::string> text()
+    {
+        if (m_next >= m_lines.size())
+            return std::nullopt;
+        return trimBlanks(m_lines[m_next++]);
+    }
+    std::optional<int> number()
+    {
+        const std::optional<std::string> line = text();
+        if (!line)
+            return std::nullopt;
+        return heldNumber(*line);
+    }
+
+  private:
+    const Lines &m_lines;
+    std::size_t m_next;
+};
+
+TournamentFile bodyOf(const Lines &lines);
+FileExtensionRead extensionOf(const Lines &lines, int playerCount);
 
 } // namespace
 
@@ -140,8 +190,15 @@ std::string_view withoutEndOfFileMark(std::string_view bytes)
 
 TournamentFile readTournamentFile(std::string_view bytes)
 {
+    return bodyOf(splitLines(bytes));
+}
+
+namespace {
+
+TournamentFile bodyOf(const Lines &lines)
+{
     TournamentFile file;
-    ItemReader reader{std::string(withoutEndOfFileMark(bytes))};
+    LineItems reader(lines);
     file.playerCount = reader.number();
     if (!file.playerCount || !inRange(*file.playerCount))
         return file;
@@ -177,6 +234,8 @@ TournamentFile readTournamentFile(std::string_view bytes)
     }
     return file;
 }
+
+} // namespace
 
 std::string writeTournamentFile(const std::vector<PlayerBlock> &players)
 {
@@ -309,15 +368,20 @@ std::string writeFileExtension(const FileExtension &extension)
 
 FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
 {
+    return extensionOf(splitLines(bytes), playerCount);
+}
+
+namespace {
+
+FileExtensionRead extensionOf(const Lines &allLines, int playerCount)
+{
     FileExtensionRead out;
     if (!inRange(playerCount))
         return out;
     const int n = playerCount;
-    ItemReader reader{std::string(withoutEndOfFileMark(bytes))};
-    for (int k = 0; k < tournamentLineCount(n); ++k) {
-        if (!reader.text())
-            return out;
-    }
+    if (allLines.size() < std::size_t(tournamentLineCount(n)))
+        return out;
+    LineItems reader(allLines, std::size_t(tournamentLineCount(n)));
     const std::optional<std::string> marker = reader.text();
     // Lines after the last block that are no extension are no part of the tournament.
     if (!marker || marker->rfind("*KRUGOVIK", 0) != 0)
@@ -488,6 +552,8 @@ FileExtensionRead readFileExtension(std::string_view bytes, int playerCount)
     return out;
 }
 
+} // namespace
+
 std::optional<std::string> ItemReader::text()
 {
     if (m_position >= m_bytes.size())
@@ -514,28 +580,27 @@ std::optional<int> ItemReader::number()
 
 FileKind classifyTournamentFile(std::string_view bytes)
 {
-    if (bytes.empty())
-        return FileKind::Empty;
-    bytes = withoutEndOfFileMark(bytes);
-    if (bytes.empty())
-        return FileKind::Empty;
-    // Without a count there is no structure to place a name in: any control byte counts.
-    const std::string first = firstLine(bytes);
-    const bool counted = startsWithNumber(first);
-    if (!counted || !inRange(heldNumber(first))) {
-        if (std::any_of(bytes.begin(), bytes.end(), isBinaryByte))
-            return FileKind::BinaryData;
-        return counted ? FileKind::CountOutOfRange : FileKind::NoCount;
-    }
-    // A file cut short is still a tournament file.
-    if (controlBytesOutsideTexts(bytes, heldNumber(first)))
-        return FileKind::BinaryData;
-    return FileKind::Tournament;
+    return kindOf(splitLines(bytes));
 }
 
 std::string foreignFileReason(std::string_view bytes)
 {
-    switch (classifyTournamentFile(bytes)) {
+    return describeTournamentFile(bytes).foreignReason();
+}
+
+FileDescription describeTournamentFile(std::string_view bytes)
+{
+    const Lines lines = splitLines(bytes);
+    FileDescription file;
+    file.kind = kindOf(lines);
+    file.body = bodyOf(lines);
+    file.extension = extensionOf(lines, file.body.playerCount.value_or(0));
+    return file;
+}
+
+std::string FileDescription::foreignReason() const
+{
+    switch (kind) {
     case FileKind::Tournament:
     case FileKind::Empty:
         return {};
@@ -545,7 +610,7 @@ std::string foreignFileReason(std::string_view bytes)
         return translated("TournamentFile", "в первой строке нет числа участников");
     case FileKind::CountOutOfRange:
         return filled(translated("TournamentFile", "число участников %1 вне пределов от 3 до 22"),
-                      {std::to_string(heldNumber(firstLine(withoutEndOfFileMark(bytes))))});
+                      {std::to_string(body.playerCount.value_or(0))});
     }
     return {};
 }

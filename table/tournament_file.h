@@ -180,4 +180,20 @@ constexpr bool isForeign(FileKind kind)
 // they may be one.
 std::string foreignFileReason(std::string_view bytes);
 
+// A tournament file read once, in one pass over its lines: what kind of file the bytes are,
+// the first cycle's blocks and what follows them, read for the count of line 1. Whatever
+// opens, checks or restores a tournament takes it from here; the functions above are its
+// parts.
+struct FileDescription {
+    FileKind kind = FileKind::Empty;
+    TournamentFile body;         // as readTournamentFile reads it
+    FileExtensionRead extension; // as readFileExtension reads it for the body's count
+
+    // foreignFileReason of the bytes.
+    std::string foreignReason() const;
+    // The table may be built from it: not foreign, and its extension reads.
+    bool readable() const { return !isForeign(kind) && extension.error.empty(); }
+};
+FileDescription describeTournamentFile(std::string_view bytes);
+
 } // namespace krugovik

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "common/file_layer.h"
+#include "common/save_file.h"
 #include "common/texts.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
@@ -17,30 +18,26 @@ constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
 // Why bytes read with a limit of kLargestFile + 1 are not a tournament; empty when they
 // may be one.
-std::string foreignReason(const std::string &bytes)
+std::string foreignReason(const FileDescription &file, std::size_t size)
 {
-    std::string reason = foreignFileReason(bytes);
-    if (reason.empty() && qint64(bytes.size()) > kLargestFile)
+    std::string reason = file.foreignReason();
+    if (reason.empty() && qint64(size) > kLargestFile)
         reason = translated("TournamentFile", "он слишком велик");
     return reason;
-}
-
-// What follows the first cycle must read whole, or the file is not taken at all.
-std::string extensionProblem(const std::string &bytes)
-{
-    return readFileExtension(bytes, readTournamentFile(bytes).playerCount.value_or(0)).error;
 }
 
 } // namespace
 
 std::string readBackProblem(const std::string &bytes)
 {
-    if (std::string foreign = foreignReason(bytes); !foreign.empty())
+    // Read as an open reads them, once.
+    const FileDescription file = describeTournamentFile(bytes);
+    if (std::string foreign = foreignReason(file, bytes.size()); !foreign.empty())
         return filled(translated("TournamentFile", "он не похож на файл турнира: %1"), {foreign});
-    if (std::string broken = extensionProblem(bytes); !broken.empty())
-        return broken;
+    if (!file.extension.error.empty())
+        return file.extension.error;
     Tournament again;
-    again.load(std::string_view(bytes));
+    again.load(file);
     if (again.fileBytes() != bytes)
         return translated("TournamentFile", "прочитанный заново, он даёт другую таблицу");
     return {};
@@ -71,13 +68,15 @@ TournamentStore::Opening TournamentStore::open(const QString &path)
     }
     m_stamp = stampOf(reading.bytes);
     opening.bytes = reading.bytes.toStdString();
-    if (const std::string foreign = foreignReason(opening.bytes); !foreign.empty()) {
+    opening.file = describeTournamentFile(opening.bytes);
+    if (const std::string foreign = foreignReason(opening.file, opening.bytes.size());
+        !foreign.empty()) {
         // A later save asks before it replaces what this is.
         opening.state = Opening::State::Foreign;
         opening.reason = QString::fromStdString(foreign);
         return opening;
     }
-    if (const std::string broken = extensionProblem(opening.bytes); !broken.empty()) {
+    if (const std::string &broken = opening.file.extension.error; !broken.empty()) {
         m_unreadAtLoad = true;
         opening.state = Opening::State::Broken;
         opening.reason = QString::fromStdString(broken);
@@ -100,12 +99,15 @@ std::vector<FoundCopy> TournamentStore::leftCopies(const Opening &opening) const
     return m_copy->leftCopies(file);
 }
 
-QString TournamentStore::copyProblem(const FoundCopy &copy)
+TournamentStore::CopyReading TournamentStore::readCopy(const FoundCopy &copy)
 {
-    const std::string bytes = copy.bytes.toStdString();
-    if (std::string foreign = foreignReason(bytes); !foreign.empty())
-        return QString::fromStdString(foreign);
-    return QString::fromStdString(extensionProblem(bytes));
+    CopyReading reading;
+    reading.file = describeTournamentFile(copy.bytes.toStdString());
+    std::string problem = foreignReason(reading.file, std::size_t(copy.bytes.size()));
+    if (problem.empty())
+        problem = reading.file.extension.error;
+    reading.problem = QString::fromStdString(problem);
+    return reading;
 }
 
 void TournamentStore::adopt(const FoundCopy &copy)
@@ -127,7 +129,8 @@ TournamentStore::SaveCheck TournamentStore::checkSave() const
             check.unreadable = reading.reason;
         break;
     case FileLayer::Reading::Outcome::Read: {
-        const std::string foreign = foreignReason(reading.bytes.toStdString());
+        const std::string foreign = foreignReason(
+            describeTournamentFile(reading.bytes.toStdString()), std::size_t(reading.bytes.size()));
         if (!foreign.empty()) {
             check.foreign = QString::fromStdString(foreign);
             break;
@@ -160,6 +163,22 @@ TournamentStore::Saved TournamentStore::save(const std::string &bytes)
     m_stamp = stampOf(content);
     removeRecoveryCopy();
     return saved;
+}
+
+QString TournamentStore::createNew(const QString &path)
+{
+    // A new file is no save of a table: it must open as the empty table of three.
+    const std::string bytes = newFileContent();
+    Tournament empty;
+    empty.load(std::nullopt);
+    Tournament read;
+    const FileDescription file = describeTournamentFile(bytes);
+    read.load(file);
+    if (!file.readable() || read.fileBytes() != empty.fileBytes())
+        return QString::fromStdString(
+            translated("TournamentFile", "прочитанный заново, он даёт другую таблицу"));
+    // A folder that takes no temporary file may still let an existing file be replaced.
+    return saveWholeFile(path, QByteArray::fromStdString(bytes), true);
 }
 
 QString TournamentStore::writeRecoveryCopy(const std::string &bytes) const

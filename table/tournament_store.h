@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "table/recovery_copy.h"
+#include "table/tournament_file.h"
 
 namespace krugovik {
 
@@ -14,8 +15,9 @@ class FileLayer;
 class Tournament;
 
 // Why the bytes a save is about to write would not open as the tournament they came from;
-// empty when they would. They are read back as an open reads them: judged as a file, loaded
-// into a tournament of their own, and written again, which must give the same bytes.
+// empty when they would. They are read back as an open reads them, in one reading: judged
+// as a file, loaded into a tournament of their own, and written again, which must give the
+// same bytes.
 std::string readBackProblem(const std::string &bytes);
 
 // The tournament file of one window and its recovery copy: what is read at load, what a
@@ -36,6 +38,7 @@ class TournamentStore {
         };
         State state = State::Missing;
         std::string bytes;
+        FileDescription file; // the bytes read once: what the table is built from
         QString reason;
     };
     // Reads the file at path; from now on saves go there and the recovery copy is this
@@ -45,8 +48,12 @@ class TournamentStore {
 
     // Copies dead programs left of the file just opened, newest first.
     std::vector<FoundCopy> leftCopies(const Opening &opening) const;
-    // Why a left copy's bytes do not open; empty when they do.
-    static QString copyProblem(const FoundCopy &copy);
+    // A left copy read once: the table it gives, or why its bytes do not open.
+    struct CopyReading {
+        FileDescription file;
+        QString problem; // empty when it opens
+    };
+    static CopyReading readCopy(const FoundCopy &copy);
     // A copy restored: it is this program's copy now.
     void adopt(const FoundCopy &copy);
 
@@ -69,6 +76,11 @@ class TournamentStore {
     // Writes bytes in the file's place, after reading them back; the file stays as it was
     // unless they read back whole and the system took them.
     Saved save(const std::string &bytes);
+
+    // «Создать»: a new tournament file at path, the empty three-player table, replacing
+    // whatever is there (the chooser has asked); its bytes are read back first like a
+    // save's. Returns why it failed.
+    static QString createNew(const QString &path);
 
     // This program's recovery copy of the tournament.
     QString writeRecoveryCopy(const std::string &bytes) const;

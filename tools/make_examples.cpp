@@ -15,11 +15,13 @@
 
 #include "base/player_record.h"
 #include "common/codepage.h"
+#include "common/file_layer.h"
 #include "common/number_text.h"
 #include "rating/game_notation.h"
 #include "rating/rating_correction.h"
 #include "rounds/berger_schedule.h"
 #include "table/tournament_file.h"
+#include "table/tournament_store.h"
 
 using namespace krugovik;
 
@@ -177,11 +179,15 @@ int main(int argc, char *argv[])
     const Event cup{"KUBOK.TXT", 1, 10, 9, {{4, 8, 6}, {7, 10, 4}}, 1};
     // The championship: seven players, four of its seven rounds played.
     const Event championship{"PERVENSTVO.TXT", 21, 7, 4, {}, 6};
+    // Through the store, as the program saves: the bytes are read back before they are written.
+    FileLayer files;
     for (const Event &event : {cup, championship}) {
-        const std::string bytes = writeTournamentFile(tournament(event));
-        if (!write(dir.filePath(QString::fromLatin1(event.fileName)),
-                   QByteArray(bytes.data(), qsizetype(bytes.size())))) {
-            std::fputs("make_examples: cannot write into the folder\n", stderr);
+        TournamentStore store(&files);
+        store.open(dir.filePath(QString::fromLatin1(event.fileName)));
+        const TournamentStore::Saved saved = store.save(writeTournamentFile(tournament(event)));
+        if (!saved.written) {
+            const QString why = saved.ownFault.isEmpty() ? saved.failure : saved.ownFault;
+            std::fprintf(stderr, "make_examples: %s\n", why.toLocal8Bit().constData());
             return 1;
         }
     }

@@ -186,6 +186,12 @@ void TablePicture::load(std::optional<std::string_view> fileBytes)
     setChoices({});
 }
 
+void TablePicture::load(const FileDescription &file)
+{
+    m_event->load(file);
+    setChoices({});
+}
+
 void TablePicture::saved()
 {
     m_event->saved();

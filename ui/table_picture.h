@@ -107,6 +107,8 @@ class TablePicture {
     // The event's operations, each followed by the picture.
     // The window's load: the event read from the bytes, the picture as at its start.
     void load(std::optional<std::string_view> fileBytes);
+    // The same from the file as read once: the store hands it on.
+    void load(const FileDescription &file);
     // After the file was written: the marks brought up to date, the new ratings shown.
     void saved();
     // The write-back's own correction and rating.

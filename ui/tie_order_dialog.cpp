@@ -149,28 +149,4 @@ void TieOrderDialog::enableCommands()
     cmdTieOrderDown->setEnabled(down);
 }
 
-std::vector<TieBreak> withOrderByHand(const std::vector<TieBreak> &list, std::vector<int> order)
-{
-    std::vector<TieBreak> out;
-    for (const TieBreak &tb : list) {
-        if (tb.kind != TieBreakKind::ByHand)
-            out.push_back(tb);
-    }
-    if (withoutChangeRecords(out).empty())
-        out = [&] {
-            std::vector<TieBreak> rules = out;
-            for (const TieBreak &tb : classicTieBreaks())
-                rules.push_back(tb);
-            return rules;
-        }();
-    if (order.size() < 2)
-        return out;
-    TieBreak hand{TieBreakKind::ByHand};
-    hand.order = std::move(order);
-    const auto lot = std::find_if(out.begin(), out.end(),
-                                  [](const TieBreak &tb) { return tb.kind == TieBreakKind::Lot; });
-    out.insert(lot, hand);
-    return out;
-}
-
 } // namespace krugovik

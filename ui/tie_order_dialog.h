@@ -40,8 +40,4 @@ class TieOrderDialog : public QDialog {
     QPushButton *cmdTieOrderDown = nullptr;
 };
 
-// The list with the director's order of tied players in place of any earlier one, before
-// the lots so that it wins over them.
-std::vector<TieBreak> withOrderByHand(const std::vector<TieBreak> &list, std::vector<int> order);
-
 } // namespace krugovik

@@ -19,12 +19,12 @@ TournamentDocument::TournamentDocument(QObject *parent)
     m_history->setUndoLimit(kHistorySteps);
 }
 
-void TournamentDocument::load(std::optional<std::string> bytes)
+void TournamentDocument::load(const std::optional<FileDescription> &file)
 {
     m_history->clear();
     m_shownAround.clear();
-    if (bytes)
-        m_picture.load(std::string_view(*bytes));
+    if (file)
+        m_picture.load(*file);
     else
         m_picture.load(std::nullopt);
     emit changed({true, {}, true, false});

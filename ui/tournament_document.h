@@ -10,6 +10,7 @@
 
 #include "table/tournament.h"
 #include "ui/table_picture.h"
+#include "table/tournament_file.h"
 
 class QUndoStack;
 
@@ -37,9 +38,9 @@ class TournamentDocument : public QObject {
     const TablePicture &picture() const { return m_picture; }
     QUndoStack *undoStack() const { return m_history; }
 
-    // Loads the file's bytes, or the empty three-player table without a file; the history
-    // starts afresh.
-    void load(std::optional<std::string> bytes);
+    // Loads the file as read once, or the empty three-player table without a file; the
+    // history starts afresh.
+    void load(const std::optional<FileDescription> &file);
     // After the file was written: marks and new ratings brought up to date.
     void saved();
     // The spin's change, one step: players beyond the count leave with their results. The

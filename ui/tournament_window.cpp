@@ -215,11 +215,11 @@ void TournamentWindow::Form_Load()
     m_changedOutsideHistory = false;
     setWindowTitle(m_tourFilePath());
     m_editor->load();
-    const std::optional<std::string> bytes = LoadTurnir();
-    if (bytes)
+    const std::optional<FileDescription> file = LoadTurnir();
+    if (file)
         lblInfo->clear();
     // A new tournament and a new history; the spin cannot go below the count read.
-    m_document->load(bytes);
+    m_document->load(file);
     {
         const QSignalBlocker quiet(vscPlayer);
         vscPlayer->setValue(m_document->tournament().playerCount());

@@ -31,6 +31,7 @@ namespace krugovik {
 class BaseEditor;
 class CrossTable;
 class FileLayer;
+struct FileDescription;
 class RoundDisplay;
 class TournamentDocument;
 class TournamentStore;
@@ -102,7 +103,7 @@ class TournamentWindow : public QWidget {
 
     // The tournament file (ui/window_file.cpp): its bytes as read, or nothing when there
     // are none to load; the save, and the questions before a file is replaced.
-    std::optional<std::string> LoadTurnir();
+    std::optional<FileDescription> LoadTurnir();
     void cmdSave_Click();
     // Writes the tournament file; false when nothing was written.
     bool SaveTournament();

@@ -20,7 +20,7 @@ QString shownTime(const QDateTime &written)
 
 } // namespace
 
-std::optional<std::string> TournamentWindow::LoadTurnir()
+std::optional<FileDescription> TournamentWindow::LoadTurnir()
 {
     const QString path = m_tourFilePath();
     // A file the table cannot show: the director is told before a save could replace it.
@@ -50,9 +50,9 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
                            .arg(path, opening.reason));
         break;
     }
-    std::optional<std::string> content;
+    std::optional<FileDescription> content;
     if (opening.state == State::Read)
-        content = opening.bytes;
+        content = opening.file;
     // Work a program that died left in its recovery copy is read in the file's place, on
     // the director's word; it stays a change until it is saved. Beside a file that did not
     // read, the copy may be all that is left of the tournament: it is never dropped then.
@@ -63,7 +63,8 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
                 removeRecoveryCopy(copy);
             continue;
         }
-        if (const QString problem = TournamentStore::copyProblem(copy); !problem.isEmpty()) {
+        TournamentStore::CopyReading read = TournamentStore::readCopy(copy);
+        if (const QString &problem = read.problem; !problem.isEmpty()) {
             // The copy is what failed, not the file: the file's table stays, the copy too.
             const QString text =
                 content ? tr("Несохранённая версия турнира %1 от %2 не прочитана: %3. Она "
@@ -77,7 +78,7 @@ std::optional<std::string> TournamentWindow::LoadTurnir()
             break;
         }
         m_store->adopt(copy);
-        content = copy.bytes.toStdString();
+        content = std::move(read.file);
         m_changedOutsideHistory = true;
         break;
     }

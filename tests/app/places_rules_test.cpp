@@ -218,4 +218,53 @@ TEST_F(PlacesRules, OrderByHandDecidesWhatTheRulesLeaveTied)
     EXPECT_EQ(csvPlaces().value(3), QStringLiteral("1-8"));
 }
 
+// Four players, one result: player 1 beat player 2.
+QByteArray fourPlayersOneResult()
+{
+    QByteArray bytes = " 4 \r\n";
+    for (int i = 1; i <= 4; ++i) {
+        bytes += cp1251(kJuniorNames[i - 1]) + "\r\n " + QByteArray::number(i) + " \r\n" +
+                 QByteArray::number(1500 + 100 * i) + "\r\n 1000 \r\n";
+        bytes += i == 1 ? "1\r\n\r\n\r\n" : i == 2 ? "0\r\n\r\n\r\n" : "\r\n\r\n\r\n";
+    }
+    return bytes;
+}
+
+// «Своя» emptied and the lots alone added once a result is in, then FIDE's preset: each
+// change names the list before it, the lots-only list as points alone, and the save takes
+// the file without calling it the program's fault.
+TEST_F(PlacesRules, ALotsOnlyListChangedAfterAResultIsSaved)
+{
+    openTournament(fourPlayersOneResult());
+    {
+        BoxAnswerer yes(QMessageBox::Yes);
+        answerModal<QDialog>([](QDialog *dialog) {
+            child<QComboBox>(dialog, QStringLiteral("cmbTieBreakPreset"))->setCurrentIndex(2);
+            auto *list = child<QListWidget>(dialog, QStringLiteral("lstTieBreaks"));
+            while (list->count() > 0) {
+                list->setCurrentRow(0);
+                click(child<QPushButton>(dialog, QStringLiteral("cmdTieBreakRemove")));
+            }
+            auto *choice = child<QComboBox>(dialog, QStringLiteral("cmbTieBreakChoice"));
+            choice->setCurrentIndex(choice->findData(QStringLiteral("LOT")));
+            click(child<QPushButton>(dialog, QStringLiteral("cmdTieBreakAdd")));
+            ASSERT_EQ(list->count(), 1);
+            click(child<QPushButton>(dialog, QStringLiteral("cmdTieBreaksOk")));
+        });
+        action("mnuTieBreaks")->trigger();
+        EXPECT_EQ(yes.seen().count, 1);
+    }
+    EXPECT_EQ(choosePreset(1),
+              QStringLiteral("Турнир уже идёт. Изменить правила распределения мест?"));
+    BoxAnswerer told;
+    save();
+    EXPECT_EQ(told.seen().count, 0) << told.seen().text.toStdString();
+    const QByteArray saved = readFile(QStringLiteral("ALPHA.TXT"));
+    const QByteArray round =
+        QByteArray::number(krugovik::scheduledGame(4, 1, true, 1, 1, 2)->round);
+    EXPECT_TRUE(saved.contains("TIEBREAKS CHANGED/" + round + "/SB,DE,WIN CHANGED/" + round +
+                               "/PTS DE WIN SB KS\r\n"))
+        << saved.toStdString();
+}
+
 } // namespace

@@ -11,7 +11,8 @@ namespace krugovik {
 // The same operations on the document, each a step of its history.
 class DocumentSession : public Session {
   public:
-    explicit DocumentSession(const std::string &bytes) { m_doc.load(bytes); }
+    explicit DocumentSession(const std::string &bytes) { m_doc.load(describeTournamentFile(bytes)); }
+    void event(const EventDetails &details) override { m_doc.setEvent(details); }
     const Tournament &tournament() const override { return m_doc.tournament(); }
     void key(int row, int column, GameState state) override { m_doc.key(row, column, state); }
     void withdraw(int row, int afterRound) override { m_doc.withdraw(row, afterRound); }

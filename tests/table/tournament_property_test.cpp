@@ -6,8 +6,10 @@
 #include <rapidcheck/gtest.h>
 
 #include <QUndoStack>
+#include <algorithm>
 #include <cstdlib>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,8 @@
 #include "table/tournament.h"
 #include "table/tournament_file.h"
 #include "table/document_session.h"
+#include "table/tournament_sessions.h"
+#include "table/tournament_store.h"
 #include "ui/tournament_document.h"
 
 using namespace krugovik;
@@ -38,7 +42,61 @@ void checkRoundTrip(const Tournament &t)
     RC_ASSERT(read.fileBytes() == bytes);
 }
 
+// Runs a property over at least `sessions` random sessions, whatever RC_PARAMS asks of the
+// others; a failure prints the shortest session that shows it.
+template <typename Property> void checkSessions(int sessions, Property property)
+{
+    rc::detail::TestParams params = rc::detail::configuration().testParams;
+    params.maxSuccess = std::max(params.maxSuccess, sessions);
+    rc::detail::TestMetadata metadata;
+    metadata.id = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const rc::detail::TestResult result = rc::detail::checkTestable(property, metadata, params);
+    if (!result.template is<rc::detail::SuccessResult>()) {
+        std::ostringstream message;
+        rc::detail::printResultMessage(result, message);
+        FAIL() << message.str();
+    }
+}
+
+// Every operation of the director's, the rules of every shape among them. The kinds and
+// numbers are drawn at the nominal size: scaled down with the session's length, they would
+// stop at the first few kinds.
+rc::Gen<std::vector<Operation>> everyOperation()
+{
+    const rc::Gen<Operation> operation = operations({{10, Operation::Result},
+                                                     {2, Operation::Withdraw},
+                                                     {1, Operation::Reinstate},
+                                                     {1, Operation::Players},
+                                                     {2, Operation::Cycles},
+                                                     {1, Operation::Rules},
+                                                     {4, Operation::Choice},
+                                                     {2, Operation::Hand},
+                                                     {2, Operation::Enter},
+                                                     {1, Operation::Event},
+                                                     {2, Operation::Undo},
+                                                     {1, Operation::Redo}});
+    return rc::gen::container<std::vector<Operation>>(rc::gen::resize(100, operation));
+}
+
 } // namespace
+
+// After every operation the store takes what a save would write: it reads back to the same
+// bytes, as the recovery copy does, and the table it gives is the table the model holds.
+TEST(TournamentProperty, TheStoreTakesTheFileAfterEveryOperation)
+{
+    checkSessions(3000, [] {
+        const std::vector<Operation> ops = *everyOperation();
+        DocumentSession session(startingTable().fileBytes());
+        session.mostCycles = 4;
+        session.identities = true;
+        for (const Operation &op : ops) {
+            session.apply(op);
+            const std::string bytes = session.tournament().fileBytes();
+            RC_ASSERT(readBackProblem(bytes) == std::string());
+        }
+        checkRoundTrip(session.tournament());
+    });
+}
 
 RC_GTEST_PROP(TournamentProperty, TheModelSavesWhatItHolds, (const std::vector<Operation> &ops))
 {

@@ -3,12 +3,15 @@
 
 #include <rapidcheck.h>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "export/snapshot_results.h"
+#include "table/event_rules.h"
 #include "table/tournament.h"
 #include "ui/table_picture.h"
 
@@ -28,6 +31,8 @@ struct Operation {
         Undo,
         Redo,
         Event,
+        Choice, // the tie-break dialog's OK: a preset, the lots alone or a list of one's own
+        Hand,   // «Порядок при равенстве»: some players in some order
         Kinds
     };
     int kind = Result;
@@ -39,8 +44,9 @@ struct Operation {
 
 inline const char *kindName(int kind)
 {
-    static const char *const names[] = {"Result", "Withdraw", "Reinstate", "Players", "Cycles",
-                                        "Rules",  "Enter",    "Undo",      "Redo",    "Event"};
+    static const char *const names[] = {"Result", "Withdraw", "Reinstate", "Players",
+                                        "Cycles", "Rules",    "Enter",     "Undo",
+                                        "Redo",   "Event",    "Choice",    "Hand"};
     return kind >= 0 && kind < Operation::Kinds ? names[kind] : "?";
 }
 
@@ -60,6 +66,45 @@ inline const std::vector<std::vector<TieBreak>> &rulePresets()
          {TieBreakKind::BlackGames}},
     };
     return presets;
+}
+
+// What the tie-break dialog may hand back: either preset, the lots alone, or a list of the
+// offered tie-breaks of one's own, with or without lots, the unrated at a fixed rating or not.
+inline std::vector<TieBreak> chosenList(const Operation &op)
+{
+    static const char *const offered[] = {
+        "DE",     "WIN",   "WON", "BPG",    "BWG",    "REP",    "STD",    "SB",
+        "SB/C1",  "SB/C2", "KS",  "KS/L+1", "KS/L+2", "KS/L-1", "KS/L-2", "KS/L40",
+        "KS/L60", "ARO",   "TPR", "RTNG",   "RTNG/R", "SNO",    "TPN/R"};
+    const auto lot = [&] {
+        TieBreak tb{TieBreakKind::Lot};
+        tb.seed = std::uint32_t(op.d) * 2654435761u;
+        return tb;
+    };
+    switch (op.a % 5) {
+    case 0:
+        return {};
+    case 1:
+        return fideRoundRobinTieBreaks();
+    case 2:
+        return {lot()};
+    default:
+        break;
+    }
+    std::vector<TieBreak> list;
+    const int size = std::size(offered);
+    for (int k = 0; k < 1 + op.b % 4; ++k) {
+        TieBreak tb = *tieBreakFromCode(offered[(op.c + 7 * k) % size]);
+        if (op.d % 4 == 1 &&
+            (tb.kind == TieBreakKind::AverageOpponentRating ||
+             tb.kind == TieBreakKind::PerformanceRating || tb.kind == TieBreakKind::OwnRating))
+            tb.unratedRating = 1000 + op.b;
+        if (std::find(list.begin(), list.end(), tb) == list.end())
+            list.push_back(tb);
+    }
+    if (op.d % 3 == 0)
+        list.push_back(lot());
+    return list;
 }
 
 // Operations of the kinds given, each with its weight, and numbers to bring into range.
@@ -187,6 +232,29 @@ class Session {
         case Operation::Event:
             event(eventOf(op, t.totalRounds()));
             break;
+        case Operation::Choice: {
+            // The dialog hands back the event's records of earlier changes with the list.
+            std::vector<TieBreak> list;
+            for (const TieBreak &tb : t.tieBreaks()) {
+                if (tb.kind == TieBreakKind::RulesChanged)
+                    list.push_back(tb);
+            }
+            for (const TieBreak &tb : chosenList(op))
+                list.push_back(tb);
+            rules(list);
+            break;
+        }
+        case Operation::Hand: {
+            std::vector<int> order;
+            for (int k = 0; k < 1 + op.b % n; ++k)
+                order.push_back((op.a + k * (1 + op.c % (n - 1))) % n + 1);
+            std::sort(order.begin(), order.end());
+            order.erase(std::unique(order.begin(), order.end()), order.end());
+            std::rotate(order.begin(), order.begin() + std::ptrdiff_t(op.d % order.size()),
+                        order.end());
+            rules(withOrderByHand(t.tieBreaks(), order));
+            break;
+        }
         }
     }
 
