@@ -125,7 +125,7 @@ void NormsView::refresh()
             item(QString::fromStdString(player.title), Qt::AlignCenter),
             item(QString::fromStdString(player.federation), Qt::AlignCenter),
             item(rated ? number(line.rating) : QString(), Qt::AlignRight),
-            item(rated ? number(line.k) : QString(), Qt::AlignRight),
+            item(QString::fromStdString(kText(line)), Qt::AlignRight),
             item(number(line.games), Qt::AlignRight),
             item(QString::fromStdString(withDecimalSeparator(halvesWithPoint(line.halfPoints))),
                  Qt::AlignRight),
