@@ -108,6 +108,18 @@ TEST_F(NormsWindow, PrintsACertificatePerNormAndTheRatingReport)
     EXPECT_EQ(sheet.rows[0][7], "½");
     EXPECT_NE(std::find(sheet.footer.begin(), sheet.footer.end(), "Очки: 7 из 9"),
               sheet.footer.end());
+    // The opponents as the form counts them, and the score the norm needed: Rp 2600 from
+    // p 0.72, 6.5 of 9. Nobody is below the floor of 2200, so nobody is raised.
+    for (const char *line : {"Соперники по званиям: GM 3, IM 3, WGM 1, FM 2; по федерациям: "
+                             "FRA 3, GER 3, RUS 3; без рейтинга: 0",
+                             "Рейтинг ФИДЕ участника: 2450; для нормы нужно очков: 6,5"})
+        EXPECT_NE(std::find(sheet.footer.begin(), sheet.footer.end(), line), sheet.footer.end())
+            << line;
+    EXPECT_EQ(std::count_if(sheet.footer.begin(), sheet.footer.end(),
+                            [](const std::string &line) {
+                                return line.rfind("Рейтинг соперника", 0) == 0;
+                            }),
+              0);
     EXPECT_EQ(sheet.heading[0],
               "Участник: Petrov Ivan; FIDE ID: 4100010; федерация: RUS; звание: IM; год рождения: "
               "1990");
@@ -118,6 +130,7 @@ TEST_F(NormsWindow, PrintsACertificatePerNormAndTheRatingReport)
     ASSERT_EQ(report.size(), 1u);
     ASSERT_TRUE(report[0].sheet);
     ASSERT_EQ(report[0].sheet->rows.size(), 10u);
+    EXPECT_EQ(report[0].sheet->rows[0][6], "10 (по правилам)");
     EXPECT_EQ(report[0].sheet->rows[0][10], "+23");
     EXPECT_EQ(report[0].sheet->rows[0][11], "2473");
     EXPECT_TRUE(krugovik::writePdf(report[0], path(QStringLiteral("reiting.pdf"))));
