@@ -2512,6 +2512,10 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
         <source>первый рейтинг %1</source>
         <translation>first rating %1</translation>
     </message>
+    <message>
+        <source>Турнир не может быть обсчитан ФИДЕ: в двухкруговом турнире с игроками без рейтинга должно быть не меньше шести участников.</source>
+        <translation>FIDE cannot rate the event: a double round robin with unrated players needs at least six players.</translation>
+    </message>
 </context>
 <context>
     <name>krugovik::RoundDisplay</name>

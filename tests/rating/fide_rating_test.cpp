@@ -233,6 +233,8 @@ TEST(Category, AnEventWithUnratedPlayersIsRatedWithAThirdRatedAndFourBelowTen)
     const auto twice = [&](const FideEvent &event) { return played(event, 2); };
     EXPECT_TRUE(canBeRated(played(eventOf({2000, 2000, 2000, 2000, 0}), 1)));
     EXPECT_FALSE(canBeRated(twice(eventOf({2000, 2000, 2000, 2000, 0}))));
+    EXPECT_TRUE(tooFewForSeveralCycles(twice(eventOf({2000, 2000, 2000, 2000, 0}))));
+    EXPECT_FALSE(tooFewForSeveralCycles(twice(eventOf({2000, 2000, 2000, 0, 0, 0}))));
     EXPECT_TRUE(canBeRated(twice(eventOf({2000, 2000, 2000, 2000, 0, 0}))));
     EXPECT_TRUE(canBeRated(twice(eventOf({2000, 2000, 2000, 2000, 2000}))));
 }
