@@ -305,6 +305,8 @@ void readXml(QIODevice &device, const std::function<void(const ListPlayer &)> &s
                     player.title = knownTitle(text.toStdString());
             } else if (tag == QLatin1String("rating"))
                 player.rating = text.isEmpty() ? 0 : text.toInt(&number);
+            else if (tag == QLatin1String("k"))
+                player.k = std::max(0, text.toInt()); // none or no number: not given
             else if (tag == QLatin1String("birthday"))
                 player.birthYear = text.isEmpty() ? 0 : text.toInt(&number);
             malformed = malformed || !number;

@@ -19,6 +19,7 @@ struct ListPlayer {
     char sex = 0;           // 'M', 'F', or 0 when unknown
     int birthYear = 0;
     int rating = 0; // the list's own rating: FIDE's standard rating in FIDE's list
+    int k = 0;      // the K FIDE publishes with that rating; 0 = not given
 
     bool operator==(const ListPlayer &) const = default;
 };

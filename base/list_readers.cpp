@@ -363,6 +363,8 @@ std::optional<FideTxtLayout> FideTxtLayout::fromHeader(std::string_view header,
             field = BirthYear;
         else if (heading == "FLAG")
             field = Flag;
+        else if (heading == "SK" || heading == "K")
+            field = KFactor;
         if (field < 0 || layout.m_columns[std::size_t(field)].begin != std::string_view::npos)
             continue;
         layout.m_columns[std::size_t(field)] = {headings[h].begin, h + 1 < headings.size()
@@ -409,6 +411,9 @@ std::optional<ListPlayer> FideTxtLayout::read(std::string_view line) const
         return std::nullopt;
     if (!readCount(field(Rating), player.rating) || !readYear(field(BirthYear), player.birthYear))
         return std::nullopt;
+    // A K that is no number tells nothing; the player is read without it.
+    if (!readCount(field(KFactor), player.k))
+        player.k = 0;
     player.federation = upper(field(Fed));
     player.sex = readSex(field(Sex));
     // Before 2012 the flag told a woman ("w", "wi"); every other player is a man.

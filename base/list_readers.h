@@ -31,7 +31,20 @@ class FideTxtLayout {
     };
     // Flag: "w" for a woman, "i" for an inactive player; the sex of the lists before 2012,
     // which have no Sex column.
-    enum Field { Id, Name, Fed, Sex, Title, WomanTitle, Rating, BirthYear, Flag, FieldCount };
+    // KFactor: the K of the rating read ("K" of one list, "SK" of the combined one).
+    enum Field {
+        Id,
+        Name,
+        Fed,
+        Sex,
+        Title,
+        WomanTitle,
+        Rating,
+        BirthYear,
+        Flag,
+        KFactor,
+        FieldCount
+    };
     std::array<Column, FieldCount> m_columns{};
 };
 

@@ -74,6 +74,7 @@ PlayerIdentity identityFromList(const ListPlayer &player, ListKind kind)
     identity.birthYear = player.birthYear;
     // A federation's rating is no FIDE rating, whatever its size.
     identity.fideRating = kind == ListKind::Fide ? player.rating : 0;
+    identity.listK = identity.fideRating > 0 ? player.k : 0;
     return identity;
 }
 
@@ -86,23 +87,30 @@ std::string identityFields(const PlayerIdentity &identity)
     line.append(1, kSeparator).append(identity.sex ? std::string(1, identity.sex) : "");
     line.append(1, kSeparator).append(numberField(identity.birthYear));
     line.append(1, kSeparator).append(numberField(identity.fideRating));
-    // Only a whole date adds a field, so that files of identities from the lists stay as they were.
-    if (!identity.birthDay.empty())
+    // Only a whole date or a K adds a field, so that identities without them stay as they were.
+    if (!identity.birthDay.empty() || identity.listK > 0)
         line.append(1, kSeparator).append(cleanField(identity.birthDay));
+    if (identity.listK > 0)
+        line.append(1, kSeparator).append(numberField(identity.listK));
     return line;
 }
 
 bool readIdentityFields(std::string_view text, PlayerIdentity &identity)
 {
     const std::vector<std::string_view> fields = splitFields(text);
-    if (fields.size() != kFieldCount && fields.size() != kFieldCount + 1)
+    if (fields.size() < kFieldCount || fields.size() > kFieldCount + 2)
         return false;
     PlayerIdentity read;
     if (fields.size() > kFieldCount) {
-        if (!isBirthDay(fields[kFieldCount]))
+        // The birth day stands empty only to make room for a K after it.
+        const std::string_view day = fields[kFieldCount];
+        if (day.empty() ? fields.size() == kFieldCount + 1 : !isBirthDay(day))
             return false;
-        read.birthDay = fields[kFieldCount];
+        read.birthDay = day;
     }
+    if (fields.size() > kFieldCount + 1 &&
+        (!readNumber(fields[kFieldCount + 1], read.listK) || read.listK == 0))
+        return false;
     if (!readNumber(fields[0], read.fideId) || !readNumber(fields[5], read.birthYear) ||
         !readNumber(fields[6], read.fideRating))
         return false;

@@ -20,6 +20,7 @@ struct PlayerIdentity {
     int birthYear = 0;       // 0 = unknown
     int fideRating = 0;      // FIDE's standard rating; 0 = none
     std::string birthDay;    // "MM/DD" of a whole birth date a file gave; empty = the year only
+    int listK = 0;           // the K FIDE's list gives with the rating; 0 = not given
 
     bool empty() const { return *this == PlayerIdentity{}; }
     bool operator==(const PlayerIdentity &) const = default;
@@ -47,7 +48,8 @@ using NamedIdentities = std::map<std::int64_t, NamedIdentity>;
 
 // The file beside the base: a first line naming the format, then one line per record,
 // its fields separated by tabs: record, name, FIDE ID, national ID, federation, title, sex,
-// birth year, FIDE rating. The first format had no name field.
+// birth year, FIDE rating, then, when there are, the birth day (empty when only K follows)
+// and K. The first format had no name field.
 inline constexpr std::string_view kIdentityFileHeader = "KRUGOVIK-ID 2";
 inline constexpr std::string_view kUnnamedIdentityFileHeader = "KRUGOVIK-ID 1";
 std::string writeIdentityTable(const NamedIdentities &table);

@@ -96,11 +96,9 @@ ListPlayer playerOf(const QSqlQuery &query)
     player.sex = sex.isEmpty() ? 0 : char(sex.at(0).toLatin1());
     player.birthYear = query.value(6).toInt();
     player.rating = query.value(7).toInt();
+    player.k = query.value(8).toInt();
     return player;
 }
-
-const QString kColumns =
-    QStringLiteral("name, fide_id, national_id, federation, title, sex, birth_year, rating");
 
 // The first key after every key that begins with prefix.
 QString pastPrefix(const std::string &prefix)
@@ -183,7 +181,20 @@ bool RatingListStore::ensureOpen(ListKind kind)
     c.fileId = quint64(status.st_ino);
     c.fileTime = time;
     c.fileSize = qint64(status.st_size);
+    QSqlQuery columns(db);
+    c.hasK = false;
+    if (columns.exec(QStringLiteral("PRAGMA table_info(player)"))) {
+        while (columns.next())
+            c.hasK = c.hasK || columns.value(1).toString() == QLatin1String("k");
+    }
     return true;
+}
+
+QString RatingListStore::columnsOf(ListKind kind) const
+{
+    return QStringLiteral("name, fide_id, national_id, federation, title, sex, birth_year, "
+                          "rating, ") +
+           (m_connections[std::size_t(kind)].hasK ? QStringLiteral("k") : QStringLiteral("0"));
 }
 
 std::optional<ListInfo> RatingListStore::info(ListKind kind)
@@ -223,7 +234,7 @@ std::vector<ListMatch> RatingListStore::findByName(const QString &text, std::siz
         query.setForwardOnly(true);
         query.prepare(QStringLiteral("SELECT %1 FROM player WHERE fold >= ? AND fold < ? "
                                      "ORDER BY fold LIMIT ?")
-                          .arg(kColumns));
+                          .arg(columnsOf(kind)));
         query.addBindValue(QString::fromStdString(key));
         query.addBindValue(pastPrefix(key));
         query.addBindValue(qlonglong(limit - found.size()));
@@ -250,13 +261,13 @@ std::optional<ListMatch> RatingListStore::findById(const QString &text)
         if (kind == ListKind::Fide) {
             if (!digits)
                 continue;
-            query.prepare(
-                QStringLiteral("SELECT %1 FROM player WHERE fide_id = ? LIMIT 1").arg(kColumns));
+            query.prepare(QStringLiteral("SELECT %1 FROM player WHERE fide_id = ? LIMIT 1")
+                              .arg(columnsOf(kind)));
             query.addBindValue(number);
         } else {
             query.prepare(QStringLiteral("SELECT %1 FROM player WHERE national_id = ? "
                                          "OR fide_id = ? LIMIT 1")
-                              .arg(kColumns));
+                              .arg(columnsOf(kind)));
             query.addBindValue(id);
             query.addBindValue(digits ? number : -1);
         }
@@ -343,7 +354,7 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
                   "CREATE TABLE about (key TEXT PRIMARY KEY, value TEXT)",
                   "CREATE TABLE player (fold TEXT, name TEXT, fide_id INTEGER, "
                   "national_id TEXT, federation TEXT, title TEXT, sex TEXT, "
-                  "birth_year INTEGER, rating INTEGER)"})
+                  "birth_year INTEGER, rating INTEGER, k INTEGER)"})
                 if (!sql.exec(QString::fromLatin1(statement)))
                     result.error = sql.lastError().text();
             db.transaction();
@@ -354,9 +365,9 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
             if (driverHandle.isValid() && qstrcmp(driverHandle.typeName(), "sqlite3*") == 0)
                 handle = *static_cast<sqlite3 *const *>(driverHandle.data());
             sqlite3_stmt *insert = nullptr;
-            if (!handle ||
-                sqlite3_prepare_v2(handle, "INSERT INTO player VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                                   -1, &insert, nullptr) != SQLITE_OK)
+            if (!handle || sqlite3_prepare_v2(
+                               handle, "INSERT INTO player VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                               -1, &insert, nullptr) != SQLITE_OK)
                 result.error = QCoreApplication::translate("RatingList", "SQLite недоступен");
             QString insertError;
             const auto text = [&](int column, const std::string &value) {
@@ -377,6 +388,7 @@ ImportResult importList(const QString &folder, ListKind kind, const QString &lis
                 sqlite3_bind_text(insert, 7, sex, player.sex ? 1 : 0, SQLITE_TRANSIENT);
                 sqlite3_bind_int(insert, 8, player.birthYear);
                 sqlite3_bind_int(insert, 9, player.rating);
+                sqlite3_bind_int(insert, 10, player.k);
                 if (sqlite3_step(insert) != SQLITE_DONE && insertError.isEmpty())
                     insertError = QString::fromUtf8(sqlite3_errmsg(handle));
                 sqlite3_reset(insert);

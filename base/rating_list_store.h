@@ -55,7 +55,10 @@ class RatingListStore {
         qint64 fileTime = 0;  // file (inode) in place, so its number tells it apart even
         qint64 fileSize = -1; // when size and time are the same
         bool open = false;
+        bool hasK = false; // a list imported before K was kept has no column for it
     };
+    // The columns a query reads, playerOf's order.
+    QString columnsOf(ListKind kind) const;
     // The list's open connection; opened again when an import replaced the file.
     bool ensureOpen(ListKind kind);
     void close(ListKind kind);

@@ -1,6 +1,7 @@
 #include "export/fide_sheets.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "common/texts.h"
@@ -87,7 +88,10 @@ Sheet certificate(const TournamentSnapshot &snapshot, const FideEvent &event, in
     std::vector<Line> lines;
     int halves = 0;
     std::set<std::string> federations;
-    int titled = 0, ofLevel = 0;
+    int titled = 0, ofLevel = 0, unrated = 0;
+    std::map<std::string, int> byFederation;
+    std::map<std::string, int> byTitle;
+    int lowest = -1, lowestRating = 0; // the opponent the rating floor may raise
     for (int cycle = 0; cycle < snapshot.cycles; ++cycle) {
         for (int q = 0; q < n; ++q) {
             if (q == p)
@@ -99,13 +103,22 @@ Sheet certificate(const TournamentSnapshot &snapshot, const FideEvent &event, in
                                           std::size_t(a) * std::size_t(a + 1) / 2 +
                                           std::size_t(b - a - 1);
             const FideGame *found = &event.games[std::size_t(cycle) * perCycle + pairIndex];
-            if (found->kind != FideGameKind::OverTheBoard)
+            if (found->kind != FideGameKind::OverTheBoard || leftOutOfNorms(event, q))
                 continue;
             const int mine =
                 found->first == p ? found->firstHalfPoints : 2 - found->firstHalfPoints;
             halves += mine;
             const FidePlayer &opponent = event.players[std::size_t(q)];
             federations.insert(opponent.federation);
+            ++byFederation[opponent.federation];
+            if (!opponent.title.empty())
+                ++byTitle[opponent.title];
+            unrated += opponent.rating > 0 ? 0 : 1;
+            const int counted = opponent.rating > 0 ? opponent.rating : kUnratedOpponentRating;
+            if (lowest < 0 || counted < lowestRating) {
+                lowest = q;
+                lowestRating = counted;
+            }
             titled += isTitleHolder(opponent.title) ? 1 : 0;
             ofLevel += countsForLevel(opponent.title, check.norm) ? 1 : 0;
             const auto scheduled = scheduledGame(n, snapshot.cycles, snapshot.reverseLastRounds,
@@ -145,6 +158,29 @@ Sheet certificate(const TournamentSnapshot &snapshot, const FideEvent &event, in
                 std::to_string(std::count_if(
                     federations.begin(), federations.end(),
                     [&](const std::string &f) { return !f.empty() && f != player.federation; }))}));
+    // What the form asks beyond the totals: the opponents by title and by federation, the
+    // unrated ones, the one raised to the floor, and the score the norm needed.
+    std::string titles;
+    for (const char *title : {"GM", "IM", "WGM", "FM", "WIM", "CM", "WFM", "WCM"}) {
+        if (const auto it = byTitle.find(title); it != byTitle.end())
+            titles += (titles.empty() ? "" : ", ") + it->first + ' ' + std::to_string(it->second);
+    }
+    std::string feds;
+    for (const auto &[fed, count] : byFederation)
+        feds += (feds.empty() ? "" : ", ") + orNone(fed) + ' ' + std::to_string(count);
+    sheet.footer.push_back(filled(
+        translated("FideSheets", "Соперники по званиям: %1; по федерациям: %2; без рейтинга: %3"),
+        {orNone(titles), orNone(feds), std::to_string(unrated)}));
+    if (lowest >= 0 && lowestRating < level.ratingFloor)
+        sheet.footer.push_back(filled(
+            translated("FideSheets", "Рейтинг соперника %1 поднят с %2 до нижней границы %3"),
+            {event.players[std::size_t(lowest)].name, std::to_string(lowestRating),
+             std::to_string(level.ratingFloor)}));
+    const int needed = leastNormHalves(check.norm, check.ra, check.games);
+    sheet.footer.push_back(
+        filled(translated("FideSheets", "Рейтинг ФИДЕ участника: %1; для нормы нужно очков: %2"),
+               {player.rating > 0 ? std::to_string(player.rating) : "—",
+                needed >= 0 ? withDecimalSeparator(halvesWithPoint(needed)) : "—"}));
     sheet.footer.push_back(
         filled(translated("FideSheets", "Норма %1 выполнена"), {normName(check.norm)}));
     sheet.signatures = {translated("FideSheets", "Главный судья") + '\t' +
@@ -204,9 +240,8 @@ Sheet ratingReportSheet(const TournamentSnapshot &snapshot)
         sheet.rows.push_back(
             {std::to_string(line.number), line.name,
              fideIdText(snapshot.players[std::size_t(line.number - 1)].identity.fideId),
-             player.title, player.federation, rated ? std::to_string(line.rating) : "",
-             rated ? std::to_string(line.k) : "", std::to_string(line.games),
-             withDecimalSeparator(halvesWithPoint(line.halfPoints)),
+             player.title, player.federation, rated ? std::to_string(line.rating) : "", kText(line),
+             std::to_string(line.games), withDecimalSeparator(halvesWithPoint(line.halfPoints)),
              rated ? withDecimalSeparator(hundredthsWithPoint(line.expectedHundredths)) : "",
              rated ? signedNumber(line.change) : "", newRating});
     }

@@ -62,6 +62,7 @@ FideEvent fideEventOf(const TournamentSnapshot &snapshot)
         player.federation = row.identity.federation;
         player.sex = row.identity.sex;
         player.birthYear = row.identity.birthYear;
+        player.listK = row.identity.listK;
         event.players.push_back(std::move(player));
     }
     std::vector<const GameRecords *> cycles = {&snapshot.games};

@@ -352,6 +352,18 @@
         <source>Ожидаемый результат — по таблице 8.1.2 Положения о рейтинге ФИДЕ, разница больше 400 считается как 400; K — по статье 8.3.3; партии без игры не обсчитываются.</source>
         <translation>Expected scores from table 8.1.2 of FIDE&apos;s Rating Regulations, a difference of more than 400 counted as 400; K by article 8.3.3; games not played are not rated.</translation>
     </message>
+    <message>
+        <source>Соперники по званиям: %1; по федерациям: %2; без рейтинга: %3</source>
+        <translation>Opponents by title: %1; by federation: %2; unrated: %3</translation>
+    </message>
+    <message>
+        <source>Рейтинг соперника %1 поднят с %2 до нижней границы %3</source>
+        <translation>Opponent %1 raised from %2 to the rating floor %3</translation>
+    </message>
+    <message>
+        <source>Рейтинг ФИДЕ участника: %1; для нормы нужно очков: %2</source>
+        <translation>The player&apos;s FIDE rating: %1; points the norm needed: %2</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -846,6 +858,21 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <source>Нормы %1 нет: %2</source>
         <comment>%1: the norm; %2: the reasons</comment>
         <translation>No %1 norm: %2</translation>
+    </message>
+    <message>
+        <source>%1 (новый игрок, список)</source>
+        <comment>K of a new player, as the rating list gives it</comment>
+        <translation>%1 (new player, list)</translation>
+    </message>
+    <message>
+        <source>%1 (список)</source>
+        <comment>K as the rating list gives it</comment>
+        <translation>%1 (list)</translation>
+    </message>
+    <message>
+        <source>%1 (по правилам)</source>
+        <comment>K found by the rating regulations from rating and age</comment>
+        <translation>%1 (by the rules)</translation>
     </message>
 </context>
 <context>
@@ -2484,6 +2511,10 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
     <message>
         <source>первый рейтинг %1</source>
         <translation>first rating %1</translation>
+    </message>
+    <message>
+        <source>Турнир не может быть обсчитан ФИДЕ: в двухкруговом турнире с игроками без рейтинга должно быть не меньше шести участников.</source>
+        <translation>FIDE cannot rate the event: a double round robin with unrated players needs at least six players.</translation>
     </message>
 </context>
 <context>

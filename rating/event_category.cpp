@@ -29,11 +29,19 @@ int eventCategory(int average)
     return average < 2251 ? 0 : (average - 2251) / 25 + 1;
 }
 
+bool tooFewForSeveralCycles(const FideEvent &event)
+{
+    const int n = int(event.players.size());
+    const std::size_t pairs = std::size_t(n) * std::size_t(std::max(n - 1, 0)) / 2;
+    const bool severalCycles = pairs > 0 && event.games.size() > pairs;
+    return severalCycles && ratedCount(event) < n && n < 6;
+}
+
 bool canBeRated(const FideEvent &event)
 {
     const int n = int(event.players.size());
     const int rated = ratedCount(event);
-    return rated * 3 >= n && (n >= 10 || rated >= 4);
+    return !tooFewForSeveralCycles(event) && rated * 3 >= n && (n >= 10 || rated >= 4);
 }
 
 bool canGiveNorms(const FideEvent &event)

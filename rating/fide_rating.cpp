@@ -51,14 +51,24 @@ int scoreFraction(int halfPoints, int games)
     return int(floorDiv(100LL * halfPoints + games, 2LL * games));
 }
 
+bool isJunior(int birthYear, int year)
+{
+    // 8.3.3: K 40 lasts until the end of the year of the 18th birthday.
+    return birthYear > 0 && year > 0 && year - birthYear <= 18;
+}
+
+bool newPlayerByListK(int listK, int rating, int birthYear, int year)
+{
+    // The list's K is 40 only for a junior below 2300 or a new player (8.3.3); a junior
+    // whose birth year is unknown cannot be told apart.
+    return listK == 40 && birthYear > 0 && !(isJunior(birthYear, year) && rating < 2300);
+}
+
 int kFactor(const KFactorInput &player)
 {
     if (player.listK > 0)
         return player.listK;
-    // 8.3.3: under 18 at the end of the year of the event.
-    const bool junior =
-        player.birthYear > 0 && player.year > 0 && player.year - player.birthYear < 18;
-    if (player.newPlayer || (junior && player.rating < 2300))
+    if (player.newPlayer || (isJunior(player.birthYear, player.year) && player.rating < 2300))
         return 40;
     if (player.rating < 2400 && !player.reached2400)
         return 20;

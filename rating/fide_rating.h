@@ -31,9 +31,18 @@ struct KFactorInput {
     int listK = 0;            // the K the rating list publishes for him; 0 = not given
 };
 
-// K by 8.3.3: the list's K where it is given; else 40 for a new player and for one under 18
-// at the end of the year whose rating is below 2300, 20 below 2400, 10 once 2400 was reached.
+// K by 8.3.3: the list's K where it is given; else 40 for a new player and, until the end
+// of the year of his 18th birthday, for one whose rating is below 2300; 20 below 2400; 10
+// once 2400 was reached.
 int kFactor(const KFactorInput &player);
+
+// Whether a player born in birthYear still counts as a junior for K in `year` (8.3.3).
+bool isJunior(int birthYear, int year);
+
+// Whether the list's K tells a new player (fewer than 30 rated games): a K of 40 for a
+// player who is no junior below 2300. FIDE's list has no count of games to tell it
+// otherwise.
+bool newPlayerByListK(int listK, int rating, int birthYear, int year);
 
 // K reduced so that K × games does not exceed 700 (8.3.3).
 int cappedK(int k, int games);

@@ -30,8 +30,11 @@ std::vector<FideReportLine> fideReport(const FideEvent &event)
             if (side.kind != FideGameKind::OverTheBoard)
                 continue;
             const int opponentRating = event.players[std::size_t(side.opponent)].rating;
-            opponents.push_back(opponentRating);
-            halves += side.halfPoints;
+            // The performance is the norms': their games only.
+            if (!leftOutOfNorms(event, side.opponent)) {
+                opponents.push_back(opponentRating);
+                halves += side.halfPoints;
+            }
             if (opponentRating > 0)
                 rated.push_back({opponentRating, side.halfPoints});
         }
@@ -45,6 +48,10 @@ std::vector<FideReportLine> fideReport(const FideEvent &event)
             k.year = event.year;
             k.reached2400 = player.rating >= 2400;
             k.listK = player.listK;
+            line.kFromList = player.listK > 0;
+            line.newPlayer =
+                newPlayerByListK(player.listK, player.rating, player.birthYear, event.year);
+            k.newPlayer = line.newPlayer;
             const RatingChange change = ratingChange(player.rating, kFactor(k), rated);
             line.k = change.k;
             line.expectedHundredths = change.expectedHundredths;
@@ -64,6 +71,22 @@ std::vector<FideReportLine> fideReport(const FideEvent &event)
         lines.push_back(std::move(line));
     }
     return lines;
+}
+
+std::string kText(const FideReportLine &line)
+{
+    if (line.rating <= 0)
+        return {};
+    const std::string k = std::to_string(line.k);
+    if (line.newPlayer)
+        return filled(translated("Norms", "%1 (новый игрок, список)",
+                                 "K of a new player, as the rating list gives it"),
+                      {k});
+    if (line.kFromList)
+        return filled(translated("Norms", "%1 (список)", "K as the rating list gives it"), {k});
+    return filled(translated("Norms", "%1 (по правилам)",
+                             "K found by the rating regulations from rating and age"),
+                  {k});
 }
 
 std::string halvesWithPoint(int halves)

@@ -15,6 +15,8 @@ struct FideReportLine {
     std::string name;
     int rating = 0;                 // FIDE rating; 0 = unrated
     int k = 0;                      // K applied; 0 for an unrated player
+    bool kFromList = false;         // K is the one the rating list gives
+    bool newPlayer = false;         // the list's K tells a new player (B.02 8.3.3)
     int games = 0;                  // rated games: over the board against rated opponents
     int halfPoints = 0;             // score in them
     int expectedHundredths = 0;     // the sum of the expected scores (rated players)
@@ -24,6 +26,10 @@ struct FideReportLine {
     std::vector<Norm> norms;        // the norms made, in the order of kNorms
     std::array<NormCheck, 4> normChecks{};
 };
+
+// K with where it came from: «40 (список)», «40 (новый игрок, список)», «20 (по правилам)»;
+// empty for an unrated player.
+std::string kText(const FideReportLine &line);
 
 // Every player's line in start-number order.
 std::vector<FideReportLine> fideReport(const FideEvent &event);

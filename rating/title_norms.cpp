@@ -68,6 +68,21 @@ void checkFederations(const std::string &own, const std::vector<std::string> &op
 
 } // namespace
 
+bool leftOutOfNorms(const FideEvent &event, int q)
+{
+    if (event.players[std::size_t(q)].rating > 0)
+        return false;
+    int halves = 0;
+    for (const FideSide &side : sidesOf(event, q)) {
+        // He may still score.
+        if (side.kind == FideGameKind::Pending)
+            return false;
+        if (side.kind == FideGameKind::OverTheBoard)
+            halves += side.halfPoints;
+    }
+    return halves == 0;
+}
+
 const NormLevel &normLevel(Norm norm)
 {
     return kLevels[std::size_t(norm)];
@@ -109,6 +124,18 @@ int performance(int ra, int halfPoints, int games)
     return ra + ratingDifferenceFor(scoreFraction(halfPoints, games));
 }
 
+int leastNormHalves(Norm norm, int ra, int games)
+{
+    // The least score over the games that reaches the performance (1.4.8) and 35 per cent
+    // of the games (1.4.9).
+    for (int s = 0; s <= 2 * games; ++s) {
+        if (performance(ra, s, games) >= normLevel(norm).leastPerformance &&
+            s * 100 >= 35 * 2 * games)
+            return s;
+    }
+    return -1;
+}
+
 std::array<NormCheck, 4> checkNorms(const FideEvent &event, int p)
 {
     const FidePlayer &player = event.players[std::size_t(p)];
@@ -117,9 +144,10 @@ std::array<NormCheck, 4> checkNorms(const FideEvent &event, int p)
     std::vector<std::string> titles;
     int playedHalves = 0, played = 0, remaining = 0;
     std::vector<int> playedRatings;
-    // 1.4.2: a game decided without play does not count; a game still to play will.
+    // 1.4.2: a game decided without play does not count, nor one against an unrated
+    // opponent who scored nothing; a game still to play will.
     for (const FideSide &side : sidesOf(event, p)) {
-        if (side.kind == FideGameKind::Forfeit)
+        if (side.kind == FideGameKind::Forfeit || leftOutOfNorms(event, side.opponent))
             continue;
         const FidePlayer &opponent = event.players[std::size_t(side.opponent)];
         ratings.push_back(opponent.rating);
@@ -172,15 +200,7 @@ std::array<NormCheck, 4> checkNorms(const FideEvent &event, int p)
             check.state = NormState::Impossible;
             continue;
         }
-        // The least score over all n games that reaches the performance (1.4.8) and 35 per
-        // cent of the games (1.4.9).
-        int least = -1;
-        for (int s = 0; s <= 2 * n; ++s) {
-            if (performance(check.ra, s, n) >= level.leastPerformance && s * 100 >= 35 * 2 * n) {
-                least = s;
-                break;
-            }
-        }
+        const int least = leastNormHalves(norm, check.ra, n);
         if (least < 0 || playedHalves + 2 * remaining < least) {
             check.state = NormState::Impossible;
             check.failures.push_back(KRUGOVIK_NOOP("Norms", "мало очков"));

@@ -33,6 +33,10 @@ inline constexpr int kUnratedOpponentRating = 1400;
 bool isTitleHolder(const std::string &title);
 bool countsForLevel(const std::string &title, Norm norm);
 
+// Whether the games against player q leave the norms of his opponents (1.4.2): he is
+// unrated, has played all his games and scored nothing over the board in them.
+bool leftOutOfNorms(const FideEvent &event, int q);
+
 // Ra: the average rating of the opponents, unrated ones at 1400, the lowest one below the
 // floor (only one) raised to it, rounded to the nearest whole number with halves up (1.4.6).
 // `floor` 0 raises nobody.
@@ -40,6 +44,10 @@ int averageOfOpponents(std::vector<int> ratings, int floor);
 
 // Rp = Ra + dp, p = score / games rounded to two decimals (1.4.8).
 int performance(int ra, int halfPoints, int games);
+
+// The least score in half points over `games` games against an average of ra that makes
+// the norm: Rp (1.4.8) and 35 per cent (1.4.9); -1 when no score does.
+int leastNormHalves(Norm norm, int ra, int games);
 
 // Where a player stands for one norm.
 enum class NormState {

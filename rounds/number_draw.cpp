@@ -4,10 +4,13 @@
 #include <map>
 #include <numeric>
 
+#include "common/escaped_field.h"
 #include "common/split_mix.h"
 
 namespace krugovik {
 namespace {
+
+constexpr char kClubSeparator = '|';
 
 // C.05 Annex 2, point 5: the sets A, B, C and D for 10, 12, … 24 players.
 const std::map<int, std::array<std::vector<int>, 4>> &varmaTable()
@@ -48,8 +51,17 @@ std::string drawRecordText(const DrawRecord &record)
     switch (record.method) {
     case DrawMethod::Lot:
         return "LOT " + std::to_string(record.seed);
-    case DrawMethod::Varma:
-        return "VARMA " + std::to_string(record.seed) + (record.byClub ? " CLUB" : " FED");
+    case DrawMethod::Varma: {
+        std::string text =
+            "VARMA " + std::to_string(record.seed) + (record.byClub ? " CLUB" : " FED");
+        if (record.byClub && !record.clubs.empty()) {
+            text += ' ';
+            for (std::size_t k = 0; k < record.clubs.size(); ++k)
+                text += (k > 0 ? std::string(1, kClubSeparator) : std::string()) +
+                        escapedField(record.clubs[k], kClubSeparator);
+        }
+        return text;
+    }
     case DrawMethod::Rating:
         return "RATING";
     case DrawMethod::ByHand:
@@ -87,11 +99,23 @@ std::optional<DrawRecord> readDrawRecord(std::string_view text)
             return record;
         }
     }
-    if (words.size() == 3 && words[0] == "VARMA" && (words[2] == "FED" || words[2] == "CLUB")) {
+    if ((words.size() == 3 || (words.size() == 4 && words[2] == "CLUB")) && words[0] == "VARMA" &&
+        (words[2] == "FED" || words[2] == "CLUB")) {
         if (const auto seed = seedOf(words[1])) {
             record.method = DrawMethod::Varma;
             record.seed = *seed;
             record.byClub = words[2] == "CLUB";
+            std::string_view clubs = words.size() == 4 ? words[3] : std::string_view();
+            while (words.size() == 4) {
+                const std::size_t bar = clubs.find(kClubSeparator);
+                std::string club;
+                if (!unescapedField(clubs.substr(0, bar), club))
+                    return std::nullopt;
+                record.clubs.push_back(std::move(club));
+                if (bar == std::string_view::npos)
+                    break;
+                clubs.remove_prefix(bar + 1);
+            }
             return record;
         }
     }

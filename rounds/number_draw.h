@@ -26,12 +26,16 @@ struct DrawRecord {
     DrawMethod method = DrawMethod::Lot;
     std::uint64_t seed = 0; // Lot and Varma
     bool byClub = false;    // Varma: the contingents are clubs, not federations
+    // Varma by clubs: the club the director named for each player, by start number after the
+    // draw (clubs[k] for number k + 1); empty for any other draw.
+    std::vector<std::string> clubs;
 
     bool operator==(const DrawRecord &) const = default;
 };
 
-// The record as the file's line writes it after its word: "LOT 123", "VARMA 123 CLUB",
-// "RATING", "HAND"; and read back, nothing for any other text.
+// The record as the file's line writes it after its word: "LOT 123", "VARMA 123 FED",
+// "VARMA 123 CLUB Spartak|Lokomotiv||Spartak" (the clubs by start number, escaped as %XX
+// outside ASCII), "RATING", "HAND"; and read back, nothing for any other text.
 std::string drawRecordText(const DrawRecord &record);
 std::optional<DrawRecord> readDrawRecord(std::string_view text);
 

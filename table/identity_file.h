@@ -10,7 +10,8 @@
 namespace krugovik {
 
 // The players' identities in the tournament file's extension, one line per row that has
-// one: "IDENTITY i FIDE-ID|national ID|federation|title|sex|birth year|FIDE rating".
+// one: "IDENTITY i FIDE-ID|national ID|federation|title|sex|birth year|FIDE rating", then
+// "|birth day" and "|K" where there are (base/player_identity.h).
 // The extension is ASCII: other bytes, "|" and "%" are written as %XX.
 inline constexpr std::string_view kIdentitySection = "IDENTITY";
 

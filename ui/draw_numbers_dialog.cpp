@@ -12,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <numeric>
 
 namespace krugovik {
@@ -86,8 +87,16 @@ DrawNumbersDialog::DrawNumbersDialog(std::vector<DrawEntrant> players,
     layout->addWidget(buttons);
 
     // The draw the file records is offered again with its seed.
-    const DrawRecord start = previous.value_or(DrawRecord{
-        DrawMethod::Lot, QRandomGenerator::global()->bounded(quint64(1), quint64(1e15)), false});
+    const DrawRecord start =
+        previous.value_or(DrawRecord{DrawMethod::Lot,
+                                     QRandomGenerator::global()->bounded(quint64(1), quint64(1e15)),
+                                     false,
+                                     {}});
+    // The clubs the file keeps stand by the numbers the draw gave, which the rows now hold.
+    if (start.clubs.size() == m_players.size()) {
+        for (int r = 0; r < int(m_players.size()); ++r)
+            tblDrawClubs->item(r, 1)->setText(QString::fromStdString(start.clubs[std::size_t(r)]));
+    }
     cmbDrawMethod->setCurrentIndex(cmbDrawMethod->findData(int(start.method)));
     cmbVarmaGroups->setCurrentIndex(start.byClub ? 1 : 0);
     txtDrawSeed->setText(QString::number(
@@ -118,6 +127,14 @@ DrawRecord DrawNumbersDialog::record() const
     if (record.method == DrawMethod::Lot || record.method == DrawMethod::Varma)
         record.seed = txtDrawSeed->text().toULongLong();
     record.byClub = record.method == DrawMethod::Varma && cmbVarmaGroups->currentIndex() == 1;
+    // The clubs go with the players to their new numbers.
+    if (record.byClub) {
+        for (int row : m_order)
+            record.clubs.push_back(tblDrawClubs->item(row, 1)->text().trimmed().toStdString());
+        if (std::all_of(record.clubs.begin(), record.clubs.end(),
+                        [](const std::string &club) { return club.empty(); }))
+            record.clubs.clear();
+    }
     return record;
 }
 

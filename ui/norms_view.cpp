@@ -79,10 +79,14 @@ void NormsView::refresh()
                                   .arg(average)
                                   .arg(category > 0 ? number(category) : tr("нет"))
                             : tr("Рейтинга ФИДЕ нет ни у кого."));
-    summary << (canBeRated(event)
-                    ? tr("Турнир может быть обсчитан ФИДЕ.")
-                    : tr("Турнир не может быть обсчитан ФИДЕ: рейтинг должен быть хотя бы у "
-                         "трети игроков, и не меньше чем у четырёх, если игроков меньше десяти."));
+    if (canBeRated(event))
+        summary << tr("Турнир может быть обсчитан ФИДЕ.");
+    else if (tooFewForSeveralCycles(event))
+        summary << tr("Турнир не может быть обсчитан ФИДЕ: в двухкруговом турнире с игроками "
+                      "без рейтинга должно быть не меньше шести участников.");
+    else
+        summary << tr("Турнир не может быть обсчитан ФИДЕ: рейтинг должен быть хотя бы у "
+                      "трети игроков, и не меньше чем у четырёх, если игроков меньше десяти.");
     summary << (canGiveNorms(event) ? tr("Турнир может дать нормы званий.")
                                     : tr("Норм званий в турнире выполнить нельзя."));
     lblNormsSummary->setText(summary.join(QLatin1Char('\n')));
@@ -125,7 +129,7 @@ void NormsView::refresh()
             item(QString::fromStdString(player.title), Qt::AlignCenter),
             item(QString::fromStdString(player.federation), Qt::AlignCenter),
             item(rated ? number(line.rating) : QString(), Qt::AlignRight),
-            item(rated ? number(line.k) : QString(), Qt::AlignRight),
+            item(QString::fromStdString(kText(line)), Qt::AlignRight),
             item(number(line.games), Qt::AlignRight),
             item(QString::fromStdString(withDecimalSeparator(halvesWithPoint(line.halfPoints))),
                  Qt::AlignRight),

@@ -11,6 +11,8 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "common/printer.h"
 #include "support/test_helpers.h"
 #include "ui/draw_numbers_dialog.h"
@@ -71,7 +73,8 @@ TEST_F(NormsWindow, ShowsTheCategoryChangesAndNormsAndFollowsEachResult)
     ASSERT_EQ(table->rowCount(), 10);
     // Player 1: 7 of 9 against an average of 2434, K 10, expected 4.69.
     EXPECT_EQ(normsCell(0, 1), QStringLiteral("Petrov Ivan"));
-    EXPECT_EQ(normsCell(0, 5), QStringLiteral("10"));
+    // No K in the file: found by the rules, and the window says so.
+    EXPECT_EQ(normsCell(0, 5), QStringLiteral("10 (по правилам)"));
     EXPECT_EQ(normsCell(0, 7), QStringLiteral("7"));
     EXPECT_EQ(normsCell(0, 8), QStringLiteral("4,69"));
     EXPECT_EQ(normsCell(0, 9), QStringLiteral("+23"));
@@ -105,6 +108,18 @@ TEST_F(NormsWindow, PrintsACertificatePerNormAndTheRatingReport)
     EXPECT_EQ(sheet.rows[0][7], "½");
     EXPECT_NE(std::find(sheet.footer.begin(), sheet.footer.end(), "Очки: 7 из 9"),
               sheet.footer.end());
+    // The opponents as the form counts them, and the score the norm needed: Rp 2600 from
+    // p 0.72, 6.5 of 9. Nobody is below the floor of 2200, so nobody is raised.
+    for (const char *line : {"Соперники по званиям: GM 3, IM 3, WGM 1, FM 2; по федерациям: "
+                             "FRA 3, GER 3, RUS 3; без рейтинга: 0",
+                             "Рейтинг ФИДЕ участника: 2450; для нормы нужно очков: 6,5"})
+        EXPECT_NE(std::find(sheet.footer.begin(), sheet.footer.end(), line), sheet.footer.end())
+            << line;
+    EXPECT_EQ(std::count_if(sheet.footer.begin(), sheet.footer.end(),
+                            [](const std::string &line) {
+                                return line.rfind("Рейтинг соперника", 0) == 0;
+                            }),
+              0);
     EXPECT_EQ(sheet.heading[0],
               "Участник: Petrov Ivan; FIDE ID: 4100010; федерация: RUS; звание: IM; год рождения: "
               "1990");
@@ -115,6 +130,7 @@ TEST_F(NormsWindow, PrintsACertificatePerNormAndTheRatingReport)
     ASSERT_EQ(report.size(), 1u);
     ASSERT_TRUE(report[0].sheet);
     ASSERT_EQ(report[0].sheet->rows.size(), 10u);
+    EXPECT_EQ(report[0].sheet->rows[0][6], "10 (по правилам)");
     EXPECT_EQ(report[0].sheet->rows[0][10], "+23");
     EXPECT_EQ(report[0].sheet->rows[0][11], "2473");
     EXPECT_TRUE(krugovik::writePdf(report[0], path(QStringLiteral("reiting.pdf"))));
@@ -148,6 +164,57 @@ TEST_F(NormsWindow, DrawsNumbersByRatingAsOneStep)
               QStringLiteral("Номера разыгрываются только до первого результата."));
 }
 
+// A draw by clubs: the clubs typed go into the record by the numbers drawn, and a dialog
+// opened on that record shows them again against the players, who now stand in that order.
+TEST_F(NormsWindow, TheClubsOfAVarmaDrawGoIntoTheRecordAndComeBack)
+{
+    std::vector<krugovik::DrawEntrant> players;
+    // Two clubs of three, three players of no club, each a contingent of his own.
+    const auto clubOf = [](int row) -> std::string {
+        return row < 3 ? "Спартак" : row < 6 ? "Динамо" : "";
+    };
+    for (int i = 0; i < 9; ++i)
+        players.push_back({"Игрок " + std::to_string(i + 1), 2000 + i, "", ""});
+    std::vector<std::string> drawnClubs;
+    {
+        krugovik::DrawNumbersDialog dialog(players, std::nullopt);
+        dialog.findChild<QComboBox *>(QStringLiteral("cmbDrawMethod"))->setCurrentIndex(1);
+        dialog.findChild<QComboBox *>(QStringLiteral("cmbVarmaGroups"))->setCurrentIndex(1);
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("tblDrawClubs"));
+        for (int r = 0; r < 9; ++r)
+            table->item(r, 1)->setText(QString::fromStdString(clubOf(r)));
+        click(dialog.findChild<QPushButton *>(QStringLiteral("cmdDraw")));
+        const krugovik::DrawRecord record = dialog.record();
+        ASSERT_EQ(record.clubs.size(), 9u);
+        const std::vector<int> order = dialog.order();
+        for (int k = 0; k < 9; ++k)
+            EXPECT_EQ(record.clubs[std::size_t(k)], clubOf(order[std::size_t(k)]));
+        drawnClubs = record.clubs;
+        // The clubs were the contingents: the three of each hold numbers of one set.
+        const auto sets = krugovik::varmaGroups(9);
+        for (const char *club : {"Спартак", "Динамо"}) {
+            std::set<int> setsHeld;
+            for (int k = 0; k < 9; ++k) {
+                if (record.clubs[std::size_t(k)] != club)
+                    continue;
+                for (int g = 0; g < 4; ++g) {
+                    const std::vector<int> &set = sets[std::size_t(g)];
+                    if (std::find(set.begin(), set.end(), k + 1) != set.end())
+                        setsHeld.insert(g);
+                }
+            }
+            EXPECT_EQ(setsHeld.size(), 1u) << club;
+        }
+        EXPECT_EQ(krugovik::readDrawRecord(krugovik::drawRecordText(record)), record);
+    }
+    krugovik::DrawNumbersDialog again(players,
+                                      krugovik::DrawRecord{krugovik::DrawMethod::Varma, 3, true,
+                                                           drawnClubs});
+    auto *table = again.findChild<QTableWidget *>(QStringLiteral("tblDrawClubs"));
+    for (int r = 0; r < 9; ++r)
+        EXPECT_EQ(table->item(r, 1)->text().toStdString(), drawnClubs[std::size_t(r)]);
+}
+
 // The window, its forms and the draw's dialog in English.
 class NormsInEnglish : public NormsWindow {
   protected:
@@ -176,6 +243,7 @@ TEST_F(NormsInEnglish, TheWindowAndItsFormsSpeakEnglish)
                     ->findChild<QLabel *>(QStringLiteral("lblNormsSummary"))
                     ->text()
                     .startsWith(QStringLiteral("Average FIDE rating: 2436, category: 8")));
+    EXPECT_EQ(normsCell(0, 5), QStringLiteral("10 (by the rules)"));
     EXPECT_EQ(normsCell(0, 8), QStringLiteral("4.69"));
     EXPECT_EQ(normsCell(0, 11), QStringLiteral("GM norm made"));
     const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));

@@ -185,11 +185,12 @@ TEST_F(FindInListsTest, EnterTakesAnIdOrTheListsFirstMatchWhenTheBaseHasNone)
     EXPECT_EQ(widget<QLabel>(QStringLiteral("lblIdentity"))->text(),
               QStringLiteral("FIDE 4100018 · RUS · GM · 1951 г.р. · Эло 2617"));
 
+    // FIDE's K goes last, after an empty birth day; a federation's player has none.
     const QByteArray ids = readFile(QStringLiteral("BASE.ID"));
-    EXPECT_TRUE(ids.contains("2\tKarpov, Anatoly\t4100018\t\tRUS\tGM\tM\t1951\t2617\n"));
-    EXPECT_TRUE(ids.contains("3\tCarlsen, Magnus\t1503014\t\tNOR\tGM\tM\t1990\t2839\n"));
+    EXPECT_TRUE(ids.contains("2\tKarpov, Anatoly\t4100018\t\tRUS\tGM\tM\t1951\t2617\t\t10\n"));
+    EXPECT_TRUE(ids.contains("3\tCarlsen, Magnus\t1503014\t\tNOR\tGM\tM\t1990\t2839\t\t10\n"));
     EXPECT_TRUE(ids.contains("4\tСидорова Анна\t34100001\t12346\t\tWFM\tF\t2010\t\n")); // no FIDE rating
-    EXPECT_TRUE(ids.contains("5\tRahmanov-Abdusattorov-Kh\t44112233\t\tUZB\tCM\tM\t2012\t1987\n"));
+    EXPECT_TRUE(ids.contains("5\tRahmanov-Abdusattorov-Kh\t44112233\t\tUZB\tCM\tM\t2012\t1987\t\t20\n"));
 
     // Nothing anywhere: red, as before.
     find(QStringLiteral("Никто"));

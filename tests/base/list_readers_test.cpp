@@ -32,7 +32,7 @@ namespace krugovik {
 void PrintTo(const ListPlayer &p, std::ostream *out)
 {
     *out << p.fideId << " " << p.name << " " << p.federation << " " << (p.sex ? p.sex : '-') << " "
-         << p.title << " " << p.rating << " " << p.birthYear;
+         << p.title << " " << p.rating << " " << p.birthYear << " K" << p.k;
 }
 } // namespace krugovik
 
@@ -52,21 +52,22 @@ TEST(FideTxtList, ColumnsFoundFromTheHeaderReadEveryTrap)
         std::string title;
         int rating;
         int birthYear;
+        int k; // the standard rating's K, "SK"
     };
     const std::vector<Expected> expected = {
-        {2, 4100018, "Karpov, Anatoly", "RUS", 'M', "GM", 2617, 1951},
+        {2, 4100018, "Karpov, Anatoly", "RUS", 'M', "GM", 2617, 1951, 10},
         // Several titles: the open one wins, the arbiter's titles do not count.
-        {3, 14109603, "Goryachkina, Aleksandra", "RUS", 'F', "GM", 2553, 1998},
-        {4, 4168119, "Ivanov, Ivan", "RUS", 'M', "", 1854, 2008},
-        {5, 24101605, "Zhukov, Dmitry", "RUS", 'M', "IM", 2402, 1994},
+        {3, 14109603, "Goryachkina, Aleksandra", "RUS", 'F', "GM", 2553, 1998, 10},
+        {4, 4168119, "Ivanov, Ivan", "RUS", 'M', "", 1854, 2008, 20},
+        {5, 24101605, "Zhukov, Dmitry", "RUS", 'M', "IM", 2402, 1994, 10},
         // A title the report does not know is left out, the line is kept.
-        {6, 34187765, "Shcherbakova, Yekaterina", "RUS", 'F', "", 1650, 2011},
-        {7, 1503014, "Carlsen, Magnus", "NOR", 'M', "GM", 2839, 1990},
+        {6, 34187765, "Shcherbakova, Yekaterina", "RUS", 'F', "", 1650, 2011, 40},
+        {7, 1503014, "Carlsen, Magnus", "NOR", 'M', "GM", 2839, 1990, 10},
         // Longer than the base's 24 characters: the list keeps the whole name.
         {10, 44112233, "Rahmanov-Abdusattorov-Khodjaev, Nodirbekjon Ali", "UZB", 'M', "CM", 1987,
-         2012},
+         2012, 20},
         // No rating, "0000" for the year, an unknown "NM".
-        {12, 44112235, "Lee, Noname", "KOR", 'M', "", 0, 0},
+        {12, 44112235, "Lee, Noname", "KOR", 'M', "", 0, 0, 0},
     };
     for (const Expected &e : expected) {
         SCOPED_TRACE(e.line);
@@ -79,6 +80,7 @@ TEST(FideTxtList, ColumnsFoundFromTheHeaderReadEveryTrap)
         EXPECT_EQ(player->title, e.title);
         EXPECT_EQ(player->rating, e.rating);
         EXPECT_EQ(player->birthYear, e.birthYear);
+        EXPECT_EQ(player->k, e.k);
     }
     // An ID with a letter, a line cut after the ID, a rating with a letter.
     for (std::size_t line : {8u, 9u, 11u})
@@ -102,12 +104,14 @@ TEST(FideTxtList, ColumnsMovedOrRenamedAreStillFound)
     put("Sex", "M");
     put("Tit", "GM");
     put("DEC26", "2617");
+    put("K  B", "10");
     put("B-day", "1951");
     const std::optional<ListPlayer> player = layout->read(line);
     ASSERT_TRUE(player);
     EXPECT_EQ(player->rating, 2617);
     EXPECT_EQ(player->birthYear, 1951);
     EXPECT_EQ(player->title, "GM");
+    EXPECT_EQ(player->k, 10);
 }
 
 // FIDE's TXT layouts from 2011 to today, each with lines as FIDE wrote them.
@@ -140,42 +144,42 @@ TEST(FideTxtList, EveryLayoutSince2011ReadsRight)
          "WTit OTit           SRtng SGm SK RRtng RGm Rk BRtng BGm BK B-day Flag",
          {{"10207538       A E M, Doshtagir                                             BAN M      "
            "                      1840  0   40 1836  0   20 1860  0   20 1974      ",
-           {"A E M, Doshtagir", 10207538, "", "BAN", "", 'M', 1974, 1840}},
+           {"A E M, Doshtagir", 10207538, "", "BAN", "", 'M', 1974, 1840, 40}},
           {"5031605        A, Akshaya                                                   IND F      "
            "                      2014  0   20                           1994  wi",
-           {"A, Akshaya", 5031605, "", "IND", "", 'F', 1994, 2014}},
+           {"A, Akshaya", 5031605, "", "IND", "", 'F', 1994, 2014, 20}},
           {"1701991        Aaberg, Anton                                                SWE M   IM "
            "                      2393  0   10                           1972",
-           {"Aaberg, Anton", 1701991, "", "SWE", "IM", 'M', 1972, 2393}}}},
+           {"Aaberg, Anton", 1701991, "", "SWE", "IM", 'M', 1972, 2393, 10}}}},
         {"combined list with the online arena's titles, 2016 to 2024",
          "ID Number      Name                                                         Fed Sex Tit  "
          "WTit OTit           FOA SRtng SGm SK RRtng RGm Rk BRtng BGm BK B-day Flag",
          {{"1503014        Carlsen, Magnus                                              NOR M   GM "
            "                          2823  0   10 2801  12  10 2860  0   10 1990      ",
-           {"Carlsen, Magnus", 1503014, "", "NOR", "GM", 'M', 1990, 2823}},
+           {"Carlsen, Magnus", 1503014, "", "NOR", "GM", 'M', 1990, 2823, 10}},
           // FIDE's 0 for an unknown year.
           {"7704658        Ramdass, Kevin                                               TTO M      "
            "                          1550  0   40                           0     i",
-           {"Ramdass, Kevin", 7704658, "", "TTO", "", 'M', 0, 1550}}}},
+           {"Ramdass, Kevin", 7704658, "", "TTO", "", 'M', 0, 1550, 40}}}},
         // The standard, rapid and blitz lists of one kind each: the rating under the month.
         {"standard list, January 2023",
          "ID Number      Name                                                         Fed Sex Tit  "
          "WTit OTit           FOA JAN23 Gms K  B-day Flag",
          {{"25121731       A C J John                                                   IND M      "
            "                          1063  0   40 1987  i",
-           {"A C J John", 25121731, "", "IND", "", 'M', 1987, 1063}}}},
+           {"A C J John", 25121731, "", "IND", "", 'M', 1987, 1063, 40}}}},
         {"rapid list, September 2024",
          "ID Number      Name                                                         Fed Sex Tit  "
          "WTit OTit           FOA SEP24 Gms K  B-day Flag",
          {{"14109603       Goryachkina, Aleksandra                                      RUS F   GM "
            "  WGM                     2467  9   20 1998  w",
-           {"Goryachkina, Aleksandra", 14109603, "", "RUS", "GM", 'F', 1998, 2467}}}},
+           {"Goryachkina, Aleksandra", 14109603, "", "RUS", "GM", 'F', 1998, 2467, 20}}}},
         {"blitz list, December 2019",
          "ID Number      Name                                                         Fed Sex Tit  "
          "WTit OTit           FOA DEC19 Gms K  B-day Flag",
          {{"24101605       Zhukov, Dmitry                                               RUS M   IM "
            "                          2402  0   20 1994",
-           {"Zhukov, Dmitry", 24101605, "", "RUS", "IM", 'M', 1994, 2402}}}},
+           {"Zhukov, Dmitry", 24101605, "", "RUS", "IM", 'M', 1994, 2402, 20}}}},
     };
     for (const Layout &layout : layouts) {
         SCOPED_TRACE(layout.what);
@@ -381,9 +385,51 @@ TEST(IdentityTable, AnIdentityBelongsToTheNameItWasMadeFor)
 
 TEST(IdentityTable, FromAListTheRatingOnlyWhenFides)
 {
-    const ListPlayer player{"Ivanov, Ivan", 4168119, "777", "RUS", "IM", 'M', 2008, 1854};
+    const ListPlayer player{"Ivanov, Ivan", 4168119, "777", "RUS", "IM", 'M', 2008, 1854, 20};
     EXPECT_EQ(identityFromList(player, ListKind::Fide).fideRating, 1854);
+    EXPECT_EQ(identityFromList(player, ListKind::Fide).listK, 20);
     EXPECT_EQ(identityFromList(player, ListKind::National).fideRating, 0);
+    // A federation's K belongs to its own rating, not to FIDE's.
+    EXPECT_EQ(identityFromList(player, ListKind::National).listK, 0);
     EXPECT_EQ(identityFromList(player, ListKind::National).fideId, 4168119);
     EXPECT_EQ(identityFromList(player, ListKind::National).title, "IM");
+}
+
+// K is a field after the birth day: an identity without K is written as before, and the
+// files written before K still read.
+TEST(IdentityFields, KStandsAfterTheBirthDayAndOnlyWhenGiven)
+{
+    PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617};
+    struct Case {
+        const char *what;
+        std::string birthDay;
+        int k;
+        std::string fields;
+    };
+    const std::vector<Case> cases = {
+        {"neither", "", 0, "4100018\t\tRUS\tGM\tM\t1951\t2617"},
+        {"the birth day only", "05/23", 0, "4100018\t\tRUS\tGM\tM\t1951\t2617\t05/23"},
+        {"K only: an empty birth day before it", "", 10, "4100018\t\tRUS\tGM\tM\t1951\t2617\t\t10"},
+        {"both", "05/23", 40, "4100018\t\tRUS\tGM\tM\t1951\t2617\t05/23\t40"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        karpov.birthDay = c.birthDay;
+        karpov.listK = c.k;
+        EXPECT_EQ(identityFields(karpov), c.fields);
+        PlayerIdentity read;
+        ASSERT_TRUE(readIdentityFields(c.fields, read));
+        EXPECT_EQ(read, karpov);
+    }
+    // An empty birth day only makes room for K; a K of nothing or no number is no field.
+    PlayerIdentity read;
+    for (const char *bad :
+         {"4100018\t\tRUS\tGM\tM\t1951\t2617\t", "4100018\t\tRUS\tGM\tM\t1951\t2617\t\t",
+          "4100018\t\tRUS\tGM\tM\t1951\t2617\t\t0", "4100018\t\tRUS\tGM\tM\t1951\t2617\t\tK20",
+          "4100018\t\tRUS\tGM\tM\t1951\t2617\t05/23\t10\t1"})
+        EXPECT_FALSE(readIdentityFields(bad, read)) << bad;
+    // Through the file beside the base.
+    NamedIdentities table;
+    table[3] = {"Karpov, Anatoly", karpov};
+    EXPECT_EQ(readIdentityTable(writeIdentityTable(table)), table);
 }

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include <fstream>
 #include <thread>
 
+#include "base/list_readers.h"
 #include "base/rating_list_store.h"
 #include "tools/fide_list_generator.h"
 
@@ -156,14 +159,49 @@ TEST(RatingListImport, EveryFormatGivesTheSamePlayersAndCountsTheMalformed)
         ASSERT_TRUE(carlsen);
         EXPECT_EQ(carlsen->player.name, "Carlsen, Magnus");
         EXPECT_EQ(carlsen->player.rating, 2839);
+        EXPECT_EQ(carlsen->player.k, 10);
         EXPECT_EQ(carlsen->player.title, "GM");
         EXPECT_EQ(carlsen->listName, QStringLiteral("ФИДЕ"));
         const std::vector<ListMatch> longName = store.findByName(QStringLiteral("Рахманов"), 5);
         ASSERT_EQ(longName.size(), 1u);
         EXPECT_EQ(longName[0].player.name, "Rahmanov-Abdusattorov-Khodjaev, Nodirbekjon Ali");
-        EXPECT_EQ(names(store.findByName(QStringLiteral("Щербакова"), 5)),
-                  std::vector<std::string>{"Shcherbakova, Yekaterina"});
+        const std::vector<ListMatch> young = store.findByName(QStringLiteral("Щербакова"), 5);
+        EXPECT_EQ(names(young), std::vector<std::string>{"Shcherbakova, Yekaterina"});
+        ASSERT_EQ(young.size(), 1u);
+        EXPECT_EQ(young[0].player.k, 40);
     }
+}
+
+TEST(RatingListImport, AListImportedBeforeKWasKeptStillReads)
+{
+    QTemporaryDir dir;
+    RatingListStore store(dir.path());
+    {
+        // The file as the program wrote it before the K column.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "old-list");
+        db.setDatabaseName(store.fileOf(ListKind::Fide));
+        ASSERT_TRUE(db.open());
+        QSqlQuery sql(db);
+        for (const char *statement : {
+                 "CREATE TABLE about (key TEXT PRIMARY KEY, value TEXT)",
+                 "CREATE TABLE player (fold TEXT, name TEXT, fide_id INTEGER, national_id TEXT, "
+                 "federation TEXT, title TEXT, sex TEXT, birth_year INTEGER, rating INTEGER)",
+             })
+            ASSERT_TRUE(sql.exec(QString::fromLatin1(statement))) << statement;
+        sql.prepare(QStringLiteral("INSERT INTO player VALUES (?, 'Carlsen, Magnus', 1503014, "
+                                   "'', 'NOR', 'GM', 'M', 1990, 2839)"));
+        sql.addBindValue(QString::fromStdString(listSearchKey("Carlsen, Magnus")));
+        ASSERT_TRUE(sql.exec());
+        sql.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old-list"));
+    const std::optional<ListMatch> carlsen = store.findById(QStringLiteral("1503014"));
+    ASSERT_TRUE(carlsen);
+    EXPECT_EQ(carlsen->player.rating, 2839);
+    EXPECT_EQ(carlsen->player.k, 0);
+    EXPECT_EQ(names(store.findByName(QStringLiteral("Carlsen"), 5)),
+              std::vector<std::string>{"Carlsen, Magnus"});
 }
 
 TEST(RatingListImport, FindsByTransliteratedPrefixAndById)

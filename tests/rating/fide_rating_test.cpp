@@ -85,15 +85,38 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         KCase{"17 at the year's end, below 2300", {2299, 2009, 2026, false, false, 0}, 40},
         KCase{"17 at the year's end, at 2300", {2300, 2009, 2026, false, false, 0}, 20},
-        KCase{"18 at the year's end, though 17 on the first day",
+        // B.02 8.3.3: K 40 until the end of the year of the 18th birthday.
+        KCase{"18 during the year: still a junior to its end",
               {2100, 2008, 2026, false, false, 0},
-              20},
+              40},
+        KCase{"19 during the year", {2100, 2007, 2026, false, false, 0}, 20},
         KCase{"a new player of any age", {1900, 1970, 2026, true, false, 0}, 40},
         KCase{"an adult below 2400", {2399, 1980, 2026, false, false, 0}, 20},
         KCase{"an adult at 2400", {2400, 1980, 2026, false, false, 0}, 10},
         KCase{"once 2400, always 10", {2380, 1980, 2026, false, true, 0}, 10},
         KCase{"birth year unknown counts as adult", {2100, 0, 2026, false, false, 0}, 20},
         KCase{"the list's K wins", {2100, 2012, 2026, false, false, 20}, 20}));
+
+// B.02 8.3.3: the list's K is 40 only for a junior below 2300 or a new player; the list has
+// no count of games, so K 40 of anybody else tells a new player.
+TEST(DevelopmentCoefficient, TheListsK40OfANonJuniorTellsANewPlayer)
+{
+    struct Case {
+        const char *what;
+        int listK, rating, birthYear;
+        bool newPlayer;
+    };
+    for (const Case &c : {
+             Case{"an adult with 40", 40, 1900, 1990, true},
+             Case{"a junior at 2300 or above with 40", 40, 2310, 2012, true},
+             Case{"a junior below 2300 with 40", 40, 2100, 2012, false},
+             Case{"18 during the year, below 2300, with 40", 40, 2100, 2008, false},
+             Case{"an adult with 20", 20, 1900, 1990, false},
+             Case{"no K in the list", 0, 1900, 1990, false},
+             Case{"age unknown: cannot tell", 40, 1900, 0, false},
+         })
+        EXPECT_EQ(newPlayerByListK(c.listK, c.rating, c.birthYear, 2026), c.newPlayer) << c.what;
+}
 
 TEST(DevelopmentCoefficient, IsCappedSoThatKTimesGamesStaysWithin700)
 {
@@ -197,6 +220,23 @@ TEST(Category, AnEventWithUnratedPlayersIsRatedWithAThirdRatedAndFourBelowTen)
     EXPECT_FALSE(canBeRated(eventOf({2000, 2000, 2000, 0, 0, 0})));
     EXPECT_TRUE(canBeRated(eventOf({2000, 2000, 2000, 2000, 0, 0, 0, 0, 0, 0, 0, 0})));
     EXPECT_FALSE(canBeRated(eventOf({2000, 2000, 2000, 2000, 0, 0, 0, 0, 0, 0, 0, 0, 0})));
+    // B.02 6.2.2: played twice, five players with an unrated one are too few; six will do,
+    // and five all rated need nothing more.
+    const auto played = [](FideEvent event, int cycles) {
+        const int n = int(event.players.size());
+        for (int c = 0; c < cycles; ++c)
+            for (int i = 0; i < n; ++i)
+                for (int j = i + 1; j < n; ++j)
+                    event.games.push_back({i, j, FideGameKind::Pending, 0});
+        return event;
+    };
+    const auto twice = [&](const FideEvent &event) { return played(event, 2); };
+    EXPECT_TRUE(canBeRated(played(eventOf({2000, 2000, 2000, 2000, 0}), 1)));
+    EXPECT_FALSE(canBeRated(twice(eventOf({2000, 2000, 2000, 2000, 0}))));
+    EXPECT_TRUE(tooFewForSeveralCycles(twice(eventOf({2000, 2000, 2000, 2000, 0}))));
+    EXPECT_FALSE(tooFewForSeveralCycles(twice(eventOf({2000, 2000, 2000, 0, 0, 0}))));
+    EXPECT_TRUE(canBeRated(twice(eventOf({2000, 2000, 2000, 2000, 0, 0}))));
+    EXPECT_TRUE(canBeRated(twice(eventOf({2000, 2000, 2000, 2000, 2000}))));
 }
 
 // A round robin of rated players with equal K: every game moves as many points one way as

@@ -191,6 +191,30 @@ TEST(TitleNorms, TheRatingFloorRaisesOnlyTheLowestOpponent)
     EXPECT_EQ(averageOfOpponents({}, 2200), 0);
 }
 
+// B.01 1.4.2: in a round robin the games against an unrated player who scored nothing do
+// not count for norms, once he has played all his games.
+TEST(TitleNorms, AnUnratedOpponentWithoutAPointIsLeftOut)
+{
+    std::vector<FidePlayer> field = normField();
+    field[9] = player("", 0, "ITA");
+    struct Case {
+        const char *what;
+        char againstOthers; // the unrated player's result against players 2..9
+        int games;
+    };
+    for (const Case &c : {Case{"he lost every game", '0', 8}, Case{"he drew the others", '=', 9},
+                          Case{"his games are not over", '.', 9}}) {
+        std::vector<std::string> rows = rowsWith("x1111111=1");
+        for (int i = 1; i < 9; ++i) {
+            rows[9][std::size_t(i)] = c.againstOthers;
+            rows[std::size_t(i)][9] = c.againstOthers == '0' ? '1' : c.againstOthers;
+        }
+        const FideEvent event = roundRobin(field, rows);
+        EXPECT_EQ(leftOutOfNorms(event, 9), c.games == 8) << c.what;
+        EXPECT_EQ(gmOf(checkNorms(event, 0)).games, c.games) << c.what;
+    }
+}
+
 TEST(TitleNorms, ALowAverageRulesTheNormOut)
 {
     std::vector<FidePlayer> field = normField("FM");

@@ -3,6 +3,7 @@
 
 #include "export/fide_sheets.h"
 #include "export/fide_snapshot.h"
+#include "rating/fide_report.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
 
@@ -80,8 +81,31 @@ TEST(DrawRecordLine, ReadsWhatItWritesAndNothingElse)
           DrawRecord{DrawMethod::ByHand, 0, false}})
         EXPECT_EQ(readDrawRecord(drawRecordText(record)), record) << drawRecordText(record);
     for (const char *bad :
-         {"", "LOT", "LOT x", "LOT 1 2", "VARMA 1", "VARMA 1 TEAM", "RATING 3", "lot 1", "HAND 1"})
+         {"", "LOT", "LOT x", "LOT 1 2", "VARMA 1", "VARMA 1 TEAM", "RATING 3", "lot 1", "HAND 1",
+          "VARMA 1 FED A|B", "VARMA 1 CLUB A|B C", "VARMA 1 CLUB A%4"})
         EXPECT_FALSE(readDrawRecord(bad)) << bad;
+}
+
+TEST(DrawRecordLine, TheClubsOfAVarmaDrawGoOutAndComeBackWhole)
+{
+    // Names with blanks, bars, per cents, Cyrillic, and a player without a club.
+    DrawRecord record{DrawMethod::Varma, 99, true, {"Спартак", "", "A|B 50%", "Спартак"}};
+    const std::string text = drawRecordText(record);
+    EXPECT_EQ(text.find(' ', std::string("VARMA 99 CLUB ").size()), std::string::npos) << text;
+    EXPECT_EQ(readDrawRecord(text), record);
+    EXPECT_EQ(drawRecordText({DrawMethod::Varma, 5, true, {"Dynamo", "Lokomotiv", ""}}),
+              "VARMA 5 CLUB Dynamo|Lokomotiv|");
+    // A draw by clubs without names, and one by federations, write as before.
+    EXPECT_EQ(drawRecordText({DrawMethod::Varma, 5, true, {}}), "VARMA 5 CLUB");
+    EXPECT_EQ(drawRecordText({DrawMethod::Varma, 5, false, {"Dynamo"}}), "VARMA 5 FED");
+
+    Tournament t = fourPlayers();
+    ASSERT_TRUE(t.drawNumbers({3, 2, 1, 0}, record).changed());
+    const std::string bytes = t.fileBytes();
+    Tournament read;
+    read.load(bytes);
+    EXPECT_EQ(read.numberDraw(), record);
+    EXPECT_EQ(read.fileBytes(), bytes);
 }
 
 TEST(DrawRecordLine, AFileWithABadDrawLineIsRefused)
@@ -117,6 +141,40 @@ TEST(FideSnapshot, TakesIdentitiesAndEveryGame)
     EXPECT_EQ(event.games[6 + 3].kind, FideGameKind::OverTheBoard); // pair 2-3, cycle 2
     EXPECT_EQ(event.games[6 + 3].firstHalfPoints, 1);
     EXPECT_EQ(event.games[2].kind, FideGameKind::Pending);
+}
+
+// The K the list gave goes with the player into the file and back, and decides his change.
+TEST(FideSnapshot, TheListsKGoesThroughTheFileIntoTheChange)
+{
+    Tournament t;
+    t.load(std::nullopt);
+    t.layOutForCount(4);
+    // An adult with the list's K 40: a new player, whom the rules alone would give 20.
+    PlayerIdentity newcomer{34187765, "", "RUS", "", 'F', 1990, 2000};
+    newcomer.listK = 40;
+    const PlayerIdentity adult{4168119, "", "RUS", "", 'M', 1980, 2000};
+    ASSERT_TRUE(t.click(1, 0, {"Shcherbakova, Yekaterina", "2000", false, 1, newcomer}).changed());
+    ASSERT_TRUE(t.click(2, 0, {"Ivanov, Ivan", "2000", false, 2, adult}).changed());
+    ASSERT_TRUE(t.click(3, 0, {"Петров", "1600", false, 3}).changed());
+    ASSERT_TRUE(t.click(4, 0, {"Орлов", "1700", false, 4}).changed());
+    ASSERT_TRUE(t.keyResult(1, 6, GameState::Win).changed()); // 1 beats 2
+    const std::string bytes = t.fileBytes();
+    EXPECT_NE(bytes.find("IDENTITY 1 34187765||RUS||F|1990|2000||40\r\n"), std::string::npos);
+    // Without K the line is as it always was.
+    EXPECT_NE(bytes.find("IDENTITY 2 4168119||RUS||M|1980|2000\r\n"), std::string::npos);
+    Tournament read;
+    read.load(bytes);
+    EXPECT_EQ(read.identity(1), newcomer);
+    const std::vector<FideReportLine> lines =
+        fideReport(fideEventOf(read.snapshot("T", "08.12.2026")));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].k, 40);
+    EXPECT_TRUE(lines[0].kFromList);
+    EXPECT_TRUE(lines[0].newPlayer);
+    EXPECT_EQ(lines[0].change, 20); // 40 × (1 − 0.5)
+    EXPECT_EQ(lines[1].k, 20);
+    EXPECT_FALSE(lines[1].kFromList);
+    EXPECT_EQ(lines[1].change, -10);
 }
 
 } // namespace
