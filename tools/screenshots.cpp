@@ -27,7 +27,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTcpServer>
 #include <QTimer>
 #include <QUndoStack>
 #include <cstdio>
@@ -337,15 +336,18 @@ QByteArray sampleFideList()
 
 // The rating lists: FIDE's and a federation's imported through the menu «База», then the
 // find box finding a surname in the base and in both lists.
-void shootRatingLists(Director &director, MainWindow &window)
+void shootRatingLists(Director &director, MainWindow &window, bool english)
 {
+    // The federation's headings in the handbook's language; its players' names are Russian.
+    const QString headings =
+        english ? QStringLiteral("Name;Rating;National ID;FIDE ID;Sex;Birth year\r\n")
+                : QStringLiteral("ФИО;Рейтинг;ID ФШР;FIDE ID;Пол;Год рождения\r\n");
     QFile fide(QStringLiteral("players_list_foa.txt"));
     QFile csv(QStringLiteral("federation.csv"));
     if (!fide.open(QIODevice::WriteOnly) || fide.write(sampleFideList()) < 0 ||
         !csv.open(QIODevice::WriteOnly) ||
-        csv.write(QStringLiteral("ФИО;Рейтинг;ID ФШР;FIDE ID;Пол;Год рождения\r\n"
-                                 "Щербакова Алина;1520;77120;;Ж;2013\r\n"
-                                 "Щербаков Илья;1705;77121;;М;2011\r\n")
+        csv.write((headings + QStringLiteral("Щербакова Алина;1520;77120;;Ж;2013\r\n"
+                                             "Щербаков Илья;1705;77121;;М;2011\r\n"))
                       .toUtf8()) < 0)
         throw StepFailed("cannot write the sample lists");
     fide.close();
@@ -548,14 +550,6 @@ void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out
     places->close();
 }
 
-// A port nobody listens on now.
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress(QHostAddress::LocalHost), 0);
-    return probe.serverPort();
-}
-
 // «Файл» → «Табло в сети…» on this computer only, started: the page's address and its QR
 // code; then stopped and closed.
 void shootHallDialog(Director &director, const QDir &out)
@@ -578,11 +572,9 @@ void shootHallDialog(Director &director, const QDir &out)
         if (loopback >= 0)
             address->setCurrentIndex(loopback);
         // The handbook's port, else (taken by another program, or by the tool making the
-        // other language's pictures) any free one.
-        port->setValue(8080);
-        start->click();
-        if (!stop->isEnabled()) {
-            port->setValue(freePort());
+        // other language's pictures) the next free one.
+        for (int free = 8080; free < 8180 && !stop->isEnabled(); ++free) {
+            port->setValue(free);
             start->click();
         }
         if (!stop->isEnabled()) {
@@ -675,7 +667,7 @@ void takeSteps(MainWindow &window, const QDir &out, bool english)
     history->setIndex(history->cleanIndex());
     director.settle();
 
-    shootRatingLists(director, window);
+    shootRatingLists(director, window, english);
     shootHallDialog(director, out);
 }
 
