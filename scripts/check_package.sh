@@ -50,6 +50,11 @@ for handbook in "$root/usr/share/doc/krugovik/handbook" "$root/usr/share/doc/kru
         [ -s "$handbook/$picture" ] || fail "the handbook shows $picture, which is not in the package"
     done
 done
+# Every Russian chapter comes with its English one.
+for chapter in "$root"/usr/share/doc/krugovik/handbook/*.md; do
+    [ -s "$root/usr/share/doc/krugovik/handbook/en/${chapter##*/}" ] ||
+        fail "the handbook's chapter ${chapter##*/} has no English one in the package"
+done
 
 # The binary starts from the unpacked tree, in a folder of its own (it creates BASE.DAT).
 mkdir "$scratch/run"

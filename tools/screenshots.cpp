@@ -336,15 +336,18 @@ QByteArray sampleFideList()
 
 // The rating lists: FIDE's and a federation's imported through the menu «База», then the
 // find box finding a surname in the base and in both lists.
-void shootRatingLists(Director &director, MainWindow &window)
+void shootRatingLists(Director &director, MainWindow &window, bool english)
 {
+    // The federation's headings in the handbook's language; its players' names are Russian.
+    const QString headings =
+        english ? QStringLiteral("Name;Rating;National ID;FIDE ID;Sex;Birth year\r\n")
+                : QStringLiteral("ФИО;Рейтинг;ID ФШР;FIDE ID;Пол;Год рождения\r\n");
     QFile fide(QStringLiteral("players_list_foa.txt"));
     QFile csv(QStringLiteral("federation.csv"));
     if (!fide.open(QIODevice::WriteOnly) || fide.write(sampleFideList()) < 0 ||
         !csv.open(QIODevice::WriteOnly) ||
-        csv.write(QStringLiteral("ФИО;Рейтинг;ID ФШР;FIDE ID;Пол;Год рождения\r\n"
-                                 "Щербакова Алина;1520;77120;;Ж;2013\r\n"
-                                 "Щербаков Илья;1705;77121;;М;2011\r\n")
+        csv.write((headings + QStringLiteral("Щербакова Алина;1520;77120;;Ж;2013\r\n"
+                                             "Щербаков Илья;1705;77121;;М;2011\r\n"))
                       .toUtf8()) < 0)
         throw StepFailed("cannot write the sample lists");
     fide.close();
@@ -547,6 +550,54 @@ void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out
     places->close();
 }
 
+// «Файл» → «Табло в сети…» on this computer only, started: the page's address and its QR
+// code; then stopped and closed.
+void shootHallDialog(Director &director, const QDir &out)
+{
+    QString problem = QStringLiteral("the hall board's dialog did not open");
+    QTimer::singleShot(50, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != QStringLiteral("dlgHall"))
+            return;
+        auto *address = dialog->findChild<QComboBox *>(QStringLiteral("cboHallAddress"));
+        auto *port = dialog->findChild<QSpinBox *>(QStringLiteral("spnHallPort"));
+        auto *start = dialog->findChild<QPushButton *>(QStringLiteral("btnHallStart"));
+        auto *stop = dialog->findChild<QPushButton *>(QStringLiteral("btnHallStop"));
+        if (!address || !port || !start || !stop) {
+            problem = QStringLiteral("the hall board's dialog lacks its fields");
+            dialog->reject();
+            return;
+        }
+        const int loopback = address->findData(QStringLiteral("127.0.0.1"));
+        if (loopback >= 0)
+            address->setCurrentIndex(loopback);
+        // The handbook's port, else (taken by another program, or by the tool making the
+        // other language's pictures) the next free one.
+        for (int free = 8080; free < 8180 && !stop->isEnabled(); ++free) {
+            port->setValue(free);
+            start->click();
+        }
+        if (!stop->isEnabled()) {
+            problem = QStringLiteral("the hall board did not start");
+            dialog->reject();
+            return;
+        }
+        dialog->resize(dialog->size().expandedTo(QSize(640, 460)));
+        try {
+            saveWindow(dialog, out, QStringLiteral("hall-dialog"));
+            problem.clear();
+        } catch (const StepFailed &failure) {
+            problem = QString::fromStdString(failure.what());
+        }
+        stop->click();
+        dialog->reject();
+    });
+    director.find<QAction>(QStringLiteral("mnuHall"))->trigger();
+    director.settle();
+    if (!problem.isEmpty())
+        throw StepFailed(problem.toStdString());
+}
+
 void takeSteps(MainWindow &window, const QDir &out, bool english)
 {
     Director director(window, out);
@@ -616,7 +667,8 @@ void takeSteps(MainWindow &window, const QDir &out, bool english)
     history->setIndex(history->cleanIndex());
     director.settle();
 
-    shootRatingLists(director, window);
+    shootRatingLists(director, window, english);
+    shootHallDialog(director, out);
 }
 
 } // namespace
@@ -632,8 +684,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // The language as the start-up loads it, Qt's own words with it; the window then keeps it.
-    const krugovik::Language language =
-        krugovik::useLanguage(&app, english ? krugovik::Language::English : krugovik::Language::Russian);
+    const krugovik::Language language = krugovik::useLanguage(
+        &app, english ? krugovik::Language::English : krugovik::Language::Russian);
     if (english) {
         if (language != krugovik::Language::English) {
             std::fputs("krugovik_screenshots: the English texts are not in the program\n", stderr);
@@ -658,8 +710,11 @@ int main(int argc, char *argv[])
     }
     const QString previous = QDir::currentPath();
     QDir::setCurrent(scratch.path());
-    // The imported lists go to the scratch folder, never to the user's data folder.
+    // The imported lists go to the scratch folder, never to the user's data folder; the
+    // settings too (the list's columns, the hall board), so neither the user's choices reach
+    // the pictures nor the pictures' the user.
     qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("config"))));
     int rc = 0;
     {
         MainWindow window;

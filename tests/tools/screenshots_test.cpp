@@ -48,7 +48,8 @@ TEST_P(ScreenshotsTest, EveryStepOfTheHandbookMakesAPictureWithContent)
                             QStringLiteral("places-window"),
                             QStringLiteral("lists-import-done"),
                             QStringLiteral("lists-csv-columns"),
-                            QStringLiteral("lists-find")};
+                            QStringLiteral("lists-find"),
+                            QStringLiteral("hall-dialog")};
 
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
