@@ -129,6 +129,13 @@ std::string decimalText(Fixed value, char separator)
     return text;
 }
 
+char decimalSeparator()
+{
+    const std::string separator =
+        translated("Sheets", ",", "the decimal separator of numbers on sheets and in the standings");
+    return separator.size() == 1 ? separator[0] : ',';
+}
+
 std::string countedNoun(int count, const char *one, const char *few, const char *many)
 {
     // 11 to 14 take the genitive plural whatever their last digit.

@@ -89,10 +89,7 @@ std::string codeInBrackets(const TieBreak &tb)
 
 std::string commaNumber(Fixed value)
 {
-    // The language's own decimal separator: a comma in Russian, a point in English.
-    const std::string separator = translated(
-        "Sheets", ",", "the decimal separator of numbers on sheets and in the standings");
-    return decimalText(value, separator.size() == 1 ? separator[0] : ',');
+    return decimalText(value, decimalSeparator());
 }
 
 // A tie-break's cell: the number, or for the lots and the director's order a word where

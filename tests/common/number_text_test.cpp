@@ -100,3 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalCase{0, ',', "0"}, DecimalCase{-2500, ',', "-0,25"},
                       DecimalCase{-15000, '.', "-1.5"}, DecimalCase{-20000, ',', "-2"},
                       DecimalCase{1, ',', "0,0001"}, DecimalCase{105000, ',', "10,5"}));
+
+// Without a translation loaded the program speaks Russian: the comma.
+TEST(DecimalText, TheProgramsOwnLanguageWritesAComma)
+{
+    EXPECT_EQ(krugovik::decimalSeparator(), ',');
+    EXPECT_EQ(krugovik::decimalText(Fixed::fromUnits(25000), krugovik::decimalSeparator()), "2,5");
+}
