@@ -338,6 +338,24 @@ std::vector<std::span<int>> splitByKey(std::span<int> group,
     return runs;
 }
 
+// What one player scored against another in their games with a result.
+struct PairScore {
+    int halves = 0; // points, in halves
+    int met = 0;    // games with a result
+};
+
+PairScore playedAgainst(const Standings &s, int player, int opponent)
+{
+    PairScore score;
+    for (const Side &g : s.games[std::size_t(player)]) {
+        if (g.opponent == opponent && g.state != GameState::None) {
+            score.halves += halves(g.state);
+            ++score.met;
+        }
+    }
+    return score;
+}
+
 // The one member whose points against the others exceed what any other could reach by
 // winning every game among them not yet played; group.size() when there is none.
 std::size_t uncatchable(const Standings &s, std::span<const int> group)
@@ -350,14 +368,7 @@ std::size_t uncatchable(const Standings &s, std::span<const int> group)
         for (std::size_t b = 0; b < group.size(); ++b) {
             if (a == b)
                 continue;
-            int sum = 0;
-            int met = 0;
-            for (const Side &g : s.games[std::size_t(group[a])]) {
-                if (g.opponent == group[b] && g.state != GameState::None) {
-                    sum += halves(g.state);
-                    ++met;
-                }
-            }
+            const auto [sum, met] = playedAgainst(s, group[a], group[b]);
             const std::int64_t average = met ? std::int64_t(sum) * kAverageScale / met : 0;
             now[a] += average;
             most[a] += met ? average : kWholeGame;
@@ -385,14 +396,7 @@ std::vector<Fixed> pointsShownAmong(const Standings &s, std::span<const int> gro
         for (std::size_t b = 0; b < group.size(); ++b) {
             if (a == b)
                 continue;
-            int pair = 0;
-            int met = 0;
-            for (const Side &g : s.games[std::size_t(group[a])]) {
-                if (g.opponent == group[b] && g.state != GameState::None) {
-                    pair += halves(g.state);
-                    ++met;
-                }
-            }
+            const auto [pair, met] = playedAgainst(s, group[a], group[b]);
             if (met == 0)
                 continue;
             sum[a] += pair;

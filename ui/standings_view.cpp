@@ -126,11 +126,11 @@ void StandingsView::refresh()
     }
     tblStandings->resizeColumnsToContents();
     lblStandingsTitle->setText(QString::fromStdString(sheetTitle(snapshot)));
-    QString rules = QString::fromStdString(placeRulesLine(snapshot));
-    if (const std::string note = directEncounterNote(placeRules(snapshot)); !note.empty())
-        rules += QLatin1Char('\n') + QString::fromStdString(note);
-    lblStandingsRules->setText(rules);
-    lblStandingsRules->setHidden(rules.isEmpty());
+    QString order = QString::fromStdString(placeRulesLine(snapshot));
+    if (const std::string note = directEncounterNote(rules); !note.empty())
+        order += QLatin1Char('\n') + QString::fromStdString(note);
+    lblStandingsRules->setText(order);
+    lblStandingsRules->setHidden(order.isEmpty());
 }
 
 } // namespace krugovik
