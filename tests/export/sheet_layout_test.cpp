@@ -210,6 +210,11 @@ TEST(SheetPagesTest, PagesOfManyCyclesEachHaveNamesAndPointsAndWholeCycles)
                                          [](std::size_t c) { return c >= 3 && c < 3 + 4 * 22; });
         EXPECT_EQ(games % 22, 0) << games;
     }
+    if (const QString keep = qEnvironmentVariable("KRUGOVIK_SHEETS_OUT"); !keep.isEmpty()) {
+        PrintedDocument document;
+        document.sheet = sheet;
+        EXPECT_TRUE(writePdf(document, QDir(keep).filePath("Crosstable22Players4Cycles.pdf")));
+    }
 }
 
 // A long table runs on: a base list of many players, or a sheet with many rows.
