@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "app/main_window.h"
 #include "common/message_box.h"
@@ -27,6 +28,9 @@
 #include "ui/tournament_window.h"
 
 using namespace krugovik;
+
+// How long the status bar names a file just saved.
+constexpr int kSavedNoticeMs = 15000;
 
 void MainWindow::createResultsMenu()
 {
@@ -165,6 +169,9 @@ void MainWindow::exportResults(const QString &title, const QString &extension,
     if (!failure.isEmpty())
         showMessage(this, tr("Файл %1 не сохранён: %2.").arg(path, failure), tr("Ошибка"),
                     QMessageBox::Warning);
+    else
+        statusBar()->showMessage(tr("Файл сохранён: %1").arg(QDir::toNativeSeparators(path)),
+                                 kSavedNoticeMs);
 }
 
 void MainWindow::mnuTieOrder_Click()

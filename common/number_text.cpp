@@ -114,6 +114,28 @@ std::string formatDisplay(std::int64_t value)
     return ' ' + std::to_string(value);
 }
 
+std::string decimalText(Fixed value, char separator)
+{
+    std::string text = formatDisplay(value);
+    if (text.front() == ' ')
+        text.erase(0, 1);
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos)
+        return text;
+    text[point] = separator;
+    // ".5" becomes "0,5", "-.5" becomes "-0,5".
+    if (point == 0 || (point == 1 && text.front() == '-'))
+        text.insert(point, 1, '0');
+    return text;
+}
+
+char decimalSeparator()
+{
+    const std::string separator =
+        translated("Sheets", ",", "the decimal separator of numbers on sheets and in the standings");
+    return separator.size() == 1 ? separator[0] : ',';
+}
+
 std::string countedNoun(int count, const char *one, const char *few, const char *many)
 {
     // 11 to 14 take the genitive plural whatever their last digit.

@@ -25,6 +25,14 @@ std::string formatPlain(std::int64_t value);
 std::string formatDisplay(Fixed value);
 std::string formatDisplay(std::int64_t value);
 
+// A number for people to read, in the one form of each language: `separator` between the
+// whole and the fraction (',' in Russian, '.' in English), a zero before it and no trailing
+// zeros: "2,5", "0,5", "-0,25", "3". Files other programs read keep their own forms.
+std::string decimalText(Fixed value, char separator);
+// The separator of the program's language for such numbers: ',' in Russian, '.' with the
+// English texts loaded.
+char decimalSeparator();
+
 // A count of players in words: "1 игрок", "3 игрока", "8 игроков", "22 игрока"; in the
 // loaded translation's words when there is one ("8 players").
 std::string playerCountText(int count);

@@ -188,9 +188,20 @@ std::vector<std::vector<std::size_t>> columnRuns(const Sheet &sheet, const Measu
         if (sheet.columns[c].repeated)
             continue;
         if (!run.empty() && used + m.widths[c] > width) {
+            // A page ends before a block (a cycle) rather than inside it, where the block
+            // began on this page after some other column.
+            std::size_t cut = run.size();
+            for (std::size_t k = run.size(); k-- > 1;) {
+                if (sheet.columns[run[k]].blockStart) {
+                    cut = k;
+                    break;
+                }
+            }
+            std::vector<std::size_t> rest(run.begin() + std::ptrdiff_t(cut), run.end());
+            run.resize(cut);
             runs.push_back(run);
-            run.clear();
-            used = m.width(repeated);
+            run = rest;
+            used = m.width(repeated) + m.width(run);
         }
         run.push_back(c);
         used += m.widths[c];
@@ -258,11 +269,15 @@ QPageLayout::Orientation bestOrientation(const Sheet &sheet, const QPageLayout &
     landscape.setOrientation(QPageLayout::Landscape);
     const SheetPages upright = layOutSheet(sheet, portrait.paintRectPixels(dpi).size(), device);
     const SheetPages across = layOutSheet(sheet, landscape.paintRectPixels(dpi).size(), device);
-    // Upright while it takes no more pages and its text is not cramped.
+    // Upright while it takes no more pages and its text is not cramped. A sheet whose
+    // column stretches to the page's width (the names of a list) stays upright on as few
+    // pages: across, that column would only grow wide and empty.
     constexpr double kComfortablePoints = 10;
+    const bool stretches = std::any_of(sheet.columns.begin(), sheet.columns.end(),
+                                       [](const SheetColumn &column) { return column.stretch; });
     if (across.pageCount() < upright.pageCount() ||
-        (across.pageCount() == upright.pageCount() && upright.points < kComfortablePoints &&
-         across.points > upright.points))
+        (across.pageCount() == upright.pageCount() && !stretches &&
+         upright.points < kComfortablePoints && across.points > upright.points))
         return QPageLayout::Landscape;
     return QPageLayout::Portrait;
 }

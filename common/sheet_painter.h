@@ -1,8 +1,8 @@
 #pragma once
 
 // Lays a sheet out on the pages of a printer: the largest text size from the sheet's own
-// down to 8 points at which the table fits the page's width (and, where that is possible,
-// its height), headings wrapped between words and never cut; a table too wide even at 8
+// down to 7 points at which the table fits the page's width (and, where that is possible,
+// its height), headings wrapped between words and never cut; a table too wide even at 7
 // points goes on several pages side by side, its repeated columns on each, and one too
 // long runs on over several pages, its headers on each.
 
@@ -20,7 +20,7 @@ class QPaintDevice;
 namespace krugovik {
 
 // The smallest text a sheet is printed in, in points.
-inline constexpr double kSmallestSheetPoints = 8;
+inline constexpr double kSmallestSheetPoints = 7;
 
 // How a sheet falls on pages of one size.
 struct SheetPages {

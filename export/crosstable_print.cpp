@@ -55,7 +55,8 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
                  filled(translated("Sheets", "%1-й цикл", "a caption over the cycle's columns"),
                         {std::to_string(c)})});
     }
-    sheet.columns.push_back({translated("Sheets", "Очки"), SheetAlign::Centre, false, true});
+    // Points and place stand on every page when the cycles need several side by side.
+    sheet.columns.push_back({translated("Sheets", "Очки"), SheetAlign::Centre, true, true});
     for (const TieBreak &tb : rules)
         sheet.columns.push_back({shownCode(tb), SheetAlign::Centre});
     sheet.columns.push_back({translated("Sheets", "Место"), SheetAlign::Centre, true});
@@ -91,6 +92,8 @@ Sheet crosstableSheet(const TournamentSnapshot &snapshot)
     sheet.footer.push_back(
         filled(translated("Sheets", "Места по очкам, затем: %1.", "%1: the tie-breaks in order"),
                {tieBreakLegend(rules)}));
+    if (std::string note = directEncounterNote(rules); !note.empty())
+        sheet.footer.push_back(std::move(note));
     sheet.footer.push_back(translated("Sheets", "½ — ничья; + и − — победа и поражение без игры."));
     return sheet;
 }

@@ -8,6 +8,7 @@
 #include "common/texts.h"
 #include "export/event_lines.h"
 #include "export/final_standings.h"
+#include "export/sheet_parts.h"
 #include "export/snapshot_results.h"
 #include "rating/game_notation.h"
 
@@ -119,6 +120,8 @@ std::string exportCsv(const TournamentSnapshot &snapshot)
     }
     if (const std::string rules = placeRulesLine(snapshot); !rules.empty())
         out += field(rules) + kLineEnd;
+    if (const std::string note = directEncounterNote(placeRules(snapshot)); !note.empty())
+        out += field(note) + kLineEnd;
     return out;
 }
 

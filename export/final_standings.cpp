@@ -89,20 +89,7 @@ std::string codeInBrackets(const TieBreak &tb)
 
 std::string commaNumber(Fixed value)
 {
-    std::string text = formatDisplay(value);
-    if (!text.empty() && text.front() == ' ')
-        text.erase(0, 1);
-    // The language's own decimal separator: a comma in Russian, a point in English.
-    const std::string separator =
-        translated("Sheets", ",", "the decimal separator of numbers on sheets and in the standings");
-    const std::size_t point = text.find('.');
-    if (point == std::string::npos)
-        return text;
-    text.replace(point, 1, separator);
-    // ".5" becomes "0,5", "-.5" becomes "-0,5".
-    if (point == 0 || (point == 1 && text.front() == '-'))
-        text.insert(text.begin() + std::ptrdiff_t(point), '0');
-    return text;
+    return decimalText(value, decimalSeparator());
 }
 
 // A tie-break's cell: the number, or for the lots and the director's order a word where
@@ -145,9 +132,9 @@ std::vector<std::string> tieBreakTitles(const TournamentSnapshot &snapshot)
     // Every rule that decides places, the default order's too, named as on paper.
     std::vector<std::string> titles;
     for (const TieBreak &tb : placeRules(snapshot))
-        titles.push_back((tb.kind == TieBreakKind::SonnebornBerger ? bergerTitle()
-                                                                   : tieBreakName(tb)) +
-                         codeInBrackets(tb));
+        titles.push_back(
+            (tb.kind == TieBreakKind::SonnebornBerger ? bergerTitle() : tieBreakName(tb)) +
+            codeInBrackets(tb));
     return titles;
 }
 
@@ -187,6 +174,26 @@ std::string placeRulesLine(const TournamentSnapshot &snapshot)
                   {order});
 }
 
+std::string decidingName(const TieBreak &tb)
+{
+    if (tb.kind == TieBreakKind::Lot || tb.kind == TieBreakKind::ByHand)
+        return tieBreakCell(tb, kOne);
+    return shownCode(tb);
+}
+
+std::string decidedText(const StandingLine &line, const std::vector<TieBreak> &rules)
+{
+    std::string text;
+    for (const int k : {line.decidedAbove, line.decidedBelow}) {
+        if (k < 0 || std::size_t(k) >= rules.size())
+            continue;
+        const std::string name = decidingName(rules[std::size_t(k)]);
+        if (text != name)
+            text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}
+
 std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
 {
     const int n = std::min(int(snapshot.players.size()), kMaxTablePlayers);
@@ -219,6 +226,8 @@ std::vector<StandingLine> finalStandings(const TournamentSnapshot &snapshot)
             line.name = withdrawnName(line.name);
         line.points = standing.points;
         line.tieBreaks = standing.tieBreaks;
+        line.decidedAbove = standing.decidedAbove;
+        line.decidedBelow = standing.decidedBelow;
         if (everyoneRated) {
             const NewRating &rating = ratings[std::size_t(standing.player - 1)];
             line.newRating = std::to_string(rating.value);

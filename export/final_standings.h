@@ -20,7 +20,9 @@ struct StandingLine {
     std::vector<std::string> tieBreaks; // one per column of tieBreakTitles: "6,75"
     std::string newRating;              // "1547"; empty while some player has no rating
     std::string change;                 // "+47", "-21", "0"; empty while some player has no rating
-    bool withdrawn = false;             // left the event before its end
+    int decidedAbove = -1;  // the rule (index into placeRules) that parted him from the line
+    int decidedBelow = -1;  // above, and from the one below, on equal points; -1 for none
+    bool withdrawn = false; // left the event before its end
 };
 
 // Column titles of the standings under the default order, in the order of a line, as keys
@@ -68,6 +70,13 @@ std::vector<std::string> standingTitles(const TournamentSnapshot &snapshot);
 // The line under the table that names the order of places, «Места: очки, затем личная
 // встреча (DE), победы (WIN)».
 std::string placeRulesLine(const TournamentSnapshot &snapshot);
+
+// A tie-break as it is named where it decided a tie: its code, «SB», «DE»; «жребий» for
+// the lots and «судья» for the director's order.
+std::string decidingName(const TieBreak &tieBreak);
+// What parted the line from its neighbours with equal points, above first: «SB», «SB, DE»;
+// empty where the points did or the place is shared.
+std::string decidedText(const StandingLine &line, const std::vector<TieBreak> &rules);
 
 // The standings in place order, the players without a place last, with new ratings
 // computed on the side.

@@ -6,6 +6,7 @@
 #include "common/texts.h"
 #include "export/event_lines.h"
 #include "export/final_standings.h"
+#include "export/sheet_parts.h"
 #include "export/snapshot_results.h"
 #include "rating/game_notation.h"
 
@@ -127,6 +128,8 @@ std::string exportHtml(const TournamentSnapshot &snapshot)
     out += "</tbody>\n</table>\n";
     if (const std::string rules = placeRulesLine(snapshot); !rules.empty())
         out += "<p class=\"rules\">" + htmlEscaped(rules) + "</p>\n";
+    if (const std::string note = directEncounterNote(placeRules(snapshot)); !note.empty())
+        out += "<p class=\"rules\">" + htmlEscaped(note) + "</p>\n";
 
     out += "<h2>" + htmlEscaped(translated("Sheets", "Турнирная таблица")) +
            "</h2>\n<table>\n<thead>\n<tr>";

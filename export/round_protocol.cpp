@@ -83,13 +83,16 @@ Sheet roundProtocolSheet(const TournamentSnapshot &snapshot, int round)
                        "%1: the round through all cycles; %2: the cycle; %3: the round in it"),
             {std::to_string(round), std::to_string(cycle), std::to_string(inCycle)});
     }
-    // The event's place and dates, without the printing day: the round has its own.
+    // The event's place and dates, then the round's day, or the day it was printed where
+    // the round has none: a protocol always carries a date.
     if (std::string where = sheetPlaceAndDates(snapshot); !where.empty())
         sheet.heading.push_back(std::move(where));
     const std::vector<std::string> &dates = snapshot.event.roundDates;
     if (round >= 1 && std::size_t(round) <= dates.size() && !dates[std::size_t(round - 1)].empty())
         sheet.heading.push_back(filled(translated("Sheets", "Дата тура: %1"),
                                        {sheetDate(dates[std::size_t(round - 1)])}));
+    else if (std::string printed = printingDayLine(snapshot); !printed.empty())
+        sheet.heading.push_back(std::move(printed));
     sheet.columns = {{translated("Sheets", "Доска"), SheetAlign::Centre},
                      {translated("Sheets", "Белые"), SheetAlign::Left},
                      {translated("Sheets", "Чёрные"), SheetAlign::Left},

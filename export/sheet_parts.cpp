@@ -1,5 +1,7 @@
 #include "export/sheet_parts.h"
 
+#include <algorithm>
+
 #include "common/texts.h"
 #include "export/final_standings.h"
 #include "export/snapshot_results.h"
@@ -53,10 +55,17 @@ std::vector<std::string> sheetHeading(const TournamentSnapshot &snapshot)
     std::vector<std::string> lines;
     if (std::string where = sheetPlaceAndDates(snapshot); !where.empty())
         lines.push_back(std::move(where));
-    if (!snapshot.date.empty())
-        lines.push_back(filled(translated("Sheets", "По состоянию на %1", "%1: the day printed"),
-                               {snapshot.date}));
+    if (std::string printed = printingDayLine(snapshot); !printed.empty())
+        lines.push_back(std::move(printed));
     return lines;
+}
+
+std::string printingDayLine(const TournamentSnapshot &snapshot)
+{
+    if (snapshot.date.empty())
+        return {};
+    return filled(translated("Sheets", "По состоянию на %1", "%1: the day printed"),
+                  {snapshot.date});
 }
 
 std::string printedTieBreakTitle(const TieBreak &tieBreak)
@@ -75,6 +84,20 @@ std::string tieBreakLegend(const std::vector<TieBreak> &rules)
         line += (line.empty() ? "" : ", ") + shownCode(tb) + " — " + name;
     }
     return line;
+}
+
+std::string directEncounterNote(const std::vector<TieBreak> &rules)
+{
+    const bool has = std::any_of(rules.begin(), rules.end(), [](const TieBreak &tb) {
+        return tb.kind == TieBreakKind::DirectEncounter;
+    });
+    if (!has)
+        return {};
+    return filled(translated("Sheets",
+                             "DE — очки во встречах между равными по очкам; «%1/%2» — затем "
+                             "между оставшимися равными.",
+                             "%1/%2: an example of the column's cell, 1.5/1"),
+                  {commaNumber(Fixed::fromUnits(15000)), commaNumber(kOne)});
 }
 
 std::vector<SheetStanding> sheetStandings(const TournamentSnapshot &snapshot)
@@ -96,13 +119,22 @@ std::vector<SheetStanding> sheetStandings(const TournamentSnapshot &snapshot)
                 for (const TieBreakRow &other : rows)
                     shown = shown || (other.player != row.player && tiedBefore(row, other, k));
             }
-            // The direct encounter is a position within the tied group from 1; 0 is a
-            // group it could not split.
-            if (rules[k].kind == TieBreakKind::DirectEncounter && row.values[k].units() == 0)
-                shown = false;
+            if (rules[k].kind == TieBreakKind::DirectEncounter) {
+                // The points among the tied, then among a part of them still tied where
+                // the rule was applied again: «1,5/1»; blank where it parted nobody.
+                std::string among;
+                if (k < row.amongTied.size()) {
+                    for (const Fixed points : row.amongTied[k])
+                        among += (among.empty() ? "" : "/") + commaNumber(points);
+                }
+                standing.tieBreaks.push_back(among);
+                continue;
+            }
             standing.tieBreaks.push_back(shown ? tieBreakCell(rules[k], row.values[k])
                                                : std::string());
         }
+        standing.decidedAbove = row.decidedAbove;
+        standing.decidedBelow = row.decidedBelow;
         standings.push_back(std::move(standing));
     }
     return standings;

@@ -18,6 +18,8 @@ std::vector<std::string> sheetHeading(const TournamentSnapshot &snapshot);
 // The first of those lines alone, «Казань, 01.12.2026 – 07.12.2026»; empty when neither is
 // known.
 std::string sheetPlaceAndDates(const TournamentSnapshot &snapshot);
+// «По состоянию на 07.12.2026»: the day the sheet is printed; empty when unknown.
+std::string printingDayLine(const TournamentSnapshot &snapshot);
 // "2026-12-01" as "01.12.2026"; any other text as it is.
 std::string sheetDate(const std::string &isoDate);
 
@@ -27,6 +29,10 @@ std::string printedTieBreakTitle(const TieBreak &tieBreak);
 // The line that names each code of the rules: «SB — Бергер, DE — Личная встреча, ...».
 std::string tieBreakLegend(const std::vector<TieBreak> &rules);
 
+// What the direct encounter's column holds, where the rules have one: «DE — очки во
+// встречах между равными по очкам; «1,5/1» — затем между оставшимися равными.»; else empty.
+std::string directEncounterNote(const std::vector<TieBreak> &rules);
+
 // One player's figures from the standings engine, ready for a sheet.
 struct SheetStanding {
     int player = 0;                     // table number
@@ -34,6 +40,8 @@ struct SheetStanding {
     std::string place;                  // "1", "3-4", "" for none
     std::string points;                 // "2,5"
     std::vector<std::string> tieBreaks; // one per rule; blank where it was not computed
+    int decidedAbove = -1; // the rule that parted him from the one above on equal points
+    int decidedBelow = -1; // and from the one below; -1 for none (TieBreakRow)
     bool withdrawn = false;
 };
 // The standings under the snapshot's rules, in place order. A tie-break that is decided

@@ -767,6 +767,10 @@ Make the tournament without these records?</translation>
         <source>Номера разыгрываются только до первого результата.</source>
         <translation>Numbers are drawn only before the first result.</translation>
     </message>
+    <message>
+        <source>Файл сохранён: %1</source>
+        <translation>File saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>NameCheck</name>
@@ -1169,6 +1173,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <source>,</source>
         <comment>the decimal separator of numbers on sheets and in the standings</comment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>DE — очки во встречах между равными по очкам; «%1/%2» — затем между оставшимися равными.</source>
+        <comment>%1/%2: an example of the column&apos;s cell, 1.5/1</comment>
+        <translation>DE — points scored in the games among the players tied on points; “%1/%2” — then among those still tied.</translation>
     </message>
 </context>
 <context>
@@ -1784,6 +1793,11 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <comment>file name of the player list&apos;s PDF after the base&apos;s; Latin letters only</comment>
         <translation>players</translation>
     </message>
+    <message>
+        <source>Только участники турнира %1</source>
+        <comment>%1: the tournament file&apos;s name</comment>
+        <translation>Only the players of the tournament %1</translation>
+    </message>
 </context>
 <context>
     <name>krugovik::BaseEditor</name>
@@ -1939,6 +1953,14 @@ Write the new ratings into these base records too? If you answer “No”, only 
     <message>
         <source>Список</source>
         <translation>List</translation>
+    </message>
+    <message>
+        <source>Вся база</source>
+        <translation>Whole base</translation>
+    </message>
+    <message>
+        <source>Только участники турнира</source>
+        <translation>Only the tournament’s players</translation>
     </message>
 </context>
 <context>
@@ -2558,6 +2580,23 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
         <source>№</source>
         <comment>column caption: start number</comment>
         <translation>No.</translation>
+    </message>
+    <message>
+        <source>Ниже, чем %1: %2</source>
+        <translation>Below %1: %2</translation>
+    </message>
+    <message>
+        <source>Выше, чем %1: %2</source>
+        <translation>Above %1: %2</translation>
+    </message>
+    <message>
+        <source>Правила не разделили: место общее</source>
+        <translation>The rules did not part them: the place is shared</translation>
+    </message>
+    <message>
+        <source>Что решило</source>
+        <comment>column caption: the tie-break that decided a tie</comment>
+        <translation>Decided by</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "common/texts.h"
+#include "common/number_text.h"
 #include "rating/event_category.h"
 #include "rating/fide_rating.h"
 
@@ -107,10 +107,7 @@ std::string hundredthsWithPoint(int hundredths)
 std::string withDecimalSeparator(std::string number)
 {
     if (const std::size_t point = number.find('.'); point != std::string::npos)
-        number.replace(
-            point, 1,
-            translated("Sheets", ",",
-                       "the decimal separator of numbers on sheets and in the standings"));
+        number[point] = decimalSeparator();
     return number;
 }
 

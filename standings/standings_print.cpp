@@ -43,6 +43,8 @@ Sheet standingsSheet(const TournamentSnapshot &snapshot)
     sheet.footer.push_back(
         filled(translated("Sheets", "Места по очкам, затем: %1.", "%1: the tie-breaks in order"),
                {order}));
+    if (std::string note = directEncounterNote(rules); !note.empty())
+        sheet.footer.push_back(std::move(note));
     sheet.signatures.push_back(translated("Sheets", "Главный судья", "who signs the sheet") + '\t' +
                                snapshot.event.chiefArbiter);
     return sheet;

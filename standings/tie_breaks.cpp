@@ -338,6 +338,24 @@ std::vector<std::span<int>> splitByKey(std::span<int> group,
     return runs;
 }
 
+// What one player scored against another in their games with a result.
+struct PairScore {
+    int halves = 0; // points, in halves
+    int met = 0;    // games with a result
+};
+
+PairScore playedAgainst(const Standings &s, int player, int opponent)
+{
+    PairScore score;
+    for (const Side &g : s.games[std::size_t(player)]) {
+        if (g.opponent == opponent && g.state != GameState::None) {
+            score.halves += halves(g.state);
+            ++score.met;
+        }
+    }
+    return score;
+}
+
 // The one member whose points against the others exceed what any other could reach by
 // winning every game among them not yet played; group.size() when there is none.
 std::size_t uncatchable(const Standings &s, std::span<const int> group)
@@ -350,14 +368,7 @@ std::size_t uncatchable(const Standings &s, std::span<const int> group)
         for (std::size_t b = 0; b < group.size(); ++b) {
             if (a == b)
                 continue;
-            int sum = 0;
-            int met = 0;
-            for (const Side &g : s.games[std::size_t(group[a])]) {
-                if (g.opponent == group[b] && g.state != GameState::None) {
-                    sum += halves(g.state);
-                    ++met;
-                }
-            }
+            const auto [sum, met] = playedAgainst(s, group[a], group[b]);
             const std::int64_t average = met ? std::int64_t(sum) * kAverageScale / met : 0;
             now[a] += average;
             most[a] += met ? average : kWholeGame;
@@ -373,15 +384,54 @@ std::size_t uncatchable(const Standings &s, std::span<const int> group)
     return group.size();
 }
 
+// Each member's points against the other members as a reader finds them in the table:
+// the sum of his games among them with a result, or, where some pairs have met more often
+// than others (a cycle under way), the points averaged per pair, as they are ranked.
+std::vector<Fixed> pointsShownAmong(const Standings &s, std::span<const int> group)
+{
+    std::vector<int> sum(group.size());
+    std::vector<std::int64_t> average(group.size()); // 1/24 points
+    int meetings = 0;                                // of every pair that met; -1 when unequal
+    for (std::size_t a = 0; a < group.size(); ++a) {
+        for (std::size_t b = 0; b < group.size(); ++b) {
+            if (a == b)
+                continue;
+            const auto [pair, met] = playedAgainst(s, group[a], group[b]);
+            if (met == 0)
+                continue;
+            sum[a] += pair;
+            average[a] += std::int64_t(pair) * kAverageScale / met;
+            meetings = meetings == 0 || meetings == met ? met : -1;
+        }
+    }
+    std::vector<Fixed> shown;
+    for (std::size_t a = 0; a < group.size(); ++a)
+        shown.push_back(meetings >= 0
+                            ? Fixed::fromUnits(sum[a] * kHalfUnits)
+                            : Fixed::fromUnits(average[a] * Fixed::kScale / (2 * kAverageScale)));
+    return shown;
+}
+
+// The points among the tied that each application of the direct encounter showed a
+// player, the first application's first.
+using EncounterPoints = std::array<std::vector<Fixed>, kMaxTablePlayers + 1>;
+
 // Direct encounter: orders the group by points among its members and applies itself
 // again to every part still tied, as long as a step separates someone. While not every
 // pair has met, it only sets apart a member no one else can catch any more.
-void directEncounter(const Standings &s, std::span<int> group, std::vector<std::span<int>> &out)
+void directEncounter(const Standings &s, std::span<int> group, std::vector<std::span<int>> &out,
+                     EncounterPoints &shown)
 {
     if (group.size() < 2) {
         out.push_back(group);
         return;
     }
+    // Only an application that parts someone shows its points.
+    auto show = [&] {
+        const std::vector<Fixed> among = pointsShownAmong(s, group);
+        for (std::size_t k = 0; k < group.size(); ++k)
+            shown[std::size_t(group[k])].push_back(among[k]);
+    };
     const auto score = pointsAmong(s, group, Among::Average);
     if (!score) {
         const std::size_t first = uncatchable(s, group);
@@ -389,11 +439,12 @@ void directEncounter(const Standings &s, std::span<int> group, std::vector<std::
             out.push_back(group);
             return;
         }
+        show();
         // He goes first; the others keep table order among themselves.
         std::rotate(group.begin(), group.begin() + std::ptrdiff_t(first),
                     group.begin() + std::ptrdiff_t(first) + 1);
         out.push_back(group.subspan(0, 1));
-        directEncounter(s, group.subspan(1), out);
+        directEncounter(s, group.subspan(1), out, shown);
         return;
     }
     std::array<std::int64_t, kMaxTablePlayers + 1> byPlayer{};
@@ -404,14 +455,17 @@ void directEncounter(const Standings &s, std::span<int> group, std::vector<std::
         out.push_back(group);
         return;
     }
+    show();
     for (std::span<int> part : parts)
-        directEncounter(s, part, out);
+        directEncounter(s, part, out, shown);
 }
 
 // Breaks the tie within `group` by a tie-break that looks at the group, writing the
-// members' values; returns the parts still tied, best first.
+// members' values (and every application of the direct encounter into `among`); returns
+// the parts still tied, best first.
 std::vector<std::span<int>> splitGroup(const Standings &s, const TieBreak &tb, std::span<int> group,
-                                       std::vector<Fixed> &value)
+                                       std::vector<Fixed> &value,
+                                       std::vector<std::vector<Fixed>> &among)
 {
     if (tb.kind == TieBreakKind::ByHand || tb.kind == TieBreakKind::Lot) {
         // A position per player: the director's list, or a draw from the seed (each
@@ -437,14 +491,17 @@ std::vector<std::span<int>> splitGroup(const Standings &s, const TieBreak &tb, s
     }
     if (tb.kind == TieBreakKind::DirectEncounter) {
         std::vector<std::span<int>> parts;
-        directEncounter(s, group, parts);
+        EncounterPoints shown;
+        directEncounter(s, group, parts, shown);
         if (parts.size() > 1) {
-            // The value is the position within the group, shared by equals.
-            int before = 0;
-            for (std::span<int> part : parts) {
-                for (int p : part)
-                    value[std::size_t(p)] = Fixed::fromInt(before + 1);
-                before += int(part.size());
+            // The value is C.07's: the points among the tied group; a part of it still tied
+            // has its own points among itself where the rule was applied again.
+            for (int p : group) {
+                std::vector<Fixed> &mine = shown[std::size_t(p)];
+                if (mine.empty())
+                    continue;
+                value[std::size_t(p)] = mine.front();
+                among[std::size_t(p)] = std::move(mine);
             }
         }
         return parts;
@@ -724,6 +781,9 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
     // values[k][p]: player p's value of tie-break k.
     std::vector<std::vector<Fixed>> values(ruleCount,
                                            std::vector<Fixed>(std::size_t(n) + 1, kZero));
+    // among[k][p]: the points among the tied at each application of a direct encounter.
+    std::vector<std::vector<std::vector<Fixed>>> among(
+        ruleCount, std::vector<std::vector<Fixed>>(std::size_t(n) + 1));
     for (std::size_t k = 0; k < ruleCount; ++k) {
         const TieBreakKind kind = tieBreaks[k].kind;
         if (isGroupTieBreak(kind))
@@ -741,6 +801,8 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
     }
     std::vector<std::span<int>> tied =
         splitByKey(order, [&](int p) { return s.halves[std::size_t(p)]; });
+    // groupAfter[k][p]: the group player p stands in once tie-break k has been applied.
+    std::vector<std::vector<int>> groupAfter(ruleCount, std::vector<int>(std::size_t(n) + 1));
     for (std::size_t k = 0; k < ruleCount; ++k) {
         const TieBreakKind kind = tieBreaks[k].kind;
         const bool byGroup = isGroupTieBreak(kind);
@@ -750,7 +812,7 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
                 next.push_back(group);
                 continue;
             }
-            const auto parts = byGroup ? splitGroup(s, tieBreaks[k], group, values[k])
+            const auto parts = byGroup ? splitGroup(s, tieBreaks[k], group, values[k], among[k])
                                        : splitByKey(group, [&](int p) {
                                              const std::int64_t units =
                                                  values[k][std::size_t(p)].units();
@@ -759,7 +821,21 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
             next.insert(next.end(), parts.begin(), parts.end());
         }
         tied = std::move(next);
+        for (std::size_t g = 0; g < tied.size(); ++g) {
+            for (int p : tied[g])
+                groupAfter[k][std::size_t(p)] = int(g);
+        }
     }
+    // The first tie-break after which two players with equal points stand apart.
+    auto decidedBetween = [&](int a, int b) {
+        if (s.halves[std::size_t(a)] != s.halves[std::size_t(b)])
+            return -1;
+        for (std::size_t k = 0; k < ruleCount; ++k) {
+            if (groupAfter[k][std::size_t(a)] != groupAfter[k][std::size_t(b)])
+                return int(k);
+        }
+        return -1;
+    };
 
     std::vector<TieBreakRow> rows;
     auto rowOf = [&](int p) {
@@ -769,12 +845,15 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
         const int points =
             s.placed[std::size_t(p)] ? s.halves[std::size_t(p)] : s.ownHalves[std::size_t(p)];
         row.points = Fixed::fromUnits(points * kHalfUnits);
-        for (std::size_t k = 0; k < ruleCount; ++k)
+        for (std::size_t k = 0; k < ruleCount; ++k) {
             row.values.push_back(values[k][std::size_t(p)]);
+            row.amongTied.push_back(among[k][std::size_t(p)]);
+        }
         return row;
     };
     int place = 1;
-    for (std::span<int> group : tied) {
+    for (std::size_t g = 0; g < tied.size(); ++g) {
+        const std::span<int> group = tied[g];
         const int last = place + int(group.size()) - 1;
         // Tied players are listed in table order.
         std::vector<int> members(group.begin(), group.end());
@@ -783,6 +862,11 @@ std::vector<TieBreakRow> rankByTieBreaks(const RoundRobinResults &results,
             TieBreakRow row = rowOf(p);
             row.firstPlace = place;
             row.lastPlace = last;
+            // Every member of a group parted from the next by the same tie-break.
+            if (g > 0)
+                row.decidedAbove = decidedBetween(tied[g - 1].front(), p);
+            if (g + 1 < tied.size())
+                row.decidedBelow = decidedBetween(p, tied[g + 1].front());
             rows.push_back(std::move(row));
         }
         place = last + 1;

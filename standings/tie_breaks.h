@@ -110,12 +110,23 @@ std::vector<TieBreak> withoutChangeRecords(const std::vector<TieBreak> &list);
 
 // One player's line of the standings under a list of tie-breaks.
 struct TieBreakRow {
-    int player = 0;            // table number, 1..N
-    int firstPlace = 0;        // first place the rank covers; 0 for a player without one
-    int lastPlace = 0;         // last place; above firstPlace when the place is shared
-    Fixed points;              // points in the games that count; his own for one without a place
-    std::vector<Fixed> values; // one per tie-break of the list, in its order
-    bool withdrawn = false;    // left the event before its end
+    int player = 0;     // table number, 1..N
+    int firstPlace = 0; // first place the rank covers; 0 for a player without one
+    int lastPlace = 0;  // last place; above firstPlace when the place is shared
+    Fixed points;       // points in the games that count; his own for one without a place
+    // One per tie-break of the list (without its change records), in its order. The
+    // direct encounter's is the points among the group it split; 0 where it split none.
+    std::vector<Fixed> values;
+    // Per tie-break, for the direct encounter: his points among the tied at each of its
+    // applications that parted someone, the first (C.07's value) first, then those among a
+    // part still tied where it was applied again; empty where it parted nobody.
+    std::vector<std::vector<Fixed>> amongTied;
+    // The tie-break (an index into values) that set him apart from the player listed just
+    // above, and from the one just below, when their points are equal; -1 where the points
+    // did, where they stay tied, or where nobody stands there.
+    int decidedAbove = -1;
+    int decidedBelow = -1;
+    bool withdrawn = false; // left the event before its end
 };
 
 // The players ranked by points and then the tie-breaks in order, placed rows first in

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QRadioButton>
 #include <QStyle>
@@ -212,6 +213,17 @@ void BaseEditor::createCommands()
     placeInTwips(cmdPrintBase, 8640, 60, kPictureButton, kPictureButton);
     connect(cmdZapisBase, &QToolButton::clicked, this, &BaseEditor::cmdZapisBase_Click);
     connect(cmdPrintBase, &QToolButton::clicked, this, &BaseEditor::cmdPrintBase_Click);
+    // The button's arrow offers the list of the tournament's players alone.
+    auto *choice = new QMenu(cmdPrintBase);
+    choice->setObjectName(QStringLiteral("mnuPrintBase"));
+    QAction *whole = choice->addAction(tr("Вся база"));
+    whole->setObjectName(QStringLiteral("actPrintWholeBase"));
+    QAction *entrants = choice->addAction(tr("Только участники турнира"));
+    entrants->setObjectName(QStringLiteral("actPrintEntrants"));
+    connect(whole, &QAction::triggered, this, [this] { printBaseList(false); });
+    connect(entrants, &QAction::triggered, this, [this] { printBaseList(true); });
+    cmdPrintBase->setMenu(choice);
+    cmdPrintBase->setPopupMode(QToolButton::MenuButtonPopup);
 }
 
 void BaseEditor::load()

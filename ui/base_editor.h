@@ -95,6 +95,8 @@ class BaseEditor : public QObject {
     // from the name in its record.
     std::vector<bool> RowsToWriteBack();
     void cmdPrintBase_Click();
+    // The base list printed whole, or only the records of the tournament's players.
+    void printBaseList(bool entrantsOnly);
 
     QWidget *m_window;
     FileLayer *m_files;

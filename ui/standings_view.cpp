@@ -7,6 +7,8 @@
 
 #include "export/event_lines.h"
 #include "export/final_standings.h"
+#include "export/sheet_parts.h"
+#include "export/snapshot_results.h"
 #include "export/tournament_snapshot.h"
 #include "ui/tournament_document.h"
 
@@ -22,6 +24,28 @@ QTableWidgetItem *item(const std::string &text, Qt::Alignment alignment)
     cell->setTextAlignment(alignment | Qt::AlignVCenter);
     cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return cell;
+}
+
+// The place's tooltip: which tie-break put him below the line above and above the line
+// below, where their points are equal; a shared place says so.
+QString decidedTip(const StandingLine &line, const StandingLine *above, const StandingLine *below,
+                   const std::vector<TieBreak> &rules)
+{
+    const auto rule = [&](int k) {
+        return QString::fromStdString(tieBreakChoiceName(rules[std::size_t(k)]));
+    };
+    const auto who = [](const StandingLine &other) {
+        return QString::fromStdString(other.name) + QStringLiteral(" (№ ") +
+               QString::number(other.player) + QLatin1Char(')');
+    };
+    QStringList parts;
+    if (above && line.decidedAbove >= 0 && std::size_t(line.decidedAbove) < rules.size())
+        parts << StandingsView::tr("Ниже, чем %1: %2").arg(who(*above), rule(line.decidedAbove));
+    if (below && line.decidedBelow >= 0 && std::size_t(line.decidedBelow) < rules.size())
+        parts << StandingsView::tr("Выше, чем %1: %2").arg(who(*below), rule(line.decidedBelow));
+    if (line.firstPlace > 0 && line.place.find('-') != std::string::npos)
+        parts << StandingsView::tr("Правила не разделили: место общее");
+    return parts.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -64,10 +88,15 @@ void StandingsView::refresh()
         return;
     const TournamentSnapshot snapshot = m_snapshot();
     const std::vector<std::string> tieBreaks = tieBreakTitles(snapshot);
+    const std::vector<TieBreak> rules = placeRules(snapshot);
     QStringList titles = {tr("Место"), tr("№", "column caption: start number"), tr("Участник"),
                           tr("Очки")};
     for (const std::string &title : tieBreaks)
         titles << QString::fromStdString(title);
+    // Which tie-break parted each player from his neighbours with equal points.
+    const bool ruled = !rules.empty();
+    if (ruled)
+        titles << tr("Что решило", "column caption: the tie-break that decided a tie");
     const std::vector<StandingLine> lines = finalStandings(snapshot);
     tblStandings->clear();
     tblStandings->setColumnCount(int(titles.size()));
@@ -81,6 +110,14 @@ void StandingsView::refresh()
         for (std::size_t k = 0; k < tieBreaks.size(); ++k)
             cells.push_back(
                 item(k < line.tieBreaks.size() ? line.tieBreaks[k] : "", Qt::AlignRight));
+        if (ruled) {
+            cells.push_back(item(decidedText(line, rules), Qt::AlignLeft));
+            const QString why =
+                decidedTip(line, r > 0 ? &lines[std::size_t(r - 1)] : nullptr,
+                           r + 1 < int(lines.size()) ? &lines[std::size_t(r + 1)] : nullptr, rules);
+            cells.front()->setToolTip(why);
+            cells.back()->setToolTip(why);
+        }
         for (int c = 0; c < int(cells.size()); ++c) {
             if (line.withdrawn)
                 cells[std::size_t(c)]->setForeground(kWithdrawnText);
@@ -89,9 +126,11 @@ void StandingsView::refresh()
     }
     tblStandings->resizeColumnsToContents();
     lblStandingsTitle->setText(QString::fromStdString(sheetTitle(snapshot)));
-    const QString rules = QString::fromStdString(placeRulesLine(snapshot));
-    lblStandingsRules->setText(rules);
-    lblStandingsRules->setHidden(rules.isEmpty());
+    QString order = QString::fromStdString(placeRulesLine(snapshot));
+    if (const std::string note = directEncounterNote(rules); !note.empty())
+        order += QLatin1Char('\n') + QString::fromStdString(note);
+    lblStandingsRules->setText(order);
+    lblStandingsRules->setHidden(order.isEmpty());
 }
 
 } // namespace krugovik

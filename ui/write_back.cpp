@@ -1,6 +1,8 @@
 // Commands on the whole base: writing new ratings back, with the check of names that
 // differ from their records, and printing the list.
 #include <QCoreApplication>
+#include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStringList>
@@ -56,6 +58,11 @@ void BaseEditor::cmdZapisBase_Click()
 
 void BaseEditor::cmdPrintBase_Click()
 {
+    printBaseList(false);
+}
+
+void BaseEditor::printBaseList(bool entrantsOnly)
+{
     // The records are read straight from the file, decoded at once: the code page has one
     // character a byte, so record k starts at character (k - 1) × 29. The editor ends on
     // the last record. An edit of the record on show is kept first, as the arrows keep it,
@@ -65,41 +72,46 @@ void BaseEditor::cmdPrintBase_Click()
     const QByteArray bytes = Base.readAll();
     const QString text =
         fromCodePage(bytes).leftJustified(int(RecordCount * kRecordLength), QLatin1Char(' '));
-    std::vector<std::int64_t> ratings;
-    QStringList names;
-    ratings.reserve(std::size_t(RecordCount));
-    names.reserve(int(RecordCount));
+    // The tournament's rows that came from this base, each record once.
+    std::vector<bool> entrant(std::size_t(RecordCount) + 1, !entrantsOnly);
+    const Tournament &t = m_document->tournament();
+    for (int i = 1; entrantsOnly && i <= t.playerCount(); ++i) {
+        if (t.baseRecordNo(i) >= 1 && t.baseRecordNo(i) <= RecordCount)
+            entrant[std::size_t(t.baseRecordNo(i))] = true;
+    }
+    std::vector<ListedPlayer> players;
+    players.reserve(std::size_t(RecordCount));
     for (qint64 r = 0; r < RecordCount; ++r) {
+        if (!entrant[std::size_t(r + 1)])
+            continue;
         const qsizetype start = qsizetype(r * qint64(kRecordLength));
         const QString rate = text.mid(start + qsizetype(kRateOffset), qsizetype(kRateWidth));
-        ratings.push_back(readFixed(rate.toStdString()).roundToInteger());
-        names << text.mid(start + qsizetype(kNameOffset), qsizetype(kNameWidth))
-                     .trimmed()
-                     .leftJustified(int(kNameWidth), QLatin1Char(' '), true);
+        players.push_back({text.mid(start + qsizetype(kNameOffset), qsizetype(kNameWidth))
+                               .trimmed()
+                               .toStdString(),
+                           readFixed(rate.toStdString()).roundToInteger()});
     }
     CurrentRecord = RecordCount;
     ShowCurrentRecord();
 
-    // Its PDF goes beside the base.
+    // Its PDF goes beside the base; the club folder's name heads it.
     const QFileInfo base(Base.path());
-    Printer printer(QCoreApplication::translate("WriteBack", "Список игроков"),
-                    base.completeBaseName() + QLatin1Char('-') +
-                        QCoreApplication::translate(
-                            "WriteBack", "spisok",
-                            "file name of the player list's PDF after the base's; Latin letters only"),
-                    base.absolutePath());
-    printer.setFont(QStringLiteral("MS Sans Serif"), 14);
-    // The first letter of the title is a Latin C.
-    printer.printLine(
-        QCoreApplication::translate("WriteBack", "           CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ"));
-    printer.printLine();
-    const std::vector<std::size_t> order = printOrder(ratings);
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        // The number in a column of its own: padded with figure spaces, as wide as digits.
-        printer.printLine(QString::number(k + 1).rightJustified(4, QChar(0x2007)) +
-                          QStringLiteral("   ") + names[int(order[k])] +
-                          QString::fromStdString(formatDisplay(ratings[order[k]])));
-    }
+    PlayerListHeading heading;
+    heading.club = base.absoluteDir().dirName().toStdString();
+    heading.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+    if (entrantsOnly)
+        // The window's caption is the tournament's path, with the unsaved mark's placeholder.
+        heading.tournament = QFileInfo(m_window->windowTitle().remove(QStringLiteral("[*]")))
+                                 .completeBaseName()
+                                 .toStdString();
+    Printer printer(
+        QCoreApplication::translate("WriteBack", "Список игроков"),
+        base.completeBaseName() + QLatin1Char('-') +
+            QCoreApplication::translate(
+                "WriteBack", "spisok",
+                "file name of the player list's PDF after the base's; Latin letters only"),
+        base.absolutePath());
+    printer.printSheet(playerListSheet(heading, players));
     reportPrintOutcome(printer.endDoc(m_window), m_window);
 }
 

@@ -194,20 +194,22 @@ TEST_F(EventWindowTest, TheStandingsWindowFollowsEveryChange)
     };
     // Every rule of the default order has its column, as on the printed standings.
     EXPECT_EQ(header(), (QStringList{"Место", "№", "Участник", "Очки", "Бергер (SB)",
-                                     "Личная встреча (DE)", "Победы (WIN)"}));
+                                     "Личная встреча (DE)", "Победы (WIN)", "Что решило"}));
     EXPECT_EQ(table->rowCount(), 6);
-    EXPECT_EQ(row(0), (QStringList{"1-6", "1", "A", "0", "0", "", "0"}));
+    EXPECT_EQ(row(0), (QStringList{"1-6", "1", "A", "0", "0", "", "0", ""}));
+    // Nothing parted them: the place says it is shared.
+    EXPECT_EQ(table->item(0, 0)->toolTip(), QStringLiteral("Правила не разделили: место общее"));
 
     // Player 4 beats 1 and draws with 2: first place, and the table follows at once.
     setResult(4, 1, QStringLiteral("1"));
     setResult(4, 2, QStringLiteral("0.5"));
-    EXPECT_EQ(row(0), (QStringList{"1", "4", "D", "1,5", "0,25", "", "1"}));
+    EXPECT_EQ(row(0), (QStringList{"1", "4", "D", "1,5", "0,25", "", "1", ""}));
     // The rules' tie-breaks become the columns.
     auto *document = mainWindow()->findChild<krugovik::TournamentDocument *>();
     ASSERT_NE(document, nullptr);
     document->setTieBreaks(krugovik::fideRoundRobinTieBreaks());
     EXPECT_EQ(header(), (QStringList{"Место", "№", "Участник", "Очки", "Личная встреча (DE)",
-                                     "Победы (WIN)", "Бергер (SB)", "Койя (KS)"}));
+                                     "Победы (WIN)", "Бергер (SB)", "Койя (KS)", "Что решило"}));
     EXPECT_FALSE(child<QLabel>(view, QStringLiteral("lblStandingsRules"))->isHidden());
     // A withdrawn player is marked.
     document->withdraw(6, 1);

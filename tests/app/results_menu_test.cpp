@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -132,7 +133,8 @@ TEST_F(ResultsMenu, IsEnabledOnlyWhileATournamentIsOpen)
                                   QStringLiteral("Правила распределения мест…"),
                                   QStringLiteral("Порядок при равенстве…"), QString(),
                                   QStringLiteral("Нормы и рейтинг ФИДЕ")}));
-    // Loading, a TRF opened, the save, the event's details the drawing of numbers and the hall's board.
+    // Loading, a TRF opened, the save, the event's details the drawing of numbers and the hall's
+    // board.
     EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->actions().size(), 6);
 
     openTournament();
@@ -169,6 +171,10 @@ TEST_F(ResultsMenu, EachExportProposesTheTournamentsNameAndWritesItsFile)
         EXPECT_EQ(seen->directory, QDir::current().absolutePath());
         EXPECT_EQ(seen->selected, QStringList{path(e.file)});
         EXPECT_TRUE(readFile(e.file).startsWith(e.start)) << e.action;
+        // The status bar says so, naming the file.
+        EXPECT_EQ(mainWindow()->statusBar()->currentMessage(),
+                  QStringLiteral("Файл сохранён: ") + QDir::toNativeSeparators(path(e.file)))
+            << e.action;
     }
     // The names went out as UTF-8, the player with quotes among them.
     EXPECT_TRUE(readFile(QStringLiteral("KUBOK.html")).contains(kJuniorNames[4].toUtf8()));

@@ -1,6 +1,10 @@
+#include <QAction>
+#include <QDate>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "common/printer.h"
@@ -18,11 +22,10 @@ QByteArray record(const QByteArray &name, const QByteArray &rate, char nr = ' ')
     return name.leftJustified(24, ' ', true) + rate.leftJustified(4, ' ', true) + nr;
 }
 
-// A line of the base list: the number in a column of its own, padded with figure spaces.
-QString listed(int number, const char *rest)
+// The rows of the printed list: number, name, rating.
+std::vector<std::vector<std::string>> listRows(const PrintedDocument &list)
 {
-    return QString::number(number).rightJustified(4, QChar(0x2007)) + QStringLiteral("   ") +
-           QString::fromLatin1(rest);
+    return list.sheet ? list.sheet->rows : std::vector<std::vector<std::string>>{};
 }
 
 class BaseCommandsTest : public TournamentTest {
@@ -51,17 +54,25 @@ TEST_F(BaseCommandsTest, TheListIsSortedByRatingWithTiesInRecordOrder)
     click(widget(QStringLiteral("cmdPrintBase")));
     ASSERT_EQ(printed.size(), 1u);
     const PrintedDocument &list = printed[0];
-    EXPECT_EQ(list.fontName, QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(list.fontPoints, 14);
-    ASSERT_EQ(list.lines.size(), 2 + 11);
-    EXPECT_EQ(list.lines[0], QStringLiteral("           CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ"));
-    EXPECT_EQ(list.lines[0][11], QChar(0x43)); // a Latin C
-    EXPECT_EQ(list.lines[1], QString());
-    EXPECT_EQ(list.lines[2], listed(1, "Second                   1700"));
-    EXPECT_EQ(list.lines[3], listed(2, "First                    1500"));
-    EXPECT_EQ(list.lines[4], listed(3, "Third                    1500"));
-    EXPECT_EQ(list.lines[11], listed(10, "P11                      1000"));
-    EXPECT_EQ(list.lines[12], listed(11, "NoRating                 0"));
+    ASSERT_TRUE(list.sheet.has_value());
+    // Headed by the club folder's name, the list's title and the day.
+    EXPECT_EQ(list.sheet->title, QDir::current().dirName().toStdString());
+    EXPECT_EQ(list.sheet->subtitle, "CПИСОК ИГРОКОВ И ИХ РЕЙТИНГИ");
+    EXPECT_EQ(list.sheet->heading,
+              std::vector<std::string>{
+                  "По состоянию на " +
+                  QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString()});
+    // The ratings in a column of their own, right-aligned.
+    ASSERT_EQ(list.sheet->columns.size(), 3u);
+    EXPECT_EQ(list.sheet->columns[2].align, krugovik::SheetAlign::Right);
+    const auto rows = listRows(list);
+    ASSERT_EQ(rows.size(), 11u);
+    using Row = std::vector<std::string>;
+    EXPECT_EQ(rows[0], (Row{"1", "Second", "1700"}));
+    EXPECT_EQ(rows[1], (Row{"2", "First", "1500"}));
+    EXPECT_EQ(rows[2], (Row{"3", "Third", "1500"}));
+    EXPECT_EQ(rows[9], (Row{"10", "P11", "1000"}));
+    EXPECT_EQ(rows[10], (Row{"11", "NoRating", "0"}));
     // The editor is left on the last record.
     EXPECT_EQ(widget<QLineEdit>(QStringLiteral("txtName"))->text(), QStringLiteral("P11"));
 }
@@ -75,8 +86,31 @@ TEST_F(BaseCommandsTest, AnEditOfTheShownRecordIsKeptAndPrinted)
     QTest::keyClicks(rate, QStringLiteral("1800"));
     click(widget(QStringLiteral("cmdPrintBase")));
     ASSERT_EQ(printed.size(), 1u);
-    EXPECT_EQ(printed[0].lines[2], listed(1, "First                    1800"));
+    EXPECT_EQ(listRows(printed[0])[0], (std::vector<std::string>{"1", "First", "1800"}));
     EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")).left(29), record("First", "1800"));
+}
+
+// The button's arrow offers the whole base or the tournament's players alone.
+TEST_F(BaseCommandsTest, TheTournamentsPlayersAlonePrintWhenChosen)
+{
+    writeBase({{"Ivanov", "1500", ' '},
+               {"Petrov", "1600", ' '},
+               {"Sidorov", "1700", ' '},
+               {"Outsider", "2000", ' '}});
+    openTournament();
+    enterPlayers(3);
+    auto *button = widget<QToolButton>(QStringLiteral("cmdPrintBase"));
+    ASSERT_NE(button->menu(), nullptr);
+    EXPECT_EQ(button->menu()->objectName(), QStringLiteral("mnuPrintBase"));
+    widget<QAction>(QStringLiteral("actPrintEntrants"))->trigger();
+    widget<QAction>(QStringLiteral("actPrintWholeBase"))->trigger();
+    ASSERT_EQ(printed.size(), 2u);
+    using Rows = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(listRows(printed[0]),
+              (Rows{{"1", "Sidorov", "1700"}, {"2", "Petrov", "1600"}, {"3", "Ivanov", "1500"}}));
+    EXPECT_EQ(printed[0].sheet->heading.front(), "Только участники турнира ALPHA");
+    EXPECT_EQ(listRows(printed[1]).size(), 4u);
+    EXPECT_EQ(listRows(printed[1])[0][1], "Outsider");
 }
 
 TEST_F(BaseCommandsTest, WriteBackStoresNewRatingsAsEstablished)
@@ -140,7 +174,8 @@ TEST_F(BaseCommandsTest, WithoutAPrinterAPdfIsWrittenAndNamed)
 
 // A new record typed into the editor and not yet left is kept by every command on the whole
 // base, before the command reads or writes the records.
-class TypedRecordTest : public BaseCommandsTest, public ::testing::WithParamInterface<const char *> {};
+class TypedRecordTest : public BaseCommandsTest,
+                        public ::testing::WithParamInterface<const char *> {};
 
 TEST_P(TypedRecordTest, ANewRecordBeingTypedIsWrittenFirst)
 {

@@ -75,3 +75,35 @@ TEST(NumberWriting, PlayerCountsInRussian)
     for (const auto &[count, text] : cases)
         EXPECT_EQ(krugovik::playerCountText(count), text) << count;
 }
+
+struct DecimalCase {
+    std::int64_t units;
+    char separator;
+    const char *text;
+};
+
+class DecimalText : public ::testing::TestWithParam<DecimalCase> {};
+
+TEST_P(DecimalText, OneFormPerLanguage)
+{
+    const DecimalCase &c = GetParam();
+    EXPECT_EQ(krugovik::decimalText(Fixed::fromUnits(c.units), c.separator), c.text);
+}
+
+// Russian writes a comma, English a point; a zero always stands before the separator and
+// no zero trails.
+INSTANTIATE_TEST_SUITE_P(
+    Languages, DecimalText,
+    ::testing::Values(DecimalCase{5000, ',', "0,5"}, DecimalCase{5000, '.', "0.5"},
+                      DecimalCase{25000, ',', "2,5"}, DecimalCase{67500, ',', "6,75"},
+                      DecimalCase{67500, '.', "6.75"}, DecimalCase{30000, ',', "3"},
+                      DecimalCase{0, ',', "0"}, DecimalCase{-2500, ',', "-0,25"},
+                      DecimalCase{-15000, '.', "-1.5"}, DecimalCase{-20000, ',', "-2"},
+                      DecimalCase{1, ',', "0,0001"}, DecimalCase{105000, ',', "10,5"}));
+
+// Without a translation loaded the program speaks Russian: the comma.
+TEST(DecimalText, TheProgramsOwnLanguageWritesAComma)
+{
+    EXPECT_EQ(krugovik::decimalSeparator(), ',');
+    EXPECT_EQ(krugovik::decimalText(Fixed::fromUnits(25000), krugovik::decimalSeparator()), "2,5");
+}

@@ -11,9 +11,9 @@
 #include "export/html_export.h"
 #include "export/latin_text.h"
 #include "export/trf_export.h"
-#include "trf/trf_reader.h"
 #include "rating/new_ratings.h"
 #include "support/game_list.h"
+#include "trf/trf_reader.h"
 
 using namespace krugovik;
 
@@ -344,8 +344,9 @@ TEST(Csv, FramingQuotingAndTheOwnColumn)
     const std::string csv = exportCsv(fivePlayers());
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     const std::vector<std::string> lines = linesOf(csv.substr(3));
-    // A line for each player, then the order of places.
-    ASSERT_EQ(lines.size(), 7u);
+    // A line for each player, then the order of places and what DE's column holds.
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_TRUE(lines[7].starts_with("\"DE — очки во встречах")) << lines[7];
     EXPECT_EQ(lines[0], "Место;№;Участник;Рейтинг;Новый рейтинг;Изменение;Очки;Бергер (SB);"
                         "Личная встреча (DE);Победы (WIN);1;2;3;4;5");
     // Player 3 is third: his name quoted, his own column X, the draw with a comma.
@@ -380,7 +381,7 @@ TEST(Csv, TextThatASpreadsheetWouldRunIsMarkedAsText)
     };
     for (const auto &c : cases) {
         const std::vector<std::string> lines = linesOf(exportCsv(namedFirst(c.name)).substr(3));
-        ASSERT_EQ(lines.size(), 4u) << c.name;
+        ASSERT_EQ(lines.size(), 5u) << c.name;
         EXPECT_TRUE(lines[1].starts_with("1;1;" + c.field + ";1500;")) << lines[1];
     }
 }
@@ -486,7 +487,7 @@ TEST(Trf, OnlyAFederationOfThreeCapitalsOpensNationalRecords)
     const struct {
         std::string federation;
         bool national;
-    } cases[] = {{"RUS", true}, {"001", false}, {"132", false}, {"XXR", false},
+    } cases[] = {{"RUS", true},  {"001", false}, {"132", false}, {"XXR", false},
                  {"rus", false}, {"RU", false},  {"R1S", false}, {"###", false}};
     for (const auto &c : cases) {
         TournamentSnapshot s = fivePlayers();

@@ -136,6 +136,46 @@ TEST(SheetHeadingTest, TheEventsDetailsOrTheFilesName)
         EXPECT_EQ(sheet.title, "Первенство района среди юношей");
 }
 
+// Every sheet carries a date and a title: the round's date, else the day it was printed;
+// the event's title, else the file's name. Rounds 1 and 20 of 22 players in two cycles,
+// with the details told (round 20 with its date removed) and without.
+TEST(SheetHeadingTest, EverySheetCarriesADateAndATitle)
+{
+    struct Case {
+        const char *name;
+        bool details;
+        int round;
+        const char *title;
+        const char *date;
+    };
+    const Case cases[] = {
+        {"plain protocol", false, 1, "KUBOK", "По состоянию на 08.12.2026"},
+        {"told protocol", true, 1, "Первенство района среди юношей", "Дата тура: 02.12.2026"},
+        {"round without a date", true, 20, "Первенство района среди юношей",
+         "По состоянию на 08.12.2026"},
+        {"no round chosen", false, 0, "KUBOK", "По состоянию на 08.12.2026"},
+    };
+    for (const Case &c : cases) {
+        TournamentSnapshot snapshot = event(names(22), 2, true, c.details);
+        if (c.details)
+            snapshot.event.roundDates[19].clear();
+        const auto dated = [&](const Sheet &sheet) {
+            EXPECT_EQ(sheet.title, c.title) << c.name;
+            return std::find(sheet.heading.begin(), sheet.heading.end(), c.date) !=
+                   sheet.heading.end();
+        };
+        EXPECT_TRUE(dated(roundProtocolSheet(snapshot, c.round))) << c.name;
+        // The table and the standings carry the printing day whatever the round.
+        for (const Sheet &sheet : {crosstableSheet(snapshot), standingsSheet(snapshot)}) {
+            EXPECT_EQ(sheet.title, c.title) << c.name;
+            EXPECT_NE(
+                std::find(sheet.heading.begin(), sheet.heading.end(), "По состоянию на 08.12.2026"),
+                sheet.heading.end())
+                << c.name;
+        }
+    }
+}
+
 // Under any rules the tie-breaks have a column each, in order, the Berger coefficient
 // always under one name.
 TEST(StandingsSheetTest, ColumnsFollowTheChosenRules)
@@ -168,8 +208,9 @@ TEST(StandingsSheetTest, ColumnsFollowTheChosenRules)
     }
 }
 
-// Points 4, 2½, 1½, 1, 1: the direct encounter means something only between 4 and 5, whom
-// it places first and second within their group.
+// Points 4, 2½, 1½, 1, 1: the direct encounter means something only between 4 and 5, and
+// shows what C.07 counts, the points each scored against the other; a line under the
+// table says so.
 TEST(StandingsSheetTest, TheDirectEncounterIsBlankOutsideATiedGroup)
 {
     TournamentSnapshot snapshot = event(names(5), 1, true, false);
@@ -191,7 +232,11 @@ TEST(StandingsSheetTest, TheDirectEncounterIsBlankOutsideATiedGroup)
         directEncounter[row[1]] = row[5];
     EXPECT_EQ(sheet.columns[5].title, "Личная встреча (DE)");
     EXPECT_EQ(directEncounter, (std::map<std::string, std::string>{
-                                   {"1", ""}, {"2", ""}, {"3", ""}, {"4", "1"}, {"5", "2"}}));
+                                   {"1", ""}, {"2", ""}, {"3", ""}, {"4", "1"}, {"5", "0"}}));
+    EXPECT_NE(std::find(sheet.footer.begin(), sheet.footer.end(),
+                        "DE — очки во встречах между равными по очкам; «1,5/1» — затем между "
+                        "оставшимися равными."),
+              sheet.footer.end());
 }
 
 TEST(RoundProtocolTest, NamesTheRoundItsCycleAndDateAndWhoSitsOut)

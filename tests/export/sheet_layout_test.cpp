@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QPdfWriter>
+#include <algorithm>
 #include <gtest/gtest.h>
 
+#include "base/base_list.h"
 #include "common/printer.h"
 #include "common/sheet_painter.h"
 #include "export/crosstable_print.h"
@@ -19,7 +21,7 @@ using namespace testing_support;
 
 namespace {
 
-enum class Kind { Crosstable, Standings, Protocol };
+enum class Kind { Crosstable, Standings, Protocol, PlayerList };
 
 struct SheetCase {
     Kind kind;
@@ -32,7 +34,7 @@ struct SheetCase {
 
 std::string caseName(const SheetCase &c)
 {
-    const char *kinds[] = {"Crosstable", "Standings", "Protocol"};
+    const char *kinds[] = {"Crosstable", "Standings", "Protocol", "PlayerList"};
     return std::string(kinds[int(c.kind)]) + std::to_string(c.players) + "Players" +
            std::to_string(c.cycles) + "Cycles" + (c.fide ? "Fide" : "Default") +
            (c.details ? "Told" : "");
@@ -53,6 +55,13 @@ Sheet sheetOf(const SheetCase &c, const TournamentSnapshot &snapshot)
         return crosstableSheet(snapshot);
     case Kind::Standings:
         return standingsSheet(snapshot);
+    case Kind::PlayerList: {
+        std::vector<ListedPlayer> players;
+        for (const SnapshotPlayer &player : snapshot.players)
+            players.push_back({player.name, std::stoll(player.ratingCell)});
+        return playerListSheet({"Шахматный клуб", snapshot.date, c.fide ? snapshot.name : ""},
+                               players);
+    }
     case Kind::Protocol:
         break;
     }
@@ -119,11 +128,13 @@ INSTANTIATE_TEST_SUITE_P(Sheets, SheetOnA4,
                                            SheetCase{Kind::Standings, 22, 2, true, true, false},
                                            SheetCase{Kind::Protocol, 3, 1, false, false, false},
                                            SheetCase{Kind::Protocol, 10, 2, true, true, false},
-                                           SheetCase{Kind::Protocol, 22, 2, false, true, false}),
+                                           SheetCase{Kind::Protocol, 22, 2, false, true, false},
+                                           SheetCase{Kind::PlayerList, 22, 1, false, false, false},
+                                           SheetCase{Kind::PlayerList, 10, 1, true, false, false}),
                          [](const auto &info) { return caseName(info.param); });
 
 // A table too wide for the page even at the smallest size goes on pages side by side,
-// the number and the name on each, never below 8 points.
+// the number and the name on each, never below 7 points.
 TEST(SheetPagesTest, ATableTooWideSplitsItsColumnsAndRepeatsTheKeyOnes)
 {
     TournamentSnapshot snapshot = sheet_fixture::event(juniors(22), 4, true, false);
@@ -147,6 +158,63 @@ TEST(SheetPagesTest, ATableTooWideSplitsItsColumnsAndRepeatsTheKeyOnes)
     // Every other column on exactly one page.
     for (std::size_t c = 2; c < seen.size(); ++c)
         EXPECT_EQ(seen[c], sheet.columns[c].repeated ? int(pages.columnRuns.size()) : 1) << c;
+}
+
+// The longest names a base holds (24 characters), 22 players in two cycles: one landscape
+// sheet under either preset, the text no smaller than 7 points.
+TEST(SheetPagesTest, TwentyTwoPlayersInTwoCyclesFitOneLandscapeSheetUnderEitherRules)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < 22; ++i)
+        names.push_back(std::string("Константинопольская Ан") + char('a' + i) + "a");
+    for (const bool fide : {false, true}) {
+        const Sheet sheet = crosstableSheet(sheet_fixture::event(names, 2, fide, true));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter device(&buffer);
+        QPageLayout page = defaultPageLayout();
+        EXPECT_EQ(bestOrientation(sheet, page, device), QPageLayout::Landscape) << fide;
+        page.setOrientation(QPageLayout::Landscape);
+        const SheetPages pages =
+            layOutSheet(sheet, page.paintRectPixels(device.logicalDpiY()).size(), device);
+        EXPECT_EQ(pages.pageCount(), 1) << fide;
+        EXPECT_GE(pages.points, 7.0) << fide;
+    }
+}
+
+// Four cycles take several pages side by side: each has the number, the name, the points
+// and the place, and no cycle is cut between two pages.
+TEST(SheetPagesTest, PagesOfManyCyclesEachHaveNamesAndPointsAndWholeCycles)
+{
+    const Sheet sheet = crosstableSheet(sheet_fixture::event(juniors(22), 4, true, false));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter device(&buffer);
+    QPageLayout page = defaultPageLayout();
+    page.setOrientation(bestOrientation(sheet, page, device));
+    const SheetPages pages =
+        layOutSheet(sheet, page.paintRectPixels(device.logicalDpiY()).size(), device);
+    ASSERT_GE(pages.columnRuns.size(), 2u);
+    const auto column = [&](const std::string &title) {
+        for (std::size_t c = 0; c < sheet.columns.size(); ++c) {
+            if (sheet.columns[c].title == title)
+                return c;
+        }
+        return sheet.columns.size();
+    };
+    for (const auto &run : pages.columnRuns) {
+        for (const char *title : {"№", "Участник", "Очки", "Место"})
+            EXPECT_NE(std::find(run.begin(), run.end(), column(title)), run.end()) << title;
+        // The game columns on the page make whole cycles of 22.
+        const auto games = std::count_if(run.begin(), run.end(),
+                                         [](std::size_t c) { return c >= 3 && c < 3 + 4 * 22; });
+        EXPECT_EQ(games % 22, 0) << games;
+    }
+    if (const QString keep = qEnvironmentVariable("KRUGOVIK_SHEETS_OUT"); !keep.isEmpty()) {
+        PrintedDocument document;
+        document.sheet = sheet;
+        EXPECT_TRUE(writePdf(document, QDir(keep).filePath("Crosstable22Players4Cycles.pdf")));
+    }
 }
 
 // A long table runs on: a base list of many players, or a sheet with many rows.

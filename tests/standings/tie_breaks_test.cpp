@@ -55,15 +55,30 @@ char cellChar(GameState state)
     return state == GameState::Draw ? '=' : state == GameState::None ? '.' : cellText(state)[0];
 }
 
-// The standings as "player:place[values]" in place order; "-" for no place.
+std::string shortNumber(Fixed v)
+{
+    return formatDisplay(v).substr(formatDisplay(v)[0] == ' ');
+}
+
+// The standings as "player:place[values]" in place order; "-" for no place. A direct
+// encounter that parted the player's group shows its points at each application, "2|1".
 std::string standingsText(const std::vector<TieBreakRow> &rows)
 {
     std::string text;
     for (const TieBreakRow &row : rows) {
         text += (text.empty() ? "" : " ") + std::to_string(row.player) + ':' +
                 (row.firstPlace ? placeText(row) : "-");
-        for (Fixed v : row.values)
-            text += '/' + formatDisplay(v).substr(formatDisplay(v)[0] == ' ');
+        for (std::size_t k = 0; k < row.values.size(); ++k) {
+            if (k < row.amongTied.size() && !row.amongTied[k].empty()) {
+                EXPECT_EQ(row.values[k], row.amongTied[k].front());
+                std::string among;
+                for (Fixed v : row.amongTied[k])
+                    among += (among.empty() ? "" : "|") + shortNumber(v);
+                text += '/' + among;
+            } else {
+                text += '/' + shortNumber(row.values[k]);
+            }
+        }
     }
     return text;
 }
@@ -105,19 +120,20 @@ const std::vector<std::string> kForfeit = {"x+01", "-x11", "10x=", "00=x"};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
-    // 1-2 and 3-4 tie among the four, and their own games part each pair.
+    // 1-2 and 3-4 tie among the four (2 points each, 1 each), and their own games part each
+    // pair: the points among the tied, then among the pair.
     TieBreakCase{"DirectEncounterTieInsideFourWayTie", kTieInsideTie, {{K::DirectEncounter}},
-                 "1:1/1 2:2/2 4:3/3 3:4/4 6:5/0 5:6/0"},
+                 "1:1/2|1 2:2/2|0 4:3/1|1 3:4/1|0 6:5/0 5:6/0"},
     TieBreakCase{"PointsAmongTiedAreNotReapplied", kTieInsideTie, {{K::PointsAmongTied}},
                  "1:1-2/2 2:1-2/2 3:3-4/1 4:3-4/1 6:5/0 5:6/0"},
     TieBreakCase{"DirectEncounterThreeWayTie", {"x1=0=", "0x1==", "=0x1=", "1=0x0", "===1x"},
-                 {{K::DirectEncounter}}, "5:1/0 1:2/1 2:3/2 3:4/3 4:5/0"},
+                 {{K::DirectEncounter}}, "5:1/0 1:2/1.5 2:3/1 3:4/.5 4:5/0"},
     TieBreakCase{"AllDrawnFourShareFirst", {"x===", "=x==", "==x=", "===x"},
                  fideRoundRobinTieBreaks(),
                  "1:1-4/0/0/2.25/1.5 2:1-4/0/0/2.25/1.5 3:1-4/0/0/2.25/1.5 4:1-4/0/0/2.25/1.5"},
     // A forfeit is a game for the direct encounter and a win for WIN, not for WON.
     TieBreakCase{"ForfeitCountsForDirectEncounter", kForfeit, {{K::DirectEncounter}},
-                 "1:1/1 2:2/2 3:3/0 4:4/0"},
+                 "1:1/1 2:2/0 3:3/0 4:4/0"},
     TieBreakCase{"WinsIncludeForfeits", kForfeit, {{K::Wins}}, "1:1-2/2 2:1-2/2 3:3/1 4:4/0"},
     TieBreakCase{"WinsOverBoardLeaveForfeitsOut", kForfeit, {{K::WinsOverBoard}},
                  "2:1/2 1:2/1 3:3/1 4:4/0"},
@@ -142,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
     // Player 4 played two of three: his last game is a forfeit win for player 2.
     TieBreakCase{"WithdrawnLateLosesTheRestByForfeit", {"x1=0", "0x=+", "==x1", "1-0x"},
                  fideRoundRobinTieBreaks(),
-                 "3:1/0/1/2.5/1 1:2/1/1/2.5/1.5 2:3/2/1/2/.5 4:4/0/1/1.5/1", {0, 0, 0, 2}},
+                 "3:1/0/1/2.5/1 1:2/1/1/2.5/1.5 2:3/0/1/2/.5 4:4/0/1/1.5/1", {0, 0, 0, 2}},
     // A forfeit win is a round elected to play, a forfeit loss is not.
     TieBreakCase{"RoundsElectedCountForfeitWins", kSonneborn, {{K::RoundsElected}},
                  "4:1/3 1:2/3 2:3/2 3:4/3"},
@@ -173,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TieBreakGolden, testing::Values(
     // Unfinished: 2 and 3 have not met, but 1 beat both, more than either could reach.
     TieBreakCase{"DirectEncounterSetsApartWhomNoOneCanCatch",
                  {"x1100", "0x.11", "0.x11", "100x=", "100=x"}, {{K::DirectEncounter}},
-                 "1:1/1 2:2-3/2 3:2-3/2 4:4-5/0 5:4-5/0"},
+                 "1:1/2 2:2-3/0 3:2-3/0 4:4-5/0 5:4-5/0"},
     // 1 beat 2, but 3, who has met neither, could still catch him: no order at all.
     TieBreakCase{"DirectEncounterWaitsWhileSomeoneCanCatchUp",
                  {"x1.00", "0x.10", "..x10", "100x=", "111=x"}, {{K::DirectEncounter}},
@@ -429,6 +445,75 @@ TEST(ClassicTieBreaks, MatchRankPlayersOnRandomTables)
         }
     }
     EXPECT_GT(moved, 0);
+}
+
+// Which tie-break parted each player from the one above and the one below him with equal
+// points: "player:above,below" in place order, each the rule's code or '-'.
+struct DecidedCase {
+    std::string name;
+    std::vector<std::string> rows;
+    std::vector<TieBreak> rules;
+    std::string expected;
+};
+
+void PrintTo(const DecidedCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class DecidedBy : public testing::TestWithParam<DecidedCase> {};
+
+TEST_P(DecidedBy, NamesTheFirstRuleThatPartedNeighbours)
+{
+    const DecidedCase &c = GetParam();
+    const auto code = [&](int k) {
+        return k < 0 ? std::string("-") : shownCode(c.rules[std::size_t(k)]).substr(0, 3);
+    };
+    std::string text;
+    for (const TieBreakRow &row : rankByTieBreaks(resultsOf(c.rows), c.rules))
+        text += (text.empty() ? "" : " ") + std::to_string(row.player) + ':' +
+                code(row.decidedAbove) + ',' + code(row.decidedBelow);
+    EXPECT_EQ(text, c.expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, DecidedBy, testing::Values(
+    // Four tied on points: DE parts them all; 6 and 5 stand apart by points.
+    DecidedCase{"DirectEncounterPartsAFourWayTie", kTieInsideTie, {{K::DirectEncounter}},
+                "1:-,DE 2:DE,DE 4:DE,DE 3:DE,- 6:-,- 5:-,-"},
+    // Three tied on points, all three parted by SB, the first of the list.
+    DecidedCase{"TheFirstRuleThatParts", {"x1=0=", "0x1==", "=0x1=", "1=0x0", "===1x"},
+                classicTieBreaks(), "5:-,- 1:-,SB 2:SB,SB 3:SB,- 4:-,-"},
+    // The director's order parts 2, 1 and the rest; the lots part 3 from 4.
+    DecidedCase{"EachNeighbourByItsOwnRule", {"x===", "=x==", "==x=", "===x"},
+                {{K::ByHand, 50, 0, 0, false, 0, 0, {2, 1}}, {K::Lot, 50, 0, 0, false, 0, 1}},
+                "2:-,HAN 1:HAN,HAN 3:HAN,LOT 4:LOT,-"},
+    // Nothing parts four draws: the place is shared and no rule named.
+    DecidedCase{"ASharedPlaceNamesNoRule", {"x===", "=x==", "==x=", "===x"},
+                fideRoundRobinTieBreaks(), "1:-,- 2:-,- 3:-,- 4:-,-"},
+    // The lots after WIN: every neighbour parted by them.
+    DecidedCase{"TheLotsDecideWhatIsLeft", {"x===", "=x==", "==x=", "===x"},
+                {{K::Wins}, {K::Lot, 50, 0, 0, false, 0, 1}},
+                "3:-,LOT 1:LOT,LOT 2:LOT,LOT 4:LOT,-"}),
+    [](const testing::TestParamInfo<DecidedCase> &info) { return info.param.name; });
+// clang-format on
+
+// Two cycles: once every pair of the tied has met equally often, the column shows the sum
+// of their games; while some pair has met more often (the second cycle under way), the
+// points averaged per pair, by which they are ranked.
+TEST(DirectEncounterPoints, AreTheSumOnceEveryPairMetAlikeElseTheAverage)
+{
+    const auto valuesOf = [](const std::vector<std::string> &rows) {
+        std::string text;
+        for (const TieBreakRow &row : rankByTieBreaks(resultsOf(rows, 2), {{K::DirectEncounter}}))
+            text += std::to_string(row.player) + ':' +
+                    (row.amongTied[0].empty() ? "" : shortNumber(row.amongTied[0].front())) + ' ';
+        return text;
+    };
+    // 1 and 2 tie on 2.5; 1 won and drew against 2.
+    EXPECT_EQ(valuesOf({"x10=x=0=", "0x10=x10", "10x110x1", "=10x=10x"}), "3: 4: 1:1.5 2:.5 ");
+    // 1, 2 and 3 tie on 2.5; 1 and 2 met twice (a point each), 1-3 and 2-3 once.
+    EXPECT_EQ(valuesOf({"x1=1x0..", "0x1=1x..", "=0x1..x1", "0=0x..0x"}), "2:1.5 1:1 3:.5 4: ");
 }
 
 // Four players equal on points and Berger coefficient: the points among them split them

@@ -317,7 +317,8 @@ TEST_F(English, TheQuestionsAndRefusalsOfTheWindow)
         [&kinds](const krugovik::PrintedDocument &document) { kinds << document.kind; });
     click(named(QStringLiteral("cmdPrint")));
     click(named(QStringLiteral("cmdPrintParing")));
-    EXPECT_EQ(kinds, (QStringList{QStringLiteral("Crosstable"), QStringLiteral("Round result sheet")}));
+    EXPECT_EQ(kinds,
+              (QStringList{QStringLiteral("Crosstable"), QStringLiteral("Round result sheet")}));
     checkNextBox(QMessageBox::Ok);
     krugovik::PrintOutcome failed;
     failed.error = QStringLiteral("x");
@@ -347,10 +348,13 @@ TEST_F(English, TheListOfTheBaseIsPrintedWithAnEnglishHeading)
     click(named(QStringLiteral("cmdPrintBase")));
     ASSERT_EQ(printed.size(), 1);
     check(QStringLiteral("base list"), printed[0].kind);
-    for (const QString &line : printed[0].lines)
-        check(QStringLiteral("base list line"), line);
-    EXPECT_EQ(printed[0].lines.value(0).trimmed(),
-              QStringLiteral("LIST OF PLAYERS AND THEIR RATINGS"));
+    ASSERT_TRUE(printed[0].sheet.has_value());
+    const krugovik::Sheet &list = *printed[0].sheet;
+    for (const std::string &line : list.heading)
+        check(QStringLiteral("base list heading"), QString::fromStdString(line));
+    for (const krugovik::SheetColumn &column : list.columns)
+        check(QStringLiteral("base list column"), QString::fromStdString(column.title));
+    EXPECT_EQ(list.subtitle, "LIST OF PLAYERS AND THEIR RATINGS");
     EXPECT_TRUE(m_found.isEmpty()) << m_found.join(QLatin1Char('\n')).toStdString();
 }
 
