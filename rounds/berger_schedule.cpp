@@ -100,8 +100,8 @@ std::optional<ScheduledGame> scheduledGame(int playerCount, int cycles, bool rev
         return std::nullopt;
     const int rounds = roundCount(playerCount);
     ScheduledGame g = tableGame(playerCount, a, b);
-    g.round = (cycle - 1) * rounds +
-              placeInCycle(rounds, cycles, reverseLastRounds, cycle, g.round);
+    g.round =
+        (cycle - 1) * rounds + placeInCycle(rounds, cycles, reverseLastRounds, cycle, g.round);
     if (cycle % 2 == 0)
         std::swap(g.firstNamed, g.secondNamed);
     return g;

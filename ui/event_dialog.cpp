@@ -1,16 +1,16 @@
 #include "ui/event_dialog.h"
 
 #include <QCalendarWidget>
-#include <QKeyEvent>
-#include <QStyle>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -133,8 +133,8 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
         addText("txtEventOrganiser", QString::fromStdString(current.organiser), kTextLength);
     // Month and day names in the program's language, whatever the system's.
     setLocale(QLocale(QString::fromStdString(programLanguageCode())));
-    dteEventStart = addDate("dteEventStart", current.startDate, this,
-                            [this] { return nearDate(nullptr); });
+    dteEventStart =
+        addDate("dteEventStart", current.startDate, this, [this] { return nearDate(nullptr); });
     dteEventEnd =
         addDate("dteEventEnd", current.endDate, this, [this] { return nearDate(nullptr); });
     txtChiefArbiter =

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDialog>
 #include <QDate>
+#include <QDialog>
 #include <QStringList>
 #include <functional>
 #include <vector>

@@ -5,6 +5,7 @@
 // its whole text; so do the dialogs of the event's details and of the tie-breaks.
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -55,8 +56,8 @@ bool placedByProgram(const QWidget *w)
 bool scrolledOrWindow(const QWidget *w)
 {
     const QWidget *parent = w->parentWidget();
-    const auto *area = parent ? qobject_cast<const QAbstractScrollArea *>(parent->parentWidget())
-                              : nullptr;
+    const auto *area =
+        parent ? qobject_cast<const QAbstractScrollArea *>(parent->parentWidget()) : nullptr;
     return area && area->viewport() == parent;
 }
 
@@ -124,8 +125,7 @@ QStringList layoutProblems(QWidget *root)
                 if (!other || other->isWindow() || !other->isVisibleTo(root) ||
                     !placedByProgram(other) || kSpanning.contains(nameOf(other)))
                     continue;
-                if (w->geometry().intersects(other->geometry()) &&
-                    !boardsSharingAnEdge(w, other))
+                if (w->geometry().intersects(other->geometry()) && !boardsSharingAnEdge(w, other))
                     problems << name + QStringLiteral(" overlaps ") + nameOf(other);
             }
         }
@@ -140,8 +140,7 @@ QStringList layoutProblems(QWidget *root)
                    button && !button->text().isEmpty()) {
             if (buttonTextRoom(button) < button->fontMetrics().horizontalAdvance(
                                              QString(button->text()).remove(QLatin1Char('&'))))
-                problems << name + QStringLiteral(" cuts «") + button->text() +
-                                QStringLiteral("»");
+                problems << name + QStringLiteral(" cuts «") + button->text() + QStringLiteral("»");
         } else if (auto *box = qobject_cast<QComboBox *>(w)) {
             for (int k = 0; k < box->count(); ++k) {
                 if (box->fontMetrics().horizontalAdvance(box->itemText(k)) > comboTextRoom(box))
@@ -184,12 +183,13 @@ class LayoutFit : public TournamentTest, public ::testing::WithParamInterface<Sc
         m_previousConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         krugovik::saveLanguage(krugovik::programSettingsFile(), GetParam().english
-                                                                   ? krugovik::Language::English
-                                                                   : krugovik::Language::Russian);
+                                                                    ? krugovik::Language::English
+                                                                    : krugovik::Language::Russian);
         // The base editor shows a player with every field of his identity.
         writeBase({{QStringLiteral("Абрамов Артём"), "2450", ' '}});
         krugovik::NamedIdentity identity;
-        identity.name = krugovik::identityName(cp1251(QStringLiteral("Абрамов Артём")).toStdString());
+        identity.name =
+            krugovik::identityName(cp1251(QStringLiteral("Абрамов Артём")).toStdString());
         identity.identity.fideId = 100007;
         identity.identity.federation = "KAZ";
         identity.identity.title = "IM";
@@ -217,11 +217,13 @@ class LayoutFit : public TournamentTest, public ::testing::WithParamInterface<Sc
         const QString folder = qEnvironmentVariable("KRUGOVIK_LAYOUT_PICTURES");
         if (folder.isEmpty())
             return;
-        (shown ? shown : mainWindow())->grab().save(QDir(folder).filePath(
-            QStringLiteral("%1x%2-%3-%4.png")
-                .arg(GetParam().size.width())
-                .arg(GetParam().size.height())
-                .arg(GetParam().english ? QStringLiteral("en") : QStringLiteral("ru"), what)));
+        (shown ? shown : mainWindow())
+            ->grab()
+            .save(QDir(folder).filePath(
+                QStringLiteral("%1x%2-%3-%4.png")
+                    .arg(GetParam().size.width())
+                    .arg(GetParam().size.height())
+                    .arg(GetParam().english ? QStringLiteral("en") : QStringLiteral("ru"), what)));
     }
     std::string where(const QString &what) const
     {
@@ -259,8 +261,7 @@ TEST_P(LayoutFit, TheChooserAndTheTournamentWindowAtEverySize)
         ASSERT_NE(scroll, nullptr);
         scroll->horizontalScrollBar()->setValue(0);
         const QRect exitSeen(exit->mapTo(scroll->viewport(), QPoint()), exit->size());
-        EXPECT_TRUE(GetParam().size.width() < 1024 ||
-                    scroll->viewport()->rect().contains(exitSeen))
+        EXPECT_TRUE(GetParam().size.width() < 1024 || scroll->viewport()->rect().contains(exitSeen))
             << where("«Выход»") << exitSeen.right() << " > " << scroll->viewport()->width();
         ASSERT_FALSE(widget<QLabel>(QStringLiteral("lblIdentity"))->text().isEmpty());
         for (const int cycles : {1, 2}) {
@@ -300,6 +301,9 @@ TEST_P(LayoutFit, TheDialogsOfTheEventAndOfTheTieBreaks)
     auto *table = event.findChild<QTableWidget *>(QStringLiteral("tblRoundDates"));
     ASSERT_NE(table, nullptr);
     auto *date = event.findChild<QDateEdit *>(QStringLiteral("dteRound_18"));
+    // The calendars name months and days in the program's language.
+    EXPECT_EQ(date->calendarWidget()->locale().language(),
+              GetParam().english ? QLocale::English : QLocale::Russian);
     EXPECT_GE(date->width(), date->sizeHint().width());
     EXPECT_GE(table->columnWidth(0), table->horizontalHeader()->sectionSizeHint(0));
 
@@ -321,8 +325,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, LayoutFit,
                          ::testing::Values(Screen{{800, 600}, false}, Screen{{800, 600}, true},
                                            Screen{{1024, 600}, false}, Screen{{1024, 600}, true},
                                            Screen{{1366, 768}, false}, Screen{{1366, 768}, true},
-                                           Screen{{1920, 1080}, false},
-                                           Screen{{1920, 1080}, true}),
+                                           Screen{{1920, 1080}, false}, Screen{{1920, 1080}, true}),
                          [](const auto &info) {
                              return QStringLiteral("W%1H%2%3")
                                  .arg(info.param.size.width())
