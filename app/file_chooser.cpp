@@ -356,9 +356,8 @@ void FileChooser::cmdCreate_Click()
     if (typed.isEmpty()) {
         showMessage(this, tr("Программа не может создать файл без имени! Наберите, "
                              "пожалуйста, в поле Имя файла его имя без расширения .TXT, "
-                             "потом нажмите на кнопку Создать. Далее выберите созданный "
-                             "файл из списка и загрузите его с помощью кнопки Открыть или "
-                             "двойным кликом мышкой."));
+                             "потом нажмите на кнопку Создать: новый турнир сразу "
+                             "откроется."));
         return;
     }
     // The extension is the program's, whether or not it was typed.
@@ -394,7 +393,20 @@ void FileChooser::cmdCreate_Click()
                     QMessageBox::Warning);
         return;
     }
+    // The new file is the one chosen in the list, and it opens as «Открыть» opens it.
     Form_Load();
+    const QString created = QFileInfo(path).fileName();
+    const auto items = filFiles->findItems(created, Qt::MatchExactly);
+    if (!items.isEmpty()) {
+        {
+            const QScopedValueRollback listing(m_listing, true);
+            filFiles->setCurrentItem(items.first());
+        }
+        filFiles_Click(items.first());
+    } else {
+        txtFileName->setText(created);
+    }
+    cmdOK_Click();
 }
 
 void FileChooser::cmdOK_Click()

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <QMenuBar>
 #include <QScreen>
 #include <QUndoGroup>
@@ -179,9 +180,18 @@ void MainWindow::fitTournamentWindow()
 {
     // Whole where the area has room for it; on a small screen as large as the area, and
     // the tournament window scrolls.
-    if (m_tournamentWindow && !m_tournamentWindow->isMaximized())
-        m_tournamentWindow->resize(
-            m_tournamentWindow->sizeHint().boundedTo(m_area->viewport()->size()));
+    if (!m_tournamentWindow || m_tournamentWindow->isMaximized())
+        return;
+    // Cut in one direction, the window scrolls in it, and that scroll bar takes room in the
+    // other: the room is given, so that the right edge («Выход») is not left under it.
+    QSize wanted = m_tournamentWindow->sizeHint();
+    const QSize room = m_area->viewport()->size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (wanted.height() > room.height())
+        wanted.rwidth() += bar;
+    if (wanted.width() > room.width())
+        wanted.rheight() += bar;
+    m_tournamentWindow->resize(wanted.boundedTo(room));
 }
 
 void MainWindow::fitToScreen()

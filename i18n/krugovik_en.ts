@@ -2265,10 +2265,6 @@ Write the new ratings into these base records too? If you answer “No”, only 
         <translation>Error</translation>
     </message>
     <message>
-        <source>Программа не может создать файл без имени! Наберите, пожалуйста, в поле Имя файла его имя без расширения .TXT, потом нажмите на кнопку Создать. Далее выберите созданный файл из списка и загрузите его с помощью кнопки Открыть или двойным кликом мышкой.</source>
-        <translation>The program cannot create a file without a name! Please type its name without the .TXT extension in the File name box, then press Create. Then choose the new file in the list and load it with Open or a double click.</translation>
-    </message>
-    <message>
         <source>Нельзя создать файл «%1»: %2.</source>
         <translation>The file “%1” cannot be created: %2.</translation>
     </message>
@@ -2295,6 +2291,10 @@ Write the new ratings into these base records too? If you answer “No”, only 
     <message>
         <source>Турнира %1 нет. Создать его?</source>
         <translation>There is no tournament %1. Create it?</translation>
+    </message>
+    <message>
+        <source>Программа не может создать файл без имени! Наберите, пожалуйста, в поле Имя файла его имя без расширения .TXT, потом нажмите на кнопку Создать: новый турнир сразу откроется.</source>
+        <translation>The program cannot create a file without a name! Please type its name without the .TXT extension in the File name box, then press Create: the new tournament opens at once.</translation>
     </message>
 </context>
 <context>
@@ -2945,6 +2945,14 @@ lower arrow — one player more.</translation>
     <message>
         <source>Игрок с FIDE ID %1 уже занесён в турнирную таблицу: строка %2, %3!</source>
         <translation>The player with FIDE ID %1 is already in the crosstable: row %2, %3!</translation>
+    </message>
+    <message>
+        <source>Один цикл нельзя: два последних тура 1-го цикла уже сыграны в обратном порядке, а в одном цикле они идут по таблице.</source>
+        <translation>One cycle is not possible: the last two rounds of cycle 1 were played the other way round, and one cycle plays them in the table&apos;s order.</translation>
+    </message>
+    <message>
+        <source>Порядок двух последних туров 1-го цикла нельзя изменить: в них уже есть результаты.</source>
+        <translation>The order of the last two rounds of cycle 1 cannot be changed: they already have results.</translation>
     </message>
 </context>
 </TS>

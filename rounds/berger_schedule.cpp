@@ -39,17 +39,18 @@ bool cyclesInRange(int playerCount, int cycles)
     return roundCount(playerCount) > 0 && cycles >= 1 && cycles <= kMostCycles;
 }
 
-// Only the first cycle of two or more swaps its last two rounds.
-bool swapsLastRounds(int cycles, bool reverseLastRounds, int cycle)
+// Where within its cycle table round r is played, and, each order being its own inverse,
+// which table round is played at place r. Only the first cycle of two or more swaps its
+// last two rounds. A third cycle plays the table backwards, so that at both of its joins
+// the same table round meets itself with the colours reversed: nobody gets one colour three
+// times running there. The fourth cycle is the second again.
+int placeInCycle(int rounds, int cycles, bool reverseLastRounds, int cycle, int r)
 {
-    return reverseLastRounds && cycles >= 2 && cycle == 1;
-}
-
-// Where within its cycle table round r is played, and, the swap being its own inverse,
-// which table round is played at place r.
-int placeInCycle(int rounds, bool swapLastTwo, int r)
-{
-    return swapLastTwo && r >= rounds - 1 ? 2 * rounds - 1 - r : r;
+    if (cycle == 1 && reverseLastRounds && cycles >= 2 && r >= rounds - 1)
+        return 2 * rounds - 1 - r;
+    if (cycle >= 3 && cycle % 2 != 0)
+        return rounds + 1 - r;
+    return r;
 }
 
 } // namespace
@@ -99,8 +100,8 @@ std::optional<ScheduledGame> scheduledGame(int playerCount, int cycles, bool rev
         return std::nullopt;
     const int rounds = roundCount(playerCount);
     ScheduledGame g = tableGame(playerCount, a, b);
-    g.round = (cycle - 1) * rounds +
-              placeInCycle(rounds, swapsLastRounds(cycles, reverseLastRounds, cycle), g.round);
+    g.round =
+        (cycle - 1) * rounds + placeInCycle(rounds, cycles, reverseLastRounds, cycle, g.round);
     if (cycle % 2 == 0)
         std::swap(g.firstNamed, g.secondNamed);
     return g;
@@ -114,8 +115,7 @@ int tableRound(int playerCount, int cycles, bool reverseLastRounds, int round)
     if (round < 1 || round > cycles * rounds)
         return 0;
     const int cycle = (round - 1) / rounds + 1;
-    return placeInCycle(rounds, swapsLastRounds(cycles, reverseLastRounds, cycle),
-                        (round - 1) % rounds + 1);
+    return placeInCycle(rounds, cycles, reverseLastRounds, cycle, (round - 1) % rounds + 1);
 }
 
 } // namespace krugovik

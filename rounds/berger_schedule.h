@@ -27,9 +27,11 @@ std::vector<ScheduledGame> bergerSchedule(int playerCount);
 // roundCount, and repeats the table, with colours reversed in every even cycle. With
 // reverseLastRounds and two cycles or more, the first cycle plays its last two rounds
 // the other way round (FIDE's advice for double round-robins, so that nobody gets one
-// colour three times running where the cycles meet); later cycles keep the table's
-// order. One cycle is bergerSchedule(playerCount) whatever the flag. Sorted as that one;
-// empty for a count or a number of cycles out of range.
+// colour three times running where the cycles meet); the third cycle plays the table's
+// rounds backwards, for the same reason at its two joins; the second and fourth keep the
+// table's order. A cycle's order does not depend on how many cycles follow it. One cycle
+// is bergerSchedule(playerCount) whatever the flag. Sorted as that one; empty for a count
+// or a number of cycles out of range.
 std::vector<ScheduledGame> bergerSchedule(int playerCount, int cycles, bool reverseLastRounds);
 
 // The game of a against b in cycle `cycle` of that schedule: its round counted through

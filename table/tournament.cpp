@@ -10,6 +10,7 @@
 #include "rounds/berger_schedule.h"
 #include "standings/standings.h"
 #include "table/event_rules.h"
+#include "table/round_dates.h"
 #include "table/tournament_file.h"
 
 namespace krugovik {
@@ -405,7 +406,9 @@ Step Tournament::setPlayerCount(int value)
         withdrawalOutside(value, cycles()) != 0)
         return {};
     return wholeStep([&] {
+        const int roundsBefore = totalRounds();
         layOutForCount(value);
+        m_event.roundDates = roundDatesContinued(m_event.roundDates, roundsBefore, totalRounds());
         // The schedule of the new count puts other games after a withdrawal round.
         forfeitEveryUnplayedGame();
     });
@@ -459,22 +462,52 @@ void Tournament::resizeCycles(int count)
     touch();
 }
 
+bool Tournament::cyclesMovePlayedRounds(int count, bool reverseLastRounds) const
+{
+    const bool swappedNow = cycles() > 1 && m_reverseLastRounds;
+    const bool swappedThen = count > 1 && reverseLastRounds;
+    if (swappedNow == swappedThen)
+        return false;
+    const int rounds = roundsPerCycle();
+    for (int i = 1; i <= m_playerCount; ++i) {
+        for (int j = i + 1; j <= m_playerCount; ++j) {
+            const auto game = scheduledGame(m_playerCount, 1, false, 1, i, j);
+            if (game && game->round >= rounds - 1 &&
+                (cell({0, i, j}) != GameState::None || cell({0, j, i}) != GameState::None))
+                return true;
+        }
+    }
+    return false;
+}
+
 Step Tournament::setCycles(int count, bool reverseLastRounds)
 {
     // One cycle has no order of rounds to swap, and its file says nothing of one.
     if (count == 1)
         reverseLastRounds = true;
+    // Played rounds keep their order: a second cycle that comes after cycle 1's last two
+    // rounds hold results leaves them as they are; the box cannot swap them back either.
+    if (cyclesMovePlayedRounds(count, reverseLastRounds)) {
+        if (cycles() > 1)
+            return {};
+        reverseLastRounds = false;
+    }
     if (count < 1 || count > kMostCycles || count < lastCycleWithResults() ||
         withdrawalOutside(m_playerCount, count) != 0 ||
         (count == cycles() && reverseLastRounds == m_reverseLastRounds))
         return {};
+    const int roundsBefore = totalRounds();
     const auto change = [&] {
         resizeCycles(count);
         m_reverseLastRounds = reverseLastRounds;
+        // New rounds go on at the step of the dates of the rounds before them.
+        m_event.roundDates = roundDatesContinued(m_event.roundDates, roundsBefore, totalRounds());
         // A new cycle's games of a player who left are forfeits like his other later ones.
         forfeitEveryUnplayedGame();
     };
-    if (anyWithdrawal())
+    if (anyWithdrawal() ||
+        roundDatesContinued(m_event.roundDates, roundsBefore, count * roundsPerCycle()) !=
+            m_event.roundDates)
         return wholeStep(change);
     Step step;
     step.kind = Step::Kind::Cycles;

@@ -221,7 +221,11 @@ class Tournament {
     Step stepGame(const GameKey &key);
     // The spin of cycles and the check box of the last rounds: 1..kMostCycles cycles. Nothing
     // changes when a cycle that would go holds a result (see lastCycleWithResults).
+    // Cycle 1's last two rounds hold results and are swapped by that change (the swap comes
+    // with a second cycle and goes with the check box or with one cycle): then setCycles
+    // keeps them as they are, without the swap when a second cycle comes, else not at all.
     Step setCycles(int count, bool reverseLastRounds);
+    bool cyclesMovePlayedRounds(int count, bool reverseLastRounds) const;
     // The tie-breaks after points, in order; empty = the default «Очки, Бергер, личная
     // встреча, победы».
     const std::vector<TieBreak> &tieBreaks() const { return m_tieBreaks; }

@@ -349,6 +349,8 @@ void BaseEditor::UpdateLabel()
         optRanc[k]->setVisible(!rated);
     lblM->setVisible(!rated);
     lblD->setVisible(!rated);
+    if (lblIdentity)
+        lblIdentity->setVisible(rated);
     chkRate->setText(rated ? tr("Рейтинг") : tr("Нет рейтинга"));
     txtRate->setEnabled(rated);
     if (rated)

@@ -1,6 +1,7 @@
 // Finding a player in the base: the box txtFind in the editor's row and its pop-up list.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCompleter>
 #include <QHeaderView>
 #include <QLabel>
@@ -229,7 +230,7 @@ void BaseEditor::createFindBox(CrossTable *table)
     });
     txtFind->setValidator(findCheck);
     txtFind->setEnabled(false);
-    placeInTwips(txtFind, 12020, 90, 2100, 360);
+    placeInTwips(txtFind, 12020, 90, 2020, 360);
 
     m_lists = std::make_unique<RatingListStore>();
     m_findMatches = new QStandardItemModel(0, FindColumnCount, this);
@@ -286,7 +287,10 @@ void BaseEditor::createFindBox(CrossTable *table)
     lblIdentity->setObjectName(QStringLiteral("lblIdentity"));
     lblIdentity->setFont(screenFont(8));
     lblIdentity->setToolTip(tr("Данные игрока из рейтинг-листа"));
-    placeInTwips(lblIdentity, 12020, 480, 3100, 255);
+    // In the box under the editor, where the categories of a player without a rating go:
+    // the longest identity has the whole line, and the two are never shown together.
+    placeInTwips(lblIdentity, 120, 660, 11500, 330);
+    lblIdentity->setVisible(chkRate->isChecked());
 }
 
 BaseEditor::~BaseEditor() = default;

@@ -6,13 +6,18 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 #include "common/message_box.h"
+#include "common/texts.h"
 #include "table/event_details_file.h"
 
 namespace krugovik {
@@ -30,11 +35,72 @@ QDate dateOf(const std::string &iso)
     return date.isValid() && date > kNoDate ? date : kNoDate;
 }
 
+bool hasDigit(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// A text cleared of its digits, not yet taken back by the edit, is no date either.
 std::string isoOf(const QDateEdit *edit)
 {
-    return edit->date() == kNoDate ? std::string()
-                                   : edit->date().toString(kIsoFormat).toStdString();
+    return edit->date() == kNoDate || !hasDigit(edit->text())
+               ? std::string()
+               : edit->date().toString(kIsoFormat).toStdString();
 }
+
+// A date that may not be given yet: its lowest value reads «не задана». A digit typed over
+// that starts from a day near the event rather than after the words; a text cleared of its
+// digits is no date again; the calendar of an empty date opens at that day's month.
+class DateEdit : public QDateEdit {
+  public:
+    DateEdit(std::function<QDate()> near, QWidget *parent)
+        : QDateEdit(parent), m_near(std::move(near))
+    {
+        setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        setMinimumDate(kNoDate);
+        setCalendarPopup(true);
+        calendarWidget()->installEventFilter(this);
+        // A step up from «не задана» goes to that day rather than to the day after the lowest.
+        connect(this, &QDateEdit::dateChanged, this, [this](QDate day) {
+            if (day == kNoDate.addDays(1))
+                setDate(m_near());
+        });
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QString typed = event->text();
+        if (date() == kNoDate && typed.size() == 1 && typed.front().isDigit()) {
+            setDate(m_near());
+            setCurrentSection(QDateTimeEdit::DaySection);
+            setSelectedSection(QDateTimeEdit::DaySection);
+        }
+        QDateEdit::keyPressEvent(event);
+    }
+
+    void fixup(QString &input) const override
+    {
+        if (!hasDigit(input)) {
+            input = specialValueText();
+            return;
+        }
+        QDateEdit::fixup(input);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The popup shows the edit's date when it opens: for no date, the lowest one.
+        if (watched == calendarWidget() && event->type() == QEvent::Show && date() == kNoDate) {
+            const QDate near = m_near();
+            calendarWidget()->setCurrentPage(near.year(), near.month());
+        }
+        return QDateEdit::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<QDate()> m_near;
+};
 
 // The kinds in the order of cmbEventKind.
 constexpr EventKind kKinds[] = {EventKind::Unknown, EventKind::Standard, EventKind::Rapid,
@@ -65,8 +131,12 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
     });
     txtEventOrganiser =
         addText("txtEventOrganiser", QString::fromStdString(current.organiser), kTextLength);
-    dteEventStart = addDate("dteEventStart", current.startDate, this);
-    dteEventEnd = addDate("dteEventEnd", current.endDate, this);
+    // Month and day names in the program's language, whatever the system's.
+    setLocale(QLocale(QString::fromStdString(programLanguageCode())));
+    dteEventStart =
+        addDate("dteEventStart", current.startDate, this, [this] { return nearDate(nullptr); });
+    dteEventEnd =
+        addDate("dteEventEnd", current.endDate, this, [this] { return nearDate(nullptr); });
     txtChiefArbiter =
         addText("txtChiefArbiter", QString::fromStdString(current.chiefArbiter), kTextLength);
     txtDeputyArbiter =
@@ -102,11 +172,24 @@ EventDialog::EventDialog(const EventDetails &current, const QStringList &roundNa
     for (int r = 0; r < roundNames.size(); ++r) {
         const std::string date =
             std::size_t(r) < current.roundDates.size() ? current.roundDates[std::size_t(r)] : "";
-        QDateEdit *edit = addDate("", date, tblRoundDates);
+        // Near the round before, else near the start.
+        const auto before = [this, r] {
+            return nearDate(r > 0 ? m_roundDates[std::size_t(r - 1)] : nullptr);
+        };
+        QDateEdit *edit = addDate("", date, tblRoundDates, before);
         edit->setObjectName(QStringLiteral("dteRound_%1").arg(r + 1));
         tblRoundDates->setCellWidget(r, 0, edit);
         m_roundDates.push_back(edit);
     }
+    // Whole dates under a whole heading, beside names as long as «Тур 14 (2-й цикл, тур 7)».
+    int dateWidth = tblRoundDates->horizontalHeader()->sectionSizeHint(0);
+    for (const QDateEdit *edit : m_roundDates)
+        dateWidth = std::max(dateWidth, edit->sizeHint().width());
+    dateWidth += tblRoundDates->showGrid() ? 1 : 0; // the grid's line beside the cell
+    tblRoundDates->setColumnWidth(0, dateWidth);
+    tblRoundDates->setMinimumWidth(tblRoundDates->verticalHeader()->sizeHint().width() + dateWidth +
+                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                   2 * tblRoundDates->frameWidth());
     cmdFillRoundDates = new QPushButton(tr("Заполнить по н&еделям"), this);
     cmdFillRoundDates->setObjectName(QStringLiteral("cmdFillRoundDates"));
     cmdFillRoundDates->setAutoDefault(false);
@@ -147,25 +230,23 @@ QLineEdit *EventDialog::addText(const char *name, const QString &text, int maxLe
     return edit;
 }
 
-QDateEdit *EventDialog::addDate(const char *name, const std::string &date, QWidget *parent)
+QDateEdit *EventDialog::addDate(const char *name, const std::string &date, QWidget *parent,
+                                std::function<QDate()> near)
 {
-    auto *edit = new QDateEdit(parent);
+    auto *edit = new DateEdit(std::move(near), parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    edit->setMinimumDate(kNoDate);
     edit->setSpecialValueText(tr("не задана", "a date not given yet"));
-    edit->setCalendarPopup(true);
     edit->setDate(dateOf(date));
-    // A step up from «не задана» goes to today rather than to the day after the lowest.
-    connect(edit, &QDateEdit::dateChanged, edit, [edit](QDate day) {
-        if (day == kNoDate.addDays(1))
-            edit->setDate(QDate::currentDate());
-    });
-    // The calendar of an empty date opens at today's month.
-    if (edit->date() == kNoDate)
-        edit->calendarWidget()->setCurrentPage(QDate::currentDate().year(),
-                                               QDate::currentDate().month());
     return edit;
+}
+
+QDate EventDialog::nearDate(const QDateEdit *edit) const
+{
+    if (edit && edit->date() != kNoDate)
+        return edit->date();
+    if (dteEventStart->date() != kNoDate)
+        return dteEventStart->date();
+    return QDate::currentDate();
 }
 
 void EventDialog::cmdFillRoundDates_Click()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "export/event_details.h"
@@ -32,7 +34,11 @@ class EventDialog : public QDialog {
 
   private:
     QLineEdit *addText(const char *name, const QString &text, int maxLength);
-    QDateEdit *addDate(const char *name, const std::string &date, QWidget *parent);
+    QDateEdit *addDate(const char *name, const std::string &date, QWidget *parent,
+                       std::function<QDate()> near);
+    // Where a calendar with no date opens and a digit typed over «не задана» starts: at
+    // `before`'s date (the round before), else at the start of the event, else today.
+    QDate nearDate(const QDateEdit *before) const;
     // Round r gets the first round's day plus r − 1 weeks; the first round's day is the
     // start of the event when given, else the date in row 1, else today.
     void cmdFillRoundDates_Click();

@@ -71,11 +71,11 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
 
     lblFree = new QLabel(m_window);
     lblFree->setObjectName(QStringLiteral("lblFree"));
-    // Under the round title there is room for a narrow column only.
+    // Under the round chooser, where a name has the chooser's width.
     lblFree->setFont(screenFont(7.5));
     lblFree->setWordWrap(true);
     lblFree->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeInTwips(lblFree, 0, 9140, 1900, 560);
+    placeInTwips(lblFree, 12560, 8550, 2560, 560);
     lblFree->hide();
     connect(document, &TournamentDocument::changed, this, [this](const TableChange &change) {
         if (change.rounds)

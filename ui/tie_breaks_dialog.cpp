@@ -140,9 +140,14 @@ TieBreaksDialog::TieBreaksDialog(const std::vector<TieBreak> &current, QWidget *
         if (tb.kind == TieBreakKind::RulesChanged)
             m_changes.push_back(tb);
     }
+    // «Своя» starts from the list in force. The default order spelt out, as a TRF's 202
+    // brings it, is that preset, and goes back as it came.
     const std::vector<TieBreak> rules = withoutChangeRecords(current);
-    m_custom = rules.empty() ? fideRoundRobinTieBreaks() : rules;
-    const int preset = rules.empty() ? Classic : rules == fideRoundRobinTieBreaks() ? Fide : Custom;
+    const bool classic = rules.empty() || rules == classicTieBreaks();
+    m_custom = rules.empty() ? classicTieBreaks() : rules;
+    if (classic)
+        m_classic = rules;
+    const int preset = classic ? Classic : rules == fideRoundRobinTieBreaks() ? Fide : Custom;
     cmbTieBreakPreset->setCurrentIndex(preset);
     cmbTieBreakPreset_Change();
 
@@ -172,6 +177,8 @@ std::vector<TieBreak> TieBreaksDialog::tieBreaks() const
     default:
         break;
     }
+    if (rules.empty() || rules == classicTieBreaks())
+        rules = m_classic;
     list.insert(list.end(), rules.begin(), rules.end());
     return list;
 }

@@ -36,6 +36,8 @@ class TieBreaksDialog : public QDialog {
 
     std::vector<TieBreak> m_custom;  // the list «Своя» holds
     std::vector<TieBreak> m_changes; // the records of earlier changes, kept as they are
+    // The default order as the tournament spells it: none, or the list a TRF brought.
+    std::vector<TieBreak> m_classic;
     // The chosen list with the choice for players without an established rating applied.
     std::vector<TieBreak> withUnratedChoice(std::vector<TieBreak> list) const;
     void cmbUnrated_Change();

@@ -81,7 +81,9 @@ void TournamentWindow::putIntoScrollArea()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
-    setMaximumSize(page);
+    // Room for the scroll bars beside the page when it scrolls the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    setMaximumSize(page + QSize(bar, bar));
     resize(page);
 }
 
@@ -104,7 +106,8 @@ void TournamentWindow::createGrid()
 {
     lblInfo = new QLabel(this);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    placeInTwips(lblInfo, 60, 1500, 12000, 285);
+    // Up to the spin of cycles on the same row.
+    placeInTwips(lblInfo, 60, 1500, 7600, 285);
 
     m_document = new TournamentDocument(this);
     grdTable = new CrossTable(this);
@@ -205,7 +208,8 @@ void TournamentWindow::createCommands()
 
     cmdExit = new QPushButton(tr("Выход"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    placeInTwips(cmdExit, 14200, 60, 880, kPictureButton);
+    // Clear of the scroll bar of a window that scrolls up and down on a screen 1024 wide.
+    placeInTwips(cmdExit, 14100, 60, 880, kPictureButton);
     connect(cmdExit, &QPushButton::clicked, this, &TournamentWindow::cmdExit_Click);
 }
 

@@ -205,6 +205,15 @@ void TournamentWindow::spnCycles_Change()
                               .arg(t.lastCycleWithResults()));
         return;
     }
+    if (wanted == 1 && t.cyclesMovePlayedRounds(wanted, true)) {
+        {
+            const QSignalBlocker quiet(spnCycles);
+            spnCycles->setValue(t.cycles());
+        }
+        showMessage(this, tr("Один цикл нельзя: два последних тура 1-го цикла уже сыграны в "
+                             "обратном порядке, а в одном цикле они идут по таблице."));
+        return;
+    }
     m_document->setCycles(wanted, chkReverseLastRounds->isChecked());
 }
 
@@ -216,7 +225,17 @@ void TournamentWindow::chkReverseLastRounds_Click()
         chkReverseLastRounds->setChecked(m_document->tournament().reverseLastRounds());
         return;
     }
-    m_document->setCycles(m_document->tournament().cycles(), chkReverseLastRounds->isChecked());
+    const Tournament &t = m_document->tournament();
+    if (t.cyclesMovePlayedRounds(t.cycles(), chkReverseLastRounds->isChecked())) {
+        {
+            const QSignalBlocker quiet(chkReverseLastRounds);
+            chkReverseLastRounds->setChecked(t.reverseLastRounds());
+        }
+        showMessage(this, tr("Порядок двух последних туров 1-го цикла нельзя изменить: в них "
+                             "уже есть результаты."));
+        return;
+    }
+    m_document->setCycles(t.cycles(), chkReverseLastRounds->isChecked());
 }
 
 void TournamentWindow::chkSdvig_Click()

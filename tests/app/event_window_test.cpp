@@ -2,6 +2,7 @@
 // the save from the menu and the handbook inside the program.
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -132,6 +133,61 @@ TEST_F(EventWindowTest, DetailsAreTypedSavedReadBackAndTakenBack)
     EXPECT_FALSE(tournament()->isWindowModified());
     save();
     EXPECT_EQ(readFile(QStringLiteral("BETA.TXT")), saved);
+}
+
+TEST_F(EventWindowTest, ADateIsTypedOverNoDateClearedToNoneAndItsCalendarOpensNearTheEvent)
+{
+    editEvent([](QDialog *d) {
+        auto *start = child<QDateEdit>(d, QStringLiteral("dteEventStart"));
+        auto *end = child<QDateEdit>(d, QStringLiteral("dteEventEnd"));
+        EXPECT_EQ(start->text(), QStringLiteral("не задана"));
+        start->setFocus();
+        QTest::keyClicks(start, QStringLiteral("05122026"));
+        EXPECT_EQ(start->text(), QStringLiteral("05.12.2026"));
+        EXPECT_EQ(start->date(), QDate(2026, 12, 5));
+        // The end's calendar opens at the start's month, with Russian names.
+        QCalendarWidget *calendar = end->calendarWidget();
+        QTest::mouseClick(end, Qt::LeftButton, {}, QPoint(end->width() - 5, end->height() / 2));
+        EXPECT_TRUE(calendar->isVisible());
+        EXPECT_EQ(std::pair(calendar->yearShown(), calendar->monthShown()), std::pair(2026, 12));
+        EXPECT_EQ(calendar->locale().language(), QLocale::Russian);
+        calendar->window()->hide();
+        // A round's calendar opens at the round before.
+        child<QDateEdit>(d, QStringLiteral("dteRound_1"))->setDate(QDate(2027, 3, 1));
+        auto *round2 = child<QDateEdit>(d, QStringLiteral("dteRound_2"));
+        QTest::mouseClick(round2, Qt::LeftButton, {},
+                          QPoint(round2->width() - 5, round2->height() / 2));
+        EXPECT_EQ(round2->calendarWidget()->monthShown(), 3);
+        round2->calendarWidget()->window()->hide();
+        // A date cleared of its digits is none.
+        auto *round3 = child<QDateEdit>(d, QStringLiteral("dteRound_3"));
+        round3->setDate(QDate(2027, 3, 15));
+        round3->setFocus();
+        round3->selectAll();
+        QTest::keyClick(round3, Qt::Key_Delete);
+    });
+    save();
+    const QByteArray saved = readFile(QStringLiteral("ALPHA.TXT"));
+    EXPECT_TRUE(saved.contains("EVENT START 2026-12-05\r\nEVENT ROUND 1 2027-03-01\r\n*END"))
+        << saved.toStdString();
+}
+
+TEST_F(EventWindowTest, RoundsOfAnotherCycleGetDatesAWeekApartAsTheRoundsBefore)
+{
+    editEvent([](QDialog *d) {
+        child<QDateEdit>(d, QStringLiteral("dteEventStart"))->setDate(QDate(2026, 12, 1));
+        click(child<QPushButton>(d, QStringLiteral("cmdFillRoundDates")));
+    });
+    widget<QSpinBox>(QStringLiteral("spnCycles"))->setValue(2);
+    editEvent([](QDialog *d) {
+        auto *rounds = child<QTableWidget>(d, QStringLiteral("tblRoundDates"));
+        ASSERT_EQ(rounds->rowCount(), 10);
+        EXPECT_EQ(child<QDateEdit>(d, QStringLiteral("dteRound_6"))->date(), QDate(2027, 1, 5));
+        EXPECT_EQ(child<QDateEdit>(d, QStringLiteral("dteRound_10"))->date(), QDate(2027, 2, 2));
+    });
+    // Taken back with the cycle.
+    history()->undo();
+    EXPECT_EQ(history()->undoText(), QStringLiteral("сведения о турнире"));
 }
 
 TEST_F(EventWindowTest, UndoOfTheDetailsLeavesTheFileWithoutThem)

@@ -39,6 +39,9 @@ class MainWindowTest : public InTempDir {
     QLineEdit *nameBox() { return child<QLineEdit>(window.get(), QStringLiteral("txtFileName")); }
     void create(const QString &name)
     {
+        // Once a file is chosen (a new one too), «Очистить» lets a name be typed again.
+        if (!nameBox()->isEnabled())
+            click(child<QPushButton>(window.get(), QStringLiteral("cmdClear")));
         nameBox()->setText(name);
         click(child<QPushButton>(window.get(), QStringLiteral("cmdCreate")));
     }
@@ -68,14 +71,26 @@ TEST_F(MainWindowTest, StartUpShowsTheChooserAloneAndCreatesTheBase)
     EXPECT_EQ(menuItem->text(), QStringLiteral("Загрузить (создать) турнир"));
 }
 
-TEST_F(MainWindowTest, CreateWritesAnEmptyTournamentIntoTheCurrentDirectory)
+TEST_F(MainWindowTest, CreateWritesAnEmptyTournamentIntoTheCurrentDirectoryAndOpensIt)
 {
     create(QStringLiteral("ALPHA"));
     EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), kNewFile);
     auto *files = child<QListWidget>(window.get(), QStringLiteral("filFiles"));
     EXPECT_EQ(files->findItems(QStringLiteral("ALPHA.TXT"), Qt::MatchExactly).size(), 1);
-    EXPECT_TRUE(nameBox()->text().isEmpty());
-    EXPECT_TRUE(nameBox()->isEnabled());
+    // Chosen in the list as a click chooses it, and open.
+    ASSERT_NE(files->currentItem(), nullptr);
+    EXPECT_EQ(files->currentItem()->text(), QStringLiteral("ALPHA.TXT"));
+    EXPECT_EQ(nameBox()->text(), QStringLiteral("ALPHA.TXT"));
+    EXPECT_FALSE(nameBox()->isEnabled());
+    ASSERT_NE(tournament(), nullptr);
+    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("ALPHA.TXT")));
+    // Another new file takes its place; «Открыть» after it shows the same one.
+    create(QStringLiteral("BETA"));
+    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("BETA.TXT")));
+    BoxAnswerer answerer;
+    click(child<QPushButton>(window.get(), QStringLiteral("cmdOK")));
+    EXPECT_EQ(answerer.seen().count, 0) << answerer.seen().text.toStdString();
+    EXPECT_EQ(window->findChildren<QWidget *>(QStringLiteral("frmVantor")).size(), 1);
 }
 
 TEST_F(MainWindowTest, CreateRefusesNamesThatCannotBeFiles)

@@ -61,7 +61,7 @@ Table rotation(int m)
 }
 
 // Cycles by FIDE's rule: the highest number is the bye, even cycles reverse the colours,
-// and the option swaps the first cycle's last two rounds.
+// and the option swaps the first cycle's last two rounds; a third cycle goes backwards.
 Table fideCycles(int n, int cycles, bool reversed)
 {
     Table all;
@@ -69,6 +69,8 @@ Table fideCycles(int n, int cycles, bool reversed)
         Table cycle = rotation(n + n % 2);
         if (c == 1 && reversed && cycles > 1)
             std::swap(cycle.end()[-1], cycle.end()[-2]);
+        if (c == 3)
+            std::reverse(cycle.begin(), cycle.end());
         for (const auto &round : cycle) {
             all.emplace_back();
             for (auto [w, b] : round) {
@@ -118,21 +120,75 @@ INSTANTIATE_TEST_SUITE_P(Counts, Cycles,
                                     (std::get<2>(p) ? "Swapped" : "");
                          });
 
+// Player → 'W'/'B' game by game (a free round leaves no letter) over cycles from..to.
+std::map<int, std::string> colourRuns(int n, int cycles, bool reversed, int from = 1)
+{
+    std::map<int, std::string> colours;
+    for (const ScheduledGame &g : bergerSchedule(n, cycles, reversed)) {
+        if ((g.round - 1) / roundCount(n) + 1 >= from)
+            colours[g.firstNamed] += 'W', colours[g.secondNamed] += 'B';
+    }
+    return colours;
+}
+
 TEST(TwoCycles, WithoutTheSwapPlayers1AndHalfPlus1GetThreeColoursInARow)
 {
     for (int n = 3; n <= 22; ++n) {
         for (bool reversed : {false, true}) {
-            std::map<int, std::string> colours; // player → 'W'/'B' game by game
-            for (const ScheduledGame &g : bergerSchedule(n, 2, reversed))
-                colours[g.firstNamed] += 'W', colours[g.secondNamed] += 'B';
             std::set<int> threes;
-            for (const auto &[player, seq] : colours) {
+            for (const auto &[player, seq] : colourRuns(n, 2, reversed)) {
                 if (seq.find("WWW") != seq.npos || seq.find("BBB") != seq.npos)
                     threes.insert(player);
             }
             const std::set<int> expected =
                 reversed || n % 2 ? std::set<int>{} : std::set<int>{1, n / 2 + 1};
             EXPECT_EQ(threes, expected) << n;
+        }
+    }
+}
+
+TEST(EveryCycleCount, NobodyHasOneColourThreeTimesRunningAcrossTheJoins)
+{
+    for (int n = 3; n <= 22; ++n) {
+        for (int cycles = 1; cycles <= kMostCycles; ++cycles) {
+            // Without the swap only the first join is left to chance, as the director chose.
+            for (const auto &[reversed, from] : {std::pair(true, 1), std::pair(false, 2)}) {
+                for (const auto &[player, seq] : colourRuns(n, cycles, reversed, from)) {
+                    EXPECT_EQ(seq.find("WWW"), seq.npos) << n << "x" << cycles << " " << player;
+                    EXPECT_EQ(seq.find("BBB"), seq.npos) << n << "x" << cycles << " " << player;
+                }
+            }
+        }
+    }
+}
+
+TEST(EveryCycleCount, EveryPairGetsEachColourAlikeOverAnEvenNumberOfCycles)
+{
+    for (int n = 3; n <= 22; ++n) {
+        std::map<std::pair<int, int>, int> whites; // (White, Black) → games
+        for (const ScheduledGame &g : bergerSchedule(n, 4, true))
+            ++whites[{g.firstNamed, g.secondNamed}];
+        for (const auto &[pair, count] : whites)
+            EXPECT_EQ(count, 2) << n << ": " << pair.first << "-" << pair.second;
+    }
+}
+
+// Adding a cycle never moves a game of the cycles before it (the first cycle's swap aside,
+// which comes with the second cycle).
+TEST(EveryCycleCount, ACycleKeepsItsRoundsWhenMoreCyclesFollow)
+{
+    for (int n = 3; n <= 22; ++n) {
+        for (bool reversed : {false, true}) {
+            for (int cycles = 2; cycles < kMostCycles; ++cycles) {
+                const auto fewer = bergerSchedule(n, cycles, reversed);
+                const auto more = bergerSchedule(n, cycles + 1, reversed);
+                ASSERT_GT(more.size(), fewer.size());
+                for (std::size_t k = 0; k < fewer.size(); ++k) {
+                    EXPECT_EQ(std::tie(more[k].round, more[k].firstNamed, more[k].secondNamed),
+                              std::tie(fewer[k].round, fewer[k].firstNamed, fewer[k].secondNamed))
+                        << n << "x" << cycles;
+                }
+            }
         }
     }
 }

@@ -78,13 +78,14 @@ TEST_F(ChooserStateTest, TheMenuBringsTheChooserBackAsItWasLeft)
     EXPECT_FALSE(widget(QStringLiteral("cmdCreate"))->isEnabled());
     ASSERT_NE(files()->currentItem(), nullptr);
     EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("JUNIOR.TXT"));
-    // Only "Создать" shows it fresh, at the current directory.
+    // Only "Создать" shows it afresh, at the current directory, with the new file chosen.
     click(widget(QStringLiteral("cmdClear")));
     nameBox()->setText(QStringLiteral("NEW"));
     click(widget(QStringLiteral("cmdCreate")));
     EXPECT_EQ(shownFolder(), QDir::toNativeSeparators(QDir::currentPath()));
-    EXPECT_TRUE(nameBox()->text().isEmpty());
-    EXPECT_TRUE(widget(QStringLiteral("cmdCreate"))->isEnabled());
+    EXPECT_EQ(nameBox()->text(), QStringLiteral("NEW.TXT"));
+    ASSERT_NE(tournament(), nullptr);
+    EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("NEW.TXT")));
 }
 
 TEST_F(ChooserStateTest, TheArrowKeysChooseAFileAsAClickDoes)

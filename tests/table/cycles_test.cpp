@@ -124,6 +124,57 @@ TEST(Cycles, FewerCyclesAreRefusedWhileTheirResultsStandAndTheChangeIsAStep)
     EXPECT_FALSE(t.setCycles(5, true).changed());
 }
 
+// Round of every game of cycle 1 (0 for none), pair by pair.
+std::vector<int> firstCycleRounds(const Tournament &t)
+{
+    std::vector<int> rounds;
+    for (int i = 1; i <= t.playerCount(); ++i) {
+        for (int j = i + 1; j <= t.playerCount(); ++j)
+            rounds.push_back(t.roundOf({0, i, j}));
+    }
+    return rounds;
+}
+
+TEST(Cycles, AChangeOfCyclesNeverMovesAPlayedGameToAnotherRound)
+{
+    for (const int n : {3, 4, 7, 12, 22}) {
+        const int last = roundCount(n);
+        Tournament t = entered(n, 1);
+        // The last round of cycle 1 has a result: the second cycle leaves the order alone.
+        const ScheduledGame played = bergerSchedule(n)[std::size_t(n / 2 * (last - 1))];
+        ASSERT_EQ(played.round, last);
+        t.click(played.firstNamed, column(n, 1, played.secondNamed), {});
+        const std::vector<int> before = firstCycleRounds(t);
+        ASSERT_TRUE(t.setCycles(2, true).changed()) << n;
+        EXPECT_EQ(firstCycleRounds(t), before) << n;
+        EXPECT_FALSE(t.reverseLastRounds()) << n;
+        EXPECT_TRUE(t.cyclesMovePlayedRounds(2, true)) << n;
+        EXPECT_FALSE(t.setCycles(2, true).changed()) << n;
+        ASSERT_TRUE(t.setCycles(3, false).changed()) << n;
+        EXPECT_EQ(firstCycleRounds(t), before) << n;
+        ASSERT_TRUE(t.setCycles(1, true).changed()) << n;
+        EXPECT_EQ(firstCycleRounds(t), before) << n;
+
+        // Swapped before the result came: back to one cycle would unswap them, and is refused.
+        Tournament swapped = entered(n, 2, true);
+        swapped.click(played.firstNamed, column(n, 1, played.secondNamed), {});
+        const std::vector<int> swappedRounds = firstCycleRounds(swapped);
+        EXPECT_FALSE(swapped.setCycles(1, true).changed()) << n;
+        EXPECT_FALSE(swapped.setCycles(2, false).changed()) << n;
+        EXPECT_EQ(swapped.cycles(), 2);
+        ASSERT_TRUE(swapped.setCycles(4, true).changed()) << n;
+        EXPECT_EQ(firstCycleRounds(swapped), swappedRounds) << n;
+
+        // Results only in earlier rounds: the swap comes with the second cycle as before.
+        Tournament early = entered(n, 1);
+        const ScheduledGame first = bergerSchedule(n).front();
+        early.click(first.firstNamed, column(n, 1, first.secondNamed), {});
+        EXPECT_FALSE(early.cyclesMovePlayedRounds(2, true));
+        ASSERT_TRUE(early.setCycles(2, true).changed());
+        EXPECT_TRUE(early.reverseLastRounds());
+    }
+}
+
 TEST(Cycles, AHeaderOfALaterBlockShowsItsRoundWithColoursReversed)
 {
     for (const bool reverse : {true, false}) {

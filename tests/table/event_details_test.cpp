@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "table/event_details_file.h"
+#include "table/round_dates.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
 
@@ -189,6 +190,78 @@ TEST(EventModel, DetailsGoAfterCyclesRulesAndWithdrawals)
     EXPECT_EQ(read.withdrawnAfter(2), 4);
     EXPECT_EQ(read.cycles(), 2);
     EXPECT_EQ(read.fileBytes(), bytes);
+}
+
+TEST(RoundDates, NewRoundsGoOnAtTheStepOfTheRoundsBefore)
+{
+    using Dates = std::vector<std::string>;
+    const struct {
+        Dates dates;
+        int before, after;
+        Dates expected;
+    } cases[] = {
+        // Weekly, across the end of a month and of a year.
+        {{"2026-12-01", "2026-12-08", "2026-12-15"},
+         3,
+         5,
+         {"2026-12-01", "2026-12-08", "2026-12-15", "2026-12-22", "2026-12-29"}},
+        {{"2026-12-15", "2026-12-22", "2026-12-29"},
+         3,
+         4,
+         {"2026-12-15", "2026-12-22", "2026-12-29", "2027-01-05"}},
+        // Daily, over a leap day.
+        {{"2028-02-27", "2028-02-28"},
+         2,
+         4,
+         {"2028-02-27", "2028-02-28", "2028-02-29", "2028-03-01"}},
+        // A date the director gave to a later round stays.
+        {{"2026-12-01", "2026-12-08", "2026-12-15", "", "2027-02-01"},
+         3,
+         5,
+         {"2026-12-01", "2026-12-08", "2026-12-15", "2026-12-22", "2027-02-01"}},
+        // No rule to follow: a gap, an uneven step, the same day twice, too few rounds dated.
+        {{"2026-12-01", "", "2026-12-15"}, 3, 5, {"2026-12-01", "", "2026-12-15"}},
+        {{"2026-12-01", "2026-12-08", "2026-12-16"},
+         3,
+         5,
+         {"2026-12-01", "2026-12-08", "2026-12-16"}},
+        {{"2026-12-01", "2026-12-01", "2026-12-01"},
+         3,
+         5,
+         {"2026-12-01", "2026-12-01", "2026-12-01"}},
+        {{"2026-12-01", "2026-12-08"}, 3, 5, {"2026-12-01", "2026-12-08"}},
+        // Fewer rounds than before: nothing to add.
+        {{"2026-12-01", "2026-12-08", "2026-12-15"},
+         3,
+         2,
+         {"2026-12-01", "2026-12-08", "2026-12-15"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(roundDatesContinued(c.dates, c.before, c.after), c.expected) << c.dates[0];
+}
+
+TEST(RoundDates, AnotherCycleOrMorePlayersGetTheirRoundsDatedAndUndoTakesThemBack)
+{
+    Tournament t = fourPlayers();
+    EventDetails d;
+    d.roundDates = {"2026-11-07", "2026-11-14", "2026-11-21"};
+    t.setEvent(d);
+    const Step cycles = t.setCycles(2, true);
+    ASSERT_TRUE(cycles.changed());
+    EXPECT_EQ(t.event().roundDates,
+              (std::vector<std::string>{"2026-11-07", "2026-11-14", "2026-11-21", "2026-11-28",
+                                        "2026-12-05", "2026-12-12"}));
+    Tournament read;
+    read.load(t.fileBytes());
+    EXPECT_EQ(read.event(), t.event());
+    t.restore(cycles, cycles.before);
+    EXPECT_EQ(t.event(), d);
+    EXPECT_EQ(t.cycles(), 1);
+
+    // Five players play five rounds.
+    ASSERT_TRUE(t.setPlayerCount(5).changed());
+    EXPECT_EQ(t.event().roundDates.size(), 5u);
+    EXPECT_EQ(t.event().roundDates.back(), "2026-12-05");
 }
 
 // The extension of a three-player file, its lines given without the count.

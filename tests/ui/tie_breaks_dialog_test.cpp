@@ -111,4 +111,47 @@ TEST(TieBreaksDialog, LotsGetASeedAndTheUnratedChoiceIsKept)
     EXPECT_EQ(again.tieBreaks(), chosen);
 }
 
+// The list each preset shows, and what «Своя» starts from: the list in force.
+QStringList shown(TieBreaksDialog &dialog)
+{
+    QStringList titles;
+    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("lstTieBreaks"));
+    for (int row = 0; row < list->count(); ++row)
+        titles << list->item(row)->text();
+    return titles;
+}
+
+TEST(TieBreaksDialog, ThePresetInForceIsShownAndCustomStartsFromIt)
+{
+    enum { Classic, Fide, Custom };
+    const QStringList classicTitles = {QStringLiteral("Зоннеборн-Бергер (SB)"),
+                                       QStringLiteral("Личная встреча (DE)"),
+                                       QStringLiteral("Победы (WIN)")};
+    const QStringList fideTitles = {
+        QStringLiteral("Личная встреча (DE)"), QStringLiteral("Победы (WIN)"),
+        QStringLiteral("Зоннеборн-Бергер (SB)"), QStringLiteral("Койя (KS)")};
+    const struct {
+        std::vector<TieBreak> current;
+        int preset;
+        QStringList custom;
+    } cases[] = {
+        {{}, Classic, classicTitles},
+        // The default order spelt out, as a TRF's 202 «SB DE WIN» brings it.
+        {classicTieBreaks(), Classic, classicTitles},
+        {fideRoundRobinTieBreaks(), Fide, fideTitles},
+        {{{TieBreakKind::Wins}}, Custom, {QStringLiteral("Победы (WIN)")}},
+    };
+    for (const auto &c : cases) {
+        TieBreaksDialog dialog(c.current);
+        auto *preset = dialog.findChild<QComboBox *>(QStringLiteral("cmbTieBreakPreset"));
+        EXPECT_EQ(preset->currentIndex(), c.preset) << c.current.size();
+        // OK unchanged gives the rules back as they came.
+        EXPECT_EQ(dialog.tieBreaks(), c.current);
+        preset->setCurrentIndex(Custom);
+        EXPECT_EQ(shown(dialog), c.custom) << c.current.size();
+        // Unchanged, «Своя» is still the same rules.
+        EXPECT_EQ(dialog.tieBreaks(), c.current);
+    }
+}
+
 } // namespace
