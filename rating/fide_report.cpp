@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/number_text.h"
+#include "common/texts.h"
 #include "rating/event_category.h"
 #include "rating/fide_rating.h"
 
