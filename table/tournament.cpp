@@ -468,7 +468,7 @@ bool Tournament::cyclesMovePlayedRounds(int count, bool reverseLastRounds) const
     const bool swappedThen = count > 1 && reverseLastRounds;
     if (swappedNow == swappedThen)
         return false;
-    const int rounds = roundsPerCycle();
+    const int rounds = roundCount(m_playerCount);
     for (int i = 1; i <= m_playerCount; ++i) {
         for (int j = i + 1; j <= m_playerCount; ++j) {
             const auto game = scheduledGame(m_playerCount, 1, false, 1, i, j);
@@ -506,7 +506,7 @@ Step Tournament::setCycles(int count, bool reverseLastRounds)
         forfeitEveryUnplayedGame();
     };
     if (anyWithdrawal() ||
-        roundDatesContinued(m_event.roundDates, roundsBefore, count * roundsPerCycle()) !=
+        roundDatesContinued(m_event.roundDates, roundsBefore, count * roundCount(m_playerCount)) !=
             m_event.roundDates)
         return wholeStep(change);
     Step step;
