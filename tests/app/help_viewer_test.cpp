@@ -70,7 +70,10 @@ QStringList pictures(const QString &text)
 
 QStringList chapters(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.md")}, QDir::Files, QDir::Name);
+    QStringList files = QDir(folder).entryList({QStringLiteral("*.md")}, QDir::Files, QDir::Name);
+    // The design note beside the chapters is for developers; the package leaves it out.
+    files.removeAll(QStringLiteral("design.md"));
+    return files;
 }
 
 // The program speaking English for the length of one test.
