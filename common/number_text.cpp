@@ -131,8 +131,8 @@ std::string decimalText(Fixed value, char separator)
 
 char decimalSeparator()
 {
-    const std::string separator =
-        translated("Sheets", ",", "the decimal separator of numbers on sheets and in the standings");
+    const std::string separator = translated(
+        "Sheets", ",", "the decimal separator of numbers on sheets and in the standings");
     return separator.size() == 1 ? separator[0] : ',';
 }
 
@@ -155,6 +155,13 @@ std::string playerCountText(int count)
 {
     return countedText(translated("Counts", "%n игроков", nullptr, count), count, "игрок", "игрока",
                        "игроков");
+}
+
+std::string playersForText(int count)
+{
+    return countedText(
+        translated("CountsFor", "%n игроков", "after «для»: for so many players", count), count,
+        "игрока", "игроков", "игроков");
 }
 
 } // namespace krugovik

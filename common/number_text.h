@@ -36,6 +36,8 @@ char decimalSeparator();
 // A count of players in words: "1 игрок", "3 игрока", "8 игроков", "22 игрока"; in the
 // loaded translation's words when there is one ("8 players").
 std::string playerCountText(int count);
+// The same after «для» or «меньше»: "4 игроков", "21 игрока".
+std::string playersForText(int count);
 // The count with the Russian noun's form for it: 1 партия, 3 партии, 5 партий.
 std::string countedNoun(int count, const char *one, const char *few, const char *many);
 

@@ -1239,6 +1239,19 @@ Write the new ratings into these base records too? If you answer “No”, only 
         </translation>
     </message>
     <message>
+        <source>Меньше %1 нельзя: столько было в файле при открытии.</source>
+        <translation>Not fewer than %1: the file held that many when it was opened.</translation>
+    </message>
+    <message>
+        <source>Игрок %1</source>
+        <translation>Player %1</translation>
+    </message>
+    <message>
+        <source>; игрок %1</source>
+        <comment>a further player in the same list</comment>
+        <translation>; player %1</translation>
+    </message>
+    <message>
         <source>Игрок %1 и его %2</source>
         <translation>Player %1 with %2</translation>
     </message>

@@ -364,9 +364,11 @@ std::vector<Tournament::RemovedPlayer> Tournament::playersRemovedBy(int count) c
     for (int i = std::max(count, 0) + 1; i <= m_playerCount; ++i) {
         RemovedPlayer player{i, name(i), 0};
         for (int c = 0; c < cycles(); ++c) {
+            // Each removed player's own results, his games against other removed ones too:
+            // the director reads the number beside the name.
             for (int j = 1; j <= m_playerCount; ++j) {
-                if (j == i || (j > count && j < i))
-                    continue; // a game between two removed players is counted once
+                if (j == i)
+                    continue;
                 if (cell({c, i, j}) != GameState::None || cell({c, j, i}) != GameState::None)
                     ++player.results;
             }
@@ -375,6 +377,18 @@ std::vector<Tournament::RemovedPlayer> Tournament::playersRemovedBy(int count) c
             removed.push_back(std::move(player));
     }
     return removed;
+}
+
+int Tournament::lastRoundWithResult(int row) const
+{
+    int last = 0;
+    for (int c = 0; c < cycles(); ++c) {
+        for (int j = 1; j <= m_playerCount; ++j) {
+            if (j != row && isPlayer(row) && cell({c, row, j}) != GameState::None)
+                last = std::max(last, roundOf({c, row, j}));
+        }
+    }
+    return last;
 }
 
 int Tournament::withdrawalOutside(int count, int cycleCount) const

@@ -237,6 +237,9 @@ class Tournament {
     int ruleChangeRound(const std::vector<TieBreak> &tieBreaks) const;
     // Rounds of the event, every cycle included.
     int totalRounds() const;
+    // The last round, counted through all cycles, in which the row's player has a result;
+    // 0 when he has none.
+    int lastRoundWithResult(int row) const;
     // The round after which the row's player left; 0 when he did not.
     int withdrawnAfter(int row) const { return m_withdrawnAfter[index(row)]; }
     // The player of the row left after round 1..totalRounds() - 1: each of his later games

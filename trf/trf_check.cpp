@@ -113,14 +113,6 @@ std::string roundsEachText(int count)
         "туру", "тура", "туров");
 }
 
-// "для 4 игроков", "для 21 игрока".
-std::string playersForText(int count)
-{
-    return countedText(
-        translated("CountsFor", "%n игроков", "after «для»: for so many players", count), count,
-        "игрока", "игроков", "игроков");
-}
-
 // What a 092 line says of the event: a round robin, or nothing it says otherwise.
 bool roundRobinType(const std::string &type)
 {

@@ -73,15 +73,28 @@ std::string removalQuestion(const std::vector<Tournament::RemovedPlayer> &remove
         const std::string results =
             countedText(translated("TableTexts", "%n результатов", nullptr, p.results), p.results,
                         "результат", "результата", "результатов");
-        // The first player begins the sentence, the others follow in the same list.
-        text += filled(text.empty() ? translated("TableTexts", "Игрок %1 и его %2")
-                                    : translated("TableTexts", "; игрок %1 и его %2",
-                                                 "a further player in the same list"),
-                       {playerText(p.row, p.name), results});
+        // The first player begins the sentence, the others follow in the same list; a
+        // player without results is named alone.
+        if (p.results == 0)
+            text += filled(text.empty() ? translated("TableTexts", "Игрок %1")
+                                        : translated("TableTexts", "; игрок %1",
+                                                     "a further player in the same list"),
+                           {playerText(p.row, p.name)});
+        else
+            text += filled(text.empty() ? translated("TableTexts", "Игрок %1 и его %2")
+                                        : translated("TableTexts", "; игрок %1 и его %2",
+                                                     "a further player in the same list"),
+                           {playerText(p.row, p.name), results});
     }
     return filled(translated("TableTexts", "%1 будут убраны из турнира. Продолжить?",
                              "%1 lists the players and their results"),
                   {text});
+}
+
+std::string lowestCountText(int count)
+{
+    return filled(translated("TableTexts", "Меньше %1 нельзя: столько было в файле при открытии."),
+                  {playersForText(count)});
 }
 
 std::string withdrawalOutsideText(const Tournament &t, int row, int count, int cycles)

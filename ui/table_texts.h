@@ -24,6 +24,8 @@ std::string roundTitle(const TablePicture &picture);
 std::string freePlayerText(const TablePicture &picture);
 // The question before a lower count removes players that hold a name or a result.
 std::string removalQuestion(const std::vector<Tournament::RemovedPlayer> &removed);
+// Why the count arrows stop above three: the count the file held when it was opened.
+std::string lowestCountText(int count);
 // Why a change to `count` players and `cycles` cycles is refused: the row's withdrawal
 // round would lie outside the event.
 std::string withdrawalOutsideText(const Tournament &t, int row, int count, int cycles);

@@ -25,6 +25,7 @@
 #include "ui/cross_table.h"
 #include "ui/picture_button.h"
 #include "ui/round_display.h"
+#include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_table_model.h"
 #include "ui/withdrawal_menu.h"
@@ -228,6 +229,13 @@ void TournamentWindow::Form_Load()
         const QSignalBlocker quiet(vscPlayer);
         vscPlayer->setValue(m_document->tournament().playerCount());
         vscPlayer->setMinimum(m_document->tournament().lowestCount());
+        // The arrows' tooltip says why they stop above three players.
+        const int lowest = m_document->tournament().lowestCount();
+        const QString arrows = vscPlayer->toolTip().section(QStringLiteral("\n\n"), 0, 0);
+        vscPlayer->setToolTip(lowest > Tournament::kFewestPlayers
+                                  ? arrows + QStringLiteral("\n\n") +
+                                        QString::fromStdString(lowestCountText(lowest))
+                                  : arrows);
     }
     lblPlayerCount->setText(
         QString::fromStdString(playerCountText(m_document->tournament().playerCount())));

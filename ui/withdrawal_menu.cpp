@@ -1,5 +1,7 @@
 #include "ui/withdrawal_menu.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -73,7 +75,10 @@ void WithdrawalMenu::actWithdraw_Click()
                                  QString::number(row)));
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(1, lastRound);
-    dialog.setIntValue(t.withdrawnAfter(row) > 0 ? t.withdrawnAfter(row) : 1);
+    // The round he left after is most often the last one he has a result in.
+    dialog.setIntValue(t.withdrawnAfter(row) > 0
+                           ? t.withdrawnAfter(row)
+                           : std::clamp(t.lastRoundWithResult(row), 1, lastRound));
     dialog.setOkButtonText(QCoreApplication::translate("krugovik::TournamentWindow", "ОК"));
     dialog.setCancelButtonText(QCoreApplication::translate("krugovik::TournamentWindow", "Отмена"));
     dialog.setModal(true);

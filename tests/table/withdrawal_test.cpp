@@ -342,9 +342,9 @@ TEST(PlayerCount, ALowerCountRemovesPlayersAndTheStepBringsThemBack)
     ASSERT_EQ(removed.size(), 2u);
     EXPECT_EQ(removed[0].row, 5);
     EXPECT_EQ(removed[0].name, "Игрок 5");
-    // Player 5: four opponents in two cycles besides 6, the game 5-6 counted with him.
+    // Each has all his ten results, the games between 5 and 6 counted for both.
     EXPECT_EQ(removed[0].results, 10);
-    EXPECT_EQ(removed[1].results, 8);
+    EXPECT_EQ(removed[1].results, 10);
     EXPECT_TRUE(t.playersRemovedBy(6).empty());
 
     const Step lower = t.setPlayerCount(4);

@@ -251,6 +251,9 @@ TEST_F(English, TheCaptionsOfEveryKindOfTableAndTheBuiltMessages)
     EXPECT_EQ(krugovik::removalQuestion({{4, "Dixon Dora", 1}, {5, "", 3}}),
               "Player 4 Dixon Dora with 1 result; player 5 with 3 results will be removed from "
               "the tournament. Continue?");
+    EXPECT_EQ(krugovik::removalQuestion({{4, "Dixon Dora", 0}, {5, "", 2}}),
+              "Player 4 Dixon Dora; player 5 with 2 results will be removed from the "
+              "tournament. Continue?");
     EXPECT_TRUE(m_found.isEmpty()) << m_found.join(QLatin1Char('\n')).toStdString();
 }
 

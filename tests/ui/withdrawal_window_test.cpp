@@ -120,6 +120,41 @@ TEST_F(WithdrawalWindow, TwoWithdrawnPlayersLoseTheirGameBothAndTheFileOpensAgai
     EXPECT_EQ(readFile(QStringLiteral("ALPHA.TXT")), saved);
 }
 
+// The dialog offers the last round in which the player has a result, not round 1.
+TEST_F(WithdrawalWindow, TheDialogOffersThePlayersLastRoundWithAResult)
+{
+    struct Case {
+        int count, cycles, played, offered;
+    };
+    // 6 players: 5 rounds a cycle; the last round is never offered (nobody leaves after it).
+    for (const Case c : {Case{6, 1, 0, 1}, Case{6, 1, 3, 3}, Case{6, 2, 7, 7}, Case{6, 1, 5, 4}}) {
+        openTournament(juniors(c.count, c.cycles, c.played));
+        int offered = 0;
+        whenShown<QInputDialog>([&offered](QInputDialog *dialog) {
+            offered = dialog->intValue();
+            dialog->reject();
+        });
+        rowMenu(2, "actWithdraw");
+        for (int k = 0; k < 50 && QApplication::activeModalWidget(); ++k)
+            QTest::qWait(10);
+        EXPECT_EQ(offered, c.offered) << c.cycles << " cycles, " << c.played << " rounds played";
+    }
+}
+
+// The arrows stop at the count the file held, and their tooltip says why.
+TEST_F(WithdrawalWindow, TheArrowsTooltipSaysWhyTheyStop)
+{
+    openTournament(juniors(6, 1, 0));
+    EXPECT_EQ(countSpin()->minimum(), 6);
+    EXPECT_TRUE(countSpin()->toolTip().endsWith(
+        QStringLiteral("\n\nМеньше 6 игроков нельзя: столько было в файле при открытии.")))
+        << countSpin()->toolTip().toStdString();
+    // Three players is the least anyway: nothing to explain, and no line left from before.
+    openTournament(juniors(3, 1, 0));
+    EXPECT_FALSE(countSpin()->toolTip().contains(QStringLiteral("Меньше")));
+    EXPECT_TRUE(countSpin()->toolTip().startsWith(QStringLiteral("Число участников турнира.")));
+}
+
 TEST_F(WithdrawalWindow, TheRowMenuOffersTheReturnAfterReopeningAndItCanBeUndone)
 {
     openTournament(juniors(5, 1, 1));
@@ -247,11 +282,10 @@ TEST_F(WithdrawalWindow, SeveralPlayersAreNamedInOneQuestion)
         BoxAnswerer yes(QMessageBox::Yes);
         countSpin()->setValue(3);
         EXPECT_EQ(yes.seen().count, 1);
+        // Players without results are named without «и его 0 результатов».
         EXPECT_EQ(yes.seen().text, QStringLiteral("Игрок 4 ") + kJuniorNames[3] +
-                                       QStringLiteral(" и его 0 результатов; игрок 5 ") +
-                                       kJuniorNames[4] +
-                                       QStringLiteral(" и его 0 результатов будут убраны из "
-                                                      "турнира. Продолжить?"));
+                                       QStringLiteral("; игрок 5 ") + kJuniorNames[4] +
+                                       QStringLiteral(" будут убраны из турнира. Продолжить?"));
     }
     EXPECT_EQ(grid()->rows(), 4);
 }
