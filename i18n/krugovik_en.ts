@@ -2595,6 +2595,11 @@ The handbook is installed with the program in the folder `share/doc/krugovik/han
         <translation>No.</translation>
     </message>
     <message>
+        <source>%1 (№ %2)</source>
+        <comment>a player and his start number</comment>
+        <translation>%1 (No. %2)</translation>
+    </message>
+    <message>
         <source>Ниже, чем %1: %2</source>
         <translation>Below %1: %2</translation>
     </message>

@@ -35,8 +35,9 @@ QString decidedTip(const StandingLine &line, const StandingLine *above, const St
         return QString::fromStdString(tieBreakChoiceName(rules[std::size_t(k)]));
     };
     const auto who = [](const StandingLine &other) {
-        return QString::fromStdString(other.name) + QStringLiteral(" (№ ") +
-               QString::number(other.player) + QLatin1Char(')');
+        return StandingsView::tr("%1 (№ %2)", "a player and his start number")
+            .arg(QString::fromStdString(other.name))
+            .arg(other.player);
     };
     QStringList parts;
     if (above && line.decidedAbove >= 0 && std::size_t(line.decidedAbove) < rules.size())
