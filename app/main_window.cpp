@@ -5,9 +5,9 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QStyle>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QUndoGroup>
 #include <QUndoStack>
 
@@ -20,6 +20,7 @@
 #include "common/keyboard_return.h"
 #include "common/message_box.h"
 #include "ui/base_editor.h"
+#include "ui/picture_button.h"
 #include "ui/tournament_window.h"
 
 using namespace krugovik;
@@ -30,6 +31,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // Before any text is made: every widget takes its words as it is built.
     m_language = useLanguage(this, startLanguage(programSettingsFile()));
     m_files = new FileLayer(this);
+    m_buttonIcons = std::make_unique<ButtonIcons>(style());
     setWindowTitle(programName() + QLatin1Char(' ') + kProgramVersion);
     setFont(screenFont(9));
 
@@ -144,7 +146,8 @@ void MainWindow::showTournament()
         m_area->setActiveSubWindow(m_tournamentWindow);
         return;
     }
-    auto *window = new TournamentWindow([this] { return m_tourFilePath; }, m_files, m_area);
+    auto *window = new TournamentWindow([this] { return m_tourFilePath; }, m_files, m_area,
+                                        m_buttonIcons.get());
     connect(window, &TournamentWindow::exitRequested, this, &MainWindow::endProgram);
     m_tournamentWindow = m_area->addSubWindow(window);
     m_tournamentWindow->setAttribute(Qt::WA_DeleteOnClose);

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 #include <string>
 
 #include "app/language.h"
@@ -13,6 +14,7 @@ class QMenu;
 class QUndoGroup;
 
 namespace krugovik {
+class ButtonIcons;
 class FileChooser;
 class HelpViewer;
 class StandingsView;
@@ -82,6 +84,8 @@ class MainWindow : public QMainWindow {
     // TourFilePath as the chooser last set it; kept here so that it outlives the chooser.
     QString m_tourFilePath;
     krugovik::FileLayer *m_files = nullptr;
+    // The tournament window's button pictures, made once for every tournament it opens.
+    std::unique_ptr<krugovik::ButtonIcons> m_buttonIcons;
     // The results menu: the standings printout and the exports of the open tournament.
     void createResultsMenu();
     void setResultsEnabled(bool enabled);

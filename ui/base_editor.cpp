@@ -59,18 +59,19 @@ QString readOnlyBaseText(const BaseFile &base)
 
 } // namespace
 
-BaseEditor::BaseEditor(QWidget *window, FileLayer *files, TournamentDocument *document)
+BaseEditor::BaseEditor(QWidget *window, FileLayer *files, TournamentDocument *document,
+                       ButtonIcons &icons)
     : QObject(window), m_window(window), m_files(files), m_document(document)
 {
-    createEditor();
+    createEditor(icons);
     createCategories();
-    createCommands();
+    createCommands(icons);
     // The write-back waits, as saving does, for a player in every row.
     connect(document, &TournamentDocument::changed, this,
             [this] { cmdZapisBase->setEnabled(m_document->picture().writeBackEnabled()); });
 }
 
-void BaseEditor::createEditor()
+void BaseEditor::createEditor(ButtonIcons &icons)
 {
     lblName = new QLabel(tr("Игрок:"), m_window);
     lblName->setObjectName(QStringLiteral("lblName"));
@@ -112,16 +113,13 @@ void BaseEditor::createEditor()
     chkRate->setChecked(true);
     placeInTwips(chkRate, 5020, 90, 1650, 360);
 
-    cmdPrevious = pictureButton(m_window, "cmdPrevious",
-                                m_window->style()->standardIcon(QStyle::SP_ArrowLeft),
+    cmdPrevious = pictureButton(m_window, "cmdPrevious", icons.standard(QStyle::SP_ArrowLeft),
                                 tr("Предыдущая запись"));
     placeInTwips(cmdPrevious, 6720, 60, kPictureButton, kPictureButton);
-    cmdNext =
-        pictureButton(m_window, "cmdNext", m_window->style()->standardIcon(QStyle::SP_ArrowRight),
-                      tr("Следующая запись"));
+    cmdNext = pictureButton(m_window, "cmdNext", icons.standard(QStyle::SP_ArrowRight),
+                            tr("Следующая запись"));
     placeInTwips(cmdNext, 7160, 60, kPictureButton, kPictureButton);
-    cmdNew = pictureButton(m_window, "cmdNew",
-                           m_window->style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+    cmdNew = pictureButton(m_window, "cmdNew", icons.standard(QStyle::SP_FileDialogNewFolder),
                            tr("Добавление нового игрока в базу"));
     placeInTwips(cmdNew, 7600, 60, kPictureButton, kPictureButton);
 
@@ -202,13 +200,13 @@ void BaseEditor::createCategories()
     lblD->hide();
 }
 
-void BaseEditor::createCommands()
+void BaseEditor::createCommands(ButtonIcons &icons)
 {
-    cmdZapisBase = pictureButton(m_window, "cmdZapisBase",
-                                 m_window->style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                 tr("Записать новые рейтинги в базу"));
+    cmdZapisBase =
+        pictureButton(m_window, "cmdZapisBase", icons.standard(QStyle::SP_DialogApplyButton),
+                      tr("Записать новые рейтинги в базу"));
     placeInTwips(cmdZapisBase, 8200, 60, kPictureButton, kPictureButton);
-    cmdPrintBase = pictureButton(m_window, "cmdPrintBase", printerIcon(QColor(30, 90, 200)),
+    cmdPrintBase = pictureButton(m_window, "cmdPrintBase", icons.printer(QColor(30, 90, 200)),
                                  tr("Распечатать общий список игроков из базы и их рейтинги"));
     placeInTwips(cmdPrintBase, 8640, 60, kPictureButton, kPictureButton);
     connect(cmdZapisBase, &QToolButton::clicked, this, &BaseEditor::cmdZapisBase_Click);

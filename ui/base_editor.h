@@ -21,6 +21,7 @@ class QWidget;
 
 namespace krugovik {
 
+class ButtonIcons;
 class CodePageValidator;
 
 class CrossTable;
@@ -40,7 +41,7 @@ class BaseEditor : public QObject {
   public:
     // Builds the editor's row and the categories; files reaches the base, document is the
     // open tournament the write-back reads.
-    BaseEditor(QWidget *window, FileLayer *files, TournamentDocument *document);
+    BaseEditor(QWidget *window, FileLayer *files, TournamentDocument *document, ButtonIcons &icons);
     ~BaseEditor() override;
 
     // The find box, built once the table it gives the keyboard back to exists.
@@ -53,9 +54,9 @@ class BaseEditor : public QObject {
     void closeFindList();
 
   private:
-    void createEditor();
+    void createEditor(ButtonIcons &icons);
     void createCategories();
-    void createCommands();
+    void createCommands(ButtonIcons &icons);
 
     // Browsing and editing (ui/base_editor.cpp).
     void OpenBase();

@@ -36,4 +36,20 @@ QIcon printerIcon(const QColor &lines)
     return QIcon(pixmap);
 }
 
+QIcon ButtonIcons::standard(QStyle::StandardPixmap which)
+{
+    auto found = m_standard.find(which);
+    if (found == m_standard.end())
+        found = m_standard.emplace(which, m_style->standardIcon(which)).first;
+    return found->second;
+}
+
+QIcon ButtonIcons::printer(const QColor &lines)
+{
+    auto found = m_printers.find(lines.rgba());
+    if (found == m_printers.end())
+        found = m_printers.emplace(lines.rgba(), printerIcon(lines)).first;
+    return found->second;
+}
+
 } // namespace krugovik

@@ -17,7 +17,7 @@
 
 namespace krugovik {
 
-RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
+RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document, ButtonIcons &icons)
     : QObject(window), m_window(window), m_document(document)
 {
     // The labels are only 255 twips high and the result boxes 615 wide.
@@ -53,7 +53,7 @@ RoundDisplay::RoundDisplay(QWidget *window, TournamentDocument *document)
         lblParing[k]->hide();
         lblRezult[k]->hide();
     }
-    cmdPrintParing = pictureButton(m_window, "cmdPrintParing", printerIcon(QColor(20, 140, 60)),
+    cmdPrintParing = pictureButton(m_window, "cmdPrintParing", icons.printer(QColor(20, 140, 60)),
                                    tr("Печать ПРОТОКОЛА тура"));
     cmdPrintParing->setIconSize(QSize(32, 32));
     placeInTwips(cmdPrintParing, 120, 8520, 615, 615);

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace krugovik {
 
+class ButtonIcons;
 class ClickableLabel;
 class TournamentDocument;
 
@@ -23,7 +24,7 @@ class RoundDisplay : public QObject {
   public:
     static constexpr int kBoards = 11; // boards 1..11; label 0 is the title
 
-    RoundDisplay(QWidget *window, TournamentDocument *document);
+    RoundDisplay(QWidget *window, TournamentDocument *document, ButtonIcons &icons);
 
     // Shows the round as the tournament holds it now.
     void show();

@@ -43,19 +43,23 @@ constexpr double kGridTop = 1800;
 } // namespace
 
 TournamentWindow::TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files,
-                                   QWidget *parent)
-    : QWidget(parent), m_tourFilePath(std::move(tourFilePath)), m_files(files)
+                                   QWidget *parent, ButtonIcons *icons)
+    : QWidget(parent), m_tourFilePath(std::move(tourFilePath)), m_files(files), m_icons(icons)
 {
     setObjectName(QStringLiteral("frmVantor"));
     if (!m_files)
         m_files = new FileLayer(this);
+    if (!m_icons) {
+        m_ownIcons = std::make_unique<ButtonIcons>(style());
+        m_icons = m_ownIcons.get();
+    }
     m_store = std::make_unique<TournamentStore>(m_files);
     setFont(screenFont(9));
     // The widgets come in the order the keyboard visits them.
     createGrid();
-    m_editor = new BaseEditor(this, m_files, m_document);
+    m_editor = new BaseEditor(this, m_files, m_document, *m_icons);
     createCommands();
-    m_rounds = new RoundDisplay(this, m_document);
+    m_rounds = new RoundDisplay(this, m_document, *m_icons);
     connect(m_rounds, &RoundDisplay::protocolRequested, this, &TournamentWindow::printProtocol);
     m_editor->createFindBox(grdTable);
     createRecoveryCopy();
@@ -139,12 +143,12 @@ void TournamentWindow::createGrid()
 
 void TournamentWindow::createCommands()
 {
-    cmdSave = pictureButton(this, "cmdSave", style()->standardIcon(QStyle::SP_DialogSaveButton),
+    cmdSave = pictureButton(this, "cmdSave", m_icons->standard(QStyle::SP_DialogSaveButton),
                             tr("Сохранение результатов текущего турнира"));
     placeInTwips(cmdSave, 9300, 60, kPictureButton, kPictureButton);
     connect(cmdSave, &QToolButton::clicked, this, &TournamentWindow::cmdSave_Click);
-    cmdPrint =
-        pictureButton(this, "cmdPrint", printerIcon(QColor(90, 90, 90)), tr("Распечатать таблицу"));
+    cmdPrint = pictureButton(this, "cmdPrint", m_icons->printer(QColor(90, 90, 90)),
+                             tr("Распечатать таблицу"));
     placeInTwips(cmdPrint, 9740, 60, kPictureButton, kPictureButton);
     connect(cmdPrint, &QToolButton::clicked, this, &TournamentWindow::cmdPrint_Click);
     // The find box shares the editor's row: the print label takes two lines.

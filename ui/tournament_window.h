@@ -29,6 +29,7 @@ class QUndoStack;
 namespace krugovik {
 
 class BaseEditor;
+class ButtonIcons;
 class CrossTable;
 class FileLayer;
 struct FileDescription;
@@ -42,9 +43,10 @@ class TournamentWindow : public QWidget {
     Q_OBJECT
   public:
     // tourFilePath reads the path the chooser set, at load and at every save; files is
-    // how the window reaches the tournament file and the base (its own when none is given).
+    // how the window reaches the tournament file and the base, icons the buttons' pictures
+    // (its own of each when none is given).
     explicit TournamentWindow(std::function<QString()> tourFilePath, FileLayer *files = nullptr,
-                              QWidget *parent = nullptr);
+                              QWidget *parent = nullptr, ButtonIcons *icons = nullptr);
     ~TournamentWindow() override;
 
     // The whole page of controls; the window is smaller only where the screen is.
@@ -128,15 +130,17 @@ class TournamentWindow : public QWidget {
 
     std::function<QString()> m_tourFilePath;
     FileLayer *m_files = nullptr;
+    std::unique_ptr<ButtonIcons> m_ownIcons; // when the main window gave none
+    ButtonIcons *m_icons = nullptr;
     TournamentDocument *m_document = nullptr; // the open tournament and its history
     BaseEditor *m_editor = nullptr;           // the player base and its editor
     RoundDisplay *m_rounds = nullptr;         // the shown round below the table
     QWidget *m_page = nullptr;                // the controls, in the scroll area
     QScrollArea *m_scroll = nullptr;
     std::unique_ptr<TournamentStore> m_store; // the file and the recovery copy
-    bool m_loading = false;   // inside Form_Load: what it lays out is no change
-    bool m_changedOutsideHistory = false; // the count changed, or a recovery copy was restored
-    QTimer *m_recoveryTimer = nullptr;    // pending write of the recovery copy
+    bool m_loading = false;                   // inside Form_Load: what it lays out is no change
+    bool m_changedOutsideHistory = false;     // the count changed, or a recovery copy was restored
+    QTimer *m_recoveryTimer = nullptr;        // pending write of the recovery copy
 
     // Widgets, named as the director's manual names them.
     CrossTable *grdTable = nullptr;
