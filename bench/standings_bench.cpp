@@ -23,7 +23,7 @@ krugovik::TournamentSnapshot tournament22(Finish finish, Order order)
     const int n = 22;
     for (int i = 1; i <= n; ++i)
         snapshot.players.push_back(
-            {"Участник " + std::to_string(i), std::to_string(2100 - 35 * i), i % 7 == 0});
+            {"Участник " + std::to_string(i), std::to_string(2100 - 35 * i), i % 7 == 0, 0, {}});
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j) {
             GameState state = (i + j) % 5 == 0 ? GameState::Draw : GameState::Win;

@@ -19,20 +19,20 @@ CommandOutcome refused(const std::string &why)
     return {2, {}, "krugovik: " + why + '\n'};
 }
 
-// The tournament file's bytes of the file, a TRF made into one; an error when neither reads.
+// The tournament file as read once, a TRF made into one; an error when neither reads.
 // A TRF is tried first: its first line, "012 …", would read as a count of 12 players.
-std::optional<std::string> tournamentBytes(const std::string &path, const std::string &bytes,
-                                           std::string &why)
+std::optional<FileDescription> tournamentFile(const std::string &path, const std::string &bytes,
+                                              std::string &why)
 {
     const TrfReadResult read = readTrf(bytes);
     if (!read.ok() || read.file.players.empty()) {
-        if (const FileDescription file = describeTournamentFile(bytes);
+        if (FileDescription file = describeTournamentFile(bytes);
             file.kind == FileKind::Tournament) {
             if (const std::string &error = file.extension.error; !error.empty()) {
                 why = path + ": " + error;
                 return std::nullopt;
             }
-            return bytes;
+            return file;
         }
         const TrfError e = read.ok() ? TrfError{} : read.errors.front();
         why = path + (e.line > 0 ? ":" + std::to_string(e.line) : std::string()) + ": " +
@@ -47,7 +47,7 @@ std::optional<std::string> tournamentBytes(const std::string &path, const std::s
               error.reason;
         return std::nullopt;
     }
-    return imported.fileBytes();
+    return describeTournamentFile(imported.fileBytes());
 }
 
 } // namespace
@@ -65,7 +65,7 @@ std::optional<CommandOutcome> runReportCommand(const std::vector<std::string> &a
         return refused(filled(translated("Trf", "%1: файл не читается"), {path}));
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::string why;
-    const std::optional<std::string> file = tournamentBytes(path, bytes, why);
+    const std::optional<FileDescription> file = tournamentFile(path, bytes, why);
     if (!file)
         return refused(why);
     Tournament tournament;

@@ -30,7 +30,7 @@ TEST_F(BaseIdentityTest, BaseDatStaysByteForByteAndTheIdentityLivesBeside)
     const QByteArray before = readFile(QStringLiteral("BASE.DAT"));
     EXPECT_FALSE(QFile::exists(QStringLiteral("BASE.ID")));
 
-    const PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617};
+    const PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617, {}, 0};
     ASSERT_EQ(base.appendWithIdentity(record("Karpov, Anatoly", "2617"), karpov), 2);
     const QByteArray after = readFile(QStringLiteral("BASE.DAT"));
     ASSERT_EQ(after.size(), 58);
@@ -43,7 +43,7 @@ TEST_F(BaseIdentityTest, BaseDatStaysByteForByteAndTheIdentityLivesBeside)
     EXPECT_TRUE(base.identity(1).empty());
     EXPECT_EQ(base.findIdentity(4100018, ""), 2);
     EXPECT_EQ(base.findIdentity(0, "777"), 0);
-    const PlayerIdentity petrov{0, "777", "RUS", "", 'M', 2009, 0};
+    const PlayerIdentity petrov{0, "777", "RUS", "", 'M', 2009, 0, {}, 0};
     ASSERT_TRUE(base.writeIdentity(1, petrov));
     EXPECT_EQ(base.findIdentity(0, "777"), 1);
     EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")), after);
@@ -56,13 +56,16 @@ TEST_F(BaseIdentityTest, AnotherProgramsLockLeavesBothFilesAsTheyWere)
 {
     BaseFile base;
     ASSERT_TRUE(base.open());
-    ASSERT_EQ(base.appendWithIdentity(record("Petrov", "1700"), {0, "777", "", "", 0, 0, 0}), 1);
+    ASSERT_EQ(base.appendWithIdentity(record("Petrov", "1700"), {0, "777", "", "", 0, 0, 0, {}, 0}),
+              1);
     const QByteArray dat = readFile(QStringLiteral("BASE.DAT"));
     const QByteArray id = readFile(QStringLiteral("BASE.ID"));
     QLockFile other(QStringLiteral("BASE.DAT") + BaseFile::kLockSuffix);
     ASSERT_TRUE(other.tryLock(0));
-    EXPECT_FALSE(base.writeIdentity(1, {4100018, "", "", "", 0, 0, 0}));
-    EXPECT_EQ(base.appendWithIdentity(record("Karpov", "2617"), {4100018, "", "", "", 0, 0, 0}), 0);
+    EXPECT_FALSE(base.writeIdentity(1, {4100018, "", "", "", 0, 0, 0, {}, 0}));
+    EXPECT_EQ(
+        base.appendWithIdentity(record("Karpov", "2617"), {4100018, "", "", "", 0, 0, 0, {}, 0}),
+        0);
     EXPECT_EQ(readFile(QStringLiteral("BASE.DAT")), dat);
     EXPECT_EQ(readFile(QStringLiteral("BASE.ID")), id);
 }
@@ -73,7 +76,7 @@ TEST_F(BaseIdentityTest, AnOlderCopyOfTheBaseGivesNoIdentityToTheNextPlayer)
     ASSERT_TRUE(base.open());
     ASSERT_EQ(base.append(record("Petrov", "1700")), 1);
     const QByteArray older = readFile(QStringLiteral("BASE.DAT"));
-    const PlayerIdentity carlsen{1503014, "", "NOR", "GM", 'M', 1990, 2830};
+    const PlayerIdentity carlsen{1503014, "", "NOR", "GM", 'M', 1990, 2830, {}, 0};
     ASSERT_EQ(base.appendWithIdentity(record("Carlsen, Magnus", "2830"), carlsen), 2);
     ASSERT_EQ(base.identity(2), carlsen);
 
@@ -85,7 +88,7 @@ TEST_F(BaseIdentityTest, AnOlderCopyOfTheBaseGivesNoIdentityToTheNextPlayer)
     EXPECT_TRUE(base.identities().empty());
     EXPECT_EQ(base.findIdentity(1503014, ""), 0);
     // Carlsen's line goes at the next write.
-    ASSERT_TRUE(base.writeIdentity(1, {0, "777", "RUS", "", 'M', 2009, 0}));
+    ASSERT_TRUE(base.writeIdentity(1, {0, "777", "RUS", "", 'M', 2009, 0, {}, 0}));
     EXPECT_EQ(readFile(QStringLiteral("BASE.ID")),
               QByteArray("KRUGOVIK-ID 2\n1\tPetrov\t\t777\tRUS\t\tM\t2009\t\n"));
 
@@ -104,7 +107,7 @@ TEST_F(BaseIdentityTest, AFileOfTheFirstFormatIsNamedAtTheFirstOpening)
     writeFile(QStringLiteral("BASE.ID"), "KRUGOVIK-ID 1\n"
                                          "2\t4100018\t\tRUS\tGM\tM\t1951\t2617\n"
                                          "5\t1503014\t\tNOR\tGM\tM\t1990\t2830\n");
-    const PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617};
+    const PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617, {}, 0};
     {
         // Read only: taken as it is, the file left alone.
         BaseFile readOnly;

@@ -313,8 +313,8 @@ TEST(ListText, Latin1BecomesUtf8)
 TEST(IdentityTable, WrittenAndReadBackWithTheirNames)
 {
     NamedIdentities table;
-    table[1] = {"Karpov, Anatoly", {4100018, "", "RUS", "GM", 'M', 1951, 2617}};
-    table[7] = {"Щербакова Алина", {0, "12345", "RUS", "", 'F', 2010, 0}};
+    table[1] = {"Karpov, Anatoly", {4100018, "", "RUS", "GM", 'M', 1951, 2617, {}, 0}};
+    table[7] = {"Щербакова Алина", {0, "12345", "RUS", "", 'F', 2010, 0, {}, 0}};
     table[9] = {"Nobody", {}}; // nothing to keep: no line
     const std::string bytes = writeIdentityTable(table);
     EXPECT_EQ(bytes, "KRUGOVIK-ID 2\n"
@@ -341,7 +341,7 @@ TEST(IdentityTable, WrittenAndReadBackWithTheirNames)
     EXPECT_EQ(first.at(2).identity.fideId, 4100018);
     // Tabs in a field cannot break the line.
     NamedIdentities tabbed;
-    tabbed[2] = {"A\tB", {0, "12\t34", "", "", 0, 0, 0}};
+    tabbed[2] = {"A\tB", {0, "12\t34", "", "", 0, 0, 0, {}, 0}};
     EXPECT_EQ(readIdentityTable(writeIdentityTable(tabbed))[2].identity.nationalId, "12 34");
     EXPECT_EQ(readIdentityTable(writeIdentityTable(tabbed))[2].name, "A B");
 }
@@ -353,7 +353,7 @@ TEST(IdentityTable, AnIdentityBelongsToTheNameItWasMadeFor)
     std::string base;
     for (const char *name : {"\xcf\xe5\xf2\xf0\xee\xe2", "Ivanov, Ivan", ""})
         base += storeFixedWidth(name, 24) + "1500 ";
-    const PlayerIdentity some{1503014, "", "NOR", "GM", 'M', 1990, 2830};
+    const PlayerIdentity some{1503014, "", "NOR", "GM", 'M', 1990, 2830, {}, 0};
     struct Case {
         const char *what;
         std::int64_t record;
@@ -399,7 +399,7 @@ TEST(IdentityTable, FromAListTheRatingOnlyWhenFides)
 // files written before K still read.
 TEST(IdentityFields, KStandsAfterTheBirthDayAndOnlyWhenGiven)
 {
-    PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617};
+    PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617, {}, 0};
     struct Case {
         const char *what;
         std::string birthDay;

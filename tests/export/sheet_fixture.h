@@ -24,7 +24,8 @@ inline krugovik::TournamentSnapshot event(const std::vector<std::string> &names,
     s.date = "08.12.2026";
     const int n = int(names.size());
     for (int i = 1; i <= n; ++i)
-        s.players.push_back({names[std::size_t(i - 1)], std::to_string(1300 + 37 * i), i == 3, 0});
+        s.players.push_back(
+            {names[std::size_t(i - 1)], std::to_string(1300 + 37 * i), i == 3, 0, {}});
     s.cycles = cycles;
     s.reverseLastRounds = cycles > 1;
     s.laterCycles.resize(std::size_t(cycles - 1));

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "export/snapshot_results.h"
+#include "table/document_session.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
-#include "table/document_session.h"
 #include "table/tournament_sessions.h"
 #include "table/tournament_store.h"
 #include "ui/tournament_document.h"
@@ -58,9 +58,7 @@ template <typename Property> void checkSessions(int sessions, Property property)
     }
 }
 
-// Every operation of the director's, the rules of every shape among them. The kinds and
-// numbers are drawn at the nominal size: scaled down with the session's length, they would
-// stop at the first few kinds.
+// Every operation of the director's, the rules of every shape among them.
 rc::Gen<std::vector<Operation>> everyOperation()
 {
     const rc::Gen<Operation> operation = operations({{10, Operation::Result},
@@ -75,7 +73,7 @@ rc::Gen<std::vector<Operation>> everyOperation()
                                                      {1, Operation::Event},
                                                      {2, Operation::Undo},
                                                      {1, Operation::Redo}});
-    return rc::gen::container<std::vector<Operation>>(rc::gen::resize(100, operation));
+    return rc::gen::container<std::vector<Operation>>(operation);
 }
 
 } // namespace

@@ -108,6 +108,8 @@ inline std::vector<TieBreak> chosenList(const Operation &op)
 }
 
 // Operations of the kinds given, each with its weight, and numbers to bring into range.
+// Drawn at the nominal size: scaled down with a short session's size, the roll of the kind
+// would stop at the first few kinds and never reach the later ones.
 inline rc::Gen<Operation> operations(const std::vector<std::pair<int, Operation::Kind>> &kinds)
 {
     using namespace rc;
@@ -122,12 +124,13 @@ inline rc::Gen<Operation> operations(const std::vector<std::pair<int, Operation:
         }
         return int(kinds.back().second);
     };
-    return gen::build<Operation>(
-        gen::set(&Operation::kind, gen::map(gen::inRange(0, total), kindOf)),
-        gen::set(&Operation::a, gen::inRange(0, 1000)),
-        gen::set(&Operation::b, gen::inRange(0, 1000)),
-        gen::set(&Operation::c, gen::inRange(0, 1000)),
-        gen::set(&Operation::d, gen::inRange(0, 1000)));
+    return gen::resize(
+        100,
+        gen::build<Operation>(gen::set(&Operation::kind, gen::map(gen::inRange(0, total), kindOf)),
+                              gen::set(&Operation::a, gen::inRange(0, 1000)),
+                              gen::set(&Operation::b, gen::inRange(0, 1000)),
+                              gen::set(&Operation::c, gen::inRange(0, 1000)),
+                              gen::set(&Operation::d, gen::inRange(0, 1000))));
 }
 
 } // namespace krugovik
