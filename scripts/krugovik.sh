@@ -56,6 +56,9 @@ launcher=()
 if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     export CCACHE_BASEDIR="$here"
+    # Debug builds carry the build folder in their debug information, which ccache would
+    # otherwise hash too: a clone's first build would miss on every file.
+    export CCACHE_NOHASHDIR=1
 fi
 # configure DIR ARGS...: only when the folder is not configured yet.
 configure() {
