@@ -30,10 +30,11 @@ class TableModelTest : public ::testing::Test {
     {
         const Tournament &t = document.tournament();
         const TablePicture &picture = document.picture();
-        ASSERT_EQ(model.rowCount(), t.rowCount());
-        ASSERT_EQ(model.columnCount(), t.columnCount());
-        for (int r = 0; r < t.rowCount(); ++r)
-            for (int c = 0; c < t.columnCount(); ++c)
+        const TableGeometry grid = document.grid();
+        ASSERT_EQ(model.rowCount(), grid.rowCount());
+        ASSERT_EQ(model.columnCount(), grid.columnCount());
+        for (int r = 0; r < grid.rowCount(); ++r)
+            for (int c = 0; c < grid.columnCount(); ++c)
                 ASSERT_EQ(model.index(r, c).data().toString().toStdString(),
                           r == 0 && c < 5   ? headerCaption(picture, c)
                           : c == 1 && r > 0 ? nameCellText(t, r)
