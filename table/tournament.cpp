@@ -48,20 +48,10 @@ std::size_t Tournament::index(int row)
     return std::size_t(std::clamp(row, 0, kMostPlayers));
 }
 
-std::optional<GameKey> Tournament::gameAt(int row, int column) const
+bool Tournament::isGame(const GameKey &key) const
 {
-    if (!isPlayer(row) || column < 5 || column >= columnCount())
-        return std::nullopt;
-    const int offset = column - 5;
-    const GameKey key{offset / m_playerCount, row, offset % m_playerCount + 1};
-    if (key.opponent == key.player)
-        return std::nullopt;
-    return key;
-}
-
-int Tournament::columnOf(const GameKey &key) const
-{
-    return 4 + key.cycle * m_playerCount + key.opponent;
+    return key.cycle >= 0 && key.cycle < cycles() && isPlayer(key.player) &&
+           isPlayer(key.opponent) && key.player != key.opponent;
 }
 
 GameState Tournament::cell(const GameKey &key) const
@@ -123,7 +113,7 @@ void Tournament::load(const FileDescription &file)
     *this = Tournament();
     readFromFile(file);
     markEstimateRatings();
-    // Until the first click the rows count as not yet checked for ratings.
+    // Until the first check the rows count as not yet checked for ratings.
     m_ratingsChecked = false;
 }
 
@@ -464,7 +454,7 @@ Step Tournament::drawNumbers(const std::vector<int> &order, const DrawRecord &re
         m_draw = record;
         m_tieBreaks = renumberedRules(std::move(m_tieBreaks), order);
         touch();
-        checkRatings();
+        markRatingsChecked();
     });
 }
 
@@ -591,45 +581,56 @@ EntryCheck Tournament::checkEntry(int row, const PlayerEntry &player) const
     return {};
 }
 
-Step Tournament::click(int row, int column, const PlayerEntry &editor)
+Step Tournament::enterPlayer(int row, const PlayerEntry &player)
 {
-    if (column == 0 && row != 0 && checkEntry(row, editor).refusal != EntryRefusal::None)
+    if (!isPlayer(row) || checkEntry(row, player).refusal != EntryRefusal::None)
         return {};
     Step step;
-    if (isPlayer(row) && column == 0) {
-        step.kind = Step::Kind::Entry;
-        step.row = row;
-    } else if (isPlayer(row) && column >= 5 && column < columnCount()) {
-        // The diagonal too: the refresh after it is a step when it changes anything.
-        step.kind = Step::Kind::Game;
-        step.game = gameAt(row, column).value_or(GameKey{0, row, row});
-    }
+    step.kind = Step::Kind::Entry;
+    step.row = row;
     step.before = values(step);
-    stepGameCell(row, column);
-    if (column == 0 && isPlayer(row))
-        enterPlayer(row, editor);
-    checkRatings();
+    fillRow(row, player);
+    markRatingsChecked();
     step.after = values(step);
     return step;
 }
 
-Step Tournament::keyResult(int row, int column, GameState state)
+Step Tournament::gameStep(const GameKey &key, const std::function<void()> &change)
 {
-    const std::optional<GameKey> key = gameAt(row, column);
-    if (!key)
+    if (!isGame(key))
         return {};
-    Step step{Step::Kind::Game, *key, 0, values({Step::Kind::Game, *key, 0, {}, {}}), {}};
+    Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
+    // The check comes after the result: a table just read takes one before its first check.
     if (!ratingMissing())
-        setGame(*key, state);
-    checkRatings();
+        change();
+    markRatingsChecked();
+    step.after = values(step);
+    return step;
+}
+
+Step Tournament::nextResult(const GameKey &key)
+{
+    return gameStep(key, [&] { setGame(key, nextInCycle(cell(key))); });
+}
+
+Step Tournament::setResult(const GameKey &key, GameState state)
+{
+    return gameStep(key, [&] { setGame(key, state); });
+}
+
+Step Tournament::checkRatings()
+{
+    Step step;
+    step.kind = Step::Kind::Check;
+    step.before = values(step);
+    markRatingsChecked();
     step.after = values(step);
     return step;
 }
 
 Step Tournament::stepGame(const GameKey &key)
 {
-    if (ratingMissing() || key.cycle < 0 || key.cycle >= cycles() || !isPlayer(key.player) ||
-        !isPlayer(key.opponent) || key.player == key.opponent)
+    if (ratingMissing() || !isGame(key))
         return {};
     Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
     setGame(key, nextInCycle(cell(key)));
@@ -714,13 +715,13 @@ void Tournament::retake(Step &step) const
         step.after = values(step);
 }
 
-void Tournament::checkRatings()
+void Tournament::markRatingsChecked()
 {
     m_ratingsChecked = true;
     touch();
 }
 
-void Tournament::enterPlayer(int row, const PlayerEntry &player)
+void Tournament::fillRow(int row, const PlayerEntry &player)
 {
     Row &r = m_rows[index(row)];
     r.name = player.name;
@@ -732,14 +733,6 @@ void Tournament::enterPlayer(int row, const PlayerEntry &player)
     touch();
 }
 
-void Tournament::stepGameCell(int row, int column)
-{
-    if (ratingMissing())
-        return;
-    if (const std::optional<GameKey> key = gameAt(row, column))
-        setGame(*key, nextInCycle(cell(*key)));
-}
-
 void Tournament::setGame(const GameKey &key, GameState state)
 {
     cellRef(key) = state;
@@ -749,8 +742,7 @@ void Tournament::setGame(const GameKey &key, GameState state)
 
 void Tournament::recordGameArrays(const GameKey &key, GameState state)
 {
-    if (key.cycle < 0 || key.cycle >= cycles() || !isPlayer(key.player) ||
-        !isPlayer(key.opponent) || key.player == key.opponent)
+    if (!isGame(key))
         return;
     // A rated game keeps the ratings the rows show now.
     const bool rated = isRated(state);

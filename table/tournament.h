@@ -95,7 +95,7 @@ struct FileDescription;
 struct FileExtensionRead;
 
 struct StepValues {
-    GameSide player;               // a game: the clicked side
+    GameSide player;               // a game: the side the step names
     GameSide opponent;             // a game: the mirrored side
     RowValues row;                 // an entry: the row's player
     bool ratingsChecked = false;   // see Tournament::ratingsChecked
@@ -112,14 +112,14 @@ struct StepValues {
     bool operator==(const StepValues &other) const;
 };
 
-// One step of entry the director can take back: a result set, a player entered, the
-// number of cycles (with the order of cycle 1's last rounds) changed, the tie-break rules
-// chosen, or a change of the event as a whole: the number of players, a withdrawal, a
-// return to the event.
+// One step of entry the director can take back: a result set, a player entered, the rows
+// checked for ratings, the number of cycles (with the order of cycle 1's last rounds)
+// changed, the tie-break rules chosen, or a change of the event as a whole: the number of
+// players, a withdrawal, a return to the event.
 struct Step {
-    enum class Kind { None, Game, Entry, Cycles, Rules, Whole, Event };
+    enum class Kind { None, Game, Entry, Check, Cycles, Rules, Whole, Event };
     Kind kind = Kind::None;
-    GameKey game; // Game: the side that was clicked, or the first-named side of a board
+    GameKey game; // Game: the side the result was given to, or the first-named side of a board
     int row = 0;  // Entry: the row entered
     StepValues before;
     StepValues after;
@@ -145,17 +145,10 @@ class Tournament {
     int lastCycleWithResults() const;
     // The count the spin may not go below: the count the file held, else 1.
     int lowestCount() const { return m_lowestCount; }
-    int rowCount() const { return m_playerCount + 1; }
-    int columnCount() const { return 5 + m_playerCount * cycles(); }
 
     // A number that names this state of the event: every change gives a new one, a copy
     // keeps its original's. What is worked out from the event may be kept while it stays.
     std::uint64_t revision() const { return m_revision; }
-
-    // The crosstable's geometry: row i is player i, column 5 + c N + j - 1 his game against
-    // player j in cycle c. The game of a cell off the diagonal.
-    std::optional<GameKey> gameAt(int row, int column) const;
-    int columnOf(const GameKey &key) const;
 
     // The rows' players, 1..22 (rows beyond the count are empty).
     const std::string &name(int row) const { return m_rows[index(row)].name; }
@@ -173,8 +166,8 @@ class Tournament {
     // Whether every row 1..N holds a name, and a rating.
     bool everyRowNamed() const;
     bool everyRowRated() const;
-    // Whether the rows were checked for missing ratings since the file was read: by any click
-    // on the table, a result key, a drawing of numbers or a change of the count.
+    // Whether the rows were checked for missing ratings since the file was read: by a player
+    // entered, a result, checkRatings, a drawing of numbers or a change of the count.
     bool ratingsChecked() const { return m_ratingsChecked; }
     // A row lacks a rating, as the last check found, so results may not be entered yet. A
     // table just read takes results until its first check.
@@ -211,14 +204,19 @@ class Tournament {
 
     // Whether the editor's player may enter the row.
     EntryCheck checkEntry(int row, const PlayerEntry &player) const;
-    // A click on a cell: a game cell steps its result, a row's number takes `editor`'s
-    // player; then the rows are checked for ratings. A header changes nothing of the event
-    // but that check.
-    Step click(int row, int column, const PlayerEntry &editor);
-    // A result key on a game cell: the game gets `state`, then the check.
-    Step keyResult(int row, int column, GameState state);
+    // The player enters the row, then the rows are checked for ratings. A refused entry
+    // (checkEntry) changes nothing, not even the check.
+    Step enterPlayer(int row, const PlayerEntry &player);
+    // The game steps to the next result, then the check. While a row lacks a rating
+    // (ratingMissing) only the check is made. Nothing for a key that names no game.
+    Step nextResult(const GameKey &key);
+    // The game gets `state`, then the check; likewise.
+    Step setResult(const GameKey &key, GameState state);
     // The game steps to the next result, without the check: a board's result box.
     Step stepGame(const GameKey &key);
+    // Only the check: the rows are looked at for missing ratings, and from now on a row
+    // without one holds results back. A Check step, for the history to take it back.
+    Step checkRatings();
     // The spin of cycles and the check box of the last rounds: 1..kMostCycles cycles. Nothing
     // changes when a cycle that would go holds a result (see lastCycleWithResults).
     // Cycle 1's last two rounds hold results and are swapped by that change (the swap comes
@@ -273,8 +271,6 @@ class Tournament {
     // Takes the values after a step anew, when more was done after its operation.
     void retake(Step &step) const;
 
-    // The commands of the table's cells.
-    void stepGameCell(int row, int column);
     void recordGameArrays(const GameKey &key, GameState state);
     // The corrections of the estimates, worked out from the games and kept as their marks.
     void correctEstimates();
@@ -302,9 +298,12 @@ class Tournament {
     void setSide(const GameKey &key, const GameSide &side);
     StepValues values(const Step &step) const;
     void setGame(const GameKey &key, GameState state);
-    void enterPlayer(int row, const PlayerEntry &player);
-    // The check after a click: the rows are looked at for missing ratings.
-    void checkRatings();
+    void fillRow(int row, const PlayerEntry &player);
+    // The check itself, inside an operation.
+    void markRatingsChecked();
+    bool isGame(const GameKey &key) const;
+    // A game step around `change`, which runs after ratingMissing said whether it may.
+    Step gameStep(const GameKey &key, const std::function<void()> &change);
     void readFromFile(const FileDescription &file);
     // The tie-break rules and withdrawals the file's extension holds.
     void readRulesAndWithdrawals(const FileExtensionRead &read);

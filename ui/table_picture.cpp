@@ -8,6 +8,7 @@
 #include "rounds/berger_schedule.h"
 #include "rounds/sitting_out.h"
 #include "standings/standings.h"
+#include "ui/table_geometry.h"
 
 namespace krugovik {
 namespace {
@@ -51,13 +52,14 @@ void TablePicture::setChoices(const PictureChoices &choices)
 std::string TablePicture::text(int row, int column) const
 {
     const Tournament &t = *m_event;
-    if (row < 0 || row >= t.rowCount() || column < 0 || column >= t.columnCount())
+    const TableGeometry grid = TableGeometry::of(t);
+    if (row < 0 || row >= grid.rowCount() || column < 0 || column >= grid.columnCount())
         return {};
     if (row == 0) {
         // The captions of columns 0 to 4 are the window's words (ui/table_texts).
-        if (column < 5)
+        if (!grid.isGameColumn(column))
             return {};
-        return std::to_string((column - 5) % t.playerCount() + 1);
+        return std::to_string(grid.opponentOf(column));
     }
     switch (column) {
     case 0:
@@ -74,20 +76,21 @@ std::string TablePicture::text(int row, int column) const
     default:
         break;
     }
-    const std::optional<GameKey> key = t.gameAt(row, column);
+    const std::optional<GameKey> key = grid.gameAt(row, column);
     return key ? std::string(cellText(t.cell(*key))) : std::string();
 }
 
 CellColour TablePicture::colour(int row, int column) const
 {
     const Tournament &t = *m_event;
-    if (row < 1 || row >= t.rowCount() || column < 2 || column >= t.columnCount())
+    const TableGeometry grid = TableGeometry::of(t);
+    if (row < 1 || row >= grid.rowCount() || column < 2 || column >= grid.columnCount())
         return CellColour::Window;
     if (column == 2)
         return t.estimate(row) ? CellColour::Estimate : CellColour::Window;
-    if (column < 5)
+    if (!grid.isGameColumn(column))
         return CellColour::Window;
-    const std::optional<GameKey> key = t.gameAt(row, column);
+    const std::optional<GameKey> key = grid.gameAt(row, column);
     if (!key)
         return CellColour::Diagonal;
     if (key->cycle != m_choices.roundCycle)
@@ -268,7 +271,7 @@ Step TablePicture::click(int row, int column, const PlayerEntry &editor)
     if (row == 0) {
         if (column == 4)
             stepResultHeader();
-        if (column >= 5)
+        if (column >= TableGeometry::kFirstGameColumn)
             showRoundOfColumn(column);
         if (column == 2)
             showCorrections();
@@ -277,16 +280,26 @@ Step TablePicture::click(int row, int column, const PlayerEntry &editor)
     } else if (column == 0 && m_event->checkEntry(row, editor).refusal != EntryRefusal::None) {
         return {};
     }
-    Step step = m_event->click(row, column, editor);
+    const TableGeometry grid = TableGeometry::of(*m_event);
+    const bool playerRow = row >= 1 && row < grid.rowCount();
+    const std::optional<GameKey> key = grid.gameAt(row, column);
+    // A row's number takes the editor's player, a game cell its next result; anywhere else
+    // the click only checks the rows for ratings. On the diagonal that check is a step.
+    Step step = playerRow && column == 0 ? m_event->enterPlayer(row, editor)
+                : key                    ? m_event->nextResult(*key)
+                                         : m_event->checkRatings();
     followCheck();
-    if (row >= 1 && (column == 0 || column >= 5))
+    if (playerRow && (column == 0 || grid.isGameColumn(column)))
         followResults(step);
     return step;
 }
 
 Step TablePicture::keyResult(int row, int column, GameState state)
 {
-    Step step = m_event->keyResult(row, column, state);
+    const std::optional<GameKey> key = TableGeometry::of(*m_event).gameAt(row, column);
+    if (!key)
+        return {};
+    Step step = m_event->setResult(*key, state);
     if (step.kind == Step::Kind::None)
         return step;
     followCheck();
@@ -392,12 +405,13 @@ void TablePicture::showNewRatings()
 void TablePicture::showRoundOfColumn(int column)
 {
     const Tournament &t = *m_event;
-    if (column < 5 || column >= t.columnCount())
+    const TableGeometry grid = TableGeometry::of(t);
+    if (!grid.isGameColumn(column))
         return;
     // Header j of cycle c's block shows round (c - 1)R + j; with one cycle a header beyond
     // R shows the empty round j.
-    const int cycle = (column - 5) / t.playerCount();
-    const int j = (column - 5) % t.playerCount() + 1;
+    const int cycle = grid.cycleOf(column);
+    const int j = grid.opponentOf(column);
     const int rounds = roundCount(t.playerCount());
     // With several cycles such a header would name a round of the next block: it selects
     // nothing.

@@ -116,8 +116,11 @@ class TablePicture {
     void layOutForCount(int value);
     Step setPlayerCount(int value);
     Step setCycles(int count, bool reverseLastRounds);
-    // A click on a cell: a header's command, or the event's click on a row.
+    // A click on a cell of the grid (ui/table_geometry): a header's command; a row's number
+    // enters `editor`'s player, a game cell steps its result; every click checks the rows for
+    // ratings.
     Step click(int row, int column, const PlayerEntry &editor);
+    // A result key on a game cell; nothing elsewhere.
     Step keyResult(int row, int column, GameState state);
     // A click on a board's result box: its game steps to the next result.
     Step clickResultBox(int board);

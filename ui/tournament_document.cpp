@@ -48,7 +48,7 @@ void TournamentDocument::changePlayerCount(int value)
 
 QString TournamentDocument::gameText(int row, int column) const
 {
-    const std::optional<GameKey> key = m_tournament.gameAt(row, column);
+    const std::optional<GameKey> key = grid().gameAt(row, column);
     if (!key || m_tournament.cycles() == 1)
         return tr("результат партии %1-%2").arg(row).arg(column - 4);
     return tr("результат партии %1-%2 (цикл %3)")
@@ -69,7 +69,7 @@ void TournamentDocument::click(int row, int column, const PlayerEntry &editor)
     const auto operation = [&](TablePicture &p) { return p.click(row, column, editor); };
     if (row >= 1 && column == 0)
         pushStep(tr("ввод игрока в строку %1").arg(row), operation);
-    else if (row >= 1 && column >= 5)
+    else if (row >= 1 && column >= TableGeometry::kFirstGameColumn)
         pushStep(gameText(row, column), operation);
     else
         apply([&](TablePicture &p) { p.click(row, column, editor); }, false);
@@ -140,20 +140,22 @@ void TournamentDocument::redoStep(const Step &step)
 void TournamentDocument::restore(const Step &step, const StepValues &values,
                                  const PictureChoices &choices)
 {
-    const int columns = m_tournament.columnCount();
+    const int columns = grid().columnCount();
     m_tournament.restore(step, values);
     // What the header commands showed at the step comes back with it.
     m_picture.setChoices(choices);
-    const Tournament &t = m_tournament;
-    emit changed(
-        {t.columnCount() != columns, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, true});
+    const TableGeometry now = grid();
+    emit changed({now.columnCount() != columns,
+                  {QRect(0, 0, now.columnCount(), now.rowCount())},
+                  true,
+                  true});
 }
 
 void TournamentDocument::apply(const std::function<void(TablePicture &)> &operation, bool content)
 {
     operation(m_picture);
-    const Tournament &t = m_tournament;
-    emit changed({false, {QRect(0, 0, t.columnCount(), t.rowCount())}, true, content});
+    const TableGeometry now = grid();
+    emit changed({false, {QRect(0, 0, now.columnCount(), now.rowCount())}, true, content});
 }
 
 void TournamentDocument::pushStep(const QString &text,
@@ -176,18 +178,19 @@ void TournamentDocument::pushStep(const QString &text,
 TableChange TournamentDocument::changeOf(const Step &step) const
 {
     const Tournament &t = m_tournament;
+    const TableGeometry now = grid();
     TableChange change;
     change.content = true;
     // Columns 3 and 4 follow every change, and the refresh may set column 3's header.
-    change.cells << QRect(3, 0, 2, t.rowCount());
+    change.cells << QRect(3, 0, 2, now.rowCount());
     if (step.kind == Step::Kind::Game) {
-        change.cells << QRect(t.columnOf(step.game), step.game.player, 1, 1)
-                     << QRect(t.columnOf(step.game.mirror()), step.game.opponent, 1, 1);
+        change.cells << QRect(now.columnOf(step.game), step.game.player, 1, 1)
+                     << QRect(now.columnOf(step.game.mirror()), step.game.opponent, 1, 1);
         change.rounds = m_picture.shownBoards() > 0;
         // A result may decide whether a withdrawn player's games count at all.
         for (int p = 1; p <= t.playerCount(); ++p) {
             if (t.withdrawnAfter(p) > 0) {
-                change.cells << QRect(0, 0, t.columnCount(), t.rowCount());
+                change.cells << QRect(0, 0, now.columnCount(), now.rowCount());
                 break;
             }
         }

@@ -9,8 +9,9 @@
 #include <string>
 
 #include "table/tournament.h"
-#include "ui/table_picture.h"
 #include "table/tournament_file.h"
+#include "ui/table_geometry.h"
+#include "ui/table_picture.h"
 
 class QUndoStack;
 
@@ -36,6 +37,8 @@ class TournamentDocument : public QObject {
 
     const Tournament &tournament() const { return m_tournament; }
     const TablePicture &picture() const { return m_picture; }
+    // Where the window's grid shows the event now.
+    TableGeometry grid() const { return TableGeometry::of(m_tournament); }
     QUndoStack *undoStack() const { return m_history; }
 
     // Loads the file as read once, or the empty three-player table without a file; the

@@ -19,8 +19,8 @@ constexpr std::array<ColourCode, 5> kCellColours = {
 } // namespace
 
 TournamentTableModel::TournamentTableModel(const TournamentDocument *document, QObject *parent)
-    : QAbstractTableModel(parent), m_document(document), m_rows(document->tournament().rowCount()),
-      m_columns(document->tournament().columnCount())
+    : QAbstractTableModel(parent), m_document(document), m_rows(document->grid().rowCount()),
+      m_columns(document->grid().columnCount())
 {
     connect(document, &TournamentDocument::changed, this, &TournamentTableModel::follow);
 }
@@ -41,20 +41,21 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
         return {};
     const Tournament &t = m_document->tournament();
     const TablePicture &picture = m_document->picture();
+    const TableGeometry grid = m_document->grid();
     const int row = index.row();
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
         if (column == 1 && row > 0)
             return QString::fromStdString(nameCellText(t, row));
-        if (row == 0 && column < 5)
+        if (row == 0 && column < TableGeometry::kFirstGameColumn)
             return QString::fromStdString(headerCaption(picture, column));
         return QString::fromStdString(picture.text(row, column));
     case Qt::BackgroundRole: {
         const CellColour colour = picture.colour(row, column);
         // Games a withdrawal voided are greyed unless the shown round marks them.
         if (colour == CellColour::Window) {
-            if (const std::optional<GameKey> key = t.gameAt(row, column);
+            if (const std::optional<GameKey> key = grid.gameAt(row, column);
                 key && !t.gameCounts(*key))
                 return toQColor(kNotCountedGrey);
         }
@@ -65,9 +66,9 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
     }
     case Qt::ToolTipRole:
         // The header of a game column names the round it selects and its cycle.
-        if (row == 0 && column >= 5)
+        if (row == 0 && column >= TableGeometry::kFirstGameColumn)
             return QString::fromStdString(headerRoundTip(t.playerCount(), t.cycles(), column));
-        if (const std::optional<GameKey> key = t.gameAt(row, column))
+        if (const std::optional<GameKey> key = grid.gameAt(row, column))
             return QString::fromStdString(notCountedReason(t, *key));
         return {};
     case Qt::TextAlignmentRole:
@@ -98,8 +99,8 @@ void TournamentTableModel::follow(const TableChange &change)
 
 void TournamentTableModel::resize()
 {
-    const int rows = m_document->tournament().rowCount();
-    const int columns = m_document->tournament().columnCount();
+    const int rows = m_document->grid().rowCount();
+    const int columns = m_document->grid().columnCount();
     if (rows > m_rows) {
         beginInsertRows({}, m_rows, rows - 1);
         m_rows = rows;

@@ -76,7 +76,7 @@ void TournamentWindow::grdTable_Click()
 
 void TournamentWindow::grdTable_KeyDown(int row, int column, const QString &key)
 {
-    const bool gameCell = m_document->tournament().gameAt(row, column).has_value();
+    const bool gameCell = m_document->grid().gameAt(row, column).has_value();
     const CellKey meaning = cellKey(key.toStdString(), gameCell);
     switch (meaning.action) {
     case CellKeyAction::Click:
@@ -157,7 +157,9 @@ void TournamentWindow::LayOutGrid()
 {
     grdTable->setRowHeightTwips(0, kHeaderRowHeight);
     for (int c = 0; c < grdTable->columns(); ++c)
-        grdTable->setColumnWidthTwips(c, c < 5 ? kColumnWidths[std::size_t(c)] : kGameColumnWidth);
+        grdTable->setColumnWidthTwips(c, c < TableGeometry::kFirstGameColumn
+                                             ? kColumnWidths[std::size_t(c)]
+                                             : kGameColumnWidth);
     // The reduced view outlives a change of the count: check box, widths and grid agree.
     if (chkSdvig && !chkSdvig->isChecked())
         applyReducedView();

@@ -12,7 +12,6 @@
 
 #include "hall/hall_client.h"
 #include "table/tournament.h"
-#include "ui/table_picture.h"
 
 using namespace krugovik;
 using namespace hall_client;
@@ -59,14 +58,16 @@ quint16 startServing(QProcess &program, const QString &file)
 QByteArray withNewResult(const QByteArray &bytes)
 {
     Tournament tournament;
-    const TablePicture picture(tournament);
     tournament.load(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    for (int row = 1; row < tournament.rowCount(); ++row)
-        for (int column = 5; column < tournament.columnCount(); ++column)
-            if (tournament.gameAt(row, column) && picture.text(row, column).empty()) {
-                tournament.keyResult(row, column, GameState::Win);
-                return QByteArray::fromStdString(tournament.fileBytes());
-            }
+    const int n = tournament.playerCount();
+    for (int player = 1; player <= n; ++player)
+        for (int cycle = 0; cycle < tournament.cycles(); ++cycle)
+            for (int opponent = 1; opponent <= n; ++opponent)
+                if (opponent != player &&
+                    tournament.cell({cycle, player, opponent}) == GameState::None) {
+                    tournament.setResult({cycle, player, opponent}, GameState::Win);
+                    return QByteArray::fromStdString(tournament.fileBytes());
+                }
     ADD_FAILURE() << "every game has a result";
     return bytes;
 }

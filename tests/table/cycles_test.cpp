@@ -8,6 +8,7 @@
 #include "rounds/berger_schedule.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
+#include "ui/table_geometry.h"
 #include "ui/table_picture.h"
 
 using namespace krugovik;
@@ -21,7 +22,7 @@ Tournament entered(int n, int cycles, bool reverse = true)
     t.load(std::nullopt);
     t.layOutForCount(n);
     for (int i = 1; i <= n; ++i)
-        t.click(i, 0, {"P" + std::to_string(i), std::to_string(1500 + 10 * i), false, i});
+        t.enterPlayer(i, {"P" + std::to_string(i), std::to_string(1500 + 10 * i), false, i});
     EXPECT_TRUE(t.setCycles(cycles, reverse).changed() || (cycles == 1 && reverse));
     return t;
 }
@@ -35,9 +36,10 @@ int column(int n, int c, int j)
 std::vector<std::string> wholeTable(Tournament &t)
 {
     const TablePicture p(t);
+    const TableGeometry grid = TableGeometry::of(t);
     std::vector<std::string> cells;
-    for (int r = 0; r < t.rowCount(); ++r) {
-        for (int c = 0; c < t.columnCount(); ++c)
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        for (int c = 0; c < grid.columnCount(); ++c)
             cells.push_back(p.text(r, c));
     }
     return cells;
@@ -57,12 +59,12 @@ TEST_P(Blocks, AClickSetsItsGameAndTheMirrorInTheSameBlockOnly)
 {
     const BlockCase k = GetParam();
     Tournament t = entered(k.players, k.cycles);
-    const TablePicture p(t);
-    ASSERT_EQ(t.columnCount(), 5 + k.players * k.cycles);
+    TablePicture p(t);
+    ASSERT_EQ(TableGeometry::of(t).columnCount(), 5 + k.players * k.cycles);
     const int at = column(k.players, k.cycle, k.opponent);
     EXPECT_EQ(p.text(0, at), std::to_string(k.opponent));
     EXPECT_EQ(p.colour(k.row, column(k.players, k.cycle, k.row)), CellColour::Diagonal);
-    t.click(k.row, at, {});
+    p.click(k.row, at, {});
     for (int c = 1; c <= k.cycles; ++c) {
         const bool clicked = c == k.cycle;
         EXPECT_EQ(p.text(k.row, column(k.players, c, k.opponent)), clicked ? "1" : "") << c;
@@ -80,10 +82,10 @@ INSTANTIATE_TEST_SUITE_P(Cycles, Blocks,
 TEST(Cycles, PointsBergerAndRatingsCountEveryCycle)
 {
     Tournament t = entered(3, 2);
-    t.click(1, column(3, 1, 2), {});                  // 1 beats 2
-    t.keyResult(1, column(3, 2, 2), GameState::Win);  // and again
-    t.keyResult(1, column(3, 2, 3), GameState::Draw); // draws with 3 in cycle 2
-    t.keyResult(2, column(3, 1, 3), GameState::Win);
+    t.nextResult({0, 1, 2});                 // 1 beats 2
+    t.setResult({1, 1, 2}, GameState::Win);  // and again
+    t.setResult({1, 1, 3}, GameState::Draw); // draws with 3 in cycle 2
+    t.setResult({0, 2, 3}, GameState::Win);
     TablePicture p(t);
     p.showPoints();
     EXPECT_EQ(p.text(1, 4), " 2.5");
@@ -108,15 +110,15 @@ TEST(Cycles, PointsBergerAndRatingsCountEveryCycle)
 TEST(Cycles, FewerCyclesAreRefusedWhileTheirResultsStandAndTheChangeIsAStep)
 {
     Tournament t = entered(4, 3);
-    t.keyResult(2, column(4, 3, 1), GameState::ForfeitWin);
+    t.setResult({2, 2, 1}, GameState::ForfeitWin);
     EXPECT_FALSE(t.setCycles(2, true).changed());
     EXPECT_EQ(t.cycles(), 3);
-    t.keyResult(2, column(4, 3, 1), GameState::None);
+    t.setResult({2, 2, 1}, GameState::None);
     EXPECT_EQ(t.lastCycleWithResults(), 0);
     const std::vector<std::string> before = wholeTable(t);
     const Step step = t.setCycles(1, false);
     ASSERT_TRUE(step.changed());
-    EXPECT_EQ(t.columnCount(), 9);
+    EXPECT_EQ(TableGeometry::of(t).columnCount(), 9);
     t.restore(step, step.before);
     EXPECT_EQ(t.cycles(), 3);
     EXPECT_TRUE(t.reverseLastRounds());
@@ -143,7 +145,7 @@ TEST(Cycles, AChangeOfCyclesNeverMovesAPlayedGameToAnotherRound)
         // The last round of cycle 1 has a result: the second cycle leaves the order alone.
         const ScheduledGame played = bergerSchedule(n)[std::size_t(n / 2 * (last - 1))];
         ASSERT_EQ(played.round, last);
-        t.click(played.firstNamed, column(n, 1, played.secondNamed), {});
+        t.nextResult({0, played.firstNamed, played.secondNamed});
         const std::vector<int> before = firstCycleRounds(t);
         ASSERT_TRUE(t.setCycles(2, true).changed()) << n;
         EXPECT_EQ(firstCycleRounds(t), before) << n;
@@ -157,7 +159,7 @@ TEST(Cycles, AChangeOfCyclesNeverMovesAPlayedGameToAnotherRound)
 
         // Swapped before the result came: back to one cycle would unswap them, and is refused.
         Tournament swapped = entered(n, 2, true);
-        swapped.click(played.firstNamed, column(n, 1, played.secondNamed), {});
+        swapped.nextResult({0, played.firstNamed, played.secondNamed});
         const std::vector<int> swappedRounds = firstCycleRounds(swapped);
         EXPECT_FALSE(swapped.setCycles(1, true).changed()) << n;
         EXPECT_FALSE(swapped.setCycles(2, false).changed()) << n;
@@ -168,7 +170,7 @@ TEST(Cycles, AChangeOfCyclesNeverMovesAPlayedGameToAnotherRound)
         // Results only in earlier rounds: the swap comes with the second cycle as before.
         Tournament early = entered(n, 1);
         const ScheduledGame first = bergerSchedule(n).front();
-        early.click(first.firstNamed, column(n, 1, first.secondNamed), {});
+        early.nextResult({0, first.firstNamed, first.secondNamed});
         EXPECT_FALSE(early.cyclesMovePlayedRounds(2, true));
         ASSERT_TRUE(early.setCycles(2, true).changed());
         EXPECT_TRUE(early.reverseLastRounds());
@@ -240,7 +242,7 @@ TEST(CyclesFile, SavedCyclesComeBackAndOneCycleWritesNoExtension)
             for (int i = 1; i <= 4; ++i) {
                 for (int j = i + 1; j <= 4; ++j, ++k) {
                     if (k % 3 != 1)
-                        t.keyResult(i, column(4, c, j), states[std::size_t(k) % states.size()]);
+                        t.setResult({c - 1, i, j}, states[std::size_t(k) % states.size()]);
                 }
             }
         }

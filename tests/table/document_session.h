@@ -11,10 +11,17 @@ namespace krugovik {
 // The same operations on the document, each a step of its history.
 class DocumentSession : public Session {
   public:
-    explicit DocumentSession(const std::string &bytes) { m_doc.load(describeTournamentFile(bytes)); }
+    explicit DocumentSession(const std::string &bytes)
+    {
+        m_doc.load(describeTournamentFile(bytes));
+    }
     void event(const EventDetails &details) override { m_doc.setEvent(details); }
     const Tournament &tournament() const override { return m_doc.tournament(); }
-    void key(int row, int column, GameState state) override { m_doc.key(row, column, state); }
+    // The document takes a result key on the grid's cell of the game.
+    void result(const GameKey &key, GameState state) override
+    {
+        m_doc.key(key.player, m_doc.grid().columnOf(key), state);
+    }
     void withdraw(int row, int afterRound) override { m_doc.withdraw(row, afterRound); }
     void reinstate(int row) override { m_doc.reinstate(row); }
     void players(int count) override { m_doc.changePlayerCount(count); }

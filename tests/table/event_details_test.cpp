@@ -22,10 +22,10 @@ Tournament fourPlayers()
     t.load(std::nullopt);
     t.layOutForCount(4);
     for (int i = 1; i <= 4; ++i)
-        t.click(i, 0, {"Игрок " + std::to_string(i), std::to_string(1500 + 10 * i), false, i});
+        t.enterPlayer(i, {"Игрок " + std::to_string(i), std::to_string(1500 + 10 * i), false, i});
     for (int i = 1; i <= 4; ++i)
         for (int j = i + 1; j <= 4; ++j)
-            t.keyResult(i, j + 4, (i + j) % 2 ? GameState::Win : GameState::Draw);
+            t.setResult({0, i, j}, (i + j) % 2 ? GameState::Win : GameState::Draw);
     return t;
 }
 

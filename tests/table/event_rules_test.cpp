@@ -24,13 +24,14 @@ Tournament named(int count)
     t.load(std::nullopt);
     t.layOutForCount(count);
     for (int i = 1; i <= count; ++i)
-        t.click(i, 0, {"Игрок " + std::to_string(i), std::to_string(1500 + 10 * i), false, i, {}});
+        t.enterPlayer(i,
+                      {"Игрок " + std::to_string(i), std::to_string(1500 + 10 * i), false, i, {}});
     return t;
 }
 
 void play(Tournament &t, int i, int j, GameState state)
 {
-    t.keyResult(i, t.columnOf({0, i, j}), state);
+    t.setResult({0, i, j}, state);
 }
 
 std::string codes(const std::vector<TieBreak> &list)

@@ -13,9 +13,9 @@ Tournament threePlayers(const PlayerIdentity &second)
     Tournament t;
     t.load(std::nullopt);
     t.layOutForCount(3);
-    EXPECT_TRUE(t.click(1, 0, {"Петров", "1600", false, 1}).changed());
-    EXPECT_TRUE(t.click(2, 0, {"Karpov, Anatoly", "2500", false, 2, second}).changed());
-    EXPECT_TRUE(t.click(3, 0, {"Сидоров", "1500", false, 3}).changed());
+    EXPECT_TRUE(t.enterPlayer(1, {"Петров", "1600", false, 1}).changed());
+    EXPECT_TRUE(t.enterPlayer(2, {"Karpov, Anatoly", "2500", false, 2, second}).changed());
+    EXPECT_TRUE(t.enterPlayer(3, {"Сидоров", "1500", false, 3}).changed());
     return t;
 }
 
@@ -120,7 +120,7 @@ TEST(IdentityExtension, NamesakesWithOtherIdsEnterAndOneFideIdEntersOnce)
     national.layOutForCount(3);
     PlayerIdentity first{0, "77120", "RUS", "", 'M', 2012, 0};
     PlayerIdentity second{0, "77121", "RUS", "", 'M', 2013, 0};
-    EXPECT_TRUE(national.click(1, 0, {"Щербаков Илья", "1705", false, 1, first}).changed());
-    EXPECT_TRUE(national.click(2, 0, {"Щербаков Илья", "1520", false, 2, second}).changed());
+    EXPECT_TRUE(national.enterPlayer(1, {"Щербаков Илья", "1705", false, 1, first}).changed());
+    EXPECT_TRUE(national.enterPlayer(2, {"Щербаков Илья", "1520", false, 2, second}).changed());
     EXPECT_EQ(national.name(1), national.name(2));
 }

@@ -17,10 +17,10 @@ Tournament fourPlayers()
     t.load(std::nullopt);
     t.layOutForCount(4);
     const PlayerIdentity karpov{4100018, "", "RUS", "GM", 'M', 1951, 2617};
-    EXPECT_TRUE(t.click(1, 0, {"Петров", "1600", false, 1}).changed());
-    EXPECT_TRUE(t.click(2, 0, {"Karpov, Anatoly", "2500", false, 2, karpov}).changed());
-    EXPECT_TRUE(t.click(3, 0, {"Сидоров", "1500", true, 3}).changed());
-    EXPECT_TRUE(t.click(4, 0, {"Орлов", "1700", false, 4}).changed());
+    EXPECT_TRUE(t.enterPlayer(1, {"Петров", "1600", false, 1}).changed());
+    EXPECT_TRUE(t.enterPlayer(2, {"Karpov, Anatoly", "2500", false, 2, karpov}).changed());
+    EXPECT_TRUE(t.enterPlayer(3, {"Сидоров", "1500", true, 3}).changed());
+    EXPECT_TRUE(t.enterPlayer(4, {"Орлов", "1700", false, 4}).changed());
     return t;
 }
 
@@ -68,7 +68,7 @@ TEST(NumberDrawModel, RefusedOnceAResultIsInOrForNoPermutation)
     Tournament t = fourPlayers();
     EXPECT_FALSE(t.drawNumbers({0, 1, 2}, {}).changed());
     EXPECT_FALSE(t.drawNumbers({0, 1, 1, 3}, {}).changed());
-    ASSERT_TRUE(t.keyResult(1, 6, GameState::Win).changed());
+    ASSERT_TRUE(t.setResult({0, 1, 2}, GameState::Win).changed());
     EXPECT_FALSE(t.drawNumbers({1, 0, 2, 3}, {}).changed());
     EXPECT_EQ(t.name(1), "Петров");
 }
@@ -125,9 +125,9 @@ TEST(FideSnapshot, TakesIdentitiesAndEveryGame)
 {
     Tournament t = fourPlayers();
     ASSERT_TRUE(t.setCycles(2, true).changed());
-    ASSERT_TRUE(t.keyResult(1, 6, GameState::Win).changed());          // 1 beats 2, cycle 1
-    ASSERT_TRUE(t.keyResult(1, 7, GameState::ForfeitWin).changed());   // 1 against 3: forfeit
-    ASSERT_TRUE(t.keyResult(2, 4 + 4 + 3, GameState::Draw).changed()); // 2 draws 3, cycle 2
+    ASSERT_TRUE(t.setResult({0, 1, 2}, GameState::Win).changed());        // 1 beats 2, cycle 1
+    ASSERT_TRUE(t.setResult({0, 1, 3}, GameState::ForfeitWin).changed()); // 1 against 3: forfeit
+    ASSERT_TRUE(t.setResult({1, 2, 3}, GameState::Draw).changed());       // 2 draws 3, cycle 2
     const FideEvent event = fideEventOf(t.snapshot("T", "08.12.2026"));
     EXPECT_EQ(event.year, 2026);
     ASSERT_EQ(event.players.size(), 4u);
@@ -153,11 +153,12 @@ TEST(FideSnapshot, TheListsKGoesThroughTheFileIntoTheChange)
     PlayerIdentity newcomer{34187765, "", "RUS", "", 'F', 1990, 2000};
     newcomer.listK = 40;
     const PlayerIdentity adult{4168119, "", "RUS", "", 'M', 1980, 2000};
-    ASSERT_TRUE(t.click(1, 0, {"Shcherbakova, Yekaterina", "2000", false, 1, newcomer}).changed());
-    ASSERT_TRUE(t.click(2, 0, {"Ivanov, Ivan", "2000", false, 2, adult}).changed());
-    ASSERT_TRUE(t.click(3, 0, {"Петров", "1600", false, 3}).changed());
-    ASSERT_TRUE(t.click(4, 0, {"Орлов", "1700", false, 4}).changed());
-    ASSERT_TRUE(t.keyResult(1, 6, GameState::Win).changed()); // 1 beats 2
+    ASSERT_TRUE(
+        t.enterPlayer(1, {"Shcherbakova, Yekaterina", "2000", false, 1, newcomer}).changed());
+    ASSERT_TRUE(t.enterPlayer(2, {"Ivanov, Ivan", "2000", false, 2, adult}).changed());
+    ASSERT_TRUE(t.enterPlayer(3, {"Петров", "1600", false, 3}).changed());
+    ASSERT_TRUE(t.enterPlayer(4, {"Орлов", "1700", false, 4}).changed());
+    ASSERT_TRUE(t.setResult({0, 1, 2}, GameState::Win).changed()); // 1 beats 2
     const std::string bytes = t.fileBytes();
     EXPECT_NE(bytes.find("IDENTITY 1 34187765||RUS||F|1990|2000||40\r\n"), std::string::npos);
     // Without K the line is as it always was.

@@ -26,10 +26,10 @@ Tournament fivePlayers()
     t.load(std::nullopt);
     t.layOutForCount(5);
     for (int i = 1; i <= 5; ++i)
-        t.click(i, 0, {"Игрок " + std::to_string(i), std::to_string(1500 + i), false, i});
+        t.enterPlayer(i, {"Игрок " + std::to_string(i), std::to_string(1500 + i), false, i});
     for (int i = 1; i <= 5; ++i)
         for (int j = i + 1; j <= 5; ++j)
-            t.keyResult(i, j + 4, i == 1 ? GameState::Win : GameState::Draw);
+            t.setResult({0, i, j}, i == 1 ? GameState::Win : GameState::Draw);
     return t;
 }
 
@@ -37,8 +37,8 @@ TEST(PlacesSteps, AWithdrawalForfeitsTheLaterGamesAndIsTakenBack)
 {
     Tournament t = fivePlayers();
     // Five players: rounds 1..5; player 2 meets 3 and 4 in rounds 4 and 5, not played yet.
-    t.keyResult(2, 7, GameState::None);
-    t.keyResult(2, 8, GameState::None);
+    t.setResult({0, 2, 3}, GameState::None);
+    t.setResult({0, 2, 4}, GameState::None);
     const std::string fileBefore = t.fileBytes();
     const Step left = t.withdraw(2, 3);
     ASSERT_TRUE(left.changed());
@@ -130,11 +130,37 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TieBreakCodes, ComeBackFromTheirSpellingOnly)
 {
-    for (const char *code :
-         {"DE", "WIN", "WON", "BPG", "BWG", "REP", "STD", "SB", "SB/C1", "SB/C2", "KS", "KS/L40",
-          "KS/L+1", "KS/L+2", "KS/L-1", "KS/L-2", "ARO", "TPR", "RTNG", "RTNG/R", "SNO", "TPN/R",
-          "ARO/U1400", "TPR/U1000", "RTNG/R/U1500", "LOT/0", "LOT/4294967295", "HAND/3,1",
-          "HAND/22,1,7", "CHANGED/7/SB,DE,WIN", "CHANGED/12/KS/L-1,ARO/U1400"}) {
+    for (const char *code : {"DE",
+                             "WIN",
+                             "WON",
+                             "BPG",
+                             "BWG",
+                             "REP",
+                             "STD",
+                             "SB",
+                             "SB/C1",
+                             "SB/C2",
+                             "KS",
+                             "KS/L40",
+                             "KS/L+1",
+                             "KS/L+2",
+                             "KS/L-1",
+                             "KS/L-2",
+                             "ARO",
+                             "TPR",
+                             "RTNG",
+                             "RTNG/R",
+                             "SNO",
+                             "TPN/R",
+                             "ARO/U1400",
+                             "TPR/U1000",
+                             "RTNG/R/U1500",
+                             "LOT/0",
+                             "LOT/4294967295",
+                             "HAND/3,1",
+                             "HAND/22,1,7",
+                             "CHANGED/7/SB,DE,WIN",
+                             "CHANGED/12/KS/L-1,ARO/U1400"}) {
         const std::optional<TieBreak> tb = tieBreakFromCode(code);
         ASSERT_TRUE(tb) << code;
         EXPECT_EQ(fideCode(*tb), code);
@@ -144,12 +170,39 @@ TEST(TieBreakCodes, ComeBackFromTheirSpellingOnly)
         ASSERT_TRUE(tieBreakFromCode(older)) << older;
         EXPECT_EQ(fideCode(*tieBreakFromCode(older)), now);
     }
-    for (const char *code : {"BH", "KS/L50", "KS/L+0", "KS/L0", "KS/L", "KS/Lx", "de", "KS/L100",
-                             "KS/L+40", "SB/C3", "SB/C0", "TPN/", "RTNG/RR", "TPR/R", "LOT",
-                             "LOT/", "LOT/4294967296", "HAND/3", "HAND/3,3", "HAND/3,", "HAND/,3",
-                             "HAND/23,1", "SB/U1400", "ARO/U0", "ARO/U1400/U1400", "ARO/U",
-                             "CHANGED/0/DE", "CHANGED/3/", "CHANGED/3/BH", "CHANGED/3/LOT/1",
-                             "CHANGED/DE", "CHANGED/3/DE,", ""})
+    for (const char *code : {"BH",
+                             "KS/L50",
+                             "KS/L+0",
+                             "KS/L0",
+                             "KS/L",
+                             "KS/Lx",
+                             "de",
+                             "KS/L100",
+                             "KS/L+40",
+                             "SB/C3",
+                             "SB/C0",
+                             "TPN/",
+                             "RTNG/RR",
+                             "TPR/R",
+                             "LOT",
+                             "LOT/",
+                             "LOT/4294967296",
+                             "HAND/3",
+                             "HAND/3,3",
+                             "HAND/3,",
+                             "HAND/,3",
+                             "HAND/23,1",
+                             "SB/U1400",
+                             "ARO/U0",
+                             "ARO/U1400/U1400",
+                             "ARO/U",
+                             "CHANGED/0/DE",
+                             "CHANGED/3/",
+                             "CHANGED/3/BH",
+                             "CHANGED/3/LOT/1",
+                             "CHANGED/DE",
+                             "CHANGED/3/DE,",
+                             ""})
         EXPECT_FALSE(tieBreakFromCode(code)) << code;
 }
 

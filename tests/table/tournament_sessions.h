@@ -13,6 +13,7 @@
 #include "export/snapshot_results.h"
 #include "table/event_rules.h"
 #include "table/tournament.h"
+#include "ui/table_geometry.h"
 #include "ui/table_picture.h"
 
 namespace krugovik {
@@ -161,7 +162,7 @@ class Session {
   public:
     virtual ~Session() = default;
     virtual const Tournament &tournament() const = 0;
-    virtual void key(int row, int column, GameState state) = 0;
+    virtual void result(const GameKey &key, GameState state) = 0;
     virtual void withdraw(int row, int afterRound) = 0;
     virtual void reinstate(int row) = 0;
     virtual void players(int count) = 0;
@@ -186,7 +187,7 @@ class Session {
             const int cycle = op.a % t.cycles();
             const int i = op.b % n + 1;
             const int j = (i + op.c % (n - 1)) % n + 1;
-            key(i, t.columnOf({cycle, i, j}), static_cast<GameState>(op.d % 6));
+            result({cycle, i, j}, static_cast<GameState>(op.d % 6));
             break;
         }
         case Operation::Withdraw:
@@ -311,13 +312,13 @@ class ModelSession : public Session {
   public:
     explicit ModelSession(Tournament start) : m_t(std::move(start)) {}
     const Tournament &tournament() const override { return m_t; }
-    void key(int row, int column, GameState state) override { m_t.keyResult(row, column, state); }
+    void result(const GameKey &key, GameState state) override { m_t.setResult(key, state); }
     void withdraw(int row, int afterRound) override { m_t.withdraw(row, afterRound); }
     void reinstate(int row) override { m_t.reinstate(row); }
     void players(int count) override { m_t.setPlayerCount(count); }
     void cycles(int count, bool reverse) override { m_t.setCycles(count, reverse); }
     void rules(const std::vector<TieBreak> &rules) override { m_t.setTieBreaks(rules); }
-    void enter(int row, const PlayerEntry &player) override { m_t.click(row, 0, player); }
+    void enter(int row, const PlayerEntry &player) override { m_t.enterPlayer(row, player); }
     void event(const EventDetails &details) override { m_t.setEvent(details); }
 
   private:
@@ -331,7 +332,8 @@ inline Tournament startingTable()
     t.load(std::nullopt);
     t.layOutForCount(5);
     for (int i = 1; i <= 5; ++i)
-        t.click(i, 0, {"Старт " + std::to_string(i), std::to_string(1400 + 25 * i), i == 2, i, {}});
+        t.enterPlayer(i,
+                      {"Старт " + std::to_string(i), std::to_string(1400 + 25 * i), i == 2, i, {}});
     return t;
 }
 
@@ -342,8 +344,9 @@ inline std::string picture(const Tournament &event)
     const TablePicture shown(t);
     std::string out = std::to_string(t.playerCount()) + '/' + std::to_string(t.cycles()) + '/' +
                       (t.reverseLastRounds() ? "R" : "-") + '\n';
-    for (int r = 1; r < t.rowCount(); ++r) {
-        for (int c = 0; c < t.columnCount(); ++c) {
+    const TableGeometry grid = TableGeometry::of(t);
+    for (int r = 1; r < grid.rowCount(); ++r) {
+        for (int c = 0; c < grid.columnCount(); ++c) {
             if (c != 3 && c != 4) // what the header commands chose to show is no content
                 out += shown.text(r, c) + '|';
         }

@@ -6,6 +6,7 @@
 #include "common/windows1251.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
+#include "ui/table_geometry.h"
 #include "ui/table_picture.h"
 
 using namespace krugovik;
@@ -51,11 +52,11 @@ Tournament table(const std::vector<TestRow> &rows)
         const bool estimate = row.rating.ends_with('N');
         const std::string rating =
             estimate ? row.rating.substr(0, row.rating.size() - 1) : row.rating;
-        EXPECT_TRUE(t.click(i, 0, {row.name, rating, estimate, i}).changed());
+        EXPECT_TRUE(t.enterPlayer(i, {row.name, rating, estimate, i}).changed());
     }
     for (int i = 1; i <= int(rows.size()); ++i) {
         for (int j = i + 1; j <= int(rows.size()); ++j)
-            t.keyResult(i, j + 4, stateOf(rows[std::size_t(i - 1)].results[std::size_t(j - 1)]));
+            t.setResult({0, i, j}, stateOf(rows[std::size_t(i - 1)].results[std::size_t(j - 1)]));
     }
     return t;
 }
@@ -69,7 +70,7 @@ std::vector<std::string> columns3And4(const TablePicture &p)
     std::vector<std::string> texts = {p.correctionHeader() ? "Корр." : "R нов.",
                                       results[int(p.resultHeader())]};
     EXPECT_EQ(p.text(0, 3) + p.text(0, 4), "");
-    for (int r = 1; r < p.event().rowCount(); ++r) {
+    for (int r = 1; r < TableGeometry::of(p.event()).rowCount(); ++r) {
         texts.push_back(p.text(r, 3));
         texts.push_back(p.text(r, 4));
     }
@@ -79,9 +80,10 @@ std::vector<std::string> columns3And4(const TablePicture &p)
 // Every cell's text and colour, row by row.
 std::vector<std::string> wholeTable(const TablePicture &p)
 {
+    const TableGeometry grid = TableGeometry::of(p.event());
     std::vector<std::string> cells;
-    for (int r = 0; r < p.event().rowCount(); ++r)
-        for (int c = 0; c < p.event().columnCount(); ++c)
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c)
             cells.push_back(p.text(r, c) + '/' + std::to_string(int(p.colour(r, c))));
     return cells;
 }
@@ -154,7 +156,7 @@ TEST(TournamentFile, ALowerCountRemovesThePlayersAndASaveWritesTheTableAsShown)
                           {"D", "1530", "0.=x"}});
     TablePicture p(t);
     p.layOutForCount(3);
-    EXPECT_EQ(t.columnCount(), 8);
+    EXPECT_EQ(TableGeometry::of(t).columnCount(), 8);
     EXPECT_EQ(t.fileBytes(), writeTournamentFile({{"A", 1, "1500", 1000, {"1", "0.5"}},
                                                   {"B", 2, "1510", 1000, {"0", ""}},
                                                   {"C", 3, "1520", 1000, {"0.5", ""}}}));
@@ -264,23 +266,23 @@ TEST(Tournament, EntryIsRefusedWithoutARatingOrForASecondRow)
     EXPECT_EQ(t.checkEntry(2, {"Ivanov", "1500", false, 1}).row, 1);
     EXPECT_EQ(t.checkEntry(1, {"Ivanov", "1500", false, 1}).refusal, EntryRefusal::None);
     EXPECT_EQ(t.checkEntry(1, {"New", "", false, 4}).refusal, EntryRefusal::NoRating);
-    EXPECT_FALSE(t.click(2, 0, {"Ivanov", "1500", false, 1}).changed());
+    EXPECT_FALSE(t.enterPlayer(2, {"Ivanov", "1500", false, 1}).changed());
     EXPECT_EQ(p.text(2, 1), "Petrov");
-    t.click(2, 0, {"Guest", "1300", true, 5});
+    t.enterPlayer(2, {"Guest", "1300", true, 5});
     EXPECT_EQ(p.colour(2, 2), CellColour::Estimate);
     EXPECT_EQ(t.correctionMark(2), 0);
 }
 
 TEST(Tournament, AFreshFileTakesAResultBeforeTheFirstRefresh)
 {
-    // The note is empty after a load until a click finds the missing ratings.
+    // The note is empty after a load until a result finds the missing ratings.
     Tournament t;
     const TablePicture p(t);
     t.load(newFileContent());
-    EXPECT_TRUE(t.click(1, 6, {}).changed());
+    EXPECT_TRUE(t.nextResult({0, 1, 2}).changed());
     EXPECT_EQ(p.text(1, 6), "1");
     EXPECT_TRUE(t.ratingMissing());
-    t.click(1, 6, {});
+    t.nextResult({0, 1, 2});
     EXPECT_EQ(p.text(1, 6), "1");
 }
 

@@ -10,16 +10,17 @@
 #include "export/snapshot_results.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
+#include "ui/table_geometry.h"
 #include "ui/table_picture.h"
 
 using namespace krugovik;
 
 namespace {
 
-// A cell's text as the crosstable shows it.
-std::string shown(Tournament &t, int row, int column)
+// A game's cell as the crosstable shows it.
+std::string shown(Tournament &t, const GameKey &key)
 {
-    return TablePicture(t).text(row, column);
+    return TablePicture(t).text(key.player, TableGeometry::of(t).columnOf(key));
 }
 
 Tournament players(int n, int cycles = 1)
@@ -29,7 +30,7 @@ Tournament players(int n, int cycles = 1)
     t.layOutForCount(n);
     t.setCycles(cycles, true);
     for (int i = 1; i <= n; ++i)
-        t.click(i, 0, {"Игрок " + std::to_string(i), std::to_string(1500 + 10 * i), false, i});
+        t.enterPlayer(i, {"Игрок " + std::to_string(i), std::to_string(1500 + 10 * i), false, i});
     return t;
 }
 
@@ -40,7 +41,7 @@ void playUpTo(Tournament &t, int lastRound)
         for (int i = 1; i <= t.playerCount(); ++i)
             for (int j = i + 1; j <= t.playerCount(); ++j)
                 if (t.roundOf({c, i, j}) <= lastRound)
-                    t.keyResult(i, t.columnOf({c, i, j}), GameState::Win);
+                    t.setResult({c, i, j}, GameState::Win);
 }
 
 Tournament reopened(const Tournament &t)
@@ -95,7 +96,7 @@ TEST_P(BothWithdrawn, TheirGameIsLostByBothAndTheFileReadsTheSame)
     for (int cycle = 0; cycle < t.cycles(); ++cycle) {
         const GameKey key{cycle, 3, 4};
         if (t.roundOf(key) > std::max(c.firstAfter, c.secondAfter)) {
-            EXPECT_EQ(shown(t, 3, t.columnOf(key)) + shown(t, 4, t.columnOf(key.mirror())), "--");
+            EXPECT_EQ(shown(t, key) + shown(t, key.mirror()), "--");
             EXPECT_EQ(t.games(cycle).results[3][4] + t.games(cycle).results[4][3], "--");
             ++bothLost;
         }
@@ -118,14 +119,14 @@ TEST(Withdrawal, APlayedGameKeepsItsResultAndAResultCanBeEnteredAgain)
         if (t.roundOf({0, 1, q}) == 5)
             later = {0, 1, q};
     ASSERT_NE(later.opponent, 0);
-    t.keyResult(1, t.columnOf(later), GameState::Draw);
+    t.setResult(later, GameState::Draw);
     ASSERT_TRUE(t.withdraw(1, 2).changed());
-    EXPECT_EQ(shown(t, 1, t.columnOf(later)), "0.5");
+    EXPECT_EQ(shown(t, later), "0.5");
     int forfeits = 0;
     for (int q = 2; q <= 6; ++q) {
         const GameKey key{0, 1, q};
         if (t.roundOf(key) > 2 && key.opponent != later.opponent) {
-            EXPECT_EQ(shown(t, 1, t.columnOf(key)), "-") << q;
+            EXPECT_EQ(shown(t, key), "-") << q;
             ++forfeits;
         }
     }
@@ -136,7 +137,7 @@ TEST(Withdrawal, APlayedGameKeepsItsResultAndAResultCanBeEnteredAgain)
         if (t.roundOf({0, 1, q}) == 4)
             forfeit = {0, 1, q};
     const Fixed before = t.countedPoints(forfeit.opponent);
-    ASSERT_TRUE(t.keyResult(1, t.columnOf(forfeit), GameState::Win).changed());
+    ASSERT_TRUE(t.setResult(forfeit, GameState::Win).changed());
     EXPECT_EQ(t.countedPoints(forfeit.opponent), before - Fixed::fromInt(1));
     EXPECT_EQ(standingsPoints(t)[std::size_t(forfeit.opponent)], t.countedPoints(forfeit.opponent));
     expectRoundTrip(t);
@@ -153,10 +154,10 @@ TEST(Withdrawal, AClearedForfeitCountsForNobodyAnywhere)
         if (q != 2 && t.roundOf({0, 2, q}) == 4)
             forfeit = {0, 2, q};
     ASSERT_NE(forfeit.opponent, 0);
-    ASSERT_EQ(shown(t, 2, t.columnOf(forfeit)), "-");
+    ASSERT_EQ(shown(t, forfeit), "-");
     const Fixed before = t.countedPoints(forfeit.opponent);
-    ASSERT_TRUE(t.keyResult(2, t.columnOf(forfeit), GameState::None).changed());
-    EXPECT_EQ(shown(t, 2, t.columnOf(forfeit)), "");
+    ASSERT_TRUE(t.setResult(forfeit, GameState::None).changed());
+    EXPECT_EQ(shown(t, forfeit), "");
     EXPECT_EQ(t.countedPoints(forfeit.opponent), before - Fixed::fromInt(1));
     const std::vector<Fixed> standings = standingsPoints(t);
     for (int p = 1; p <= 6; ++p)
@@ -173,7 +174,7 @@ TEST(Withdrawal, ReinstatingRemovesExactlyItsForfeitsAlsoAfterReopening)
     for (int q = 2; q <= 5; ++q)
         if (t.roundOf({0, 2, q}) == 5)
             own = {0, 2, q};
-    t.keyResult(2, t.columnOf(own), GameState::ForfeitLoss);
+    t.setResult(own, GameState::ForfeitLoss);
     const std::string beforeAll = t.fileBytes();
     ASSERT_TRUE(t.withdraw(4, 2).changed());
     const std::string withOne = t.fileBytes();
@@ -196,9 +197,7 @@ TEST(Withdrawal, ReinstatingRemovesExactlyItsForfeitsAlsoAfterReopening)
     ASSERT_TRUE(read.reinstate(4).changed());
     const GameKey game24{0, 2, 4};
     if (read.roundOf(game24) > 1) {
-        EXPECT_EQ(shown(read, 2, read.columnOf(game24)) +
-                      shown(read, 4, read.columnOf(game24.mirror())),
-                  "-+");
+        EXPECT_EQ(shown(read, game24) + shown(read, game24.mirror()), "-+");
     }
     expectRoundTrip(read);
 
@@ -220,7 +219,7 @@ TEST(Withdrawal, ANewRoundReplacesTheOldOne)
     const auto shownRow = [&] {
         std::string cells;
         for (int q = 1; q <= 6; ++q) {
-            const std::string text = q == 2 ? "x" : shown(t, 2, 4 + q);
+            const std::string text = q == 2 ? "x" : shown(t, {0, 2, q});
             cells += text == "x" ? "" : text == "-" ? "-" : text.empty() ? "." : "r";
         }
         return cells;
@@ -298,7 +297,7 @@ TEST(Withdrawal, VoidedGamesCountNowhereAndColumnFourAgrees)
     // His draw would add to his opponent's Berger coefficient if it counted.
     for (int q = 1; q <= 5; ++q) {
         if (t.roundOf({0, 6, q}) == 1)
-            t.keyResult(6, t.columnOf({0, 6, q}), GameState::Draw);
+            t.setResult({0, 6, q}, GameState::Draw);
     }
     ASSERT_TRUE(t.withdraw(6, 2).changed());
     // Two of five games played: fewer than half, none of his games count.
@@ -357,7 +356,7 @@ TEST(PlayerCount, ALowerCountRemovesPlayersAndTheStepBringsThemBack)
     ASSERT_TRUE(raised.setPlayerCount(6).changed());
     for (int c = 0; c < 2; ++c)
         for (int q = 1; q <= 4; ++q) {
-            EXPECT_EQ(shown(raised, 5, raised.columnOf({c, 5, q})), "");
+            EXPECT_EQ(shown(raised, {c, 5, q}), "");
             EXPECT_EQ(raised.games(c).results[q][5], "");
         }
     EXPECT_EQ(raised.name(5), "");
@@ -373,7 +372,7 @@ TEST(PlayerCount, HiddenResultsNoLongerHoldTheCycles)
 {
     Tournament t = players(5, 2);
     // A result of cycle 2 only between players 4 and 5.
-    t.keyResult(4, t.columnOf({1, 4, 5}), GameState::Win);
+    t.setResult({1, 4, 5}, GameState::Win);
     EXPECT_EQ(t.lastCycleWithResults(), 2);
     ASSERT_TRUE(t.setPlayerCount(3).changed());
     EXPECT_EQ(t.lastCycleWithResults(), 0);

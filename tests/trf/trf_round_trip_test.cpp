@@ -67,7 +67,7 @@ std::string standingsPicture(const Tournament &t)
 std::string wholePicture(const Tournament &t)
 {
     std::string out = picture(t) + '\n';
-    for (int r = 1; r < t.rowCount(); ++r)
+    for (int r = 1; r <= t.playerCount(); ++r)
         out += (t.estimate(r) ? "E " : "- ") + identityFields(t.identity(r)) + '\n';
     // As the tournament file keeps them: no dates beyond the last round.
     for (const std::string &line : eventDetailsLines(t.event(), t.totalRounds()))

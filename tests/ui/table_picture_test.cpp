@@ -12,9 +12,9 @@
 #include <tuple>
 #include <vector>
 
+#include "table/document_session.h"
 #include "table/tournament.h"
 #include "table/tournament_file.h"
-#include "table/document_session.h"
 #include "ui/table_picture.h"
 #include "ui/tournament_document.h"
 
@@ -174,7 +174,7 @@ class PictureSession : public DocumentSession {
     // A header of columns 2 to 4 or of a game column, chosen by `roll`.
     void header(int roll)
     {
-        const int columns = m_doc.tournament().columnCount();
+        const int columns = m_doc.grid().columnCount();
         m_doc.click(0, 2 + roll % (columns - 2), {});
     }
     TournamentDocument &document() { return m_doc; }
@@ -184,9 +184,9 @@ class PictureSession : public DocumentSession {
 std::vector<std::string> cellsOf(const TablePicture &picture, bool computedColumns)
 {
     std::vector<std::string> cells;
-    const Tournament &t = picture.event();
-    for (int r = 0; r < t.rowCount(); ++r)
-        for (int c = 0; c < t.columnCount(); ++c)
+    const TableGeometry grid = TableGeometry::of(picture.event());
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c)
             if (computedColumns || c < 3 || c > 4)
                 cells.push_back(picture.text(r, c) + '/' +
                                 std::to_string(int(picture.colour(r, c))));
@@ -208,7 +208,7 @@ void expectSameAsReadBack(const TournamentDocument &document)
     TablePicture picture(read);
     picture.load(document.tournament().fileBytes());
     if (document.tournament().ratingsChecked())
-        read.click(0, 0, {});
+        read.checkRatings();
     picture.setChoices(shown.choices());
     RC_ASSERT(cellsOf(picture, false) == cellsOf(shown, false));
     RC_ASSERT(picture.saveEnabled() == shown.saveEnabled());

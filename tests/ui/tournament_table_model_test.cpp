@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <set>
 
+#include "table/tournament_file.h"
 #include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_table_model.h"
@@ -30,10 +31,11 @@ class TableModelTest : public ::testing::Test {
     {
         const Tournament &t = document.tournament();
         const TablePicture &picture = document.picture();
-        ASSERT_EQ(model.rowCount(), t.rowCount());
-        ASSERT_EQ(model.columnCount(), t.columnCount());
-        for (int r = 0; r < t.rowCount(); ++r)
-            for (int c = 0; c < t.columnCount(); ++c)
+        const TableGeometry grid = document.grid();
+        ASSERT_EQ(model.rowCount(), grid.rowCount());
+        ASSERT_EQ(model.columnCount(), grid.columnCount());
+        for (int r = 0; r < grid.rowCount(); ++r)
+            for (int c = 0; c < grid.columnCount(); ++c)
                 ASSERT_EQ(model.index(r, c).data().toString().toStdString(),
                           r == 0 && c < 5   ? headerCaption(picture, c)
                           : c == 1 && r > 0 ? nameCellText(t, r)
@@ -97,6 +99,33 @@ TEST_F(TableModelTest, AResultChangesItsTwoCellsAndTheComputedColumns)
     document.click(2, 6, {}); // the diagonal
     EXPECT_EQ(spy.count(), 0);
     EXPECT_EQ(document.undoStack()->count(), 7);
+}
+
+// A table just read takes results until the rows were first checked for ratings. A click
+// on the diagonal makes that check as a step of its own, which undo takes back; a header
+// makes it without one.
+TEST_F(TableModelTest, TheDiagonalChecksTheRatingsAsAStep)
+{
+    QUndoStack *history = document.undoStack();
+    document.load(describeTournamentFile(newFileContent()));
+    ASSERT_FALSE(document.tournament().ratingsChecked());
+    document.click(1, 5, {});
+    ASSERT_EQ(history->count(), 1);
+    EXPECT_EQ(history->undoText(), QStringLiteral("результат партии 1-1"));
+    EXPECT_TRUE(document.tournament().ratingMissing());
+    document.click(1, 6, {}); // no result while a row lacks a rating
+    EXPECT_EQ(history->count(), 1);
+    EXPECT_EQ(model.index(1, 6).data().toString(), QString());
+    history->undo();
+    EXPECT_FALSE(document.tournament().ratingsChecked());
+    document.click(1, 6, {});
+    EXPECT_EQ(model.index(1, 6).data().toString(), QStringLiteral("1"));
+    history->undo();
+    ASSERT_TRUE(history->canRedo());
+    document.click(0, 4, {});
+    EXPECT_TRUE(document.tournament().ratingsChecked());
+    EXPECT_TRUE(history->canRedo());
+    expectSameAsTournament();
 }
 
 TEST_F(TableModelTest, ColoursComeFromTheCellsState)

@@ -28,12 +28,13 @@ QByteArray juniors(int count, int cycles, int playedRounds)
     t.layOutForCount(count);
     t.setCycles(cycles, true);
     for (int i = 1; i <= count; ++i)
-        t.click(i, 0, {kJuniorNames[i - 1].toStdString(), std::to_string(1400 + 20 * i), false, i});
+        t.enterPlayer(i,
+                      {kJuniorNames[i - 1].toStdString(), std::to_string(1400 + 20 * i), false, i});
     for (int c = 0; c < cycles; ++c)
         for (int i = 1; i <= count; ++i)
             for (int j = i + 1; j <= count; ++j)
                 if (t.roundOf({c, i, j}) <= playedRounds)
-                    t.keyResult(i, t.columnOf({c, i, j}), krugovik::GameState::Win);
+                    t.setResult({c, i, j}, krugovik::GameState::Win);
     return QByteArray::fromStdString(t.fileBytes());
 }
 

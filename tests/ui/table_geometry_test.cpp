@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "ui/table_geometry.h"
+
+using namespace krugovik;
+
+namespace {
+
+// Cells worked out by hand from the layout: number, name, rating, columns 3 and 4, then a
+// block of N columns per cycle.
+struct CellCase {
+    int players;
+    int cycles;
+    int row;
+    int column;
+    std::optional<GameKey> game;
+};
+
+class GeometryCells : public ::testing::TestWithParam<CellCase> {};
+
+TEST_P(GeometryCells, NameTheirGame)
+{
+    const CellCase c = GetParam();
+    const TableGeometry grid{c.players, c.cycles};
+    EXPECT_EQ(grid.gameAt(c.row, c.column), c.game);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, GeometryCells,
+    ::testing::Values(
+        CellCase{3, 1, 1, 6, GameKey{0, 1, 2}}, CellCase{3, 1, 2, 5, GameKey{0, 2, 1}},
+        CellCase{3, 1, 3, 6, GameKey{0, 3, 2}}, CellCase{4, 2, 2, 11, GameKey{1, 2, 3}},
+        CellCase{22, 4, 22, 91, GameKey{3, 22, 21}}, CellCase{22, 4, 1, 92, GameKey{3, 1, 22}},
+        CellCase{3, 1, 1, 5, std::nullopt},  // the diagonal
+        CellCase{4, 2, 3, 11, std::nullopt}, // the diagonal of cycle 2
+        CellCase{3, 1, 0, 6, std::nullopt},  // the header row
+        CellCase{3, 1, 4, 6, std::nullopt},  // below the last row
+        CellCase{3, 1, 1, 8, std::nullopt},  // right of the last block
+        CellCase{3, 2, 1, -1, std::nullopt}));
+
+TEST(Geometry, EveryGameHasOneCellAndTheRestNone)
+{
+    for (int n = Tournament::kFewestPlayers; n <= Tournament::kMostPlayers; ++n) {
+        for (int cycles = 1; cycles <= 4; ++cycles) {
+            const TableGeometry grid{n, cycles};
+            ASSERT_EQ(grid.rowCount(), n + 1);
+            ASSERT_EQ(grid.columnCount(), 5 + n * cycles);
+            int games = 0;
+            for (int row = -1; row <= grid.rowCount(); ++row) {
+                for (int column = -1; column <= grid.columnCount(); ++column) {
+                    const std::optional<GameKey> key = grid.gameAt(row, column);
+                    if (!key)
+                        continue;
+                    ++games;
+                    ASSERT_EQ(key->player, row);
+                    ASSERT_NE(key->opponent, row);
+                    ASSERT_EQ(grid.columnOf(*key), column) << n << ' ' << cycles;
+                    ASSERT_EQ(grid.cycleOf(column), key->cycle);
+                }
+            }
+            EXPECT_EQ(games, n * (n - 1) * cycles) << n << ' ' << cycles;
+            // Columns 0 to 4 and the diagonal hold no game.
+            for (int row = 1; row <= n; ++row) {
+                for (int column = 0; column < TableGeometry::kFirstGameColumn; ++column)
+                    EXPECT_FALSE(grid.gameAt(row, column));
+                for (int c = 0; c < cycles; ++c)
+                    EXPECT_FALSE(grid.gameAt(row, grid.columnOf({c, row, row})));
+            }
+        }
+    }
+}
+
+} // namespace
