@@ -127,8 +127,7 @@ void RoundDisplay::ShowRoundChooser()
 
 void RoundDisplay::cmbRound_Activated(int index)
 {
-    const Tournament &t = m_document->tournament();
-    const int column = roundColumn(t.playerCount(), t.cycles(), index + 1);
+    const int column = TableGeometry::of(m_document->tournament()).headerOfRound(index + 1);
     if (column > 0)
         m_document->click(0, column, PlayerEntry{});
 }

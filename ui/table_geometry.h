@@ -32,6 +32,13 @@ struct TableGeometry {
     std::optional<GameKey> gameAt(int row, int column) const;
     // The column of a game's side; its row is key.player.
     int columnOf(const GameKey &key) const;
+
+    // The round, counted through all cycles, that a game column's header selects; 0 for
+    // none. With one cycle header j selects round j, even the empty round N of an even
+    // count; with several, a header beyond the cycle's rounds selects nothing.
+    int roundOfHeader(int column) const;
+    // The header that selects a round counted through all cycles; 0 outside them.
+    int headerOfRound(int round) const;
 };
 
 } // namespace krugovik

@@ -404,21 +404,14 @@ void TablePicture::showNewRatings()
 
 void TablePicture::showRoundOfColumn(int column)
 {
-    const Tournament &t = *m_event;
-    const TableGeometry grid = TableGeometry::of(t);
-    if (!grid.isGameColumn(column))
+    const TableGeometry grid = TableGeometry::of(*m_event);
+    const int round = grid.roundOfHeader(column);
+    if (round == 0)
         return;
-    // Header j of cycle c's block shows round (c - 1)R + j; with one cycle a header beyond
-    // R shows the empty round j.
-    const int cycle = grid.cycleOf(column);
-    const int j = grid.opponentOf(column);
-    const int rounds = roundCount(t.playerCount());
-    // With several cycles such a header would name a round of the next block: it selects
-    // nothing.
-    if (t.cycles() > 1 && j > rounds)
-        return;
-    m_choices.roundNo = j <= rounds ? cycle * rounds + j : j;
-    m_choices.roundCycle = j <= rounds ? cycle : kNoRoundCycle;
+    // With one cycle a header beyond the rounds shows the empty round of an even count.
+    const int rounds = roundCount(grid.players);
+    m_choices.roundNo = round;
+    m_choices.roundCycle = round <= rounds * grid.cycles ? (round - 1) / rounds : kNoRoundCycle;
     fillRoundDisplay();
 }
 

@@ -3,6 +3,7 @@
 #include "common/number_text.h"
 #include "common/texts.h"
 #include "rounds/berger_schedule.h"
+#include "rounds/round_names.h"
 
 namespace krugovik {
 namespace {
@@ -123,6 +124,21 @@ std::string freePlayerText(const TablePicture &picture)
                ? std::string()
                : filled(translated("TableTexts", "Отдыхает: %1", "the player who has a bye"),
                         {picture.event().name(picture.freePlayer())});
+}
+
+std::string headerRoundTip(const TableGeometry &grid, int column)
+{
+    if (!grid.isGameColumn(column) || roundCount(grid.players) == 0)
+        return {};
+    const int round = grid.roundOfHeader(column);
+    if (grid.cycles > 1 && round == 0)
+        return filled(translated("Rounds", "%1-й цикл: тура с этим номером нет"),
+                      {std::to_string(grid.cycleOf(column) + 1)});
+    // The empty round of an even count: its header shows a round without games.
+    if (grid.cycles == 1 && round > roundCount(grid.players))
+        return filled(translated("Rounds", "Тур %1: в расписании нет партий"),
+                      {std::to_string(round)});
+    return roundName(grid.players, grid.cycles, round);
 }
 
 } // namespace krugovik

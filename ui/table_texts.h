@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "table/tournament.h"
+#include "ui/table_geometry.h"
 #include "ui/table_picture.h"
 
 namespace krugovik {
@@ -18,6 +19,8 @@ std::string headerCaption(const TablePicture &picture, int column);
 std::string nameCellText(const Tournament &t, int row);
 // Why a game cell does not count, or empty when it does.
 std::string notCountedReason(const Tournament &t, const GameKey &key);
+// The tooltip of a game column's header: the round it selects and its cycle.
+std::string headerRoundTip(const TableGeometry &grid, int column);
 // The round display's title: «Жеребьёвка» before a round is chosen, then «Жеребьёвка  N тур.».
 std::string roundTitle(const TablePicture &picture);
 // «Отдыхает: NAME» under the boards, or empty when nobody sits out the shown round.

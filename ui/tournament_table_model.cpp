@@ -5,7 +5,6 @@
 #include <array>
 
 #include "common/colours.h"
-#include "rounds/round_names.h"
 #include "ui/table_texts.h"
 #include "ui/tournament_document.h"
 
@@ -67,7 +66,7 @@ QVariant TournamentTableModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         // The header of a game column names the round it selects and its cycle.
         if (row == 0 && column >= TableGeometry::kFirstGameColumn)
-            return QString::fromStdString(headerRoundTip(t.playerCount(), t.cycles(), column));
+            return QString::fromStdString(headerRoundTip(grid, column));
         if (const std::optional<GameKey> key = grid.gameAt(row, column))
             return QString::fromStdString(notCountedReason(t, *key));
         return {};

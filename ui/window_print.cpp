@@ -14,9 +14,12 @@ namespace krugovik {
 void TournamentWindow::cmdPrint_Click()
 {
     const QFileInfo file(m_tourFilePath());
-    Printer printer(tr("Таблица турнира"), file.completeBaseName() + QLatin1Char('-') +
-                        tr("tablica", "file name of the crosstable's PDF after the tournament's; Latin letters only"),
-                    file.absolutePath());
+    Printer printer(
+        tr("Таблица турнира"),
+        file.completeBaseName() + QLatin1Char('-') +
+            tr("tablica",
+               "file name of the crosstable's PDF after the tournament's; Latin letters only"),
+        file.absolutePath());
     printer.printSheet(crosstableSheet(snapshot()));
     reportPrintOutcome(printer.endDoc(this), this);
 }
@@ -27,10 +30,13 @@ void TournamentWindow::printProtocol()
     const TablePicture &shown = m_document->picture();
     const int round = shown.shownBoards() > 0 ? shown.roundNo() : 0;
     const QFileInfo file(m_tourFilePath());
-    Printer printer(tr("Протокол тура"),
-                    file.completeBaseName() + QLatin1Char('-') +
-                        tr("protokol-%1", "file name of a round's result sheet PDF; %1 the round; Latin letters only").arg(shown.roundNo()),
-                    file.absolutePath());
+    Printer printer(
+        tr("Протокол тура"),
+        file.completeBaseName() + QLatin1Char('-') +
+            tr("protokol-%1",
+               "file name of a round's result sheet PDF; %1 the round; Latin letters only")
+                .arg(shown.roundNo()),
+        file.absolutePath());
     printer.printSheet(roundProtocolSheet(snapshot(), round));
     reportPrintOutcome(printer.endDoc(this), this);
 }

@@ -274,7 +274,9 @@ TEST_F(EventWindowTest, TheStandingsWindowFollowsEveryChange)
         marked = marked || table->item(r, 2)->text() == QStringLiteral("F (выбыл)");
     EXPECT_TRUE(marked);
     // The event's title heads the window.
-    document->setEvent({.title = "Кубок"});
+    krugovik::EventDetails cup;
+    cup.title = "Кубок";
+    document->setEvent(cup);
     EXPECT_EQ(child<QLabel>(view, QStringLiteral("lblStandingsTitle"))->text(),
               QStringLiteral("Кубок"));
     // Closing the tournament closes it too.

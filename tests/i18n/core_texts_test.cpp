@@ -30,6 +30,7 @@
 #include "trf/trf_command.h"
 #include "trf/trf_import.h"
 #include "trf/trf_reader.h"
+#include "ui/table_texts.h"
 
 using namespace krugovik;
 
@@ -314,7 +315,8 @@ TEST_F(English, BrokenTrfsAreRefusedInEnglish)
         {"142 too few", [] { return readError("142 2\r\n" + kP1 + "\r\n" + kP2 + "\r\n" + kP3); },
          "142"},
         {"an opponent without a line", [] { return readError(trf(with(kP1, 102, "   9"))); }, "9"},
-        {"an opponent who disagrees", [] { return readError(trf(kP1, with(kP2, 105, "3"))); }, "player 2"},
+        {"an opponent who disagrees", [] { return readError(trf(kP1, with(kP2, 105, "3"))); },
+         "player 2"},
         {"one colour", [] { return readError(trf(with(kP1, 107, "b"))); }, "2"},
         {"results that disagree", [] { return readError(trf(with(kP1, 109, "1"))); }, "player 2's"},
     });
@@ -466,10 +468,10 @@ TEST_F(English, RoundsAndCountsAreEnglish)
     EXPECT_EQ(roundName(4, 2, 4), "Round 4 (cycle 2, round 1)");
     // With two cycles the fourth header of a cycle of three rounds selects nothing; with
     // one it is the empty round of an even count.
-    EXPECT_TRUE(readsInEnglish(headerRoundTip(4, 2, 8)));
-    EXPECT_NE(headerRoundTip(4, 2, 8).find('1'), std::string::npos);
-    EXPECT_TRUE(readsInEnglish(headerRoundTip(4, 1, 8)));
-    EXPECT_NE(headerRoundTip(4, 1, 8).find('4'), std::string::npos);
+    EXPECT_TRUE(readsInEnglish(headerRoundTip(TableGeometry{4, 2}, 8)));
+    EXPECT_NE(headerRoundTip(TableGeometry{4, 2}, 8).find('1'), std::string::npos);
+    EXPECT_TRUE(readsInEnglish(headerRoundTip(TableGeometry{4, 1}, 8)));
+    EXPECT_NE(headerRoundTip(TableGeometry{4, 1}, 8).find('4'), std::string::npos);
 }
 
 TEST_F(English, TheNameCheckAsksInEnglish)
@@ -631,8 +633,8 @@ TEST(Russian, SentencesMadeFromPatternsStayAsTheyWere)
         {readError(trf(with(kP1, 109, "1"))), "тур 2: результат расходится с записью игрока 2"},
         {readError(trf(with(kP1, 97, "r"))), "тур 1: неизвестный цвет 'r'"},
         {roundName(4, 2, 4), "Тур 4 (2-й цикл, тур 1)"},
-        {headerRoundTip(4, 2, 8), "1-й цикл: тура с этим номером нет"},
-        {headerRoundTip(4, 1, 8), "Тур 4: в расписании нет партий"},
+        {headerRoundTip(TableGeometry{4, 2}, 8), "1-й цикл: тура с этим номером нет"},
+        {headerRoundTip(TableGeometry{4, 1}, 8), "Тур 4: в расписании нет партий"},
         {runTrfCommand(
              {"--generate", "--players", "5", "--cycles", "1", "--seed", "1", "--draws", "101"})
              ->errors,
