@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QIcon>
@@ -13,6 +14,7 @@
 #include "common/colours.h"
 #include "support/test_helpers.h"
 #include "ui/cross_table.h"
+#include "ui/tournament_window.h"
 
 using namespace krugovik;
 using namespace testing_support;
@@ -174,6 +176,15 @@ TEST_F(MainWindowTest, OpeningAnotherTournamentReplacesTheWindow)
     create(QStringLiteral("ALPHA"));
     create(QStringLiteral("BETA"));
     open(QStringLiteral("ALPHA.TXT"));
+    // The buttons' pictures are made once per main window, not read anew at every open.
+    const auto pictures = [this] {
+        std::vector<qint64> keys;
+        for (const char *name : {"cmdSave", "cmdNext", "cmdZapisBase", "cmdPrintParing"})
+            keys.push_back(
+                child<QAbstractButton>(window.get(), QString::fromLatin1(name))->icon().cacheKey());
+        return keys;
+    };
+    const std::vector<qint64> first = pictures();
     child<QLineEdit>(window.get(), QStringLiteral("txtName"))->setText(QStringLiteral("Кто-то"));
     child<QAction>(window.get(), QStringLiteral("mnuOpen"))->trigger();
     EXPECT_EQ(tournament(), nullptr);
@@ -181,6 +192,12 @@ TEST_F(MainWindowTest, OpeningAnotherTournamentReplacesTheWindow)
     EXPECT_EQ(window->findChildren<QWidget *>(QStringLiteral("frmVantor")).size(), 1);
     EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("BETA.TXT")));
     EXPECT_TRUE(child<QLineEdit>(window.get(), QStringLiteral("txtName"))->text().isEmpty());
+    EXPECT_EQ(pictures(), first);
+    // A window built apart from this main window makes its own: nothing is kept for the
+    // whole program.
+    TournamentWindow apart([] { return QString(); });
+    EXPECT_NE(child<QAbstractButton>(&apart, QStringLiteral("cmdSave"))->icon().cacheKey(),
+              first.front());
 }
 
 // The folders of the path are drawn open, the folders inside closed, and neither is looked up
@@ -272,10 +289,10 @@ TEST_F(MainWindowTest, ExitAsksAndEndsOnlyOnYes)
 // created, with the tournament extension, only on Yes.
 struct TypedNameCase {
     std::string name;
-    QString typed;                     // "@" stands for the test's folder
+    QString typed; // "@" stands for the test's folder
     QMessageBox::StandardButton answer;
-    QString question;                  // the one box asked; empty: none
-    QString opened;                    // the file opened, in the test's folder; empty: none
+    QString question; // the one box asked; empty: none
+    QString opened;   // the file opened, in the test's folder; empty: none
 };
 
 void PrintTo(const TypedNameCase &c, std::ostream *out)
@@ -320,26 +337,42 @@ TEST_P(TypedNameTest, OpensCreatesOrLeavesAlone)
 
 INSTANTIATE_TEST_SUITE_P(
     Names, TypedNameTest,
-    ::testing::Values(
-        TypedNameCase{"MissingNameNo", QStringLiteral("NOVYI"), QMessageBox::No,
-                      QStringLiteral("Турнира NOVYI.TXT нет. Создать его?"), {}},
-        TypedNameCase{"MissingNameYes", QStringLiteral("NOVYI"), QMessageBox::Yes,
-                      QStringLiteral("Турнира NOVYI.TXT нет. Создать его?"),
-                      QStringLiteral("NOVYI.TXT")},
-        TypedNameCase{"MissingNameWithLowerExtension", QStringLiteral("novyi.txt"),
-                      QMessageBox::Yes, QStringLiteral("Турнира novyi.TXT нет. Создать его?"),
-                      QStringLiteral("novyi.TXT")},
-        TypedNameCase{"AbsolutePath", QStringLiteral("@/stick/KUBOK.TXT"), QMessageBox::Ok, {},
-                      QStringLiteral("stick/KUBOK.TXT")},
-        TypedNameCase{"AbsolutePathWithoutExtension", QStringLiteral("@/stick/kubok"),
-                      QMessageBox::Ok, {}, QStringLiteral("stick/KUBOK.TXT")},
-        TypedNameCase{"RelativePath", QStringLiteral("stick/KUBOK.TXT"), QMessageBox::Ok, {},
-                      QStringLiteral("stick/KUBOK.TXT")},
-        TypedNameCase{"MissingFileAlongAPathYes", QStringLiteral("@/stick/LETO"),
-                      QMessageBox::Yes, QStringLiteral("Турнира LETO.TXT нет. Создать его?"),
-                      QStringLiteral("stick/LETO.TXT")},
-        TypedNameCase{"MissingFolder", QStringLiteral("@/nowhere/LETO"), QMessageBox::Ok,
-                      QStringLiteral("Папки @/nowhere нет."), {}}),
+    ::testing::Values(TypedNameCase{"MissingNameNo",
+                                    QStringLiteral("NOVYI"),
+                                    QMessageBox::No,
+                                    QStringLiteral("Турнира NOVYI.TXT нет. Создать его?"),
+                                    {}},
+                      TypedNameCase{"MissingNameYes", QStringLiteral("NOVYI"), QMessageBox::Yes,
+                                    QStringLiteral("Турнира NOVYI.TXT нет. Создать его?"),
+                                    QStringLiteral("NOVYI.TXT")},
+                      TypedNameCase{"MissingNameWithLowerExtension", QStringLiteral("novyi.txt"),
+                                    QMessageBox::Yes,
+                                    QStringLiteral("Турнира novyi.TXT нет. Создать его?"),
+                                    QStringLiteral("novyi.TXT")},
+                      TypedNameCase{"AbsolutePath",
+                                    QStringLiteral("@/stick/KUBOK.TXT"),
+                                    QMessageBox::Ok,
+                                    {},
+                                    QStringLiteral("stick/KUBOK.TXT")},
+                      TypedNameCase{"AbsolutePathWithoutExtension",
+                                    QStringLiteral("@/stick/kubok"),
+                                    QMessageBox::Ok,
+                                    {},
+                                    QStringLiteral("stick/KUBOK.TXT")},
+                      TypedNameCase{"RelativePath",
+                                    QStringLiteral("stick/KUBOK.TXT"),
+                                    QMessageBox::Ok,
+                                    {},
+                                    QStringLiteral("stick/KUBOK.TXT")},
+                      TypedNameCase{"MissingFileAlongAPathYes", QStringLiteral("@/stick/LETO"),
+                                    QMessageBox::Yes,
+                                    QStringLiteral("Турнира LETO.TXT нет. Создать его?"),
+                                    QStringLiteral("stick/LETO.TXT")},
+                      TypedNameCase{"MissingFolder",
+                                    QStringLiteral("@/nowhere/LETO"),
+                                    QMessageBox::Ok,
+                                    QStringLiteral("Папки @/nowhere нет."),
+                                    {}}),
     [](const auto &info) { return info.param.name; });
 
 TEST_F(MainWindowTest, CreateNeverDoublesTheExtension)
