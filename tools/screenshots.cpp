@@ -545,7 +545,8 @@ void shootEventAndPlaces(Director &director, MainWindow &window, const QDir &out
     auto *places = window.findChild<QDialog *>(QStringLiteral("dlgStandings"));
     if (!places)
         throw StepFailed("the places window did not open");
-    places->resize(600, 450);
+    // As wide as the window opens itself, to show every column.
+    places->resize(places->width(), 450);
     saveWindow(places, out, QStringLiteral("places-window"));
     places->close();
 }

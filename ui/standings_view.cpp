@@ -1,7 +1,11 @@
 #include "ui/standings_view.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -79,7 +83,16 @@ StandingsView::StandingsView(const TournamentDocument *document,
     layout->addWidget(lblStandingsRules);
     connect(document, &TournamentDocument::changed, this, &StandingsView::refresh);
     refresh();
-    resize(640, 480);
+    // Wide enough for every column, where the screen has room: the places and what decided
+    // them are read without scrolling sideways.
+    const QMargins margins = layout->contentsMargins();
+    const int columns = tblStandings->horizontalHeader()->length() +
+                        2 * tblStandings->frameWidth() +
+                        tblStandings->verticalScrollBar()->sizeHint().width();
+    int width = std::max(640, columns + margins.left() + margins.right());
+    if (const QScreen *where = screen())
+        width = std::min(width, where->availableGeometry().width());
+    resize(width, 480);
 }
 
 void StandingsView::refresh()

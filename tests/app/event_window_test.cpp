@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -285,6 +287,22 @@ TEST_F(EventWindowTest, TheStandingsWindowFollowsEveryChange)
     action("mnuOpen")->trigger();
     EXPECT_EQ(discard.seen().count, 1);
     EXPECT_TRUE(alive.isNull());
+}
+
+// Under FIDE's four tie-breaks the columns are wider than the window's former 640 pixels.
+TEST_F(EventWindowTest, TheStandingsWindowOpensWideEnoughForEveryColumn)
+{
+    auto *document = mainWindow()->findChild<krugovik::TournamentDocument *>();
+    ASSERT_NE(document, nullptr);
+    document->setTieBreaks(krugovik::fideRoundRobinTieBreaks());
+    action("mnuStandingsView")->trigger();
+    auto *view = mainWindow()->findChild<QDialog *>(QStringLiteral("dlgStandings"));
+    ASSERT_NE(view, nullptr);
+    auto *table = child<QTableWidget>(view, QStringLiteral("tblStandings"));
+    ASSERT_EQ(table->columnCount(), 9);
+    EXPECT_GT(view->width(), 640);
+    EXPECT_LE(view->width(), view->screen()->availableGeometry().width());
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(EventWindowTest, TheRoundChooserListsEveryRoundAndShowsTheOneOnShow)
