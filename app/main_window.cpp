@@ -149,21 +149,30 @@ void MainWindow::showTournament()
     auto *window = new TournamentWindow([this] { return m_tourFilePath; }, m_files, m_area,
                                         m_buttonIcons.get());
     connect(window, &TournamentWindow::exitRequested, this, &MainWindow::endProgram);
-    m_tournamentWindow = m_area->addSubWindow(window);
-    m_tournamentWindow->setAttribute(Qt::WA_DeleteOnClose);
-    m_tournamentWindow->setWindowFlags(m_tournamentWindow->windowFlags() &
-                                       ~Qt::WindowMaximizeButtonHint);
+    if (m_spareFrame) {
+        m_tournamentWindow = m_spareFrame;
+        m_spareFrame = nullptr;
+        m_tournamentWindow->setWindowState(Qt::WindowNoState);
+        m_tournamentWindow->setWidget(window);
+    } else {
+        m_tournamentWindow = m_area->addSubWindow(window);
+        m_tournamentWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_tournamentWindow->setWindowFlags(m_tournamentWindow->windowFlags() &
+                                           ~Qt::WindowMaximizeButtonHint);
+    }
     window->Form_Load();
     watchForHall(window);
     setResultsEnabled(true);
     setTournamentCommandsEnabled(true);
-    connect(m_tournamentWindow, &QObject::destroyed, mnuResults, [menu = mnuResults] {
+    // The window goes with its frame (closed by its own button) or out of it (another file
+    // opened): either way the tournament's commands go with it.
+    connect(window, &QObject::destroyed, mnuResults, [menu = mnuResults] {
         menu->setEnabled(false);
         menu->menuAction()->setEnabled(false);
     });
     // The window may go while the main window itself is being destroyed: the lambda
     // touches only the actions, and only those still alive.
-    connect(m_tournamentWindow, &QObject::destroyed, mnuEvent,
+    connect(window, &QObject::destroyed, mnuEvent,
             [save = QPointer<QAction>(mnuSave), event = QPointer<QAction>(mnuEvent),
              draw = QPointer<QAction>(mnuDrawNumbers)] {
                 for (QAction *action : {save.data(), event.data(), draw.data()})
@@ -220,8 +229,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::closeTournament()
 {
-    // Deleted at once, so that nothing of the old tournament outlives the next load.
-    delete m_tournamentWindow;
+    QMdiSubWindow *frame = m_tournamentWindow;
+    if (!frame)
+        return;
+    // The window is deleted at once, so that nothing of the old tournament outlives the next
+    // load. Its frame is kept, hidden and empty, for the next tournament: building a frame
+    // (its title bar reads the style's icons) was a good part of opening one.
+    QWidget *window = frame->widget();
+    frame->hide();
+    frame->setWidget(nullptr);
+    m_tournamentWindow = nullptr;
+    delete window;
+    m_spareFrame = frame;
 }
 
 void MainWindow::endProgram()

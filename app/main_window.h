@@ -80,6 +80,8 @@ class MainWindow : public QMainWindow {
     QPointer<krugovik::FileChooser> m_chooser;
     QPointer<QMdiSubWindow> m_chooserWindow;
     QPointer<QMdiSubWindow> m_tournamentWindow;
+    // The frame of the tournament last closed, hidden and empty, kept for the next one.
+    QPointer<QMdiSubWindow> m_spareFrame;
 
     // TourFilePath as the chooser last set it; kept here so that it outlives the chooser.
     QString m_tourFilePath;

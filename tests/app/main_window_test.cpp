@@ -193,6 +193,15 @@ TEST_F(MainWindowTest, OpeningAnotherTournamentReplacesTheWindow)
     EXPECT_EQ(tournament()->windowTitle(), path(QStringLiteral("BETA.TXT")));
     EXPECT_TRUE(child<QLineEdit>(window.get(), QStringLiteral("txtName"))->text().isEmpty());
     EXPECT_EQ(pictures(), first);
+    // The frame kept from ALPHA holds BETA now, and names it.
+    auto *frame = qobject_cast<QMdiSubWindow *>(tournament()->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->windowTitle().contains(QStringLiteral("BETA.TXT")));
+    int shown = 0;
+    for (const QMdiSubWindow *each : window->findChildren<QMdiSubWindow *>())
+        shown += each->isVisible() && each->widget() == tournament() ? 1 : 0;
+    EXPECT_EQ(shown, 1);
     // A window built apart from this main window makes its own: nothing is kept for the
     // whole program.
     TournamentWindow apart([] { return QString(); });
