@@ -185,6 +185,7 @@ TEST_F(MainWindowTest, OpeningAnotherTournamentReplacesTheWindow)
         return keys;
     };
     const std::vector<qint64> first = pictures();
+    const QRect firstFrame = tournament()->parentWidget()->geometry();
     child<QLineEdit>(window.get(), QStringLiteral("txtName"))->setText(QStringLiteral("Кто-то"));
     child<QAction>(window.get(), QStringLiteral("mnuOpen"))->trigger();
     EXPECT_EQ(tournament(), nullptr);
@@ -198,6 +199,7 @@ TEST_F(MainWindowTest, OpeningAnotherTournamentReplacesTheWindow)
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_TRUE(frame->windowTitle().contains(QStringLiteral("BETA.TXT")));
+    EXPECT_EQ(frame->geometry(), firstFrame);
     int shown = 0;
     for (const QMdiSubWindow *each : window->findChildren<QMdiSubWindow *>())
         shown += each->isVisible() && each->widget() == tournament() ? 1 : 0;
