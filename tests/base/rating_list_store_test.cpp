@@ -274,8 +274,9 @@ TEST(RatingListImport, AFailedOrCancelledImportLeavesThePreviousList)
         const Imported imported = import(dir.path(), ListKind::Fide, c.path, {}, c.cancel);
         EXPECT_FALSE(imported.result.replaced);
         EXPECT_EQ(imported.result.read.cancelled, c.cancel);
-        if (!c.cancel)
+        if (!c.cancel) {
             EXPECT_FALSE(imported.result.error.isEmpty());
+        }
         EXPECT_EQ(store.info(ListKind::Fide)->players, 8);
         EXPECT_TRUE(store.findById(QStringLiteral("4100018")));
         EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.new")}).isEmpty());

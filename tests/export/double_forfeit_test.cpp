@@ -118,8 +118,9 @@ void expectEveryExport(const TournamentSnapshot &s, const Expected &e)
         const std::string shared = e.places[std::size_t(player.number - 1)];
         EXPECT_EQ(std::to_string(player.rank), shared.substr(0, shared.find('-')));
         for (const TrfRound &round : player.rounds) {
-            if (player.number <= 2 && round.opponent == 3 - player.number)
+            if (player.number <= 2 && round.opponent == 3 - player.number) {
                 EXPECT_EQ(round.result, '-') << player.number;
+            }
         }
     }
     // The web page: the game lost on both sides, no forfeit win anywhere.
@@ -145,8 +146,9 @@ TEST(DoubleForfeit, StaysLostByBothAfterAWithdrawal)
     EXPECT_EQ(countedState(s, 2, 1, 2), FL);
     EXPECT_EQ(countedState(s, 2, 2, 1), FL);
     for (const StandingLine &line : finalStandings(s)) {
-        if (line.player == 1)
+        if (line.player == 1) {
             EXPECT_EQ(line.points, "4");
+        }
     }
 }
 
@@ -181,8 +183,9 @@ TEST(VoidedPlayer, HisGamesArePairedWithoutAResultInTheTrf)
     // Three rounds: every line reaches the last result column, 119.
     for (std::size_t start = 0, end; (end = trf.find("\r\n", start)) != std::string::npos;
          start = end + 2) {
-        if (trf.compare(start, 3, "001") == 0)
+        if (trf.compare(start, 3, "001") == 0) {
             EXPECT_EQ(end - start, 119u) << trf.substr(start, end - start);
+        }
     }
 }
 

@@ -161,11 +161,12 @@ TEST(HallBrowser, RendersThePicturesOfTheHandbook)
         QString page;
         QSize size;
     };
-    for (const QString language : {QStringLiteral(""), QStringLiteral(".en")}) {
+    for (const QString &language : {QStringLiteral(""), QStringLiteral(".en")}) {
         QObject speaker;
-        if (!language.isEmpty())
+        if (!language.isEmpty()) {
             ASSERT_EQ(krugovik::useLanguage(&speaker, krugovik::Language::English),
                       krugovik::Language::English);
+        }
         // Published anew: the pages are made in the language in force.
         server.publish(bigEvent(!language.isEmpty()));
         for (const Shot &shot :
@@ -177,8 +178,8 @@ TEST(HallBrowser, RendersThePicturesOfTheHandbook)
             // so that only a page that stays blank fails.
             QImage image;
             int dark = 0;
-            for (int attempt = 0; attempt < 3 && dark <= (shot.size.width() / 4) *
-                                                             (shot.size.height() / 4) / 50;
+            for (int attempt = 0;
+                 attempt < 3 && dark <= (shot.size.width() / 4) * (shot.size.height() / 4) / 50;
                  ++attempt) {
                 QFile::remove(path);
                 chromium({QStringLiteral("--virtual-time-budget=3000"),

@@ -168,8 +168,9 @@ TEST(HallPages, CurrentRoundFollowsTheResults)
                 continue;
             recordGame(games, game.firstNamed, game.secondNamed, GameState::Draw, 1500, 1500);
             // One board in, the other still playing: the round is still on.
-            if (first)
+            if (first) {
                 EXPECT_EQ(currentRound(s), round) << round;
+            }
             first = false;
         }
         EXPECT_EQ(currentRound(s), std::min(round + 1, total)) << round;
