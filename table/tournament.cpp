@@ -595,27 +595,24 @@ Step Tournament::enterPlayer(int row, const PlayerEntry &player)
     return step;
 }
 
-Step Tournament::gameStep(const GameKey &key, const std::function<void()> &change)
+Step Tournament::nextResult(const GameKey &key)
+{
+    if (!isGame(key))
+        return {};
+    return setResult(key, nextInCycle(cell(key)));
+}
+
+Step Tournament::setResult(const GameKey &key, GameState state)
 {
     if (!isGame(key))
         return {};
     Step step{Step::Kind::Game, key, 0, values({Step::Kind::Game, key, 0, {}, {}}), {}};
     // The check comes after the result: a table just read takes one before its first check.
     if (!ratingMissing())
-        change();
+        setGame(key, state);
     markRatingsChecked();
     step.after = values(step);
     return step;
-}
-
-Step Tournament::nextResult(const GameKey &key)
-{
-    return gameStep(key, [&] { setGame(key, nextInCycle(cell(key))); });
-}
-
-Step Tournament::setResult(const GameKey &key, GameState state)
-{
-    return gameStep(key, [&] { setGame(key, state); });
 }
 
 Step Tournament::checkRatings()

@@ -302,8 +302,6 @@ class Tournament {
     // The check itself, inside an operation.
     void markRatingsChecked();
     bool isGame(const GameKey &key) const;
-    // A game step around `change`, which runs after ratingMissing said whether it may.
-    Step gameStep(const GameKey &key, const std::function<void()> &change);
     void readFromFile(const FileDescription &file);
     // The tie-break rules and withdrawals the file's extension holds.
     void readRulesAndWithdrawals(const FileExtensionRead &read);
